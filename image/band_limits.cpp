@@ -1,0 +1,79 @@
+#include "image/band_limits.h"
+
+#include "image/memory_map.h"
+
+namespace image {
+
+BandLimits decodeBandLimits(const RadioImage& img) {
+    return {img.bcdFreq(map::kBandRxLow), img.bcdFreq(map::kBandRxHigh), img.bcdFreq(map::kBandTxLow),
+            img.bcdFreq(map::kBandTxHigh)};
+}
+
+void encodeBandLimits(const BandLimits& limits, RadioImage& img) {
+    img.setBcdFreq(map::kBandRxLow, limits.rxLow);
+    img.setBcdFreq(map::kBandRxHigh, limits.rxHigh);
+    img.setBcdFreq(map::kBandTxLow, limits.txLow);
+    img.setBcdFreq(map::kBandTxHigh, limits.txHigh);
+}
+
+int bandRow(Freq10Hz f, BandColumns columns) {
+    for (int row = 0; row < int(kBandTable.size()); ++row) {
+        const BandRow& r = kBandTable[row];
+        const bool rx = columns == BandColumns::Receive;
+        const Freq10Hz low = Freq10Hz::fromMHz(rx ? r.rxLowMHz : r.txLowMHz);
+        const Freq10Hz high = Freq10Hz::fromMHz(rx ? r.rxHighMHz : r.txHighMHz);
+        if (low <= f && f <= high) return row;
+    }
+    return -1;
+}
+
+QString bandIndicatorText(const BandLimits& limits) {
+    switch (bandRow(limits.rxLow, BandColumns::Transmit)) {
+    case 0: return QStringLiteral("\t\tVHF");  // the tabs right-align it in the pane
+    case 5: return QStringLiteral("UHF");
+    default: return QStringLiteral("THF");
+    }
+}
+
+QString bandTableText() {
+    QString text;
+    for (const BandRow& r : kBandTable)
+        text += QString::asprintf("Rx:%03d-%03d\tTx:%03d-%03d\r\n", r.rxLowMHz, r.rxHighMHz, r.txLowMHz,
+                                  r.txHighMHz);
+    return text;
+}
+
+bool modelEntryValid(int rxLowMHz, int rxHighMHz, int txLowMHz, int txHighMHz) {
+    auto within = [](int v, int low, int high) { return low <= v && v <= high; };
+    for (const BandRow& r : kBandTable) {
+        if (within(rxLowMHz, r.rxLowMHz, r.rxHighMHz) && within(rxHighMHz, r.rxLowMHz, r.rxHighMHz) &&
+            within(txLowMHz, r.txLowMHz, r.txHighMHz) && within(txHighMHz, r.txLowMHz, r.txHighMHz))
+            return true;
+    }
+    return false;
+}
+
+BandLimits bandLimitsFromMHz(int rxLowMHz, int rxHighMHz, int txLowMHz, int txHighMHz) {
+    return {Freq10Hz::fromMHz(rxLowMHz), Freq10Hz::fromMHz(rxHighMHz), Freq10Hz::fromMHz(txLowMHz),
+            Freq10Hz::fromMHz(txHighMHz)};
+}
+
+QByteArray leadingPasswordDigits(QByteArrayView bytes) {
+    QByteArray digits;
+    for (char c : bytes) {
+        if (c < '0' || c > '9' || digits.size() == map::kProgramPasswordLength) break;
+        digits.append(c);
+    }
+    return digits;
+}
+
+QByteArray programPasswordDigits(const RadioImage& img) {
+    const auto field = img.bytes(map::kProgramPassword, map::kProgramPasswordLength);
+    return leadingPasswordDigits(QByteArrayView(reinterpret_cast<const char*>(field.data()), field.size()));
+}
+
+void setProgramPassword(RadioImage& img, const QString& entry) {
+    img.setText(map::kProgramPassword, map::kProgramPasswordLength, entry.left(4).toLatin1(), 0x00);
+}
+
+} // namespace image

@@ -1,0 +1,30 @@
+#pragma once
+// Parameter files (".dat"): exactly 20480 raw bytes, the file prefix block then the radio
+// image, with no header, checksum or version. Any file is accepted: a shorter one fills
+// only what it holds, bytes beyond 20480 are ignored.
+
+#include "image/radio_image.h"
+
+#include <QString>
+
+namespace image {
+
+constexpr qint64 kParameterFileSize = 0x1000 + 0x4000;  // 20480
+
+// The message shown when the system gives no text for a file error.
+inline const QString kNoErrorText = QStringLiteral("Sorry, error not find.");
+
+struct FileResult {
+    bool ok = false;
+    QString errorText;  // the system's text for the failure, or kNoErrorText
+};
+
+// Reads up to 4096 bytes into the prefix block, then up to 16384 bytes into the image.
+// When the file cannot be opened nothing changes.
+FileResult readParameterFile(const QString& path, FilePrefixBlock& prefix, RadioImage& img);
+
+// Writes prefix block and image to `path` through a temporary file that replaces the
+// target only when all 20480 bytes were written; a failed save leaves the old file intact.
+FileResult writeParameterFile(const QString& path, const FilePrefixBlock& prefix, const RadioImage& img);
+
+} // namespace image

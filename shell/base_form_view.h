@@ -1,0 +1,40 @@
+#pragma once
+// Base of every editor view. An editor owns only its controls: LoadFromImage fills them
+// from the radio image, StoreToImage writes them back. The main window calls both to keep
+// editors and image in step (store all, reload all, switching the active editor).
+
+#include "shell/app_state.h"
+#include "shell/help_service.h"
+#include "shell/prompts.h"
+
+#include <QWidget>
+
+namespace shell {
+
+// What every editor may use: the application state, the message service and help.
+struct EditorEnv {
+    AppState& state;
+    Prompts& prompts;
+    HelpService& help;
+};
+
+class CBaseFormView : public QWidget {
+    Q_OBJECT
+public:
+    explicit CBaseFormView(EditorEnv env, QWidget* parent = nullptr) : QWidget(parent), m_env(env) {}
+
+    virtual void LoadFromImage() {}
+    virtual void StoreToImage() {}
+    // Help context opened by F1 and by the child frame's "Help" button; 0 = default topic.
+    virtual int helpContext() const { return 0; }
+
+protected:
+    EditorEnv& env() { return m_env; }
+    AppState& state() { return m_env.state; }
+    image::RadioImage& img() { return m_env.state.image; }
+
+private:
+    EditorEnv m_env;
+};
+
+} // namespace shell

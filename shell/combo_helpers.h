@@ -1,0 +1,27 @@
+#pragma once
+// The drop-down conventions every editor follows, written once.
+//  - An index list is loaded by selecting the stored position (a position past the end shows
+//    no selection) and stored as the selected position (0xFF with no selection).
+//  - A list of numbers or names is loaded by selecting the first entry that begins with the
+//    formatted stored value, letter case ignored, else the first entry; it is stored by
+//    converting the shown text back.
+
+#include <QComboBox>
+#include <QStringList>
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace combo {
+
+QStringList toStringList(std::span<const std::string_view> entries);
+void fill(QComboBox* box, std::span<const std::string_view> entries);
+void fill(QComboBox* box, const QStringList& entries);
+
+void selectIndex(QComboBox* box, int storedIndex);
+std::uint8_t storedIndex(const QComboBox* box);
+
+void selectPrefix(QComboBox* box, const QString& formattedValue);
+
+} // namespace combo

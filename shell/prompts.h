@@ -1,0 +1,45 @@
+#pragma once
+// Every message box, question and file dialog of the program goes through this service.
+// The GUI answers with real dialogs (on the user-interface thread, also for the transfer
+// worker); tests answer from a script and the command-line tool from its options, so
+// nothing ever waits at a hidden window.
+
+#include <QString>
+
+#include <optional>
+
+namespace shell {
+
+enum class PasswordMode {
+    SetProgramPassword,  // the Password command: edits the image's program password
+    ProgramPassword,     // asked by a transfer: edits the transfer password
+};
+
+struct FileDialogRequest {
+    QString filter;        // "Param Files (*.dat)"
+    QString folder;        // initial folder
+    QString proposedName;  // initial file name, may be empty
+};
+
+class Prompts {
+public:
+    virtual ~Prompts() = default;
+
+    // Plain message box with an OK button; the caption is the model name.
+    virtual void message(const QString& text) = 0;
+    // Yes / No question with its own caption; true for Yes.
+    virtual bool askYesNo(const QString& text, const QString& caption) = 0;
+    // Retry / Cancel question; true for Retry.
+    virtual bool askRetryCancel(const QString& text) = 0;
+    // The password dialog (bullets, at most 4 characters), starting with `initial`.
+    // The entered text on OK, nothing on Cancel.
+    virtual std::optional<QString> askPassword(PasswordMode mode, const QString& initial) = 0;
+    // The revive dialog (title "Password") showing `text` and an entry field.
+    // The entered text on OK, nothing on Cancel.
+    virtual std::optional<QString> askReviveCode(const QString& text) = 0;
+    // File dialogs; an empty result means the user cancelled.
+    virtual QString askOpenFileName(const FileDialogRequest& request) = 0;
+    virtual QString askSaveFileName(const FileDialogRequest& request) = 0;
+};
+
+} // namespace shell
