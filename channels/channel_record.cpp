@@ -1,0 +1,249 @@
+#include "channels/channel_record.h"
+
+#include "image/memory_map.h"
+
+#include <QtGlobal>
+
+#include <algorithm>
+#include <limits>
+
+namespace channels {
+
+namespace map = image::map;
+using image::RadioImage;
+
+namespace {
+
+constexpr std::uint8_t kClearedStep = 5;          // "12.5"
+constexpr std::uint8_t kClearedToneByte = 0x40;   // both tone types off, DTMF code "M5"
+constexpr std::uint8_t kClearedZerosFrom = record::kEncodeCtcss;  // +0C ... +12
+constexpr int kClearedZerosCount = record::kFiveToneCode - record::kEncodeCtcss + 1;
+constexpr std::uint8_t kClearedTailFrom = record::kBusyLock;      // +1A ... +1E
+constexpr int kClearedTailCount = record::kClearedZero - record::kBusyLock + 1;
+constexpr int kDcsLowBits = 0xFF;
+constexpr int kDcsCodeMask = 0x1FF;
+
+// The name ends at the first 0xFF or 0x00.
+constexpr char kNameTerminators[] = {char(0xFF), char(0x00)};
+
+void checkSlot(int slot) {
+    if (slot < kFirstSlot || slot > kLastSlot) qFatal("channel slot %d outside 1-203", slot);
+}
+
+Freq10Hz saturated(std::int64_t value) {
+    constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
+    constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
+    return Freq10Hz(std::int32_t(std::clamp(value, lo, hi)));
+}
+
+} // namespace
+
+Addr recordAddress(int slot) {
+    checkSlot(slot);
+    if (slot == kSlotPA) return map::kRecordPA;
+    if (slot == kSlotPB) return map::kRecordPB;
+    if (slot == kSlotVFO) return map::kRecordVFO;
+    return Addr(map::kChannelRecords + map::kChannelRecordSize * (slot - 1));
+}
+
+// ---- reading -------------------------------------------------------------------------
+
+ChannelRecordView::ChannelRecordView(const RadioImage& img, int slot)
+    : m_image(img), m_slot(slot), m_at(recordAddress(slot)) {}
+
+record::Field ChannelRecordView::dcsInvertedField(ToneSide side) {
+    return side == ToneSide::Encode ? record::kEncodeDcsInverted : record::kDecodeDcsInverted;
+}
+
+record::Field ChannelRecordView::dcsBit8Field(ToneSide side) {
+    return side == ToneSide::Encode ? record::kEncodeDcsBit8 : record::kDecodeDcsBit8;
+}
+
+record::Field ChannelRecordView::toneTypeField(ToneSide side) {
+    return side == ToneSide::Encode ? record::kEncodeType : record::kDecodeType;
+}
+
+std::uint8_t ChannelRecordView::ctcssOffset(ToneSide side) {
+    return side == ToneSide::Encode ? record::kEncodeCtcss : record::kDecodeCtcss;
+}
+
+std::uint8_t ChannelRecordView::dcsLowOffset(ToneSide side) {
+    return side == ToneSide::Encode ? record::kEncodeDcsLow : record::kDecodeDcsLow;
+}
+
+bool ChannelRecordView::isEmpty() const {
+    const std::uint32_t rxWord = m_image.u32le(byteAt(record::kRx));
+    return rxWord == 0xFFFFFFFFu || rxWord == 0;
+}
+
+Freq10Hz ChannelRecordView::rx() const { return m_image.bcdFreq(byteAt(record::kRx)); }
+
+Freq10Hz ChannelRecordView::txFrequency() const {
+    // Worked in 64 bits: an offset field of 0xFF bytes plus a large RX would overflow 32.
+    const std::int64_t rxValue = rx().value;
+    const std::int64_t offset = m_image.bcdDigits(byteAt(record::kTxOffset)) * 10;
+    std::int64_t tx = rxValue;
+    if (txShift() == record::kShiftAbove) tx = rxValue + offset;
+    if (txShift() == record::kShiftBelow) tx = rxValue - offset;
+    return image::rasterSnap(saturated(tx));
+}
+
+int ChannelRecordView::step() const { return m_image.u8(byteAt(record::kStep)); }
+bool ChannelRecordView::txOff() const { return m_image.get(bits(record::kTxOff)) != 0; }
+bool ChannelRecordView::reverse() const { return m_image.get(bits(record::kReverse)) != 0; }
+int ChannelRecordView::spacing() const { return int(m_image.get(bits(record::kSpacing))); }
+unsigned ChannelRecordView::txShift() const { return m_image.get(bits(record::kTxShift)); }
+int ChannelRecordView::power() const { return int(m_image.get(bits(record::kPower))); }
+bool ChannelRecordView::compander() const { return m_image.get(bits(record::kCompander)) != 0; }
+bool ChannelRecordView::talkAround() const { return m_image.get(bits(record::kTalkAround)) != 0; }
+
+unsigned ChannelRecordView::toneType(ToneSide side) const { return m_image.get(bits(toneTypeField(side))); }
+int ChannelRecordView::ctcss(ToneSide side) const { return m_image.u8(byteAt(ctcssOffset(side))); }
+bool ChannelRecordView::dcsInverted(ToneSide side) const { return m_image.get(bits(dcsInvertedField(side))) != 0; }
+
+int ChannelRecordView::dcsCode(ToneSide side) const {
+    return int(m_image.u8(byteAt(dcsLowOffset(side))) | (m_image.get(bits(dcsBit8Field(side))) << 8));
+}
+
+QString ChannelRecordView::toneText(ToneSide side) const {
+    switch (toneType(side)) {
+    case kToneTypeCtcss: return ctcssToneText(ctcss(side));
+    case kToneTypeDcs: return dcsToneText(dcsCode(side), dcsInverted(side));
+    default: return QStringLiteral("Off");
+    }
+}
+
+int ChannelRecordView::dtmfCode() const { return int(m_image.get(bits(record::kDtmfCode))); }
+int ChannelRecordView::signallingType() const { return m_image.u8(byteAt(record::kSignallingType)); }
+int ChannelRecordView::signallingCode() const { return m_image.u8(byteAt(record::kSignallingCode)); }
+int ChannelRecordView::fiveToneCode() const { return m_image.u8(byteAt(record::kFiveToneCode)); }
+
+QString ChannelRecordView::name() const {
+    const QByteArrayView terminators(kNameTerminators, sizeof kNameTerminators);
+    return QString::fromLatin1(m_image.text(byteAt(record::kName), record::kNameLength, terminators));
+}
+
+int ChannelRecordView::busyLock() const { return m_image.u8(byteAt(record::kBusyLock)); }
+int ChannelRecordView::scrambler() const { return m_image.u8(byteAt(record::kScrambler)); }
+int ChannelRecordView::dtmfPttId() const { return int(m_image.get(bits(record::kDtmfPttId))); }
+int ChannelRecordView::fiveTonePttId() const { return int(m_image.get(bits(record::kFiveTonePttId))); }
+int ChannelRecordView::squelchMode() const { return m_image.u8(byteAt(record::kSquelchMode)); }
+
+// ---- writing -------------------------------------------------------------------------
+
+ChannelRecord::ChannelRecord(RadioImage& img, int slot) : ChannelRecordView(img, slot), m_writable(img) {}
+
+void ChannelRecord::setRx(Freq10Hz rx) { m_writable.setBcdFreq(byteAt(record::kRx), rx); }
+
+void ChannelRecord::writeRxTx(Freq10Hz rx, Freq10Hz tx) {
+    setRx(rx);
+    const std::int64_t difference = std::int64_t(rx.value) - tx.value;
+    m_writable.setBcdFreq(byteAt(record::kTxOffset), saturated(difference < 0 ? -difference : difference));
+    if (difference > 0) setTxShift(record::kShiftBelow);
+    else if (difference < 0) setTxShift(record::kShiftAbove);
+    else setTxShift(record::kShiftNone);
+}
+
+void ChannelRecord::setStep(int index) { m_writable.setU8(byteAt(record::kStep), std::uint8_t(index)); }
+void ChannelRecord::setTxOff(bool on) { m_writable.set(bits(record::kTxOff), on); }
+void ChannelRecord::setReverse(bool on) { m_writable.set(bits(record::kReverse), on); }
+void ChannelRecord::setSpacing(int index) { m_writable.set(bits(record::kSpacing), unsigned(index)); }
+void ChannelRecord::setTxShift(unsigned shift) { m_writable.set(bits(record::kTxShift), shift); }
+void ChannelRecord::setPower(int index) { m_writable.set(bits(record::kPower), unsigned(index)); }
+void ChannelRecord::setCompander(bool on) { m_writable.set(bits(record::kCompander), on); }
+void ChannelRecord::setTalkAround(bool on) { m_writable.set(bits(record::kTalkAround), on); }
+
+void ChannelRecord::setToneType(ToneSide side, unsigned type) { m_writable.set(bits(toneTypeField(side)), type); }
+
+void ChannelRecord::setCtcss(ToneSide side, int index) {
+    m_writable.setU8(byteAt(ctcssOffset(side)), std::uint8_t(index));
+}
+
+void ChannelRecord::setDcsInverted(ToneSide side, bool on) { m_writable.set(bits(dcsInvertedField(side)), on); }
+
+void ChannelRecord::setDcsCode(ToneSide side, int code) {
+    const int nineBits = code & kDcsCodeMask;
+    m_writable.setU8(byteAt(dcsLowOffset(side)), std::uint8_t(nineBits & kDcsLowBits));
+    m_writable.set(bits(dcsBit8Field(side)), unsigned(nineBits >> 8));
+}
+
+void ChannelRecord::storeToneText(ToneSide side, QStringView text) {
+    setToneType(side, kToneTypeOff);
+    const ParsedTone tone = parseToneText(text);
+    if (tone.kind == ToneKind::Ctcss) {
+        setToneType(side, kToneTypeCtcss);
+        if (tone.ctcssIndex >= 0) setCtcss(side, tone.ctcssIndex);
+    } else if (tone.kind == ToneKind::Dcs) {
+        setToneType(side, kToneTypeDcs);
+        setDcsCode(side, tone.dcsCode);
+        setDcsInverted(side, tone.inverted);
+    }
+}
+
+void ChannelRecord::setDtmfCode(int index) { m_writable.set(bits(record::kDtmfCode), unsigned(index)); }
+
+void ChannelRecord::setSignallingType(int index) {
+    m_writable.setU8(byteAt(record::kSignallingType), std::uint8_t(index));
+}
+
+void ChannelRecord::setSignallingCode(int code) {
+    m_writable.setU8(byteAt(record::kSignallingCode), std::uint8_t(code));
+}
+
+void ChannelRecord::setFiveToneCode(int code) { m_writable.setU8(byteAt(record::kFiveToneCode), std::uint8_t(code)); }
+
+void ChannelRecord::setName(QStringView name) {
+    m_writable.setText(byteAt(record::kName), record::kNameLength, name.toLatin1(), 0xFF);
+}
+
+void ChannelRecord::setBusyLock(int index) { m_writable.setU8(byteAt(record::kBusyLock), std::uint8_t(index)); }
+void ChannelRecord::setScrambler(int index) { m_writable.setU8(byteAt(record::kScrambler), std::uint8_t(index)); }
+void ChannelRecord::setDtmfPttId(int index) { m_writable.set(bits(record::kDtmfPttId), unsigned(index)); }
+void ChannelRecord::setFiveTonePttId(int index) { m_writable.set(bits(record::kFiveTonePttId), unsigned(index)); }
+void ChannelRecord::setSquelchMode(int index) { m_writable.setU8(byteAt(record::kSquelchMode), std::uint8_t(index)); }
+
+// ---- slot bitmaps and whole-table operations -----------------------------------------
+
+bool usageBit(const RadioImage& img, int slot) {
+    checkSlot(slot);
+    return img.mapBit(map::kChannelUsageMap, slot - 1);
+}
+
+void setUsageBit(RadioImage& img, int slot, bool empty) {
+    checkSlot(slot);
+    img.setMapBit(map::kChannelUsageMap, slot - 1, empty);
+}
+
+bool scanSkip(const RadioImage& img, int slot) {
+    checkSlot(slot);
+    return img.mapBit(map::kScanSkipMap, slot - 1);
+}
+
+void setScanSkip(RadioImage& img, int slot, bool skip) {
+    checkSlot(slot);
+    img.setMapBit(map::kScanSkipMap, slot - 1, skip);
+}
+
+void channelClear(RadioImage& img, int slot) {
+    const Addr at = recordAddress(slot);
+    img.fill(at, record::kSize, 0xFF);
+    img.setU8(Addr(at + record::kStep), kClearedStep);
+    img.setU8(Addr(at + record::kTxOff.offset), 0);
+    img.setU8(Addr(at + record::kTxShift.offset), 0);
+    img.setU8(Addr(at + record::kEncodeType.offset), kClearedToneByte);
+    img.fill(Addr(at + kClearedZerosFrom), kClearedZerosCount, 0);
+    img.fill(Addr(at + kClearedTailFrom), kClearedTailCount, 0);
+    setScanSkip(img, slot, false);
+    setUsageBit(img, slot, true);
+}
+
+void channelValidityPass(RadioImage& img, const image::BandLimits& limits) {
+    img.fill(map::kChannelUsageMap, map::kSlotMapBytes, 0xFF);
+    for (int slot = kFirstSlot; slot <= kSlotPB; ++slot) {
+        // 0xFF bytes decode as 165 each, so an empty field lands far above any band.
+        if (limits.rxInBand(img.bcdFreq(recordAddress(slot)))) setUsageBit(img, slot, false);
+        else setScanSkip(img, slot, true);
+    }
+}
+
+} // namespace channels
