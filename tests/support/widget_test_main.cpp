@@ -1,0 +1,16 @@
+#include <QApplication>
+#include <QByteArray>
+
+#include <gtest/gtest.h>
+
+// One QApplication for the whole run. ctest sets QT_QPA_PLATFORM=offscreen for the tests, but
+// test discovery and a plain command-line run do not, and a machine without a display would
+// abort there; so the tests stay headless unless the caller picks a platform.
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication app(argc, argv);
+    return RUN_ALL_TESTS();
+}
