@@ -1,0 +1,94 @@
+#include "link/qt_serial_port.h"
+
+#include <QDeadlineTimer>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace radiolink {
+
+namespace {
+
+// QSerialPort reports a port that another program holds as a permission error; the two
+// differ in whether we may open the device file at all.
+OpenStatus statusFromError(QSerialPort::SerialPortError error, const QString& device) {
+    switch (error) {
+    case QSerialPort::NoError: return OpenStatus::Opened;
+    case QSerialPort::DeviceNotFoundError: return OpenStatus::Absent;
+    case QSerialPort::PermissionError: {
+        const QFileInfo file(device);
+        if (file.exists() && (!file.isReadable() || !file.isWritable())) return OpenStatus::NoPermission;
+        return OpenStatus::InUse;
+    }
+    default: return OpenStatus::Failed;
+    }
+}
+
+OpenStatus openDevice(QSerialPort& port, const QString& device) {
+    port.setPortName(device);
+    if (port.open(QIODevice::ReadWrite)) return OpenStatus::Opened;
+    const OpenStatus status = statusFromError(port.error(), port.portName());
+    return status == OpenStatus::Opened ? OpenStatus::Failed : status;
+}
+
+} // namespace
+
+OpenStatus QtSerialPort::open(const QString& name) {
+    const PortTarget target = resolvePortName(name, m_catalog);
+    if (target.kind != PortTarget::Kind::Device) return OpenStatus::Absent;
+    return openDevice(m_port, target.device);
+}
+
+// QSerialPort has no driver buffer setting; its own read buffer is the nearest thing.
+void QtSerialPort::setBufferSizes(int inBytes, int) {
+    m_port.setReadBufferSize(inBytes);
+}
+
+bool QtSerialPort::configureLine() {
+    return m_port.setBaudRate(kBaudRate) && m_port.setDataBits(QSerialPort::Data8)
+           && m_port.setParity(QSerialPort::NoParity) && m_port.setStopBits(QSerialPort::OneStop);
+}
+
+void QtSerialPort::purge() {
+    m_port.clear(QSerialPort::AllDirections);
+}
+
+int QtSerialPort::write(const QByteArray& bytes) {
+    if (!m_port.isOpen() || m_port.write(bytes) != bytes.size()) return 0;
+    QDeadlineTimer deadline(m_timeouts.writeTotalMs(int(bytes.size())));
+    while (m_port.bytesToWrite() > 0 && !deadline.hasExpired()) {
+        if (!m_port.waitForBytesWritten(int(deadline.remainingTime()))) break;
+    }
+    return int(bytes.size() - m_port.bytesToWrite());
+}
+
+QByteArray QtSerialPort::read(int count) {
+    if (!m_port.isOpen()) return {};
+    QDeadlineTimer total(m_timeouts.readTotalMs(count));
+    while (m_port.bytesAvailable() < count) {
+        // Once bytes flow, a pause longer than the gap ends the read early.
+        qint64 wait = total.remainingTime();
+        if (m_port.bytesAvailable() > 0) wait = std::min<qint64>(wait, m_timeouts.readGapMs);
+        if (wait <= 0 || !m_port.waitForReadyRead(int(wait))) break;
+    }
+    return m_port.read(count);
+}
+
+int QtSerialPort::bytesWaiting() {
+    if (!m_port.isOpen()) return 0;
+    if (m_port.bytesAvailable() == 0) m_port.waitForReadyRead(0);  // collect what the driver holds
+    return int(m_port.bytesAvailable());
+}
+
+void QtSerialPort::close() {
+    if (m_port.isOpen()) m_port.close();
+}
+
+OpenStatus probeDevice(const QString& device) {
+    QSerialPort port;
+    const OpenStatus status = openDevice(port, device);
+    port.close();
+    return status;
+}
+
+} // namespace radiolink

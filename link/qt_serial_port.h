@@ -1,0 +1,37 @@
+#pragma once
+// A real serial port through QSerialPort. It has no event loop to lean on: the transfer
+// runs in a worker thread, so the port is created, used and destroyed in that thread and
+// every read and write waits with the blocking wait calls.
+
+#include "link/port_names.h"
+#include "link/serial_port.h"
+
+#include <QSerialPort>
+
+namespace radiolink {
+
+class QtSerialPort final : public SerialPort {
+public:
+    explicit QtSerialPort(PortCatalog catalog) : m_catalog(std::move(catalog)) {}
+    ~QtSerialPort() override { close(); }
+
+    OpenStatus open(const QString& name) override;
+    void setBufferSizes(int inBytes, int outBytes) override;
+    bool configureLine() override;
+    void setTimeouts(const Timeouts& timeouts) override { m_timeouts = timeouts; }
+    void purge() override;
+    int write(const QByteArray& bytes) override;
+    QByteArray read(int count) override;
+    int bytesWaiting() override;
+    void close() override;
+
+private:
+    PortCatalog m_catalog;
+    QSerialPort m_port;
+    Timeouts m_timeouts;
+};
+
+// Opens the named port exclusively and closes it again at once.
+OpenStatus probeDevice(const QString& device);
+
+} // namespace radiolink

@@ -1,0 +1,106 @@
+#pragma once
+// The transfer between the radio image and the radio: handshake, identification, revive
+// check, password probe, then one 16-byte block per exchange, closed by "END". Reading
+// fills 0x0010-0x3FFF of the image, writing sends 0x0100-0x3FFF.
+//
+// It runs on one worker thread and blocks there: every question and message goes through
+// shell::Prompts (which the GUI answers on its own thread while the worker waits), the
+// progress callback is called on the worker thread, and the transfer flags in AppState
+// coordinate with the user interface: the engine sets `running` for its life and polls
+// `cancel` (the dialog's "Exit") between blocks. The image must not be touched by anyone
+// else while it runs.
+
+#include "link/clock.h"
+#include "link/serial_port.h"
+#include "shell/app_state.h"
+#include "shell/prompts.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace radiolink {
+
+class PortProvider;
+
+enum class Direction { Read, Write };
+
+enum class TransferResult {
+    Completed,
+    PortNotOpened,    // "Coun`t open the port"
+    NoAnswer,         // the connection failed and the user chose Cancel
+    PasswordRefused,  // the password dialog was cancelled: "Password error"
+    RadioLocked,      // a killed or stunned radio was not revived
+    Cancelled,        // "Exit" stopped the transfer between blocks
+    AlreadyRunning,   // another transfer holds the running flag; nothing was done
+};
+
+struct TransferOutcome {
+    TransferResult result = TransferResult::Completed;
+    OpenStatus openStatus = OpenStatus::Opened;  // why the port did not open
+    bool success() const { return result == TransferResult::Completed; }
+};
+
+struct TransferProgress {
+    int position = 0;    // blocks done
+    int upperBound = 0;  // 1023 reading, 1008 writing
+    QString percentText;
+};
+using ProgressCallback = std::function<void(const TransferProgress&)>;
+
+int progressUpperBound(Direction direction);
+QString dialogTitle(Direction direction);
+
+class TransferEngine {
+public:
+    TransferEngine(SerialPort& port, Clock& clock, shell::Prompts& prompts, shell::AppState& state);
+
+    void setProgressCallback(ProgressCallback callback) { m_progress = std::move(callback); }
+
+    // One whole transfer on the port named by state.config.portName; blocks until it ends.
+    TransferOutcome run(Direction direction);
+
+private:
+    enum class Step { Proceed, Restart, Stop };
+
+    Step connect();
+    Step handshake();
+    bool lateHandshakeAnswer();
+    Step askAfterHandshake();
+    Step identify();
+    Step revive(int radioState);
+    Step passwordProbe();
+    Step transferBlocks();
+    Step readBlock();
+    bool answerStarted();
+    Step writeBlock();
+    Step askAfterFailure(int waitBeforeRestartMs);
+    void reportProgress();
+    Step cancelled();
+    void finish();
+
+    Step end(TransferResult result);
+    void pauseAndPurge();
+    void sendEndAndReadBack();
+
+    SerialPort& m_port;
+    Clock& m_clock;
+    shell::Prompts& m_prompts;
+    shell::AppState& m_state;
+    ProgressCallback m_progress;
+
+    Direction m_direction = Direction::Read;
+    int m_address = 0;
+    int m_failures = 0;
+    int m_position = 0;
+    bool m_reviveCheck = true;
+    TransferResult m_result = TransferResult::Completed;
+};
+
+// The worker thread's entry: makes the port for state.config.portName in the calling
+// thread (a QSerialPort belongs to the thread that created it), runs the transfer on the
+// real clock and destroys the port before returning.
+TransferOutcome runTransfer(Direction direction, shell::AppState& state, shell::Prompts& prompts,
+                            PortProvider& ports, const ProgressCallback& progress);
+
+} // namespace radiolink
