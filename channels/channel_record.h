@@ -34,7 +34,7 @@ Addr recordAddress(int slot);
 //   +10    signalling type   +11 signalling code (DTMF or 2Tone)   +12 5Tone code
 //   +13-19 name, 7 bytes padded with FF
 //   +1A    busy lock   +1B scrambler   +1C b0-1 DTMF PTT ID, b4-5 5Tone PTT ID, b2-3 b6-7 kept
-//   +1D    squelch mode   +1E written 0 by a clear   +1F never written (FF after a clear)
+//   +1D    squelch mode   +1E, +1F not interpreted (a clear writes 00 and FF)
 namespace record {
 
 struct Field {

@@ -1,5 +1,6 @@
 #include "image/consistency_pass.h"
 
+#include "channels/channel_record.h"
 #include "image/memory_map.h"
 
 namespace image {
@@ -52,12 +53,6 @@ std::uint8_t rebuildFiveToneMap(RadioImage& img) {
     return first;
 }
 
-Addr listedSlotRecord(int slot) {
-    if (slot == 201) return map::kRecordPA;
-    if (slot == 202) return map::kRecordPB;
-    return Addr(map::kChannelRecords + map::kChannelRecordSize * (slot - 1));
-}
-
 bool slotInUse(const RadioImage& img, int slot) { return !img.mapBit(map::kChannelUsageMap, slot - 1); }
 
 // A channel naming a free signalling entry is pointed at the first entry in use instead.
@@ -66,7 +61,7 @@ void repointChannelSignalling(RadioImage& img, std::uint8_t firstTwoTone, std::u
     constexpr int kFiveToneCode = 0x12;
     for (int slot = 1; slot <= kListedSlots; ++slot) {
         if (!slotInUse(img, slot)) continue;
-        const Addr record = listedSlotRecord(slot);
+        const Addr record = channels::recordAddress(slot);
         const std::uint8_t twoTone = img.u8(Addr(record + kTwoToneCode));
         if (twoTone < map::kTwoToneEntries && img.mapBit(map::kTwoToneFreeMap, twoTone))
             img.setU8(Addr(record + kTwoToneCode), firstTwoTone);

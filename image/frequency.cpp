@@ -97,7 +97,10 @@ Freq10Hz decodeBcdFrequency(const std::uint8_t bytes[4]) {
 }
 
 void encodeBcdFrequency(Freq10Hz value, std::uint8_t bytes[4]) {
-    std::int32_t q = std::max(value.value, 0) / 10;
+    // Eight digits hold at most 99999999; a larger value keeps that rather than losing its
+    // top digit and reading back as a small (or empty) frequency.
+    constexpr std::int32_t kLargestField = 99'999'999;
+    std::int32_t q = std::clamp(value.value / 10, 0, kLargestField);
     for (int i = 3; i >= 0; --i) {
         const int pair = q % 100;
         bytes[i] = std::uint8_t((pair / 10) * 16 + pair % 10);

@@ -51,7 +51,8 @@ Freq10Hz entryRounding(Freq10Hz value);
 std::int64_t decodeBcdDigits(const std::uint8_t bytes[4]);
 // Decoded field as a working value: digits x 10, then the raster snap.
 Freq10Hz decodeBcdFrequency(const std::uint8_t bytes[4]);
-// Working value -> field bytes (value / 10 in packed BCD; negative values encode as 0).
+// Working value -> field bytes (value / 10 in packed BCD; negative values encode as 0,
+// values beyond eight digits as 99999999).
 void encodeBcdFrequency(Freq10Hz value, std::uint8_t bytes[4]);
 
 } // namespace image
