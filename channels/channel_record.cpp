@@ -228,8 +228,8 @@ void channelClear(RadioImage& img, int slot) {
     const Addr at = recordAddress(slot);
     img.fill(at, record::kSize, 0xFF);
     img.setU8(Addr(at + record::kStep), kClearedStep);
-    img.setU8(Addr(at + record::kTxOff.offset), 0);
-    img.setU8(Addr(at + record::kTxShift.offset), 0);
+    img.setU8(Addr(at + record::kTxOff.offset), 0);    // +09: every flag off, spacing "25"
+    img.setU8(Addr(at + record::kTxShift.offset), 0);  // +0A: no shift, power "High"
     img.setU8(Addr(at + record::kEncodeType.offset), kClearedToneByte);
     img.fill(Addr(at + kClearedZerosFrom), kClearedZerosCount, 0);
     img.fill(Addr(at + kClearedTailFrom), kClearedTailCount, 0);

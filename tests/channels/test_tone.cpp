@@ -6,7 +6,17 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace channels {
+
+// Readable failure output for parsed tones.
+void PrintTo(const ParsedTone& tone, std::ostream* os) {
+    const char* kinds[] = {"Off", "Ctcss", "Dcs"};
+    *os << kinds[int(tone.kind)] << " ctcss " << tone.ctcssIndex << " dcs " << tone.dcsCode
+        << (tone.inverted ? " inverted" : " normal");
+}
+
 namespace {
 
 TEST(ToneCellList, HoldsEveryToneTextOnceInOrder) {

@@ -108,11 +108,5 @@ TEST(DtmfSymbols, TwoSymbolsInOneByte) {
     for (const auto& [text, packed] : texts) EXPECT_EQ(dtmfPairFromText(QString::fromLatin1(text)), packed) << text;
 }
 
-TEST(DcsTexts, ThreeOctalDigits) {
-    EXPECT_EQ(dcsCodeText(0), u"000");
-    EXPECT_EQ(dcsCodeText(19), u"023");
-    EXPECT_EQ(dcsCodeText(511), u"777");
-}
-
 } // namespace
 } // namespace channels
