@@ -1,0 +1,38 @@
+#include "shell/about_dialog.h"
+
+#include "shell/settings_file.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+QLabel* line(const QString& text, const char* name) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    label->setTextFormat(Qt::PlainText);
+    return label;
+}
+
+} // namespace
+
+AboutDialog::AboutDialog(const AppConfig& config, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("aboutDialog"));
+    setWindowTitle(kTitle);
+    const QString version = SettingsFile(config.settingsPath).read(kSettingsSection, kVersionKey, QString());
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(line(config.modelName, "titleLine"));
+    layout->addWidget(line(version, "versionLine"));
+    layout->addWidget(line(kAppliesTo.arg(config.modelName), "appliesToLine"));
+    layout->addWidget(buttons);
+}
+
+} // namespace shell

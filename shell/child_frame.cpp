@@ -1,0 +1,57 @@
+#include "shell/child_frame.h"
+
+#include "shell/shell_texts.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace shell {
+
+CMyChildFrame::CMyChildFrame(EditorKind kind, CBaseFormView* view, HelpService& help, QWidget* parent)
+    : QMdiSubWindow(parent), m_kind(kind), m_view(view), m_help(help) {
+    const EditorKindInfo& info = editorInfo(kind);
+    setObjectName(QLatin1String(info.objectName) + QStringLiteral("Frame"));
+    setWindowTitle(QLatin1String(info.windowTitle));
+    setAttribute(Qt::WA_DeleteOnClose);
+
+    auto* content = new QWidget;
+    auto* layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(makeBottomBar());
+    setWidget(content);
+
+}
+
+QWidget* CMyChildFrame::makeBottomBar() {
+    auto* bar = new QWidget;
+    bar->setObjectName(QStringLiteral("bottomBar"));
+    auto* layout = new QHBoxLayout(bar);
+    layout->addStretch(1);
+    auto* close = new QPushButton(texts::kClose);
+    close->setObjectName(QStringLiteral("closeButton"));
+    auto* help = new QPushButton(texts::kHelp);
+    help->setObjectName(QStringLiteral("helpButton"));
+    layout->addWidget(close);
+    layout->addWidget(help);
+    connect(close, &QPushButton::clicked, this, &QMdiSubWindow::close);
+    connect(help, &QPushButton::clicked, this, &CMyChildFrame::showHelp);
+    return bar;
+}
+
+void CMyChildFrame::showHelp() {
+    const int context = m_view->helpContext();
+    if (context == 0)
+        m_help.showDefaultTopic();
+    else
+        m_help.showContext(context);
+}
+
+void CMyChildFrame::closeEvent(QCloseEvent* event) {
+    emit closing(this);
+    QMdiSubWindow::closeEvent(event);
+}
+
+} // namespace shell

@@ -1,0 +1,61 @@
+#include "shell/dialog_prompts.h"
+
+#include "shell/password_dialog.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace shell {
+
+namespace {
+
+constexpr auto kDatSuffix = "dat";
+
+QString runFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+    QFileDialog dialog(parent, QString(), request.folder, request.filter);
+    dialog.setObjectName(QStringLiteral("fileDialog"));
+    dialog.setAcceptMode(mode);
+    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(QString::fromLatin1(kDatSuffix));  // a typed name without extension gets ".dat"
+    if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+}
+
+} // namespace
+
+void DialogPrompts::message(const QString& text) {
+    QMessageBox::information(m_parent, m_config.modelName, text);
+}
+
+bool DialogPrompts::askYesNo(const QString& text, const QString& caption) {
+    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+}
+
+bool DialogPrompts::askRetryCancel(const QString& text) {
+    return QMessageBox::warning(m_parent, m_config.modelName, text, QMessageBox::Retry | QMessageBox::Cancel) ==
+           QMessageBox::Retry;
+}
+
+std::optional<QString> DialogPrompts::askPassword(PasswordMode mode, const QString& initial) {
+    PasswordDialog dialog(mode, initial, m_parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.entry();
+}
+
+std::optional<QString> DialogPrompts::askReviveCode(const QString& text) {
+    ReviveDialog dialog(text, m_parent);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.entry();
+}
+
+QString DialogPrompts::askOpenFileName(const FileDialogRequest& request) {
+    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
+}
+
+QString DialogPrompts::askSaveFileName(const FileDialogRequest& request) {
+    return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
+}
+
+} // namespace shell

@@ -1,0 +1,73 @@
+#pragma once
+// The nine editors the main window can open: their menu item, tree item and window title
+// (which differ for DTMF and Emergency Information), and the factory that builds each
+// editor's view. An editor whose factory is not registered yet keeps its menu and tree
+// items; choosing them does nothing.
+
+#include "shell/base_form_view.h"
+
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <optional>
+
+namespace shell {
+
+enum class EditorKind {
+    Channel,
+    FunctionSetup,
+    Dtmf,
+    TwoTone,
+    FiveTone,
+    ScanInformation,
+    EmergencyInformation,
+    KeySetting,
+    CommunicationNote,
+};
+
+struct EditorKindInfo {
+    EditorKind kind;
+    const char* menuText;
+    const char* treeText;
+    const char* windowTitle;
+    const char* objectName;  // of its menu action and its child frame
+};
+
+// In menu and tree order.
+inline constexpr std::array<EditorKindInfo, 9> kEditorKinds{{
+    {EditorKind::Channel, "Channel", "Channel", "Channel", "channel"},
+    {EditorKind::FunctionSetup, "Function Setup", "Function Setup", "Function Setup", "functionSetup"},
+    {EditorKind::Dtmf, "Dtmf", "DTMF", "Dtmf", "dtmf"},
+    {EditorKind::TwoTone, "2Tone", "2Tone", "2Tone", "twoTone"},
+    {EditorKind::FiveTone, "5Tone", "5Tone", "5Tone", "fiveTone"},
+    {EditorKind::ScanInformation, "Scan Information", "Scan Information", "Scan Information", "scanInformation"},
+    {EditorKind::EmergencyInformation, "Emergency Infomation", "Emergency Information", "Emergency Information",
+     "emergencyInformation"},
+    {EditorKind::KeySetting, "Key Setting", "Key Setting", "Key Setting", "keySetting"},
+    {EditorKind::CommunicationNote, "Communication Note", "Communication Note", "Communication Note",
+     "communicationNote"},
+}};
+
+const EditorKindInfo& editorInfo(EditorKind kind);
+// The editor a tree item names; nothing for the root or any other text.
+std::optional<EditorKind> editorForTreeText(const QString& text);
+
+using EditorFactory = std::function<CBaseFormView*(EditorEnv, QWidget*)>;
+
+// One factory per editor kind; an empty one means the editor does not exist yet.
+class EditorFactories {
+public:
+    void set(EditorKind kind, EditorFactory factory) { m_factories[index(kind)] = std::move(factory); }
+    const EditorFactory& get(EditorKind kind) const { return m_factories[index(kind)]; }
+    bool has(EditorKind kind) const { return bool(get(kind)); }
+
+private:
+    static std::size_t index(EditorKind kind) { return std::size_t(kind); }
+    std::array<EditorFactory, kEditorKinds.size()> m_factories;
+};
+
+// The editors of the program; each editor plugs in here with one line.
+EditorFactories programEditors();
+
+} // namespace shell

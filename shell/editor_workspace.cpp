@@ -1,0 +1,85 @@
+#include "shell/editor_workspace.h"
+
+#include "image/consistency_pass.h"
+
+#include <QMdiArea>
+
+namespace shell {
+
+EditorWorkspace::EditorWorkspace(QMdiArea* area, EditorEnv env, EditorFactories factories, QObject* parent)
+    : QObject(parent), m_area(area), m_env(env), m_factories(std::move(factories)) {
+    connect(m_area, &QMdiArea::subWindowActivated, this, &EditorWorkspace::onActivated);
+}
+
+void EditorWorkspace::open(EditorKind kind) {
+    const bool channel = kind == EditorKind::Channel;
+    CMyChildFrame* existing = frame(kind);
+    if (!existing) {
+        create(kind);
+        return;
+    }
+    if (!channel && existing == m_current) return;
+    activate(existing, !channel);
+}
+
+void EditorWorkspace::create(EditorKind kind) {
+    const EditorFactory& factory = m_factories.get(kind);
+    if (!factory) return;  // this editor does not exist yet
+
+    CBaseFormView* view = factory(m_env, nullptr);
+    auto* frame = new CMyChildFrame(kind, view, m_env.help);
+    view->LoadFromImage();  // the initial update
+    m_slots[std::size_t(kind)] = frame;
+    connect(frame, &CMyChildFrame::closing, this, &EditorWorkspace::onClosing);
+
+    m_area->addSubWindow(frame);
+    if (kind == EditorKind::Channel)
+        frame->showMaximized();
+    else
+        frame->show();
+    activate(frame, false);
+}
+
+void EditorWorkspace::activate(CMyChildFrame* frame, bool giveFocus) {
+    m_area->setActiveSubWindow(frame);
+    // The area reports no change while its window is inactive; the switch still happens.
+    onActivated(frame);
+    if (giveFocus) frame->view()->setFocus(Qt::OtherFocusReason);
+}
+
+void EditorWorkspace::onActivated(QMdiSubWindow* window) {
+    auto* entered = qobject_cast<CMyChildFrame*>(window);
+    // The area also reports "nothing active" while a dialog or another program has the
+    // focus; that is no switch between editors.
+    if (!entered || entered == m_current) return;
+    if (m_current) m_current->view()->StoreToImage();
+    m_current = entered;
+    entered->view()->LoadFromImage();
+}
+
+void EditorWorkspace::onClosing(CMyChildFrame* frame) {
+    frame->view()->StoreToImage();  // what is on screen is the only copy of the user's edits
+    m_slots[std::size_t(frame->kind())] = nullptr;
+    if (m_current == frame) m_current = nullptr;
+}
+
+void EditorWorkspace::storeAll() {
+    for (const QPointer<CMyChildFrame>& frame : m_slots) {
+        if (!frame) continue;
+        frame->view()->StoreToImage();
+        image::runConsistencyPass(m_env.state.image, m_env.state.bandLimits);
+    }
+}
+
+void EditorWorkspace::reloadAll() {
+    for (const QPointer<CMyChildFrame>& frame : m_slots)
+        if (frame) frame->view()->LoadFromImage();
+}
+
+bool EditorWorkspace::hasOpenEditor() const {
+    for (const QPointer<CMyChildFrame>& frame : m_slots)
+        if (frame) return true;
+    return false;
+}
+
+} // namespace shell

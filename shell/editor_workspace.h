@@ -1,0 +1,52 @@
+#pragma once
+// Keeps the editor windows and the radio image in step. One slot per editor kind holds its
+// child window or nothing; opening an editor creates or activates it; store all and reload
+// all walk the open editors; switching the active editor stores the one left and loads the
+// one entered, so every editor always shows what the others last stored.
+
+#include "shell/child_frame.h"
+#include "shell/editor_kinds.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <array>
+
+class QMdiArea;
+class QMdiSubWindow;
+
+namespace shell {
+
+class EditorWorkspace : public QObject {
+    Q_OBJECT
+public:
+    EditorWorkspace(QMdiArea* area, EditorEnv env, EditorFactories factories, QObject* parent = nullptr);
+
+    // Creates the editor's window, or brings the existing one to the front. The Channel
+    // editor is shown maximised and is activated even when it already is active.
+    void open(EditorKind kind);
+
+    // Every open editor stores its controls, each followed by the consistency pass.
+    void storeAll();
+    // Every open editor refills its controls from the image.
+    void reloadAll();
+
+    bool hasOpenEditor() const;
+    CMyChildFrame* frame(EditorKind kind) const { return m_slots[std::size_t(kind)]; }
+    // The editor last entered; nothing once it closed.
+    CMyChildFrame* activeFrame() const { return m_current; }
+
+private:
+    void create(EditorKind kind);
+    void activate(CMyChildFrame* frame, bool giveFocus);
+    void onActivated(QMdiSubWindow* window);
+    void onClosing(CMyChildFrame* frame);
+
+    QMdiArea* m_area;
+    EditorEnv m_env;
+    EditorFactories m_factories;
+    std::array<QPointer<CMyChildFrame>, kEditorKinds.size()> m_slots;
+    QPointer<CMyChildFrame> m_current;
+};
+
+} // namespace shell

@@ -1,0 +1,28 @@
+#include "shell/link_services.h"
+
+#include "link/port_provider.h"
+#include "link/transfer_engine.h"
+
+namespace shell {
+
+namespace {
+
+radiolink::Direction engineDirection(TransferDirection direction) {
+    return direction == TransferDirection::Read ? radiolink::Direction::Read : radiolink::Direction::Write;
+}
+
+} // namespace
+
+LinkServices programLink(radiolink::PortProvider& ports) {
+    LinkServices link;
+    link.listPorts = [&ports] { return ports.ports(); };
+    link.probe = [&ports](const QString& name) { return ports.probe(name); };
+    link.transfer = [&ports](TransferDirection direction, AppState& state, Prompts& prompts,
+                             const ProgressSink& progress) {
+        const auto report = [&progress](const radiolink::TransferProgress& p) { progress(p.position); };
+        return radiolink::runTransfer(engineDirection(direction), state, prompts, ports, report).success();
+    };
+    return link;
+}
+
+} // namespace shell

@@ -1,0 +1,48 @@
+#pragma once
+// What the shell needs from the radio link: the port list and probe for the Port dialog and
+// the transfer itself. The program builds it from the link's port provider; tests pass a
+// fixed port list, a scripted probe and the simulated radio.
+
+#include "link/port_names.h"
+#include "link/serial_port.h"
+
+#include <QList>
+#include <QString>
+
+#include <functional>
+
+namespace shell {
+
+struct AppState;
+class Prompts;
+
+enum class TransferDirection { Read, Write };
+
+// Reports the number of blocks done so far; called on the worker thread.
+using ProgressSink = std::function<void(int blocksDone)>;
+
+// Runs one whole transfer on the calling (worker) thread: opens the port named by the
+// configuration, moves the image and asks its questions through `prompts`. True when the
+// transfer completed.
+using TransferRunner =
+    std::function<bool(TransferDirection, AppState& state, Prompts& prompts, const ProgressSink& progress)>;
+
+struct LinkServices {
+    std::function<QList<radiolink::ListedPort>()> listPorts;
+    std::function<radiolink::OpenStatus(const QString& name)> probe;
+    TransferRunner transfer;
+};
+
+} // namespace shell
+
+namespace radiolink {
+class PortProvider;
+}
+
+namespace shell {
+
+// The program's link: the system's ports (and the built-in simulated radio) through
+// `ports`, which must outlive the returned services.
+LinkServices programLink(radiolink::PortProvider& ports);
+
+} // namespace shell

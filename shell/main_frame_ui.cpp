@@ -1,0 +1,183 @@
+// Building the main window: actions, menus, toolbar, status bar and the Tree Bar.
+
+#include "shell/main_frame.h"
+
+#include "shell/shell_texts.h"
+#include "shell/toolbar_icons.h"
+
+#include <QAction>
+#include <QDockWidget>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+
+namespace shell {
+
+namespace {
+
+constexpr int kComPaneWidth = 50;
+constexpr int kFreqPaneWidth = 200;
+constexpr int kTreeBarWidth = 180;
+
+QLabel* statusPane(const QString& text, const char* name, int minimumWidth = 0) {
+    auto* pane = new QLabel(text);
+    pane->setObjectName(QLatin1String(name));
+    pane->setTextFormat(Qt::PlainText);
+    if (minimumWidth > 0) pane->setMinimumWidth(minimumWidth);
+    return pane;
+}
+
+} // namespace
+
+QAction* CMainFrame::addAction(const QString& text, const char* name, void (CMainFrame::*slot)()) {
+    auto* action = new QAction(text, this);
+    action->setObjectName(QLatin1String(name));
+    if (slot) connect(action, &QAction::triggered, this, slot);
+    return action;
+}
+
+QMenu* CMainFrame::addMenu(const QString& title, const char* name) {
+    QMenu* menu = menuBar()->addMenu(title);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+void CMainFrame::createActions() {
+    Actions& a = m_actions;
+    a.fileNew = addAction(texts::kNew, "actionNew", &CMainFrame::newFile);
+    a.fileNew->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
+    a.fileNew->setIcon(toolbarIcon(ToolbarIcon::New));
+    a.fileOpen = addAction(texts::kOpen, "actionOpen", &CMainFrame::open);
+    a.fileOpen->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
+    a.fileOpen->setIcon(toolbarIcon(ToolbarIcon::Open));
+    a.fileSave = addAction(texts::kSave, "actionSave", &CMainFrame::save);
+    a.fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+    a.fileSave->setIcon(toolbarIcon(ToolbarIcon::Save));
+    a.fileSaveAs = addAction(texts::kSaveAs, "actionSaveAs", &CMainFrame::saveAs);
+    a.exit = addAction(texts::kExit, "actionExit", nullptr);
+    connect(a.exit, &QAction::triggered, this, &QWidget::close);
+
+    a.model = addAction(texts::kModel, "actionModel", &CMainFrame::showModel);
+    for (const EditorKindInfo& info : kEditorKinds) {
+        QAction* action = addAction(QLatin1String(info.menuText), info.objectName, nullptr);
+        action->setObjectName(QStringLiteral("actionEditor_") + QLatin1String(info.objectName));
+        connect(action, &QAction::triggered, this, [this, kind = info.kind] { openEditor(kind); });
+        a.editors[std::size_t(info.kind)] = action;
+    }
+    a.port = addAction(texts::kPort, "actionPort", &CMainFrame::showPort);
+    a.port->setStatusTip(texts::kPortPrompt);
+    a.port->setIcon(toolbarIcon(ToolbarIcon::Port));
+    a.read = addAction(texts::kReadFromRadio, "actionRead", &CMainFrame::readFromRadio);
+    a.read->setStatusTip(texts::kReadPrompt);
+    a.read->setIcon(toolbarIcon(ToolbarIcon::Read));
+    a.write = addAction(texts::kWriteToRadio, "actionWrite", &CMainFrame::writeToRadio);
+    a.write->setStatusTip(texts::kWritePrompt);
+    a.write->setIcon(toolbarIcon(ToolbarIcon::Write));
+    a.password = addAction(texts::kPassword, "actionPassword", &CMainFrame::setPassword);
+
+    a.cascade = addAction(texts::kCascade, "actionCascade", &CMainFrame::cascade);
+    a.tile = addAction(texts::kTile, "actionTile", &CMainFrame::tile);
+    a.arrange = addAction(texts::kArrange, "actionArrange", &CMainFrame::arrangeIcons);
+
+    a.helpTopics = addAction(texts::kHelpTopics, "actionHelpTopics", &CMainFrame::helpTopics);
+    a.about = addAction(texts::kAbout, "actionAbout", &CMainFrame::about);
+    a.about->setIcon(toolbarIcon(ToolbarIcon::About));
+    a.print = addAction(texts::kPrint, "actionPrint", &CMainFrame::print);
+    a.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+    a.print->setIcon(toolbarIcon(ToolbarIcon::Print));
+    QMainWindow::addAction(a.print);  // Ctrl+P works while the toolbar is hidden
+    a.contextHelp = addAction(texts::kHelp, "actionContextHelp", &CMainFrame::contextHelp);
+    a.contextHelp->setShortcut(QKeySequence::HelpContents);
+    QMainWindow::addAction(a.contextHelp);
+}
+
+void CMainFrame::createMenus() {
+    const Actions& a = m_actions;
+    QMenu* file = addMenu(texts::kMenuFile, "menuFile");
+    file->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
+    file->addSeparator();
+    file->addAction(a.exit);
+
+    addMenu(texts::kMenuModel, "menuModel")->addAction(a.model);
+    QMenu* edit = addMenu(texts::kMenuEdit, "menuEdit");
+    for (QAction* action : a.editors) edit->addAction(action);
+    addMenu(texts::kMenuSetting, "menuSetting")->addAction(a.port);
+    addMenu(texts::kMenuProgram, "menuProgram")->addActions({a.read, a.write, a.password});
+    addMenu(texts::kMenuView, "menuView")->addActions({a.viewToolbar, a.viewStatusBar, a.viewTree});
+    addMenu(texts::kMenuWindow, "menuWindow")->addActions({a.cascade, a.tile, a.arrange});
+    addMenu(texts::kMenuHelp, "menuHelp")->addActions({a.helpTopics, a.about});
+}
+
+void CMainFrame::createToolBar() {
+    const Actions& a = m_actions;
+    m_toolBar = new QToolBar(texts::kToolbarTitle, this);
+    m_toolBar->setObjectName(QStringLiteral("toolBar"));
+    m_toolBar->addActions({a.fileNew, a.fileOpen, a.fileSave});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({a.read, a.port, a.write});
+    m_toolBar->addSeparator();
+    m_toolBar->addActions({a.print, a.about});
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+
+    m_actions.viewToolbar = m_toolBar->toggleViewAction();
+    m_actions.viewToolbar->setText(texts::kToolbar);
+    m_actions.viewToolbar->setObjectName(QStringLiteral("actionViewToolbar"));
+}
+
+void CMainFrame::createStatusBar() {
+    QStatusBar* bar = statusBar();
+    bar->setObjectName(QStringLiteral("statusBar"));
+    m_comPane = statusPane(m_state.config.portName, "comPane", kComPaneWidth);
+    m_freqPane = statusPane(image::kInitialBandIndicator, "freqPane", kFreqPaneWidth);
+    bar->addPermanentWidget(m_comPane);
+    bar->addPermanentWidget(m_freqPane);
+    // Qt tells no lock-key state on every platform, so the indicators only name the keys.
+    for (const auto& [text, name] : {std::pair{texts::kCapsIndicator, "capsPane"},
+                                     std::pair{texts::kNumIndicator, "numPane"},
+                                     std::pair{texts::kScrollIndicator, "scrollPane"}}) {
+        QLabel* pane = statusPane(text, name);
+        pane->setEnabled(false);
+        bar->addPermanentWidget(pane);
+    }
+
+    m_actions.viewStatusBar = addAction(texts::kStatusBar, "actionViewStatusBar", nullptr);
+    m_actions.viewStatusBar->setCheckable(true);
+    m_actions.viewStatusBar->setChecked(true);
+    connect(m_actions.viewStatusBar, &QAction::toggled, bar, &QWidget::setVisible);
+}
+
+void CMainFrame::createTreeBar() {
+    m_tree = new QTreeWidget;
+    m_tree->setObjectName(QStringLiteral("tree"));
+    m_tree->setHeaderHidden(true);
+    auto* root = new QTreeWidgetItem(m_tree, {m_state.config.modelName});
+    for (const EditorKindInfo& info : kEditorKinds) new QTreeWidgetItem(root, {QLatin1String(info.treeText)});
+    root->setExpanded(true);
+    connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { onTreeItemClicked(item); });
+
+    m_treeBar = new QDockWidget(texts::kTreeBarTitle, this);
+    m_treeBar->setObjectName(QStringLiteral("treeBar"));
+    m_treeBar->setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable |
+                           QDockWidget::DockWidgetFloatable);
+    m_treeBar->setWidget(m_tree);
+    addDockWidget(Qt::LeftDockWidgetArea, m_treeBar);
+    resizeDocks({m_treeBar}, {kTreeBarWidth}, Qt::Horizontal);
+
+    m_actions.viewTree = m_treeBar->toggleViewAction();
+    m_actions.viewTree->setText(texts::kTreeView);
+    m_actions.viewTree->setObjectName(QStringLiteral("actionViewTree"));
+}
+
+void CMainFrame::onTreeItemClicked(QTreeWidgetItem* item) {
+    if (!item->parent()) return;  // the root names the model and opens nothing
+    const QString text = item->text(0);
+    if (text == texts::kModel) {
+        showModel();
+        return;
+    }
+    if (const auto kind = editorForTreeText(text)) openEditor(*kind);
+}
+
+} // namespace shell

@@ -1,0 +1,55 @@
+#include "shell/password_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+QDialogButtonBox* okCancel(QDialog* dialog) {
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+} // namespace
+
+PasswordDialog::PasswordDialog(PasswordMode mode, const QString& initial, QWidget* parent)
+    : QDialog(parent), m_entry(new QLineEdit(initial.left(kMaxLength))) {
+    setObjectName(QStringLiteral("passwordDialog"));
+    setWindowTitle(mode == PasswordMode::SetProgramPassword ? kSetProgramPasswordTitle : kProgramPasswordTitle);
+    m_entry->setObjectName(QStringLiteral("password"));
+    m_entry->setEchoMode(QLineEdit::Password);
+    m_entry->setMaxLength(kMaxLength);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    form->addRow(kPasswordLabel, m_entry);
+    layout->addLayout(form);
+    layout->addWidget(okCancel(this));
+}
+
+QString PasswordDialog::entry() const { return m_entry->text(); }
+
+ReviveDialog::ReviveDialog(const QString& message, QWidget* parent) : QDialog(parent), m_entry(new QLineEdit) {
+    setObjectName(QStringLiteral("reviveDialog"));
+    setWindowTitle(kTitle);
+    auto* label = new QLabel(message);
+    label->setObjectName(QStringLiteral("message"));
+    m_entry->setObjectName(QStringLiteral("code"));
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(label);
+    layout->addWidget(m_entry);
+    layout->addWidget(okCancel(this));
+}
+
+QString ReviveDialog::entry() const { return m_entry->text(); }
+
+} // namespace shell

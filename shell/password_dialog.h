@@ -1,0 +1,45 @@
+#pragma once
+// The password dialog: one bullet-showing entry of at most 4 characters, "OK" and "Cancel".
+// "Set Program Password" edits the image's program password (the Password command);
+// "Program Password" asks a transfer's password. The caller applies the entered text.
+
+#include "shell/prompts.h"
+
+#include <QDialog>
+
+class QLineEdit;
+
+namespace shell {
+
+class PasswordDialog : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kSetProgramPasswordTitle = QStringLiteral("Set Program Password");
+    static inline const QString kProgramPasswordTitle = QStringLiteral("Program Password");
+    static inline const QString kPasswordLabel = QStringLiteral("Password");
+    static constexpr int kMaxLength = 4;
+
+    PasswordDialog(PasswordMode mode, const QString& initial, QWidget* parent = nullptr);
+
+    QString entry() const;
+
+private:
+    QLineEdit* m_entry;
+};
+
+// The revive dialog a write transfer shows for a killed or stunned radio: the radio's
+// state as message and an entry field for the access code.
+class ReviveDialog : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kTitle = QStringLiteral("Password");
+
+    explicit ReviveDialog(const QString& message, QWidget* parent = nullptr);
+
+    QString entry() const;
+
+private:
+    QLineEdit* m_entry;
+};
+
+} // namespace shell

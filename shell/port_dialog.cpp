@@ -1,0 +1,158 @@
+#include "shell/port_dialog.h"
+
+#include "link/link_texts.h"
+#include "shell/settings_file.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+using radiolink::OpenStatus;
+
+constexpr int kGridRows = 8;
+constexpr int kOtherId = 0;  // button ids 1-16 are the port numbers
+
+// The device a COMn name stands for on this system, for the label beside its button.
+QString deviceOf(const QString& name, const QList<radiolink::ListedPort>& listed) {
+    for (const radiolink::ListedPort& port : listed)
+        if (port.name == name) return port.entry.device;
+    return {};
+}
+
+void disableComboEntry(QComboBox* box, int index, const QString& why) {
+    auto* model = qobject_cast<QStandardItemModel*>(box->model());
+    if (QStandardItem* item = model ? model->item(index) : nullptr) item->setEnabled(false);
+    box->setItemData(index, why, Qt::ToolTipRole);
+}
+
+} // namespace
+
+OpenStatus PortDialog::probe(const QString& name) const {
+    return m_link.probe ? m_link.probe(name) : OpenStatus::Absent;
+}
+
+QString PortDialog::unavailableReason(const QString& name, OpenStatus status) {
+    switch (status) {
+    case OpenStatus::Opened: return {};
+    case OpenStatus::Absent: return kAbsentTip.arg(name);
+    case OpenStatus::InUse: return kInUseTip.arg(name);
+    case OpenStatus::NoPermission: return kNoPermissionTip.arg(name);
+    case OpenStatus::Failed: break;
+    }
+    return kFailedTip.arg(name);
+}
+
+PortDialog::PortDialog(AppConfig& config, const LinkServices& link, QWidget* parent)
+    : QDialog(parent), m_config(config), m_link(link) {
+    setObjectName(QStringLiteral("portDialog"));
+    setWindowTitle(kTitle);
+    const QList<radiolink::ListedPort> listed = m_link.listPorts ? m_link.listPorts() : QList<radiolink::ListedPort>{};
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    buttons->setObjectName(QStringLiteral("buttons"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &PortDialog::confirm);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(makePortGroup(listed));
+    layout->addWidget(buttons);
+    selectCurrent();
+}
+
+QWidget* PortDialog::makePortGroup(const QList<radiolink::ListedPort>& listed) {
+    auto* box = new QGroupBox(kGroupTitle);
+    box->setObjectName(QStringLiteral("portGroup"));
+    auto* grid = new QGridLayout;
+    m_group = new QButtonGroup(this);
+    for (int number = 1; number <= kButtonCount; ++number) {
+        const QString name = radiolink::portName(number);
+        auto* button = new QRadioButton(QStringLiteral("COM%1").arg(number));
+        button->setObjectName(QStringLiteral("com%1").arg(number));
+        const OpenStatus status = probe(name);
+        button->setEnabled(status == OpenStatus::Opened);
+        button->setToolTip(unavailableReason(name, status));
+        const QString device = deviceOf(name, listed);
+        auto* label = new QLabel(device.isEmpty() || device == name ? QString() : device);
+        label->setObjectName(QStringLiteral("com%1Device").arg(number));
+        label->setEnabled(button->isEnabled());
+        m_group->addButton(button, number);
+        m_buttons[std::size_t(number - 1)] = button;
+        const int row = (number - 1) % kGridRows;
+        const int column = (number - 1) / kGridRows * 2;
+        grid->addWidget(button, row, column);
+        grid->addWidget(label, row, column + 1);
+    }
+    auto* layout = new QVBoxLayout(box);
+    layout->addLayout(grid);
+    layout->addWidget(makeOtherRow(listed));
+    return box;
+}
+
+// The ports without a button (numbered above 16) by their device, and the simulated radio.
+QWidget* PortDialog::makeOtherRow(const QList<radiolink::ListedPort>& listed) {
+    m_other = new QRadioButton(kOtherLabel);
+    m_other->setObjectName(QStringLiteral("otherButton"));
+    m_group->addButton(m_other, kOtherId);
+    m_otherPorts = new QComboBox;
+    m_otherPorts->setObjectName(QStringLiteral("otherPorts"));
+    m_otherPorts->addItem(radiolink::text::kSimulatorPortName + QStringLiteral(" - ") + kSimulatorDescription,
+                          radiolink::text::kSimulatorPortName);
+    for (qsizetype i = kButtonCount; i < listed.size(); ++i) {
+        const QString device = listed[i].entry.device;
+        m_otherPorts->addItem(device + QStringLiteral(" - ") + listed[i].entry.description, device);
+        const OpenStatus status = probe(device);
+        if (status != OpenStatus::Opened) disableComboEntry(m_otherPorts, m_otherPorts->count() - 1,
+                                                            unavailableReason(device, status));
+    }
+    connect(m_otherPorts, &QComboBox::activated, m_other, [this] { m_other->setChecked(true); });
+
+    auto* row = new QWidget;
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_other);
+    layout->addWidget(m_otherPorts, 1);
+    return row;
+}
+
+void PortDialog::selectCurrent() {
+    const QString current = m_config.portName;
+    if (probe(current) != OpenStatus::Opened) return;  // a port that does not open shows no selection
+    const int otherIndex = m_otherPorts->findData(current);
+    if (otherIndex >= 0) {
+        m_otherPorts->setCurrentIndex(otherIndex);
+        m_other->setChecked(true);
+        return;
+    }
+    const std::optional<int> number = radiolink::scanPortNumber(current);
+    // A number without a button (above 16, or 0) leaves every button unselected.
+    if (number && *number >= 1 && *number <= kButtonCount) button(*number)->setChecked(true);
+}
+
+QString PortDialog::chosenName() const {
+    const int id = m_group->checkedId();
+    if (id >= 1 && id <= kButtonCount) return radiolink::portName(id);
+    if (id == kOtherId) return m_otherPorts->currentData().toString();
+    return {};
+}
+
+void PortDialog::confirm() {
+    const QString name = chosenName();
+    if (!name.isEmpty()) {
+        m_config.portName = name;
+        SettingsFile(m_config.settingsPath).write(kSettingsSection, kPortKey, name);
+    }
+    accept();
+}
+
+} // namespace shell

@@ -1,0 +1,74 @@
+#pragma once
+// Every fixed text the main window, its bars and the file commands show, quoted exactly as
+// the program has always shown them (the odd spellings included: users and dealers know
+// them). Dialogs keep their own texts in their headers.
+
+#include <QString>
+
+namespace shell::texts {
+
+// Menus and their items, in menu order.
+inline const QString kMenuFile = QStringLiteral("&File");
+inline const QString kNew = QStringLiteral("&New(&N)");
+inline const QString kOpen = QStringLiteral("&Open(&O)...");
+inline const QString kSave = QStringLiteral("&Save(&S)");
+inline const QString kSaveAs = QStringLiteral("Save &As(&A)...");
+inline const QString kExit = QStringLiteral("E&xit(&X)");
+
+inline const QString kMenuModel = QStringLiteral("&Model");
+inline const QString kModel = QStringLiteral("Model");
+
+inline const QString kMenuEdit = QStringLiteral("&Edit");  // its items come from the editor table
+
+inline const QString kMenuSetting = QStringLiteral("&Setting");
+inline const QString kPort = QStringLiteral("Port");
+
+inline const QString kMenuProgram = QStringLiteral("&Program");
+inline const QString kReadFromRadio = QStringLiteral("Read From Radio");
+inline const QString kWriteToRadio = QStringLiteral("Write To Radio");
+inline const QString kPassword = QStringLiteral("Password");
+
+inline const QString kMenuView = QStringLiteral("&View");
+inline const QString kToolbar = QStringLiteral("&Toolbar(&T)");
+inline const QString kStatusBar = QStringLiteral("&Status Bar(&S)");
+inline const QString kTreeView = QStringLiteral("Tree View");
+
+inline const QString kMenuWindow = QStringLiteral("&Window");
+inline const QString kCascade = QStringLiteral("Cascade(&C)");
+inline const QString kTile = QStringLiteral("Tile(&T)");
+inline const QString kArrange = QStringLiteral("Arrange(&A)");
+
+inline const QString kMenuHelp = QStringLiteral("&Help");
+inline const QString kHelpTopics = QStringLiteral("Help Topics");
+inline const QString kAbout = QStringLiteral("About...");
+
+// Toolbar-only command.
+inline const QString kPrint = QStringLiteral("Print");
+
+// Status-line prompts.
+inline const QString kPortPrompt = QStringLiteral("Communication port");
+inline const QString kWritePrompt = QStringLiteral("Write Data To Radio");
+inline const QString kReadPrompt = QStringLiteral("Read Data From Radio");
+
+// Bars.
+inline const QString kToolbarTitle = QStringLiteral("Toolbar");
+inline const QString kTreeBarTitle = QStringLiteral("Tree Bar");
+inline const QString kCapsIndicator = QStringLiteral("CAP");
+inline const QString kNumIndicator = QStringLiteral("NUM");
+inline const QString kScrollIndicator = QStringLiteral("SCRL");
+
+// File commands.
+inline const QString kNewQuestion = QStringLiteral("All data will be cleared");
+inline const QString kNewCaption = QStringLiteral("Warnning");
+inline const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
+
+// Child frame bottom bar.
+inline const QString kClose = QStringLiteral("Close");
+inline const QString kHelp = QStringLiteral("Help");
+
+// Command line.
+inline const QString kNoDisplay = QStringLiteral(
+    "qmr417: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); run it inside a desktop "
+    "session, or headless as \"xvfb-run ./qmr417\" or \"QT_QPA_PLATFORM=offscreen ./qmr417\".");
+
+} // namespace shell::texts

@@ -1,0 +1,51 @@
+#include "shell/thread_prompts.h"
+
+#include <QThread>
+
+namespace shell {
+
+ThreadPrompts::ThreadPrompts(Prompts& target) : m_target(target) {}
+
+template <typename Call>
+auto ThreadPrompts::onUiThread(Call call) -> decltype(call()) {
+    using Result = decltype(call());
+    // A blocking queued call from the thread that would answer it would wait for ever.
+    if (QThread::currentThread() == m_uiContext.thread()) return call();
+    if constexpr (std::is_void_v<Result>) {
+        QMetaObject::invokeMethod(&m_uiContext, call, Qt::BlockingQueuedConnection);
+    } else {
+        Result result{};
+        QMetaObject::invokeMethod(&m_uiContext, call, Qt::BlockingQueuedConnection, &result);
+        return result;
+    }
+}
+
+void ThreadPrompts::message(const QString& text) {
+    onUiThread([&] { m_target.message(text); });
+}
+
+bool ThreadPrompts::askYesNo(const QString& text, const QString& caption) {
+    return onUiThread([&] { return m_target.askYesNo(text, caption); });
+}
+
+bool ThreadPrompts::askRetryCancel(const QString& text) {
+    return onUiThread([&] { return m_target.askRetryCancel(text); });
+}
+
+std::optional<QString> ThreadPrompts::askPassword(PasswordMode mode, const QString& initial) {
+    return onUiThread([&] { return m_target.askPassword(mode, initial); });
+}
+
+std::optional<QString> ThreadPrompts::askReviveCode(const QString& text) {
+    return onUiThread([&] { return m_target.askReviveCode(text); });
+}
+
+QString ThreadPrompts::askOpenFileName(const FileDialogRequest& request) {
+    return onUiThread([&] { return m_target.askOpenFileName(request); });
+}
+
+QString ThreadPrompts::askSaveFileName(const FileDialogRequest& request) {
+    return onUiThread([&] { return m_target.askSaveFileName(request); });
+}
+
+} // namespace shell

@@ -1,0 +1,143 @@
+#include "shell/transfer_dialog.h"
+
+#include "image/memory_map.h"
+#include "link/link_texts.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+QString minutesAndSeconds(qint64 ms) {
+    const qint64 seconds = ms / 1000;
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
+
+QLabel* namedLabel(const QString& text, const char* name) {
+    auto* label = new QLabel(text);
+    label->setObjectName(QLatin1String(name));
+    return label;
+}
+
+QPushButton* namedButton(const QString& text, const char* name) {
+    auto* button = new QPushButton(text);
+    button->setObjectName(QLatin1String(name));
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+TransferDialog::TransferDialog(TransferDirection direction, AppState& state, Prompts& prompts,
+                               const LinkServices& link, QWidget* parent)
+    : QDialog(parent), m_direction(direction), m_state(state), m_link(link), m_workerPrompts(prompts),
+      m_progress(new QProgressBar), m_start(namedButton(kStart, "startButton")),
+      m_percent(namedLabel(radiolink::text::kInitialPercent, "percent")), m_exit(namedButton(kExit, "exitButton")),
+      m_elapsed(namedLabel(kElapsedFormat.arg(minutesAndSeconds(0)), "elapsed")),
+      m_remaining(namedLabel(kRemainingFormat.arg(kUnknownTime), "remaining")), m_clock(new QTimer(this)) {
+    const bool reading = direction == TransferDirection::Read;
+    setObjectName(QStringLiteral("transferDialog"));
+    setWindowTitle(reading ? radiolink::text::kReadTitle : radiolink::text::kWriteTitle);
+    m_progress->setObjectName(QStringLiteral("progress"));
+    m_progress->setRange(0, reading ? image::map::kReadBlocks : image::map::kWriteBlocks);
+    m_progress->setValue(0);
+    m_progress->setTextVisible(false);
+
+    auto* controls = new QHBoxLayout;
+    controls->addWidget(m_start);
+    controls->addWidget(m_percent, 1, Qt::AlignCenter);
+    controls->addWidget(m_exit);
+    auto* times = new QHBoxLayout;
+    times->addWidget(m_elapsed);
+    times->addStretch(1);
+    times->addWidget(m_remaining);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_progress);
+    layout->addLayout(times);
+    layout->addLayout(controls);
+
+    connect(m_start, &QPushButton::clicked, this, &TransferDialog::start);
+    connect(m_exit, &QPushButton::clicked, this, &TransferDialog::requestExit);
+    connect(m_clock, &QTimer::timeout, this, &TransferDialog::updateTimes);
+}
+
+TransferDialog::~TransferDialog() {
+    // The dialog only closes once its worker ended; this is the last guard.
+    if (m_worker) {
+        m_state.transfer.cancel = true;
+        m_worker->wait();
+    }
+}
+
+void TransferDialog::start() {
+    // The dialog follows its own worker rather than the shared flag, which the worker only
+    // sets once it runs: "Exit" pressed in between must not close the dialog under it.
+    if (m_worker || m_state.transfer.running) return;
+    m_state.transfer.cancel = false;
+    m_start->setEnabled(false);
+    m_stopwatch.start();
+    m_clock->start(kClockTickMs);
+
+    const ProgressSink progress = [this](int blocksDone) {
+        QMetaObject::invokeMethod(this, [this, blocksDone] { showProgress(blocksDone); }, Qt::QueuedConnection);
+    };
+    m_worker = QThread::create([this, progress] {
+        const bool ok = m_link.transfer && m_link.transfer(m_direction, m_state, m_workerPrompts, progress);
+        m_workerResult = ok;
+    });
+    m_worker->setObjectName(QStringLiteral("transferWorker"));
+    connect(m_worker, &QThread::finished, this, &TransferDialog::onWorkerFinished);
+    m_worker->start();
+}
+
+void TransferDialog::requestExit() {
+    m_state.transfer.cancel = true;
+    if (!m_worker) QDialog::reject();  // a running worker closes the dialog when it stops
+}
+
+void TransferDialog::reject() { requestExit(); }
+
+void TransferDialog::closeEvent(QCloseEvent* event) {
+    if (m_worker) {
+        m_state.transfer.cancel = true;
+        event->ignore();
+        return;
+    }
+    QDialog::closeEvent(event);
+}
+
+void TransferDialog::showProgress(int blocksDone) {
+    m_progress->setValue(blocksDone);
+    const int percent = m_progress->value() * 100 / m_progress->maximum();
+    m_percent->setText(kPercentFormat.arg(percent));
+    updateTimes();
+}
+
+void TransferDialog::updateTimes() {
+    const qint64 elapsed = m_stopwatch.isValid() ? m_stopwatch.elapsed() : 0;
+    m_elapsed->setText(kElapsedFormat.arg(minutesAndSeconds(elapsed)));
+    const int done = m_progress->value();
+    const int left = m_progress->maximum() - done;
+    const QString remaining = done > 0 ? minutesAndSeconds(elapsed * left / done) : kUnknownTime;
+    m_remaining->setText(kRemainingFormat.arg(remaining));
+}
+
+void TransferDialog::onWorkerFinished() {
+    m_worker->wait();
+    delete m_worker;
+    m_worker = nullptr;
+    m_clock->stop();
+    m_succeeded = m_workerResult;
+    done(m_succeeded ? QDialog::Accepted : QDialog::Rejected);
+}
+
+} // namespace shell

@@ -1,0 +1,80 @@
+#pragma once
+// The transfer dialog: "Start" runs one transfer on a worker thread, the progress bar and
+// the percentage follow its blocks, the elapsed time and an estimate of the time left stand
+// beside them, and "Exit" asks the worker to stop after the current block. The worker's
+// questions are answered here on the user-interface thread; the worker never touches a
+// widget. The dialog closes itself on every path that ends a transfer and cannot be closed
+// while its worker runs.
+
+#include "shell/app_state.h"
+#include "shell/link_services.h"
+#include "shell/prompts.h"
+#include "shell/thread_prompts.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+
+#include <atomic>
+
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QThread;
+class QTimer;
+
+namespace shell {
+
+class TransferDialog : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kStart = QStringLiteral("Start");
+    static inline const QString kExit = QStringLiteral("Exit");
+    static inline const QString kPercentFormat = QStringLiteral("%1%");
+    static inline const QString kElapsedFormat = QStringLiteral("Elapsed %1");
+    static inline const QString kRemainingFormat = QStringLiteral("Remaining %1");
+    static inline const QString kUnknownTime = QStringLiteral("--:--");
+    static constexpr int kClockTickMs = 500;
+
+    TransferDialog(TransferDirection direction, AppState& state, Prompts& prompts, const LinkServices& link,
+                   QWidget* parent = nullptr);
+    ~TransferDialog() override;
+
+    // Whether the transfer completed; meaningful once the dialog closed.
+    bool succeeded() const { return m_succeeded; }
+    bool workerRunning() const { return m_worker != nullptr; }
+
+    // "Start": starts the worker unless a transfer is running.
+    void start();
+    // "Exit": asks a running worker to stop; without one, closes as cancelled.
+    void requestExit();
+
+    void reject() override;  // Escape and the title bar behave like "Exit"
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void showProgress(int blocksDone);
+    void updateTimes();
+    void onWorkerFinished();
+
+    TransferDirection m_direction;
+    AppState& m_state;
+    const LinkServices& m_link;
+    ThreadPrompts m_workerPrompts;
+
+    QProgressBar* m_progress;
+    QPushButton* m_start;
+    QLabel* m_percent;
+    QPushButton* m_exit;
+    QLabel* m_elapsed;
+    QLabel* m_remaining;
+    QTimer* m_clock;
+    QElapsedTimer m_stopwatch;
+
+    QThread* m_worker = nullptr;
+    std::atomic<bool> m_workerResult{false};
+    bool m_succeeded = false;
+};
+
+} // namespace shell

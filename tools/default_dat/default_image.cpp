@@ -1,0 +1,33 @@
+#include "default_image.h"
+
+#include "channels/channel_record.h"
+#include "image/band_limits.h"
+#include "image/consistency_pass.h"
+#include "image/memory_map.h"
+
+namespace defaultdat {
+
+namespace {
+
+constexpr int kSlots = 203;  // channels 1-200, "PA", "PB", "VFO"
+
+void clearAllChannels(image::RadioImage& img) {
+    // Bits past the last slot count as unusable, so the whole usage map starts set.
+    img.fill(image::map::kChannelUsageMap, image::map::kSlotMapBytes, 0xFF);
+    for (int slot = 1; slot <= kSlots; ++slot) channels::channelClear(img, slot);
+}
+
+} // namespace
+
+image::RadioImage defaultImage() {
+    image::RadioImage img;
+    clearAllChannels(img);
+    img.setU16le(image::map::kScrambleFrequency, image::kScrambleWordDefault);
+    const image::BandLimits limits;  // 136-174 MHz
+    // The pass writes the band limits, rebuilds the list bitmaps and points the MR channel
+    // at slot 0, so the file already looks as it will after its first store.
+    image::runConsistencyPass(img, limits);
+    return img;
+}
+
+} // namespace defaultdat
