@@ -1,0 +1,498 @@
+#include "channels/channel_edit_dialog.h"
+
+#include "channels/channel_edit_rules.h"
+#include "channels/channel_rows.h"
+#include "channels/channel_texts.h"
+#include "channels/value_tables.h"
+#include "shell/combo_helpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QValidator>
+
+#include <algorithm>
+
+namespace channels {
+
+namespace {
+
+constexpr int kFrequencyLength = 9;
+constexpr int kDcsCodes = 512;
+
+// Names are stored upper case; the name field turns what is typed into upper case.
+class UpperCaseValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString& input, int&) const override {
+        input = input.toUpper();
+        return Acceptable;
+    }
+};
+
+QLabel* label(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
+
+QComboBox* makeCombo(const char* objectName, QWidget* parent) {
+    auto* box = new QComboBox(parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    return box;
+}
+
+QLineEdit* makeEdit(const char* objectName, int maxLength, QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QString::fromLatin1(objectName));
+    if (maxLength > 0) edit->setMaxLength(maxLength);
+    return edit;
+}
+
+QCheckBox* makeCheck(const char* text, const char* objectName, QWidget* parent) {
+    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+    box->setObjectName(QString::fromLatin1(objectName));
+    return box;
+}
+
+QToolButton* makeArrow(Qt::ArrowType arrow, const char* objectName, QWidget* parent) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(objectName));
+    button->setArrowType(arrow);
+    // Like an up-down control it never takes the focus, so it steps from what "NO." shows.
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QStringList ctcssEntries() { return combo::toStringList(kCtcssTable); }
+
+QStringList dcsEntries() {
+    QStringList list;
+    list.reserve(kDcsCodes);
+    for (int code = 0; code < kDcsCodes; ++code) list.append(dcsCodeText(code));
+    return list;
+}
+
+bool isToneType(int index) { return index == int(kToneTypeCtcss) || index == int(kToneTypeDcs); }
+
+bool isSignallingType(int index) { return index >= kSignallingDtmf && index <= kSignallingFiveTone; }
+
+// A printable character that the field does not accept is dropped, as its key never came.
+bool refusedCharacter(const QKeyEvent& key, bool (*accepts)(QChar)) {
+    const QString text = key.text();
+    return !text.isEmpty() && text[0].isPrint() && !accepts(text[0]);
+}
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// Focus that leaves with the window (another window activated, a popup opened) is not the
+// user leaving the field; committing then would show the VFO message again on every return.
+bool userLeftField(const QFocusEvent& focus) {
+    return focus.reason() != Qt::ActiveWindowFocusReason && focus.reason() != Qt::PopupFocusReason;
+}
+
+} // namespace
+
+CChannelEditDialog::CChannelEditDialog(shell::EditorEnv env, int slot, QWidget* parent)
+    : QDialog(parent), m_env(env), m_slot(clampedSlot(slot)) {
+    setObjectName(QStringLiteral("channelEditDialog"));
+    setWindowTitle(QString::fromLatin1(texts::kDialogTitle));
+    buildControls();
+    fillFixedLists();
+    connectControls();
+    m_no->setText(channelLabel(m_slot));
+    loadSlot(m_slot);
+}
+
+CChannelEditDialog::~CChannelEditDialog() {
+    // Destroyed without being closed (its owner went away): keep what is on screen.
+    if (!m_stored) {
+        commitPendingEdits();
+        storeSlot();
+    }
+}
+
+// ---- controls ------------------------------------------------------------------------
+
+void CChannelEditDialog::buildControls() {
+    m_no = makeEdit("channelNo", 0, this);
+    m_up = makeArrow(Qt::UpArrow, "slotUp", this);
+    m_down = makeArrow(Qt::DownArrow, "slotDown", this);
+    m_rx = makeEdit("rxFrequency", kFrequencyLength, this);
+    m_tx = makeEdit("txFrequency", kFrequencyLength, this);
+    m_name = makeEdit("channelName", kChannelNameLength, this);
+    m_name->setValidator(new UpperCaseValidator(m_name));
+    m_step = makeCombo("step", this);
+    m_spacing = makeCombo("spacing", this);
+    m_power = makeCombo("power", this);
+    m_decode = {makeCombo("decodeType", this), makeCombo("decodeValue", this),
+                makeCheck(texts::kDcsReverse, "decodeReverse", this)};
+    m_encode = {makeCombo("encodeType", this), makeCombo("encodeValue", this),
+                makeCheck(texts::kDcsReverse, "encodeReverse", this)};
+    m_signalling = makeCombo("signallingType", this);
+    m_code = makeCombo("signallingCode", this);
+    m_squelch = makeCombo("squelchMode", this);
+    m_dtmfPttId = makeCombo("dtmfPttId", this);
+    m_fiveTonePttId = makeCombo("fiveTonePttId", this);
+    m_scrambler = makeCombo("scrambler", this);
+    m_busyLock = makeCombo("busyLock", this);
+    m_scanSkip = makeCheck(texts::kScanSkip, "scanSkip", this);
+    m_reverse = makeCheck(texts::kReverse, "reverse", this);
+    m_talkAround = makeCheck(texts::kTalkAround, "talkAround", this);
+    m_compander = makeCheck(texts::kCompander, "compander", this);
+    m_txOff = makeCheck(texts::kTxOff, "txOff", this);
+    m_close = new QPushButton(QString::fromLatin1(texts::kClose), this);
+    m_close->setObjectName(QStringLiteral("close"));
+    m_close->setAutoDefault(false);  // Enter does nothing in this dialog
+
+    auto* arrows = new QVBoxLayout;
+    arrows->setSpacing(0);
+    arrows->addWidget(m_up);
+    arrows->addWidget(m_down);
+    auto* number = new QHBoxLayout;
+    number->addWidget(m_no);
+    number->addLayout(arrows);
+
+    auto* grid = new QGridLayout(this);
+    int row = 0;
+    grid->addWidget(label(texts::kNo, this), row, 0);
+    grid->addLayout(number, row++, 1);
+    const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
+        grid->addWidget(label(leftText, this), row, 0);
+        grid->addWidget(left, row, 1);
+        grid->addWidget(label(rightText, this), row, 2);
+        grid->addWidget(right, row++, 3);
+    };
+    pair(texts::kRxFrequency, m_rx, texts::kTxFrequency, m_tx);
+    pair(texts::kChannelName, m_name, texts::kStep, m_step);
+    pair(texts::kSpacing, m_spacing, texts::kPower, m_power);
+    for (const auto& [text, side] : {std::pair{texts::kDecode, &m_decode}, std::pair{texts::kEncode, &m_encode}}) {
+        grid->addWidget(label(text, this), row, 0);
+        grid->addWidget(side->type, row, 1);
+        grid->addWidget(side->value, row, 2);
+        grid->addWidget(side->reverse, row++, 3);
+    }
+    pair(texts::kSignalling, m_signalling, "", m_code);
+    pair(texts::kSquelchMode, m_squelch, texts::kScrambler, m_scrambler);
+    pair(texts::kDtmfPttId, m_dtmfPttId, texts::kFiveTonePttId, m_fiveTonePttId);
+    pair(texts::kBusyLock, m_busyLock, "", m_scanSkip);
+    auto* checks = new QHBoxLayout;
+    for (QCheckBox* box : {m_reverse, m_talkAround, m_compander, m_txOff}) checks->addWidget(box);
+    grid->addLayout(checks, row++, 0, 1, 4);
+    grid->addWidget(m_close, row, 3);
+}
+
+void CChannelEditDialog::fillFixedLists() {
+    combo::fill(m_step, kStepList);
+    combo::fill(m_spacing, kSpacingList);
+    combo::fill(m_power, kPowerList);
+    combo::fill(m_signalling, kSignallingTypeList);
+    combo::fill(m_dtmfPttId, kPttIdList);
+    combo::fill(m_fiveTonePttId, kPttIdList);
+    combo::fill(m_squelch, kSquelchModeList);
+    combo::fill(m_busyLock, kBusyLockList);
+    combo::fill(m_scrambler, kScramblerList);
+    combo::fill(m_decode.type, kToneTypeList);
+    combo::fill(m_encode.type, kToneTypeList);
+}
+
+void CChannelEditDialog::connectControls() {
+    for (QLineEdit* edit : {m_no, m_rx, m_tx}) edit->installEventFilter(this);
+    connect(m_rx, &QLineEdit::returnPressed, this, [this] { commitRx(); });
+    connect(m_up, &QToolButton::clicked, this, [this] { stepSlot(+1); });
+    connect(m_down, &QToolButton::clicked, this, [this] { stepSlot(-1); });
+    connect(m_decode.type, &QComboBox::activated, this, [this] { toneTypeChosen(ToneSide::Decode); });
+    connect(m_encode.type, &QComboBox::activated, this, [this] { toneTypeChosen(ToneSide::Encode); });
+    connect(m_signalling, &QComboBox::activated, this, [this] { signallingTypeChosen(); });
+    // Only the user's own choices exclude each other; a record loads as it is.
+    connect(m_reverse, &QCheckBox::clicked, this, [this](bool on) { if (on) m_talkAround->setChecked(false); });
+    connect(m_talkAround, &QCheckBox::clicked, this, [this](bool on) { if (on) m_reverse->setChecked(false); });
+    connect(m_dtmfPttId, &QComboBox::activated, this, [this](int i) { if (i > 0) m_fiveTonePttId->setCurrentIndex(0); });
+    connect(m_fiveTonePttId, &QComboBox::activated, this, [this](int i) { if (i > 0) m_dtmfPttId->setCurrentIndex(0); });
+    connect(m_close, &QPushButton::clicked, this, [this] { done(QDialog::Accepted); });
+}
+
+void CChannelEditDialog::setRecordControlsEnabled(bool on) {
+    const QList<QWidget*> always{m_no, m_up, m_down, m_rx, m_close};
+    for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (!always.contains(child) && !qobject_cast<QLabel*>(child)) child->setEnabled(on);
+}
+
+// ---- load ----------------------------------------------------------------------------
+
+void CChannelEditDialog::loadSlot(int slot) {
+    m_slot = slot;
+    const ChannelRecordView record(m_env.state.image, slot);
+    if (record.isEmpty()) {
+        showEmptyRecord();
+        return;
+    }
+    setRecordControlsEnabled(true);
+    // The dialog shows the record as it is; only the list clamps into the bands.
+    m_rx->setText(image::formatFrequency(record.rx()));
+    m_tx->setText(image::formatFrequency(record.txFrequency()));
+    loadOptions(record);
+    m_rememberedRx = m_rx->text();
+    m_rememberedTx = m_tx->text();
+}
+
+void CChannelEditDialog::showEmptyRecord() {
+    setRecordControlsEnabled(false);
+    for (QLineEdit* edit : {m_rx, m_tx, m_name}) edit->clear();
+    for (QCheckBox* box : findChildren<QCheckBox*>()) box->setChecked(false);
+    for (QComboBox* box : findChildren<QComboBox*>()) box->setCurrentIndex(-1);
+    for (QWidget* dependent : std::initializer_list<QWidget*>{m_decode.value, m_decode.reverse, m_encode.value,
+                                                              m_encode.reverse, m_code})
+        dependent->hide();
+    m_rememberedRx.clear();
+    m_rememberedTx.clear();
+}
+
+void CChannelEditDialog::loadOptions(const ChannelRecordView& record) {
+    combo::selectIndex(m_step, record.step());
+    combo::selectIndex(m_spacing, record.spacing());
+    combo::selectIndex(m_power, record.power());
+    loadTone(ToneSide::Decode, record);
+    loadTone(ToneSide::Encode, record);
+    loadSignalling(record);
+    m_name->setText(record.name());
+    combo::selectIndex(m_busyLock, record.busyLock());
+    rebuildSquelchList();
+    m_squelch->setCurrentIndex(std::max(m_squelch->findText(entryText(kSquelchModeList, record.squelchMode())), 0));
+    m_scanSkip->setChecked(scanSkip(m_env.state.image, record.slot()));
+    m_reverse->setChecked(record.reverse());
+    m_talkAround->setChecked(record.talkAround());
+    m_compander->setChecked(record.compander());
+    m_txOff->setChecked(record.txOff());
+    combo::selectIndex(m_dtmfPttId, record.dtmfPttId());
+    combo::selectIndex(m_fiveTonePttId, record.fiveTonePttId());
+    combo::selectIndex(m_scrambler, record.scrambler());
+    if (m_scrambler->currentIndex() < 0) m_scrambler->setCurrentIndex(0);
+}
+
+void CChannelEditDialog::loadTone(ToneSide side, const ChannelRecordView& record) {
+    ToneControls& t = tone(side);
+    combo::selectIndex(t.type, int(record.toneType(side)));
+    t.rememberedType = t.type->currentIndex();
+    rebuildToneValues(side);
+    if (t.type->currentIndex() == int(kToneTypeCtcss)) combo::selectIndex(t.value, record.ctcss(side));
+    if (t.type->currentIndex() == int(kToneTypeDcs)) {
+        combo::selectIndex(t.value, record.dcsCode(side));
+        t.reverse->setChecked(record.dcsInverted(side));
+    }
+}
+
+void CChannelEditDialog::loadSignalling(const ChannelRecordView& record) {
+    combo::selectIndex(m_signalling, record.signallingType());
+    m_rememberedSignalling = m_signalling->currentIndex();
+    rebuildCodeList();
+    const int entry = m_code->findText(signallingCodeText(record));
+    if (entry >= 0) m_code->setCurrentIndex(entry);
+}
+
+// ---- dependencies --------------------------------------------------------------------
+
+void CChannelEditDialog::rebuildToneValues(ToneSide side) {
+    ToneControls& t = tone(side);
+    const int type = t.type->currentIndex();
+    if (type == int(kToneTypeCtcss)) combo::fill(t.value, ctcssEntries());
+    if (type == int(kToneTypeDcs)) combo::fill(t.value, dcsEntries());
+    t.value->setVisible(isToneType(type));
+    t.reverse->setVisible(type == int(kToneTypeDcs));
+    if (isToneType(type)) t.value->setCurrentIndex(0);
+}
+
+void CChannelEditDialog::rebuildCodeList() {
+    const int type = m_signalling->currentIndex();
+    combo::fill(m_code, signallingCodeEntries(m_env.state.image, type));
+    m_code->setVisible(isSignallingType(type));
+    if (m_code->count() > 0) m_code->setCurrentIndex(0);
+}
+
+void CChannelEditDialog::rebuildSquelchList() {
+    const QString previous = m_squelch->currentText();
+    const bool toneChosen = isToneType(m_decode.type->currentIndex()) || isToneType(m_encode.type->currentIndex());
+    combo::fill(m_squelch, squelchEntries(toneChosen, isSignallingType(m_signalling->currentIndex())));
+    m_squelch->setCurrentIndex(std::max(m_squelch->findText(previous), 0));
+}
+
+void CChannelEditDialog::toneTypeChosen(ToneSide side) {
+    ToneControls& t = tone(side);
+    if (t.type->currentIndex() == t.rememberedType) return;
+    rebuildToneValues(side);
+    t.rememberedType = t.type->currentIndex();
+    rebuildSquelchList();
+}
+
+void CChannelEditDialog::signallingTypeChosen() {
+    if (m_signalling->currentIndex() == m_rememberedSignalling) return;
+    rebuildCodeList();
+    m_rememberedSignalling = m_signalling->currentIndex();
+    rebuildSquelchList();
+}
+
+// ---- store ---------------------------------------------------------------------------
+// A drop-down without a selection shows a stored index outside its list; its field is left
+// as it is rather than overwritten with a value the user never chose.
+
+void CChannelEditDialog::storeSlot() {
+    image::RadioImage& img = m_env.state.image;
+    if (m_rx->text().isEmpty()) {
+        channelClear(img, m_slot);
+        return;
+    }
+    setUsageBit(img, m_slot, false);
+    ChannelRecord record(img, m_slot);
+    record.writeRxTx(image::parseFrequencyText(m_rx->text()), image::parseFrequencyText(m_tx->text()));
+    if (m_step->currentIndex() >= 0) record.setStep(m_step->currentIndex());
+    if (m_spacing->currentIndex() >= 0) record.setSpacing(m_spacing->currentIndex());
+    if (m_power->currentIndex() >= 0) record.setPower(m_power->currentIndex());
+    storeTone(ToneSide::Decode, record);
+    storeTone(ToneSide::Encode, record);
+    storeSignalling(record);
+    record.setName(m_name->text());
+    if (m_busyLock->currentIndex() >= 0) record.setBusyLock(m_busyLock->currentIndex());
+    record.setSquelchMode(squelchCode(m_squelch->currentText()));
+    record.setTxOff(m_txOff->isChecked());
+    record.setReverse(m_reverse->isChecked());
+    record.setCompander(m_compander->isChecked());
+    record.setTalkAround(m_talkAround->isChecked());
+    if (m_dtmfPttId->currentIndex() >= 0) record.setDtmfPttId(m_dtmfPttId->currentIndex());
+    if (m_fiveTonePttId->currentIndex() >= 0) record.setFiveTonePttId(m_fiveTonePttId->currentIndex());
+    record.setScrambler(std::max(m_scrambler->currentIndex(), 0));
+    setScanSkip(img, m_slot, m_scanSkip->isChecked());
+}
+
+void CChannelEditDialog::storeTone(ToneSide side, ChannelRecord& record) const {
+    const ToneControls& t = side == ToneSide::Decode ? m_decode : m_encode;
+    const int type = t.type->currentIndex();
+    const int value = t.value->currentIndex();
+    if (type < 0) return;
+    record.setToneType(side, unsigned(type));
+    if (value < 0) return;
+    if (type == int(kToneTypeCtcss)) record.setCtcss(side, value);
+    if (type == int(kToneTypeDcs)) {
+        record.setDcsCode(side, value);
+        record.setDcsInverted(side, t.reverse->isChecked());
+    }
+}
+
+void CChannelEditDialog::storeSignalling(ChannelRecord& record) const {
+    const int type = m_signalling->currentIndex();
+    if (type < 0) return;
+    record.setSignallingType(type);
+    if (m_code->currentIndex() < 0) return;
+    const int code = signallingCodeValue(m_code->currentText());
+    if (type == kSignallingDtmf) {
+        record.setDtmfCode(code);
+        record.setSignallingCode(code);
+    }
+    if (type == kSignallingTwoTone) record.setSignallingCode(code);
+    if (type == kSignallingFiveTone) record.setFiveToneCode(code);
+}
+
+// ---- commits and navigation ----------------------------------------------------------
+
+void CChannelEditDialog::commitRx() {
+    if (m_committing) return;
+    m_committing = true;
+    const QString text = m_rx->text();
+    if (text.isEmpty() && m_slot == kSlotVFO) {
+        m_env.prompts.message(QString::fromLatin1(texts::kVfoCannotBeNull));
+        m_rx->setText(m_rememberedRx);
+    } else if (text.isEmpty()) {
+        // The record itself is cleared when the slot is stored.
+        showEmptyRecord();
+    } else {
+        setRecordControlsEnabled(true);
+        const RxEntry entry = rxEntry(image::parseFrequencyText(text), m_env.state.bandLimits);
+        m_rx->setText(image::formatFrequency(entry.rx));
+        if (m_rememberedRx.isEmpty()) {
+            // A new channel starts from the defaults of a cleared record.
+            m_tx->setText(image::formatFrequency(entry.tx));
+            m_rememberedTx = m_tx->text();
+            channelClear(m_env.state.image, m_slot);
+            loadOptions(ChannelRecordView(m_env.state.image, m_slot));
+        }
+        m_rememberedRx = m_rx->text();
+    }
+    m_committing = false;
+}
+
+void CChannelEditDialog::commitTx() {
+    if (m_rx->text().isEmpty()) return;
+    const Freq10Hz typed = image::parseFrequencyText(m_tx->text());
+    // An emptied TX puts the last one back, as in the list: a zero TX frequency would be
+    // written as an offset the size of the RX frequency.
+    if (typed.value == 0) m_tx->setText(m_rememberedTx);
+    else m_tx->setText(image::formatFrequency(image::entryRounding(typed)));
+    m_rememberedTx = m_tx->text();
+}
+
+// Closing or stepping by the arrows moves no focus, so an edit still being typed is
+// committed here as leaving the field would have done.
+void CChannelEditDialog::commitPendingEdits() {
+    if (m_rx->isModified()) commitRx();
+    if (m_tx->isModified()) commitTx();
+}
+
+void CChannelEditDialog::leaveSlotFor(int slot) {
+    commitPendingEdits();
+    storeSlot();
+    m_no->setText(channelLabel(slot));
+    loadSlot(slot);
+}
+
+void CChannelEditDialog::navigateToTypedSlot() {
+    const int named = slotFromChannelLabel(m_no->text());
+    if (named != m_slot) leaveSlotFor(clampedSlot(named));
+}
+
+void CChannelEditDialog::stepSlot(int step) {
+    leaveSlotFor(steppedSlot(slotFromChannelLabel(m_no->text()), step));
+}
+
+void CChannelEditDialog::done(int result) {
+    if (!m_stored) {
+        commitPendingEdits();
+        storeSlot();
+        m_stored = true;
+    }
+    QDialog::done(result);
+}
+
+// ---- keys and focus ------------------------------------------------------------------
+
+void CChannelEditDialog::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F1: m_env.help.showContext(texts::kChannelHelpContext); break;
+    case Qt::Key_Escape:
+    case Qt::Key_Return:
+    case Qt::Key_Enter: break;  // neither closes this dialog
+    default: QDialog::keyPressEvent(event); return;
+    }
+    event->accept();
+}
+
+bool CChannelEditDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut && userLeftField(*static_cast<QFocusEvent*>(event))) {
+        if (watched == m_rx) commitRx();
+        if (watched == m_tx) commitTx();
+        if (watched == m_no) navigateToTypedSlot();
+    }
+    if (event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        if ((watched == m_rx || watched == m_tx) && refusedCharacter(key, isFrequencyCharacter)) return true;
+        if (watched == m_no && refusedCharacter(key, isDigit)) return true;
+        if (watched == m_no && (key.key() == Qt::Key_Up || key.key() == Qt::Key_Down)) {
+            stepSlot(key.key() == Qt::Key_Up ? +1 : -1);
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+} // namespace channels

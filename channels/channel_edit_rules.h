@@ -1,0 +1,41 @@
+#pragma once
+// The rules of the Channel Edit dialog that need no widgets: which squelch modes the current
+// selections allow, which codes an optional-signalling type offers, and how the dialog steps
+// from slot to slot.
+
+#include "channels/channel_record.h"
+#include "image/radio_image.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+namespace channels {
+
+// Signalling-type list positions.
+inline constexpr int kSignallingOff = 0;
+inline constexpr int kSignallingDtmf = 1;
+inline constexpr int kSignallingTwoTone = 2;
+inline constexpr int kSignallingFiveTone = 3;
+
+// "Carrier" alone, or with "Optional Signaling" when a signalling type is chosen; with a
+// decode or encode tone "Carrier", "CTCSS/DCS", or all five modes with a signalling type too.
+QStringList squelchEntries(bool toneChosen, bool signallingChosen);
+// The stored squelch mode of an entry text (exact text); 0 for anything else.
+int squelchCode(QStringView text);
+
+// Codes offered for a signalling type: "M1"-"M16" for DTMF; the 2Tone or 5Tone entries in
+// use (occupancy bit clear), as ascending decimal numbers; nothing for "Off" or an unknown type.
+QStringList signallingCodeEntries(const image::RadioImage& img, int signallingType);
+// The entry the dialog selects on load for the record's own type and codes.
+QString signallingCodeText(const ChannelRecordView& record);
+// The code an entry stands for: "M%d" - 1, otherwise its decimal value (empty gives 0).
+int signallingCodeValue(QStringView text);
+
+// Slot named by a "NO." text, clamped into 1-203.
+int clampedSlot(int slot);
+// Up-down step from the slot named by "NO.": past either end a positive step lands on the
+// first slot and any other step on "VFO", so stepping wraps between "VFO" and "0".
+int steppedSlot(int namedSlot, int step);
+
+} // namespace channels

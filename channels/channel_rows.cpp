@@ -1,0 +1,89 @@
+#include "channels/channel_rows.h"
+
+#include "channels/channel_record.h"
+#include "channels/value_tables.h"
+
+namespace channels {
+
+namespace {
+
+void storeListIndex(std::span<const std::string_view> list, const QString& text, auto&& write) {
+    const int index = indexOf(list, text);
+    if (index >= 0) write(index);
+}
+
+void storeTone(ChannelRecord& record, ToneSide side, const QString& text) {
+    if (!text.isEmpty()) record.storeToneText(side, text);
+}
+
+} // namespace
+
+bool isFrequencyColumn(int column) { return column == kColRx || column == kColTx; }
+
+bool isToneColumn(int column) { return column == kColDecode || column == kColEncode; }
+
+std::span<const std::string_view> columnOptions(int column) {
+    switch (column) {
+    case kColStep: return kStepList;
+    case kColSpacing: return kSpacingList;
+    case kColPower: return kPowerList;
+    case kColSignalling: return kSignallingTypeList;
+    default: return {};
+    }
+}
+
+void fillOptionCells(ChannelRowCells& row, const image::RadioImage& img, int slot) {
+    const ChannelRecordView record(img, slot);
+    row[kColName] = record.name();
+    row[kColStep] = entryText(kStepList, record.step());
+    row[kColSpacing] = entryText(kSpacingList, record.spacing());
+    row[kColPower] = entryText(kPowerList, record.power());
+    row[kColDecode] = record.toneText(ToneSide::Decode);
+    row[kColEncode] = record.toneText(ToneSide::Encode);
+    row[kColSignalling] = entryText(kSignallingTypeList, record.signallingType());
+}
+
+ChannelRowCells loadChannelRow(const image::RadioImage& img, const image::BandLimits& limits, int slot) {
+    ChannelRowCells row;
+    row[kColLabel] = channelLabel(slot);
+    if (slot != kSlotVFO && usageBit(img, slot)) return row;
+    const ChannelRecordView record(img, slot);
+    if (record.isEmpty()) return row;
+    // TX comes from the unclamped RX; each is then clamped into its own band.
+    row[kColRx] = image::formatFrequency(limits.clampRx(record.rx()));
+    row[kColTx] = image::formatFrequency(limits.clampTx(record.txFrequency()));
+    fillOptionCells(row, img, slot);
+    return row;
+}
+
+void storeChannelRow(image::RadioImage& img, int slot, const ChannelRowCells& row) {
+    if (row[kColRx].isEmpty()) {
+        channelClear(img, slot);
+        return;
+    }
+    ChannelRecord record(img, slot);
+    record.writeRxTx(image::parseFrequencyText(row[kColRx]), image::parseFrequencyText(row[kColTx]));
+    record.setName(row[kColName]);
+    storeListIndex(kStepList, row[kColStep], [&](int i) { record.setStep(i); });
+    storeListIndex(kSpacingList, row[kColSpacing], [&](int i) { record.setSpacing(i); });
+    storeListIndex(kPowerList, row[kColPower], [&](int i) { record.setPower(i); });
+    storeTone(record, ToneSide::Decode, row[kColDecode]);
+    storeTone(record, ToneSide::Encode, row[kColEncode]);
+    storeListIndex(kSignallingTypeList, row[kColSignalling], [&](int i) { record.setSignallingType(i); });
+}
+
+RxEntry rxEntry(Freq10Hz typed, const image::BandLimits& limits) {
+    if (!limits.rxInBand(typed)) return {image::entryRounding(limits.rxLow), limits.txLow};
+    const Freq10Hz rx = image::entryRounding(typed);
+    return {rx, limits.txInBand(typed) ? rx : limits.txLow};
+}
+
+Freq10Hz txEntry(Freq10Hz typed, const image::BandLimits& limits) {
+    return image::entryRounding(limits.txInBand(typed) ? typed : limits.txLow);
+}
+
+bool isFrequencyCharacter(QChar c) {
+    return c.unicode() < 0x80 && kFrequencyCharacterFilter.find(char(c.unicode())) != std::string_view::npos;
+}
+
+} // namespace channels

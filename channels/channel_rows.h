@@ -1,0 +1,91 @@
+#pragma once
+// The channel list as text: one row of cells per channel slot, filled from the radio image
+// and written back into it, plus the entry rules of its frequency cells, which the Channel
+// Edit dialog shares. No widgets here, so the rules are tested on plain images.
+
+#include "image/band_limits.h"
+#include "image/radio_image.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <array>
+#include <span>
+#include <string_view>
+
+namespace channels {
+
+using image::Freq10Hz;
+
+// Grid columns; column 0 holds the channel label and is never edited.
+enum ChannelColumn : int {
+    kColLabel = 0,
+    kColRx,
+    kColTx,
+    kColName,
+    kColStep,
+    kColSpacing,
+    kColPower,
+    kColDecode,
+    kColEncode,
+    kColSignalling,
+    kChannelColumns,
+};
+
+struct ChannelColumnInfo {
+    std::string_view header;
+    int widthTwips;
+};
+
+inline constexpr std::array<ChannelColumnInfo, kChannelColumns> kChannelColumnInfo{{
+    {"CH", 600},
+    {"RX Frequency", 1320},
+    {"TX Frequency", 1320},
+    {"CH Name", 1200},
+    {"Step(KHz)", 1000},
+    {"Channel Spacing", 1100},
+    {"TX Power", 900},
+    {"CTCSS/DCS Decode", 1200},
+    {"CTCSS/DCS Encode", 1200},
+    {"Optional Signaling", 1200},
+}};
+
+inline constexpr int kChannelNameLength = 7;
+
+// The cells of one row, indexed by ChannelColumn. A row is empty when its RX cell is.
+using ChannelRowCells = std::array<QString, kChannelColumns>;
+
+bool isFrequencyColumn(int column);
+bool isToneColumn(int column);
+// The option list a list column offers (step, spacing, power, signalling); empty otherwise.
+std::span<const std::string_view> columnOptions(int column);
+
+// Fills a row from slot `slot`. Slots 1-202 whose usage bit is set show as empty rows; the
+// "VFO" slot is shown whatever its bit. Frequencies are shown clamped into the bands.
+ChannelRowCells loadChannelRow(const image::RadioImage& img, const image::BandLimits& limits, int slot);
+// Cells 3-9 (name to optional signalling) of a record, as row fill shows them.
+void fillOptionCells(ChannelRowCells& row, const image::RadioImage& img, int slot);
+// Writes a row into slot `slot`; an empty row clears the slot. Fields the list does not show
+// keep their values, and so does a list or tone field whose cell is empty: such a cell can
+// only come from an index outside its list, which a store must not replace by a guess.
+void storeChannelRow(image::RadioImage& img, int slot, const ChannelRowCells& row);
+
+// The frequencies of an RX entry: out of the receive band it becomes the receive low
+// limit with TX at the transmit low limit; in the receive band but out of the transmit band
+// TX becomes the transmit low limit; otherwise TX follows RX. RX then takes the entry
+// rounding, and a TX that follows RX takes the rounded value too, so an entry off the
+// raster never turns a simplex channel into a split of a few hundred hertz.
+struct RxEntry {
+    Freq10Hz rx;
+    Freq10Hz tx;
+};
+RxEntry rxEntry(Freq10Hz typed, const image::BandLimits& limits);
+// A TX entry in the list: out of the transmit band it becomes the transmit low limit; then
+// the entry rounding.
+Freq10Hz txEntry(Freq10Hz typed, const image::BandLimits& limits);
+
+// Keys: only the frequency characters may be typed into a frequency edit.
+bool isFrequencyCharacter(QChar c);
+
+} // namespace channels

@@ -1,0 +1,42 @@
+#pragma once
+// Every text the Channel editor and the Channel Edit dialog show, quoted exactly as the
+// radio's users know them ("Compnader" included), and their help topic. The column headers
+// of the list live with the column widths in channel_rows.h.
+
+namespace channels::texts {
+
+// F1 in the channel list and in the Channel Edit dialog.
+inline constexpr int kChannelHelpContext = 0x8017;
+
+// Shared by the list and the dialog: slot 203 may never lose its RX frequency.
+inline constexpr const char* kVfoCannotBeNull = "VFO can`t be null!";
+
+// Channel list
+inline constexpr const char* kEditButton = "Edit";
+
+// Channel Edit dialog
+inline constexpr const char* kDialogTitle = "Channel Edit";
+inline constexpr const char* kNo = "NO.";
+inline constexpr const char* kRxFrequency = "RX Frequency";
+inline constexpr const char* kTxFrequency = "TX Frequency";
+inline constexpr const char* kChannelName = "CH Name";
+inline constexpr const char* kStep = "Step(KHz)";
+inline constexpr const char* kSpacing = "Channel Spacing(KHz)";
+inline constexpr const char* kPower = "TX Power";
+inline constexpr const char* kDecode = "CTCSS/DCS Decode";
+inline constexpr const char* kEncode = "CTCSS/DCS Encode";
+inline constexpr const char* kDcsReverse = "Reverse";
+inline constexpr const char* kSignalling = "Optional Signaling";
+inline constexpr const char* kSquelchMode = "Squelch Mode";
+inline constexpr const char* kDtmfPttId = "DTMF PTTID";
+inline constexpr const char* kFiveTonePttId = "5Tone PTTID";
+inline constexpr const char* kScrambler = "Scrambler Channel";
+inline constexpr const char* kBusyLock = "Busy Channel Lock-out";
+inline constexpr const char* kScanSkip = "Scan Skip";
+inline constexpr const char* kReverse = "Reverse";
+inline constexpr const char* kTalkAround = "Talk Around";
+inline constexpr const char* kCompander = "Compnader";
+inline constexpr const char* kTxOff = "TX Off";
+inline constexpr const char* kClose = "Close";
+
+} // namespace channels::texts
