@@ -1,0 +1,50 @@
+#pragma once
+// Answers the transfer's questions from the command-line options, so a script never
+// waits at a hidden prompt: the password comes in advance (--password) and a second
+// request is answered Cancel; the revive code is given once (--revive-code); "Retry or
+// Cancel" follows --on-failure within --retries. Messages are kept for the summary line.
+
+#include "shell/prompts.h"
+
+#include <QStringList>
+
+#include <atomic>
+
+namespace cli {
+
+struct AnswerPolicy {
+    bool retryOnFailure = false;
+    int maxRetries = 3;
+    QString reviveCode;  // empty: Cancel
+};
+
+class CliPrompts final : public shell::Prompts {
+public:
+    CliPrompts(AnswerPolicy policy, const std::atomic<bool>& interrupted)
+        : m_policy(std::move(policy)), m_interrupted(interrupted) {}
+
+    void message(const QString& text) override { m_messages << text; }
+    bool askYesNo(const QString&, const QString&) override { return false; }
+    bool askRetryCancel(const QString& text) override;
+    std::optional<QString> askPassword(shell::PasswordMode mode, const QString& initial) override;
+    std::optional<QString> askReviveCode(const QString& text) override;
+    QString askOpenFileName(const shell::FileDialogRequest&) override { return {}; }
+    QString askSaveFileName(const shell::FileDialogRequest&) override { return {}; }
+
+    const QStringList& messages() const { return m_messages; }
+    int retriesUsed() const { return m_retriesUsed; }
+    bool passwordAsked() const { return m_passwordAsked; }
+    QString reviveQuestion() const { return m_reviveQuestion; }
+    bool reviveCodeGiven() const { return !m_policy.reviveCode.isEmpty(); }
+
+private:
+    AnswerPolicy m_policy;
+    const std::atomic<bool>& m_interrupted;
+    QStringList m_messages;
+    int m_retriesUsed = 0;
+    bool m_passwordAsked = false;
+    bool m_reviveAsked = false;
+    QString m_reviveQuestion;
+};
+
+} // namespace cli

@@ -1,0 +1,138 @@
+#include "cli/cli_transfer.h"
+
+#include "cli/cli_texts.h"
+#include "cli/exit_codes.h"
+#include "link/link_texts.h"
+#include "link/port_provider.h"
+
+#include <QtGlobal>
+
+#include <cstdio>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
+
+namespace cli {
+
+namespace {
+
+constexpr int kMaxRetries = 100;
+
+bool stderrIsTerminal() {
+#ifdef Q_OS_UNIX
+    return isatty(STDERR_FILENO) == 1;
+#else
+    return false;
+#endif
+}
+
+// Progress on stderr: one line rewritten in place on a terminal, else a line per 10 %.
+class ProgressPrinter {
+public:
+    explicit ProgressPrinter(radiolink::Direction direction)
+        : m_verb(direction == radiolink::Direction::Read ? "reading" : "writing"), m_terminal(stderrIsTerminal()) {}
+
+    void show(const radiolink::TransferProgress& p) {
+        m_position = p.position;
+        if (p.percentText == m_lastText) return;
+        m_lastText = p.percentText;
+        const int percent = p.position * 100 / p.upperBound;
+        if (m_terminal) {
+            std::fprintf(stderr, "\r%s %4d/%d %s ", m_verb, p.position, p.upperBound, qPrintable(p.percentText));
+        } else if (percent % 10 == 0) {
+            std::fprintf(stderr, "%s %d/%d %s\n", m_verb, p.position, p.upperBound, qPrintable(p.percentText));
+        }
+        std::fflush(stderr);
+    }
+    void finish() const {
+        if (m_terminal && !m_lastText.isEmpty()) std::fputc('\n', stderr);
+    }
+    int position() const { return m_position; }
+
+private:
+    const char* m_verb;
+    bool m_terminal;
+    QString m_lastText;
+    int m_position = 0;
+};
+
+int reportFailure(const radiolink::TransferOutcome& outcome, const CliPrompts& prompts,
+                  const TransferRequest& request, radiolink::Direction direction, int position) {
+    using radiolink::TransferResult;
+    const int blocks = radiolink::progressUpperBound(direction);
+    switch (outcome.result) {
+    case TransferResult::Completed: break;
+    case TransferResult::PortNotOpened:
+        return fail(kExitPort, text::kPortFailed.arg(request.port, radiolink::openStatusText(outcome.openStatus)));
+    case TransferResult::NoAnswer:
+        return fail(kExitNoAnswer, text::kNoAnswer.arg(request.port, request.policy.retryOnFailure
+                                                                         ? text::kGaveUp.arg(prompts.retriesUsed())
+                                                                         : text::kNoRetries));
+    case TransferResult::PasswordRefused:
+        return fail(kExitPassword, request.password.isEmpty() ? text::kPasswordMissing : text::kPasswordWrong);
+    case TransferResult::RadioLocked:
+        return fail(kExitRadioLocked,
+                    (prompts.reviveCodeGiven() ? text::kReviveWrong : text::kRadioLocked).arg(prompts.reviveQuestion()));
+    case TransferResult::Cancelled:
+        return fail(kExitCancelled, (direction == radiolink::Direction::Read ? text::kInterrupted : text::kInterruptedWrite)
+                                        .arg(position).arg(blocks));
+    case TransferResult::AlreadyRunning:
+        return fail(kExitUsage, text::kBusy);
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+void TransferOptions::addTo(QCommandLineParser& parser) const {
+    parser.addOptions({m_port, m_password, m_revive, m_onFailure, m_retries});
+}
+
+std::optional<TransferRequest> TransferOptions::read(const QCommandLineParser& parser, const QString& command,
+                                                     QString& error) const {
+    TransferRequest request;
+    request.port = parser.value(m_port);
+    if (request.port.isEmpty()) return error = text::kMissingOption.arg(command, m_port.names().constFirst()), std::nullopt;
+    request.password = parser.value(m_password);
+    request.policy.reviveCode = parser.value(m_revive);
+    const QString policy = parser.value(m_onFailure);
+    if (policy != QStringLiteral("retry") && policy != QStringLiteral("cancel"))
+        return error = text::kBadPolicy, std::nullopt;
+    request.policy.retryOnFailure = policy == QStringLiteral("retry");
+    bool ok = false;
+    request.policy.maxRetries = parser.value(m_retries).toInt(&ok);
+    if (!ok || request.policy.maxRetries < 0 || request.policy.maxRetries > kMaxRetries)
+        return error = text::kBadRetries, std::nullopt;
+    return request;
+}
+
+int runTransfer(radiolink::Direction direction, shell::AppState& state, const TransferRequest& request,
+                const std::atomic<bool>& interrupted) {
+    CliPrompts prompts(request.policy, interrupted);
+    ProgressPrinter printer(direction);
+    radiolink::PortProvider ports;
+
+    state.config.portName = request.port;
+    state.transferPassword = request.password;
+    radiolink::TransferOutcome outcome = radiolink::runTransfer(
+        direction, state, prompts, ports, [&](const radiolink::TransferProgress& p) { printer.show(p); });
+    printer.finish();
+    // Ctrl-C at a "Check connection" question is answered Cancel: report it as the interruption.
+    if (interrupted && outcome.result == radiolink::TransferResult::NoAnswer)
+        outcome.result = radiolink::TransferResult::Cancelled;
+    if (!outcome.success()) return reportFailure(outcome, prompts, request, direction, printer.position());
+    for (const QString& message : prompts.messages()) printLine(message);
+    return kExitOk;
+}
+
+void printLine(const QString& line) {
+    std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
+int fail(int exitCode, const QString& text) {
+    printLine(text::kProgramName + QStringLiteral(": ") + text);
+    return exitCode;
+}
+
+} // namespace cli

@@ -1,0 +1,44 @@
+#pragma once
+// What the read and write commands share: the transfer options, running the engine with
+// progress on stderr, and one clear error line with its exit code for each failure.
+
+#include "cli/cli_prompts.h"
+#include "link/transfer_engine.h"
+#include "shell/app_state.h"
+
+#include <QCommandLineOption>
+#include <QCommandLineParser>
+
+#include <optional>
+
+namespace cli {
+
+struct TransferRequest {
+    QString port;
+    QString password;
+    AnswerPolicy policy;
+};
+
+class TransferOptions {
+public:
+    void addTo(QCommandLineParser& parser) const;
+    // Empty with `error` set when an option is missing or malformed.
+    std::optional<TransferRequest> read(const QCommandLineParser& parser, const QString& command, QString& error) const;
+
+private:
+    QCommandLineOption m_port{QStringLiteral("port"), QStringLiteral("Port: COMn, a device path or SIMULATOR."), QStringLiteral("name")};
+    QCommandLineOption m_password{QStringLiteral("password"), QStringLiteral("The radio's program password."), QStringLiteral("code")};
+    QCommandLineOption m_revive{QStringLiteral("revive-code"), QStringLiteral("Code that revives a killed or stunned radio."), QStringLiteral("code")};
+    QCommandLineOption m_onFailure{QStringLiteral("on-failure"), QStringLiteral("Answer to \"Check connection\": retry or cancel (default)."), QStringLiteral("policy"), QStringLiteral("cancel")};
+    QCommandLineOption m_retries{QStringLiteral("retries"), QStringLiteral("Retries with --on-failure retry (default 3)."), QStringLiteral("n"), QStringLiteral("3")};
+};
+
+// Runs one transfer on the requested port and prints its outcome; returns the exit code.
+// `interrupted` is set by the InterruptWatcher that main() installed.
+int runTransfer(radiolink::Direction direction, shell::AppState& state, const TransferRequest& request,
+                const std::atomic<bool>& interrupted);
+
+void printLine(const QString& text);
+int fail(int exitCode, const QString& text);
+
+} // namespace cli

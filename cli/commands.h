@@ -1,0 +1,17 @@
+#pragma once
+// The subcommands of qmr417-cli, one file each. `arguments` starts with the program
+// name followed by the subcommand's own arguments.
+
+#include "shell/app_state.h"
+
+#include <QStringList>
+
+#include <atomic>
+
+namespace cli {
+
+int portsCommand(const QStringList& arguments);
+int readCommand(const QStringList& arguments, shell::AppState& state, const std::atomic<bool>& interrupted);
+int writeCommand(const QStringList& arguments, shell::AppState& state, const std::atomic<bool>& interrupted);
+
+} // namespace cli

@@ -1,0 +1,17 @@
+#pragma once
+// The exit codes of qmr417-cli, one per kind of failure, so scripts can tell them apart.
+
+namespace cli {
+
+enum ExitCode : int {
+    kExitOk = 0,
+    kExitUsage = 1,
+    kExitFile = 2,        // the parameter file cannot be read or written
+    kExitPort = 3,        // the port cannot be opened
+    kExitNoAnswer = 4,    // no answer or a broken connection, retries used up
+    kExitPassword = 5,    // the radio's program password was not given or is wrong
+    kExitRadioLocked = 6, // the radio is killed or stunned and was not revived
+    kExitCancelled = 7,   // interrupted (Ctrl-C) and stopped between blocks
+};
+
+} // namespace cli

@@ -1,0 +1,55 @@
+// qmr417-cli read --port NAME --out FILE: reads the radio into a parameter file. The
+// image starts as the program's would, from "Default.dat" beside the program when there
+// is one (bytes 0x0000-0x000F and the prefix block never come from the radio). A read
+// that does not complete saves nothing.
+
+#include "cli/cli_texts.h"
+#include "cli/cli_transfer.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "image/parameter_file.h"
+#include "shell/app_config.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace cli {
+
+namespace {
+
+void loadDefaultFile(shell::AppState& state) {
+    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(shell::kDefaultParameterFile);
+    image::readParameterFile(path, state.prefix, state.image);  // missing: start from zeros
+}
+
+} // namespace
+
+int readCommand(const QStringList& arguments, shell::AppState& state, const std::atomic<bool>& interrupted) {
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const TransferOptions transferOptions;
+    transferOptions.addTo(parser);
+    const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Parameter file to save."), QStringLiteral("file"));
+    parser.addOption(outOption);
+    parser.process(arguments);
+
+    QString error;
+    const std::optional<TransferRequest> request = transferOptions.read(parser, QStringLiteral("read"), error);
+    if (!request) return fail(kExitUsage, error);
+    const QString out = parser.value(outOption);
+    if (out.isEmpty()) return fail(kExitUsage, text::kMissingOption.arg(QStringLiteral("read"), outOption.names().constFirst()));
+    // Checked first, so a long read is not wasted on a path that cannot be saved.
+    if (!QFileInfo(out).absoluteDir().exists()) return fail(kExitFile, text::kNoFolder.arg(out));
+
+    loadDefaultFile(state);
+    const int result = runTransfer(radiolink::Direction::Read, state, *request, interrupted);
+    if (result != kExitOk) return result;
+
+    const image::FileResult saved = image::writeParameterFile(out, state.prefix, state.image);
+    if (!saved.ok) return fail(kExitFile, text::kCannotSave.arg(out, saved.errorText));
+    printLine(text::kSaved.arg(out));
+    return kExitOk;
+}
+
+} // namespace cli

@@ -1,0 +1,41 @@
+// qmr417-cli write --port NAME --in FILE: writes a parameter file into the radio. A file
+// shorter than a parameter file is refused: filling the missing part from anywhere would
+// put made-up channels and settings into a radio. Longer files give their first 20480
+// bytes, as the program's Open does.
+
+#include "cli/cli_texts.h"
+#include "cli/cli_transfer.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "image/parameter_file.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace cli {
+
+int writeCommand(const QStringList& arguments, shell::AppState& state, const std::atomic<bool>& interrupted) {
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    const TransferOptions transferOptions;
+    transferOptions.addTo(parser);
+    const QCommandLineOption inOption(QStringLiteral("in"), QStringLiteral("Parameter file to write."), QStringLiteral("file"));
+    parser.addOption(inOption);
+    parser.process(arguments);
+
+    QString error;
+    const std::optional<TransferRequest> request = transferOptions.read(parser, QStringLiteral("write"), error);
+    if (!request) return fail(kExitUsage, error);
+    const QString in = parser.value(inOption);
+    if (in.isEmpty()) return fail(kExitUsage, text::kMissingOption.arg(QStringLiteral("write"), inOption.names().constFirst()));
+
+    const QFileInfo file(in);
+    if (file.isFile() && file.size() < image::kParameterFileSize)
+        return fail(kExitFile, text::kShortFile.arg(in).arg(file.size()));
+    const image::FileResult loaded = image::readParameterFile(in, state.prefix, state.image);
+    if (!loaded.ok || !file.isFile()) return fail(kExitFile, text::kCannotRead.arg(in, loaded.errorText));
+
+    return runTransfer(radiolink::Direction::Write, state, *request, interrupted);
+}
+
+} // namespace cli
