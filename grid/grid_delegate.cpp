@@ -1,0 +1,144 @@
+#include "grid/grid_delegate.h"
+
+#include "grid/char_filter_validator.h"
+#include "grid/grid_model.h"
+#include "grid/grid_view.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+
+namespace grid {
+
+namespace {
+
+constexpr int kCurrentFrameWidth = 2;
+
+QWidget* makeEditor(const LineEditorSpec& spec, QWidget* parent)
+{
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(QStringLiteral("gridLineEditor"));
+    edit->setFrame(false);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setMaxLength(spec.maxLength);
+    if (!spec.allowedChars.isEmpty() || spec.upperCase)
+        edit->setValidator(new CharFilterValidator(spec.allowedChars, spec.upperCase, edit));
+    return edit;
+}
+
+QWidget* makeEditor(const ListEditorSpec& spec, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(QStringLiteral("gridListEditor"));
+    combo->addItems(spec.provider ? spec.provider() : spec.entries);
+    return combo;
+}
+
+} // namespace
+
+GridDelegate::GridDelegate(GridView& view) : QStyledItemDelegate(&view), m_view(view)
+{
+}
+
+QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                                    const QModelIndex& index) const
+{
+    const EditorSpec* spec = m_view.columnEditor(index.column() + 1);
+    if (spec == nullptr)
+        return nullptr;
+    return std::visit([parent](const auto& s) { return makeEditor(s, parent); }, *spec);
+}
+
+void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    const QString text = index.data(Qt::EditRole).toString();
+    if (auto* edit = qobject_cast<QLineEdit*>(editor)) {
+        edit->setText(text);
+        edit->selectAll();
+    } else if (auto* combo = qobject_cast<QComboBox*>(editor)) {
+        const int found = combo->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        combo->setCurrentIndex(found);
+        if (found < 0)   // a text outside the list still shows, and is kept unless one is chosen
+            combo->setPlaceholderText(text);
+    }
+}
+
+void GridDelegate::setModelData(QWidget*, QAbstractItemModel*, const QModelIndex&) const
+{
+}
+
+void GridDelegate::updateEditorGeometry(QWidget* editor, const QStyleOptionViewItem& option,
+                                        const QModelIndex&) const
+{
+    editor->setGeometry(option.rect);
+}
+
+void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const
+{
+    QStyledItemDelegate::initStyleOption(option, index);
+    option->state &= ~QStyle::State_HasFocus;   // the current cell gets a plainer frame in paint()
+    if (m_view.showsSelection())
+        option->state |= QStyle::State_Active;
+    else
+        option->state &= ~QStyle::State_Selected;
+    if (m_view.m_model->isFixedColumn(index.column() + 1))
+        option->backgroundBrush = option->palette.button();
+}
+
+void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const
+{
+    QStyledItemDelegate::paint(painter, option, index);
+    if (index != m_view.currentIndex())
+        return;
+    // A spreadsheet keeps its current cell visible even when the selection is not shown.
+    const QPalette::ColorGroup group = m_view.hasFocus() ? QPalette::Active : QPalette::Inactive;
+    QPen pen(option.palette.color(group, QPalette::Highlight), kCurrentFrameWidth);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter->save();
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    const int inset = kCurrentFrameWidth / 2;
+    painter->drawRect(option.rect.adjusted(inset, inset, -inset, -inset));
+    painter->restore();
+}
+
+bool GridDelegate::eventFilter(QObject* watched, QEvent* event)
+{
+    if (!watched->isWidgetType())
+        return false;
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        switch (static_cast<const QKeyEvent*>(event)->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            m_view.endEdit(EditEnd::Enter);
+            return true;
+        case Qt::Key_Tab:
+        case Qt::Key_Backtab:
+            m_view.endEdit(EditEnd::Tab);
+            return true;
+        case Qt::Key_Escape:
+            m_view.endEdit(EditEnd::Cancel);
+            return true;
+        default:
+            return false;
+        }
+    case QEvent::FocusOut: {
+        // The drop-down's own list takes the focus while it is open, and a window that loses
+        // activation (another program, or the window closing) gives it back to the editor
+        // later; neither ends the edit. Committing while the window is torn down would also
+        // call the owner's hooks from inside its destruction.
+        const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            m_view.endEdit(EditEnd::FocusLost);
+        return false;
+    }
+    default:
+        return false;
+    }
+}
+
+} // namespace grid

@@ -1,0 +1,536 @@
+#include "grid/grid_view.h"
+
+#include "grid/grid_delegate.h"
+#include "grid/grid_model.h"
+#include "grid/twips.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QStyleOptionHeader>
+
+#include <cassert>
+
+namespace grid {
+
+namespace {
+
+// Data rows get a compact height so that many channels fit; the lists set only the header row.
+constexpr int kRowPadding = 6;
+
+bool isTypedCharacter(const QKeyEvent& event)
+{
+    if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    const QString text = event.text();
+    return !text.isEmpty() && text.at(0).isPrint();
+}
+
+} // namespace
+
+GridView::GridView(QWidget* parent)
+    : QTableView(parent), m_model(new GridModel(this)), m_delegate(new GridDelegate(*this))
+{
+    setObjectName(QStringLiteral("grid"));
+    setModel(m_model);
+    setItemDelegate(m_delegate);
+    setEditTriggers(NoEditTriggers);   // editors open only through openEditor(), with the hooks
+    setSelectionMode(ContiguousSelection);
+    setSelectionBehavior(SelectItems);
+    setTabKeyNavigation(false);        // Tab leaves the grid for the form's other controls
+    setCornerButtonEnabled(false);
+    setWordWrap(false);
+
+    QHeaderView* top = horizontalHeader();
+    top->setObjectName(QStringLiteral("gridHeaderRow"));
+    top->setSectionResizeMode(QHeaderView::Fixed);
+    top->setTextElideMode(Qt::ElideNone);   // eliding would defeat the wrapped header texts
+    top->setHighlightSections(false);
+    QHeaderView* side = verticalHeader();
+    side->setObjectName(QStringLiteral("gridLabelColumn"));
+    side->setSectionResizeMode(QHeaderView::Fixed);
+    side->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
+    side->setHighlightSections(false);
+
+    m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (m_corner)
+        m_corner->installEventFilter(this);
+
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex& current) {
+                if (current.isValid() && m_hooks.cellEntered)
+                    m_hooks.cellEntered(current.row() + 1, current.column() + 1);
+            });
+    // The headers' own press handling ignores presses near a section edge when the sections
+    // cannot be resized, which leaves a third of each row label dead; so the grid reads the
+    // presses on both headers itself.
+    top->viewport()->installEventFilter(this);
+    side->viewport()->installEventFilter(this);
+}
+
+GridView::~GridView() = default;
+
+void GridView::setRowCount(int rows)
+{
+    commitEdit();
+    m_model->resize(rows, m_model->gridColumnCount());
+    m_rowTwips.resize(std::size_t(m_model->gridRowCount()), 0);
+    applySizes();
+    ensureCurrentCell();
+}
+
+int GridView::rowCount() const
+{
+    return m_model->gridRowCount();
+}
+
+void GridView::setColumnCount(int columns)
+{
+    commitEdit();
+    m_model->resize(m_model->gridRowCount(), columns);
+    m_columnTwips.resize(std::size_t(m_model->gridColumnCount()), 0);
+    std::erase_if(m_editors, [columns](const auto& entry) { return entry.first >= columns; });
+    applySizes();
+    ensureCurrentCell();
+}
+
+int GridView::columnCount() const
+{
+    return m_model->gridColumnCount();
+}
+
+void GridView::setFixedColumnCount(int columns)
+{
+    commitEdit();
+    m_model->setFixedColumnCount(columns);
+    applySizes();
+    ensureCurrentCell();
+}
+
+int GridView::fixedColumnCount() const
+{
+    return m_model->fixedColumnCount();
+}
+
+QString GridView::text(int row, int column) const
+{
+    return m_model->text(row, column);
+}
+
+void GridView::setText(int row, int column, const QString& text)
+{
+    m_model->setText(row, column, text);
+    if (row == 0 && column == 0 && m_corner)
+        m_corner->update();
+}
+
+void GridView::setCurrentText(const QString& text)
+{
+    if (currentIndex().isValid())
+        setText(currentRow(), currentColumn(), text);
+}
+
+int GridView::currentRow() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() + 1 : -1;
+}
+
+int GridView::currentColumn() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() + 1 : -1;
+}
+
+void GridView::setCurrentColumn(int column)
+{
+    setCurrentCell(currentRow(), column);
+}
+
+void GridView::setCurrentCell(int row, int column)
+{
+    const bool dataCell = row >= 1 && column >= fixedColumnCount() && m_model->contains(row, column);
+    if (!dataCell) {
+        assert(!"the current cell must be a data cell");
+        return;
+    }
+    setCurrentIndex(m_model->index(row - 1, column - 1));
+}
+
+void GridView::setColumnWidthTwips(int column, int twips)
+{
+    if (!m_model->contains(0, column)) {
+        assert(!"grid column out of range");
+        return;
+    }
+    m_columnTwips[std::size_t(column)] = twips;
+    applyColumnWidth(column);
+}
+
+int GridView::columnWidthTwips(int column) const
+{
+    if (!m_model->contains(0, column)) {
+        assert(!"grid column out of range");
+        return 0;
+    }
+    if (const int twips = m_columnTwips[std::size_t(column)]; twips > 0)
+        return twips;
+    const int pixels = column == 0 ? verticalHeader()->width() : columnWidth(column - 1);
+    return pixelsToTwips(pixels, dpiX());
+}
+
+void GridView::setRowHeightTwips(int row, int twips)
+{
+    if (!m_model->contains(row, 0)) {
+        assert(!"grid row out of range");
+        return;
+    }
+    m_rowTwips[std::size_t(row)] = twips;
+    applyRowHeight(row);
+}
+
+int GridView::rowHeightTwips(int row) const
+{
+    if (!m_model->contains(row, 0)) {
+        assert(!"grid row out of range");
+        return 0;
+    }
+    if (const int twips = m_rowTwips[std::size_t(row)]; twips > 0)
+        return twips;
+    const int pixels = row == 0 ? horizontalHeader()->height() : rowHeight(row - 1);
+    return pixelsToTwips(pixels, dpiY());
+}
+
+void GridView::setColumnAlignment(int column, Qt::Alignment alignment)
+{
+    m_model->setColumnAlignment(column, alignment);
+}
+
+void GridView::setLogicalDpi(int dpiX, int dpiY)
+{
+    m_dpiX = dpiX;
+    m_dpiY = dpiY;
+    applySizes();
+}
+
+void GridView::setSelectionDisplay(SelectionDisplay display)
+{
+    if (display == m_selectionDisplay)
+        return;
+    m_selectionDisplay = display;
+    viewport()->update();
+}
+
+void GridView::setColumnEditor(int column, EditorSpec spec)
+{
+    if (column < fixedColumnCount() || column >= columnCount()) {
+        assert(!"only data columns can be edited");
+        return;
+    }
+    m_editors.insert_or_assign(column, std::move(spec));
+    m_model->setColumnEditable(column, true);
+}
+
+void GridView::clearColumnEditor(int column)
+{
+    m_editors.erase(column);
+    if (column >= 0 && column < columnCount())
+        m_model->setColumnEditable(column, false);
+}
+
+const EditorSpec* GridView::columnEditor(int column) const
+{
+    if (!m_model->isColumnEditable(column))   // a later fixed-column count can take a column back
+        return nullptr;
+    const auto found = m_editors.find(column);
+    return found == m_editors.end() ? nullptr : &found->second;
+}
+
+void GridView::setHooks(GridHooks hooks)
+{
+    m_hooks = std::move(hooks);
+}
+
+bool GridView::beginEdit()
+{
+    return openEditor(nullptr);
+}
+
+void GridView::commitEdit()
+{
+    endEdit(EditEnd::FocusLost);
+}
+
+void GridView::keyPressEvent(QKeyEvent* event)
+{
+    if (m_hooks.keyPress && m_hooks.keyPress(*event))
+        return;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_F2:
+        openEditor(nullptr);
+        return;
+    default:
+        break;
+    }
+    if (isTypedCharacter(*event)) {
+        // Typing starts an edit with that character, as in a spreadsheet. It never searches
+        // the labels, which the table would otherwise do.
+        openEditor(event);
+        return;
+    }
+    QTableView::keyPressEvent(event);
+}
+
+void GridView::mousePressEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && isFixedViewColumn(index.column()))
+        selectWholeRow(index.row());   // a fixed cell never becomes current, as a row label
+    else
+        QTableView::mousePressEvent(event);
+    if (!index.isValid())
+        return;
+    if (m_hooks.mousePress)
+        m_hooks.mousePress(event->button(), event->modifiers(), index.row() + 1, index.column() + 1);
+    // Shift and Ctrl clicks extend the selection instead of editing.
+    const bool plainLeftPress = event->button() == Qt::LeftButton
+        && !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
+    if (plainLeftPress && currentIndex() == index && columnEditor(index.column() + 1))
+        openEditor(nullptr);
+}
+
+void GridView::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    const QModelIndex index = indexAt(event->position().toPoint());
+    if (index.isValid() && !isEditing() && m_hooks.doubleClick)
+        m_hooks.doubleClick(index.row() + 1, index.column() + 1);
+}
+
+void GridView::scrollContentsBy(int dx, int dy)
+{
+    // The editor belongs to the cell it opened on; rather than follow it, the edit ends.
+    if (isEditing())
+        endEdit(EditEnd::Scroll);
+    QTableView::scrollContentsBy(dx, dy);
+}
+
+QModelIndex GridView::moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex next = QTableView::moveCursor(action, modifiers);
+    if (next.isValid() && isFixedViewColumn(next.column()))
+        return m_model->index(next.row(), firstDataViewColumn());
+    return next;
+}
+
+void GridView::focusInEvent(QFocusEvent* event)
+{
+    QTableView::focusInEvent(event);
+    viewport()->update();   // the selection and the current-cell frame depend on the focus
+}
+
+void GridView::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    viewport()->update();
+}
+
+bool GridView::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_corner && event->type() == QEvent::Paint) {
+        paintCorner(*m_corner);
+        return true;
+    }
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
+    if ((press || doubleClick) && watched == verticalHeader()->viewport()) {
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        headerPressed(Qt::Vertical, verticalHeader()->logicalIndexAt(mouse.position().toPoint()), mouse);
+        return true;
+    }
+    if ((press || doubleClick) && watched == horizontalHeader()->viewport()) {
+        const auto& mouse = static_cast<const QMouseEvent&>(*event);
+        headerPressed(Qt::Horizontal, horizontalHeader()->logicalIndexAt(mouse.position().toPoint()), mouse);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
+
+void GridView::headerPressed(Qt::Orientation header, int section, const QMouseEvent& event)
+{
+    if (section < 0)
+        return;
+    const int row = header == Qt::Vertical ? section + 1 : 0;
+    const int column = header == Qt::Vertical ? 0 : section + 1;
+    if (event.type() == QEvent::MouseButtonDblClick) {
+        if (m_hooks.doubleClick)
+            m_hooks.doubleClick(row, column);
+        return;
+    }
+    if (header == Qt::Vertical && event.button() == Qt::LeftButton)
+        selectWholeRow(section);
+    if (m_hooks.mousePress)
+        m_hooks.mousePress(event.button(), event.modifiers(), row, column);
+}
+
+bool GridView::isFixedViewColumn(int viewColumn) const
+{
+    return m_model->isFixedColumn(viewColumn + 1);
+}
+
+int GridView::firstDataViewColumn() const
+{
+    return fixedColumnCount() - 1;
+}
+
+bool GridView::showsSelection() const
+{
+    switch (m_selectionDisplay) {
+    case SelectionDisplay::CellOnly:
+        return false;
+    case SelectionDisplay::Always:
+        return true;
+    case SelectionDisplay::WithFocus:
+        return hasFocus() || (m_editor && m_editor->hasFocus());
+    }
+    return true;
+}
+
+bool GridView::openEditor(QKeyEvent* firstKey)
+{
+    if (isEditing() || !currentIndex().isValid())
+        return false;
+    if (m_hooks.beforeEdit && !m_hooks.beforeEdit(currentRow(), currentColumn()))
+        return false;
+    const QModelIndex index = currentIndex();   // the hook may have moved it
+    if (!index.isValid() || !columnEditor(index.column() + 1))
+        return false;
+    scrollTo(index);   // before the editor exists, so this scroll closes nothing
+    if (!edit(index, AllEditTriggers, nullptr))
+        return false;
+    m_editor = indexWidget(index);
+    if (!m_editor)
+        return false;
+    m_editRow = index.row() + 1;
+    m_editColumn = index.column() + 1;
+    m_editOriginal = m_model->text(m_editRow, m_editColumn);
+    if (firstKey)
+        QCoreApplication::sendEvent(m_editor, firstKey);
+    return true;
+}
+
+void GridView::endEdit(EditEnd how)
+{
+    QWidget* editor = m_editor;
+    if (!editor)
+        return;
+    // Cleared first: closing moves the focus, and the hooks may open message boxes; neither
+    // may end this edit a second time.
+    m_editor = nullptr;
+    const int row = m_editRow;
+    const int column = m_editColumn;
+    const QString text = editorText(*editor);
+    closeEditor(editor, QAbstractItemDelegate::NoHint);   // refocuses the grid if the editor had it
+    if (how == EditEnd::Cancel)
+        return;
+
+    if (m_hooks.commit)
+        m_hooks.commit(row, column, text);
+    else
+        setText(row, column, text);
+    if (how == EditEnd::Enter && m_hooks.afterEnter)
+        m_hooks.afterEnter(row, column, text);
+}
+
+QString GridView::editorText(const QWidget& editor) const
+{
+    if (const auto* edit = qobject_cast<const QLineEdit*>(&editor))
+        return edit->text();
+    if (const auto* combo = qobject_cast<const QComboBox*>(&editor))
+        return combo->currentIndex() >= 0 ? combo->currentText() : m_editOriginal;
+    return m_editOriginal;
+}
+
+void GridView::ensureCurrentCell()
+{
+    if (currentIndex().isValid() || m_model->rowCount() == 0)
+        return;
+    const int column = firstDataViewColumn();
+    if (column >= m_model->columnCount())
+        return;
+    selectionModel()->setCurrentIndex(m_model->index(0, column), QItemSelectionModel::ClearAndSelect);
+}
+
+void GridView::selectWholeRow(int viewRow)
+{
+    const int lastColumn = m_model->columnCount() - 1;
+    const int firstColumn = firstDataViewColumn();
+    if (firstColumn > lastColumn)
+        return;
+    selectionModel()->setCurrentIndex(m_model->index(viewRow, firstColumn), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(QItemSelection(m_model->index(viewRow, firstColumn), m_model->index(viewRow, lastColumn)),
+                             QItemSelectionModel::ClearAndSelect);
+}
+
+void GridView::applySizes()
+{
+    for (int column = 0; column < columnCount(); ++column)
+        applyColumnWidth(column);
+    for (int row = 0; row < rowCount(); ++row)
+        applyRowHeight(row);
+}
+
+void GridView::applyColumnWidth(int column)
+{
+    const int twips = m_columnTwips[std::size_t(column)];
+    if (twips <= 0)
+        return;
+    const int pixels = twipsToPixels(twips, dpiX());
+    if (column == 0)
+        verticalHeader()->setFixedWidth(pixels);
+    else
+        setColumnWidth(column - 1, pixels);
+}
+
+void GridView::applyRowHeight(int row)
+{
+    const int twips = m_rowTwips[std::size_t(row)];
+    if (twips <= 0)
+        return;
+    const int pixels = twipsToPixels(twips, dpiY());
+    if (row == 0)
+        horizontalHeader()->setFixedHeight(pixels);
+    else
+        setRowHeight(row - 1, pixels);
+}
+
+int GridView::dpiX() const
+{
+    return m_dpiX > 0 ? m_dpiX : logicalDpiX();
+}
+
+int GridView::dpiY() const
+{
+    return m_dpiY > 0 ? m_dpiY : logicalDpiY();
+}
+
+void GridView::paintCorner(QAbstractButton& corner) const
+{
+    QStyleOptionHeader option;
+    option.initFrom(&corner);
+    option.rect = corner.rect();
+    option.position = QStyleOptionHeader::OnlyOneSection;
+    option.text = m_model->contains(0, 0) ? m_model->text(0, 0) : QString();
+    option.textAlignment = Qt::AlignCenter;
+    QPainter painter(&corner);
+    corner.style()->drawControl(QStyle::CE_Header, &option, &painter, &corner);
+}
+
+} // namespace grid
