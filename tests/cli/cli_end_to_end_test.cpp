@@ -1,0 +1,154 @@
+// qmr417-cli reading and writing the pseudo-terminal simulator, unpaced, and its exit
+// code for each kind of failure.
+
+#include "image/parameter_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <random>
+
+namespace {
+
+constexpr int kSimStartMs = 5000;
+constexpr int kTransferMs = 60000;
+
+struct CliRun {
+    int exitCode = -1;
+    QString errorText;
+};
+
+CliRun runCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(QMR_CLI_PROGRAM), arguments);
+    cli.waitForFinished(kTransferMs);
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
+            QString::fromLocal8Bit(cli.readAllStandardError())};
+}
+
+// The simulator as a child process; closing its stdin makes it save its memory and quit.
+class Simulator {
+public:
+    explicit Simulator(const QStringList& arguments) {
+        m_process.start(QStringLiteral(QMR_SIM_PROGRAM), arguments + QStringList{QStringLiteral("--quit-on-eof")});
+        if (m_process.waitForReadyRead(kSimStartMs)) m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
+    }
+    ~Simulator() { stop(); }
+    QString device() const { return m_device; }
+    void stop() {
+        if (m_process.state() == QProcess::NotRunning) return;
+        m_process.closeWriteChannel();
+        if (!m_process.waitForFinished(kSimStartMs)) m_process.kill();
+    }
+
+private:
+    QProcess m_process;
+    QString m_device;
+};
+
+QByteArray randomImage(unsigned seed) {
+    std::mt19937 random(seed);
+    QByteArray bytes(0x4000, '\0');
+    for (char& b : bytes) b = char(random());
+    return bytes;
+}
+
+void setBytes(QByteArray& image, int at, const QByteArray& bytes) { image.replace(at, bytes.size(), bytes); }
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+class CliEndToEnd : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return m_dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir m_dir;
+};
+
+// A radio with a program password that reports itself killed: read it with the password,
+// then write a new configuration with the password and the revive code.
+TEST_F(CliEndToEnd, ReadThenWriteProtectedKilledRadio) {
+    QByteArray memory = randomImage(11);
+    setBytes(memory, 0x014C, QByteArray("1234", 4));
+    ASSERT_TRUE(writeFile(path("radio.img"), memory));
+    Simulator sim({"--memory", path("radio.img"), "--state", "killed", "--save", path("after.img")});
+    ASSERT_FALSE(sim.device().isEmpty());
+
+    const CliRun read = runCli({"read", "--port", sim.device(), "--out", path("read.dat"), "--password", "1234"});
+    ASSERT_EQ(read.exitCode, 0) << read.errorText.toStdString();
+    const QByteArray readFileBytes = readFile(path("read.dat"));
+    ASSERT_EQ(readFileBytes.size(), image::kParameterFileSize);
+    QByteArray killedMemory = memory;
+    killedMemory[0x0227] = 1;
+    EXPECT_EQ(readFileBytes.mid(0x1000 + 0x10), killedMemory.mid(0x10));  // 0x0000-0x000F never come from a radio
+
+    QByteArray newImage = randomImage(12);
+    setBytes(newImage, 0x014C, QByteArray("1234", 4));
+    newImage[0x0227] = 1;
+    ASSERT_TRUE(writeFile(path("new.dat"), QByteArray(0x1000, '\x5A') + newImage));
+    const CliRun write = runCli({"write", "--port", sim.device(), "--in", path("new.dat"), "--password", "1234",
+                                 "--revive-code", "ktr580"});
+    ASSERT_EQ(write.exitCode, 0) << write.errorText.toStdString();
+    EXPECT_TRUE(write.errorText.contains(QStringLiteral("Write data compeleted")));
+
+    sim.stop();
+    const QByteArray after = readFile(path("after.img"));
+    ASSERT_EQ(after.size(), 0x4000);
+    EXPECT_EQ(after.first(0x100), killedMemory.first(0x100));  // never written
+    QByteArray expected = newImage;
+    expected[0x0227] = 0;  // the revived write clears the state byte
+    EXPECT_EQ(after.mid(0x100), expected.mid(0x100));
+}
+
+TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
+    ASSERT_TRUE(writeFile(path("short.dat"), QByteArray(16384, '\0')));
+    ASSERT_TRUE(writeFile(path("full.dat"), QByteArray(20480, '\0')));
+    Simulator locked({"--password", "42", "--state", "stunned"});
+    Simulator silent({"--silent"});
+    ASSERT_FALSE(locked.device().isEmpty());
+
+    const struct { QStringList arguments; int exitCode; const char* says; } cases[] = {
+        {{"read"}, 1, "--port"},
+        {{"read", "--port", locked.device(), "--out", path("no/such/folder/x.dat")}, 2, "folder"},
+        {{"write", "--port", locked.device(), "--in", path("short.dat")}, 2, "16384 bytes"},
+        {{"write", "--port", locked.device(), "--in", path("missing.dat")}, 2, "cannot read"},
+        {{"read", "--port", path("no-such-device"), "--out", path("x.dat")}, 3, "absent"},
+        {{"read", "--port", silent.device(), "--out", path("x.dat")}, 4, "no answer"},
+        {{"read", "--port", locked.device(), "--out", path("x.dat")}, 5, "--password"},
+        {{"read", "--port", locked.device(), "--out", path("x.dat"), "--password", "41"}, 5, "wrong"},
+        {{"write", "--port", locked.device(), "--in", path("full.dat"), "--password", "42"}, 6, "Radio is fainted!"},
+        {{"write", "--port", locked.device(), "--in", path("full.dat"), "--password", "42", "--revive-code", "KTR500"},
+         6, "revive code is wrong"},
+    };
+    for (const auto& c : cases) {
+        const CliRun run = runCli(c.arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << c.arguments.join(u' ').toStdString() << "\n" << run.errorText.toStdString();
+        EXPECT_TRUE(run.errorText.contains(QString::fromLatin1(c.says))) << run.errorText.toStdString();
+        EXPECT_EQ(run.errorText.count(u'\n'), 1) << run.errorText.toStdString();  // one line
+    }
+    EXPECT_FALSE(QFile::exists(path("x.dat")));  // no failed read leaves a file
+}
+
+TEST_F(CliEndToEnd, InterruptedReadStopsBetweenBlocksAndSavesNothing) {
+    Simulator sim({});
+    ASSERT_FALSE(sim.device().isEmpty());
+    QProcess cli;
+    cli.start(QStringLiteral(QMR_CLI_PROGRAM), {"read", "--port", sim.device(), "--out", path("x.dat")});
+    cli.setReadChannel(QProcess::StandardError);
+    ASSERT_TRUE(cli.waitForReadyRead(kTransferMs));  // the first progress line
+    cli.terminate();
+    ASSERT_TRUE(cli.waitForFinished(kTransferMs));
+    EXPECT_EQ(cli.exitCode(), 7) << cli.readAllStandardError().toStdString();
+    EXPECT_FALSE(QFile::exists(path("x.dat")));
+}
+
+} // namespace
