@@ -74,12 +74,12 @@ image::Addr parseAddress(const QString& text) {
 }
 
 // "ADDR" (every time) or "ADDR:N" (the first N times).
-void addBlockFaults(QMap<image::Addr, int>& faults, const QStringList& specs) {
-    for (const QString& spec : specs) {
-        const QStringList parts = spec.split(u':');
+void addBlockFaults(QMap<image::Addr, int>& faults, const QStringList& entries) {
+    for (const QString& entry : entries) {
+        const QStringList parts = entry.split(u':');
         bool ok = true;
         const int times = parts.size() > 1 ? parts[1].toInt(&ok) : RadioFaults::kAlways;
-        if (!ok || (times < 1 && times != RadioFaults::kAlways)) fail(QStringLiteral("bad count in %1").arg(spec));
+        if (!ok || (times < 1 && times != RadioFaults::kAlways)) fail(QStringLiteral("bad count in %1").arg(entry));
         faults[parseAddress(parts[0])] = times;
     }
 }
