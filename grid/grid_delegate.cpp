@@ -90,6 +90,10 @@ void GridDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
 void GridDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
                          const QModelIndex& index) const
 {
+    // The table has already filled a selected cell with the highlight; the plain background
+    // covers that, so that the selection display alone decides what shows.
+    const bool fixed = m_view.m_model->isFixedColumn(index.column() + 1);
+    painter->fillRect(option.rect, fixed ? option.palette.button() : option.palette.base());
     QStyledItemDelegate::paint(painter, option, index);
     if (index != m_view.currentIndex())
         return;

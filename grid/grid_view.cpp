@@ -525,6 +525,7 @@ void GridView::paintCorner(QAbstractButton& corner) const
 {
     QStyleOptionHeader option;
     option.initFrom(&corner);
+    option.state |= QStyle::State_Enabled;   // the button is disabled only so that it selects nothing
     option.rect = corner.rect();
     option.position = QStyleOptionHeader::OnlyOneSection;
     option.text = m_model->contains(0, 0) ? m_model->text(0, 0) : QString();

@@ -218,6 +218,46 @@ TEST_F(GridViewTest, ACommitHookThatMovesTheFocusCommitsOnlyOnce)
     EXPECT_EQ(commits.size(), 1u);
 }
 
+TEST_F(GridViewTest, TabAndAnExplicitCommitEndTheEditLikeLosingTheFocus)
+{
+    int afterEnterCalls = 0;
+    grid::GridHooks hooks;
+    hooks.afterEnter = [&](int, int, const QString&) { ++afterEnterCalls; };
+    setHooks(hooks);
+
+    clickCell(1, 3);
+    QTest::keyClicks(lineEditor(), QStringLiteral("t"));
+    QTest::keyClick(lineEditor(), Qt::Key_Tab);
+    EXPECT_TRUE(grid->hasFocus());
+
+    clickCell(2, 3);
+    QTest::keyClicks(lineEditor(), QStringLiteral("s"));
+    grid->commitEdit();   // what a list does before it stores or reloads
+    grid->commitEdit();
+
+    EXPECT_EQ(commits, (std::vector<Commit>{{1, 3, QStringLiteral("T")}, {2, 3, QStringLiteral("S")}}));
+    EXPECT_EQ(afterEnterCalls, 0);
+    EXPECT_FALSE(grid->isEditing());
+}
+
+TEST_F(GridViewTest, AnotherWindowTakingOverLeavesTheEditOpen)
+{
+    clickCell(1, 3);
+    QTest::keyClicks(lineEditor(), QStringLiteral("q"));
+
+    QWidget otherWindow;
+    otherWindow.show();
+    otherWindow.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&otherWindow));
+    EXPECT_TRUE(commits.empty());
+    ASSERT_TRUE(grid->isEditing());
+
+    m_form->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_form.get()));
+    EXPECT_TRUE(lineEditor()->hasFocus());
+    EXPECT_EQ(lineEditor()->text(), QStringLiteral("Q"));
+}
+
 TEST_F(GridViewTest, ScrollingCommitsAndClosesTheEditor)
 {
     clickCell(1, 3);
@@ -309,6 +349,30 @@ TEST_F(GridViewTest, ARowLabelClickSelectsTheWholeRow)
     EXPECT_EQ(selected.size(), 9);
     for (const QModelIndex& index : selected)
         EXPECT_EQ(index.row() + 1, 5);
+}
+
+TEST_F(GridViewTest, SelectionDisplayDecidesWhetherSelectedCellsAreFilled)
+{
+    QHeaderView* labels = grid->verticalHeader();
+    QTest::mouseClick(labels->viewport(), Qt::LeftButton, {},
+                      QPoint(labels->width() / 2, labels->sectionViewportPosition(4) + 5));
+    // A selected cell that is not the current one, sampled away from its text and grid lines.
+    const QPoint sample = grid->visualRect(grid->model()->index(4, 6)).topLeft() + QPoint(3, 3);
+    const auto filled = [&] {
+        const QColor colour = grid->viewport()->grab().toImage().pixelColor(sample);
+        return colour != grid->palette().color(QPalette::Base);
+    };
+
+    grid->setSelectionDisplay(grid::SelectionDisplay::Always);
+    EXPECT_TRUE(filled());
+    grid->setSelectionDisplay(grid::SelectionDisplay::CellOnly);
+    EXPECT_FALSE(filled());
+    grid->setSelectionDisplay(grid::SelectionDisplay::WithFocus);
+    EXPECT_TRUE(filled());
+    other->setFocus();
+    EXPECT_FALSE(filled());
+    grid->setSelectionDisplay(grid::SelectionDisplay::Always);
+    EXPECT_TRUE(filled());
 }
 
 TEST_F(GridViewTest, BeforeEditMayMoveTheCurrentColumnOrRefuse)
