@@ -16,7 +16,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
-#include <QValidator>
 
 #include <algorithm>
 
@@ -26,16 +25,6 @@ namespace {
 
 constexpr int kFrequencyLength = 9;
 constexpr int kDcsCodes = 512;
-
-// Names are stored upper case; the name field turns what is typed into upper case.
-class UpperCaseValidator : public QValidator {
-public:
-    using QValidator::QValidator;
-    State validate(QString& input, int&) const override {
-        input = input.toUpper();
-        return Acceptable;
-    }
-};
 
 QLabel* label(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
 
@@ -124,7 +113,6 @@ void CChannelEditDialog::buildControls() {
     m_rx = makeEdit("rxFrequency", kFrequencyLength, this);
     m_tx = makeEdit("txFrequency", kFrequencyLength, this);
     m_name = makeEdit("channelName", kChannelNameLength, this);
-    m_name->setValidator(new UpperCaseValidator(m_name));
     m_step = makeCombo("step", this);
     m_spacing = makeCombo("spacing", this);
     m_power = makeCombo("power", this);
@@ -202,6 +190,12 @@ void CChannelEditDialog::fillFixedLists() {
 void CChannelEditDialog::connectControls() {
     for (QLineEdit* edit : {m_no, m_rx, m_tx}) edit->installEventFilter(this);
     connect(m_rx, &QLineEdit::returnPressed, this, [this] { commitRx(); });
+    // What is typed into the name becomes upper case; a name loaded as stored stays as it is.
+    connect(m_name, &QLineEdit::textEdited, this, [this](const QString& text) {
+        const int cursor = m_name->cursorPosition();
+        m_name->setText(text.toUpper());
+        m_name->setCursorPosition(cursor);
+    });
     connect(m_up, &QToolButton::clicked, this, [this] { stepSlot(+1); });
     connect(m_down, &QToolButton::clicked, this, [this] { stepSlot(-1); });
     connect(m_decode.type, &QComboBox::activated, this, [this] { toneTypeChosen(ToneSide::Decode); });

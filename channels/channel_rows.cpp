@@ -1,6 +1,7 @@
 #include "channels/channel_rows.h"
 
 #include "channels/channel_record.h"
+#include "channels/tone.h"
 #include "channels/value_tables.h"
 
 namespace channels {
@@ -80,6 +81,40 @@ RxEntry rxEntry(Freq10Hz typed, const image::BandLimits& limits) {
 
 Freq10Hz txEntry(Freq10Hz typed, const image::BandLimits& limits) {
     return image::entryRounding(limits.txInBand(typed) ? typed : limits.txLow);
+}
+
+RxCommit commitRxCell(ChannelRowCells& row, image::RadioImage& img, const image::BandLimits& limits, int slot,
+                      QStringView text) {
+    const Freq10Hz typed = image::parseFrequencyText(text);
+    const bool hadRx = !row[kColRx].isEmpty();
+    if (typed.value == 0) {
+        if (slot == kSlotVFO) return RxCommit::VfoCannotBeNull;
+        for (int column = kColRx; column < kChannelColumns; ++column) row[column].clear();
+        if (hadRx) channelClear(img, slot);
+        return RxCommit::Done;
+    }
+    const RxEntry entry = rxEntry(typed, limits);
+    row[kColRx] = image::formatFrequency(entry.rx);
+    if (!hadRx) {
+        row[kColTx] = image::formatFrequency(entry.tx);
+        channelClear(img, slot);
+        fillOptionCells(row, img, slot);
+    }
+    return RxCommit::Done;
+}
+
+void commitTxCell(ChannelRowCells& row, const image::BandLimits& limits, QStringView text) {
+    if (row[kColRx].isEmpty()) {
+        row[kColTx].clear();
+        return;
+    }
+    const Freq10Hz typed = image::parseFrequencyText(text);
+    if (typed.value != 0) row[kColTx] = image::formatFrequency(txEntry(typed, limits));
+}
+
+void commitOptionCell(ChannelRowCells& row, int column, QStringView text) {
+    if (row[kColRx].isEmpty()) row[column].clear();
+    else row[column] = isToneColumn(column) ? normaliseToneText(text) : text.toString();
 }
 
 bool isFrequencyCharacter(QChar c) {

@@ -85,6 +85,19 @@ RxEntry rxEntry(Freq10Hz typed, const image::BandLimits& limits);
 // the entry rounding.
 Freq10Hz txEntry(Freq10Hz typed, const image::BandLimits& limits);
 
+// Commits of the in-cell editors into a row of slot `slot`. A new row starts from the
+// defaults of a cleared record, and an emptied (or zero) RX deletes the channel; both clear
+// the record in the image at once. The "VFO" slot refuses to lose its RX: the row is left
+// as it was and the caller shows the message.
+enum class RxCommit { Done, VfoCannotBeNull };
+RxCommit commitRxCell(ChannelRowCells& row, image::RadioImage& img, const image::BandLimits& limits, int slot,
+                      QStringView text);
+// An empty (or zero) TX keeps the old one; a row without RX keeps no TX.
+void commitTxCell(ChannelRowCells& row, const image::BandLimits& limits, QStringView text);
+// Name, list and tone cells take the editor's text (a tone first canonicalised) when the
+// row has an RX frequency; an empty row stays empty.
+void commitOptionCell(ChannelRowCells& row, int column, QStringView text);
+
 // Keys: only the frequency characters may be typed into a frequency edit.
 bool isFrequencyCharacter(QChar c);
 

@@ -1,0 +1,58 @@
+#pragma once
+// The Channel editor: all 203 channel slots as rows of a grid, edited in place like a
+// spreadsheet, with an "Edit" button that opens the Channel Edit dialog on the current row.
+// Between a load and a store the grid cells are the only copy of the user's edits.
+
+#include "channels/channel_rows.h"
+#include "shell/base_form_view.h"
+
+#include <functional>
+
+class QPushButton;
+class QKeyEvent;
+
+namespace grid {
+class GridView;
+}
+
+namespace channels {
+
+class CChannelEditDialog;
+
+class CProgramView : public shell::CBaseFormView {
+    Q_OBJECT
+public:
+    // Runs the Channel Edit dialog and returns once it is closed; modal by default.
+    using EditDialogRunner = std::function<void(CChannelEditDialog&)>;
+
+    explicit CProgramView(shell::EditorEnv env, QWidget* parent = nullptr);
+
+    void LoadFromImage() override;
+    void StoreToImage() override;
+    int helpContext() const override;
+
+    // Tests replace the modal run with one that acts on the dialog and closes it.
+    void setEditDialogRunner(EditDialogRunner runner) { m_runEditDialog = std::move(runner); }
+    grid::GridView* grid() const { return m_grid; }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void setUpGrid();
+    ChannelRowCells rowCells(int row) const;
+    void showRow(int row, const ChannelRowCells& cells);
+
+    bool beforeEdit(int row, int column);
+    void commitCell(int row, int column, const QString& text);
+    void moveAfterEnter(int row, int column, const QString& text);
+    bool gridKey(const QKeyEvent& event);
+    void moveRight(int row, int column);
+    void openEditDialog();
+
+    grid::GridView* m_grid;     // owned through the widget tree
+    QPushButton* m_edit;        // owned through the widget tree
+    EditDialogRunner m_runEditDialog;
+};
+
+} // namespace channels
