@@ -218,6 +218,15 @@ TEST_F(EditDialog, TheVfoKeepsItsRx) {
     EXPECT_EQ(edit("rxFrequency")->text(), "146.52000");
 }
 
+TEST_F(EditDialog, TxEntriesAreRoundedAndAnEmptiedOneIsPutBack) {
+    putChannel(img(), 7, "146.52000", "146.00000");
+    open(7);
+    type("txFrequency", "180.0013");
+    EXPECT_EQ(edit("txFrequency")->text(), "180.00000");  // no band test in the dialog
+    type("txFrequency", "");
+    EXPECT_EQ(edit("txFrequency")->text(), "180.00000");
+}
+
 TEST_F(EditDialog, EnterCommitsOnlyTheRxAndNeitherKeyCloses) {
     putChannel(img(), 7, "146.52000", "146.52000");
     open(7);
