@@ -1,11 +1,14 @@
 #include "shell/editor_kinds.h"
 
+#include "channels/program_view.h"
+
 namespace shell {
 
 // Kept apart from the shell so that plugging in an editor touches this file only:
 //   editors.set(EditorKind::Channel, [](EditorEnv env, QWidget* parent) { return new CProgramView(env, parent); });
 EditorFactories programEditors() {
     EditorFactories editors;
+    editors.set(EditorKind::Channel, [](EditorEnv env, QWidget* parent) { return new channels::CProgramView(env, parent); });
     return editors;
 }
 
