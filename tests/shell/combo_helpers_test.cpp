@@ -1,0 +1,62 @@
+// The drop-down conventions every editor relies on.
+
+#include "shell/combo_helpers.h"
+
+#include <QComboBox>
+
+#include <gtest/gtest.h>
+
+#include <array>
+
+namespace {
+
+constexpr std::array<std::string_view, 3> kSteps{"2.5", "5", "12.5"};
+
+} // namespace
+
+TEST(ComboHelpersTest, IndexListSelectsStoredPositionAndNothingPastTheEnd) {
+    QComboBox box;
+    combo::fill(&box, kSteps);
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(combo::storedIndex(&box), 0xFF);  // nothing selected
+
+    combo::selectIndex(&box, 2);
+    EXPECT_EQ(box.currentText(), "12.5");
+    EXPECT_EQ(combo::storedIndex(&box), 2);
+
+    combo::selectIndex(&box, 3);
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(combo::storedIndex(&box), 0xFF);
+    combo::selectIndex(&box, 0xFF);
+    EXPECT_EQ(box.currentIndex(), -1);
+}
+
+TEST(ComboHelpersTest, PrefixSelectsTheFirstMatchIgnoringCaseElseTheFirstEntry) {
+    QComboBox box;
+    combo::fill(&box, QStringList({"Off", "Carrier", "CTCSS/DCS", "cTc only"}));
+    combo::selectPrefix(&box, "ct");
+    EXPECT_EQ(box.currentIndex(), 2);
+    combo::selectPrefix(&box, "CAR");
+    EXPECT_EQ(box.currentIndex(), 1);
+    combo::selectPrefix(&box, "xyz");
+    EXPECT_EQ(box.currentIndex(), 0);
+    combo::selectPrefix(&box, "");
+    EXPECT_EQ(box.currentIndex(), 0);
+}
+
+TEST(ComboHelpersTest, PrefixOnAnEmptyListSelectsNothing) {
+    QComboBox box;
+    combo::selectPrefix(&box, "5");
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(combo::storedIndex(&box), 0xFF);
+}
+
+TEST(ComboHelpersTest, FillReplacesEntriesAndClearsTheSelection) {
+    QComboBox box;
+    combo::fill(&box, QStringList({"a", "b"}));
+    combo::selectIndex(&box, 1);
+    combo::fill(&box, kSteps);
+    EXPECT_EQ(box.count(), 3);
+    EXPECT_EQ(box.currentIndex(), -1);
+    EXPECT_EQ(combo::toStringList(kSteps), QStringList({"2.5", "5", "12.5"}));
+}

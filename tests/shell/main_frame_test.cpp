@@ -1,0 +1,506 @@
+// The main window: start-up, bars, tree and menus, the File commands, Model and Password,
+// help and drops, with logging editors standing in for the real ones.
+
+#include "shell_fixture.h"
+
+#include "default_image.h"
+#include "image/memory_map.h"
+#include "shell/about_dialog.h"
+#include "shell/child_frame.h"
+#include "shell/main_frame.h"
+#include "shell/model_dialog.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDockWidget>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QTreeWidget>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+using namespace shelltest;
+using shell::EditorKind;
+
+namespace {
+
+constexpr std::uint8_t kDefaultMarker = 7;  // in "Default.dat" at the Channel editor's byte
+
+image::RadioImage deliveredImage() {
+    image::RadioImage img = defaultdat::defaultImage();
+    img.setU8(LoggingEditor::addressOf(EditorKind::Channel), kDefaultMarker);
+    return img;
+}
+
+QByteArray patternBytes(int size, int seed) {
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i) bytes[i] = char((i * 7 + seed) & 0xFF);
+    return bytes;
+}
+
+QString writeRawFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(bytes);
+    return path;
+}
+
+QByteArray readRawFile(const QString& path) {
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+QByteArray prefixAndImage(const shell::AppState& state) {
+    QByteArray bytes(reinterpret_cast<const char*>(state.prefix.data()), qsizetype(state.prefix.size()));
+    bytes.append(reinterpret_cast<const char*>(state.image.all().data()), qsizetype(state.image.all().size()));
+    return bytes;
+}
+
+QStringList actionTexts(const QList<QAction*>& actions) {
+    QStringList texts;
+    for (const QAction* a : actions) texts.append(a->isSeparator() ? QStringLiteral("|") : a->text());
+    return texts;
+}
+
+} // namespace
+
+class MainFrameTest : public ::testing::Test {
+protected:
+    AppDir dir;
+    shell::AppState state;
+    ScriptedPrompts prompts;
+    RecordingHelp help;
+    CallLog log;
+    FakeLink link;
+    std::unique_ptr<shell::CMainFrame> frame;
+
+    void SetUp() override { dir.writeDefaultDat(deliveredImage()); }
+
+    void start(std::vector<EditorKind> kinds = {}) {
+        state.config = shell::startupConfig(dir.exePath());
+        frame = std::make_unique<shell::CMainFrame>(state, prompts, help, loggingEditors(log, kinds), link.services());
+        frame->show();
+        frame->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+        log.clear();
+    }
+
+    template <typename T>
+    T* find(const char* name) const {
+        return frame->findChild<T*>(QLatin1String(name));
+    }
+    QString pane(const char* name) const { return find<QLabel>(name)->text(); }
+    // The title without what the area adds while an editor is maximised (" - [Channel]").
+    QString title() const { return frame->windowTitle().section(QStringLiteral(" - ["), 0, 0); }
+    LoggingEditor* editor(EditorKind kind) const {
+        shell::CMyChildFrame* child = frame->workspace().frame(kind);
+        return child ? static_cast<LoggingEditor*>(child->view()) : nullptr;
+    }
+    void trigger(const char* action) const { find<QAction>(action)->trigger(); }
+};
+
+// --- Start-up ------------------------------------------------------------------------------
+
+TEST_F(MainFrameTest, StartUpLoadsDefaultFileOpensChannelMaximisedAndFillsStatusPanes) {
+    start();
+    EXPECT_EQ(title(), "QMR-417");
+    EXPECT_EQ(state.image, deliveredImage());
+    EXPECT_EQ(state.prefix[0], 0x5A);
+    EXPECT_EQ(pane("comPane"), "COM3");
+    EXPECT_EQ(pane("freqPane"), "\t\tVHF");
+    ASSERT_NE(editor(EditorKind::Channel), nullptr);
+    EXPECT_TRUE(frame->workspace().frame(EditorKind::Channel)->isMaximized());
+    EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), QString::number(kDefaultMarker));
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+}
+
+TEST_F(MainFrameTest, StartUpWithoutProgramIniHasEmptyPortAndModel) {
+    dir.writeProgramIni(QString());
+    start();
+    EXPECT_EQ(state.config.portName, "");
+    EXPECT_EQ(state.config.modelName, "");
+    EXPECT_EQ(state.config.defaultDataFileName, ".dat");
+    EXPECT_EQ(pane("comPane"), "");
+    shell::AboutDialog about(state.config);
+    EXPECT_EQ(about.findChild<QLabel*>("appliesToLine")->text(), "The software apply for  model");
+    EXPECT_EQ(about.findChild<QLabel*>("versionLine")->text(), "");
+}
+
+TEST_F(MainFrameTest, BandIndicatorFollowsTheReceiveLowLimit) {
+    image::RadioImage img = deliveredImage();
+    image::encodeBandLimits(image::bandLimitsFromMHz(400, 490, 400, 490), img);
+    dir.writeDefaultDat(img);
+    start();
+    EXPECT_EQ(pane("freqPane"), "UHF");
+
+    image::encodeBandLimits(image::bandLimitsFromMHz(216, 280, 220, 260), img);
+    dir.writeDefaultDat(img);
+    prompts.yesNo = {true};
+    trigger("actionNew");
+    EXPECT_EQ(pane("freqPane"), "THF");
+}
+
+// --- Bars, menus and tree ------------------------------------------------------------------
+
+TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
+    start();
+    QStringList titles;
+    for (QAction* menu : frame->menuBar()->actions()) titles.append(menu->text());
+    EXPECT_EQ(titles, QStringList({"&File", "&Model", "&Edit", "&Setting", "&Program", "&View", "&Window", "&Help"}));
+
+    auto items = [&](const char* menu) { return actionTexts(find<QMenu>(menu)->actions()); };
+    EXPECT_EQ(items("menuFile"), QStringList({"&New(&N)", "&Open(&O)...", "&Save(&S)", "Save &As(&A)...", "|", "E&xit(&X)"}));
+    EXPECT_EQ(items("menuModel"), QStringList({"Model"}));
+    EXPECT_EQ(items("menuEdit"), QStringList({"Channel", "Function Setup", "Dtmf", "2Tone", "5Tone", "Scan Information",
+                                              "Emergency Infomation", "Key Setting", "Communication Note"}));
+    EXPECT_EQ(items("menuSetting"), QStringList({"Port"}));
+    EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password"}));
+    EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));
+    EXPECT_EQ(items("menuWindow"), QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)"}));
+    EXPECT_TRUE(items("menuHelp").contains("About..."));
+}
+
+TEST_F(MainFrameTest, ToolbarAcceleratorsAndStatusPrompts) {
+    start();
+    QStringList toolbar;
+    for (QAction* a : find<QToolBar>("toolBar")->actions()) toolbar.append(a->isSeparator() ? "|" : a->objectName());
+    EXPECT_EQ(toolbar, QStringList({"actionNew", "actionOpen", "actionSave", "|", "actionRead", "actionPort",
+                                    "actionWrite", "|", "actionPrint", "actionAbout"}));
+    EXPECT_EQ(find<QAction>("actionNew")->shortcut(), QKeySequence("Ctrl+N"));
+    EXPECT_EQ(find<QAction>("actionOpen")->shortcut(), QKeySequence("Ctrl+O"));
+    EXPECT_EQ(find<QAction>("actionSave")->shortcut(), QKeySequence("Ctrl+S"));
+    EXPECT_EQ(find<QAction>("actionPrint")->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(find<QAction>("actionPort")->statusTip(), "Communication port");
+    EXPECT_EQ(find<QAction>("actionWrite")->statusTip(), "Write Data To Radio");
+    EXPECT_EQ(find<QAction>("actionRead")->statusTip(), "Read Data From Radio");
+    for (QAction* a : find<QToolBar>("toolBar")->actions()) {
+        if (!a->isSeparator()) EXPECT_FALSE(a->icon().pixmap(QSize(48, 48)).isNull()) << a->objectName().toStdString();
+    }
+}
+
+TEST_F(MainFrameTest, ViewItemsToggleTheBarsAndTickWhileVisible) {
+    start();
+    for (const char* name : {"actionViewToolbar", "actionViewStatusBar", "actionViewTree"}) {
+        QAction* action = find<QAction>(name);
+        EXPECT_TRUE(action->isChecked()) << name;
+        action->trigger();
+        EXPECT_FALSE(action->isChecked()) << name;
+    }
+    EXPECT_FALSE(find<QToolBar>("toolBar")->isVisible());
+    EXPECT_FALSE(find<QDockWidget>("treeBar")->isVisible());
+    EXPECT_FALSE(frame->findChild<QStatusBar*>("statusBar")->isVisible());
+}
+
+TEST_F(MainFrameTest, TreeListsTheModelAndNineEditors) {
+    start();
+    const QTreeWidgetItem* root = find<QTreeWidget>("tree")->topLevelItem(0);
+    EXPECT_EQ(root->text(0), "QMR-417");
+    EXPECT_TRUE(root->isExpanded());
+    QStringList children;
+    for (int i = 0; i < root->childCount(); ++i) children.append(root->child(i)->text(0));
+    EXPECT_EQ(children, QStringList({"Channel", "Function Setup", "DTMF", "2Tone", "5Tone", "Scan Information",
+                                     "Emergency Information", "Key Setting", "Communication Note"}));
+    const auto* bar = find<QDockWidget>("treeBar");
+    EXPECT_TRUE(bar->features() & QDockWidget::DockWidgetFloatable);
+    EXPECT_EQ(frame->dockWidgetArea(const_cast<QDockWidget*>(bar)), Qt::LeftDockWidgetArea);
+}
+
+TEST_F(MainFrameTest, TreeRootOpensNothingAndDtmfTreeItemAndMenuShareOneWindow) {
+    start();
+    auto* tree = find<QTreeWidget>("tree");
+    QTreeWidgetItem* root = tree->topLevelItem(0);
+    emit tree->itemClicked(root, 0);
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+    EXPECT_TRUE(log.isEmpty());
+
+    emit tree->itemClicked(root->child(2), 0);  // "DTMF"
+    shell::CMyChildFrame* dtmf = frame->workspace().frame(EditorKind::Dtmf);
+    ASSERT_NE(dtmf, nullptr);
+    EXPECT_EQ(dtmf->windowTitle(), "Dtmf");
+    trigger("actionEditor_dtmf");  // the "Dtmf" menu item
+    EXPECT_EQ(frame->workspace().frame(EditorKind::Dtmf), dtmf);
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 2);
+}
+
+TEST_F(MainFrameTest, EditorWithoutFactoryDoesNothing) {
+    start({EditorKind::Channel});
+    trigger("actionEditor_keySetting");
+    EXPECT_EQ(frame->workspace().frame(EditorKind::KeySetting), nullptr);
+    EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+}
+
+// --- New ---------------------------------------------------------------------------------
+
+class NewCommandTest : public MainFrameTest {
+protected:
+    void startWithOpenedFile() {
+        start();
+        const QString path = writeRawFile(dir.file("radio.dat"), patternBytes(20480, 3));
+        frame->openPath(path);
+        editor(EditorKind::Channel)->field()->setText("99");
+        log.clear();
+    }
+};
+
+TEST_F(NewCommandTest, YesReloadsDefaultsForgetsTheFileAndReloadsEditors) {
+    startWithOpenedFile();
+    prompts.yesNo = {true};
+    trigger("actionNew");
+    EXPECT_EQ(prompts.questions, QStringList({"Warnning: All data will be cleared"}));
+    EXPECT_EQ(state.image, deliveredImage());
+    EXPECT_EQ(state.config.currentFilePath, "");
+    EXPECT_EQ(title(), "QMR-417");
+    EXPECT_EQ(log, QStringList({"Channel:load"}));
+    EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), QString::number(kDefaultMarker));
+}
+
+TEST_F(NewCommandTest, NoChangesNothing) {
+    startWithOpenedFile();
+    const image::RadioImage before = state.image;
+    const QString titleBefore = title();
+    prompts.yesNo = {false};
+    trigger("actionNew");
+    EXPECT_EQ(state.image, before);
+    EXPECT_EQ(title(), titleBefore);
+    EXPECT_TRUE(log.isEmpty());
+}
+
+TEST_F(NewCommandTest, MissingDefaultFileKeepsDataButForgetsTheFile) {
+    startWithOpenedFile();
+    const image::RadioImage before = state.image;
+    dir.removeDefaultDat();
+    prompts.yesNo = {true};
+    trigger("actionNew");
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(state.image, before);
+    EXPECT_EQ(state.config.currentFileName, "");
+    EXPECT_EQ(title(), "QMR-417");
+}
+
+// --- Open ----------------------------------------------------------------------------------
+
+struct OpenCase {
+    int size;
+    int prefixBytes;  // of the file that land in the prefix block
+    int imageBytes;   // of the file that land in the image
+};
+
+class OpenSizeTest : public MainFrameTest, public ::testing::WithParamInterface<OpenCase> {};
+
+TEST_P(OpenSizeTest, FillsOnlyWhatTheFileHolds) {
+    start();
+    const OpenCase c = GetParam();
+    const QByteArray before = prefixAndImage(state);
+    const QByteArray content = patternBytes(c.size, 11);
+    prompts.openNames = {writeRawFile(dir.file("sized.dat"), content)};
+    trigger("actionOpen");
+
+    const QByteArray after = prefixAndImage(state);
+    const int loaded = c.prefixBytes + c.imageBytes;
+    EXPECT_EQ(after.left(loaded), content.left(loaded));
+    EXPECT_EQ(after.mid(loaded), before.mid(loaded));
+    EXPECT_EQ(title(), "QMR-417 [ " + dir.file("sized.dat") + " ]");
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, OpenSizeTest,
+                         ::testing::Values(OpenCase{20480, 4096, 16384}, OpenCase{16384, 4096, 12288},
+                                           OpenCase{30000, 4096, 16384}, OpenCase{100, 100, 0}));
+
+TEST_F(MainFrameTest, OpenAsksInTheDataFolderWithNoProposedName) {
+    start();
+    trigger("actionOpen");
+    ASSERT_EQ(prompts.openRequests.size(), 1u);
+    EXPECT_EQ(prompts.openRequests[0].filter, "Param Files (*.dat)");
+    EXPECT_EQ(prompts.openRequests[0].folder, dir.file("DATA"));
+    EXPECT_EQ(prompts.openRequests[0].proposedName, "");
+}
+
+TEST_F(MainFrameTest, OpenFailureShowsTheSystemTextAndKeepsTheImage) {
+    start();
+    const image::RadioImage before = state.image;
+    prompts.openNames = {dir.file("missing.dat")};
+    trigger("actionOpen");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_FALSE(prompts.messages[0].isEmpty());
+    EXPECT_EQ(state.image, before);
+    EXPECT_EQ(title(), "QMR-417");
+}
+
+TEST_F(MainFrameTest, OpenReloadsEditorsAndReopensChannelWhenNoneIsOpen) {
+    start();
+    frame->workspace().frame(EditorKind::Channel)->close();
+    ASSERT_FALSE(frame->workspace().hasOpenEditor());
+    image::RadioImage img = deliveredImage();
+    img.setU8(LoggingEditor::addressOf(EditorKind::Channel), 42);
+    dir.writeDefaultDat(img);  // reuse the writer for an ordinary file
+    frame->openPath(dir.file("Default.dat"));
+    ASSERT_NE(editor(EditorKind::Channel), nullptr);
+    EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), "42");
+}
+
+TEST_F(MainFrameTest, DroppedParameterFileOpensLikeOpen) {
+    start();
+    const QString path = writeRawFile(dir.file("dropped.dat"), patternBytes(20480, 5));
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    // Straight to the window: the application delivers drops only to a real drag's target.
+    static_cast<QObject*>(frame.get())->event(&drop);
+    EXPECT_EQ(state.config.currentFilePath, path);
+    EXPECT_EQ(prefixAndImage(state), patternBytes(20480, 5));
+}
+
+// --- Save and Save As -----------------------------------------------------------------------
+
+TEST_F(MainFrameTest, SaveAfterStartUpAsksWithTheDefaultDataFileName) {
+    start();
+    const QString target = dir.file("DATA/first.dat");
+    prompts.saveNames = {target};
+    trigger("actionSave");
+    ASSERT_EQ(prompts.saveRequests.size(), 1u);
+    EXPECT_EQ(prompts.saveRequests[0].proposedName, "QMR-417.dat");
+    EXPECT_EQ(prompts.saveRequests[0].folder, dir.file("DATA"));
+    EXPECT_EQ(prompts.saveRequests[0].filter, "Param Files (*.dat)");
+    const QByteArray written = readRawFile(target);
+    EXPECT_EQ(written.size(), 20480);
+    EXPECT_EQ(written, prefixAndImage(state));
+    EXPECT_EQ(title(), "QMR-417 [ " + target + " ]");
+}
+
+TEST_F(MainFrameTest, SaveStoresEditorsAndRunsTheConsistencyPassFirst) {
+    start();
+    editor(EditorKind::Channel)->field()->setText("123");
+    state.bandLimits = image::bandLimitsFromMHz(400, 490, 400, 490);
+    const QString target = dir.file("stored.dat");
+    prompts.saveNames = {target};
+    trigger("actionSaveAs");
+    const QByteArray written = readRawFile(target);
+    EXPECT_EQ(quint8(written[0x1000 + LoggingEditor::addressOf(EditorKind::Channel)]), 123);
+    EXPECT_EQ(written.mid(0x1000 + image::map::kBandRxLow, 4), QByteArray::fromHex("04000000"));
+    EXPECT_EQ(log, QStringList({"Channel:store"}));
+}
+
+TEST_F(MainFrameTest, SaveAfterOpenWritesToTheOpenedFileWhereverTheCurrentFolderIs) {
+    start();
+    const QString path = writeRawFile(dir.file("DATA/mine.dat"), patternBytes(20480, 1));
+    frame->openPath(path);
+    editor(EditorKind::Channel)->field()->setText("77");
+
+    const QString previous = QDir::currentPath();
+    QTemporaryDir elsewhere;
+    QDir::setCurrent(elsewhere.path());
+    trigger("actionSave");
+    QDir::setCurrent(previous);
+
+    EXPECT_TRUE(prompts.saveRequests.empty());
+    EXPECT_FALSE(QFile::exists(elsewhere.path() + "/mine.dat"));
+    const QByteArray written = readRawFile(path);
+    EXPECT_EQ(written.size(), 20480);
+    EXPECT_EQ(quint8(written[0x1000 + LoggingEditor::addressOf(EditorKind::Channel)]), 77);
+}
+
+TEST_F(MainFrameTest, FailedSaveShowsTheMessageAndKeepsTheTitle) {
+    start();
+    prompts.saveNames = {dir.file("no/such/folder/x.dat")};
+    trigger("actionSaveAs");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_FALSE(prompts.messages[0].isEmpty());
+    EXPECT_EQ(title(), "QMR-417");
+    EXPECT_EQ(state.config.currentFilePath, "");
+}
+
+TEST_F(MainFrameTest, CancelledSaveAsWritesNothing) {
+    start();
+    trigger("actionSaveAs");
+    EXPECT_EQ(prompts.saveRequests.size(), 1u);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_EQ(state.config.currentFilePath, "");
+}
+
+// --- Model, Password, Print, help ----------------------------------------------------------
+
+// Runs `command`, which opens a modal dialog, and lets `act` work on that dialog.
+template <typename Dialog>
+void withModalDialog(const std::function<void()>& command, const std::function<void(Dialog*)>& act) {
+    bool acted = false;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+        if (dialog) act(dialog);
+        acted = dialog != nullptr;
+        if (!dialog && QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+    });
+    command();
+    EXPECT_TRUE(acted);
+}
+
+TEST_F(MainFrameTest, ModelOkStoresAllReloadsAllAndRefreshesTheIndicator) {
+    start();
+    withModalDialog<shell::ModelDialog>([&] { frame->showModel(); }, [](shell::ModelDialog* d) {
+        for (const auto& [name, value] : {std::pair{"rxLow", "400"}, {"rxHigh", "490"}, {"txLow", "400"}, {"txHigh", "490"}})
+            d->findChild<QLineEdit*>(name)->setText(value);
+        d->findChild<QPushButton*>("okButton")->click();
+    });
+    EXPECT_EQ(state.bandLimits, image::bandLimitsFromMHz(400, 490, 400, 490));
+    EXPECT_EQ(pane("freqPane"), "UHF");
+    EXPECT_EQ(log.first(), "Channel:store");
+    EXPECT_EQ(log.last(), "Channel:load");
+}
+
+TEST_F(MainFrameTest, ModelCancelKeepsTheLimits) {
+    start();
+    const image::BandLimits before = state.bandLimits;
+    withModalDialog<shell::ModelDialog>([&] { frame->showModel(); }, [](shell::ModelDialog* d) {
+        d->findChild<QLineEdit*>("rxLow")->setText("400");
+        d->findChild<QPushButton*>("cancelButton")->click();
+    });
+    EXPECT_EQ(state.bandLimits, before);
+}
+
+TEST_F(MainFrameTest, PasswordCommandEditsTheProgramPassword) {
+    start();
+    state.image.setText(image::map::kProgramPassword, 4, "12A4", 0x00);
+    prompts.passwords = {QString("9"), std::nullopt};
+    trigger("actionPassword");
+    ASSERT_EQ(prompts.passwordRequests.size(), 1u);
+    EXPECT_EQ(prompts.passwordRequests[0].first, shell::PasswordMode::SetProgramPassword);
+    EXPECT_EQ(prompts.passwordRequests[0].second, "12");  // only the leading digits are shown
+    EXPECT_EQ(state.image.text(image::map::kProgramPassword, 4, QByteArrayView("\0", 1)), "9");
+    EXPECT_TRUE(state.image.allBytesAre(image::map::kProgramPassword + 1, 3, 0x00));
+
+    trigger("actionPassword");  // Cancel
+    EXPECT_EQ(state.image.u8(image::map::kProgramPassword), '9');
+}
+
+TEST_F(MainFrameTest, PrintStoresEveryOpenEditor) {
+    start();
+    trigger("actionEditor_functionSetup");
+    editor(EditorKind::FunctionSetup)->field()->setText("55");
+    log.clear();
+    trigger("actionPrint");
+    EXPECT_TRUE(log.contains("Channel:store"));
+    EXPECT_TRUE(log.contains("Function Setup:store"));
+    EXPECT_EQ(state.image.u8(LoggingEditor::addressOf(EditorKind::FunctionSetup)), 55);
+}
+
+TEST_F(MainFrameTest, HelpGoesToTheEditorTopicOrTheMainWindowTopic) {
+    start();
+    editor(EditorKind::Channel)->field()->setFocus();
+    frame->contextHelp();
+    frame->workspace().frame(EditorKind::Channel)->findChild<QPushButton*>("helpButton")->click();
+    find<QTreeWidget>("tree")->setFocus();
+    frame->contextHelp();
+    trigger("actionHelpTopics");
+    EXPECT_EQ(help.contexts, (std::vector<int>{0x8017, 0x8017, 0x10080, 0}));
+}

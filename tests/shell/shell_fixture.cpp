@@ -1,0 +1,138 @@
+#include "shell_fixture.h"
+
+#include "image/parameter_file.h"
+#include "link/simulated_port.h"
+#include "link/transfer_engine.h"
+#include "shell/settings_file.h"
+
+#include <QFile>
+#include <QVBoxLayout>
+
+namespace shelltest {
+
+AppDir::AppDir() { writeProgramIni(kStandardIni); }
+
+void AppDir::writeProgramIni(const QString& content) const {
+    QFile ini(file(QStringLiteral("Program.ini")));
+    if (content.isNull()) {
+        ini.remove();
+        return;
+    }
+    ini.open(QIODevice::WriteOnly);
+    ini.write(content.toLatin1());
+}
+
+void AppDir::writeDefaultDat(const image::RadioImage& img, std::uint8_t prefixFill) const {
+    image::FilePrefixBlock prefix;
+    prefix.fill(prefixFill);
+    image::writeParameterFile(file(QStringLiteral("Default.dat")), prefix, img);
+}
+
+void AppDir::removeDefaultDat() const { QFile::remove(file(QStringLiteral("Default.dat"))); }
+
+QString AppDir::readIniValue(const QString& key) const {
+    return shell::SettingsFile(file(QStringLiteral("Program.ini"))).read(QStringLiteral("Setup"), key, QString());
+}
+
+bool ScriptedPrompts::askYesNo(const QString& text, const QString& caption) {
+    questions.append(caption + QStringLiteral(": ") + text);
+    if (yesNo.empty()) return false;
+    const bool answer = yesNo.front();
+    yesNo.pop_front();
+    return answer;
+}
+
+bool ScriptedPrompts::askRetryCancel(const QString& text) {
+    questions.append(text);
+    if (retry.empty()) return false;
+    const bool answer = retry.front();
+    retry.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompts::askPassword(shell::PasswordMode mode, const QString& initial) {
+    passwordRequests.emplace_back(mode, initial);
+    if (passwords.empty()) return std::nullopt;
+    auto answer = passwords.front();
+    passwords.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedPrompts::askReviveCode(const QString& text) {
+    questions.append(text);
+    if (reviveCodes.empty()) return std::nullopt;
+    auto answer = reviveCodes.front();
+    reviveCodes.pop_front();
+    return answer;
+}
+
+QString ScriptedPrompts::askOpenFileName(const shell::FileDialogRequest& request) {
+    openRequests.push_back(request);
+    if (openNames.empty()) return {};
+    const QString name = openNames.front();
+    openNames.pop_front();
+    return name;
+}
+
+QString ScriptedPrompts::askSaveFileName(const shell::FileDialogRequest& request) {
+    saveRequests.push_back(request);
+    if (saveNames.empty()) return {};
+    const QString name = saveNames.front();
+    saveNames.pop_front();
+    return name;
+}
+
+LoggingEditor::LoggingEditor(shell::EditorKind kind, shell::EditorEnv env, CallLog& log, QWidget* parent)
+    : CBaseFormView(env, parent), m_kind(kind), m_log(log), m_field(new QLineEdit) {
+    m_field->setObjectName(QStringLiteral("value"));
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_field);
+    setFocusProxy(m_field);
+}
+
+QString LoggingEditor::tag() const { return QLatin1String(shell::editorInfo(m_kind).windowTitle); }
+
+void LoggingEditor::LoadFromImage() {
+    m_log.append(tag() + QStringLiteral(":load"));
+    m_field->setText(QString::number(img().u8(addressOf(m_kind))));
+}
+
+void LoggingEditor::StoreToImage() {
+    m_log.append(tag() + QStringLiteral(":store"));
+    img().setU8(addressOf(m_kind), std::uint8_t(m_field->text().toUInt()));
+}
+
+shell::EditorFactories loggingEditors(CallLog& log, std::vector<shell::EditorKind> kinds) {
+    if (kinds.empty())
+        for (const shell::EditorKindInfo& info : shell::kEditorKinds) kinds.push_back(info.kind);
+    shell::EditorFactories factories;
+    for (shell::EditorKind kind : kinds)
+        factories.set(kind, [kind, &log](shell::EditorEnv env, QWidget* parent) {
+            return new LoggingEditor(kind, env, log, parent);
+        });
+    return factories;
+}
+
+shell::LinkServices FakeLink::services() {
+    shell::LinkServices link;
+    link.listPorts = [this] { return ports; };
+    link.probe = [this](const QString& name) {
+        return openable.contains(name) ? radiolink::OpenStatus::Opened : radiolink::OpenStatus::Absent;
+    };
+    link.transfer = [this](shell::TransferDirection direction, shell::AppState& state, shell::Prompts& prompts,
+                           const shell::ProgressSink& progress) {
+        radiolink::ManualClock clock;
+        radiolink::SimulatedPort port(radio, clock);
+        radiolink::TransferEngine engine(port, clock, prompts, state);
+        engine.setProgressCallback([&](const radiolink::TransferProgress& p) {
+            progress(p.position);
+            if (onBlock) onBlock(p.position);
+        });
+        const auto dir = direction == shell::TransferDirection::Read ? radiolink::Direction::Read
+                                                                      : radiolink::Direction::Write;
+        return engine.run(dir).success();
+    };
+    return link;
+}
+
+} // namespace shelltest
