@@ -23,7 +23,7 @@ constexpr auto kByteTime = duration_cast<PtyRadio::Clock::duration>(
     duration<double>(1.0 / radiolink::kBytesPerSecond));
 constexpr int kIdlePollMs = 50;
 // Closer to a due byte than this, we sleep precisely instead of polling in whole ms.
-constexpr auto kPreciseSleepWindow = milliseconds(2);
+constexpr auto kPreciseSleepWindow = milliseconds(5);
 
 QString systemError(const char* what) {
     return QStringLiteral("%1: %2").arg(QString::fromLatin1(what), QString::fromLocal8Bit(std::strerror(errno)));
