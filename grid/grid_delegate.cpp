@@ -118,14 +118,14 @@ bool GridDelegate::eventFilter(QObject* watched, QEvent* event)
         switch (static_cast<const QKeyEvent*>(event)->key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
-            m_view.endEdit(EditEnd::Enter);
+            m_view.endEdit(GridView::EditEnd::Enter);
             return true;
         case Qt::Key_Tab:
         case Qt::Key_Backtab:
-            m_view.endEdit(EditEnd::Tab);
+            m_view.endEdit(GridView::EditEnd::Tab);
             return true;
         case Qt::Key_Escape:
-            m_view.endEdit(EditEnd::Cancel);
+            m_view.endEdit(GridView::EditEnd::Cancel);
             return true;
         default:
             return false;
@@ -137,7 +137,7 @@ bool GridDelegate::eventFilter(QObject* watched, QEvent* event)
         // call the owner's hooks from inside its destruction.
         const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
         if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            m_view.endEdit(EditEnd::FocusLost);
+            m_view.endEdit(GridView::EditEnd::FocusLost);
         return false;
     }
     default:

@@ -73,7 +73,15 @@ GridView::GridView(QWidget* parent)
     side->viewport()->installEventFilter(this);
 }
 
-GridView::~GridView() = default;
+GridView::~GridView()
+{
+    // Destroying the widgets below moves the focus and the current cell; none of that may reach
+    // the hooks or end an edit in a grid that is half gone.
+    disconnect(selectionModel(), nullptr, this, nullptr);
+    if (m_editor)
+        m_editor->removeEventFilter(m_delegate);
+    m_editor = nullptr;
+}
 
 void GridView::setRowCount(int rows)
 {
@@ -302,13 +310,13 @@ void GridView::mousePressEvent(QMouseEvent* event)
     // Shift and Ctrl clicks extend the selection instead of editing.
     const bool plainLeftPress = event->button() == Qt::LeftButton
         && !(event->modifiers() & (Qt::ShiftModifier | Qt::ControlModifier));
-    if (plainLeftPress && currentIndex() == index && columnEditor(index.column() + 1))
+    if (plainLeftPress && currentIndex() == index)
         openEditor(nullptr);
 }
 
 void GridView::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    QTableView::mouseDoubleClickEvent(event);
+    // Not passed on: the table would replay it as a second press on a fixed cell.
     const QModelIndex index = indexAt(event->position().toPoint());
     if (index.isValid() && !isEditing() && m_hooks.doubleClick)
         m_hooks.doubleClick(index.row() + 1, index.column() + 1);
@@ -348,17 +356,14 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
         paintCorner(*m_corner);
         return true;
     }
-    const bool press = event->type() == QEvent::MouseButtonPress;
-    const bool doubleClick = event->type() == QEvent::MouseButtonDblClick;
-    if ((press || doubleClick) && watched == verticalHeader()->viewport()) {
-        const auto& mouse = static_cast<const QMouseEvent&>(*event);
-        headerPressed(Qt::Vertical, verticalHeader()->logicalIndexAt(mouse.position().toPoint()), mouse);
-        return true;
-    }
-    if ((press || doubleClick) && watched == horizontalHeader()->viewport()) {
-        const auto& mouse = static_cast<const QMouseEvent&>(*event);
-        headerPressed(Qt::Horizontal, horizontalHeader()->logicalIndexAt(mouse.position().toPoint()), mouse);
-        return true;
+    if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
+        for (const QHeaderView* header : {verticalHeader(), horizontalHeader()}) {
+            if (watched != header->viewport())
+                continue;
+            const auto& mouse = static_cast<const QMouseEvent&>(*event);
+            headerPressed(header->orientation(), header->logicalIndexAt(mouse.position().toPoint()), mouse);
+            return true;
+        }
     }
     return QTableView::eventFilter(watched, event);
 }

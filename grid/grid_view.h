@@ -23,9 +23,6 @@ enum class SelectionDisplay {
     WithFocus = 2,   // selection filled while the grid has the focus (after a click on a row label)
 };
 
-// How an in-cell edit ended.
-enum class EditEnd { FocusLost, Enter, Tab, Cancel, Scroll };
-
 // What the owning editor decides. Every hook is optional. Rows and columns are grid
 // coordinates (row 0 header, column 0 label). The grid calls them for as long as it lives, so an
 // owner whose hooks use its own members calls setHooks({}) in its destructor.
@@ -124,6 +121,9 @@ protected:
 
 private:
     friend class GridDelegate;
+
+    // How an in-cell edit ended.
+    enum class EditEnd { FocusLost, Enter, Tab, Cancel, Scroll };
 
     void headerPressed(Qt::Orientation header, int section, const QMouseEvent& event);
     bool isFixedViewColumn(int viewColumn) const;

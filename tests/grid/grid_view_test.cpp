@@ -258,6 +258,17 @@ TEST_F(GridViewTest, AnotherWindowTakingOverLeavesTheEditOpen)
     EXPECT_EQ(lineEditor()->text(), QStringLiteral("Q"));
 }
 
+TEST_F(GridViewTest, DestroyingTheWindowWithAnOpenEditorCallsNoHook)
+{
+    // An owner's hooks use the owner's members, which are gone by the time its window closes.
+    clickCell(1, 3);
+    QTest::keyClicks(lineEditor(), QStringLiteral("z"));
+    ASSERT_TRUE(grid->isEditing());
+    m_form.reset();
+    grid = nullptr;
+    EXPECT_TRUE(commits.empty());
+}
+
 TEST_F(GridViewTest, ScrollingCommitsAndClosesTheEditor)
 {
     clickCell(1, 3);
@@ -464,6 +475,8 @@ TEST_F(GridViewTest, ResizingKeepsTheTextsThatStillFit)
     grid->setRowCount(204);
     grid->setColumnCount(10);
     EXPECT_EQ(grid->text(203, 9), QString()) << "cut cells come back empty";
+    EXPECT_EQ(grid->columnWidth(0), 88) << "widths survive the new shape";
+    EXPECT_EQ(grid->horizontalHeader()->height(), 40);
     EXPECT_EQ(grid->columnEditor(9), nullptr);
     EXPECT_NE(grid->columnEditor(4), nullptr);
 }
