@@ -6,7 +6,7 @@ namespace grid {
 
 class GridView;
 
-// Creates the in-cell editors from the column's spec, paints the cells (fixed columns like
+// Creates the in-cell editor a column declares, paints the cells (fixed columns like
 // headers, a frame on the current cell, the selection as the view's display option says) and
 // reports how an edit ends. The view decides what an ending means.
 class GridDelegate final : public QStyledItemDelegate {

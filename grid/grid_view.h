@@ -54,10 +54,11 @@ struct GridHooks {
 // both stay in place while the data scrolls. Sizes are given in twips and converted per axis
 // at the screen's logical DPI.
 //
-// Editing: columns given an editor spec are editable. A left-button press on an editable cell,
-// Enter or F2, or typing a character (which goes into the editor) opens the column's editor on
-// the current cell; Enter commits, Escape cancels, losing the focus or scrolling commits. What a
-// commit does to the row is the owner's decision (GridHooks::commit).
+// Editing: columns given an editor (setColumnEditor) are editable. A left-button press on a
+// cell, Enter or F2, or typing a character (which goes into the editor) opens the column's
+// editor on the current cell; Enter commits, Escape cancels, losing the focus to another control
+// or scrolling commits, and the window losing activation leaves the edit open. What a commit
+// does to the row is the owner's decision (GridHooks::commit).
 class GridView final : public QTableView {
     Q_OBJECT
 public:
