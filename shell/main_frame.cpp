@@ -5,6 +5,7 @@
 #include "shell/child_frame.h"
 #include "shell/model_dialog.h"
 #include "shell/port_dialog.h"
+#include "shell/print_job.h"
 #include "shell/shell_texts.h"
 #include "shell/transfer_dialog.h"
 
@@ -16,6 +17,8 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 
 namespace shell {
@@ -43,6 +46,7 @@ CMainFrame::CMainFrame(AppState& state, Prompts& prompts, HelpService& help, Edi
     if (const QScreen* screen = QApplication::primaryScreen()) setGeometry(screen->availableGeometry());
     updateTitle();
     setAcceptDrops(true);
+    m_choosePrinter = [this](QPrinter& printer) { return choosePrinterWithDialog(printer); };
 
     m_mdi = new QMdiArea;
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
@@ -189,8 +193,19 @@ bool CMainFrame::runTransfer(TransferDirection direction) {
 // --- Print, help, about, windows -------------------------------------------------------
 
 void CMainFrame::print() {
+    QPrinter printer;
+    const QString name = printDocumentName(m_state.config);
+    printer.setDocName(name);
+    if (!m_choosePrinter(printer)) return;
     // Pending edits reach the image first, as before every use of the whole image.
     m_workspace->storeAll();
+    printDocument(printer, name, QStringList());
+}
+
+bool CMainFrame::choosePrinterWithDialog(QPrinter& printer) {
+    QPrintDialog dialog(&printer, this);
+    dialog.setOptions(QAbstractPrintDialog::PrintShowPageSize);  // no page range, selection or file
+    return dialog.exec() == QDialog::Accepted;
 }
 
 void CMainFrame::about() {

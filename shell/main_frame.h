@@ -13,7 +13,10 @@
 
 #include <QMainWindow>
 
+#include <functional>
+
 class QAction;
+class QPrinter;
 class QDockWidget;
 class QLabel;
 class QMdiArea;
@@ -35,6 +38,10 @@ public:
     // application directory and opens the Channel editor.
     CMainFrame(AppState& state, Prompts& prompts, HelpService& help, EditorFactories editors,
                LinkServices link, QWidget* parent = nullptr);
+
+    // Asks where to print; true to print. The program shows the system's print dialog.
+    using PrinterChooser = std::function<bool(QPrinter&)>;
+    void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
 
     EditorWorkspace& workspace() { return *m_workspace; }
     QMdiArea* mdiArea() const { return m_mdi; }
@@ -83,11 +90,13 @@ private:
     bool runTransfer(TransferDirection direction);
     void saveAsFromDialog();
     EditorEnv editorEnv();
+    bool choosePrinterWithDialog(QPrinter& printer);
 
     AppState& m_state;
     Prompts& m_prompts;
     HelpService& m_help;
     LinkServices m_link;
+    PrinterChooser m_choosePrinter;
 
     QMdiArea* m_mdi = nullptr;
     EditorWorkspace* m_workspace = nullptr;

@@ -8,6 +8,7 @@
 #include "shell/help_window.h"
 #include "shell/model_dialog.h"
 #include "shell/password_dialog.h"
+#include "shell/print_job.h"
 #include "shell/thread_prompts.h"
 
 #include <QApplication>
@@ -186,4 +187,17 @@ TEST(ThreadPromptsTest, CallsFromTheUserInterfaceThreadAreAnsweredDirectly) {
     target.yesNo = {true};
     shell::ThreadPrompts bridge(target);
     EXPECT_TRUE(bridge.askYesNo("All data will be cleared", "Warnning"));
+}
+
+// --- Printout ------------------------------------------------------------------------------
+
+TEST(PrintJobTest, DocumentNameIsTheFileNameCutBeforeItsFirstDot) {
+    shell::AppConfig config;
+    config.defaultDataFileName = "QMR-417.dat";
+    EXPECT_EQ(shell::printDocumentName(config), "QMR-417");
+    config.currentFileName = "site.a.dat";
+    EXPECT_EQ(shell::printDocumentName(config), "site");
+    config.currentFileName = "noextension";
+    EXPECT_EQ(shell::printDocumentName(config), "");
+    EXPECT_EQ(shell::printFooterText(1, 1), "-- Page 1 of 1 --");
 }

@@ -20,6 +20,7 @@
 #include <QMdiArea>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QPrinter>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -186,7 +187,8 @@ TEST_F(MainFrameTest, ToolbarAcceleratorsAndStatusPrompts) {
     EXPECT_EQ(find<QAction>("actionWrite")->statusTip(), "Write Data To Radio");
     EXPECT_EQ(find<QAction>("actionRead")->statusTip(), "Read Data From Radio");
     for (QAction* a : find<QToolBar>("toolBar")->actions()) {
-        if (!a->isSeparator()) EXPECT_FALSE(a->icon().pixmap(QSize(48, 48)).isNull()) << a->objectName().toStdString();
+        if (a->isSeparator()) continue;
+        EXPECT_FALSE(a->icon().pixmap(QSize(48, 48)).isNull()) << a->objectName().toStdString();
     }
 }
 
@@ -483,15 +485,32 @@ TEST_F(MainFrameTest, PasswordCommandEditsTheProgramPassword) {
     EXPECT_EQ(state.image.u8(image::map::kProgramPassword), '9');
 }
 
-TEST_F(MainFrameTest, PrintStoresEveryOpenEditor) {
+TEST_F(MainFrameTest, PrintStoresEveryOpenEditorThenPrintsOnePage) {
     start();
     trigger("actionEditor_functionSetup");
     editor(EditorKind::FunctionSetup)->field()->setText("55");
     log.clear();
+    const QString pdf = dir.file("print.pdf");
+    QString docName;
+    frame->setPrinterChooser([&](QPrinter& printer) {
+        docName = printer.docName();
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdf);
+        return true;
+    });
     trigger("actionPrint");
     EXPECT_TRUE(log.contains("Channel:store"));
     EXPECT_TRUE(log.contains("Function Setup:store"));
     EXPECT_EQ(state.image.u8(LoggingEditor::addressOf(EditorKind::FunctionSetup)), 55);
+    EXPECT_EQ(docName, "QMR-417");  // unnamed: the default data file name cut before ".dat"
+    EXPECT_EQ(readRawFile(pdf).count("/Type /Page\n") + readRawFile(pdf).count("/Type /Page\r"), 1);
+}
+
+TEST_F(MainFrameTest, CancelledPrintStoresNothing) {
+    start();
+    frame->setPrinterChooser([](QPrinter&) { return false; });
+    trigger("actionPrint");
+    EXPECT_TRUE(log.isEmpty());
 }
 
 TEST_F(MainFrameTest, HelpGoesToTheEditorTopicOrTheMainWindowTopic) {
