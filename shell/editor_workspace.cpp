@@ -76,6 +76,11 @@ void EditorWorkspace::reloadAll() {
         if (frame) frame->view()->LoadFromImage();
 }
 
+void EditorWorkspace::detach() {
+    disconnect(m_area, nullptr, this, nullptr);
+    m_current = nullptr;
+}
+
 bool EditorWorkspace::hasOpenEditor() const {
     for (const QPointer<CMyChildFrame>& frame : m_slots)
         if (frame) return true;

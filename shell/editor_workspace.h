@@ -32,6 +32,10 @@ public:
     void reloadAll();
 
     bool hasOpenEditor() const;
+
+    // Stops following the area; called before the area and its windows are destroyed, when
+    // activation changes are no longer switches between live editors.
+    void detach();
     CMyChildFrame* frame(EditorKind kind) const { return m_slots[std::size_t(kind)]; }
     // The editor last entered; nothing once it closed.
     CMyChildFrame* activeFrame() const { return m_current; }

@@ -66,6 +66,8 @@ CMainFrame::CMainFrame(AppState& state, Prompts& prompts, HelpService& help, Edi
     refreshBandIndicator();
 }
 
+CMainFrame::~CMainFrame() { m_workspace->detach(); }
+
 EditorEnv CMainFrame::editorEnv() { return EditorEnv{m_state, m_prompts, m_help}; }
 
 void CMainFrame::refreshBandIndicator() { m_freqPane->setText(image::bandIndicatorText(m_state.bandLimits)); }

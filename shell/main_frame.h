@@ -38,6 +38,7 @@ public:
     // application directory and opens the Channel editor.
     CMainFrame(AppState& state, Prompts& prompts, HelpService& help, EditorFactories editors,
                LinkServices link, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     // Asks where to print; true to print. The program shows the system's print dialog.
     using PrinterChooser = std::function<bool(QPrinter&)>;

@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kComPaneWidth = 50;
 constexpr int kFreqPaneWidth = 200;
-constexpr int kTreeBarWidth = 180;
+constexpr int kTreeBarWidth = 210;
 
 QLabel* statusPane(const QString& text, const char* name, int minimumWidth = 0) {
     auto* pane = new QLabel(text);

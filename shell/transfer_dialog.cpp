@@ -17,6 +17,8 @@ namespace shell {
 
 namespace {
 
+constexpr int kMinimumWidth = 380;
+
 QString minutesAndSeconds(qint64 ms) {
     const qint64 seconds = ms / 1000;
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
@@ -46,6 +48,7 @@ TransferDialog::TransferDialog(TransferDirection direction, AppState& state, Pro
       m_remaining(namedLabel(kRemainingFormat.arg(kUnknownTime), "remaining")), m_clock(new QTimer(this)) {
     const bool reading = direction == TransferDirection::Read;
     setObjectName(QStringLiteral("transferDialog"));
+    setMinimumWidth(kMinimumWidth);
     setWindowTitle(reading ? radiolink::text::kReadTitle : radiolink::text::kWriteTitle);
     m_progress->setObjectName(QStringLiteral("progress"));
     m_progress->setRange(0, reading ? image::map::kReadBlocks : image::map::kWriteBlocks);
