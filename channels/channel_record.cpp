@@ -82,10 +82,16 @@ Freq10Hz ChannelRecordView::txFrequency() const {
     // Worked in 64 bits: an offset field of 0xFF bytes plus a large RX would overflow 32.
     const std::int64_t rxValue = rx().value;
     const std::int64_t offset = m_image.bcdDigits(byteAt(record::kTxOffset)) * 10;
-    std::int64_t tx = rxValue;
-    if (txShift() == record::kShiftAbove) tx = rxValue + offset;
-    if (txShift() == record::kShiftBelow) tx = rxValue - offset;
-    return image::rasterSnap(saturated(tx));
+    // The offset field dropped its 10 Hz digit too: the true TX lies up to 9 units further out.
+    if (txShift() == record::kShiftAbove) {
+        const Freq10Hz tx = saturated(rxValue + offset);
+        return image::snapDroppedDigit(tx, tx.value, saturated(rxValue + offset + 9).value);
+    }
+    if (txShift() == record::kShiftBelow) {
+        const Freq10Hz tx = saturated(rxValue - offset);
+        return image::snapDroppedDigit(tx, saturated(rxValue - offset - 9).value, tx.value);
+    }
+    return image::rasterSnap(saturated(rxValue));
 }
 
 int ChannelRecordView::step() const { return m_image.u8(byteAt(record::kStep)); }

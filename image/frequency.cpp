@@ -92,8 +92,17 @@ std::int64_t decodeBcdDigits(const std::uint8_t bytes[4]) {
     return digits;
 }
 
+Freq10Hz snapDroppedDigit(Freq10Hz value, std::int32_t from, std::int32_t to) {
+    if (from >= 0) {
+        const std::int64_t firstPoint = (std::int64_t(from) + 624) / 625 * 625;
+        if (firstPoint <= to) return Freq10Hz(std::int32_t(firstPoint));
+    }
+    return rasterSnap(value);
+}
+
 Freq10Hz decodeBcdFrequency(const std::uint8_t bytes[4]) {
-    return rasterSnap(Freq10Hz(std::int32_t(decodeBcdDigits(bytes) * 10)));
+    const std::int32_t value = std::int32_t(decodeBcdDigits(bytes) * 10);
+    return snapDroppedDigit(Freq10Hz(value), value, value + 9);
 }
 
 void encodeBcdFrequency(Freq10Hz value, std::uint8_t bytes[4]) {

@@ -102,8 +102,11 @@ TEST(TxFrequency, ShiftAndOffset) {
         {{0x01, 0x46, 0x52, 0x00, 0x00, 0x00, 0x60, 0x00}, 2, 14652000, 14592000},
         {{0x01, 0x46, 0x52, 0x00, 0x00, 0x00, 0x60, 0x00}, 1, 14652000, 14652000},
         {{0x01, 0x46, 0x52, 0x00, 0x00, 0x00, 0x60, 0x00}, 0, 14652000, 14652000},
-        {{0x04, 0x46, 0x00, 0x62, 0x00, 0x00, 0x00, 0x00}, 0, 44600500, 44600500},  // RX snapped
-        {{0x04, 0x46, 0x00, 0x00, 0x00, 0x00, 0x00, 0x62}, 3, 44600000, 44600500},  // TX snapped
+        // 446.00625 is stored as 446.0062: the dropped 10 Hz digit is restored, not snapped away.
+        {{0x04, 0x46, 0x00, 0x62, 0x00, 0x00, 0x00, 0x00}, 0, 44600625, 44600625},
+        {{0x04, 0x46, 0x00, 0x00, 0x00, 0x00, 0x00, 0x62}, 3, 44600000, 44600625},
+        {{0x04, 0x46, 0x01, 0x25, 0x00, 0x00, 0x00, 0x62}, 2, 44601250, 44600625},
+        {{0x04, 0x46, 0x00, 0x61, 0x00, 0x00, 0x00, 0x00}, 0, 44600500, 44600500},  // RX snapped
         {{0x01, 0x36, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF}, 0, 13600000, 13600000},  // cleared offset
         // Largest RX plus the largest offset saturates instead of overflowing.
         {{0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}, 3, 1666666500, 2147483500},
@@ -115,6 +118,21 @@ TEST(TxFrequency, ShiftAndOffset) {
         rec.setTxShift(c.shift);
         EXPECT_EQ(rec.rx().value, c.rx);
         EXPECT_EQ(rec.txFrequency().value, c.tx);
+    }
+}
+
+TEST(WriteRxTx, ChannelsOnThe6250HzRasterSurviveStoreAndLoad) {
+    const std::pair<std::int32_t, std::int32_t> pairs[] = {
+        {44600625, 44600625}, {44601875, 44600625}, {44600625, 44601250}, {14600625, 15200625}};
+    for (const auto& [rx, tx] : pairs) {
+        RadioImage img;
+        ChannelRecord rec(img, 5);
+        rec.writeRxTx(Freq10Hz(rx), Freq10Hz(tx));
+        EXPECT_EQ(rec.rx().value, rx);
+        EXPECT_EQ(rec.txFrequency().value, tx) << rx << " -> " << tx;
+        rec.writeRxTx(rec.rx(), rec.txFrequency());  // a second store moves nothing
+        EXPECT_EQ(rec.rx().value, rx);
+        EXPECT_EQ(rec.txFrequency().value, tx);
     }
 }
 

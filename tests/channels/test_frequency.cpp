@@ -121,7 +121,8 @@ TEST(BcdField, DecodesWithSnapAndUncheckedNibbles) {
     };
     const Case cases[] = {
         {{0x04, 0x46, 0x01, 0x25}, 4460125, 44601250},
-        {{0x04, 0x46, 0x00, 0x62}, 4460062, 44600500},
+        {{0x04, 0x46, 0x00, 0x62}, 4460062, 44600625},  // 446.00625 with its 10 Hz digit dropped
+        {{0x04, 0x46, 0x00, 0x61}, 4460061, 44600500},
         {{0x01, 0x36, 0x00, 0x03}, 1360003, 13600000},
         {{0x00, 0x00, 0x00, 0x00}, 0, 0},
         {{0xFF, 0xFF, 0xFF, 0xFF}, 166666665, 1666666500},  // each byte counts as 165

@@ -145,8 +145,9 @@ TEST(ConsistencyPass, OnRandomImagesItTouchesOnlyItsOwnFieldsAndSettlesInOneRun)
         RadioImage once = before;
         runConsistencyPass(once, BandLimits());
         for (int a = 0; a < 0x4000; ++a) {
-            if (before.u8(Addr(a)) != once.u8(Addr(a)))
+            if (before.u8(Addr(a)) != once.u8(Addr(a))) {
                 ASSERT_TRUE(allowed.count(a)) << "seed " << seed << " changed 0x" << std::hex << a;
+            }
         }
         RadioImage twice = once;
         runConsistencyPass(twice, BandLimits());
