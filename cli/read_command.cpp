@@ -8,22 +8,13 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "image/parameter_file.h"
-#include "shell/app_config.h"
+#include "shell/app_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
 namespace cli {
-
-namespace {
-
-void loadDefaultFile(shell::AppState& state) {
-    const QString path = QDir(QCoreApplication::applicationDirPath()).filePath(shell::kDefaultParameterFile);
-    image::readParameterFile(path, state.prefix, state.image);  // missing: start from zeros
-}
-
-} // namespace
 
 int readCommand(const QStringList& arguments, shell::AppState& state, const std::atomic<bool>& interrupted) {
     QCommandLineParser parser;
@@ -42,7 +33,8 @@ int readCommand(const QStringList& arguments, shell::AppState& state, const std:
     // Checked first, so a long read is not wasted on a path that cannot be saved.
     if (!QFileInfo(out).absoluteDir().exists()) return fail(kExitFile, text::kNoFolder.arg(out));
 
-    loadDefaultFile(state);
+    state.config.appDir = QCoreApplication::applicationDirPath() + u'/';
+    shell::loadDefaultFile(state);  // missing: start from zeros
     const int result = runTransfer(radiolink::Direction::Read, state, *request, interrupted);
     if (result != kExitOk) return result;
 
