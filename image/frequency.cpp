@@ -93,9 +93,14 @@ std::int64_t decodeBcdDigits(const std::uint8_t bytes[4]) {
 }
 
 Freq10Hz snapDroppedDigit(Freq10Hz value, std::int32_t from, std::int32_t to) {
+    // A range of ten units holds at most one point of either raster, and never one of each
+    // unless they coincide. The 5 kHz point matters for a TX worked out from a 6.25 kHz RX,
+    // whose range starts off the 10 Hz grid: snapping down would miss it.
     if (from >= 0) {
-        const std::int64_t firstPoint = (std::int64_t(from) + 624) / 625 * 625;
-        if (firstPoint <= to) return Freq10Hz(std::int32_t(firstPoint));
+        for (const std::int64_t raster : {625, 500}) {
+            const std::int64_t firstPoint = (std::int64_t(from) + raster - 1) / raster * raster;
+            if (firstPoint <= to) return Freq10Hz(std::int32_t(firstPoint));
+        }
     }
     return rasterSnap(value);
 }

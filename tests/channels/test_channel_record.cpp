@@ -123,7 +123,9 @@ TEST(TxFrequency, ShiftAndOffset) {
 
 TEST(WriteRxTx, ChannelsOnThe6250HzRasterSurviveStoreAndLoad) {
     const std::pair<std::int32_t, std::int32_t> pairs[] = {
-        {44600625, 44600625}, {44601875, 44600625}, {44600625, 44601250}, {14600625, 15200625}};
+        {44600625, 44600625}, {44601875, 44600625}, {44600625, 44601250}, {14600625, 15200625},
+        // A 6.25 kHz RX with a TX on the 5 kHz raster above or below it.
+        {44600625, 44601000}, {14600625, 14601500}, {44603125, 44601000}, {44601875, 44600000}};
     for (const auto& [rx, tx] : pairs) {
         RadioImage img;
         ChannelRecord rec(img, 5);
