@@ -378,7 +378,7 @@ void CChannelEditDialog::storeSignalling(ChannelRecord& record) const {
     const int type = m_signalling->currentIndex();
     if (type < 0) return;
     record.setSignallingType(type);
-    if (m_code->currentIndex() < 0) return;
+    // With no 2Tone or 5Tone entry in use the code list is empty, and its empty text stands for 0.
     const int code = signallingCodeValue(m_code->currentText());
     if (type == kSignallingDtmf) {
         record.setDtmfCode(code);

@@ -177,6 +177,25 @@ TEST_F(EditDialog, TwoToneCodesAreTheEntriesInUse) {
     EXPECT_EQ(entries(box("squelchMode")), (QStringList{"Carrier", "Optional Signaling"}));
 }
 
+TEST_F(EditDialog, ACodeListWithNoEntryInUseStoresCodeZero) {
+    // No 2Tone or 5Tone entry is in use in the blank image, so both code lists come up empty.
+    ChannelRecord first = putChannel(img(), 3, "146.52000", "146.52000");
+    first.setSignallingType(1);
+    first.setSignallingCode(9);
+    ChannelRecord second = putChannel(img(), 4, "146.52000", "146.52000");
+    second.setFiveToneCode(42);
+    open(3);
+    choose("signallingType", "2Tone");
+    EXPECT_EQ(box("signallingCode")->count(), 0);
+    click("slotUp");
+    EXPECT_EQ(img().u8(Addr(at(3) + 0x10)), 2);
+    EXPECT_EQ(img().u8(Addr(at(3) + 0x11)), 0);
+    choose("signallingType", "5Tone");
+    closeDialog();
+    EXPECT_EQ(img().u8(Addr(at(4) + 0x10)), 3);
+    EXPECT_EQ(img().u8(Addr(at(4) + 0x12)), 0);
+}
+
 TEST_F(EditDialog, EmptyingTheRxAndSteppingOnClearsTheChannel) {
     putChannel(img(), 5, "146.52000", "146.52000");
     open(5);
