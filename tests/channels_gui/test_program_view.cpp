@@ -205,6 +205,30 @@ TEST_F(ProgramView, EditOpensTheDialogOnTheCurrentRowAndReloadsAfterIt) {
     EXPECT_EQ(cell(10, 3), "ABC");
 }
 
+TEST_F(ProgramView, ClosingItsFrameWithAnOpenEditorCommitsNothingIntoTheGoneView) {
+    // The view sits in a frame inside the main window, as the editors do; the frame goes while
+    // an emptied VFO frequency is still being edited.
+    putChannel(env.state.image, kSlotVFO, "146.52000", "146.52000");
+    QWidget window;
+    window.resize(1200, 700);
+    auto* frame = new QWidget(&window);
+    frame->resize(1200, 700);
+    auto* inner = new CProgramView(env.editorEnv(), frame);
+    inner->resize(1200, 700);
+    window.show();
+    inner->LoadFromImage();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    grid = inner->grid();
+    grid->setFocus();
+    QWidget* editor = openEditor(kSlotVFO, 1);
+    ASSERT_NE(editor, nullptr);
+    QTest::keyClick(editor, Qt::Key_Backspace);
+    delete frame;
+    grid = nullptr;
+    EXPECT_TRUE(env.prompts.messages.isEmpty());
+}
+
 // Random images, with a third of the slots holding a channel inside the bands (on the 5 kHz
 // raster: an odd multiple of 6.25 kHz does not fit the field's 100 Hz digits) and random bytes
 // in every other field. Loading and storing touches only the channel records and their
