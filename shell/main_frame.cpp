@@ -195,7 +195,9 @@ bool CMainFrame::runTransfer(TransferDirection direction) {
 // --- Print, help, about, windows -------------------------------------------------------
 
 void CMainFrame::print() {
-    QPrinter printer;
+    // The layout counts in the printer's own dots (margins, gaps and the footer lift are
+    // fixed numbers of them), so the printer must not pretend to have the screen's resolution.
+    QPrinter printer(QPrinter::HighResolution);
     const QString name = printDocumentName(m_state.config);
     printer.setDocName(name);
     if (!m_choosePrinter(printer)) return;

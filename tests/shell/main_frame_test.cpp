@@ -492,8 +492,10 @@ TEST_F(MainFrameTest, PrintStoresEveryOpenEditorThenPrintsOnePage) {
     log.clear();
     const QString pdf = dir.file("print.pdf");
     QString docName;
+    int resolution = 0;
     frame->setPrinterChooser([&](QPrinter& printer) {
         docName = printer.docName();
+        resolution = printer.resolution();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
         return true;
@@ -503,6 +505,8 @@ TEST_F(MainFrameTest, PrintStoresEveryOpenEditorThenPrintsOnePage) {
     EXPECT_TRUE(log.contains("Function Setup:store"));
     EXPECT_EQ(state.image.u8(LoggingEditor::addressOf(EditorKind::FunctionSetup)), 55);
     EXPECT_EQ(docName, "QMR-417");  // unnamed: the default data file name cut before ".dat"
+    // Laid out in the printer's dots, not in screen pixels scaled onto the page.
+    EXPECT_EQ(resolution, QPrinter(QPrinter::HighResolution).resolution());
     EXPECT_EQ(readRawFile(pdf).count("/Type /Page\n") + readRawFile(pdf).count("/Type /Page\r"), 1);
 }
 
