@@ -91,7 +91,8 @@ Freq10Hz ChannelRecordView::txFrequency() const {
         const Freq10Hz tx = saturated(rxValue - offset);
         return image::snapDroppedDigit(tx, saturated(rxValue - offset - 9).value, tx.value);
     }
-    return image::rasterSnap(saturated(rxValue));
+    const Freq10Hz tx = saturated(rxValue);
+    return image::snapDroppedDigit(tx, tx.value, tx.value);
 }
 
 int ChannelRecordView::step() const { return m_image.u8(byteAt(record::kStep)); }

@@ -93,11 +93,11 @@ std::int64_t decodeBcdDigits(const std::uint8_t bytes[4]) {
 }
 
 Freq10Hz snapDroppedDigit(Freq10Hz value, std::int32_t from, std::int32_t to) {
-    // A range of ten units holds at most one point of either raster, and never one of each
-    // unless they coincide. The 5 kHz point matters for a TX worked out from a 6.25 kHz RX,
-    // whose range starts off the 10 Hz grid: snapping down would miss it.
+    // A range of ten units holds at most one point of each raster, and never a 6.25 kHz
+    // point that is off the 2.5 kHz raster together with a 2.5 kHz one. For a TX worked out
+    // from a 6.25 kHz RX the range starts off the 10 Hz grid, so snapping down would miss it.
     if (from >= 0) {
-        for (const std::int64_t raster : {625, 500}) {
+        for (const std::int64_t raster : {625, 250}) {
             const std::int64_t firstPoint = (std::int64_t(from) + raster - 1) / raster * raster;
             if (firstPoint <= to) return Freq10Hz(std::int32_t(firstPoint));
         }

@@ -49,11 +49,12 @@ Freq10Hz entryRounding(Freq10Hz value);
 // The 8 BCD digits of a frequency field (most significant byte first) as a number in 100 Hz
 // units; each byte counts as high nibble x 10 + low nibble, nibbles above 9 unchecked.
 std::int64_t decodeBcdDigits(const std::uint8_t bytes[4]);
-// A frequency field keeps 100 Hz units, so a channel on the 6.25 kHz raster such as
-// 446.00625 is stored as 446.0062. When a 6.25 kHz raster point, or else a 5 kHz one,
-// lies in [from, to], the range the dropped 10 Hz digit leaves open, that point is the
-// frequency; otherwise the raster snap of `value` decides. Without this, such a channel would come back as
-// 446.00500 and move there at the next store.
+// Reading a frequency back. A field keeps 100 Hz units, so a channel on the 6.25 kHz raster
+// such as 446.00625 is stored as 446.0062. The point of the 6.25 kHz raster, or else of the
+// 2.5 kHz raster, that lies in [from, to] (the range the dropped 10 Hz digit leaves open) is
+// the frequency, so everything entry rounding lets a user type reads back as typed; other
+// values take the raster snap of `value`. Snapping alone would read 446.00625 back as
+// 446.00500 and 146.0025 as 146.00000, and the next store would move the channel there.
 Freq10Hz snapDroppedDigit(Freq10Hz value, std::int32_t from, std::int32_t to);
 // Decoded field as a working value: digits x 10, then snapDroppedDigit over the 10 Hz digit.
 Freq10Hz decodeBcdFrequency(const std::uint8_t bytes[4]);

@@ -125,7 +125,10 @@ TEST(WriteRxTx, ChannelsOnThe6250HzRasterSurviveStoreAndLoad) {
     const std::pair<std::int32_t, std::int32_t> pairs[] = {
         {44600625, 44600625}, {44601875, 44600625}, {44600625, 44601250}, {14600625, 15200625},
         // A 6.25 kHz RX with a TX on the 5 kHz raster above or below it.
-        {44600625, 44601000}, {14600625, 14601500}, {44603125, 44601000}, {44601875, 44600000}};
+        {44600625, 44601000}, {14600625, 14601500}, {44603125, 44601000}, {44601875, 44600000},
+        // Channels on the 2.5 kHz raster, which entry rounding keeps as typed.
+        {14600250, 14600250}, {14600750, 14600750}, {14600250, 14660750}, {44600625, 44600750},
+        {14600750, 14600625}};
     for (const auto& [rx, tx] : pairs) {
         RadioImage img;
         ChannelRecord rec(img, 5);
