@@ -152,6 +152,9 @@ void CMainFrame::showModel() {
     ModelDialog dialog(m_state.config.modelName, m_state.bandLimits, this);
     if (dialog.exec() == QDialog::Accepted) {
         m_state.bandLimits = dialog.limits();
+        // The next store would carry the limits into the image, but with no editor open none
+        // comes before a Save or Write; so they go in now.
+        image::encodeBandLimits(m_state.bandLimits, m_state.image);
         m_workspace->reloadAll();
     }
     refreshBandIndicator();

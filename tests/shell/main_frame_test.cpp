@@ -460,6 +460,21 @@ TEST_F(MainFrameTest, ModelOkStoresAllReloadsAllAndRefreshesTheIndicator) {
     EXPECT_EQ(log.last(), "Channel:load");
 }
 
+TEST_F(MainFrameTest, ModelOkWithNoEditorOpenStillReachesTheImage) {
+    start();
+    frame->workspace().frame(EditorKind::Channel)->close();
+    QApplication::processEvents();
+    ASSERT_FALSE(frame->workspace().hasOpenEditor());
+    withModalDialog<shell::ModelDialog>([&] { frame->showModel(); }, [](shell::ModelDialog* d) {
+        for (const auto& [name, value] : {std::pair{"rxLow", "400"}, {"rxHigh", "490"}, {"txLow", "400"}, {"txHigh", "490"}})
+            d->findChild<QLineEdit*>(name)->setText(value);
+        d->findChild<QPushButton*>("okButton")->click();
+    });
+    // Nothing stores while no editor is open, so the new limits go into the image at once:
+    // a Save or Write right after must carry them.
+    EXPECT_EQ(image::decodeBandLimits(state.image), image::bandLimitsFromMHz(400, 490, 400, 490));
+}
+
 TEST_F(MainFrameTest, ModelCancelKeepsTheLimits) {
     start();
     const image::BandLimits before = state.bandLimits;
