@@ -28,11 +28,11 @@ QString typedFrequencyCharacters() {
     return allowed;
 }
 
-grid::EditorSpec columnEditor(int column) {
-    if (isFrequencyColumn(column)) return grid::LineEditorSpec{typedFrequencyCharacters()};
-    if (column == kColName) return grid::LineEditorSpec{QString(), kChannelNameLength, true};
-    if (isToneColumn(column)) return grid::ListEditorSpec{toneCellList(), {}};
-    return grid::ListEditorSpec{combo::toStringList(columnOptions(column)), {}};
+grid::EditorSetup columnEditor(int column) {
+    if (isFrequencyColumn(column)) return grid::LineEditorSetup{typedFrequencyCharacters()};
+    if (column == kColName) return grid::LineEditorSetup{QString(), kChannelNameLength, true};
+    if (isToneColumn(column)) return grid::ListEditorSetup{toneCellList(), {}};
+    return grid::ListEditorSetup{combo::toStringList(columnOptions(column)), {}};
 }
 
 } // namespace

@@ -16,23 +16,23 @@ namespace {
 
 constexpr int kCurrentFrameWidth = 2;
 
-QWidget* makeEditor(const LineEditorSpec& spec, QWidget* parent)
+QWidget* makeEditor(const LineEditorSetup& setup, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("gridLineEditor"));
     edit->setFrame(false);
     edit->setAlignment(Qt::AlignCenter);
-    edit->setMaxLength(spec.maxLength);
-    if (!spec.allowedChars.isEmpty() || spec.upperCase)
-        edit->setValidator(new CharFilterValidator(spec.allowedChars, spec.upperCase, edit));
+    edit->setMaxLength(setup.maxLength);
+    if (!setup.allowedChars.isEmpty() || setup.upperCase)
+        edit->setValidator(new CharFilterValidator(setup.allowedChars, setup.upperCase, edit));
     return edit;
 }
 
-QWidget* makeEditor(const ListEditorSpec& spec, QWidget* parent)
+QWidget* makeEditor(const ListEditorSetup& setup, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QStringLiteral("gridListEditor"));
-    combo->addItems(spec.provider ? spec.provider() : spec.entries);
+    combo->addItems(setup.provider ? setup.provider() : setup.entries);
     return combo;
 }
 
@@ -45,10 +45,10 @@ GridDelegate::GridDelegate(GridView& view) : QStyledItemDelegate(&view), m_view(
 QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&,
                                     const QModelIndex& index) const
 {
-    const EditorSpec* spec = m_view.columnEditor(index.column() + 1);
-    if (spec == nullptr)
+    const EditorSetup* setup = m_view.columnEditor(index.column() + 1);
+    if (setup == nullptr)
         return nullptr;
-    return std::visit([parent](const auto& s) { return makeEditor(s, parent); }, *spec);
+    return std::visit([parent](const auto& s) { return makeEditor(s, parent); }, *setup);
 }
 
 void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

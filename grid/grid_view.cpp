@@ -234,13 +234,13 @@ void GridView::setSelectionDisplay(SelectionDisplay display)
     viewport()->update();
 }
 
-void GridView::setColumnEditor(int column, EditorSpec spec)
+void GridView::setColumnEditor(int column, EditorSetup setup)
 {
     if (column < fixedColumnCount() || column >= columnCount()) {
         assert(!"only data columns can be edited");
         return;
     }
-    m_editors.insert_or_assign(column, std::move(spec));
+    m_editors.insert_or_assign(column, std::move(setup));
     m_model->setColumnEditable(column, true);
 }
 
@@ -251,7 +251,7 @@ void GridView::clearColumnEditor(int column)
         m_model->setColumnEditable(column, false);
 }
 
-const EditorSpec* GridView::columnEditor(int column) const
+const EditorSetup* GridView::columnEditor(int column) const
 {
     if (!m_model->isColumnEditable(column))   // a later fixed-column count can take a column back
         return nullptr;

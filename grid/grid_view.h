@@ -1,6 +1,6 @@
 #pragma once
 
-#include "grid/editor_spec.h"
+#include "grid/editor_setup.h"
 
 #include <QPointer>
 #include <QTableView>
@@ -97,9 +97,9 @@ public:
     void setSelectionDisplay(SelectionDisplay display);
     SelectionDisplay selectionDisplay() const { return m_selectionDisplay; }
 
-    void setColumnEditor(int column, EditorSpec spec);
+    void setColumnEditor(int column, EditorSetup setup);
     void clearColumnEditor(int column);
-    const EditorSpec* columnEditor(int column) const;
+    const EditorSetup* columnEditor(int column) const;
 
     void setHooks(GridHooks hooks);
 
@@ -146,7 +146,7 @@ private:
     GridDelegate* m_delegate;   // owned by this widget as Qt parent
     QAbstractButton* m_corner = nullptr;   // the table's own corner button, painted with cell (0, 0)
     GridHooks m_hooks;
-    std::map<int, EditorSpec> m_editors;
+    std::map<int, EditorSetup> m_editors;
     std::vector<int> m_columnTwips;   // 0: not set
     std::vector<int> m_rowTwips;      // 0: not set
     int m_dpiX = 0;

@@ -60,10 +60,10 @@ protected:
         grid->setText(1, 3, QStringLiteral("BASE"));
         grid->setText(1, 4, QStringLiteral("12.5"));
 
-        grid->setColumnEditor(1, grid::LineEditorSpec{QStringLiteral("0123456789."), 10, false});
-        grid->setColumnEditor(2, grid::LineEditorSpec{QStringLiteral("0123456789."), 10, false});
-        grid->setColumnEditor(3, grid::LineEditorSpec{{}, 7, true});
-        grid->setColumnEditor(4, grid::ListEditorSpec{kSteps, {}});
+        grid->setColumnEditor(1, grid::LineEditorSetup{QStringLiteral("0123456789."), 10, false});
+        grid->setColumnEditor(2, grid::LineEditorSetup{QStringLiteral("0123456789."), 10, false});
+        grid->setColumnEditor(3, grid::LineEditorSetup{{}, 7, true});
+        grid->setColumnEditor(4, grid::ListEditorSetup{kSteps, {}});
         setHooks({});
 
         m_form->resize(800, 500);
@@ -309,7 +309,7 @@ TEST_F(GridViewTest, DropDownKeepsACellTextOutsideItsListUnlessAnEntryIsChosen)
 TEST_F(GridViewTest, DropDownAsksItsProviderEachTimeItOpens)
 {
     int calls = 0;
-    grid->setColumnEditor(9, grid::ListEditorSpec{{}, [&calls] {
+    grid->setColumnEditor(9, grid::ListEditorSetup{{}, [&calls] {
         ++calls;
         return QStringList{QStringLiteral("Off"), QStringLiteral("DTMF %1").arg(calls)};
     }});
@@ -493,7 +493,7 @@ protected:
         grid->setFixedColumnCount(2);
         grid->setText(4, 1, QStringLiteral("ANI"));
         grid->setText(4, 2, QStringLiteral("67890A"));
-        grid->setColumnEditor(2, grid::LineEditorSpec{QStringLiteral("0123456789ABCDEF"), 40, false});
+        grid->setColumnEditor(2, grid::LineEditorSetup{QStringLiteral("0123456789ABCDEF"), 40, false});
     }
 };
 

@@ -6,13 +6,13 @@
 #include <functional>
 #include <variant>
 
-// What a grid column edits with. A column without a spec is read-only.
+// What a grid column edits with. A column given no editor is read-only.
 
 namespace grid {
 
 // A single-line edit. Typed characters are upper-cased first (when asked) and then dropped
 // unless they occur in allowedChars; backspace and cursor keys always work.
-struct LineEditorSpec {
+struct LineEditorSetup {
     QString allowedChars;      // empty: every character
     int maxLength = 32767;     // the line edit's own default
     bool upperCase = false;
@@ -20,11 +20,11 @@ struct LineEditorSpec {
 
 // A drop-down list. When a provider is set it is asked for the entries each time the editor
 // opens (a list that depends on the column or on other settings); otherwise entries are used.
-struct ListEditorSpec {
+struct ListEditorSetup {
     QStringList entries;
     std::function<QStringList()> provider;
 };
 
-using EditorSpec = std::variant<LineEditorSpec, ListEditorSpec>;
+using EditorSetup = std::variant<LineEditorSetup, ListEditorSetup>;
 
 } // namespace grid
