@@ -93,6 +93,22 @@ TEST_F(ProgramView, TypingAFrequencyIntoAnEmptyRowCreatesTheChannel) {
     EXPECT_FALSE(usageBit(env.state.image, 1));
 }
 
+TEST_F(ProgramView, ChannelsOnThe6250And2500HzRastersComeBackAsTyped) {
+    env.state.bandLimits = image::bandLimitsFromMHz(400, 490, 400, 490);
+    open();
+    typeCell(1, 1, "446.00625");
+    typeCell(2, 1, "446.0025");
+    typeCell(2, 2, "446.01875");
+    view->StoreToImage();
+    view->LoadFromImage();
+    view->StoreToImage();  // a second round moves nothing either
+    view->LoadFromImage();
+    EXPECT_EQ(cell(1, 1), "446.00625");
+    EXPECT_EQ(cell(1, 2), "446.00625");
+    EXPECT_EQ(cell(2, 1), "446.00250");
+    EXPECT_EQ(cell(2, 2), "446.01875");
+}
+
 TEST_F(ProgramView, AnEmptyRowIsGivenItsRxFirstAndOnlyFrequencyCharactersAreTyped) {
     open();
     typeCell(3, 6, "1a4x5.-5");
