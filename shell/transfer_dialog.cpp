@@ -93,12 +93,12 @@ void TransferDialog::start() {
     const ProgressSink progress = [this](int blocksDone) {
         QMetaObject::invokeMethod(this, [this, blocksDone] { showProgress(blocksDone); }, Qt::QueuedConnection);
     };
-    m_worker = QThread::create([this, progress] {
+    m_worker.reset(QThread::create([this, progress] {
         const bool ok = m_link.transfer && m_link.transfer(m_direction, m_state, m_workerPrompts, progress);
         m_workerResult = ok;
-    });
+    }));
     m_worker->setObjectName(QStringLiteral("transferWorker"));
-    connect(m_worker, &QThread::finished, this, &TransferDialog::onWorkerFinished);
+    connect(m_worker.get(), &QThread::finished, this, &TransferDialog::onWorkerFinished);
     m_worker->start();
 }
 
@@ -136,8 +136,7 @@ void TransferDialog::updateTimes() {
 
 void TransferDialog::onWorkerFinished() {
     m_worker->wait();
-    delete m_worker;
-    m_worker = nullptr;
+    m_worker.reset();
     m_clock->stop();
     m_succeeded = m_workerResult;
     done(m_succeeded ? QDialog::Accepted : QDialog::Rejected);

@@ -15,6 +15,7 @@
 #include <QElapsedTimer>
 
 #include <atomic>
+#include <memory>
 
 class QLabel;
 class QProgressBar;
@@ -72,7 +73,7 @@ private:
     QTimer* m_clock;
     QElapsedTimer m_stopwatch;
 
-    QThread* m_worker = nullptr;
+    std::unique_ptr<QThread> m_worker;
     std::atomic<bool> m_workerResult{false};
     bool m_succeeded = false;
 };
