@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::uint8_t kNoEntry = 0xFF;
 constexpr int kNameLength = 7;
-constexpr int kListedSlots = 202;  // channels 1-200, "PA", "PB": the pass never visits "VFO"
+constexpr int kListedSlots = channels::kSlotPB;  // channels 1-200, "PA", "PB": the pass never visits "VFO"
 
 // Display modes 0 and 2 cannot lock the channel display.
 void clearDisplayLockForModes(RadioImage& img) {
@@ -53,12 +53,12 @@ std::uint8_t rebuildFiveToneMap(RadioImage& img) {
     return first;
 }
 
-bool slotInUse(const RadioImage& img, int slot) { return !img.mapBit(map::kChannelUsageMap, slot - 1); }
+bool slotInUse(const RadioImage& img, int slot) { return !channels::usageBit(img, slot); }
 
 // A channel naming a free signalling entry is pointed at the first entry in use instead.
 void repointChannelSignalling(RadioImage& img, std::uint8_t firstTwoTone, std::uint8_t firstFiveTone) {
-    constexpr int kTwoToneCode = 0x11;
-    constexpr int kFiveToneCode = 0x12;
+    constexpr int kTwoToneCode = channels::record::kSignallingCode;
+    constexpr int kFiveToneCode = channels::record::kFiveToneCode;
     for (int slot = 1; slot <= kListedSlots; ++slot) {
         if (!slotInUse(img, slot)) continue;
         const Addr record = channels::recordAddress(slot);

@@ -9,12 +9,10 @@ namespace defaultdat {
 
 namespace {
 
-constexpr int kSlots = 203;  // channels 1-200, "PA", "PB", "VFO"
-
 void clearAllChannels(image::RadioImage& img) {
     // Bits past the last slot count as unusable, so the whole usage map starts set.
     img.fill(image::map::kChannelUsageMap, image::map::kSlotMapBytes, 0xFF);
-    for (int slot = 1; slot <= kSlots; ++slot) channels::channelClear(img, slot);
+    for (int slot = channels::kFirstSlot; slot <= channels::kLastSlot; ++slot) channels::channelClear(img, slot);
 }
 
 } // namespace
