@@ -10,7 +10,7 @@ bool CliPrompts::askRetryCancel(const QString&) {
 
 // The password from --password is already the transfer password; being asked means it
 // did not match, and asking again would loop.
-std::optional<QString> CliPrompts::askPassword(shell::PasswordMode, const QString&) {
+std::optional<QString> CliPrompts::askPassword(app::PasswordMode, const QString&) {
     m_passwordAsked = true;
     return std::nullopt;
 }

@@ -4,7 +4,7 @@
 // request is answered Cancel; the revive code is given once (--revive-code); "Retry or
 // Cancel" follows --on-failure within --retries. Messages are kept for the summary line.
 
-#include "shell/prompts.h"
+#include "app/prompts.h"
 
 #include <QStringList>
 
@@ -18,7 +18,7 @@ struct AnswerPolicy {
     QString reviveCode;  // empty: Cancel
 };
 
-class CliPrompts final : public shell::Prompts {
+class CliPrompts final : public app::Prompts {
 public:
     CliPrompts(AnswerPolicy policy, const std::atomic<bool>& interrupted)
         : m_policy(std::move(policy)), m_interrupted(interrupted) {}
@@ -26,10 +26,10 @@ public:
     void message(const QString& text) override { m_messages << text; }
     bool askYesNo(const QString&, const QString&) override { return false; }
     bool askRetryCancel(const QString& text) override;
-    std::optional<QString> askPassword(shell::PasswordMode mode, const QString& initial) override;
+    std::optional<QString> askPassword(app::PasswordMode mode, const QString& initial) override;
     std::optional<QString> askReviveCode(const QString& text) override;
-    QString askOpenFileName(const shell::FileDialogRequest&) override { return {}; }
-    QString askSaveFileName(const shell::FileDialogRequest&) override { return {}; }
+    QString askOpenFileName(const app::FileDialogRequest&) override { return {}; }
+    QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 
     const QStringList& messages() const { return m_messages; }
     int retriesUsed() const { return m_retriesUsed; }

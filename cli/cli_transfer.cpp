@@ -107,7 +107,7 @@ std::optional<TransferRequest> TransferOptions::read(const QCommandLineParser& p
     return request;
 }
 
-int runTransfer(radiolink::Direction direction, shell::AppState& state, const TransferRequest& request,
+int runTransfer(radiolink::Direction direction, app::AppState& state, const TransferRequest& request,
                 const std::atomic<bool>& interrupted) {
     CliPrompts prompts(request.policy, interrupted);
     ProgressPrinter printer(direction);

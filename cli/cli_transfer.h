@@ -4,7 +4,7 @@
 
 #include "cli/cli_prompts.h"
 #include "link/transfer_engine.h"
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -35,7 +35,7 @@ private:
 
 // Runs one transfer on the requested port and prints its outcome; returns the exit code.
 // `interrupted` is set by the InterruptWatcher that main() installed.
-int runTransfer(radiolink::Direction direction, shell::AppState& state, const TransferRequest& request,
+int runTransfer(radiolink::Direction direction, app::AppState& state, const TransferRequest& request,
                 const std::atomic<bool>& interrupted);
 
 void printLine(const QString& text);

@@ -2,7 +2,7 @@
 // The subcommands of qmr417-cli, one file each. `arguments` starts with the program
 // name followed by the subcommand's own arguments.
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
 #include <QStringList>
 
@@ -11,7 +11,7 @@
 namespace cli {
 
 int portsCommand(const QStringList& arguments);
-int readCommand(const QStringList& arguments, shell::AppState& state, const std::atomic<bool>& interrupted);
-int writeCommand(const QStringList& arguments, shell::AppState& state, const std::atomic<bool>& interrupted);
+int readCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
+int writeCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
 
 } // namespace cli

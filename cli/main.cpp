@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(cli::text::kProgramName);
 
-    shell::AppState state;
+    app::AppState state;
     std::atomic<bool> interrupted{false};
     const cli::InterruptWatcher watcher(state.transfer.cancel, interrupted);
 

@@ -8,7 +8,7 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "image/parameter_file.h"
-#include "shell/app_files.h"
+#include "app/app_files.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -16,7 +16,7 @@
 
 namespace cli {
 
-int readCommand(const QStringList& arguments, shell::AppState& state, const std::atomic<bool>& interrupted) {
+int readCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted) {
     QCommandLineParser parser;
     parser.addHelpOption();
     const TransferOptions transferOptions;
@@ -34,7 +34,7 @@ int readCommand(const QStringList& arguments, shell::AppState& state, const std:
     if (!QFileInfo(out).absoluteDir().exists()) return fail(kExitFile, text::kNoFolder.arg(out));
 
     state.config.appDir = QCoreApplication::applicationDirPath() + u'/';
-    shell::loadDefaultFile(state);  // missing: start from zeros
+    app::loadDefaultFile(state);  // missing: start from zeros
     const int result = runTransfer(radiolink::Direction::Read, state, *request, interrupted);
     if (result != kExitOk) return result;
 

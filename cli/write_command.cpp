@@ -14,7 +14,7 @@
 
 namespace cli {
 
-int writeCommand(const QStringList& arguments, shell::AppState& state, const std::atomic<bool>& interrupted) {
+int writeCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted) {
     QCommandLineParser parser;
     parser.addHelpOption();
     const TransferOptions transferOptions;

@@ -35,11 +35,11 @@ QString dialogTitle(Direction direction) {
     return direction == Direction::Read ? text::kReadTitle : text::kWriteTitle;
 }
 
-TransferEngine::TransferEngine(SerialPort& port, Clock& clock, shell::Prompts& prompts, shell::AppState& state)
+TransferEngine::TransferEngine(SerialPort& port, Clock& clock, app::Prompts& prompts, app::AppState& state)
     : m_port(port), m_clock(clock), m_prompts(prompts), m_state(state) {}
 
 TransferOutcome TransferEngine::run(Direction direction) {
-    shell::TransferFlags& flags = m_state.transfer;
+    app::TransferFlags& flags = m_state.transfer;
     if (flags.running.exchange(true)) return {TransferResult::AlreadyRunning};
     const RunningFlag running(flags.running);
     flags.cancel = false;
@@ -126,7 +126,7 @@ TransferEngine::Step TransferEngine::passwordProbe() {
     if (radioPassword.isEmpty() || radioPassword == m_state.transferPassword) return Step::Proceed;
 
     const std::optional<QString> entered =
-        m_prompts.askPassword(shell::PasswordMode::ProgramPassword, m_state.transferPassword);
+        m_prompts.askPassword(app::PasswordMode::ProgramPassword, m_state.transferPassword);
     if (entered) {
         m_state.transferPassword = *entered;
         m_port.purge();
@@ -246,7 +246,7 @@ void TransferEngine::sendEndAndReadBack() {
     m_port.read(kEndReadBackSize);
 }
 
-TransferOutcome runTransfer(Direction direction, shell::AppState& state, shell::Prompts& prompts,
+TransferOutcome runTransfer(Direction direction, app::AppState& state, app::Prompts& prompts,
                             PortProvider& ports, const ProgressCallback& progress) {
     SteadyClock clock;
     const std::unique_ptr<SerialPort> port = ports.makePort(state.config.portName, clock);

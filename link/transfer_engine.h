@@ -4,7 +4,7 @@
 // fills 0x0010-0x3FFF of the image, writing sends 0x0100-0x3FFF.
 //
 // It runs on one worker thread and blocks there: every question and message goes through
-// shell::Prompts (which the GUI answers on its own thread while the worker waits), the
+// app::Prompts (which the GUI answers on its own thread while the worker waits), the
 // progress callback is called on the worker thread, and the transfer flags in AppState
 // coordinate with the user interface: the engine sets `running` for its life and polls
 // `cancel` (the dialog's "Exit") between blocks. The image must not be touched by anyone
@@ -12,8 +12,8 @@
 
 #include "link/clock.h"
 #include "link/serial_port.h"
-#include "shell/app_state.h"
-#include "shell/prompts.h"
+#include "app/app_state.h"
+#include "app/prompts.h"
 
 #include <QString>
 
@@ -53,7 +53,7 @@ QString dialogTitle(Direction direction);
 
 class TransferEngine {
 public:
-    TransferEngine(SerialPort& port, Clock& clock, shell::Prompts& prompts, shell::AppState& state);
+    TransferEngine(SerialPort& port, Clock& clock, app::Prompts& prompts, app::AppState& state);
 
     void setProgressCallback(ProgressCallback callback) { m_progress = std::move(callback); }
 
@@ -85,8 +85,8 @@ private:
 
     SerialPort& m_port;
     Clock& m_clock;
-    shell::Prompts& m_prompts;
-    shell::AppState& m_state;
+    app::Prompts& m_prompts;
+    app::AppState& m_state;
     ProgressCallback m_progress;
 
     Direction m_direction = Direction::Read;
@@ -100,7 +100,7 @@ private:
 // The worker thread's entry: makes the port for state.config.portName in the calling
 // thread (a QSerialPort belongs to the thread that created it), runs the transfer on the
 // real clock and destroys the port before returning.
-TransferOutcome runTransfer(Direction direction, shell::AppState& state, shell::Prompts& prompts,
+TransferOutcome runTransfer(Direction direction, app::AppState& state, app::Prompts& prompts,
                             PortProvider& ports, const ProgressCallback& progress);
 
 } // namespace radiolink

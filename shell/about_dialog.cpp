@@ -1,6 +1,6 @@
 #include "shell/about_dialog.h"
 
-#include "shell/settings_file.h"
+#include "app/settings_file.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -19,10 +19,10 @@ QLabel* line(const QString& text, const char* name) {
 
 } // namespace
 
-AboutDialog::AboutDialog(const AppConfig& config, QWidget* parent) : QDialog(parent) {
+AboutDialog::AboutDialog(const app::AppConfig& config, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
     setWindowTitle(kTitle);
-    const QString version = SettingsFile(config.settingsPath).read(kSettingsSection, kVersionKey, QString());
+    const QString version = app::SettingsFile(config.settingsPath).read(app::kSettingsSection, app::kVersionKey, QString());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
     buttons->setObjectName(QStringLiteral("buttons"));

@@ -2,7 +2,7 @@
 // The About box: the model name as title line, the "Version" key of "Program.ini" and the
 // line naming the model the software is for. Its only action is "OK".
 
-#include "shell/app_config.h"
+#include "app/app_config.h"
 
 #include <QDialog>
 
@@ -14,7 +14,7 @@ public:
     static inline const QString kTitle = QStringLiteral("About");
     static inline const QString kAppliesTo = QStringLiteral("The software apply for %1 model");
 
-    explicit AboutDialog(const AppConfig& config, QWidget* parent = nullptr);
+    explicit AboutDialog(const app::AppConfig& config, QWidget* parent = nullptr);
 };
 
 } // namespace shell

@@ -3,9 +3,9 @@
 // from the radio image, StoreToImage writes them back. The main window calls both to keep
 // editors and image in step (store all, reload all, switching the active editor).
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 #include "shell/help_service.h"
-#include "shell/prompts.h"
+#include "app/prompts.h"
 
 #include <QWidget>
 
@@ -13,8 +13,8 @@ namespace shell {
 
 // What every editor may use: the application state, the message service and help.
 struct EditorEnv {
-    AppState& state;
-    Prompts& prompts;
+    app::AppState& state;
+    app::Prompts& prompts;
     HelpService& help;
 };
 
@@ -30,7 +30,7 @@ public:
 
 protected:
     EditorEnv& env() { return m_env; }
-    AppState& state() { return m_env.state; }
+    app::AppState& state() { return m_env.state; }
     image::RadioImage& img() { return m_env.state.image; }
 
 private:

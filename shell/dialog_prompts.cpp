@@ -12,7 +12,7 @@ namespace {
 
 constexpr auto kDatSuffix = "dat";
 
-QString runFileDialog(QWidget* parent, const FileDialogRequest& request, QFileDialog::AcceptMode mode) {
+QString runFileDialog(QWidget* parent, const app::FileDialogRequest& request, QFileDialog::AcceptMode mode) {
     QFileDialog dialog(parent, QString(), request.folder, request.filter);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(mode);
@@ -38,7 +38,7 @@ bool DialogPrompts::askRetryCancel(const QString& text) {
            QMessageBox::Retry;
 }
 
-std::optional<QString> DialogPrompts::askPassword(PasswordMode mode, const QString& initial) {
+std::optional<QString> DialogPrompts::askPassword(app::PasswordMode mode, const QString& initial) {
     PasswordDialog dialog(mode, initial, m_parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.entry();
@@ -50,11 +50,11 @@ std::optional<QString> DialogPrompts::askReviveCode(const QString& text) {
     return dialog.entry();
 }
 
-QString DialogPrompts::askOpenFileName(const FileDialogRequest& request) {
+QString DialogPrompts::askOpenFileName(const app::FileDialogRequest& request) {
     return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
 }
 
-QString DialogPrompts::askSaveFileName(const FileDialogRequest& request) {
+QString DialogPrompts::askSaveFileName(const app::FileDialogRequest& request) {
     return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
 }
 

@@ -17,7 +17,7 @@ LinkServices programLink(radiolink::PortProvider& ports) {
     LinkServices link;
     link.listPorts = [&ports] { return ports.ports(); };
     link.probe = [&ports](const QString& name) { return ports.probe(name); };
-    link.transfer = [&ports](TransferDirection direction, AppState& state, Prompts& prompts,
+    link.transfer = [&ports](TransferDirection direction, app::AppState& state, app::Prompts& prompts,
                              const ProgressSink& progress) {
         const auto report = [&progress](const radiolink::TransferProgress& p) { progress(p.position); };
         return radiolink::runTransfer(engineDirection(direction), state, prompts, ports, report).success();

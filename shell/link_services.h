@@ -11,10 +11,12 @@
 
 #include <functional>
 
-namespace shell {
-
+namespace app {
 struct AppState;
 class Prompts;
+} // namespace app
+
+namespace shell {
 
 enum class TransferDirection { Read, Write };
 
@@ -25,7 +27,7 @@ using ProgressSink = std::function<void(int blocksDone)>;
 // configuration, moves the image and asks its questions through `prompts`. True when the
 // transfer completed.
 using TransferRunner =
-    std::function<bool(TransferDirection, AppState& state, Prompts& prompts, const ProgressSink& progress)>;
+    std::function<bool(TransferDirection, app::AppState& state, app::Prompts& prompts, const ProgressSink& progress)>;
 
 struct LinkServices {
     std::function<QList<radiolink::ListedPort>()> listPorts;

@@ -2,8 +2,8 @@
 // and writes the port name back at exit.
 
 #include "link/port_provider.h"
-#include "shell/app_config.h"
-#include "shell/app_state.h"
+#include "app/app_config.h"
+#include "app/app_state.h"
 #include "shell/dialog_prompts.h"
 #include "shell/editor_kinds.h"
 #include "shell/help_window.h"
@@ -38,8 +38,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
 
-    shell::AppState state;
-    state.config = shell::startupConfig(QCoreApplication::applicationFilePath());
+    app::AppState state;
+    state.config = app::startupConfig(QCoreApplication::applicationFilePath());
     radiolink::PortProvider ports;
     shell::DialogPrompts prompts(state.config);
     shell::BuiltInHelp help;
@@ -55,6 +55,6 @@ int main(int argc, char* argv[]) {
     if (arguments.size() > 1) frame.openPath(arguments.at(1));
 
     const int result = QApplication::exec();
-    shell::writePortAtExit(state.config);
+    app::writePortAtExit(state.config);
     return result;
 }

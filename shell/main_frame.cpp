@@ -1,7 +1,7 @@
 #include "shell/main_frame.h"
 
 #include "shell/about_dialog.h"
-#include "shell/app_files.h"
+#include "app/app_files.h"
 #include "shell/child_frame.h"
 #include "shell/model_dialog.h"
 #include "shell/port_dialog.h"
@@ -39,7 +39,7 @@ QString droppedParameterFile(const QMimeData* mime) {
 
 } // namespace
 
-CMainFrame::CMainFrame(AppState& state, Prompts& prompts, HelpService& help, EditorFactories editors,
+CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService& help, EditorFactories editors,
                        LinkServices link, QWidget* parent)
     : QMainWindow(parent), m_state(state), m_prompts(prompts), m_help(help), m_link(std::move(link)) {
     setObjectName(QStringLiteral("mainFrame"));
@@ -59,7 +59,7 @@ CMainFrame::CMainFrame(AppState& state, Prompts& prompts, HelpService& help, Edi
     createTreeBar();
     createMenus();
 
-    loadDefaultFile(m_state);
+    app::loadDefaultFile(m_state);
     openEditor(EditorKind::Channel);
     m_comPane->setText(m_state.config.portName);
     m_freqPane->setText(image::kInitialBandIndicator);
@@ -72,14 +72,14 @@ EditorEnv CMainFrame::editorEnv() { return EditorEnv{m_state, m_prompts, m_help}
 
 void CMainFrame::refreshBandIndicator() { m_freqPane->setText(image::bandIndicatorText(m_state.bandLimits)); }
 
-void CMainFrame::updateTitle() { setWindowTitle(shell::windowTitle(m_state.config)); }
+void CMainFrame::updateTitle() { setWindowTitle(app::windowTitle(m_state.config)); }
 
 // --- File -----------------------------------------------------------------------------
 
 void CMainFrame::newFile() {
     if (!m_prompts.askYesNo(texts::kNewQuestion, texts::kNewCaption)) return;
-    loadDefaultFile(m_state);  // a missing "Default.dat" keeps the data as it is
-    forgetCurrentFile(m_state);
+    app::loadDefaultFile(m_state);  // a missing "Default.dat" keeps the data as it is
+    app::forgetCurrentFile(m_state);
     updateTitle();
     refreshBandIndicator();
     m_workspace->reloadAll();
@@ -92,7 +92,7 @@ void CMainFrame::open() {
 }
 
 void CMainFrame::openPath(const QString& path) {
-    const image::FileResult result = openParameterFile(m_state, path);
+    const image::FileResult result = app::openParameterFile(m_state, path);
     if (!result.ok) {
         m_prompts.message(result.errorText);
         return;
@@ -126,7 +126,7 @@ void CMainFrame::saveAsFromDialog() {
 }
 
 void CMainFrame::writeTo(const QString& path) {
-    const image::FileResult result = saveParameterFile(m_state, path);
+    const image::FileResult result = app::saveParameterFile(m_state, path);
     if (!result.ok) {
         m_prompts.message(result.errorText);
         return;
@@ -169,7 +169,7 @@ void CMainFrame::showPort() {
 
 void CMainFrame::setPassword() {
     const QString current = QString::fromLatin1(image::programPasswordDigits(m_state.image));
-    if (const auto entry = m_prompts.askPassword(PasswordMode::SetProgramPassword, current))
+    if (const auto entry = m_prompts.askPassword(app::PasswordMode::SetProgramPassword, current))
         image::setProgramPassword(m_state.image, *entry);
 }
 

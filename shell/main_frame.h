@@ -4,11 +4,11 @@
 // the editors and the radio image in step around them (store all before the image is
 // saved, sent or re-modelled; reload all after it was replaced).
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 #include "shell/editor_kinds.h"
 #include "shell/editor_workspace.h"
 #include "shell/help_service.h"
-#include "shell/prompts.h"
+#include "app/prompts.h"
 #include "shell/link_services.h"
 
 #include <QMainWindow>
@@ -36,7 +36,7 @@ class CMainFrame : public QMainWindow {
 public:
     // `state` is configured already (startupConfig); the window loads "Default.dat" from its
     // application directory and opens the Channel editor.
-    CMainFrame(AppState& state, Prompts& prompts, HelpService& help, EditorFactories editors,
+    CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService& help, EditorFactories editors,
                LinkServices link, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
@@ -93,8 +93,8 @@ private:
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
 
-    AppState& m_state;
-    Prompts& m_prompts;
+    app::AppState& m_state;
+    app::Prompts& m_prompts;
     HelpService& m_help;
     LinkServices m_link;
     PrinterChooser m_choosePrinter;

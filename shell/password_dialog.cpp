@@ -20,10 +20,10 @@ QDialogButtonBox* okCancel(QDialog* dialog) {
 
 } // namespace
 
-PasswordDialog::PasswordDialog(PasswordMode mode, const QString& initial, QWidget* parent)
+PasswordDialog::PasswordDialog(app::PasswordMode mode, const QString& initial, QWidget* parent)
     : QDialog(parent), m_entry(new QLineEdit(initial.left(kMaxLength))) {
     setObjectName(QStringLiteral("passwordDialog"));
-    setWindowTitle(mode == PasswordMode::SetProgramPassword ? kSetProgramPasswordTitle : kProgramPasswordTitle);
+    setWindowTitle(mode == app::PasswordMode::SetProgramPassword ? kSetProgramPasswordTitle : kProgramPasswordTitle);
     m_entry->setObjectName(QStringLiteral("password"));
     m_entry->setEchoMode(QLineEdit::Password);
     m_entry->setMaxLength(kMaxLength);

@@ -3,7 +3,7 @@
 // "Set Program Password" edits the image's program password (the Password command);
 // "Program Password" asks a transfer's password. The caller applies the entered text.
 
-#include "shell/prompts.h"
+#include "app/prompts.h"
 
 #include <QDialog>
 
@@ -19,7 +19,7 @@ public:
     static inline const QString kPasswordLabel = QStringLiteral("Password");
     static constexpr int kMaxLength = 4;
 
-    PasswordDialog(PasswordMode mode, const QString& initial, QWidget* parent = nullptr);
+    PasswordDialog(app::PasswordMode mode, const QString& initial, QWidget* parent = nullptr);
 
     QString entry() const;
 

@@ -1,7 +1,7 @@
 #include "shell/port_dialog.h"
 
 #include "link/link_texts.h"
-#include "shell/settings_file.h"
+#include "app/settings_file.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -53,7 +53,7 @@ QString PortDialog::unavailableReason(const QString& name, OpenStatus status) {
     return kFailedTip.arg(name);
 }
 
-PortDialog::PortDialog(AppConfig& config, const LinkServices& link, QWidget* parent)
+PortDialog::PortDialog(app::AppConfig& config, const LinkServices& link, QWidget* parent)
     : QDialog(parent), m_config(config), m_link(link) {
     setObjectName(QStringLiteral("portDialog"));
     setWindowTitle(kTitle);
@@ -150,7 +150,7 @@ void PortDialog::confirm() {
     const QString name = chosenName();
     if (!name.isEmpty()) {
         m_config.portName = name;
-        SettingsFile(m_config.settingsPath).write(kSettingsSection, kPortKey, name);
+        app::SettingsFile(m_config.settingsPath).write(app::kSettingsSection, app::kPortKey, name);
     }
     accept();
 }

@@ -5,7 +5,7 @@
 // makes the choice the port name and writes it to key "COM"; with nothing selected the
 // name stays as it was.
 
-#include "shell/app_config.h"
+#include "app/app_config.h"
 #include "shell/link_services.h"
 
 #include <QDialog>
@@ -35,7 +35,7 @@ public:
     static inline const QString kFailedTip = QStringLiteral("%1: cannot be opened.");
     static constexpr int kButtonCount = 16;
 
-    PortDialog(AppConfig& config, const LinkServices& link, QWidget* parent = nullptr);
+    PortDialog(app::AppConfig& config, const LinkServices& link, QWidget* parent = nullptr);
 
     QRadioButton* button(int number) const { return m_buttons[std::size_t(number - 1)]; }
 
@@ -50,7 +50,7 @@ private:
     QString chosenName() const;
     void confirm();
 
-    AppConfig& m_config;
+    app::AppConfig& m_config;
     const LinkServices& m_link;
     std::array<QRadioButton*, kButtonCount> m_buttons{};
     QButtonGroup* m_group = nullptr;

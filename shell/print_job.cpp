@@ -125,7 +125,7 @@ void drawPage(QPainter& p, const PageMetrics& m, const QString& name, const QStr
 
 } // namespace
 
-QString printDocumentName(const AppConfig& config) {
+QString printDocumentName(const app::AppConfig& config) {
     const QString name = config.currentFileName.isEmpty() ? config.defaultDataFileName : config.currentFileName;
     const qsizetype dot = name.indexOf(u'.');
     return dot < 0 ? QString() : name.left(dot);

@@ -3,7 +3,7 @@
 // parameter file and a footer with the page numbers. Nothing fills the lines yet, so a
 // printout is one page with header and footer only.
 
-#include "shell/app_config.h"
+#include "app/app_config.h"
 
 #include <QString>
 #include <QStringList>
@@ -14,7 +14,7 @@ namespace shell {
 
 // The current parameter file name, or the default one when none is current, cut before
 // its first "."; a name without "." gives an empty name.
-QString printDocumentName(const AppConfig& config);
+QString printDocumentName(const app::AppConfig& config);
 
 // "-- Page %d of %d --".
 QString printFooterText(int page, int pages);

@@ -4,7 +4,7 @@
 
 namespace shell {
 
-ThreadPrompts::ThreadPrompts(Prompts& target) : m_target(target) {}
+ThreadPrompts::ThreadPrompts(app::Prompts& target) : m_target(target) {}
 
 template <typename Call>
 auto ThreadPrompts::onUiThread(Call call) -> decltype(call()) {
@@ -32,7 +32,7 @@ bool ThreadPrompts::askRetryCancel(const QString& text) {
     return onUiThread([&] { return m_target.askRetryCancel(text); });
 }
 
-std::optional<QString> ThreadPrompts::askPassword(PasswordMode mode, const QString& initial) {
+std::optional<QString> ThreadPrompts::askPassword(app::PasswordMode mode, const QString& initial) {
     return onUiThread([&] { return m_target.askPassword(mode, initial); });
 }
 
@@ -40,11 +40,11 @@ std::optional<QString> ThreadPrompts::askReviveCode(const QString& text) {
     return onUiThread([&] { return m_target.askReviveCode(text); });
 }
 
-QString ThreadPrompts::askOpenFileName(const FileDialogRequest& request) {
+QString ThreadPrompts::askOpenFileName(const app::FileDialogRequest& request) {
     return onUiThread([&] { return m_target.askOpenFileName(request); });
 }
 
-QString ThreadPrompts::askSaveFileName(const FileDialogRequest& request) {
+QString ThreadPrompts::askSaveFileName(const app::FileDialogRequest& request) {
     return onUiThread([&] { return m_target.askSaveFileName(request); });
 }
 

@@ -4,31 +4,31 @@
 // program's Prompts, and the worker waits for that answer. Called on the user-interface
 // thread itself it answers directly.
 
-#include "shell/prompts.h"
+#include "app/prompts.h"
 
 #include <QObject>
 
 namespace shell {
 
-class ThreadPrompts : public Prompts {
+class ThreadPrompts : public app::Prompts {
 public:
     // Create on the user-interface thread: the answers are given on the thread that
     // created the adapter.
-    explicit ThreadPrompts(Prompts& target);
+    explicit ThreadPrompts(app::Prompts& target);
 
     void message(const QString& text) override;
     bool askYesNo(const QString& text, const QString& caption) override;
     bool askRetryCancel(const QString& text) override;
-    std::optional<QString> askPassword(PasswordMode mode, const QString& initial) override;
+    std::optional<QString> askPassword(app::PasswordMode mode, const QString& initial) override;
     std::optional<QString> askReviveCode(const QString& text) override;
-    QString askOpenFileName(const FileDialogRequest& request) override;
-    QString askSaveFileName(const FileDialogRequest& request) override;
+    QString askOpenFileName(const app::FileDialogRequest& request) override;
+    QString askSaveFileName(const app::FileDialogRequest& request) override;
 
 private:
     template <typename Call>
     auto onUiThread(Call call) -> decltype(call());
 
-    Prompts& m_target;
+    app::Prompts& m_target;
     QObject m_uiContext;  // lives on the user-interface thread; queued calls run there
 };
 

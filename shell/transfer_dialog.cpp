@@ -39,7 +39,7 @@ QPushButton* namedButton(const QString& text, const char* name) {
 
 } // namespace
 
-TransferDialog::TransferDialog(TransferDirection direction, AppState& state, Prompts& prompts,
+TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state, app::Prompts& prompts,
                                const LinkServices& link, QWidget* parent)
     : QDialog(parent), m_direction(direction), m_state(state), m_link(link), m_workerPrompts(prompts),
       m_progress(new QProgressBar), m_start(namedButton(kStart, "startButton")),

@@ -6,9 +6,9 @@
 // widget. The dialog closes itself on every path that ends a transfer and cannot be closed
 // while its worker runs.
 
-#include "shell/app_state.h"
+#include "app/app_state.h"
 #include "shell/link_services.h"
-#include "shell/prompts.h"
+#include "app/prompts.h"
 #include "shell/thread_prompts.h"
 
 #include <QDialog>
@@ -36,7 +36,7 @@ public:
     static inline const QString kUnknownTime = QStringLiteral("--:--");
     static constexpr int kClockTickMs = 500;
 
-    TransferDialog(TransferDirection direction, AppState& state, Prompts& prompts, const LinkServices& link,
+    TransferDialog(TransferDirection direction, app::AppState& state, app::Prompts& prompts, const LinkServices& link,
                    QWidget* parent = nullptr);
     ~TransferDialog() override;
 
@@ -60,7 +60,7 @@ private:
     void onWorkerFinished();
 
     TransferDirection m_direction;
-    AppState& m_state;
+    app::AppState& m_state;
     const LinkServices& m_link;
     ThreadPrompts m_workerPrompts;
 

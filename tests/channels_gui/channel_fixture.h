@@ -20,16 +20,16 @@ using image::Freq10Hz;
 using image::RadioImage;
 
 // Messages are recorded instead of shown; no question is ever expected.
-class ScriptedPrompts : public shell::Prompts {
+class ScriptedPrompts : public app::Prompts {
 public:
     QStringList messages;
     void message(const QString& text) override { messages.append(text); }
     bool askYesNo(const QString&, const QString&) override { return false; }
     bool askRetryCancel(const QString&) override { return false; }
-    std::optional<QString> askPassword(shell::PasswordMode, const QString&) override { return {}; }
+    std::optional<QString> askPassword(app::PasswordMode, const QString&) override { return {}; }
     std::optional<QString> askReviveCode(const QString&) override { return {}; }
-    QString askOpenFileName(const shell::FileDialogRequest&) override { return {}; }
-    QString askSaveFileName(const shell::FileDialogRequest&) override { return {}; }
+    QString askOpenFileName(const app::FileDialogRequest&) override { return {}; }
+    QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 };
 
 class RecordingHelp : public shell::HelpService {
@@ -69,7 +69,7 @@ inline std::vector<std::uint8_t> clearedRecord() {
 }
 
 struct Env {
-    shell::AppState state;
+    app::AppState state;
     ScriptedPrompts prompts;
     RecordingHelp help;
 

@@ -1,5 +1,5 @@
-#include "shell/app_config.h"
-#include "shell/settings_file.h"
+#include "app/app_config.h"
+#include "app/settings_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,7 +8,7 @@
 
 #include <gtest/gtest.h>
 
-using namespace shell;
+using namespace app;
 
 namespace {
 

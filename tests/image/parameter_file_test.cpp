@@ -1,5 +1,5 @@
 #include "image/parameter_file.h"
-#include "shell/app_files.h"
+#include "app/app_files.h"
 
 #include <QDir>
 #include <QFile>
@@ -122,15 +122,15 @@ TEST(AppFiles, OpenMakesTheFileCurrentAndDecodesTheBandLimits) {
     const QString path = dir.filePath("uhf.dat");
     writeFile(path, content);
 
-    shell::AppState state;
-    ASSERT_TRUE(shell::openParameterFile(state, path).ok);
+    app::AppState state;
+    ASSERT_TRUE(app::openParameterFile(state, path).ok);
     EXPECT_EQ(state.bandLimits, image::bandLimitsFromMHz(400, 490, 400, 490));
     EXPECT_EQ(state.config.currentFileName, QString("uhf.dat"));
     EXPECT_EQ(state.config.currentFilePath, QFileInfo(path).absoluteFilePath());
 
-    shell::AppState unchanged;
+    app::AppState unchanged;
     unchanged.image.setU8(0x2000, 0x42);
-    EXPECT_FALSE(shell::openParameterFile(unchanged, dir.filePath("missing.dat")).ok);
+    EXPECT_FALSE(app::openParameterFile(unchanged, dir.filePath("missing.dat")).ok);
     EXPECT_EQ(unchanged.image.u8(0x2000), 0x42);
     EXPECT_TRUE(unchanged.config.currentFileName.isEmpty());
 }
@@ -138,15 +138,15 @@ TEST(AppFiles, OpenMakesTheFileCurrentAndDecodesTheBandLimits) {
 TEST(AppFiles, SaveGoesToTheFullPathWhateverTheCurrentDirectory) {
     QTemporaryDir fileDir;
     QTemporaryDir elsewhere;
-    shell::AppState state;
+    app::AppState state;
     const QString path = fileDir.filePath("work.dat");
     writeFile(path, QByteArray(20480, '\0'));
-    ASSERT_TRUE(shell::openParameterFile(state, path).ok);
+    ASSERT_TRUE(app::openParameterFile(state, path).ok);
 
     const QString previous = QDir::currentPath();
     QDir::setCurrent(elsewhere.path());
     state.image.setU8(0x2000, 0x5A);
-    EXPECT_TRUE(shell::saveParameterFile(state, state.config.currentFilePath).ok);
+    EXPECT_TRUE(app::saveParameterFile(state, state.config.currentFilePath).ok);
     QDir::setCurrent(previous);
 
     EXPECT_EQ(std::uint8_t(readFile(path)[4096 + 0x2000]), 0x5A);
@@ -155,11 +155,11 @@ TEST(AppFiles, SaveGoesToTheFullPathWhateverTheCurrentDirectory) {
 
 TEST(AppFiles, DefaultFileLoadIsSilentWhenTheFileIsMissing) {
     QTemporaryDir dir;
-    shell::AppState state;
+    app::AppState state;
     state.config.appDir = dir.path() + "/";
     state.image.setU8(0x0300, 0x33);
     state.bandLimits = image::bandLimitsFromMHz(400, 490, 400, 490);
-    EXPECT_FALSE(shell::loadDefaultFile(state));
+    EXPECT_FALSE(app::loadDefaultFile(state));
     EXPECT_EQ(state.image.u8(0x0300), 0x33);
     EXPECT_EQ(state.bandLimits, image::bandLimitsFromMHz(400, 490, 400, 490));
 
@@ -169,7 +169,7 @@ TEST(AppFiles, DefaultFileLoadIsSilentWhenTheFileIsMissing) {
                         0x01, 0x36, 0x00, 0x00, 0x01, 0x74, 0x00, 0x00};
     content.replace(4096 + 0x0200, 16, QByteArray(vhf, 16));
     writeFile(dir.filePath("Default.dat"), content);
-    EXPECT_TRUE(shell::loadDefaultFile(state));
+    EXPECT_TRUE(app::loadDefaultFile(state));
     EXPECT_EQ(state.image.u8(0x0300), 0x44);
     EXPECT_EQ(state.bandLimits, image::BandLimits());
 }

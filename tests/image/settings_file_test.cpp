@@ -1,11 +1,11 @@
-#include "shell/settings_file.h"
+#include "app/settings_file.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-using shell::SettingsFile;
+using app::SettingsFile;
 
 namespace {
 

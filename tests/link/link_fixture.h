@@ -123,7 +123,7 @@ protected:
     }
 
     QStringList log;
-    shell::AppState state;
+    app::AppState state;
     LoggingClock clock{log};
     radiolink::SimulatedRadio radio;
     radiolink::SimulatedPort port{radio, clock};

@@ -18,7 +18,7 @@ TEST(RealtimeTransfer, WriteThenReadBuiltInSimulatorAtRealSpeed) {
     int lastPosition = 0;
     const auto progress = [&](const TransferProgress& p) { lastPosition = p.position; };
 
-    shell::AppState writer;
+    app::AppState writer;
     writer.config.portName = QStringLiteral("SIMULATOR");
     fillRandom(writer.image, 7);
     writer.image.setU8(0x0227, 0);
@@ -29,7 +29,7 @@ TEST(RealtimeTransfer, WriteThenReadBuiltInSimulatorAtRealSpeed) {
     const qint64 writeMs = timer.restart();
     EXPECT_EQ(lastPosition, 1008);
 
-    shell::AppState reader;
+    app::AppState reader;
     reader.config.portName = QStringLiteral("SIMULATOR");
     ASSERT_TRUE(runTransfer(Direction::Read, reader, prompts, ports, progress).success());
     const qint64 readMs = timer.elapsed();

@@ -2,7 +2,7 @@
 // Prompts answered from a script, recording every question and message in order.
 // An exhausted script answers Cancel, as the command-line tool does.
 
-#include "shell/prompts.h"
+#include "app/prompts.h"
 
 #include <QStringList>
 
@@ -11,7 +11,7 @@
 
 namespace testing_support {
 
-class ScriptedPrompts final : public shell::Prompts {
+class ScriptedPrompts final : public app::Prompts {
 public:
     std::deque<bool> retryAnswers;
     std::deque<std::optional<QString>> passwordAnswers;
@@ -31,7 +31,7 @@ public:
         if (onRetryAsked) onRetryAsked();
         return take(retryAnswers, false);
     }
-    std::optional<QString> askPassword(shell::PasswordMode, const QString& initial) override {
+    std::optional<QString> askPassword(app::PasswordMode, const QString& initial) override {
         log << QStringLiteral("password:") + initial;
         return take(passwordAnswers, std::optional<QString>());
     }
@@ -39,8 +39,8 @@ public:
         log << QStringLiteral("revive:") + text;
         return take(reviveAnswers, std::optional<QString>());
     }
-    QString askOpenFileName(const shell::FileDialogRequest&) override { return {}; }
-    QString askSaveFileName(const shell::FileDialogRequest&) override { return {}; }
+    QString askOpenFileName(const app::FileDialogRequest&) override { return {}; }
+    QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 
     int count(const QString& prefix) const {
         return int(std::count_if(log.begin(), log.end(), [&](const QString& s) { return s.startsWith(prefix); }));

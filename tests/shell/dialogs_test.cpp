@@ -4,7 +4,7 @@
 #include "shell_fixture.h"
 
 #include "shell/about_dialog.h"
-#include "shell/app_config.h"
+#include "app/app_config.h"
 #include "shell/help_window.h"
 #include "shell/model_dialog.h"
 #include "shell/password_dialog.h"
@@ -109,9 +109,9 @@ TEST_F(ModelDialogTest, CancelCloses) {
 // --- Password ------------------------------------------------------------------------------
 
 TEST(PasswordDialogTest, BothModesShowBulletsOfAtMostFourCharacters) {
-    const std::pair<shell::PasswordMode, const char*> modes[] = {
-        {shell::PasswordMode::SetProgramPassword, "Set Program Password"},
-        {shell::PasswordMode::ProgramPassword, "Program Password"}};
+    const std::pair<app::PasswordMode, const char*> modes[] = {
+        {app::PasswordMode::SetProgramPassword, "Set Program Password"},
+        {app::PasswordMode::ProgramPassword, "Program Password"}};
     for (const auto& [mode, title] : modes) {
         shell::PasswordDialog dialog(mode, "12");
         auto* entry = dialog.findChild<QLineEdit*>("password");
@@ -127,7 +127,7 @@ TEST(PasswordDialogTest, BothModesShowBulletsOfAtMostFourCharacters) {
 
 TEST(AboutDialogTest, ShowsModelVersionAndTarget) {
     AppDir dir;
-    const shell::AppConfig config = shell::startupConfig(dir.exePath());
+    const app::AppConfig config = app::startupConfig(dir.exePath());
     shell::AboutDialog about(config);
     EXPECT_EQ(about.findChild<QLabel*>("titleLine")->text(), "QMR-417");
     EXPECT_EQ(about.findChild<QLabel*>("versionLine")->text(), "V1.07");
@@ -168,7 +168,7 @@ TEST(ThreadPromptsTest, WorkerQuestionsAreAnsweredOnTheUserInterfaceThread) {
     std::optional<QString> password;
     QThread* worker = QThread::create([&] {
         retry = bridge.askRetryCancel("Check connection, Retry or Cancel");
-        password = bridge.askPassword(shell::PasswordMode::ProgramPassword, "1");
+        password = bridge.askPassword(app::PasswordMode::ProgramPassword, "1");
         bridge.message("done");
     });
     worker->start();
@@ -192,7 +192,7 @@ TEST(ThreadPromptsTest, CallsFromTheUserInterfaceThreadAreAnsweredDirectly) {
 // --- Printout ------------------------------------------------------------------------------
 
 TEST(PrintJobTest, DocumentNameIsTheFileNameCutBeforeItsFirstDot) {
-    shell::AppConfig config;
+    app::AppConfig config;
     config.defaultDataFileName = "QMR-417.dat";
     EXPECT_EQ(shell::printDocumentName(config), "QMR-417");
     config.currentFileName = "site.a.dat";

@@ -17,7 +17,7 @@ using shell::EditorKind;
 
 class EditorWorkspaceTest : public ::testing::Test {
 protected:
-    shell::AppState state;
+    app::AppState state;
     ScriptedPrompts prompts;
     RecordingHelp help;
     CallLog log;

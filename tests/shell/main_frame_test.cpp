@@ -63,7 +63,7 @@ QByteArray readRawFile(const QString& path) {
     return file.readAll();
 }
 
-QByteArray prefixAndImage(const shell::AppState& state) {
+QByteArray prefixAndImage(const app::AppState& state) {
     QByteArray bytes(reinterpret_cast<const char*>(state.prefix.data()), qsizetype(state.prefix.size()));
     bytes.append(reinterpret_cast<const char*>(state.image.all().data()), qsizetype(state.image.all().size()));
     return bytes;
@@ -80,7 +80,7 @@ QStringList actionTexts(const QList<QAction*>& actions) {
 class MainFrameTest : public ::testing::Test {
 protected:
     AppDir dir;
-    shell::AppState state;
+    app::AppState state;
     ScriptedPrompts prompts;
     RecordingHelp help;
     CallLog log;
@@ -90,7 +90,7 @@ protected:
     void SetUp() override { dir.writeDefaultDat(deliveredImage()); }
 
     void start(std::vector<EditorKind> kinds = {}) {
-        state.config = shell::startupConfig(dir.exePath());
+        state.config = app::startupConfig(dir.exePath());
         frame = std::make_unique<shell::CMainFrame>(state, prompts, help, loggingEditors(log, kinds), link.services());
         frame->show();
         frame->activateWindow();
@@ -491,7 +491,7 @@ TEST_F(MainFrameTest, PasswordCommandEditsTheProgramPassword) {
     prompts.passwords = {QString("9"), std::nullopt};
     trigger("actionPassword");
     ASSERT_EQ(prompts.passwordRequests.size(), 1u);
-    EXPECT_EQ(prompts.passwordRequests[0].first, shell::PasswordMode::SetProgramPassword);
+    EXPECT_EQ(prompts.passwordRequests[0].first, app::PasswordMode::SetProgramPassword);
     EXPECT_EQ(prompts.passwordRequests[0].second, "12");  // only the leading digits are shown
     EXPECT_EQ(state.image.text(image::map::kProgramPassword, 4, QByteArrayView("\0", 1)), "9");
     EXPECT_TRUE(state.image.allBytesAre(image::map::kProgramPassword + 1, 3, 0x00));

@@ -3,7 +3,7 @@
 #include "shell_fixture.h"
 
 #include "link/port_names.h"
-#include "shell/app_config.h"
+#include "app/app_config.h"
 #include "shell/port_dialog.h"
 
 #include <QComboBox>
@@ -19,7 +19,7 @@ using namespace shelltest;
 class PortDialogTest : public ::testing::Test {
 protected:
     AppDir dir;
-    shell::AppConfig config = shell::startupConfig(dir.exePath());  // port "COM3"
+    app::AppConfig config = app::startupConfig(dir.exePath());  // port "COM3"
     FakeLink link;
     shell::LinkServices services = link.services();
 
@@ -122,9 +122,9 @@ TEST_F(PortDialogTest, SimulatorAndFurtherPortsCanBeChosenAndAreReselected) {
 
 TEST_F(PortDialogTest, ExitWritesThePortBackUnlessItIsEmpty) {
     config.portName = "COM7";
-    shell::writePortAtExit(config);
+    app::writePortAtExit(config);
     EXPECT_EQ(dir.readIniValue("COM"), "COM7");
     config.portName.clear();
-    shell::writePortAtExit(config);
+    app::writePortAtExit(config);
     EXPECT_EQ(dir.readIniValue("COM"), "COM7");
 }

@@ -3,7 +3,7 @@
 #include "image/parameter_file.h"
 #include "link/simulated_port.h"
 #include "link/transfer_engine.h"
-#include "shell/settings_file.h"
+#include "app/settings_file.h"
 
 #include <QFile>
 #include <QVBoxLayout>
@@ -31,7 +31,7 @@ void AppDir::writeDefaultDat(const image::RadioImage& img, std::uint8_t prefixFi
 void AppDir::removeDefaultDat() const { QFile::remove(file(QStringLiteral("Default.dat"))); }
 
 QString AppDir::readIniValue(const QString& key) const {
-    return shell::SettingsFile(file(QStringLiteral("Program.ini"))).read(QStringLiteral("Setup"), key, QString());
+    return app::SettingsFile(file(QStringLiteral("Program.ini"))).read(QStringLiteral("Setup"), key, QString());
 }
 
 bool ScriptedPrompts::askYesNo(const QString& text, const QString& caption) {
@@ -50,7 +50,7 @@ bool ScriptedPrompts::askRetryCancel(const QString& text) {
     return answer;
 }
 
-std::optional<QString> ScriptedPrompts::askPassword(shell::PasswordMode mode, const QString& initial) {
+std::optional<QString> ScriptedPrompts::askPassword(app::PasswordMode mode, const QString& initial) {
     passwordRequests.emplace_back(mode, initial);
     if (passwords.empty()) return std::nullopt;
     auto answer = passwords.front();
@@ -66,7 +66,7 @@ std::optional<QString> ScriptedPrompts::askReviveCode(const QString& text) {
     return answer;
 }
 
-QString ScriptedPrompts::askOpenFileName(const shell::FileDialogRequest& request) {
+QString ScriptedPrompts::askOpenFileName(const app::FileDialogRequest& request) {
     openRequests.push_back(request);
     if (openNames.empty()) return {};
     const QString name = openNames.front();
@@ -74,7 +74,7 @@ QString ScriptedPrompts::askOpenFileName(const shell::FileDialogRequest& request
     return name;
 }
 
-QString ScriptedPrompts::askSaveFileName(const shell::FileDialogRequest& request) {
+QString ScriptedPrompts::askSaveFileName(const app::FileDialogRequest& request) {
     saveRequests.push_back(request);
     if (saveNames.empty()) return {};
     const QString name = saveNames.front();
@@ -119,7 +119,7 @@ shell::LinkServices FakeLink::services() {
     link.probe = [this](const QString& name) {
         return openable.contains(name) ? radiolink::OpenStatus::Opened : radiolink::OpenStatus::Absent;
     };
-    link.transfer = [this](shell::TransferDirection direction, shell::AppState& state, shell::Prompts& prompts,
+    link.transfer = [this](shell::TransferDirection direction, app::AppState& state, app::Prompts& prompts,
                            const shell::ProgressSink& progress) {
         radiolink::ManualClock clock;
         radiolink::SimulatedPort port(radio, clock);

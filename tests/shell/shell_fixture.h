@@ -5,10 +5,10 @@
 
 #include "link/clock.h"
 #include "link/simulated_radio.h"
-#include "shell/app_state.h"
+#include "app/app_state.h"
 #include "shell/editor_kinds.h"
 #include "shell/link_services.h"
-#include "shell/prompts.h"
+#include "app/prompts.h"
 
 #include <QLineEdit>
 #include <QSet>
@@ -47,7 +47,7 @@ inline const QString kStandardIni = QStringLiteral("[Setup]\r\nCOM=COM3\r\nModel
 
 // Answers every question from queues filled by the test; an empty queue answers No,
 // Cancel or nothing. Records what was asked.
-class ScriptedPrompts : public shell::Prompts {
+class ScriptedPrompts : public app::Prompts {
 public:
     std::deque<bool> yesNo;
     std::deque<bool> retry;
@@ -58,17 +58,17 @@ public:
 
     QStringList messages;
     QStringList questions;  // "caption: text"
-    std::vector<std::pair<shell::PasswordMode, QString>> passwordRequests;
-    std::vector<shell::FileDialogRequest> openRequests;
-    std::vector<shell::FileDialogRequest> saveRequests;
+    std::vector<std::pair<app::PasswordMode, QString>> passwordRequests;
+    std::vector<app::FileDialogRequest> openRequests;
+    std::vector<app::FileDialogRequest> saveRequests;
 
     void message(const QString& text) override { messages.append(text); }
     bool askYesNo(const QString& text, const QString& caption) override;
     bool askRetryCancel(const QString& text) override;
-    std::optional<QString> askPassword(shell::PasswordMode mode, const QString& initial) override;
+    std::optional<QString> askPassword(app::PasswordMode mode, const QString& initial) override;
     std::optional<QString> askReviveCode(const QString& text) override;
-    QString askOpenFileName(const shell::FileDialogRequest& request) override;
-    QString askSaveFileName(const shell::FileDialogRequest& request) override;
+    QString askOpenFileName(const app::FileDialogRequest& request) override;
+    QString askSaveFileName(const app::FileDialogRequest& request) override;
 };
 
 class RecordingHelp : public shell::HelpService {

@@ -39,13 +39,13 @@ image::RadioImage radioContent() {
 class TransferDialogTest : public ::testing::Test {
 protected:
     AppDir dir;
-    shell::AppState state;
+    app::AppState state;
     ScriptedPrompts prompts;
     FakeLink link;
     shell::LinkServices services = link.services();
 
     void SetUp() override {
-        state.config = shell::startupConfig(dir.exePath());
+        state.config = app::startupConfig(dir.exePath());
         link.radio.memory() = radioContent();
     }
 
@@ -129,7 +129,7 @@ TEST_F(TransferDialogTest, PasswordRadioAsksOnceThenRemembersThePassword) {
     prompts.passwords = {QString("1234")};
     EXPECT_TRUE(run(TransferDirection::Read)->succeeded());
     ASSERT_EQ(prompts.passwordRequests.size(), 1u);
-    EXPECT_EQ(prompts.passwordRequests[0].first, shell::PasswordMode::ProgramPassword);
+    EXPECT_EQ(prompts.passwordRequests[0].first, app::PasswordMode::ProgramPassword);
     EXPECT_EQ(state.transferPassword, "1234");
 
     EXPECT_TRUE(run(TransferDirection::Read)->succeeded());
@@ -198,7 +198,7 @@ TEST_F(MainFrameTransferTest, WriteStoresEditorsFirst) {
 TEST_F(MainFrameTransferTest, PortThatDoesNotOpenEndsTheReadWithoutReload) {
     startFrame();
     const image::BandLimits before = state.bandLimits;
-    services.transfer = [](TransferDirection, shell::AppState&, shell::Prompts& p, const shell::ProgressSink&) {
+    services.transfer = [](TransferDirection, app::AppState&, app::Prompts& p, const shell::ProgressSink&) {
         p.message(radiolink::text::kCannotOpenPort);
         return false;
     };

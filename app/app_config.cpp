@@ -1,11 +1,11 @@
-#include "shell/app_config.h"
+#include "app/app_config.h"
 
-#include "shell/settings_file.h"
+#include "app/settings_file.h"
 
 #include <QDir>
 #include <QFileInfo>
 
-namespace shell {
+namespace app {
 
 AppConfig startupConfig(const QString& executablePath) {
     AppConfig config;
@@ -38,4 +38,4 @@ QString windowTitle(const AppConfig& config) {
     return model + QStringLiteral(" [ ") + config.currentFilePath + QStringLiteral(" ]");
 }
 
-} // namespace shell
+} // namespace app

@@ -1,4 +1,4 @@
-#include "shell/settings_file.h"
+#include "app/settings_file.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace app {
 
 namespace {
 
@@ -108,4 +108,4 @@ bool SettingsFile::write(const QString& section, const QString& key, const QStri
     return file.commit();
 }
 
-} // namespace shell
+} // namespace app

@@ -5,13 +5,13 @@
 
 #include "image/band_limits.h"
 #include "image/radio_image.h"
-#include "shell/app_config.h"
+#include "app/app_config.h"
 
 #include <QString>
 
 #include <atomic>
 
-namespace shell {
+namespace app {
 
 // A transfer worker sets `running` for its life; the transfer dialog's "Exit" sets `cancel`,
 // which the worker polls between blocks.
@@ -33,4 +33,4 @@ struct AppState {
     AppState& operator=(const AppState&) = delete;
 };
 
-} // namespace shell
+} // namespace app

@@ -1,8 +1,8 @@
-#include "shell/app_files.h"
+#include "app/app_files.h"
 
 #include <QFileInfo>
 
-namespace shell {
+namespace app {
 
 namespace {
 
@@ -41,4 +41,4 @@ void forgetCurrentFile(AppState& state) {
     state.config.currentFilePath.clear();
 }
 
-} // namespace shell
+} // namespace app

@@ -6,7 +6,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace app {
 
 class SettingsFile {
 public:
@@ -25,4 +25,4 @@ private:
     QString m_path;
 };
 
-} // namespace shell
+} // namespace app

@@ -8,7 +8,7 @@
 
 #include <optional>
 
-namespace shell {
+namespace app {
 
 enum class PasswordMode {
     SetProgramPassword,  // the Password command: edits the image's program password
@@ -42,4 +42,4 @@ public:
     virtual QString askSaveFileName(const FileDialogRequest& request) = 0;
 };
 
-} // namespace shell
+} // namespace app

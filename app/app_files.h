@@ -4,9 +4,9 @@
 // window's part.
 
 #include "image/parameter_file.h"
-#include "shell/app_state.h"
+#include "app/app_state.h"
 
-namespace shell {
+namespace app {
 
 // Loads application directory + "Default.dat" (silently nothing when it cannot be opened)
 // and decodes the band limits from the image. Returns whether the file was read.
@@ -23,4 +23,4 @@ image::FileResult saveParameterFile(AppState& state, const QString& path);
 // After New: no current file.
 void forgetCurrentFile(AppState& state);
 
-} // namespace shell
+} // namespace app

@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace shell {
+namespace app {
 
 inline const QString kSettingsSection = QStringLiteral("Setup");
 inline const QString kPortKey = QStringLiteral("COM");
@@ -40,4 +40,4 @@ QString titleModelName(const AppConfig& config);
 // Model name alone, or model name + " [ " + full path + " ]" once a file is current.
 QString windowTitle(const AppConfig& config);
 
-} // namespace shell
+} // namespace app
