@@ -5,6 +5,7 @@
 #include "channels/channel_texts.h"
 #include "channels/value_tables.h"
 #include "shell/combo_helpers.h"
+#include "shell/form_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -25,36 +26,6 @@ namespace {
 
 constexpr int kFrequencyLength = 9;
 constexpr int kDcsCodes = 512;
-
-QLabel* label(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
-
-QComboBox* makeCombo(const char* objectName, QWidget* parent) {
-    auto* box = new QComboBox(parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    return box;
-}
-
-QLineEdit* makeEdit(const char* objectName, int maxLength, QWidget* parent) {
-    auto* edit = new QLineEdit(parent);
-    edit->setObjectName(QString::fromLatin1(objectName));
-    if (maxLength > 0) edit->setMaxLength(maxLength);
-    return edit;
-}
-
-QCheckBox* makeCheck(const char* text, const char* objectName, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
-    box->setObjectName(QString::fromLatin1(objectName));
-    return box;
-}
-
-QToolButton* makeArrow(Qt::ArrowType arrow, const char* objectName, QWidget* parent) {
-    auto* button = new QToolButton(parent);
-    button->setObjectName(QString::fromLatin1(objectName));
-    button->setArrowType(arrow);
-    // Like an up-down control it never takes the focus, so it steps from what "NO." shows.
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
 
 QStringList ctcssEntries() { return combo::toStringList(kCtcssTable); }
 
@@ -107,31 +78,31 @@ CChannelEditDialog::~CChannelEditDialog() {
 // ---- controls ------------------------------------------------------------------------
 
 void CChannelEditDialog::buildControls() {
-    m_no = makeEdit("channelNo", 0, this);
-    m_up = makeArrow(Qt::UpArrow, "slotUp", this);
-    m_down = makeArrow(Qt::DownArrow, "slotDown", this);
-    m_rx = makeEdit("rxFrequency", kFrequencyLength, this);
-    m_tx = makeEdit("txFrequency", kFrequencyLength, this);
-    m_name = makeEdit("channelName", kChannelNameLength, this);
-    m_step = makeCombo("step", this);
-    m_spacing = makeCombo("spacing", this);
-    m_power = makeCombo("power", this);
-    m_decode = {makeCombo("decodeType", this), makeCombo("decodeValue", this),
-                makeCheck(texts::kDcsReverse, "decodeReverse", this)};
-    m_encode = {makeCombo("encodeType", this), makeCombo("encodeValue", this),
-                makeCheck(texts::kDcsReverse, "encodeReverse", this)};
-    m_signalling = makeCombo("signallingType", this);
-    m_code = makeCombo("signallingCode", this);
-    m_squelch = makeCombo("squelchMode", this);
-    m_dtmfPttId = makeCombo("dtmfPttId", this);
-    m_fiveTonePttId = makeCombo("fiveTonePttId", this);
-    m_scrambler = makeCombo("scrambler", this);
-    m_busyLock = makeCombo("busyLock", this);
-    m_scanSkip = makeCheck(texts::kScanSkip, "scanSkip", this);
-    m_reverse = makeCheck(texts::kReverse, "reverse", this);
-    m_talkAround = makeCheck(texts::kTalkAround, "talkAround", this);
-    m_compander = makeCheck(texts::kCompander, "compander", this);
-    m_txOff = makeCheck(texts::kTxOff, "txOff", this);
+    m_no = form::lineEdit("channelNo", 0, this);
+    m_up = form::arrow(Qt::UpArrow, "slotUp", this);
+    m_down = form::arrow(Qt::DownArrow, "slotDown", this);
+    m_rx = form::lineEdit("rxFrequency", kFrequencyLength, this);
+    m_tx = form::lineEdit("txFrequency", kFrequencyLength, this);
+    m_name = form::lineEdit("channelName", kChannelNameLength, this);
+    m_step = form::combo("step", this);
+    m_spacing = form::combo("spacing", this);
+    m_power = form::combo("power", this);
+    m_decode = {form::combo("decodeType", this), form::combo("decodeValue", this),
+                form::check(texts::kDcsReverse, "decodeReverse", this)};
+    m_encode = {form::combo("encodeType", this), form::combo("encodeValue", this),
+                form::check(texts::kDcsReverse, "encodeReverse", this)};
+    m_signalling = form::combo("signallingType", this);
+    m_code = form::combo("signallingCode", this);
+    m_squelch = form::combo("squelchMode", this);
+    m_dtmfPttId = form::combo("dtmfPttId", this);
+    m_fiveTonePttId = form::combo("fiveTonePttId", this);
+    m_scrambler = form::combo("scrambler", this);
+    m_busyLock = form::combo("busyLock", this);
+    m_scanSkip = form::check(texts::kScanSkip, "scanSkip", this);
+    m_reverse = form::check(texts::kReverse, "reverse", this);
+    m_talkAround = form::check(texts::kTalkAround, "talkAround", this);
+    m_compander = form::check(texts::kCompander, "compander", this);
+    m_txOff = form::check(texts::kTxOff, "txOff", this);
     m_close = new QPushButton(QString::fromLatin1(texts::kClose), this);
     m_close->setObjectName(QStringLiteral("close"));
     m_close->setAutoDefault(false);  // Enter does nothing in this dialog
@@ -146,19 +117,19 @@ void CChannelEditDialog::buildControls() {
 
     auto* grid = new QGridLayout(this);
     int row = 0;
-    grid->addWidget(label(texts::kNo, this), row, 0);
+    grid->addWidget(form::label(texts::kNo, this), row, 0);
     grid->addLayout(number, row++, 1);
     const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
-        grid->addWidget(label(leftText, this), row, 0);
+        grid->addWidget(form::label(leftText, this), row, 0);
         grid->addWidget(left, row, 1);
-        grid->addWidget(label(rightText, this), row, 2);
+        grid->addWidget(form::label(rightText, this), row, 2);
         grid->addWidget(right, row++, 3);
     };
     pair(texts::kRxFrequency, m_rx, texts::kTxFrequency, m_tx);
     pair(texts::kChannelName, m_name, texts::kStep, m_step);
     pair(texts::kSpacing, m_spacing, texts::kPower, m_power);
     for (const auto& [text, side] : {std::pair{texts::kDecode, &m_decode}, std::pair{texts::kEncode, &m_encode}}) {
-        grid->addWidget(label(text, this), row, 0);
+        grid->addWidget(form::label(text, this), row, 0);
         grid->addWidget(side->type, row, 1);
         grid->addWidget(side->value, row, 2);
         grid->addWidget(side->reverse, row++, 3);

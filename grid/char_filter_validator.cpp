@@ -15,7 +15,9 @@ QValidator::State CharFilterValidator::validate(QString& input, int& pos) const
     kept.reserve(input.size());
     int keptBeforeCursor = 0;
     for (qsizetype i = 0; i < input.size(); ++i) {
-        const QChar c = m_upperCase ? input.at(i).toUpper() : input.at(i);
+        QChar c = input.at(i);
+        if (m_upperCase && c >= u'a' && c <= u'z')  // a-z only: the radio's bytes are ASCII
+            c = QChar(c.unicode() - 'a' + 'A');
         if (!m_allowed.isEmpty() && !m_allowed.contains(c))
             continue;
         kept.append(c);

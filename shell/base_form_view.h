@@ -29,6 +29,12 @@ public:
     virtual int helpContext() const { return 0; }
 
 protected:
+    // Runs the leave-field rule of the focused text field of this form, as if the user had
+    // left it, so a value typed just before a toolbar Save or Write is complete and stored.
+    // Editors attach their leave-field rules to QLineEdit::editingFinished and call this at
+    // the start of LoadFromImage and StoreToImage (toolbar buttons take no focus).
+    void commitFocusedField();
+
     EditorEnv& env() { return m_env; }
     app::AppState& state() { return m_env.state; }
     image::RadioImage& img() { return m_env.state.image; }

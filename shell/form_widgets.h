@@ -1,0 +1,41 @@
+#pragma once
+// The small widget makers every editor form uses, so each control gets its objectName (tests
+// find controls with findChild) and text fields get the same ASCII filtering everywhere.
+// Texts go to image bytes and back as Latin-1, so bytes the user did not touch survive.
+
+#include <QByteArray>
+#include <QString>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QToolButton;
+class QWidget;
+
+namespace form {
+
+// Character sets for text fields: explicit ASCII, never the locale's idea of a letter.
+inline constexpr const char* kDigits = "0123456789";
+inline constexpr const char* kDtmfSymbols = "0123456789ABCD*#";
+inline constexpr const char* kHexDigits = "0123456789ABCDEF";
+// Every printable ASCII character, blank included.
+QString printableAscii();
+
+QLabel* label(const char* text, QWidget* parent);
+QComboBox* combo(const char* objectName, QWidget* parent);
+// A line edit limited to `maxLength` characters (0: no limit of ours).
+QLineEdit* lineEdit(const char* objectName, int maxLength, QWidget* parent);
+// A line edit that accepts only `allowedChars`, typed or pasted; a-z are upper-cased first
+// when `upperCase` is set. Other characters are dropped, so a paste keeps what fits.
+QLineEdit* filteredEdit(const char* objectName, int maxLength, const QString& allowedChars, bool upperCase,
+                        QWidget* parent);
+QCheckBox* check(const char* text, const char* objectName, QWidget* parent);
+// An up/down arrow like an up-down control: it never takes the focus.
+QToolButton* arrow(Qt::ArrowType direction, const char* objectName, QWidget* parent);
+
+// Image text bytes to a field's text and back, byte for byte.
+inline QString fromBytes(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
+inline QByteArray toBytes(const QString& text) { return text.toLatin1(); }
+
+} // namespace form
