@@ -25,10 +25,10 @@ inline constexpr int kChannelListHelp = 0x8017;
 inline constexpr int kFunctionSetupHelp = 151;
 
 // Context -> page. An editor adds its line here and its page beside the start page.
-inline constexpr std::array<HelpTopic, 2> kHelpTopics{{
+inline constexpr HelpTopic kHelpTopics[] = {
     {kChannelListHelp, "channel-list.html"},
     {kFunctionSetupHelp, "function-setup.html"},
-}};
+};
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");
 inline const QString kHelpWindowTitle = QStringLiteral("Help");
