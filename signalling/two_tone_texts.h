@@ -1,0 +1,43 @@
+#pragma once
+// Every text the 2Tone editor shows, quoted exactly as the radio's users know them, the
+// encode list's column layout and the editor's help topic.
+
+#include <array>
+
+namespace signalling::twotone::texts {
+
+// F1 and the frame's "Help" button open this topic.
+inline constexpr int kHelpContext = 157;
+
+inline constexpr const char* kEncodeTab = "Encode";
+inline constexpr const char* kDecodeTab = "Decode";
+
+// "Encode" page
+inline constexpr const char* kTone1Duration = "1st Tone Duration(s)";
+inline constexpr const char* kTone2Duration = "2nd Tone Duration(s)";
+inline constexpr const char* kLongToneDuration = "Long Tone Duration(s)";
+inline constexpr const char* kGapTime = "Gap Time(ms)";
+inline constexpr const char* kAutoResetTime = "Auto Reset Time(s)";
+inline constexpr const char* kSideTone = "Side Tone";
+inline constexpr const char* kRangeHint = "Please Input: 288- 3116Hz";
+
+// "Decode" page
+inline constexpr const char* kCallFormat = "2Tone Call Format";
+inline constexpr const char* kDecodeResponse = "Decode Response";
+inline constexpr std::array<const char*, 4> kToneLabels{
+    "ATone Frequency(Hz)", "BTone Frequency(Hz)", "CTone Frequency(Hz)", "DTone Frequency(Hz)"};
+
+// Encode list: header and width (twips) of each column.
+struct ListColumn {
+    const char* header;
+    int widthTwips;
+};
+inline constexpr std::array<ListColumn, 4> kListColumns{{
+    {"NO.", 500},
+    {"1st Tone Frequency [Hz]", 1400},
+    {"2nd Tone Frequency [Hz]", 1400},
+    {"Name", 1500},
+}};
+inline constexpr int kHeaderRowTwips = 600;
+
+} // namespace signalling::twotone::texts

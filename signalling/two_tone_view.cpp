@@ -1,0 +1,72 @@
+#include "signalling/two_tone_view.h"
+
+#include "signalling/two_tone_pages.h"
+#include "signalling/two_tone_texts.h"
+
+#include <QKeyEvent>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace signalling {
+
+namespace {
+constexpr int kEncodeTab = 0;
+constexpr int kDecodeTab = 1;
+} // namespace
+
+CT2View::CT2View(shell::EditorEnv env, QWidget* parent)
+    : CBaseFormView(env, parent), m_tabs(new QTabWidget(this)), m_encode(new CT2EncodePage),
+      m_decode(new CT2DecodePage) {
+    setObjectName(QStringLiteral("twoToneView"));
+    m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->insertTab(kEncodeTab, m_encode, QString::fromLatin1(twotone::texts::kEncodeTab));
+    m_tabs->insertTab(kDecodeTab, m_decode, QString::fromLatin1(twotone::texts::kDecodeTab));
+    m_tabs->setCurrentIndex(kEncodeTab);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_tabs);
+
+    m_encode->load(img());
+    m_decode->load(img());
+    connect(m_tabs, &QTabWidget::currentChanged, this, &CT2View::switchPage);
+}
+
+// Removing the pages would report tab changes into a view that is half gone.
+CT2View::~CT2View() { disconnect(m_tabs, nullptr, this, nullptr); }
+
+int CT2View::helpContext() const { return twotone::texts::kHelpContext; }
+
+CT2Page* CT2View::page(int tab) const {
+    if (tab == kDecodeTab) return m_decode;
+    return m_encode;
+}
+
+void CT2View::LoadFromImage() {
+    commitFocusedField();
+    page(m_shownTab)->load(img());
+}
+
+void CT2View::StoreToImage() {
+    commitFocusedField();
+    page(m_shownTab)->store(img());
+}
+
+// The page being left stores what the user changed on it; the page shown reads the image,
+// which may have changed since it was last on screen.
+void CT2View::switchPage(int shownTab) {
+    page(m_shownTab)->store(img());
+    m_shownTab = shownTab;
+    page(m_shownTab)->load(img());
+}
+
+// Enter and Escape do nothing on either page; F1 opens the editor's help.
+void CT2View::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_F1: env().help.showContext(helpContext()); return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape: event->accept(); return;
+    default: CBaseFormView::keyPressEvent(event);
+    }
+}
+
+} // namespace signalling
