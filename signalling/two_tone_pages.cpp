@@ -9,6 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
+#include <QHeaderView>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -54,6 +55,7 @@ CT2EncodePage::CT2EncodePage(QWidget* parent)
     setUpGrid();
 
     auto* settings = new QFormLayout;
+    settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     settings->addRow(form::label(texts::kTone1Duration, this), m_tone1Duration);
     settings->addRow(form::label(texts::kTone2Duration, this), m_tone2Duration);
     settings->addRow(form::label(texts::kLongToneDuration, this), m_longToneDuration);
@@ -73,7 +75,8 @@ CT2EncodePage::CT2EncodePage(QWidget* parent)
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 0);
     layout->addSpacing(16);
-    layout->addLayout(right, 1);
+    layout->addLayout(right, 0);
+    layout->addStretch(1);
 }
 
 CT2EncodePage::~CT2EncodePage() { m_grid->setHooks({}); }
@@ -91,6 +94,11 @@ void CT2EncodePage::setUpGrid() {
         widthTwips += info.widthTwips;
     }
     for (int index = 0; index < kEntries; ++index) m_grid->setText(index + 1, 0, QString::number(index));
+    // The tone headers are wider than their columns; a smaller face keeps them to the two
+    // lines the 600-twip header row holds.
+    QFont headerFont = m_grid->horizontalHeader()->font();
+    if (headerFont.pointSizeF() > 0) headerFont.setPointSizeF(headerFont.pointSizeF() * 0.85);
+    m_grid->horizontalHeader()->setFont(headerFont);
     const grid::LineEditorSetup tone{QString::fromLatin1(kToneCharacters), kToneLength, false};
     m_grid->setColumnEditor(kColTone1, tone);
     m_grid->setColumnEditor(kColTone2, tone);
@@ -167,6 +175,7 @@ CT2DecodePage::CT2DecodePage(QWidget* parent)
     combo::fill(m_decodeResponse, kDecodeResponseList);
 
     auto* fields = new QFormLayout;
+    fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
     fields->addRow(form::label(texts::kCallFormat, this), m_callFormat);
     fields->addRow(form::label(texts::kDecodeResponse, this), m_decodeResponse);
     static constexpr std::array<const char*, kDecodeToneCount> kNames{"toneA", "toneB", "toneC", "toneD"};
