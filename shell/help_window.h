@@ -28,6 +28,7 @@ inline constexpr int kFunctionSetupHelp = 151;
 inline constexpr HelpTopic kHelpTopics[] = {
     {kChannelListHelp, "channel-list.html"},
     {kFunctionSetupHelp, "function-setup.html"},
+    {152, "dtmf.html"},
 };
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");
