@@ -29,6 +29,7 @@ constexpr int kLabelColumn = 0;
 constexpr int kCodeColumn = 1;
 constexpr int kLabelTwips = 500;
 constexpr int kCodeTwips = 4000;
+constexpr int kFieldWidth = 160;  // pixels: room for "Beep Tone & Response"
 constexpr int kGridRows = dtmf::kEncodeEntries + 1;  // the header row, then M1-M16
 
 QString symbolChars() { return QString::fromLatin1(form::kDtmfSymbols); }
@@ -101,20 +102,25 @@ void CDtmfView::buildControls() {
     wide(texts::kPttIdStart, m_pttIdStart);
     wide(texts::kPttIdEnd, m_pttIdEnd);
     fields->setRowStretch(row, 1);
-    fields->setColumnStretch(1, 1);
-    fields->setColumnStretch(3, 1);
+    fields->setColumnMinimumWidth(1, kFieldWidth);
+    fields->setColumnMinimumWidth(3, kFieldWidth);
 
+    // The list is as large as its sixteen entries, with the hint and the button under it.
+    m_grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* list = new QVBoxLayout;
-    list->addWidget(m_grid, 1);
+    list->addWidget(m_grid);
     list->addWidget(form::label(texts::kSymbolHint, this));
-    auto* button = new QHBoxLayout;
-    button->addWidget(m_specialCall);
-    button->addStretch(1);
-    list->addLayout(button);
+    list->addWidget(m_specialCall, 0, Qt::AlignLeft);
+    list->addStretch(1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(list, 2);
-    layout->addLayout(fields, 3);
+    layout->addLayout(list);
+    layout->addSpacing(kFieldWidth / 4);
+    layout->addLayout(fields);
+    layout->addStretch(1);
 }
 
 void CDtmfView::fillLists() {
