@@ -28,7 +28,7 @@ inline constexpr int kFunctionSetupHelp = 151;
 inline constexpr HelpTopic kHelpTopics[] = {
     {kChannelListHelp, "channel-list.html"},
     {kFunctionSetupHelp, "function-setup.html"},
-    {152, "dtmf.html"},
+    {152, "dtmf.html"},  // the DTMF editor's form
 };
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");
