@@ -29,6 +29,7 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {kChannelListHelp, "channel-list.html"},
     {kFunctionSetupHelp, "function-setup.html"},
     {157, "two-tone.html"},  // 2Tone
+    {152, "dtmf.html"},  // the DTMF editor's form
 };
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");

@@ -2,6 +2,7 @@
 
 #include "channels/program_view.h"
 #include "signalling/two_tone_view.h"
+#include "signalling/dtmf_view.h"
 
 namespace shell {
 
@@ -11,6 +12,7 @@ EditorFactories programEditors() {
     EditorFactories editors;
     editors.set(EditorKind::Channel, [](EditorEnv env, QWidget* parent) { return new channels::CProgramView(env, parent); });
     editors.set(EditorKind::TwoTone, [](EditorEnv env, QWidget* parent) { return new signalling::CT2View(env, parent); });
+    editors.set(EditorKind::Dtmf, [](EditorEnv env, QWidget* parent) { return new signalling::CDtmfView(env, parent); });
     return editors;
 }
 

@@ -1,0 +1,261 @@
+#include "signalling/dtmf_view.h"
+
+#include "channels/value_tables.h"
+#include "grid/grid_view.h"
+#include "shell/combo_helpers.h"
+#include "shell/form_widgets.h"
+#include "signalling/dtmf_codes.h"
+#include "signalling/dtmf_special_call_dialog.h"
+#include "signalling/dtmf_texts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace signalling {
+
+namespace texts = dtmf::texts;
+using dtmf::CodeField;
+
+namespace {
+
+constexpr int kLabelColumn = 0;
+constexpr int kCodeColumn = 1;
+constexpr int kLabelTwips = 500;
+constexpr int kCodeTwips = 4000;
+constexpr int kFieldWidth = 160;  // pixels: room for "Beep Tone & Response"
+constexpr int kGridRows = dtmf::kEncodeEntries + 1;  // the header row, then M1-M16
+
+QString symbolChars() { return QString::fromLatin1(form::kDtmfSymbols); }
+
+QLineEdit* codeEdit(const char* objectName, CodeField field, QWidget* parent) {
+    return form::filteredEdit(objectName, field.symbols, symbolChars(), true, parent);
+}
+
+// An index list with nothing selected (its stored index lies past the list and the user left
+// it alone) keeps its byte.
+void storeIndex(image::RadioImage& img, image::Addr at, const QComboBox* box) {
+    if (box->currentIndex() >= 0) img.setU8(at, std::uint8_t(box->currentIndex()));
+}
+
+} // namespace
+
+CDtmfView::CDtmfView(shell::EditorEnv env, QWidget* parent)
+    : CBaseFormView(env, parent), m_ani(form::combo("ani", this)),
+      m_transmittingTime(form::combo("transmittingTime", this)),
+      m_selfId(form::filteredEdit("selfId", dtmf::kSelfIdDigits, QString::fromLatin1(form::kDigits), false, this)),
+      m_interval(form::combo("intervalCharacter", this)), m_groupCode(form::combo("groupCode", this)),
+      m_decodingResponse(form::combo("decodingResponse", this)), m_firstDigitTime(form::combo("firstDigitTime", this)),
+      m_pretime(form::combo("pretime", this)), m_autoResetTime(form::combo("autoResetTime", this)),
+      m_timeLapse(form::combo("timeLapseAfterEncode", this)), m_pttIdPause(form::combo("pttIdPauseTime", this)),
+      m_sideTone(form::check(texts::kSideTone, "sideTone", this)),
+      m_remoteKill(codeEdit("remoteKill", dtmf::kRemoteKill, this)),
+      m_remoteStun(codeEdit("remoteStun", dtmf::kRemoteStun, this)),
+      m_pttIdStart(codeEdit("pttIdStart", dtmf::kPttIdStart, this)),
+      m_pttIdEnd(codeEdit("pttIdEnd", dtmf::kPttIdEnd, this)), m_grid(new grid::GridView(this)),
+      m_specialCall(new QPushButton(QString::fromLatin1(texts::kSpecialCall), this)),
+      m_runSpecialCall([](CDtmfSpecialCallDialog& dialog) { return dialog.exec(); }) {
+    setObjectName(QStringLiteral("dtmfView"));
+    m_grid->setObjectName(QStringLiteral("encodeList"));
+    m_specialCall->setObjectName(QStringLiteral("specialCall"));
+    m_specialCall->setAutoDefault(false);
+    buildControls();
+    fillLists();
+    setUpGrid();
+    connectControls();
+}
+
+// The base destructor hides the form, and the self ID losing the focus then would run its
+// leave-field rule on members already destroyed.
+CDtmfView::~CDtmfView() { m_selfId->disconnect(this); }
+
+int CDtmfView::helpContext() const { return texts::kHelpContext; }
+
+// ---- controls ------------------------------------------------------------------------
+
+void CDtmfView::buildControls() {
+    auto* fields = new QGridLayout;
+    int row = 0;
+    const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
+        fields->addWidget(form::label(leftText, this), row, 0);
+        fields->addWidget(left, row, 1);
+        if (rightText) fields->addWidget(form::label(rightText, this), row, 2);
+        fields->addWidget(right, row++, 3);
+    };
+    const auto wide = [&](const char* text, QWidget* edit) {
+        fields->addWidget(form::label(text, this), row, 0);
+        fields->addWidget(edit, row++, 1, 1, 3);
+    };
+    pair(texts::kAni, m_ani, texts::kTransmittingTime, m_transmittingTime);
+    pair(texts::kSelfId, m_selfId, texts::kIntervalCharacter, m_interval);
+    pair(texts::kGroupCode, m_groupCode, texts::kDecodingResponse, m_decodingResponse);
+    pair(texts::kFirstDigitTime, m_firstDigitTime, texts::kPretime, m_pretime);
+    pair(texts::kAutoResetTime, m_autoResetTime, texts::kTimeLapseAfterEncode, m_timeLapse);
+    pair(texts::kPttIdPauseTime, m_pttIdPause, nullptr, m_sideTone);
+    pair(texts::kRemoteKill, m_remoteKill, texts::kRemoteStun, m_remoteStun);
+    wide(texts::kPttIdStart, m_pttIdStart);
+    wide(texts::kPttIdEnd, m_pttIdEnd);
+    fields->setRowStretch(row, 1);
+    fields->setColumnMinimumWidth(1, kFieldWidth);
+    fields->setColumnMinimumWidth(3, kFieldWidth);
+
+    // The list is as large as its sixteen entries, with the hint and the button under it.
+    m_grid->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    m_grid->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_grid->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    auto* list = new QVBoxLayout;
+    list->addWidget(m_grid);
+    list->addWidget(form::label(texts::kSymbolHint, this));
+    list->addWidget(m_specialCall, 0, Qt::AlignLeft);
+    list->addStretch(1);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->addLayout(list);
+    layout->addSpacing(kFieldWidth / 4);
+    layout->addLayout(fields);
+    layout->addStretch(1);
+}
+
+void CDtmfView::fillLists() {
+    combo::fill(m_ani, dtmf::kAniList);
+    combo::fill(m_transmittingTime, dtmf::kTransmittingTimeList);
+    combo::fill(m_interval, dtmf::kIntervalCharacterList);
+    combo::fill(m_groupCode, dtmf::kGroupCodeList);
+    combo::fill(m_decodingResponse, dtmf::kDecodingResponseList);
+    combo::fill(m_firstDigitTime, dtmf::millisecondEntries(dtmf::kFirstDigitTimeFrom));
+    combo::fill(m_pretime, dtmf::millisecondEntries(dtmf::kPretimeFrom));
+    combo::fill(m_autoResetTime, dtmf::autoResetEntries());
+    combo::fill(m_timeLapse, dtmf::millisecondEntries(dtmf::kPretimeFrom));
+    combo::fill(m_pttIdPause, dtmf::pttIdPauseEntries());
+}
+
+void CDtmfView::setUpGrid() {
+    m_grid->setRowCount(kGridRows);
+    m_grid->setColumnCount(2);
+    m_grid->setText(0, kLabelColumn, QString::fromLatin1(texts::kNo));
+    m_grid->setText(0, kCodeColumn, QString::fromLatin1(texts::kEncode));
+    m_grid->setColumnWidthTwips(kLabelColumn, kLabelTwips);
+    m_grid->setColumnWidthTwips(kCodeColumn, kCodeTwips);
+    m_grid->setColumnAlignment(kLabelColumn, Qt::AlignCenter);
+    m_grid->setColumnAlignment(kCodeColumn, Qt::AlignCenter);
+    for (int index = 0; index < dtmf::kEncodeEntries; ++index)
+        m_grid->setText(index + 1, kLabelColumn, channels::dtmfCodeLabel(index));
+    m_grid->setColumnEditor(kCodeColumn, grid::LineEditorSetup{symbolChars(), dtmf::kLongCodeSymbols, true});
+}
+
+void CDtmfView::connectControls() {
+    connect(m_selfId, &QLineEdit::editingFinished, this, [this] { selfIdLeft(); });
+    // Only the user's choice re-suffixes the list; a load sets the interval without it.
+    connect(m_interval, &QComboBox::activated, this, [this] { intervalChosen(); });
+    connect(m_specialCall, &QPushButton::clicked, this, [this] { openSpecialCall(); });
+}
+
+// ---- image ---------------------------------------------------------------------------
+
+void CDtmfView::commitPendingEdits() {
+    m_grid->commitEdit();
+    commitFocusedField();
+}
+
+void CDtmfView::LoadFromImage() {
+    commitPendingEdits();
+    const image::RadioImage& im = img();
+    combo::selectIndex(m_ani, int(im.get(dtmf::kAni)));
+    combo::selectIndex(m_transmittingTime, im.u8(dtmf::kTransmittingTime));
+    m_selfId->setText(dtmf::selfIdText(im));
+    combo::selectPrefix(m_interval, dtmf::symbolListText(im.u8(dtmf::kIntervalCharacter)));
+    combo::selectPrefix(m_groupCode, dtmf::symbolListText(im.u8(dtmf::kGroupCode)));
+    combo::selectIndex(m_decodingResponse, im.u8(dtmf::kDecodingResponse));
+    combo::selectPrefix(m_firstDigitTime, dtmf::millisecondText(im.u8(dtmf::kFirstDigitTime)));
+    combo::selectPrefix(m_pretime, dtmf::millisecondText(im.u8(dtmf::kPretime)));
+    combo::selectPrefix(m_autoResetTime, dtmf::tenthsText(im.u8(dtmf::kAutoResetTime)));
+    combo::selectPrefix(m_timeLapse, dtmf::millisecondText(im.u8(dtmf::kTimeLapseAfterEncode)));
+    combo::selectPrefix(m_pttIdPause, dtmf::pttIdPauseText(im.u8(dtmf::kPttIdPauseTime)));
+    m_sideTone->setChecked(im.u8(dtmf::kSideTone) != 0);
+    m_remoteKill->setText(dtmf::unpackCode(im, dtmf::kRemoteKill));
+    m_remoteStun->setText(dtmf::unpackCode(im, dtmf::kRemoteStun));
+    m_pttIdStart->setText(dtmf::unpackCode(im, dtmf::kPttIdStart));
+    m_pttIdEnd->setText(dtmf::unpackCode(im, dtmf::kPttIdEnd));
+    for (int index = 0; index < dtmf::kEncodeEntries; ++index)
+        setEncodeText(index, dtmf::unpackCode(im, dtmf::encodeEntry(index)));
+    m_previousInterval = m_interval->currentText();
+    m_previousSelfId = m_selfId->text();
+}
+
+void CDtmfView::StoreToImage() {
+    commitPendingEdits();
+    image::RadioImage& im = img();
+    im.set(dtmf::kAni, m_ani->currentIndex() == 1 ? 1u : 0u);
+    storeIndex(im, dtmf::kTransmittingTime, m_transmittingTime);
+    dtmf::storeSelfId(im, m_selfId->text());
+    im.setU8(dtmf::kIntervalCharacter, dtmf::symbolListValue(m_interval->currentText()));
+    im.setU8(dtmf::kGroupCode, dtmf::symbolListValue(m_groupCode->currentText()));
+    storeIndex(im, dtmf::kDecodingResponse, m_decodingResponse);
+    im.setU8(dtmf::kFirstDigitTime, dtmf::millisecondValue(m_firstDigitTime->currentText()));
+    im.setU8(dtmf::kPretime, dtmf::millisecondValue(m_pretime->currentText()));
+    im.setU8(dtmf::kAutoResetTime, dtmf::tenthsValue(m_autoResetTime->currentText()));
+    im.setU8(dtmf::kTimeLapseAfterEncode, dtmf::millisecondValue(m_timeLapse->currentText()));
+    im.setU8(dtmf::kPttIdPauseTime, dtmf::pttIdPauseValue(m_pttIdPause->currentText()));
+    im.setU8(dtmf::kSideTone, m_sideTone->isChecked() ? 1 : 0);
+    dtmf::packCode(im, dtmf::kRemoteKill, m_remoteKill->text());
+    dtmf::packCode(im, dtmf::kRemoteStun, m_remoteStun->text());
+    dtmf::packCode(im, dtmf::kPttIdStart, m_pttIdStart->text());
+    dtmf::packCode(im, dtmf::kPttIdEnd, m_pttIdEnd->text());
+    for (int index = 0; index < dtmf::kEncodeEntries; ++index)
+        dtmf::packCode(im, dtmf::encodeEntry(index), encodeText(index));
+}
+
+QString CDtmfView::encodeText(int index) const { return m_grid->text(index + 1, kCodeColumn); }
+
+void CDtmfView::setEncodeText(int index, const QString& code) { m_grid->setText(index + 1, kCodeColumn, code); }
+
+// ---- self ID and interval character ----------------------------------------------------
+
+// Leaving the self ID completes it; the entries that carried the old ID as their suffix
+// follow the new one.
+void CDtmfView::selfIdLeft() {
+    const QString typed = m_selfId->text();
+    const QString completed = dtmf::completedSelfId(typed, m_previousSelfId);
+    if (completed != typed) m_selfId->setText(completed);
+    if (typed.isEmpty()) return;  // the previous ID is back; nothing else changes
+    resuffixEncodeList(m_previousInterval + m_previousSelfId, m_interval->currentText() + completed);
+    m_previousSelfId = completed;
+}
+
+void CDtmfView::intervalChosen() {
+    const QString interval = m_interval->currentText();
+    resuffixEncodeList(m_previousInterval + m_previousSelfId, interval + m_selfId->text());
+    m_previousInterval = interval;
+}
+
+void CDtmfView::resuffixEncodeList(const QString& oldSuffix, const QString& newSuffix) {
+    for (int index = 0; index < dtmf::kEncodeEntries; ++index)
+        if (const auto code = dtmf::resuffixed(encodeText(index), oldSuffix, newSuffix)) setEncodeText(index, *code);
+}
+
+// ---- special call ----------------------------------------------------------------------
+
+void CDtmfView::openSpecialCall() {
+    commitPendingEdits();  // the call is built from a complete self ID
+    const int entry = m_grid->currentRow() - 1;  // no current row preselects M1
+    CDtmfSpecialCallDialog dialog(entry, m_interval->currentText(), m_selfId->text(), this);
+    if (m_runSpecialCall(dialog) != QDialog::Accepted) return;
+    if (const auto call = dialog.call()) setEncodeText(call->entry, call->code);
+}
+
+void CDtmfView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        env().help.showContext(helpContext());
+        return;
+    }
+    CBaseFormView::keyPressEvent(event);
+}
+
+} // namespace signalling
