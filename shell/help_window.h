@@ -28,6 +28,7 @@ inline constexpr int kFunctionSetupHelp = 151;
 inline constexpr HelpTopic kHelpTopics[] = {
     {kChannelListHelp, "channel-list.html"},
     {kFunctionSetupHelp, "function-setup.html"},
+    {211, "emergency-information.html"},  // Emergency Information, its form number
 };
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");
