@@ -116,11 +116,12 @@ void CAlarmView::StoreToImage() {
     storeIndex(m_alarmType, em::kAlarmType, int(em::kAlarmTypeList.size()));
     storeIndex(m_eniType, em::kEniType, int(em::kEniTypeList.size()));
     storeIndex(m_sendChannel, em::kSendChannel, int(em::kSendChannelList.size()));
+    // A list that shows nothing (no ID or channel in use) leaves its byte as it is.
+    if (const auto id = em::idToStore(m_emergencyId->currentText())) image.setU8(em::kEmergencyId, *id);
     const std::pair<QComboBox*, image::Addr> numbers[] = {
         {m_emergencyChannel, em::kEmergencyChannel}, {m_alarmTime, em::kAlarmTime}, {m_txDuration, em::kTxDuration},
         {m_rxDuration, em::kRxDuration},             {m_cycle, em::kCycle},
     };
-    if (const auto id = em::idToStore(m_emergencyId->currentText())) image.setU8(em::kEmergencyId, *id);
     for (const auto& [box, at] : numbers)
         if (const auto value = em::numberToStore(box->currentText())) image.setU8(at, *value);
 }
