@@ -30,6 +30,7 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {kFunctionSetupHelp, "function-setup.html"},
     {157, "two-tone.html"},  // 2Tone
     {152, "dtmf.html"},  // the DTMF editor's form
+    {211, "emergency-information.html"},  // Emergency Information, its form number
 };
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");

@@ -3,6 +3,7 @@
 #include "channels/program_view.h"
 #include "signalling/two_tone_view.h"
 #include "signalling/dtmf_view.h"
+#include "settings/alarm_view.h"
 
 namespace shell {
 
@@ -13,6 +14,7 @@ EditorFactories programEditors() {
     editors.set(EditorKind::Channel, [](EditorEnv env, QWidget* parent) { return new channels::CProgramView(env, parent); });
     editors.set(EditorKind::TwoTone, [](EditorEnv env, QWidget* parent) { return new signalling::CT2View(env, parent); });
     editors.set(EditorKind::Dtmf, [](EditorEnv env, QWidget* parent) { return new signalling::CDtmfView(env, parent); });
+    editors.set(EditorKind::EmergencyInformation, [](EditorEnv env, QWidget* parent) { return new settings::CAlarmView(env, parent); });
     return editors;
 }
 

@@ -6,6 +6,7 @@
 #include "image/memory_map.h"
 #include "signalling/two_tone_codes.h"
 #include "signalling/dtmf_defaults.h"
+#include "settings/emergency_rules.h"
 
 namespace defaultdat {
 
@@ -25,6 +26,7 @@ image::RadioImage defaultImage() {
     img.setU16le(image::map::kScrambleFrequency, image::kScrambleWordDefault);
     signalling::twotone::writeDefaults(img);
     signalling::dtmf::writeDefaults(img);
+    settings::emergency::writeDefaults(img);
     const image::BandLimits limits;  // 136-174 MHz
     // The pass writes the band limits, rebuilds the list bitmaps and points the MR channel
     // at slot 0, so the file already looks as it will after its first store.
