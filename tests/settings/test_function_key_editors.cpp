@@ -8,6 +8,7 @@
 #include "settings/key_define_view.h"
 #include "settings/key_setting.h"
 #include "settings/option_view.h"
+#include "shell/help_window.h"
 #include "tests/channels/image_diff.h"
 #include "tests/channels_gui/channel_fixture.h"
 
@@ -143,21 +144,16 @@ TEST(FunctionKeyRoundTrip, DefaultImageLoadsWithoutCorrection) {
     EXPECT_EQ(original.u8(0x01F4), keys::kMoni);  // the factory "P2 Short" survives the squelch key
 }
 
-TEST(FunctionSetupConversions, ScrambleWordAndMrChannelTexts) {
-    EXPECT_EQ(fs::scrambleWordFromHz(3300), 9011);
-    EXPECT_EQ(fs::scrambleWordFromHz(2600), 7100);
-    EXPECT_EQ(fs::scrambleWordFromHz(4000), 10923);
-    EXPECT_EQ(fs::scrambleHzFromWord(9011), 3300);
-    EXPECT_EQ(fs::scrambleHzFromWord(7100), 2600);
-    EXPECT_EQ(fs::scrambleHzFromWord(10923), 4000);
-    // A word the edit cannot show exactly is kept while its frequency is unchanged.
+// Exact decimal both ways; a word the edit cannot show exactly is kept while its frequency is
+// unchanged, one outside the radio's range is rewritten.
+TEST(FunctionSetupConversions, ScrambleWord) {
+    for (const auto& [hz, word] : {std::pair{3300, 9011}, {2600, 7100}, {4000, 10923}}) {
+        EXPECT_EQ(fs::scrambleWordFromHz(hz), word);
+        EXPECT_EQ(fs::scrambleHzFromWord(std::uint16_t(word)), hz);
+    }
     EXPECT_EQ(fs::scrambleWordToStore(9012, 3300), 9012);
     EXPECT_EQ(fs::scrambleWordToStore(9012, 3301), fs::scrambleWordFromHz(3301));
-    EXPECT_EQ(fs::scrambleWordToStore(7099, 2600), 7100);  // outside the radio's range: rewritten
-    for (const char* text : {"", "2599", "4001", "0"}) EXPECT_EQ(fs::correctedScrambleHz(QString::fromLatin1(text)), 3300);
-    EXPECT_EQ(fs::mrChannelByte(u"pb"), 201);
-    EXPECT_EQ(fs::mrChannelByte(u""), 0);
-    EXPECT_EQ(fs::mrChannelText(200), "PA");
+    EXPECT_EQ(fs::scrambleWordToStore(7099, 2600), 7100);
 }
 
 using FunctionSetup = Editor<COptionView>;
@@ -183,6 +179,8 @@ TEST(FunctionSetup, ScrambleFrequencyIsCorrectedOnLeavingAndBeforeEveryStore) {
     EXPECT_EQ(e.img().u16le(0x021E), 7100);
     typeInto(scramble, "4x0a0");  // only digits get in
     EXPECT_EQ(scramble->text(), "400");
+    e.view->LoadFromImage();        // as after New: what was typed does not come back
+    EXPECT_EQ(scramble->text(), "2600");
 }
 
 TEST(FunctionSetup, DisplayLockExistsOnlyForTheChannelDisplay) {
@@ -270,25 +268,14 @@ TEST(FunctionSetup, AChoiceWritesItsFieldAndAnIndexPastItsListIsKept) {
     EXPECT_EQ(joinLines(imageDiff(settled, e.img())), "0x022E bits 1-2: 11 -> 00\n0x0235 bits 0-0: 0 -> 1\n");
 }
 
-TEST(FunctionSetup, SquelchOffMomentaryTurnsShortPressMoniOffOnly) {
-    FunctionSetup e;
-    e.img().set({0x0230, 0, 1}, 1);
-    e.img().fill(0x01F0, 15, keys::kMoni);
-    e.open();
-    choose(e.box("sqlKeyFunction"), "Squelch Off Momentary");
-    e.view->StoreToImage();
-    EXPECT_FALSE(e.img().bit(0x0230, 0));
-    EXPECT_TRUE(e.img().allBytesAre(0x01F0, 5, 0));
-    EXPECT_TRUE(e.img().allBytesAre(0x01F5, 10, keys::kMoni));
-}
-
-TEST(FunctionSetup, F1OpensItsHelpAndEscapeDoesNothing) {
+TEST(FunctionSetup, F1OpensItsOwnPageAndEscapeDoesNothing) {
     FunctionSetup e;
     e.open();
     QTest::keyClick(e.box("squelchLevel"), Qt::Key_Escape);
     QTest::keyClick(e.box("squelchLevel"), Qt::Key_F1);
     EXPECT_EQ(e.env.help.contexts, std::vector<int>{151});
     EXPECT_TRUE(e.view->isVisible());
+    for (int context : {151, 146}) EXPECT_NE(shell::helpPageUrl(context), shell::helpStartPageUrl()) << context;
 }
 
 using KeySetting = Editor<CKeyDefineView>;
