@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QValidator>
 #include <QVBoxLayout>
 
 namespace settings {
@@ -26,6 +27,15 @@ namespace {
 // cannot empty a drop-down), so the byte is kept as it was.
 void storeIndex(image::RadioImage& img, image::Addr at, const QComboBox* box) {
     if (box->currentIndex() >= 0) img.setU8(at, combo::storedIndex(box));
+}
+
+// The filter of a text field applies to what the user types or pastes, not to bytes loaded
+// from the image, so a text nobody touched goes back byte for byte.
+void showLoadedText(QLineEdit* edit, const QString& text) {
+    const QValidator* filter = edit->validator();
+    edit->setValidator(nullptr);
+    edit->setText(text);
+    edit->setValidator(filter);
 }
 
 bool isFormKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape; }
@@ -166,7 +176,7 @@ void COptionView::LoadFromImage() {
     const image::RadioImage& im = img();
     loadMrChannel();
     m_scramble->setText(QString::number(fs::scrambleHzFromWord(im.u16le(fs::kScrambleWord))));
-    m_password->setText(fs::password(im));
+    showLoadedText(m_password, fs::password(im));
     combo::selectIndex(m_displayMode, im.u8(fs::kDisplayMode));
     combo::selectIndex(m_displayLock, im.u8(fs::kDisplayLock));
     combo::selectIndex(m_vfoMr, im.u8(fs::kVfoMr));
@@ -186,7 +196,7 @@ void COptionView::LoadFromImage() {
     m_inhibitBackground->setChecked(im.get(fs::kInhibitBackgroundSetup) != 0);
     m_inhibitInitialise->setChecked(im.get(fs::kInhibitInitialise) != 0);
     m_eliminateTail->setChecked(im.get(fs::kEliminateTailWithoutTone) != 0);
-    m_startingDisplay->setText(fs::startingDisplay(im));
+    showLoadedText(m_startingDisplay, fs::startingDisplay(im));
     runDependants();
 }
 

@@ -249,6 +249,19 @@ TEST(FunctionSetup, TextsArePaddedAndThePasswordIsStoredWhileHidden) {
     EXPECT_EQ(e.img().text(0x03E0, 7, {}), QByteArray("a-Z\xFF\xFF\xFF\xFF", 7));
 }
 
+// The filters apply to typing and pasting; texts loaded from the image go back byte for byte.
+TEST(FunctionSetup, TextBytesNobodyTypedSurvive) {
+    Env env;
+    env.state.image.setText(0x03E0, 7, QByteArray("A\xE9\x01" "b", 4), 0xFF);
+    env.state.image.setText(0x0210, 6, QByteArray("12\xFF", 3), 0x00);
+    const RadioImage original = env.state.image;
+    COptionView view(env.editorEnv());
+    view.LoadFromImage();
+    view.StoreToImage();
+    for (image::Addr at : {0x0210, 0x0212, 0x03E1, 0x03E2, 0x03E3})
+        EXPECT_EQ(env.state.image.u8(at), original.u8(at)) << std::hex << at;
+}
+
 // Untouched controls keep their bytes; a choice writes exactly its own field.
 TEST(FunctionSetup, AChoiceWritesItsFieldAndAnIndexPastItsListIsKept) {
     FunctionSetup e;
