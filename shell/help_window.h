@@ -23,6 +23,7 @@ struct HelpTopic {
 
 inline constexpr int kChannelListHelp = 0x8017;
 inline constexpr int kFunctionSetupHelp = 151;
+inline constexpr int kKeySettingHelp = 146;
 
 // Context -> page. An editor adds its line here and its page beside the start page.
 inline constexpr HelpTopic kHelpTopics[] = {
@@ -31,6 +32,7 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {157, "two-tone.html"},  // 2Tone
     {152, "dtmf.html"},  // the DTMF editor's form
     {211, "emergency-information.html"},  // Emergency Information, its form number
+    {kKeySettingHelp, "key-setting.html"},
 };
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");

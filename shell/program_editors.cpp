@@ -4,6 +4,8 @@
 #include "signalling/two_tone_view.h"
 #include "signalling/dtmf_view.h"
 #include "settings/alarm_view.h"
+#include "settings/key_define_view.h"
+#include "settings/option_view.h"
 
 namespace shell {
 
@@ -15,6 +17,8 @@ EditorFactories programEditors() {
     editors.set(EditorKind::TwoTone, [](EditorEnv env, QWidget* parent) { return new signalling::CT2View(env, parent); });
     editors.set(EditorKind::Dtmf, [](EditorEnv env, QWidget* parent) { return new signalling::CDtmfView(env, parent); });
     editors.set(EditorKind::EmergencyInformation, [](EditorEnv env, QWidget* parent) { return new settings::CAlarmView(env, parent); });
+    editors.set(EditorKind::FunctionSetup, [](EditorEnv env, QWidget* parent) { return new settings::COptionView(env, parent); });
+    editors.set(EditorKind::KeySetting, [](EditorEnv env, QWidget* parent) { return new settings::CKeyDefineView(env, parent); });
     return editors;
 }
 

@@ -7,6 +7,7 @@
 #include "signalling/two_tone_codes.h"
 #include "signalling/dtmf_defaults.h"
 #include "settings/emergency_rules.h"
+#include "settings/function_key_defaults.h"
 
 namespace defaultdat {
 
@@ -27,6 +28,7 @@ image::RadioImage defaultImage() {
     signalling::twotone::writeDefaults(img);
     signalling::dtmf::writeDefaults(img);
     settings::emergency::writeDefaults(img);
+    settings::writeFunctionAndKeyDefaults(img);
     const image::BandLimits limits;  // 136-174 MHz
     // The pass writes the band limits, rebuilds the list bitmaps and points the MR channel
     // at slot 0, so the file already looks as it will after its first store.
