@@ -23,11 +23,15 @@ struct HelpTopic {
 
 inline constexpr int kChannelListHelp = 0x8017;
 inline constexpr int kFunctionSetupHelp = 151;
+inline constexpr int kScanInformationHelp = 198;
+inline constexpr int kCommunicationNoteHelp = 178;
 
 // Context -> page. An editor adds its line here and its page beside the start page.
 inline constexpr HelpTopic kHelpTopics[] = {
     {kChannelListHelp, "channel-list.html"},
     {kFunctionSetupHelp, "function-setup.html"},
+    {kScanInformationHelp, "scan-information.html"},
+    {kCommunicationNoteHelp, "communication-note.html"},
 };
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");

@@ -4,6 +4,8 @@
 #include "image/band_limits.h"
 #include "image/consistency_pass.h"
 #include "image/memory_map.h"
+#include "settings/contact_book.h"
+#include "settings/scan_rules.h"
 
 namespace defaultdat {
 
@@ -21,6 +23,8 @@ image::RadioImage defaultImage() {
     image::RadioImage img;
     clearAllChannels(img);
     img.setU16le(image::map::kScrambleFrequency, image::kScrambleWordDefault);
+    settings::scan::writeScanDefaults(img);
+    settings::contact::writeContactDefaults(img);
     const image::BandLimits limits;  // 136-174 MHz
     // The pass writes the band limits, rebuilds the list bitmaps and points the MR channel
     // at slot 0, so the file already looks as it will after its first store.
