@@ -26,7 +26,7 @@ constexpr Addr kPriorityChannel1 = 0x03BB;
 constexpr Addr kPriorityChannel2 = 0x03BD;
 
 // The bytes the editor writes, for checks that nothing else moves.
-inline constexpr Addr kOwnBytes[] = {kMode,   kPriorityMode, kRevertChannel, kLookBackA,        kLookBackB,
-                                     kDropoutDelay, kDwell,  kEnterTone,     kPriorityChannel1, kPriorityChannel2};
+inline constexpr Addr kOwnBytes[] = {kMode,         kPriorityMode, kRevertChannel, kLookBackA,        kLookBackB,
+                                     kDropoutDelay, kDwell,        kEnterTone,     kPriorityChannel1, kPriorityChannel2};
 
 } // namespace settings::scan

@@ -35,6 +35,11 @@ inline image::RadioImage randomImage(std::mt19937& rng) {
     return img;
 }
 
+inline QByteArray bytesAt(const image::RadioImage& img, image::Addr at, int size) {
+    const auto bytes = img.bytes(at, size);
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), size);
+}
+
 inline void markUsed(image::RadioImage& img, std::initializer_list<int> channelNumbers) {
     for (int number : channelNumbers) channels::setUsageBit(img, number + 1, false);
 }
