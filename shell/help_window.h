@@ -21,18 +21,26 @@ struct HelpTopic {
     const char* page;  // file name under the help pages
 };
 
+// Help contexts: the channel list's, then each editor's form number.
 inline constexpr int kChannelListHelp = 0x8017;
 inline constexpr int kFunctionSetupHelp = 151;
+inline constexpr int kDtmfHelp = 152;
+inline constexpr int kTwoToneHelp = 157;
+inline constexpr int kScanInformationHelp = 198;
+inline constexpr int kEmergencyInformationHelp = 211;
 inline constexpr int kKeySettingHelp = 146;
+inline constexpr int kCommunicationNoteHelp = 178;
 
 // Context -> page. An editor adds its line here and its page beside the start page.
 inline constexpr HelpTopic kHelpTopics[] = {
     {kChannelListHelp, "channel-list.html"},
     {kFunctionSetupHelp, "function-setup.html"},
-    {157, "two-tone.html"},  // 2Tone
-    {152, "dtmf.html"},  // the DTMF editor's form
-    {211, "emergency-information.html"},  // Emergency Information, its form number
+    {kDtmfHelp, "dtmf.html"},
+    {kTwoToneHelp, "two-tone.html"},
+    {kScanInformationHelp, "scan-information.html"},
+    {kEmergencyInformationHelp, "emergency-information.html"},
     {kKeySettingHelp, "key-setting.html"},
+    {kCommunicationNoteHelp, "communication-note.html"},
 };
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");

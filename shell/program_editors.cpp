@@ -1,11 +1,13 @@
 #include "shell/editor_kinds.h"
 
 #include "channels/program_view.h"
-#include "signalling/two_tone_view.h"
-#include "signalling/dtmf_view.h"
 #include "settings/alarm_view.h"
+#include "settings/contact_view.h"
 #include "settings/key_define_view.h"
 #include "settings/option_view.h"
+#include "settings/scan_info_view.h"
+#include "signalling/dtmf_view.h"
+#include "signalling/two_tone_view.h"
 
 namespace shell {
 
@@ -19,6 +21,8 @@ EditorFactories programEditors() {
     editors.set(EditorKind::EmergencyInformation, [](EditorEnv env, QWidget* parent) { return new settings::CAlarmView(env, parent); });
     editors.set(EditorKind::FunctionSetup, [](EditorEnv env, QWidget* parent) { return new settings::COptionView(env, parent); });
     editors.set(EditorKind::KeySetting, [](EditorEnv env, QWidget* parent) { return new settings::CKeyDefineView(env, parent); });
+    editors.set(EditorKind::ScanInformation, [](EditorEnv env, QWidget* parent) { return new settings::CScanInfoView(env, parent); });
+    editors.set(EditorKind::CommunicationNote, [](EditorEnv env, QWidget* parent) { return new settings::CContactView(env, parent); });
     return editors;
 }
 

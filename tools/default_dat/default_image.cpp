@@ -8,6 +8,8 @@
 #include "signalling/dtmf_defaults.h"
 #include "settings/emergency_rules.h"
 #include "settings/function_key_defaults.h"
+#include "settings/contact_book.h"
+#include "settings/scan_rules.h"
 
 namespace defaultdat {
 
@@ -29,6 +31,8 @@ image::RadioImage defaultImage() {
     signalling::dtmf::writeDefaults(img);
     settings::emergency::writeDefaults(img);
     settings::writeFunctionAndKeyDefaults(img);
+    settings::scan::writeScanDefaults(img);
+    settings::contact::writeContactDefaults(img);
     const image::BandLimits limits;  // 136-174 MHz
     // The pass writes the band limits, rebuilds the list bitmaps and points the MR channel
     // at slot 0, so the file already looks as it will after its first store.

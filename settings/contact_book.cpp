@@ -1,0 +1,43 @@
+#include "settings/contact_book.h"
+
+#include "settings/contact_fields.h"
+
+#include <cassert>
+
+namespace settings::contact {
+
+namespace {
+
+constexpr char kZero = '\0';
+const QByteArrayView kTerminator(&kZero, 1);
+
+void checkContact([[maybe_unused]] int contact) { assert(contact >= 0 && contact < kCount); }
+
+} // namespace
+
+QString callId(const image::RadioImage& img, int contact) {
+    checkContact(contact);
+    return QString::fromLatin1(img.text(callIdAddress(contact), kCallIdLength, kTerminator));
+}
+
+QString name(const image::RadioImage& img, int contact) {
+    checkContact(contact);
+    return QString::fromLatin1(img.text(nameAddress(contact), kNameLength, kTerminator));
+}
+
+void setCallId(image::RadioImage& img, int contact, QStringView text) {
+    checkContact(contact);
+    img.setText(callIdAddress(contact), kCallIdRecordSize, text.left(kCallIdLength).toLatin1(), 0x00);
+}
+
+void setName(image::RadioImage& img, int contact, QStringView text) {
+    checkContact(contact);
+    img.setText(nameAddress(contact), kNameRecordSize, text.left(kNameLength).toLatin1(), 0x00);
+}
+
+void writeContactDefaults(image::RadioImage& img) {
+    img.fill(kCallIds, kCount * kCallIdRecordSize, 0x00);
+    img.fill(kNames, kCount * kNameRecordSize, 0x00);
+}
+
+} // namespace settings::contact
