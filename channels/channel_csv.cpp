@@ -4,6 +4,10 @@
 #include "image/consistency_pass.h"
 #include "image/frequency.h"
 
+#include <QFile>
+#include <QSaveFile>
+#include <QTextStream>
+
 #include <algorithm>
 #include <cstdint>
 #include <map>
@@ -578,6 +582,25 @@ void applyImport(image::RadioImage& img, const image::BandLimits& limits, const 
     }
     channelValidityPass(img, limits);
     image::runConsistencyPass(img, limits);
+}
+
+QString readFile(const QString& path, QString& content) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    QTextStream stream(&file);
+    content = stream.readAll();
+    return QString();
+}
+
+QString writeFile(const QString& path, const QString& content) {
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly)) {
+        QTextStream stream(&file);
+        stream << content;
+        stream.flush();
+        if (file.commit()) return QString();
+    }
+    return file.errorString();
 }
 
 QStringList reportLines(const ImportPlan& plan) {

@@ -84,6 +84,11 @@ void applyImport(image::RadioImage& img, const image::BandLimits& limits, const 
 // "line 7: <reason>" lines, refused rows first, then warnings.
 QStringList reportLines(const ImportPlan& plan);
 
+// CSV files through a text stream: UTF-8, a byte-order mark tolerated on reading; a write
+// replaces the file only when all of it was written. Empty error text on success.
+QString readFile(const QString& path, QString& content);
+QString writeFile(const QString& path, const QString& content);
+
 // RFC 4180 records: fields separated by commas, quoted fields may hold commas, doubled
 // quotes and line breaks; CRLF or LF line ends; a leading byte-order mark is ignored.
 struct Record {

@@ -11,9 +11,6 @@
 #include "image/parameter_file.h"
 
 #include <QCommandLineParser>
-#include <QFile>
-#include <QSaveFile>
-#include <QTextStream>
 
 namespace cli {
 
@@ -47,29 +44,6 @@ std::optional<LoadedFile> loadParameterFile(const QString& path) {
     return file;
 }
 
-// UTF-8 with or without a byte-order mark, as spreadsheets write it.
-std::optional<QString> readText(const QString& path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        fail(kExitFile, text::kCannotRead.arg(path, file.errorString()));
-        return std::nullopt;
-    }
-    QTextStream stream(&file);
-    return stream.readAll();
-}
-
-bool writeText(const QString& path, const QString& content) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        QTextStream stream(&file);
-        stream << content;
-        stream.flush();
-        if (file.commit()) return true;
-    }
-    fail(kExitFile, text::kCannotSave.arg(path, file.errorString()));
-    return false;
-}
-
 QStringList positionalArguments(const QStringList& arguments, QCommandLineParser& parser) {
     parser.addHelpOption();
     parser.process(arguments);
@@ -88,7 +62,8 @@ int exportCsvCommand(const QStringList& arguments) {
     const std::optional<LoadedFile> loaded = loadParameterFile(files[0]);
     if (!loaded) return kExitFile;
     const QString csv = channels::csv::exportChannels(loaded->image);
-    if (!writeText(files[1], csv)) return kExitFile;
+    if (const QString error = channels::csv::writeFile(files[1], csv); !error.isEmpty())
+        return fail(kExitFile, text::kCannotSave.arg(files[1], error));
     printLine(text::kExported.arg(csv.count(QStringLiteral("\r\n")) - 1).arg(files[1]));
     return kExitOk;
 }
@@ -106,13 +81,14 @@ int importCsvCommand(const QStringList& arguments) {
 
     std::optional<LoadedFile> loaded = loadParameterFile(files[0]);
     if (!loaded) return kExitFile;
-    const std::optional<QString> csv = readText(files[1]);
-    if (!csv) return kExitFile;
+    QString csv;
+    if (const QString error = channels::csv::readFile(files[1], csv); !error.isEmpty())
+        return fail(kExitFile, text::kCannotRead.arg(files[1], error));
 
     const image::BandLimits limits = image::decodeBandLimits(loaded->image);
     const auto placement = parser.isSet(appendOption) ? channels::csv::Placement::NextEmpty
                                                       : channels::csv::Placement::AtLocation;
-    const channels::csv::ImportPlan plan = channels::csv::planImport(*csv, loaded->image, limits, placement);
+    const channels::csv::ImportPlan plan = channels::csv::planImport(csv, loaded->image, limits, placement);
     if (!plan.ok()) return fail(kExitFile, text::kCannotUse.arg(files[1], plan.error));
     for (const QString& line : channels::csv::reportLines(plan)) printLine(files[1] + QStringLiteral(": ") + line);
 

@@ -47,6 +47,9 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     updateTitle();
     setAcceptDrops(true);
     m_choosePrinter = [this](QPrinter& printer) { return choosePrinterWithDialog(printer); };
+    m_confirmCsvImport = [this](const QString& fileName, const CsvPlanner& planner) {
+        return confirmCsvImportWithDialog(fileName, planner);
+    };
 
     m_mdi = new QMdiArea;
     m_mdi->setObjectName(QStringLiteral("mdiArea"));

@@ -5,6 +5,7 @@
 // saved, sent or re-modelled; reload all after it was replaced).
 
 #include "app/app_state.h"
+#include "channels/channel_csv.h"
 #include "shell/editor_kinds.h"
 #include "shell/editor_workspace.h"
 #include "shell/help_service.h"
@@ -14,6 +15,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QPrinter;
@@ -44,6 +46,13 @@ public:
     using PrinterChooser = std::function<bool(QPrinter&)>;
     void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
 
+    // Shows what a CSV import would do and lets the user choose the placement; the plan to
+    // apply, or nothing on Cancel. The program shows the import dialog.
+    using CsvPlanner = std::function<channels::csv::ImportPlan(channels::csv::Placement)>;
+    using CsvImportConfirmer =
+        std::function<std::optional<channels::csv::ImportPlan>(const QString& fileName, const CsvPlanner&)>;
+    void setCsvImportConfirmer(CsvImportConfirmer confirmer) { m_confirmCsvImport = std::move(confirmer); }
+
     EditorWorkspace& workspace() { return *m_workspace; }
     QMdiArea* mdiArea() const { return m_mdi; }
 
@@ -54,6 +63,8 @@ public slots:
     void openPath(const QString& path);
     void save();
     void saveAs();
+    void exportChannelsCsv();
+    void importChannelsCsv();
 
     void showModel();
     void openEditor(EditorKind kind);
@@ -92,12 +103,15 @@ private:
     void saveAsFromDialog();
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
+    std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
+                                                                        const CsvPlanner& planner);
 
     app::AppState& m_state;
     app::Prompts& m_prompts;
     HelpService& m_help;
     LinkServices m_link;
     PrinterChooser m_choosePrinter;
+    CsvImportConfirmer m_confirmCsvImport;
 
     QMdiArea* m_mdi = nullptr;
     EditorWorkspace* m_workspace = nullptr;
@@ -108,7 +122,7 @@ private:
     QLabel* m_freqPane = nullptr;
 
     struct Actions {
-        QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *exit;
+        QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *exportCsv, *importCsv, *exit;
         QAction *model, *port, *read, *write, *password;
         QAction *viewToolbar, *viewStatusBar, *viewTree;
         QAction *cascade, *tile, *arrange;

@@ -56,6 +56,8 @@ void CMainFrame::createActions() {
     a.fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     a.fileSave->setIcon(toolbarIcon(ToolbarIcon::Save));
     a.fileSaveAs = addAction(texts::kSaveAs, "actionSaveAs", &CMainFrame::saveAs);
+    a.exportCsv = addAction(texts::kExportCsv, "actionExportCsv", &CMainFrame::exportChannelsCsv);
+    a.importCsv = addAction(texts::kImportCsv, "actionImportCsv", &CMainFrame::importChannelsCsv);
     a.exit = addAction(texts::kExit, "actionExit", nullptr);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
 
@@ -97,6 +99,8 @@ void CMainFrame::createMenus() {
     const Actions& a = m_actions;
     QMenu* file = addMenu(texts::kMenuFile, "menuFile");
     file->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
+    file->addSeparator();
+    file->addActions({a.importCsv, a.exportCsv});
     file->addSeparator();
     file->addAction(a.exit);
 

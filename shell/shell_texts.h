@@ -61,6 +61,12 @@ inline const QString kScrollIndicator = QStringLiteral("SCRL");
 inline const QString kNewQuestion = QStringLiteral("All data will be cleared");
 inline const QString kNewCaption = QStringLiteral("Warnning");
 inline const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
+inline const QString kExportCsv = QStringLiteral("Export Channels (CSV)...");
+inline const QString kImportCsv = QStringLiteral("Import Channels (CSV)...");
+inline const QString kCsvFilter = QStringLiteral("CSV Files (*.csv)");
+inline const QString kCsvProposedName = QStringLiteral("channels.csv");
+inline const QString kCsvCannotRead = QStringLiteral("Cannot read %1: %2");
+inline const QString kCsvCannotSave = QStringLiteral("Cannot save %1: %2");
 
 // Child frame bottom bar.
 inline const QString kClose = QStringLiteral("Close");
