@@ -38,6 +38,8 @@ inline const QString kCannotSave = QStringLiteral("cannot save %1: %2");
 inline const QString kShortFile = QStringLiteral("%1 holds %2 bytes; a parameter file holds 20480, so it is not sent");
 inline const QString kNoFolder = QStringLiteral("cannot save %1: the folder does not exist");
 inline const QString kSaved = QStringLiteral("saved %1");
+inline const QString kBackupSaved = QStringLiteral("backup kept in %1");
+inline const QString kBackupFailed = QStringLiteral("warning: the transfer went through, but its backup could not be saved: %1");
 
 inline const QString kPortsHeader = QStringLiteral("NAME\tDEVICE\tSTATE\tDESCRIPTION");
 inline const QString kSimulatorDescription = QStringLiteral("built-in simulated radio");

@@ -5,6 +5,9 @@
 // saved, sent or re-modelled; reload all after it was replaced).
 
 #include "app/app_state.h"
+#include "app/backups.h"
+#include "app/change_tracker.h"
+#include "app/recent_files.h"
 #include "channels/channel_csv.h"
 #include "shell/editor_kinds.h"
 #include "shell/editor_workspace.h"
@@ -77,11 +80,18 @@ public slots:
     void contextHelp();
     void helpTopics();
 
+    void openBackupFolder();
+
     void cascade();
     void tile();
     void arrangeIcons();
 
+    // True when the configuration differs from the one last opened, saved, read or written
+    // (after storing the open editors).
+    bool hasUnsavedChanges();
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -98,9 +108,18 @@ private:
 
     void refreshBandIndicator();
     void updateTitle();
-    void writeTo(const QString& path);
+    bool writeTo(const QString& path);
     bool runTransfer(TransferDirection direction);
-    void saveAsFromDialog();
+    bool saveAsFromDialog();
+    // Before a command replaces the configuration: stores the editors and, when there are
+    // changes, asks "Save changes to <name>?". False when the user cancelled (or the save
+    // did not happen), so the command must stop.
+    bool settleUnsavedChanges();
+    void markClean();
+    void refreshModifiedMarker();
+    void keepBackup(app::BackupKind kind);
+    void rebuildRecentMenu();
+    void openRecent(const QString& path);
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
     std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
@@ -112,6 +131,12 @@ private:
     LinkServices m_link;
     PrinterChooser m_choosePrinter;
     CsvImportConfirmer m_confirmCsvImport;
+    app::ChangeTracker m_changes;
+    bool m_modified = false;  // shown as the title's marker
+    app::RecentFiles m_recent;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentEnd = nullptr;  // the separator before "Exit": recent files stand above it
+    QList<QAction*> m_recentActions;
 
     QMdiArea* m_mdi = nullptr;
     EditorWorkspace* m_workspace = nullptr;
@@ -122,7 +147,7 @@ private:
     QLabel* m_freqPane = nullptr;
 
     struct Actions {
-        QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *exportCsv, *importCsv, *exit;
+        QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *exportCsv, *importCsv, *openBackups, *exit;
         QAction *model, *port, *read, *write, *password;
         QAction *viewToolbar, *viewStatusBar, *viewTree;
         QAction *cascade, *tile, *arrange;
