@@ -21,6 +21,9 @@ struct FileDialogRequest {
     QString proposedName;  // initial file name, may be empty
 };
 
+// The answer to "Save changes to <name>?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -40,6 +43,13 @@ public:
     // File dialogs; an empty result means the user cancelled.
     virtual QString askOpenFileName(const FileDialogRequest& request) = 0;
     virtual QString askSaveFileName(const FileDialogRequest& request) = 0;
+    // "Save changes to <name>?" with Save, Discard and Cancel, asked before a command
+    // replaces a configuration that has changes. Services that never run those commands
+    // (the command-line tool, the transfer worker) need not answer it.
+    virtual SaveChoice askSaveChanges(const QString& name) {
+        (void)name;
+        return SaveChoice::Cancel;
+    }
 };
 
 } // namespace app

@@ -11,7 +11,10 @@ inline const QString kDescription = QStringLiteral(
     "Commands:\n"
     "  ports                          list the serial ports and the COMn name of each\n"
     "  read  --port NAME --out FILE   read the radio into a parameter file (.dat)\n"
-    "  write --port NAME --in FILE    write a parameter file into the radio\n\n"
+    "  write --port NAME --in FILE    write a parameter file into the radio\n"
+    "  export-csv FILE.dat OUT.csv    write the channel list as CSV\n"
+    "  import-csv FILE.dat IN.csv [--out NEW.dat] [--append]\n"
+    "                                 read channels from CSV into a parameter file\n\n"
     "NAME is COMn, a device path such as /dev/ttyUSB0, or SIMULATOR (a built-in radio).");
 inline const QString kUnknownCommand = QStringLiteral("unknown command \"%1\"; try --help");
 inline const QString kMissingOption = QStringLiteral("%1 needs --%2");
@@ -35,6 +38,8 @@ inline const QString kCannotSave = QStringLiteral("cannot save %1: %2");
 inline const QString kShortFile = QStringLiteral("%1 holds %2 bytes; a parameter file holds 20480, so it is not sent");
 inline const QString kNoFolder = QStringLiteral("cannot save %1: the folder does not exist");
 inline const QString kSaved = QStringLiteral("saved %1");
+inline const QString kBackupSaved = QStringLiteral("backup kept in %1");
+inline const QString kBackupFailed = QStringLiteral("warning: the transfer went through, but its backup could not be saved: %1");
 
 inline const QString kPortsHeader = QStringLiteral("NAME\tDEVICE\tSTATE\tDESCRIPTION");
 inline const QString kSimulatorDescription = QStringLiteral("built-in simulated radio");

@@ -24,6 +24,7 @@ public:
     std::optional<QString> askReviveCode(const QString& text) override;
     QString askOpenFileName(const app::FileDialogRequest& request) override;
     QString askSaveFileName(const app::FileDialogRequest& request) override;
+    app::SaveChoice askSaveChanges(const QString& name) override;
 
 private:
     const app::AppConfig& m_config;
