@@ -23,11 +23,13 @@ struct HelpTopic {
 
 inline constexpr int kChannelListHelp = 0x8017;
 inline constexpr int kFunctionSetupHelp = 151;
+inline constexpr int kFiveToneHelp = 193;
 
 // Context -> page. An editor adds its line here and its page beside the start page.
 inline constexpr HelpTopic kHelpTopics[] = {
     {kChannelListHelp, "channel-list.html"},
     {kFunctionSetupHelp, "function-setup.html"},
+    {kFiveToneHelp, "five-tone.html"},
 };
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");

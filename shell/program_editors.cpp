@@ -1,6 +1,7 @@
 #include "shell/editor_kinds.h"
 
 #include "channels/program_view.h"
+#include "signalling/five_tone_view.h"
 
 namespace shell {
 
@@ -9,6 +10,7 @@ namespace shell {
 EditorFactories programEditors() {
     EditorFactories editors;
     editors.set(EditorKind::Channel, [](EditorEnv env, QWidget* parent) { return new channels::CProgramView(env, parent); });
+    editors.set(EditorKind::FiveTone, [](EditorEnv env, QWidget* parent) { return new signalling::CT5View(env, parent); });
     return editors;
 }
 

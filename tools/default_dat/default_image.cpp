@@ -4,6 +4,7 @@
 #include "image/band_limits.h"
 #include "image/consistency_pass.h"
 #include "image/memory_map.h"
+#include "signalling/five_tone_defaults.h"
 
 namespace defaultdat {
 
@@ -21,6 +22,7 @@ image::RadioImage defaultImage() {
     image::RadioImage img;
     clearAllChannels(img);
     img.setU16le(image::map::kScrambleFrequency, image::kScrambleWordDefault);
+    signalling::five_tone::writeDefaults(img);
     const image::BandLimits limits;  // 136-174 MHz
     // The pass writes the band limits, rebuilds the list bitmaps and points the MR channel
     // at slot 0, so the file already looks as it will after its first store.
