@@ -23,7 +23,7 @@ constexpr int kHeaderRowTwips = 600;
 
 int rowOf(int entry) { return entry + 1; }
 
-// A PTT ID call has no ID text but is in use all the same.
+// PTT ID and ANI calls carry the self ID, so a new self ID rewrites them.
 bool dependsOnSelfId(const QString& kind) {
     const ft::CallKind call = ft::callKindFromText(kind);
     return call == ft::CallKind::PttId || call == ft::CallKind::Ani;
@@ -76,20 +76,25 @@ void FiveToneEncodeList::load(const image::RadioImage& img, const QString& selfI
     m_grid.commitEdit();
     const std::uint8_t interval = img.u8(ft::kIntervalCharacter);
     for (int entry = 0; entry < ft::kEncodeEntries; ++entry) {
-        m_loaded[std::size_t(entry)] = ft::loadEncodeEntry(img, entry, selfId, interval);
-        showCells(entry, m_loaded[std::size_t(entry)]);
+        m_inImage[std::size_t(entry)] = ft::loadEncodeEntry(img, entry, selfId, interval);
+        showCells(entry, m_inImage[std::size_t(entry)]);
     }
-    m_loadedSelfId = selfId;
+    m_inImageSelfId = selfId;
 }
 
-void FiveToneEncodeList::store(image::RadioImage& img, const QString& selfId) const {
+// Storing the same cells with the same self ID again would write the same bytes, so a row
+// that still shows what its bytes stand for is left alone.
+void FiveToneEncodeList::store(image::RadioImage& img, const QString& selfId) {
     m_grid.commitEdit();
     for (int entry = 0; entry < ft::kEncodeEntries; ++entry) {
         const ft::EncodeEntryCells now = cells(entry);
-        const bool untouched = now == m_loaded[std::size_t(entry)] &&
-                               (!dependsOnSelfId(now.kind) || selfId == m_loadedSelfId);
-        if (!untouched) ft::storeEncodeEntry(img, entry, now, selfId);
+        ft::EncodeEntryCells& inImage = m_inImage[std::size_t(entry)];
+        const bool unchanged = now == inImage && (!dependsOnSelfId(now.kind) || selfId == m_inImageSelfId);
+        if (unchanged) continue;
+        ft::storeEncodeEntry(img, entry, now, selfId);
+        inImage = now;
     }
+    m_inImageSelfId = selfId;
     ft::storeEncodeOccupancy(img);
 }
 

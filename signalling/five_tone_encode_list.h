@@ -30,7 +30,7 @@ public:
 
     // The self ID must be the one the form shows; the interval character is read from 0x0331.
     void load(const image::RadioImage& img, const QString& selfId);
-    void store(image::RadioImage& img, const QString& selfId) const;
+    void store(image::RadioImage& img, const QString& selfId);
 
     // The entry of the grid's current row (0 when none).
     int currentEntry() const;
@@ -48,9 +48,10 @@ private:
     grid::GridView& m_grid;
     app::Prompts& m_prompts;
     std::function<void(int)> m_standardChosen;
-    // What each row showed after the last load, and the self ID it was read with.
-    std::array<five_tone::EncodeEntryCells, five_tone::kEncodeEntries> m_loaded;
-    QString m_loadedSelfId;
+    // What each entry's bytes in the image stand for, as of the last load or store, and the
+    // self ID they were read or written with.
+    std::array<five_tone::EncodeEntryCells, five_tone::kEncodeEntries> m_inImage;
+    QString m_inImageSelfId;
 };
 
 } // namespace signalling
