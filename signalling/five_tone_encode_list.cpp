@@ -172,7 +172,7 @@ void FiveToneEncodeList::commitCell(int row, int column, const QString& text) {
 
 void FiveToneEncodeList::doubleClicked(int row) {
     if (row < 1 || m_grid.text(row, kColKind).isEmpty()) return;
-    if (!m_prompts.askYesNo(QString::fromLatin1(ft::texts::kResetCallId), QString::fromLatin1(ft::texts::kPromptCaption)))
+    if (!m_prompts.askOkCancel(QString::fromLatin1(ft::texts::kResetCallId), QString::fromLatin1(ft::texts::kPromptCaption)))
         return;
     m_grid.setText(row, kColKind, QString());
     m_grid.setText(row, kColId, QString());

@@ -35,6 +35,7 @@ constexpr int kFunctionOptionGroupCall = 6;
 constexpr int kResponseNone = 0;
 constexpr int kResponseBeepAndResponse = 2;
 constexpr int kToneTableLines = 22;
+constexpr int kToneTableColumns = 24;
 
 const char* kLoadedByte = "loadedByte";
 
@@ -78,13 +79,14 @@ CT5View::CT5View(shell::EditorEnv env, QWidget* parent)
     m_toneTable->setObjectName(QStringLiteral("toneTable"));
     m_toneTable->setReadOnly(true);
     m_toneTable->setMinimumHeight(m_toneTable->fontMetrics().lineSpacing() * kToneTableLines / 2);
+    m_toneTable->setFixedWidth(m_toneTable->fontMetrics().horizontalAdvance(QStringLiteral("0")) * kToneTableColumns);
     m_grid = new grid::GridView(this);
     m_listSpecialCall = button(ft::texts::kSpecialCall, "listSpecialCall", this);
     m_list = std::make_unique<FiveToneEncodeList>(*m_grid, env.prompts, [this](int s) { showToneTable(s); });
 
     auto* top = new QHBoxLayout;
-    top->addWidget(general, 3);
-    top->addWidget(m_toneTable, 1);
+    top->addWidget(general, 1);
+    top->addWidget(m_toneTable);
     auto* codes = new QHBoxLayout;
     codes->addWidget(bot);
     codes->addWidget(eot);
@@ -151,6 +153,7 @@ QWidget* CT5View::buildGeneral() {
         ++i;
     }
     grid->addWidget(m_sideTone, kRows, 1);
+    grid->setColumnStretch(4, 1);  // the lists keep their natural width
     return box;
 }
 

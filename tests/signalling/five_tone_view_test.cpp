@@ -38,7 +38,11 @@ public:
     std::deque<bool> answers;
     std::vector<Question> asked;
     void message(const QString&) override {}
-    bool askYesNo(const QString& text, const QString& caption) override {
+    bool askYesNo(const QString&, const QString&) override {
+        ADD_FAILURE() << "a Yes / No question";
+        return false;
+    }
+    bool askOkCancel(const QString& text, const QString& caption) override {
         asked.push_back({text, caption});
         const bool answer = !answers.empty() && answers.front();
         if (!answers.empty()) answers.pop_front();
