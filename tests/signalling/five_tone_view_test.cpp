@@ -295,9 +295,9 @@ TEST_F(FiveToneView, SelfIdIsCompletedAndPttIdEntriesFollowIt) {
 TEST_F(FiveToneView, BotAndEotCodes) {
     open();
     type(edit("botEncodeId"), "0A0B");
-    type(edit("eotEncodeId"), "1123");
+    type(edit("eotEncodeId"), "1123", false);
+    view->StoreToImage();  // typed just before a toolbar Save: the repeat rule still runs
     EXPECT_EQ(edit("eotEncodeId")->text(), "1E23");
-    view->StoreToImage();
     EXPECT_EQ(bytes(kBotRecord + kCodeLength, 1), std::vector<std::uint8_t>{4});
     EXPECT_EQ(bytes(kBotRecord + kCodeDigits, 3), (std::vector<std::uint8_t>{0x0A, 0x0B, 0x00}));
     EXPECT_EQ(bytes(kEotRecord + kCodeDigits, 2), (std::vector<std::uint8_t>{0x1E, 0x23}));
