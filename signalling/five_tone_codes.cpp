@@ -1,6 +1,7 @@
 #include "signalling/five_tone_codes.h"
 
 #include <algorithm>
+#include <tuple>
 
 namespace signalling::five_tone {
 

@@ -2,9 +2,10 @@
 
 #include "app/prompts.h"
 #include "grid/grid_view.h"
-#include "shell/combo_helpers.h"
 #include "shell/form_widgets.h"
 #include "signalling/five_tone_texts.h"
+
+#include <algorithm>
 
 namespace signalling {
 
