@@ -32,6 +32,9 @@ public:
     virtual void message(const QString& text) = 0;
     // Yes / No question with its own caption; true for Yes.
     virtual bool askYesNo(const QString& text, const QString& caption) = 0;
+    // OK / Cancel question with its own caption; true for OK. Services without such a box ask
+    // Yes / No instead.
+    virtual bool askOkCancel(const QString& text, const QString& caption) { return askYesNo(text, caption); }
     // Retry / Cancel question; true for Retry.
     virtual bool askRetryCancel(const QString& text) = 0;
     // The password dialog (bullets, at most 4 characters), starting with `initial`.

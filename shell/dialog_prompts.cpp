@@ -34,6 +34,10 @@ bool DialogPrompts::askYesNo(const QString& text, const QString& caption) {
     return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool DialogPrompts::askOkCancel(const QString& text, const QString& caption) {
+    return QMessageBox::question(m_parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 bool DialogPrompts::askRetryCancel(const QString& text) {
     return QMessageBox::warning(m_parent, m_config.modelName, text, QMessageBox::Retry | QMessageBox::Cancel) ==
            QMessageBox::Retry;
