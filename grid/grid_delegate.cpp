@@ -4,6 +4,7 @@
 #include "grid/grid_model.h"
 #include "grid/grid_view.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -34,6 +35,17 @@ QWidget* makeEditor(const ListEditorSetup& setup, QWidget* parent)
     combo->setObjectName(QStringLiteral("gridListEditor"));
     combo->addItems(setup.provider ? setup.provider() : setup.entries);
     return combo;
+}
+
+// Whether the widget is the editor or lies within it, popup windows included (a popup's
+// parent is the widget that opened it).
+bool isInside(const QWidget* widget, const QWidget* editor)
+{
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (widget == editor)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -131,12 +143,14 @@ bool GridDelegate::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
     case QEvent::FocusOut: {
-        // The drop-down's own list takes the focus while it is open, and a window that loses
-        // activation (another program, or the window closing) gives it back to the editor
-        // later; neither ends the edit. Committing while the window is torn down would also
-        // call the owner's hooks from inside its destruction.
+        // The drop-down's list is a popup window owned by the editor: opening it (arrow, F4,
+        // Alt+Down) moves the focus into it, and closing it gives the focus back. A window
+        // that loses activation (another program, or the window closing) also gives it back
+        // later. None of these ends the edit. Committing while the window is torn down would
+        // also call the owner's hooks from inside its destruction.
         const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        const bool staysInEditor = isInside(QApplication::focusWidget(), static_cast<QWidget*>(watched));
+        if (!staysInEditor && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             m_view.endEdit(GridView::EditEnd::FocusLost);
         return false;
     }
