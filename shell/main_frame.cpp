@@ -150,6 +150,11 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 void CMainFrame::showModel() {
     m_workspace->storeAll();
     ModelDialog dialog(m_state.config.modelName, m_state.bandLimits, this);
+    dialog.setConfirm([this](const image::BandLimits& limits) {
+        const int outside = channelsOutsideBand(m_state.image, limits);
+        return outside == 0 ||
+               m_prompts.askYesNo(channelsOutsideBandQuestion(outside, limits), m_state.config.modelName);
+    });
     if (dialog.exec() == QDialog::Accepted) {
         m_state.bandLimits = dialog.limits();
         // The next store would carry the limits into the image, but with no editor open none
