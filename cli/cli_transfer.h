@@ -38,6 +38,10 @@ private:
 int runTransfer(radiolink::Direction direction, app::AppState& state, const TransferRequest& request,
                 const std::atomic<bool>& interrupted);
 
+// Parses a command's own arguments. Empty when the command goes on; otherwise the exit
+// code: 0 when --help printed the command's usage and options, 1 for wrong arguments.
+std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments, const QString& usage);
+
 void printLine(const QString& text);
 int fail(int exitCode, const QString& text);
 

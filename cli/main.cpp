@@ -22,9 +22,18 @@ int main(int argc, char* argv[]) {
     QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);
     if (command.isEmpty() || command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
-        std::printf("Usage: %s COMMAND [options]\n%s\n", qPrintable(cli::text::kProgramName),
-                    qPrintable(cli::text::kDescription));
-        return command.isEmpty() ? cli::kExitUsage : cli::kExitOk;
+        std::printf("%s\n%s\n", qPrintable(cli::text::kUsage.arg(cli::text::kProgramName, cli::text::kTopUsage)),
+                    qPrintable(cli::text::kDescription.arg(cli::text::kProgramName)));
+        if (command.isEmpty()) return cli::kExitUsage;
+        // Every command's own help, so one page lists every option.
+        const QStringList help{cli::text::kProgramName, QStringLiteral("--help")};
+        std::printf("\n");
+        cli::portsCommand(help);
+        std::printf("\n");
+        cli::readCommand(help, state, interrupted);
+        std::printf("\n");
+        cli::writeCommand(help, state, interrupted);
+        return cli::kExitOk;
     }
     arguments.removeAt(1);  // each command parses the rest as its own
     if (command == QStringLiteral("ports")) return cli::portsCommand(arguments);

@@ -29,8 +29,11 @@ void DialogPrompts::message(const QString& text) {
     QMessageBox::information(m_parent, m_config.modelName, text);
 }
 
+// Every question of the program guards a step that is hard to undo (all data cleared,
+// channels moved, a radio disabled), so Enter answers No.
 bool DialogPrompts::askYesNo(const QString& text, const QString& caption) {
-    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 bool DialogPrompts::askRetryCancel(const QString& text) {
