@@ -152,6 +152,8 @@ void CChannelEditDialog::fillFixedLists() {
     combo::fill(m_dtmfPttId, kPttIdList);
     combo::fill(m_fiveTonePttId, kPttIdList);
     combo::fill(m_squelch, kSquelchModeList);
+    // Sized now for its longest entry: the list shrinks to "Carrier" on a channel without tones.
+    m_squelch->setMinimumWidth(m_squelch->sizeHint().width());
     combo::fill(m_busyLock, kBusyLockList);
     combo::fill(m_scrambler, kScramblerList);
     combo::fill(m_decode.type, kToneTypeList);

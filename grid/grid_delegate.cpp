@@ -21,7 +21,10 @@ QWidget* makeEditor(const LineEditorSetup& setup, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("gridLineEditor"));
+    // A thin frame in the highlight colour, so an editor on an empty cell still shows where
+    // the typing goes.
     edit->setFrame(false);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(highlight); }"));
     edit->setAlignment(Qt::AlignCenter);
     edit->setMaxLength(setup.maxLength);
     if (!setup.allowedChars.isEmpty() || setup.upperCase)

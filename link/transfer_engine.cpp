@@ -58,7 +58,7 @@ TransferOutcome TransferEngine::run(Direction direction) {
 
     const OpenStatus status = m_port.open(m_state.config.portName);
     if (status != OpenStatus::Opened) {
-        m_prompts.message(text::kCannotOpenPort);
+        m_prompts.report(text::kCannotOpenPort, app::Severity::Critical);
         return {TransferResult::PortNotOpened, status};
     }
     m_port.setBufferSizes(kInBufferSize, kOutBufferSize);
@@ -155,7 +155,7 @@ TransferEngine::Step TransferEngine::passwordProbe() {
     }
     sendEndAndReadBack();
     const Step step = end(TransferResult::PasswordRefused);
-    m_prompts.message(text::kPasswordError);
+    m_prompts.report(text::kPasswordError, app::Severity::Warning);
     return step;
 }
 

@@ -10,6 +10,7 @@
 #include "shell/transfer_dialog.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -35,6 +36,12 @@ QString droppedParameterFile(const QMimeData* mime) {
         if (!path.isEmpty() && QFileInfo(path).suffix().compare(kDatSuffix, Qt::CaseInsensitive) == 0) return path;
     }
     return {};
+}
+
+// The system's text for a failed open or save, and the file it was about ("Permission
+// denied" alone does not say which file).
+QString fileErrorText(const image::FileResult& result, const QString& path) {
+    return QStringLiteral("%1\n\n%2").arg(result.errorText, QDir::toNativeSeparators(path));
 }
 
 } // namespace
@@ -94,7 +101,7 @@ void CMainFrame::open() {
 void CMainFrame::openPath(const QString& path) {
     const image::FileResult result = app::openParameterFile(m_state, path);
     if (!result.ok) {
-        m_prompts.message(result.errorText);
+        m_prompts.report(fileErrorText(result, path), app::Severity::Critical);
         return;
     }
     refreshBandIndicator();
@@ -128,7 +135,7 @@ void CMainFrame::saveAsFromDialog() {
 void CMainFrame::writeTo(const QString& path) {
     const image::FileResult result = app::saveParameterFile(m_state, path);
     if (!result.ok) {
-        m_prompts.message(result.errorText);
+        m_prompts.report(fileErrorText(result, path), app::Severity::Critical);
         return;
     }
     updateTitle();
