@@ -16,6 +16,7 @@ namespace grid {
 namespace {
 
 constexpr int kCurrentFrameWidth = 2;
+constexpr int kVisibleListEntries = 16;
 
 QWidget* makeEditor(const LineEditorSetup& setup, QWidget* parent)
 {
@@ -36,6 +37,10 @@ QWidget* makeEditor(const ListEditorSetup& setup, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QStringLiteral("gridListEditor"));
+    // A list that drops below the cell and scrolls, rather than one laid over the cell that
+    // fills the screen (the tone list holds over a thousand entries).
+    combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    combo->setMaxVisibleItems(kVisibleListEntries);
     combo->addItems(setup.provider ? setup.provider() : setup.entries);
     return combo;
 }
