@@ -140,6 +140,7 @@ void CChannelEditDialog::buildControls() {
     pair(texts::kBusyLock, m_busyLock, "", m_scanSkip);
     auto* checks = new QHBoxLayout;
     for (QCheckBox* box : {m_reverse, m_talkAround, m_compander, m_txOff}) checks->addWidget(box);
+    checks->addStretch(1);  // each box only as wide as what it shows, so a click beside it does nothing
     grid->addLayout(checks, row++, 0, 1, 4);
     grid->addWidget(m_close, row, 3);
 }

@@ -152,7 +152,8 @@ TEST(AboutDialogTest, ShowsModelVersionAndTarget) {
 
 TEST(HelpTest, ContextsWithoutTheirOwnPageShowTheStartPage) {
     EXPECT_EQ(shell::helpPageUrl(0x10080), shell::helpStartPageUrl());
-    EXPECT_EQ(shell::helpPageUrl(shell::kChannelListHelp), shell::helpStartPageUrl());
+    EXPECT_EQ(shell::helpPageUrl(0x7FFF), shell::helpStartPageUrl());
+    EXPECT_EQ(shell::helpPageUrl(shell::kChannelListHelp), QUrl("qrc:/help/channel-list.html"));
 
     shell::BuiltInHelp help;
     help.showContext(shell::kFunctionSetupHelp);
