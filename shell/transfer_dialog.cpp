@@ -123,6 +123,10 @@ void TransferDialog::closeEvent(QCloseEvent* event) {
 }
 
 void TransferDialog::showProgress(int blocksDone) {
+    if (m_firstBlocks < 0) {
+        m_firstBlocks = blocksDone;
+        m_firstBlockMs = m_stopwatch.elapsed();
+    }
     m_progress->setValue(blocksDone);
     const int percent = m_progress->value() * 100 / m_progress->maximum();
     m_percent->setText(kPercentFormat.arg(percent));
@@ -136,7 +140,13 @@ void TransferDialog::updateTimes() {
     m_elapsed->setText(kElapsedFormat.arg(minutesAndSeconds(elapsed)));
     const int done = m_progress->value();
     const int left = m_progress->maximum() - done;
-    const QString remaining = done > 0 ? secondsLeft(elapsed * left / done) : kUnknownTime;
+    // The pace since the first block: time spent at the password question is no transfer time.
+    const int timed = done - m_firstBlocks;
+    QString remaining = kUnknownTime;
+    if (left == 0)
+        remaining = clockText(0);
+    else if (m_firstBlocks >= 0 && timed > 0)
+        remaining = secondsLeft((elapsed - m_firstBlockMs) * left / timed);
     m_remaining->setText(kRemainingFormat.arg(remaining));
 }
 
