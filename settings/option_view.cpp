@@ -23,20 +23,6 @@ namespace texts = function_setup::texts;
 
 namespace {
 
-// No selection means the stored byte lay past the list and nobody has chosen since (a user
-// cannot empty a drop-down), so the byte is kept as it was.
-void storeIndex(image::RadioImage& img, image::Addr at, const QComboBox* box) {
-    if (box->currentIndex() >= 0) img.setU8(at, combo::storedIndex(box));
-}
-
-// The filter of a text field applies to what the user types or pastes, not to bytes loaded
-// from the image, so a text nobody touched goes back byte for byte.
-void showLoadedText(QLineEdit* edit, const QString& text) {
-    const QValidator* filter = edit->validator();
-    edit->setValidator(nullptr);
-    edit->setText(text);
-    edit->setValidator(filter);
-}
 
 bool isFormKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape; }
 
@@ -176,7 +162,7 @@ void COptionView::LoadFromImage() {
     const image::RadioImage& im = img();
     loadMrChannel();
     m_scramble->setText(QString::number(fs::scrambleHzFromWord(im.u16le(fs::kScrambleWord))));
-    showLoadedText(m_password, fs::password(im));
+    form::setLoadedText(m_password, fs::password(im));
     combo::selectIndex(m_displayMode, im.u8(fs::kDisplayMode));
     combo::selectIndex(m_displayLock, im.u8(fs::kDisplayLock));
     combo::selectIndex(m_vfoMr, im.u8(fs::kVfoMr));
@@ -196,7 +182,7 @@ void COptionView::LoadFromImage() {
     m_inhibitBackground->setChecked(im.get(fs::kInhibitBackgroundSetup) != 0);
     m_inhibitInitialise->setChecked(im.get(fs::kInhibitInitialise) != 0);
     m_eliminateTail->setChecked(im.get(fs::kEliminateTailWithoutTone) != 0);
-    showLoadedText(m_startingDisplay, fs::startingDisplay(im));
+    form::setLoadedText(m_startingDisplay, fs::startingDisplay(im));
     runDependants();
 }
 
@@ -206,20 +192,20 @@ void COptionView::StoreToImage() {
     image::RadioImage& im = img();
     im.setU16le(fs::kScrambleWord, fs::scrambleWordToStore(im.u16le(fs::kScrambleWord), m_scramble->text().toInt()));
     fs::setPassword(im, m_password->text());
-    storeIndex(im, fs::kDisplayMode, m_displayMode);
-    storeIndex(im, fs::kDisplayLock, m_displayLock);
-    storeIndex(im, fs::kVfoMr, m_vfoMr);
-    storeIndex(im, fs::kSquelchLevel, m_squelchLevel);
-    storeIndex(im, fs::kScanResume, m_scanResume);
-    storeIndex(im, fs::kBrightness, m_brightness);
-    storeIndex(im, fs::kToneBurst, m_toneBurst);
-    storeIndex(im, fs::kTimeOutTimer, m_timeOutTimer);
-    storeIndex(im, fs::kAutoPowerOff, m_autoPowerOff);
-    storeIndex(im, fs::kVoicePrompt, m_voicePrompt);
-    storeIndex(im, fs::kBacklightColour, m_backlightColour);
-    storeIndex(im, fs::kPttReleaseBeep, m_pttReleaseBeep);
-    storeIndex(im, fs::kTailEliminator, m_tailEliminator);
-    storeIndex(im, fs::kTxPowerClass, m_txPower);
+    combo::storeSelectedIndex(im, fs::kDisplayMode, m_displayMode);
+    combo::storeSelectedIndex(im, fs::kDisplayLock, m_displayLock);
+    combo::storeSelectedIndex(im, fs::kVfoMr, m_vfoMr);
+    combo::storeSelectedIndex(im, fs::kSquelchLevel, m_squelchLevel);
+    combo::storeSelectedIndex(im, fs::kScanResume, m_scanResume);
+    combo::storeSelectedIndex(im, fs::kBrightness, m_brightness);
+    combo::storeSelectedIndex(im, fs::kToneBurst, m_toneBurst);
+    combo::storeSelectedIndex(im, fs::kTimeOutTimer, m_timeOutTimer);
+    combo::storeSelectedIndex(im, fs::kAutoPowerOff, m_autoPowerOff);
+    combo::storeSelectedIndex(im, fs::kVoicePrompt, m_voicePrompt);
+    combo::storeSelectedIndex(im, fs::kBacklightColour, m_backlightColour);
+    combo::storeSelectedIndex(im, fs::kPttReleaseBeep, m_pttReleaseBeep);
+    combo::storeSelectedIndex(im, fs::kTailEliminator, m_tailEliminator);
+    combo::storeSelectedIndex(im, fs::kTxPowerClass, m_txPower);
     im.setU8(fs::kMrChannel, fs::mrChannelByte(m_mrChannel->currentText()));
     const bool momentary = m_squelchKey->currentIndex() == fs::kSquelchOffMomentary;
     im.set(fs::kSquelchKeyFunction, momentary ? 0 : 1);

@@ -20,11 +20,6 @@ namespace {
 using image::Addr;
 using image::RadioImage;
 
-// A drop-down without a selection shows an index the list does not hold; its byte stays as
-// it was rather than being overwritten with a value the user never chose.
-void storeIndexIfSelected(RadioImage& img, Addr at, const QComboBox* box) {
-    if (box->currentIndex() >= 0) img.setU8(at, combo::storedIndex(box));
-}
 
 } // namespace
 
@@ -115,8 +110,8 @@ void CScanInfoView::LoadFromImage() {
 void CScanInfoView::StoreToImage() {
     commitFocusedField();
     RadioImage& image = img();
-    storeIndexIfSelected(image, scan::kMode, m_scanMode);
-    storeIndexIfSelected(image, scan::kPriorityMode, m_priorityMode);
+    combo::storeSelectedIndex(image, scan::kMode, m_scanMode);
+    combo::storeSelectedIndex(image, scan::kPriorityMode, m_priorityMode);
     storeRevert();
     image.setU8(scan::kLookBackA, scan::tenthsFromText(m_lookBackA->currentText()));
     image.setU8(scan::kLookBackB, scan::tenthsFromText(m_lookBackB->currentText()));

@@ -36,4 +36,8 @@ void selectPrefix(QComboBox* box, const QString& formattedValue) {
     box->setCurrentIndex(box->count() > 0 ? 0 : -1);
 }
 
+void storeSelectedIndex(image::RadioImage& img, image::Addr at, const QComboBox* box) {
+    if (box->currentIndex() >= 0) img.setU8(at, storedIndex(box));
+}
+
 } // namespace combo

@@ -6,6 +6,8 @@
 //    formatted stored value, letter case ignored, else the first entry; it is stored by
 //    converting the shown text back.
 
+#include "image/radio_image.h"
+
 #include <QComboBox>
 #include <QStringList>
 
@@ -23,5 +25,9 @@ void selectIndex(QComboBox* box, int storedIndex);
 std::uint8_t storedIndex(const QComboBox* box);
 
 void selectPrefix(QComboBox* box, const QString& formattedValue);
+
+// Stores the selected position at `at`. No selection means the stored byte lay past the list
+// and nobody has chosen since (a user cannot empty a drop-down), so the byte stays as it was.
+void storeSelectedIndex(image::RadioImage& img, image::Addr at, const QComboBox* box);
 
 } // namespace combo

@@ -38,6 +38,14 @@ QLineEdit* filteredEdit(const char* objectName, int maxLength, const QString& al
     return edit;
 }
 
+void setLoadedText(QLineEdit* edit, const QString& text) {
+    // A line edit runs its validator on every change, setText included.
+    const QValidator* filter = edit->validator();
+    edit->setValidator(nullptr);
+    edit->setText(text);
+    edit->setValidator(filter);
+}
+
 QCheckBox* check(const char* text, const char* objectName, QWidget* parent) {
     auto* box = new QCheckBox(QString::fromLatin1(text), parent);
     box->setObjectName(QString::fromLatin1(objectName));

@@ -31,6 +31,9 @@ QLineEdit* lineEdit(const char* objectName, int maxLength, QWidget* parent);
 QLineEdit* filteredEdit(const char* objectName, int maxLength, const QString& allowedChars, bool upperCase,
                         QWidget* parent);
 QCheckBox* check(const char* text, const char* objectName, QWidget* parent);
+// Shows text loaded from the image. The field's filter applies to what the user types or
+// pastes, not to loaded bytes, so a text nobody touched goes back byte for byte.
+void setLoadedText(QLineEdit* edit, const QString& text);
 // An up/down arrow like an up-down control: it never takes the focus.
 QToolButton* arrow(Qt::ArrowType direction, const char* objectName, QWidget* parent);
 

@@ -169,7 +169,7 @@ void CDtmfView::LoadFromImage() {
     const image::RadioImage& im = img();
     combo::selectIndex(m_ani, int(im.get(dtmf::kAni)));
     combo::selectIndex(m_transmittingTime, im.u8(dtmf::kTransmittingTime));
-    m_selfId->setText(dtmf::selfIdText(im));
+    form::setLoadedText(m_selfId, dtmf::selfIdText(im));
     combo::selectPrefix(m_interval, dtmf::symbolListText(im.u8(dtmf::kIntervalCharacter)));
     combo::selectPrefix(m_groupCode, dtmf::symbolListText(im.u8(dtmf::kGroupCode)));
     combo::selectIndex(m_decodingResponse, im.u8(dtmf::kDecodingResponse));

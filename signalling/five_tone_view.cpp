@@ -259,8 +259,8 @@ void CT5View::loadInformation(int number) {
     loadIndex(m_functionOption, img().u8(Addr(record + ft::kInfoFunctionOption)));
     applyFunctionOptionRule(m_functionOption->currentIndex());
     loadIndex(m_infoResponse, img().u8(Addr(record + ft::kInfoDecodingResponse)));
-    m_infoId->setText(ft::readInformationId(img(), number));
-    m_functionName->setText(ft::readFunctionName(img(), number));
+    form::setLoadedText(m_infoId, ft::readInformationId(img(), number));
+    form::setLoadedText(m_functionName, ft::readFunctionName(img(), number));
 }
 
 void CT5View::storeInformation(int number) {
@@ -274,7 +274,7 @@ void CT5View::storeInformation(int number) {
 void CT5View::loadGeneral() {
     loadIndex(m_decodingResponse, img().u8(ft::kDecodingResponse));
     loadIndex(m_decodeStandard, img().u8(ft::kDecodeStandard));
-    m_selfId->setText(ft::readSelfId(img()));
+    form::setLoadedText(m_selfId, ft::readSelfId(img()));
     for (const MsList& list : m_msLists) combo::selectPrefix(list.box, QString::number(img().u8(list.at) * 10));
     combo::selectPrefix(m_autoResetTime, ft::tenthsText(img().u8(ft::kAutoResetTime)));
     const std::uint8_t pause = img().u8(ft::kPttIdPause);
@@ -298,7 +298,7 @@ void CT5View::loadPttIdCode(PttIdCode& code) {
     loadIndex(code.standard, img().u8(Addr(code.record + ft::kCodeStandard)));
     combo::selectPrefix(code.toneLength, QString::number(img().u8(Addr(code.record + ft::kCodeToneLength)) * 10));
     code.loaded = ft::readPttIdCode(img(), code.record);
-    code.encodeId->setText(code.loaded);
+    form::setLoadedText(code.encodeId, code.loaded);
     code.typed = false;
 }
 

@@ -214,8 +214,8 @@ void CT2DecodePage::load(const image::RadioImage& img) {
 // call format words stay as they are too.
 void CT2DecodePage::store(image::RadioImage& img) {
     for (int tone = 0; tone < kDecodeToneCount; ++tone) checkTone(tone);
-    if (m_callFormat->currentIndex() >= 0) img.setU8(kCallFormat, combo::storedIndex(m_callFormat));
-    if (m_decodeResponse->currentIndex() >= 0) img.setU8(kDecodeResponse, combo::storedIndex(m_decodeResponse));
+    combo::storeSelectedIndex(img, kCallFormat, m_callFormat);
+    combo::storeSelectedIndex(img, kDecodeResponse, m_decodeResponse);
     for (int tone = 0; tone < kDecodeToneCount; ++tone)
         img.setU16be(decodeToneAddress(tone), decodeTone(m_tones[std::size_t(tone)]->text()));
     if (m_callFormat->currentIndex() >= 0) storeCallFormatTones(img, m_callFormat->currentIndex());

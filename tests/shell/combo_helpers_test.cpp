@@ -1,8 +1,11 @@
 // The drop-down conventions every editor relies on.
 
 #include "shell/combo_helpers.h"
+#include "shell/form_widgets.h"
 
 #include <QComboBox>
+#include <QLineEdit>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -59,4 +62,26 @@ TEST(ComboHelpersTest, FillReplacesEntriesAndClearsTheSelection) {
     EXPECT_EQ(box.count(), 3);
     EXPECT_EQ(box.currentIndex(), -1);
     EXPECT_EQ(combo::toStringList(kSteps), QStringList({"2.5", "5", "12.5"}));
+}
+
+TEST(ComboHelpersTest, NoSelectionKeepsTheStoredByte) {
+    QComboBox box;
+    combo::fill(&box, kSteps);
+    image::RadioImage img;
+    img.setU8(0x0300, 0x42);
+    combo::selectIndex(&box, 0x42);
+    combo::storeSelectedIndex(img, 0x0300, &box);
+    EXPECT_EQ(img.u8(0x0300), 0x42);
+    box.setCurrentIndex(2);
+    combo::storeSelectedIndex(img, 0x0300, &box);
+    EXPECT_EQ(img.u8(0x0300), 2);
+}
+
+TEST(FormWidgetsTest, LoadedTextKeepsBytesTheFilterWouldDropButTypingIsFiltered) {
+    QLineEdit* edit = form::filteredEdit("field", 7, form::kDigits, false, nullptr);
+    const std::unique_ptr<QLineEdit> owner(edit);
+    form::setLoadedText(edit, QString::fromLatin1("1\xE9" "2"));
+    EXPECT_EQ(edit->text(), QString::fromLatin1("1\xE9" "2"));
+    edit->setText(QStringLiteral("9x8"));
+    EXPECT_EQ(edit->text(), QStringLiteral("98"));
 }
