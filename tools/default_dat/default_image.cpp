@@ -36,8 +36,10 @@ image::RadioImage defaultImage() {
     settings::contact::writeContactDefaults(img);
     signalling::five_tone::writeDefaults(img);
     const image::BandLimits limits;  // 136-174 MHz
-    // The pass writes the band limits, rebuilds the list bitmaps and points the MR channel
-    // at slot 0, so the file already looks as it will after its first store.
+    // The channel list's store marks empty slots skipped; the pass writes the band limits,
+    // rebuilds the list bitmaps and points the MR channel at slot 0. So the file already
+    // looks as it will after its first store.
+    channels::channelValidityPass(img, limits);
     image::runConsistencyPass(img, limits);
     return img;
 }
