@@ -11,7 +11,10 @@ inline const QString kDescription = QStringLiteral(
     "Commands:\n"
     "  ports                          list the serial ports and the COMn name of each\n"
     "  read  --port NAME --out FILE   read the radio into a parameter file (.dat)\n"
-    "  write --port NAME --in FILE    write a parameter file into the radio\n\n"
+    "  write --port NAME --in FILE    write a parameter file into the radio\n"
+    "  report FILE [--json]           print the configuration in a parameter file\n"
+    "  diff A B                       print the fields that differ between two files\n"
+    "                                 (exit 0: equal, 1: they differ, 2: a file error)\n\n"
     "NAME is COMn, a device path such as /dev/ttyUSB0, or SIMULATOR (a built-in radio).");
 inline const QString kUnknownCommand = QStringLiteral("unknown command \"%1\"; try --help");
 inline const QString kMissingOption = QStringLiteral("%1 needs --%2");
@@ -34,6 +37,8 @@ inline const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 inline const QString kCannotSave = QStringLiteral("cannot save %1: %2");
 inline const QString kShortFile = QStringLiteral("%1 holds %2 bytes; a parameter file holds 20480, so it is not sent");
 inline const QString kNoFolder = QStringLiteral("cannot save %1: the folder does not exist");
+inline const QString kReportUsage = QStringLiteral("usage: report FILE [--json]");
+inline const QString kDiffUsage = QStringLiteral("usage: diff A B");
 inline const QString kSaved = QStringLiteral("saved %1");
 
 inline const QString kPortsHeader = QStringLiteral("NAME\tDEVICE\tSTATE\tDESCRIPTION");

@@ -14,4 +14,8 @@ int portsCommand(const QStringList& arguments);
 int readCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
 int writeCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
 
+// Configuration report of a parameter file (text or --json), and the differences of two.
+int reportCommand(const QStringList& arguments);
+int diffCommand(const QStringList& arguments);
+
 } // namespace cli

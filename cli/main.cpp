@@ -30,5 +30,7 @@ int main(int argc, char* argv[]) {
     if (command == QStringLiteral("ports")) return cli::portsCommand(arguments);
     if (command == QStringLiteral("read")) return cli::readCommand(arguments, state, interrupted);
     if (command == QStringLiteral("write")) return cli::writeCommand(arguments, state, interrupted);
+    if (command == QStringLiteral("report")) return cli::reportCommand(arguments);
+    if (command == QStringLiteral("diff")) return cli::diffCommand(arguments);
     return cli::fail(cli::kExitUsage, cli::text::kUnknownCommand.arg(command));
 }

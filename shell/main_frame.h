@@ -62,6 +62,8 @@ public slots:
     void writeToRadio();
     void setPassword();
     void print();
+    void printPreview();
+    void exportPdf();
     void about();
     void contextHelp();
     void helpTopics();
@@ -92,6 +94,9 @@ private:
     void saveAsFromDialog();
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
+    // The print text of the configuration report, after every open editor stored.
+    QStringList printText();
+    bool writePdf(const QString& path);
 
     app::AppState& m_state;
     app::Prompts& m_prompts;
@@ -113,6 +118,7 @@ private:
         QAction *viewToolbar, *viewStatusBar, *viewTree;
         QAction *cascade, *tile, *arrange;
         QAction *helpTopics, *about, *print, *contextHelp;
+        QAction *printPreview, *exportPdf;
         std::array<QAction*, kEditorKinds.size()> editors;
     } m_actions{};
 };

@@ -2,6 +2,7 @@
 
 #include "shell/main_frame.h"
 
+#include "shell/print_texts.h"
 #include "shell/shell_texts.h"
 #include "shell/toolbar_icons.h"
 
@@ -88,6 +89,8 @@ void CMainFrame::createActions() {
     a.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     a.print->setIcon(toolbarIcon(ToolbarIcon::Print));
     QMainWindow::addAction(a.print);  // Ctrl+P works while the toolbar is hidden
+    a.printPreview = addAction(texts::kPrintPreview, "actionPrintPreview", &CMainFrame::printPreview);
+    a.exportPdf = addAction(texts::kExportPdf, "actionExportPdf", &CMainFrame::exportPdf);
     a.contextHelp = addAction(texts::kHelp, "actionContextHelp", &CMainFrame::contextHelp);
     a.contextHelp->setShortcut(QKeySequence::HelpContents);
     QMainWindow::addAction(a.contextHelp);
@@ -97,6 +100,8 @@ void CMainFrame::createMenus() {
     const Actions& a = m_actions;
     QMenu* file = addMenu(texts::kMenuFile, "menuFile");
     file->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
+    file->addSeparator();
+    file->addActions({a.printPreview, a.exportPdf});
     file->addSeparator();
     file->addAction(a.exit);
 
