@@ -198,13 +198,14 @@ void compareRows(const QString& sectionTitle, const Table& before, const Table& 
 } // namespace
 
 ConfigReport buildReport(const ReportSource& source) {
-    // Navigation-tree order. The 5Tone section goes between 2Tone and Scan Information.
+    // Navigation-tree order.
     return ConfigReport{{
         modelSection(source),
         channelSection(source),
         functionSetupSection(source),
         dtmfSection(source),
         twoToneSection(source),
+        fiveToneSection(source),
         scanSection(source),
         emergencySection(source),
         keySettingSection(source),

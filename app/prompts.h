@@ -21,6 +21,9 @@ struct FileDialogRequest {
     QString proposedName;  // initial file name, may be empty
 };
 
+// The answer to "Save changes to <name>?".
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Prompts {
 public:
     virtual ~Prompts() = default;
@@ -29,6 +32,9 @@ public:
     virtual void message(const QString& text) = 0;
     // Yes / No question with its own caption; true for Yes.
     virtual bool askYesNo(const QString& text, const QString& caption) = 0;
+    // OK / Cancel question with its own caption; true for OK. Services without such a box ask
+    // Yes / No instead.
+    virtual bool askOkCancel(const QString& text, const QString& caption) { return askYesNo(text, caption); }
     // Retry / Cancel question; true for Retry.
     virtual bool askRetryCancel(const QString& text) = 0;
     // The password dialog (bullets, at most 4 characters), starting with `initial`.
@@ -40,6 +46,13 @@ public:
     // File dialogs; an empty result means the user cancelled.
     virtual QString askOpenFileName(const FileDialogRequest& request) = 0;
     virtual QString askSaveFileName(const FileDialogRequest& request) = 0;
+    // "Save changes to <name>?" with Save, Discard and Cancel, asked before a command
+    // replaces a configuration that has changes. Services that never run those commands
+    // (the command-line tool, the transfer worker) need not answer it.
+    virtual SaveChoice askSaveChanges(const QString& name) {
+        (void)name;
+        return SaveChoice::Cancel;
+    }
 };
 
 } // namespace app

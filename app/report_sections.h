@@ -12,6 +12,7 @@ Section channelSection(const ReportSource& source);           // channels/channe
 Section functionSetupSection(const ReportSource& source);     // settings/function_setup_report.cpp
 Section dtmfSection(const ReportSource& source);              // signalling/dtmf_report.cpp
 Section twoToneSection(const ReportSource& source);           // signalling/two_tone_report.cpp
+Section fiveToneSection(const ReportSource& source);          // signalling/five_tone_report.cpp
 Section scanSection(const ReportSource& source);              // settings/scan_report.cpp
 Section emergencySection(const ReportSource& source);         // settings/emergency_report.cpp
 Section keySettingSection(const ReportSource& source);        // settings/key_setting_report.cpp

@@ -14,7 +14,10 @@ inline const QString kDescription = QStringLiteral(
     "  write --port NAME --in FILE    write a parameter file into the radio\n"
     "  report FILE [--json]           print the configuration in a parameter file\n"
     "  diff A B                       print the fields that differ between two files\n"
-    "                                 (exit 0: equal, 1: they differ, 2: a file error)\n\n"
+    "                                 (exit 0: equal, 1: they differ, 2: a file error)\n"
+    "  export-csv FILE.dat OUT.csv    write the channel list as CSV\n"
+    "  import-csv FILE.dat IN.csv [--out NEW.dat] [--append]\n"
+    "                                 read channels from CSV into a parameter file\n\n"
     "NAME is COMn, a device path such as /dev/ttyUSB0, or SIMULATOR (a built-in radio).");
 inline const QString kUnknownCommand = QStringLiteral("unknown command \"%1\"; try --help");
 inline const QString kMissingOption = QStringLiteral("%1 needs --%2");
@@ -40,6 +43,8 @@ inline const QString kNoFolder = QStringLiteral("cannot save %1: the folder does
 inline const QString kReportUsage = QStringLiteral("usage: report FILE [--json]");
 inline const QString kDiffUsage = QStringLiteral("usage: diff A B");
 inline const QString kSaved = QStringLiteral("saved %1");
+inline const QString kBackupSaved = QStringLiteral("backup kept in %1");
+inline const QString kBackupFailed = QStringLiteral("warning: the transfer went through, but its backup could not be saved: %1");
 
 inline const QString kPortsHeader = QStringLiteral("NAME\tDEVICE\tSTATE\tDESCRIPTION");
 inline const QString kSimulatorDescription = QStringLiteral("built-in simulated radio");

@@ -1,5 +1,7 @@
 #include "cli/cli_transfer.h"
 
+#include "app/backups.h"
+
 #include "cli/cli_texts.h"
 #include "cli/exit_codes.h"
 #include "link/link_texts.h"
@@ -123,7 +125,17 @@ int runTransfer(radiolink::Direction direction, app::AppState& state, const Tran
         outcome.result = radiolink::TransferResult::Cancelled;
     if (!outcome.success()) return reportFailure(outcome, prompts, request, direction, printer.position());
     for (const QString& message : prompts.messages()) printLine(message);
+    keepBackup(state, direction);
     return kExitOk;
+}
+
+void keepBackup(app::AppState& state, radiolink::Direction direction) {
+    if (state.config.dataDir.isEmpty())
+        state.config.dataDir = QCoreApplication::applicationDirPath() + u'/' + app::kDataFolderName;
+    const auto kind = direction == radiolink::Direction::Read ? app::BackupKind::Read : app::BackupKind::Written;
+    const app::BackupResult backup = app::saveBackup(state.config, state.prefix, state.image, kind);
+    // The transfer went through either way; a missing backup is said, not made an error.
+    printLine(backup.ok ? text::kBackupSaved.arg(backup.path) : text::kBackupFailed.arg(backup.errorText));
 }
 
 void printLine(const QString& line) {

@@ -38,6 +38,9 @@ private:
 int runTransfer(radiolink::Direction direction, app::AppState& state, const TransferRequest& request,
                 const std::atomic<bool>& interrupted);
 
+// Keeps the image just read or written in the backups folder of the data directory.
+void keepBackup(app::AppState& state, radiolink::Direction direction);
+
 void printLine(const QString& text);
 int fail(int exitCode, const QString& text);
 

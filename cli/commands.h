@@ -12,6 +12,8 @@ namespace cli {
 
 int portsCommand(const QStringList& arguments);
 int readCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
+int exportCsvCommand(const QStringList& arguments);
+int importCsvCommand(const QStringList& arguments);
 int writeCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
 
 // Configuration report of a parameter file (text or --json), and the differences of two.

@@ -32,5 +32,7 @@ int main(int argc, char* argv[]) {
     if (command == QStringLiteral("write")) return cli::writeCommand(arguments, state, interrupted);
     if (command == QStringLiteral("report")) return cli::reportCommand(arguments);
     if (command == QStringLiteral("diff")) return cli::diffCommand(arguments);
+    if (command == QStringLiteral("export-csv")) return cli::exportCsvCommand(arguments);
+    if (command == QStringLiteral("import-csv")) return cli::importCsvCommand(arguments);
     return cli::fail(cli::kExitUsage, cli::text::kUnknownCommand.arg(command));
 }

@@ -1,6 +1,7 @@
 #include "shell/dialog_prompts.h"
 
 #include "shell/password_dialog.h"
+#include "shell/shell_texts.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -33,6 +34,10 @@ bool DialogPrompts::askYesNo(const QString& text, const QString& caption) {
     return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
+bool DialogPrompts::askOkCancel(const QString& text, const QString& caption) {
+    return QMessageBox::question(m_parent, caption, text, QMessageBox::Ok | QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 bool DialogPrompts::askRetryCancel(const QString& text) {
     return QMessageBox::warning(m_parent, m_config.modelName, text, QMessageBox::Retry | QMessageBox::Cancel) ==
            QMessageBox::Retry;
@@ -56,6 +61,15 @@ QString DialogPrompts::askOpenFileName(const app::FileDialogRequest& request) {
 
 QString DialogPrompts::askSaveFileName(const app::FileDialogRequest& request) {
     return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
+}
+
+app::SaveChoice DialogPrompts::askSaveChanges(const QString& name) {
+    const auto answer = QMessageBox::warning(m_parent, m_config.modelName, texts::kSaveChangesQuestion.arg(name),
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                             QMessageBox::Save);
+    if (answer == QMessageBox::Save) return app::SaveChoice::Save;
+    if (answer == QMessageBox::Discard) return app::SaveChoice::Discard;
+    return app::SaveChoice::Cancel;
 }
 
 } // namespace shell

@@ -19,11 +19,13 @@ public:
 
     void message(const QString& text) override;
     bool askYesNo(const QString& text, const QString& caption) override;
+    bool askOkCancel(const QString& text, const QString& caption) override;
     bool askRetryCancel(const QString& text) override;
     std::optional<QString> askPassword(app::PasswordMode mode, const QString& initial) override;
     std::optional<QString> askReviveCode(const QString& text) override;
     QString askOpenFileName(const app::FileDialogRequest& request) override;
     QString askSaveFileName(const app::FileDialogRequest& request) override;
+    app::SaveChoice askSaveChanges(const QString& name) override;
 
 private:
     const app::AppConfig& m_config;

@@ -26,6 +26,7 @@ inline constexpr int kChannelListHelp = 0x8017;
 inline constexpr int kFunctionSetupHelp = 151;
 inline constexpr int kDtmfHelp = 152;
 inline constexpr int kTwoToneHelp = 157;
+inline constexpr int kFiveToneHelp = 193;
 inline constexpr int kScanInformationHelp = 198;
 inline constexpr int kEmergencyInformationHelp = 211;
 inline constexpr int kKeySettingHelp = 146;
@@ -37,6 +38,7 @@ inline constexpr HelpTopic kHelpTopics[] = {
     {kFunctionSetupHelp, "function-setup.html"},
     {kDtmfHelp, "dtmf.html"},
     {kTwoToneHelp, "two-tone.html"},
+    {kFiveToneHelp, "five-tone.html"},
     {kScanInformationHelp, "scan-information.html"},
     {kEmergencyInformationHelp, "emergency-information.html"},
     {kKeySettingHelp, "key-setting.html"},

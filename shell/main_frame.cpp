@@ -11,6 +11,9 @@
 #include "shell/transfer_dialog.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
@@ -21,6 +24,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QUrl>
 
 namespace shell {
 
@@ -42,12 +46,16 @@ QString droppedParameterFile(const QMimeData* mime) {
 
 CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService& help, EditorFactories editors,
                        LinkServices link, QWidget* parent)
-    : QMainWindow(parent), m_state(state), m_prompts(prompts), m_help(help), m_link(std::move(link)) {
+    : QMainWindow(parent), m_state(state), m_prompts(prompts), m_help(help), m_link(std::move(link)),
+      m_recent(state.config.modelName) {
     setObjectName(QStringLiteral("mainFrame"));
     if (const QScreen* screen = QApplication::primaryScreen()) setGeometry(screen->availableGeometry());
     updateTitle();
     setAcceptDrops(true);
     m_choosePrinter = [this](QPrinter& printer) { return choosePrinterWithDialog(printer); };
+    m_confirmCsvImport = [this](const QString& fileName, const CsvPlanner& planner) {
+        return confirmCsvImportWithDialog(fileName, planner);
+    };
 
     m_mdi = new QMdiArea;
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
@@ -65,6 +73,9 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     m_comPane->setText(m_state.config.portName);
     m_freqPane->setText(image::kInitialBandIndicator);
     refreshBandIndicator();
+    markClean();
+    // Switching editors stores the one left: the marker follows what it stored.
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::refreshModifiedMarker);
 }
 
 CMainFrame::~CMainFrame() { m_workspace->detach(); }
@@ -73,20 +84,62 @@ EditorEnv CMainFrame::editorEnv() { return EditorEnv{m_state, m_prompts, m_help}
 
 void CMainFrame::refreshBandIndicator() { m_freqPane->setText(image::bandIndicatorText(m_state.bandLimits)); }
 
-void CMainFrame::updateTitle() { setWindowTitle(app::windowTitle(m_state.config)); }
+void CMainFrame::updateTitle() {
+    const QString title = app::windowTitle(m_state.config);
+    setWindowTitle(m_modified ? texts::kModifiedMarker + title : title);
+}
+
+// --- Unsaved changes -------------------------------------------------------------------
+
+bool CMainFrame::hasUnsavedChanges() {
+    m_workspace->storeAll();
+    refreshModifiedMarker();
+    return m_modified;
+}
+
+void CMainFrame::markClean() {
+    m_changes.markClean(m_state.image, m_state.bandLimits);
+    m_modified = false;
+    updateTitle();
+}
+
+void CMainFrame::refreshModifiedMarker() {
+    m_modified = m_changes.differs(m_state.image, m_state.bandLimits);
+    updateTitle();
+}
+
+bool CMainFrame::settleUnsavedChanges() {
+    if (!hasUnsavedChanges()) return true;
+    const QString name = m_state.config.currentFileName.isEmpty() ? m_state.config.defaultDataFileName
+                                                                  : m_state.config.currentFileName;
+    switch (m_prompts.askSaveChanges(name)) {
+    case app::SaveChoice::Save:
+        return m_state.config.currentFilePath.isEmpty() ? saveAsFromDialog() : writeTo(m_state.config.currentFilePath);
+    case app::SaveChoice::Discard: return true;
+    case app::SaveChoice::Cancel: return false;
+    }
+    return false;
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (settleUnsavedChanges()) event->accept();
+    else event->ignore();
+}
 
 // --- File -----------------------------------------------------------------------------
 
 void CMainFrame::newFile() {
+    if (!settleUnsavedChanges()) return;
     if (!m_prompts.askYesNo(texts::kNewQuestion, texts::kNewCaption)) return;
     app::loadDefaultFile(m_state);  // a missing "Default.dat" keeps the data as it is
     app::forgetCurrentFile(m_state);
-    updateTitle();
     refreshBandIndicator();
     m_workspace->reloadAll();
+    markClean();
 }
 
 void CMainFrame::open() {
+    if (!settleUnsavedChanges()) return;
     const QString path = m_prompts.askOpenFileName({texts::kFileFilter, m_state.config.dataDir, QString()});
     if (path.isEmpty()) return;
     openPath(path);
@@ -100,8 +153,20 @@ void CMainFrame::openPath(const QString& path) {
     }
     refreshBandIndicator();
     m_workspace->reloadAll();
-    updateTitle();
+    markClean();
+    m_recent.add(path);
+    rebuildRecentMenu();
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
+}
+
+void CMainFrame::openRecent(const QString& path) {
+    if (!QFileInfo::exists(path)) {
+        m_prompts.message(texts::kRecentFileMissing.arg(QDir::toNativeSeparators(path)));
+        m_recent.remove(path);
+        rebuildRecentMenu();
+        return;
+    }
+    if (settleUnsavedChanges()) openPath(path);
 }
 
 void CMainFrame::save() {
@@ -119,20 +184,23 @@ void CMainFrame::saveAs() {
     saveAsFromDialog();
 }
 
-void CMainFrame::saveAsFromDialog() {
+bool CMainFrame::saveAsFromDialog() {
     const QString path = m_prompts.askSaveFileName(
         {texts::kFileFilter, m_state.config.dataDir, m_state.config.defaultDataFileName});
-    if (path.isEmpty()) return;
-    writeTo(path);
+    if (path.isEmpty()) return false;
+    return writeTo(path);
 }
 
-void CMainFrame::writeTo(const QString& path) {
+bool CMainFrame::writeTo(const QString& path) {
     const image::FileResult result = app::saveParameterFile(m_state, path);
     if (!result.ok) {
         m_prompts.message(result.errorText);
-        return;
+        return false;
     }
-    updateTitle();
+    markClean();
+    m_recent.add(path);
+    rebuildRecentMenu();
+    return true;
 }
 
 void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
@@ -143,7 +211,7 @@ void CMainFrame::dropEvent(QDropEvent* event) {
     const QString path = droppedParameterFile(event->mimeData());
     if (path.isEmpty()) return;
     event->acceptProposedAction();
-    openPath(path);
+    if (settleUnsavedChanges()) openPath(path);
 }
 
 // --- Model, editors, port, password ----------------------------------------------------
@@ -177,17 +245,34 @@ void CMainFrame::setPassword() {
 // --- Radio ---------------------------------------------------------------------------------
 
 void CMainFrame::readFromRadio() {
-    m_workspace->storeAll();
+    if (!settleUnsavedChanges()) return;  // stores all editors too
     if (!runTransfer(TransferDirection::Read)) return;
+    keepBackup(app::BackupKind::Read);
     m_state.bandLimits = image::decodeBandLimits(m_state.image);
+    // Another radio's data is no longer the file opened before: Save must ask for a name.
+    app::forgetCurrentFile(m_state);
     refreshBandIndicator();
     m_workspace->reloadAll();
+    markClean();
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
 }
 
 void CMainFrame::writeToRadio() {
     m_workspace->storeAll();
-    runTransfer(TransferDirection::Write);
+    if (!runTransfer(TransferDirection::Write)) return;
+    keepBackup(app::BackupKind::Written);
+    markClean();
+}
+
+void CMainFrame::keepBackup(app::BackupKind kind) {
+    const app::BackupResult backup = app::saveBackup(m_state.config, m_state.prefix, m_state.image, kind);
+    if (!backup.ok) m_prompts.message(texts::kBackupFailed.arg(backup.errorText));
+}
+
+void CMainFrame::openBackupFolder() {
+    const QString folder = app::backupFolder(m_state.config);
+    QDir().mkpath(folder);
+    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
 }
 
 bool CMainFrame::runTransfer(TransferDirection direction) {

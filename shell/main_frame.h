@@ -5,6 +5,10 @@
 // saved, sent or re-modelled; reload all after it was replaced).
 
 #include "app/app_state.h"
+#include "app/backups.h"
+#include "app/change_tracker.h"
+#include "app/recent_files.h"
+#include "channels/channel_csv.h"
 #include "shell/editor_kinds.h"
 #include "shell/editor_workspace.h"
 #include "shell/help_service.h"
@@ -14,6 +18,7 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <optional>
 
 class QAction;
 class QPrinter;
@@ -44,6 +49,13 @@ public:
     using PrinterChooser = std::function<bool(QPrinter&)>;
     void setPrinterChooser(PrinterChooser chooser) { m_choosePrinter = std::move(chooser); }
 
+    // Shows what a CSV import would do and lets the user choose the placement; the plan to
+    // apply, or nothing on Cancel. The program shows the import dialog.
+    using CsvPlanner = std::function<channels::csv::ImportPlan(channels::csv::Placement)>;
+    using CsvImportConfirmer =
+        std::function<std::optional<channels::csv::ImportPlan>(const QString& fileName, const CsvPlanner&)>;
+    void setCsvImportConfirmer(CsvImportConfirmer confirmer) { m_confirmCsvImport = std::move(confirmer); }
+
     EditorWorkspace& workspace() { return *m_workspace; }
     QMdiArea* mdiArea() const { return m_mdi; }
 
@@ -54,6 +66,8 @@ public slots:
     void openPath(const QString& path);
     void save();
     void saveAs();
+    void exportChannelsCsv();
+    void importChannelsCsv();
 
     void showModel();
     void openEditor(EditorKind kind);
@@ -68,11 +82,18 @@ public slots:
     void contextHelp();
     void helpTopics();
 
+    void openBackupFolder();
+
     void cascade();
     void tile();
     void arrangeIcons();
 
+    // True when the configuration differs from the one last opened, saved, read or written
+    // (after storing the open editors).
+    bool hasUnsavedChanges();
+
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
 
@@ -89,20 +110,38 @@ private:
 
     void refreshBandIndicator();
     void updateTitle();
-    void writeTo(const QString& path);
+    bool writeTo(const QString& path);
     bool runTransfer(TransferDirection direction);
-    void saveAsFromDialog();
+    bool saveAsFromDialog();
+    // Before a command replaces the configuration: stores the editors and, when there are
+    // changes, asks "Save changes to <name>?". False when the user cancelled (or the save
+    // did not happen), so the command must stop.
+    bool settleUnsavedChanges();
+    void markClean();
+    void refreshModifiedMarker();
+    void keepBackup(app::BackupKind kind);
+    void rebuildRecentMenu();
+    void openRecent(const QString& path);
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
     // The print text of the configuration report, after every open editor stored.
     QStringList printText();
     bool writePdf(const QString& path);
+    std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
+                                                                        const CsvPlanner& planner);
 
     app::AppState& m_state;
     app::Prompts& m_prompts;
     HelpService& m_help;
     LinkServices m_link;
     PrinterChooser m_choosePrinter;
+    CsvImportConfirmer m_confirmCsvImport;
+    app::ChangeTracker m_changes;
+    bool m_modified = false;  // shown as the title's marker
+    app::RecentFiles m_recent;
+    QMenu* m_fileMenu = nullptr;
+    QAction* m_recentEnd = nullptr;  // the separator before "Exit": recent files stand above it
+    QList<QAction*> m_recentActions;
 
     QMdiArea* m_mdi = nullptr;
     EditorWorkspace* m_workspace = nullptr;
@@ -113,7 +152,7 @@ private:
     QLabel* m_freqPane = nullptr;
 
     struct Actions {
-        QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *exit;
+        QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *exportCsv, *importCsv, *openBackups, *exit;
         QAction *model, *port, *read, *write, *password;
         QAction *viewToolbar, *viewStatusBar, *viewTree;
         QAction *cascade, *tile, *arrange;

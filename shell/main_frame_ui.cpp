@@ -7,6 +7,7 @@
 #include "shell/toolbar_icons.h"
 
 #include <QAction>
+#include <QDir>
 #include <QDockWidget>
 #include <QLabel>
 #include <QMenuBar>
@@ -57,6 +58,9 @@ void CMainFrame::createActions() {
     a.fileSave->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     a.fileSave->setIcon(toolbarIcon(ToolbarIcon::Save));
     a.fileSaveAs = addAction(texts::kSaveAs, "actionSaveAs", &CMainFrame::saveAs);
+    a.exportCsv = addAction(texts::kExportCsv, "actionExportCsv", &CMainFrame::exportChannelsCsv);
+    a.importCsv = addAction(texts::kImportCsv, "actionImportCsv", &CMainFrame::importChannelsCsv);
+    a.openBackups = addAction(texts::kOpenBackupFolder, "actionOpenBackupFolder", &CMainFrame::openBackupFolder);
     a.exit = addAction(texts::kExit, "actionExit", nullptr);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
 
@@ -101,9 +105,14 @@ void CMainFrame::createMenus() {
     QMenu* file = addMenu(texts::kMenuFile, "menuFile");
     file->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
     file->addSeparator();
+    file->addActions({a.importCsv, a.exportCsv, a.openBackups});
+    file->addSeparator();
     file->addActions({a.printPreview, a.exportPdf});
     file->addSeparator();
+    m_recentEnd = file->addSeparator();
     file->addAction(a.exit);
+    m_fileMenu = file;
+    rebuildRecentMenu();
 
     addMenu(texts::kMenuModel, "menuModel")->addAction(a.model);
     QMenu* edit = addMenu(texts::kMenuEdit, "menuEdit");
@@ -113,6 +122,23 @@ void CMainFrame::createMenus() {
     addMenu(texts::kMenuView, "menuView")->addActions({a.viewToolbar, a.viewStatusBar, a.viewTree});
     addMenu(texts::kMenuWindow, "menuWindow")->addActions({a.cascade, a.tile, a.arrange});
     addMenu(texts::kMenuHelp, "menuHelp")->addActions({a.helpTopics, a.about});
+}
+
+void CMainFrame::rebuildRecentMenu() {
+    for (QAction* action : std::as_const(m_recentActions)) {
+        m_fileMenu->removeAction(action);
+        action->deleteLater();
+    }
+    m_recentActions.clear();
+    const QStringList files = m_recent.files();
+    for (int i = 0; i < files.size(); ++i) {
+        auto* action = new QAction(texts::kRecentFileEntry.arg(i + 1).arg(QDir::toNativeSeparators(files[i])), this);
+        action->setObjectName(QStringLiteral("actionRecent%1").arg(i + 1));
+        connect(action, &QAction::triggered, this, [this, path = files[i]] { openRecent(path); });
+        m_fileMenu->insertAction(m_recentEnd, action);
+        m_recentActions.append(action);
+    }
+    m_recentEnd->setVisible(!files.isEmpty());
 }
 
 void CMainFrame::createToolBar() {

@@ -7,6 +7,7 @@
 #include "settings/option_view.h"
 #include "settings/scan_info_view.h"
 #include "signalling/dtmf_view.h"
+#include "signalling/five_tone_view.h"
 #include "signalling/two_tone_view.h"
 
 namespace shell {
@@ -23,6 +24,7 @@ EditorFactories programEditors() {
     editors.set(EditorKind::KeySetting, [](EditorEnv env, QWidget* parent) { return new settings::CKeyDefineView(env, parent); });
     editors.set(EditorKind::ScanInformation, [](EditorEnv env, QWidget* parent) { return new settings::CScanInfoView(env, parent); });
     editors.set(EditorKind::CommunicationNote, [](EditorEnv env, QWidget* parent) { return new settings::CContactView(env, parent); });
+    editors.set(EditorKind::FiveTone, [](EditorEnv env, QWidget* parent) { return new signalling::CT5View(env, parent); });
     return editors;
 }
 

@@ -61,6 +61,18 @@ inline const QString kScrollIndicator = QStringLiteral("SCRL");
 inline const QString kNewQuestion = QStringLiteral("All data will be cleared");
 inline const QString kNewCaption = QStringLiteral("Warnning");
 inline const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
+inline const QString kModifiedMarker = QStringLiteral("*");
+inline const QString kSaveChangesQuestion = QStringLiteral("Save changes to %1?");
+inline const QString kOpenBackupFolder = QStringLiteral("Open Backup Folder");
+inline const QString kBackupFailed = QStringLiteral("The data was transferred, but its backup could not be saved: %1");
+inline const QString kRecentFileMissing = QStringLiteral("%1 no longer exists; it was removed from the recent files.");
+inline const QString kRecentFileEntry = QStringLiteral("&%1 %2");
+inline const QString kExportCsv = QStringLiteral("Export Channels (CSV)...");
+inline const QString kImportCsv = QStringLiteral("Import Channels (CSV)...");
+inline const QString kCsvFilter = QStringLiteral("CSV Files (*.csv)");
+inline const QString kCsvProposedName = QStringLiteral("channels.csv");
+inline const QString kCsvCannotRead = QStringLiteral("Cannot read %1: %2");
+inline const QString kCsvCannotSave = QStringLiteral("Cannot save %1: %2");
 
 // Child frame bottom bar.
 inline const QString kClose = QStringLiteral("Close");

@@ -9,6 +9,7 @@
 #include "settings/contact_fields.h"
 #include "settings/function_setup.h"
 #include "signalling/dtmf_codes.h"
+#include "signalling/five_tone_codes.h"
 #include "signalling/two_tone_codes.h"
 
 namespace reporttest {
@@ -70,6 +71,13 @@ inline image::RadioImage fullConfiguration() {
         signalling::twotone::storeEncodeRow(img, index, {QString::number(300 + 50 * index) + QStringLiteral(".0"),
                                                          QStringLiteral("1500.0"), QStringLiteral("T%1").arg(index)});
     signalling::twotone::storeOccupancy(img);
+    namespace ft = signalling::five_tone;
+    for (int entry = 0; entry < ft::kEncodeEntries; ++entry)
+        ft::storeEncodeEntry(img, entry,
+                             {QString(), QStringLiteral("123%1").arg(45000 + entry), QStringLiteral("ZVEI1"),
+                              QStringLiteral("70"), QStringLiteral("F%1").arg(entry)},
+                             ft::readSelfId(img));
+    ft::storeEncodeOccupancy(img);
     for (int k = 0; k < settings::contact::kCount; ++k) {
         settings::contact::setCallId(img, k, QString::number(10000 + k));
         settings::contact::setName(img, k, QStringLiteral("NAME%1").arg(k));

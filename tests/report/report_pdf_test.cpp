@@ -63,8 +63,9 @@ TEST(ReportPdfTest, FullConfigurationPrintsOnSeveralNumberedPages) {
     EXPECT_TRUE(all.contains(QStringLiteral("MRChannel:0SquelchLevel:3FrequencyScan:TO")));
     EXPECT_TRUE(all.contains(QStringLiteral("DTMFSelfID:101")));
     EXPECT_TRUE(all.contains(QStringLiteral("CHVFO:RXFrequency")));
-    EXPECT_TRUE(all.contains(QStringLiteral("125:10125NAME125126:10126NAME126127:10127NAME127")));
+    EXPECT_TRUE(all.contains(QStringLiteral("124:10124NAME124125:10125NAME125126:10126NAME126127:10127NAME127")));
     EXPECT_TRUE(all.contains(QStringLiteral("FUNC+P4:DELCHFUNC+P5:LOCK")));
+    EXPECT_TRUE(all.contains(QStringLiteral("NO.98:EncodeID12345098,EncodeStandardZVEI1,TimeofEncodeTone(ms)70,NameF98")));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "shell_fixture.h"
 
 #include "default_image.h"
+#include "image/consistency_pass.h"
 #include "image/memory_map.h"
 #include "shell/about_dialog.h"
 #include "shell/child_frame.h"
@@ -163,7 +164,9 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
 
     auto items = [&](const char* menu) { return actionTexts(find<QMenu>(menu)->actions()); };
     EXPECT_EQ(items("menuFile"), QStringList({"&New(&N)", "&Open(&O)...", "&Save(&S)", "Save &As(&A)...", "|",
-                                              "Print Pre&view...", "Export &PDF...", "|", "E&xit(&X)"}));
+                                              "Import Channels (CSV)...", "Export Channels (CSV)...",
+                                              "Open Backup Folder", "|", "Print Pre&view...", "Export &PDF...", "|",
+                                              "|", "E&xit(&X)"}));
     EXPECT_EQ(items("menuModel"), QStringList({"Model"}));
     EXPECT_EQ(items("menuEdit"), QStringList({"Channel", "Function Setup", "Dtmf", "2Tone", "5Tone", "Scan Information",
                                               "Emergency Infomation", "Key Setting", "Communication Note"}));
@@ -261,28 +264,34 @@ TEST_F(NewCommandTest, YesReloadsDefaultsForgetsTheFileAndReloadsEditors) {
     startWithOpenedFile();
     prompts.yesNo = {true};
     trigger("actionNew");
-    EXPECT_EQ(prompts.questions, QStringList({"Warnning: All data will be cleared"}));
+    // The edit in the Channel editor is a change: New asks about it before its own question.
+    EXPECT_EQ(prompts.questions,
+              QStringList({"Save changes to radio.dat?", "Warnning: All data will be cleared"}));
     EXPECT_EQ(state.image, deliveredImage());
     EXPECT_EQ(state.config.currentFilePath, "");
     EXPECT_EQ(title(), "QMR-417");
-    EXPECT_EQ(log, QStringList({"Channel:load"}));
+    EXPECT_EQ(log, QStringList({"Channel:store", "Channel:load"}));
     EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), QString::number(kDefaultMarker));
 }
 
-TEST_F(NewCommandTest, NoChangesNothing) {
+TEST_F(NewCommandTest, NoChangesNothingButTheStoreOfTheEdit) {
     startWithOpenedFile();
-    const image::RadioImage before = state.image;
+    image::RadioImage before = state.image;
     const QString titleBefore = title();
     prompts.yesNo = {false};
     trigger("actionNew");
+    before.setU8(LoggingEditor::addressOf(EditorKind::Channel), 99);
+    image::runConsistencyPass(before, state.bandLimits);  // the store of every editor runs it
     EXPECT_EQ(state.image, before);
-    EXPECT_EQ(title(), titleBefore);
-    EXPECT_TRUE(log.isEmpty());
+    EXPECT_EQ(title(), "*" + titleBefore) << "the edit shows as a change";
+    EXPECT_EQ(log, QStringList({"Channel:store"}));
 }
 
 TEST_F(NewCommandTest, MissingDefaultFileKeepsDataButForgetsTheFile) {
     startWithOpenedFile();
-    const image::RadioImage before = state.image;
+    image::RadioImage before = state.image;
+    before.setU8(LoggingEditor::addressOf(EditorKind::Channel), 99);  // stored by the question
+    image::runConsistencyPass(before, state.bandLimits);
     dir.removeDefaultDat();
     prompts.yesNo = {true};
     trigger("actionNew");
@@ -568,4 +577,48 @@ TEST_F(MainFrameTest, HelpGoesToTheEditorTopicOrTheMainWindowTopic) {
     frame->contextHelp();
     trigger("actionHelpTopics");
     EXPECT_EQ(help.contexts, (std::vector<int>{0x8017, 0x8017, 0x10080, 0}));
+}
+
+// --- Unsaved changes and recent files -----------------------------------------------------
+
+TEST_F(MainFrameTest, OnlyAChangedConfigurationAsksAndCancelKeepsEverything) {
+    start();
+    const QString path = writeRawFile(dir.file("DATA/mine.dat"), patternBytes(20480, 1));
+    frame->openPath(path);
+    trigger("actionOpen");  // nothing changed since the open: no question
+    EXPECT_TRUE(prompts.questions.isEmpty());
+
+    editor(EditorKind::Channel)->field()->setText("42");
+    prompts.saveChoices = {app::SaveChoice::Cancel, app::SaveChoice::Cancel};
+    prompts.openNames = {path};
+    trigger("actionOpen");
+    EXPECT_EQ(prompts.questions, QStringList({"Save changes to mine.dat?"}));
+    EXPECT_TRUE(prompts.openRequests.size() == 1) << "Cancel stops the command before its file dialog";
+    EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), "42");
+    EXPECT_TRUE(title().startsWith('*'));
+    EXPECT_FALSE(frame->close()) << "Exit asks too, and Cancel keeps the window";
+
+    prompts.saveChoices = {app::SaveChoice::Save};
+    EXPECT_TRUE(frame->close());
+    EXPECT_EQ(quint8(readRawFile(path)[0x1000 + LoggingEditor::addressOf(EditorKind::Channel)]), 42);
+}
+
+TEST_F(MainFrameTest, SaveClearsTheMarkerAndKeepsTheFileInTheRecentList) {
+    start();
+    editor(EditorKind::Channel)->field()->setText("5");
+    EXPECT_TRUE(frame->hasUnsavedChanges());
+    EXPECT_TRUE(title().startsWith('*'));
+    const QString target = dir.file("DATA/saved.dat");
+    prompts.saveNames = {target};
+    trigger("actionSave");
+    EXPECT_FALSE(frame->hasUnsavedChanges());
+    EXPECT_FALSE(title().startsWith('*'));
+    EXPECT_EQ(find<QAction>("actionRecent1")->text(), "&1 " + QDir::toNativeSeparators(target));
+
+    QFile::remove(target);
+    find<QAction>("actionRecent1")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages.constFirst().endsWith("no longer exists; it was removed from the recent files."));
+    EXPECT_EQ(find<QAction>("actionRecent1"), nullptr);
 }

@@ -3,14 +3,20 @@
 #include "image/parameter_file.h"
 #include "link/simulated_port.h"
 #include "link/transfer_engine.h"
+#include "app/recent_files.h"
 #include "app/settings_file.h"
 
 #include <QFile>
+#include <QSettings>
 #include <QVBoxLayout>
 
 namespace shelltest {
 
-AppDir::AppDir() { writeProgramIni(kStandardIni); }
+AppDir::AppDir() {
+    writeProgramIni(kStandardIni);
+    // Every test starts with no recent files, whatever the tests before it opened.
+    QSettings(app::kUserSettingsKey, QStringLiteral("QMR-417")).clear();
+}
 
 void AppDir::writeProgramIni(const QString& content) const {
     QFile ini(file(QStringLiteral("Program.ini")));
@@ -72,6 +78,14 @@ QString ScriptedPrompts::askOpenFileName(const app::FileDialogRequest& request) 
     const QString name = openNames.front();
     openNames.pop_front();
     return name;
+}
+
+app::SaveChoice ScriptedPrompts::askSaveChanges(const QString& name) {
+    questions.append(QStringLiteral("Save changes to %1?").arg(name));
+    if (saveChoices.empty()) return app::SaveChoice::Discard;
+    const app::SaveChoice answer = saveChoices.front();
+    saveChoices.pop_front();
+    return answer;
 }
 
 QString ScriptedPrompts::askSaveFileName(const app::FileDialogRequest& request) {

@@ -46,7 +46,8 @@ private:
 inline const QString kStandardIni = QStringLiteral("[Setup]\r\nCOM=COM3\r\nModel=QMR-417\r\nVersion=V1.07\r\n");
 
 // Answers every question from queues filled by the test; an empty queue answers No,
-// Cancel or nothing. Records what was asked.
+// Cancel or nothing, except "Save changes to ...?", which then answers Discard as if nothing
+// had asked. Records what was asked.
 class ScriptedPrompts : public app::Prompts {
 public:
     std::deque<bool> yesNo;
@@ -55,6 +56,7 @@ public:
     std::deque<std::optional<QString>> reviveCodes;
     std::deque<QString> openNames;
     std::deque<QString> saveNames;
+    std::deque<app::SaveChoice> saveChoices;
 
     QStringList messages;
     QStringList questions;  // "caption: text"
@@ -69,6 +71,7 @@ public:
     std::optional<QString> askReviveCode(const QString& text) override;
     QString askOpenFileName(const app::FileDialogRequest& request) override;
     QString askSaveFileName(const app::FileDialogRequest& request) override;
+    app::SaveChoice askSaveChanges(const QString& name) override;
 };
 
 class RecordingHelp : public shell::HelpService {

@@ -4,12 +4,16 @@
 #include "shell_fixture.h"
 
 #include "default_image.h"
+#include "app/backups.h"
 #include "image/memory_map.h"
+#include "image/parameter_file.h"
 #include "link/link_texts.h"
 #include "shell/main_frame.h"
 #include "shell/transfer_dialog.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -208,4 +212,41 @@ TEST_F(MainFrameTransferTest, PortThatDoesNotOpenEndsTheReadWithoutReload) {
     EXPECT_EQ(prompts.messages, QStringList({radiolink::text::kCannotOpenPort}));
     EXPECT_EQ(state.bandLimits, before);
     EXPECT_FALSE(log.contains("Channel:load"));
+}
+
+TEST_F(MainFrameTransferTest, ReadAsksAboutChangesKeepsABackupAndForgetsTheOpenedFile) {
+    startFrame();
+    const QString opened = dir.file("DATA/before.dat");
+    image::writeParameterFile(opened, state.prefix, state.image);
+    frame->openPath(opened);
+    static_cast<LoggingEditor*>(frame->workspace().frame(shell::EditorKind::Channel)->view())->field()->setText("66");
+    prompts.saveChoices = {app::SaveChoice::Discard};
+
+    runCommand(&shell::CMainFrame::readFromRadio);
+
+    EXPECT_EQ(prompts.questions, QStringList({"Save changes to before.dat?"}));
+    EXPECT_EQ(state.config.currentFilePath, "") << "Save must ask for a name for another radio's data";
+    const QStringList backups = QDir(app::backupFolder(state.config)).entryList({"*-read.dat"});
+    ASSERT_EQ(backups.size(), 1);
+    image::FilePrefixBlock prefix;
+    image::RadioImage kept;
+    image::readParameterFile(QDir(app::backupFolder(state.config)).filePath(backups[0]), prefix, kept);
+    EXPECT_TRUE(kept == state.image);
+    EXPECT_FALSE(frame->hasUnsavedChanges());
+
+    runCommand(&shell::CMainFrame::writeToRadio);
+    EXPECT_EQ(QDir(app::backupFolder(state.config)).entryList({"*-written.dat"}).size(), 1);
+}
+
+TEST_F(MainFrameTransferTest, AFailedBackupIsReportedWithoutHidingTheRead) {
+    startFrame();
+    QFile blocker(app::backupFolder(state.config));  // a file where the folder should be
+    blocker.open(QIODevice::WriteOnly);
+    blocker.close();
+    prompts.messages.clear();
+    runCommand(&shell::CMainFrame::readFromRadio);
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_EQ(prompts.messages[0], radiolink::text::kReadCompleted);
+    EXPECT_TRUE(prompts.messages[1].startsWith("The data was transferred, but its backup could not be saved"));
+    EXPECT_EQ(state.bandLimits, image::bandLimitsFromMHz(400, 490, 400, 490)) << "the read itself went through";
 }

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     ::testing::InitGoogleTest(&argc, argv);
+    // Per-user settings (the recent-file list) go to a folder of this run, never the user's own.
+    const QTemporaryDir userConfig;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(userConfig.path()));
     QApplication app(argc, argv);
     return RUN_ALL_TESTS();
 }

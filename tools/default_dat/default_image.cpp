@@ -10,6 +10,7 @@
 #include "settings/function_key_defaults.h"
 #include "settings/contact_book.h"
 #include "settings/scan_rules.h"
+#include "signalling/five_tone_defaults.h"
 
 namespace defaultdat {
 
@@ -33,6 +34,7 @@ image::RadioImage defaultImage() {
     settings::writeFunctionAndKeyDefaults(img);
     settings::scan::writeScanDefaults(img);
     settings::contact::writeContactDefaults(img);
+    signalling::five_tone::writeDefaults(img);
     const image::BandLimits limits;  // 136-174 MHz
     // The pass writes the band limits, rebuilds the list bitmaps and points the MR channel
     // at slot 0, so the file already looks as it will after its first store.

@@ -1,0 +1,42 @@
+#include "app/backups.h"
+
+#include <QDir>
+
+namespace app {
+
+namespace {
+
+const QString kBackupFilter = QStringLiteral("*.dat");
+
+void prune(QDir folder, int kept) {
+    // Names start with the time, so the name order is the age order.
+    const QStringList names = folder.entryList({kBackupFilter}, QDir::Files, QDir::Name | QDir::Reversed);
+    for (qsizetype i = kept; i < names.size(); ++i) folder.remove(names[i]);
+}
+
+} // namespace
+
+QString backupFolder(const AppConfig& config) { return QDir(config.dataDir).filePath(kBackupFolderName); }
+
+QString backupFileName(const QDateTime& when, BackupKind kind) {
+    return when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-"))
+           + (kind == BackupKind::Read ? QStringLiteral("read.dat") : QStringLiteral("written.dat"));
+}
+
+BackupResult saveBackup(const AppConfig& config, const image::FilePrefixBlock& prefix, const image::RadioImage& img,
+                        BackupKind kind, const QDateTime& when, int kept) {
+    BackupResult result;
+    const QDir folder(backupFolder(config));
+    if (!folder.exists() && !QDir().mkpath(folder.path())) {
+        result.errorText = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder.path()));
+        return result;
+    }
+    result.path = folder.filePath(backupFileName(when, kind));
+    const image::FileResult written = image::writeParameterFile(result.path, prefix, img);
+    result.ok = written.ok;
+    result.errorText = written.errorText;
+    if (result.ok) prune(folder, kept);
+    return result;
+}
+
+} // namespace app

@@ -1,0 +1,23 @@
+#include "app/change_tracker.h"
+
+#include "channels/channel_record.h"
+#include "image/consistency_pass.h"
+
+namespace app {
+
+image::RadioImage ChangeTracker::normalised(const image::RadioImage& img, const image::BandLimits& limits) {
+    image::RadioImage copy = img;
+    channels::channelValidityPass(copy, limits);
+    image::runConsistencyPass(copy, limits);
+    return copy;
+}
+
+void ChangeTracker::markClean(const image::RadioImage& img, const image::BandLimits& limits) {
+    m_clean = normalised(img, limits);
+}
+
+bool ChangeTracker::differs(const image::RadioImage& img, const image::BandLimits& limits) const {
+    return !(normalised(img, limits) == m_clean);
+}
+
+} // namespace app

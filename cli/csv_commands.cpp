@@ -1,0 +1,102 @@
+// qmr417-cli export-csv FILE.dat OUT.csv and import-csv FILE.dat IN.csv [--out NEW.dat]
+// [--append]: channel lists in and out of parameter files as CSV. The import checks every
+// row as the channel list checks a typed entry; rows it refuses are listed on stderr with
+// their line and reason, and the exit code says that rows were skipped.
+
+#include "channels/channel_csv.h"
+#include "cli/cli_transfer.h"
+#include "cli/commands.h"
+#include "cli/exit_codes.h"
+#include "image/band_limits.h"
+#include "image/parameter_file.h"
+
+#include <QCommandLineParser>
+
+namespace cli {
+
+namespace {
+
+namespace text {
+const QString kExportUsage = QStringLiteral("export-csv FILE.dat OUT.csv");
+const QString kImportUsage = QStringLiteral("import-csv FILE.dat IN.csv [--out NEW.dat] [--append]");
+const QString kUsage = QStringLiteral("usage: qmr417-cli %1");
+const QString kCannotRead = QStringLiteral("cannot read %1: %2");
+const QString kCannotSave = QStringLiteral("cannot save %1: %2");
+const QString kCannotUse = QStringLiteral("cannot import %1: %2");
+const QString kExported = QStringLiteral("exported %1 channels to %2");
+const QString kImported = QStringLiteral("imported %1 channels into %2; %3 rows skipped");
+const QString kOutHelp = QStringLiteral("Parameter file to save (default: FILE.dat itself).");
+const QString kAppendHelp = QStringLiteral("Put the rows into the next empty channels instead of their Location.");
+} // namespace text
+
+struct LoadedFile {
+    image::FilePrefixBlock prefix{};
+    image::RadioImage image;
+};
+
+std::optional<LoadedFile> loadParameterFile(const QString& path) {
+    LoadedFile file;
+    const image::FileResult result = image::readParameterFile(path, file.prefix, file.image);
+    if (!result.ok) {
+        fail(kExitFile, text::kCannotRead.arg(path, result.errorText));
+        return std::nullopt;
+    }
+    return file;
+}
+
+QStringList positionalArguments(const QStringList& arguments, QCommandLineParser& parser) {
+    parser.addHelpOption();
+    parser.process(arguments);
+    return parser.positionalArguments();
+}
+
+} // namespace
+
+int exportCsvCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"), QString());
+    parser.addPositionalArgument(QStringLiteral("OUT.csv"), QString());
+    const QStringList files = positionalArguments(arguments, parser);
+    if (files.size() != 2) return fail(kExitUsage, text::kUsage.arg(text::kExportUsage));
+
+    const std::optional<LoadedFile> loaded = loadParameterFile(files[0]);
+    if (!loaded) return kExitFile;
+    const QString csv = channels::csv::exportChannels(loaded->image);
+    if (const QString error = channels::csv::writeFile(files[1], csv); !error.isEmpty())
+        return fail(kExitFile, text::kCannotSave.arg(files[1], error));
+    printLine(text::kExported.arg(csv.count(QStringLiteral("\r\n")) - 1).arg(files[1]));
+    return kExitOk;
+}
+
+int importCsvCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"), QString());
+    parser.addPositionalArgument(QStringLiteral("IN.csv"), QString());
+    const QCommandLineOption outOption(QStringLiteral("out"), text::kOutHelp, QStringLiteral("file"));
+    const QCommandLineOption appendOption(QStringLiteral("append"), text::kAppendHelp);
+    parser.addOptions({outOption, appendOption});
+    const QStringList files = positionalArguments(arguments, parser);
+    if (files.size() != 2) return fail(kExitUsage, text::kUsage.arg(text::kImportUsage));
+    const QString out = parser.isSet(outOption) ? parser.value(outOption) : files[0];
+
+    std::optional<LoadedFile> loaded = loadParameterFile(files[0]);
+    if (!loaded) return kExitFile;
+    QString csv;
+    if (const QString error = channels::csv::readFile(files[1], csv); !error.isEmpty())
+        return fail(kExitFile, text::kCannotRead.arg(files[1], error));
+
+    const image::BandLimits limits = image::decodeBandLimits(loaded->image);
+    const auto placement = parser.isSet(appendOption) ? channels::csv::Placement::NextEmpty
+                                                      : channels::csv::Placement::AtLocation;
+    const channels::csv::ImportPlan plan = channels::csv::planImport(csv, loaded->image, limits, placement);
+    if (!plan.ok()) return fail(kExitFile, text::kCannotUse.arg(files[1], plan.error));
+    for (const QString& line : channels::csv::reportLines(plan)) printLine(files[1] + QStringLiteral(": ") + line);
+
+    channels::csv::applyImport(loaded->image, limits, plan);
+    const image::FileResult saved = image::writeParameterFile(out, loaded->prefix, loaded->image);
+    if (!saved.ok) return fail(kExitFile, text::kCannotSave.arg(out, saved.errorText));
+    printLine(text::kImported.arg(plan.channels.size()).arg(out).arg(plan.refused.size()));
+    return plan.refused.empty() ? kExitOk : kExitRowsSkipped;
+}
+
+} // namespace cli
