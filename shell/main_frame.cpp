@@ -290,8 +290,10 @@ void CMainFrame::print() {
     const QString name = printDocumentName(m_state.config);
     printer.setDocName(name);
     if (!m_choosePrinter(printer)) return;
-    if (!printDocument(printer, name, printText()))
-        m_prompts.message(texts::kPrintFailed.arg(printer.printerName()));
+    if (!printDocument(printer, name, printText())) {
+        const QString file = printer.outputFileName();
+        m_prompts.message(texts::kPrintFailed.arg(file.isEmpty() ? printer.printerName() : file));
+    }
 }
 
 bool CMainFrame::choosePrinterWithDialog(QPrinter& printer) {
