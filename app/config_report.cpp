@@ -3,10 +3,10 @@
 #include "app/report_sections.h"
 
 #include <QHash>
-
-#include <algorithm>
 #include <QJsonArray>
 #include <QJsonDocument>
+
+#include <algorithm>
 
 namespace report {
 
@@ -23,7 +23,7 @@ const QString kContinuation = QStringLiteral("        ");
 const QString kPairMarker = QStringLiteral("^^");
 const QString kNotInUse = QStringLiteral("(not in use)");
 const QString kNoneInUse = QStringLiteral("(none in use)");
-const QString kUsualNote = QStringLiteral("Not listed where they are");
+const QString kUsualNote = QStringLiteral("Unless listed");
 
 // The width of a text in average characters of a proportional serif face: narrow letters and
 // marks count less, capitals and "m"/"w" more. Rough, but on the safe side for the labels here.
@@ -72,10 +72,11 @@ QStringList usualItems(const Table& table) {
     return usual;
 }
 
-// A row as one pair: its number, then the other cells ("5:12345 BOB").
+// A row as one pair: its number, then the other cells, "-" for an empty one ("5:12345 BOB").
 QString compactValue(const QStringList& row) {
     QStringList cells = row.mid(1);
-    cells.removeAll(QString());
+    for (QString& cell : cells)
+        if (cell.isEmpty()) cell = QStringLiteral("-");
     return cells.join(u' ');
 }
 

@@ -15,7 +15,8 @@ QString displayModeText(const image::RadioImage& im) {
     const int mode = im.u8(fs::kDisplayMode);
     const QString text = listOf(fs::kDisplayModeList).value(mode);
     if (mode != fs::kDisplayModeChannel) return text;
-    return text + u' ' + listOf(fs::kDisplayLockList).value(im.u8(fs::kDisplayLock));
+    const QString lock = listOf(fs::kDisplayLockList).value(im.u8(fs::kDisplayLock));
+    return lock.isEmpty() ? text : text + u' ' + lock;
 }
 
 // The stored channel when it is in use, else the first channel in use, else nothing.
