@@ -68,4 +68,20 @@ TEST(ReportPdfTest, FullConfigurationPrintsOnSeveralNumberedPages) {
     EXPECT_TRUE(all.contains(QStringLiteral("NO.98:EncodeID12345098,EncodeStandardZVEI1,TimeofEncodeTone(ms)70,NameF98")));
 }
 
+// A printer that will not start a second page: the job stops there and reports the failure,
+// which the main window shows (print engines that can abort also drop the first page).
+TEST(ReportPdfTest, FailedPageAbortsTheJob) {
+    struct SecondPageFails : QPrinter {
+        SecondPageFails() : QPrinter(QPrinter::HighResolution) {}
+        bool newPage() override { return false; }
+    };
+    const QTemporaryDir dir;
+    SecondPageFails printer;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(dir.filePath(QStringLiteral("half.pdf")));
+    QStringList lines;
+    for (int i = 0; i < 200; ++i) lines.append(QStringLiteral("line %1").arg(i));
+    EXPECT_FALSE(shell::printDocument(printer, QStringLiteral("half"), lines));
+}
+
 } // namespace
