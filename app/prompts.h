@@ -15,6 +15,9 @@ enum class PasswordMode {
     ProgramPassword,     // asked by a transfer: edits the transfer password
 };
 
+// How grave a message is; the program shows the matching icon.
+enum class Severity { Information, Warning, Critical };
+
 struct FileDialogRequest {
     QString filter;        // "Param Files (*.dat)"
     QString folder;        // initial folder
@@ -30,6 +33,12 @@ public:
 
     // Plain message box with an OK button; the caption is the model name.
     virtual void message(const QString& text) = 0;
+    // The same box for a failure or a warning, with the icon of its severity. Answers that
+    // show no icon (scripts, tests) take it as a plain message.
+    virtual void report(const QString& text, Severity severity) {
+        static_cast<void>(severity);
+        message(text);
+    }
     // Yes / No question with its own caption; true for Yes.
     virtual bool askYesNo(const QString& text, const QString& caption) = 0;
     // OK / Cancel question with its own caption; true for OK. Services without such a box ask

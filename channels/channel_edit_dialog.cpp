@@ -140,6 +140,7 @@ void CChannelEditDialog::buildControls() {
     pair(texts::kBusyLock, m_busyLock, "", m_scanSkip);
     auto* checks = new QHBoxLayout;
     for (QCheckBox* box : {m_reverse, m_talkAround, m_compander, m_txOff}) checks->addWidget(box);
+    checks->addStretch(1);  // each box only as wide as what it shows, so a click beside it does nothing
     grid->addLayout(checks, row++, 0, 1, 4);
     grid->addWidget(m_close, row, 3);
 }
@@ -152,6 +153,8 @@ void CChannelEditDialog::fillFixedLists() {
     combo::fill(m_dtmfPttId, kPttIdList);
     combo::fill(m_fiveTonePttId, kPttIdList);
     combo::fill(m_squelch, kSquelchModeList);
+    // Sized now for its longest entry: the list shrinks to "Carrier" on a channel without tones.
+    m_squelch->setMinimumWidth(m_squelch->sizeHint().width());
     combo::fill(m_busyLock, kBusyLockList);
     combo::fill(m_scrambler, kScramblerList);
     combo::fill(m_decode.type, kToneTypeList);

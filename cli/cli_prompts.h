@@ -2,7 +2,8 @@
 // Answers the transfer's questions from the command-line options, so a script never
 // waits at a hidden prompt: the password comes in advance (--password) and a second
 // request is answered Cancel; the revive code is given once (--revive-code); "Retry or
-// Cancel" follows --on-failure within --retries. Messages are kept for the summary line.
+// Cancel" follows --on-failure within --retries; a killed or stunned state byte goes into
+// a normal radio only with --keep-radio-state. Messages are kept for the summary line.
 
 #include "app/prompts.h"
 
@@ -16,6 +17,8 @@ struct AnswerPolicy {
     bool retryOnFailure = false;
     int maxRetries = 3;
     QString reviveCode;  // empty: Cancel
+    // Write a killed or stunned state byte into a radio that reports itself normal.
+    bool keepRadioState = false;
 };
 
 class CliPrompts final : public app::Prompts {
@@ -24,7 +27,9 @@ public:
         : m_policy(std::move(policy)), m_interrupted(interrupted) {}
 
     void message(const QString& text) override { m_messages << text; }
-    bool askYesNo(const QString&, const QString&) override { return false; }
+    // The transfer's only Yes/No question: whether a killed or stunned state byte goes
+    // into a normal radio (--keep-radio-state).
+    bool askYesNo(const QString&, const QString&) override { return m_policy.keepRadioState; }
     bool askRetryCancel(const QString& text) override;
     std::optional<QString> askPassword(app::PasswordMode mode, const QString& initial) override;
     std::optional<QString> askReviveCode(const QString& text) override;

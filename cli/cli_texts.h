@@ -12,14 +12,26 @@ inline const QString kDescription = QStringLiteral(
     "  ports                          list the serial ports and the COMn name of each\n"
     "  read  --port NAME --out FILE   read the radio into a parameter file (.dat)\n"
     "  write --port NAME --in FILE    write a parameter file into the radio\n"
-    "  report FILE [--json]           print the configuration in a parameter file\n"
-    "  diff A B                       print the fields that differ between two files\n"
-    "                                 (exit 0: equal, 1: they differ, 2: a file error)\n"
+    "  report FILE.dat [--json]       print the configuration in a parameter file\n"
+    "  diff A.dat B.dat               print the fields that differ between two files\n"
+    "                                 (exit 0 equal, 1 they differ, 2 a file or usage error)\n"
     "  export-csv FILE.dat OUT.csv    write the channel list as CSV\n"
     "  import-csv FILE.dat IN.csv [--out NEW.dat] [--append]\n"
     "                                 read channels from CSV into a parameter file\n\n"
-    "NAME is COMn, a device path such as /dev/ttyUSB0, or SIMULATOR (a built-in radio).");
+    "NAME is COMn, a device path such as /dev/ttyUSB0, or SIMULATOR (a built-in radio).\n"
+    "\"%1 COMMAND --help\" shows the options of one command; all of them follow.\n\n"
+    "Exit codes: 0 done, 1 usage, 2 file, 3 port, 4 no answer, 5 password,\n"
+    "6 radio killed or stunned, 7 interrupted, 9 CSV rows skipped.");
+// The usage line of each command's help.
+inline const QString kUsage = QStringLiteral("Usage: %1 %2");
+inline const QString kTopUsage = QStringLiteral("COMMAND [options]");
+inline const QString kPortsUsage = QStringLiteral("ports");
+inline const QString kReadUsage = QStringLiteral("read --port NAME --out FILE [options]");
+inline const QString kWriteUsage = QStringLiteral("write --port NAME --in FILE [options]");
+inline const QString kReportUsage = QStringLiteral("report FILE.dat [--json]");
+inline const QString kDiffUsage = QStringLiteral("diff A.dat B.dat");
 inline const QString kUnknownCommand = QStringLiteral("unknown command \"%1\"; try --help");
+inline const QString kUnexpectedArgument = QStringLiteral("unexpected argument \"%1\"; try --help");
 inline const QString kMissingOption = QStringLiteral("%1 needs --%2");
 inline const QString kBadPolicy = QStringLiteral("--on-failure takes retry or cancel");
 inline const QString kBadRetries = QStringLiteral("--retries takes a number from 0 to 100");
@@ -33,15 +45,18 @@ inline const QString kPasswordWrong = QStringLiteral("Password error: the passwo
 inline const QString kRadioLocked = QStringLiteral("the radio reports \"%1\"; give the revive code with --revive-code");
 inline const QString kReviveWrong = QStringLiteral("the radio reports \"%1\" and the revive code is wrong");
 inline const QString kInterrupted = QStringLiteral("interrupted after %1 of %2 blocks; nothing was saved");
-inline const QString kInterruptedWrite = QStringLiteral("interrupted after %1 of %2 blocks; the radio holds a partial write");
+inline const QString kInterruptedWrite = QStringLiteral("interrupted after %1 of %2 blocks");
+inline const QString kPartialWrite = QStringLiteral("%1; the radio holds a partial write (blocks up to 0x%2 are new)");
+inline const QString kStateKept = QStringLiteral(
+    "the file marks the radio as %1 (state byte 0x0227 = %2) and the radio reports itself normal; nothing was "
+    "written. Give --keep-radio-state to write it as it is");
 inline const QString kBusy = QStringLiteral("another transfer is running");
 
 inline const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 inline const QString kCannotSave = QStringLiteral("cannot save %1: %2");
 inline const QString kShortFile = QStringLiteral("%1 holds %2 bytes; a parameter file holds 20480, so it is not sent");
 inline const QString kNoFolder = QStringLiteral("cannot save %1: the folder does not exist");
-inline const QString kReportUsage = QStringLiteral("usage: report FILE [--json]");
-inline const QString kDiffUsage = QStringLiteral("usage: diff A B");
+inline const QString kIsFolder = QStringLiteral("cannot save %1: it is a folder");
 inline const QString kSaved = QStringLiteral("saved %1");
 inline const QString kBackupSaved = QStringLiteral("backup kept in %1");
 inline const QString kBackupFailed = QStringLiteral("warning: the transfer went through, but its backup could not be saved: %1");

@@ -4,6 +4,8 @@
 
 #include "cli/cli_texts.h"
 #include "cli/exit_codes.h"
+#include "image/memory_map.h"
+#include "link/link_constants.h"
 #include "link/link_texts.h"
 #include "link/port_provider.h"
 
@@ -36,7 +38,6 @@ public:
         : m_verb(direction == radiolink::Direction::Read ? "reading" : "writing"), m_terminal(stderrIsTerminal()) {}
 
     void show(const radiolink::TransferProgress& p) {
-        m_position = p.position;
         if (p.percentText == m_lastText) return;
         m_lastText = p.percentText;
         const int percent = p.position * 100 / p.upperBound;
@@ -50,39 +51,70 @@ public:
     void finish() const {
         if (m_terminal && !m_lastText.isEmpty()) std::fputc('\n', stderr);
     }
-    int position() const { return m_position; }
 
 private:
     const char* m_verb;
     bool m_terminal;
     QString m_lastText;
-    int m_position = 0;
 };
 
-int reportFailure(const radiolink::TransferOutcome& outcome, const CliPrompts& prompts,
-                  const TransferRequest& request, radiolink::Direction direction, int position) {
+QString stateName(int state) {
+    return state == radiolink::kRadioStunned ? radiolink::text::kImageStateStunned : radiolink::text::kImageStateKilled;
+}
+
+// The line that reports a failed transfer, before anything is said about a partial write.
+QString failureText(const radiolink::TransferOutcome& outcome, const CliPrompts& prompts, const TransferRequest& request,
+                    radiolink::Direction direction, const app::AppState& state) {
     using radiolink::TransferResult;
-    const int blocks = radiolink::progressUpperBound(direction);
     switch (outcome.result) {
-    case TransferResult::Completed: break;
+    case TransferResult::Completed: return {};
     case TransferResult::PortNotOpened:
-        return fail(kExitPort, text::kPortFailed.arg(request.port, radiolink::openStatusText(outcome.openStatus)));
+        return text::kPortFailed.arg(request.port, radiolink::openStatusText(outcome.openStatus));
     case TransferResult::NoAnswer:
-        return fail(kExitNoAnswer, text::kNoAnswer.arg(request.port, request.policy.retryOnFailure
-                                                                         ? text::kGaveUp.arg(prompts.retriesUsed())
-                                                                         : text::kNoRetries));
+        return text::kNoAnswer.arg(request.port, request.policy.retryOnFailure ? text::kGaveUp.arg(prompts.retriesUsed())
+                                                                              : text::kNoRetries);
     case TransferResult::PasswordRefused:
-        return fail(kExitPassword, request.password.isEmpty() ? text::kPasswordMissing : text::kPasswordWrong);
+        return request.password.isEmpty() ? text::kPasswordMissing : text::kPasswordWrong;
     case TransferResult::RadioLocked:
-        return fail(kExitRadioLocked,
-                    (prompts.reviveCodeGiven() ? text::kReviveWrong : text::kRadioLocked).arg(prompts.reviveQuestion()));
-    case TransferResult::Cancelled:
-        return fail(kExitCancelled, (direction == radiolink::Direction::Read ? text::kInterrupted : text::kInterruptedWrite)
-                                        .arg(position).arg(blocks));
-    case TransferResult::AlreadyRunning:
-        return fail(kExitUsage, text::kBusy);
+        return (prompts.reviveCodeGiven() ? text::kReviveWrong : text::kRadioLocked).arg(prompts.reviveQuestion());
+    case TransferResult::StateKept: {
+        const int imageState = state.image.u8(image::map::kRadioState);
+        return text::kStateKept.arg(stateName(imageState)).arg(imageState);
     }
-    return kExitOk;
+    case TransferResult::Cancelled:
+        return (direction == radiolink::Direction::Read ? text::kInterrupted : text::kInterruptedWrite)
+            .arg(outcome.blocksDone)
+            .arg(radiolink::progressUpperBound(direction));
+    case TransferResult::AlreadyRunning: return text::kBusy;
+    }
+    return {};
+}
+
+int exitCode(radiolink::TransferResult result) {
+    using radiolink::TransferResult;
+    switch (result) {
+    case TransferResult::Completed: return kExitOk;
+    case TransferResult::PortNotOpened: return kExitPort;
+    case TransferResult::NoAnswer: return kExitNoAnswer;
+    case TransferResult::PasswordRefused: return kExitPassword;
+    case TransferResult::RadioLocked:
+    case TransferResult::StateKept: return kExitRadioLocked;
+    case TransferResult::Cancelled: return kExitCancelled;
+    case TransferResult::AlreadyRunning: return kExitUsage;
+    }
+    return kExitUsage;
+}
+
+// A write that stopped after the radio accepted blocks has changed the radio: whatever the
+// cause, the user must know which part of it is new.
+int reportFailure(const radiolink::TransferOutcome& outcome, const CliPrompts& prompts, const TransferRequest& request,
+                  radiolink::Direction direction, const app::AppState& state) {
+    QString line = failureText(outcome, prompts, request, direction, state);
+    if (direction == radiolink::Direction::Write && outcome.blocksDone > 0) {
+        const int lastNew = image::map::kWriteStart + (outcome.blocksDone - 1) * image::map::kBlockSize;
+        line = text::kPartialWrite.arg(line).arg(QString::number(lastNew, 16).toUpper().rightJustified(4, u'0'));
+    }
+    return fail(exitCode(outcome.result), line);
 }
 
 } // namespace
@@ -123,7 +155,7 @@ int runTransfer(radiolink::Direction direction, app::AppState& state, const Tran
     // Ctrl-C at a "Check connection" question is answered Cancel: report it as the interruption.
     if (interrupted && outcome.result == radiolink::TransferResult::NoAnswer)
         outcome.result = radiolink::TransferResult::Cancelled;
-    if (!outcome.success()) return reportFailure(outcome, prompts, request, direction, printer.position());
+    if (!outcome.success()) return reportFailure(outcome, prompts, request, direction, state);
     for (const QString& message : prompts.messages()) printLine(message);
     keepBackup(state, direction);
     return kExitOk;
@@ -136,6 +168,21 @@ void keepBackup(app::AppState& state, radiolink::Direction direction) {
     const app::BackupResult backup = app::saveBackup(state.config, state.prefix, state.image, kind);
     // The transfer went through either way; a missing backup is said, not made an error.
     printLine(backup.ok ? text::kBackupSaved.arg(backup.path) : text::kBackupFailed.arg(backup.errorText));
+}
+
+std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments, const QString& usage,
+                                    int positionals) {
+    if (!parser.parse(arguments)) return fail(kExitUsage, parser.errorText());
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
+        // The parser's own usage line names the program by the path it was started with.
+        const QString options = parser.helpText().section(u'\n', 1);
+        std::printf("%s\n%s", qPrintable(text::kUsage.arg(text::kProgramName, usage)), qPrintable(options));
+        return kExitOk;
+    }
+    const QStringList given = parser.positionalArguments();
+    if (given.size() > positionals) return fail(kExitUsage, text::kUnexpectedArgument.arg(given[positionals]));
+    if (given.size() < positionals) return fail(kExitUsage, text::kUsage.arg(text::kProgramName, usage));
+    return std::nullopt;
 }
 
 void printLine(const QString& line) {

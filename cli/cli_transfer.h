@@ -41,6 +41,12 @@ int runTransfer(radiolink::Direction direction, app::AppState& state, const Tran
 // Keeps the image just read or written in the backups folder of the data directory.
 void keepBackup(app::AppState& state, radiolink::Direction direction);
 
+// Parses a command's own arguments, which take `positionals` file names. Empty when the
+// command goes on; otherwise the exit code: 0 when --help printed the command's usage and
+// options, 1 for wrong arguments.
+std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments, const QString& usage,
+                                    int positionals = 0);
+
 void printLine(const QString& text);
 int fail(int exitCode, const QString& text);
 

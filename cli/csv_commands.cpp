@@ -19,7 +19,6 @@ namespace {
 namespace text {
 const QString kExportUsage = QStringLiteral("export-csv FILE.dat OUT.csv");
 const QString kImportUsage = QStringLiteral("import-csv FILE.dat IN.csv [--out NEW.dat] [--append]");
-const QString kUsage = QStringLiteral("usage: qmr417-cli %1");
 const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 const QString kCannotSave = QStringLiteral("cannot save %1: %2");
 const QString kCannotUse = QStringLiteral("cannot import %1: %2");
@@ -44,20 +43,15 @@ std::optional<LoadedFile> loadParameterFile(const QString& path) {
     return file;
 }
 
-QStringList positionalArguments(const QStringList& arguments, QCommandLineParser& parser) {
-    parser.addHelpOption();
-    parser.process(arguments);
-    return parser.positionalArguments();
-}
-
 } // namespace
 
 int exportCsvCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addPositionalArgument(QStringLiteral("FILE.dat"), QString());
     parser.addPositionalArgument(QStringLiteral("OUT.csv"), QString());
-    const QStringList files = positionalArguments(arguments, parser);
-    if (files.size() != 2) return fail(kExitUsage, text::kUsage.arg(text::kExportUsage));
+    parser.addHelpOption();
+    if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kExportUsage, 2)) return *done;
+    const QStringList files = parser.positionalArguments();
 
     const std::optional<LoadedFile> loaded = loadParameterFile(files[0]);
     if (!loaded) return kExitFile;
@@ -75,8 +69,9 @@ int importCsvCommand(const QStringList& arguments) {
     const QCommandLineOption outOption(QStringLiteral("out"), text::kOutHelp, QStringLiteral("file"));
     const QCommandLineOption appendOption(QStringLiteral("append"), text::kAppendHelp);
     parser.addOptions({outOption, appendOption});
-    const QStringList files = positionalArguments(arguments, parser);
-    if (files.size() != 2) return fail(kExitUsage, text::kUsage.arg(text::kImportUsage));
+    parser.addHelpOption();
+    if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kImportUsage, 2)) return *done;
+    const QStringList files = parser.positionalArguments();
     const QString out = parser.isSet(outOption) ? parser.value(outOption) : files[0];
 
     std::optional<LoadedFile> loaded = loadParameterFile(files[0]);

@@ -10,6 +10,9 @@
 #include <QCoreApplication>
 
 #include <cstdio>
+#include <functional>
+#include <utility>
+#include <vector>
 
 int main(int argc, char* argv[]) {
     QCoreApplication app(argc, argv);
@@ -19,20 +22,34 @@ int main(int argc, char* argv[]) {
     std::atomic<bool> interrupted{false};
     const cli::InterruptWatcher watcher(state.transfer.cancel, interrupted);
 
+    // Every command, in the order the help lists them; each parses its own arguments.
+    using Run = std::function<int(const QStringList&)>;
+    const std::vector<std::pair<QString, Run>> commands{
+        {QStringLiteral("ports"), [](const QStringList& a) { return cli::portsCommand(a); }},
+        {QStringLiteral("read"), [&](const QStringList& a) { return cli::readCommand(a, state, interrupted); }},
+        {QStringLiteral("write"), [&](const QStringList& a) { return cli::writeCommand(a, state, interrupted); }},
+        {QStringLiteral("report"), [](const QStringList& a) { return cli::reportCommand(a); }},
+        {QStringLiteral("diff"), [](const QStringList& a) { return cli::diffCommand(a); }},
+        {QStringLiteral("export-csv"), [](const QStringList& a) { return cli::exportCsvCommand(a); }},
+        {QStringLiteral("import-csv"), [](const QStringList& a) { return cli::importCsvCommand(a); }},
+    };
+
     QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);
     if (command.isEmpty() || command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
-        std::printf("Usage: %s COMMAND [options]\n%s\n", qPrintable(cli::text::kProgramName),
-                    qPrintable(cli::text::kDescription));
-        return command.isEmpty() ? cli::kExitUsage : cli::kExitOk;
+        std::printf("%s\n%s\n", qPrintable(cli::text::kUsage.arg(cli::text::kProgramName, cli::text::kTopUsage)),
+                    qPrintable(cli::text::kDescription.arg(cli::text::kProgramName)));
+        if (command.isEmpty()) return cli::kExitUsage;
+        // Every command's own help, so one page lists every option.
+        const QStringList help{cli::text::kProgramName, QStringLiteral("--help")};
+        for (const auto& [name, run] : commands) {
+            std::printf("\n");
+            run(help);
+        }
+        return cli::kExitOk;
     }
     arguments.removeAt(1);  // each command parses the rest as its own
-    if (command == QStringLiteral("ports")) return cli::portsCommand(arguments);
-    if (command == QStringLiteral("read")) return cli::readCommand(arguments, state, interrupted);
-    if (command == QStringLiteral("write")) return cli::writeCommand(arguments, state, interrupted);
-    if (command == QStringLiteral("report")) return cli::reportCommand(arguments);
-    if (command == QStringLiteral("diff")) return cli::diffCommand(arguments);
-    if (command == QStringLiteral("export-csv")) return cli::exportCsvCommand(arguments);
-    if (command == QStringLiteral("import-csv")) return cli::importCsvCommand(arguments);
+    for (const auto& [name, run] : commands)
+        if (command == name) return run(arguments);
     return cli::fail(cli::kExitUsage, cli::text::kUnknownCommand.arg(command));
 }

@@ -3,6 +3,7 @@
 
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
+#include "cli/cli_transfer.h"
 #include "cli/exit_codes.h"
 #include "link/link_texts.h"
 #include "link/port_provider.h"
@@ -16,7 +17,7 @@ namespace cli {
 int portsCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.addHelpOption();
-    parser.process(arguments);
+    if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kPortsUsage)) return *done;
 
     const radiolink::PortProvider ports;
     std::printf("%s\n", qPrintable(text::kPortsHeader));

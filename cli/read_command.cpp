@@ -12,9 +12,28 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace cli {
+
+namespace {
+
+// Why `path` cannot be created or replaced; empty when it can. A file that does not exist
+// yet is created to find out, and removed again.
+QString cannotSaveReason(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists()) return text::kNoFolder.arg(path);
+    if (info.isDir()) return text::kIsFolder.arg(path);
+    const bool existed = info.exists();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return text::kCannotSave.arg(path, file.errorString());
+    file.close();
+    if (!existed) file.remove();
+    return {};
+}
+
+} // namespace
 
 int readCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted) {
     QCommandLineParser parser;
@@ -23,7 +42,7 @@ int readCommand(const QStringList& arguments, app::AppState& state, const std::a
     transferOptions.addTo(parser);
     const QCommandLineOption outOption(QStringLiteral("out"), QStringLiteral("Parameter file to save."), QStringLiteral("file"));
     parser.addOption(outOption);
-    parser.process(arguments);
+    if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kReadUsage)) return *done;
 
     QString error;
     const std::optional<TransferRequest> request = transferOptions.read(parser, QStringLiteral("read"), error);
@@ -31,7 +50,7 @@ int readCommand(const QStringList& arguments, app::AppState& state, const std::a
     const QString out = parser.value(outOption);
     if (out.isEmpty()) return fail(kExitUsage, text::kMissingOption.arg(QStringLiteral("read"), outOption.names().constFirst()));
     // Checked first, so a long read is not wasted on a path that cannot be saved.
-    if (!QFileInfo(out).absoluteDir().exists()) return fail(kExitFile, text::kNoFolder.arg(out));
+    if (const QString problem = cannotSaveReason(out); !problem.isEmpty()) return fail(kExitFile, problem);
 
     state.config.appDir = QCoreApplication::applicationDirPath() + u'/';
     app::loadDefaultFile(state);  // missing: start from zeros

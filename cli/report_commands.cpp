@@ -64,9 +64,8 @@ int reportCommand(const QStringList& arguments) {
     parser.addHelpOption();
     const QCommandLineOption json(QStringLiteral("json"), QStringLiteral("Print the configuration as JSON."));
     parser.addOption(json);
-    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("Parameter file (.dat)."));
-    parser.process(arguments);
-    if (parser.positionalArguments().size() != 1) return fail(kExitUsage, text::kReportUsage);
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"), QStringLiteral("Parameter file."));
+    if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kReportUsage, 1)) return *done;
 
     const auto configuration = reportOf(parser.positionalArguments().constFirst());
     if (!configuration) return kExitFile;
@@ -78,12 +77,12 @@ int diffCommand(const QStringList& arguments) {
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Prints the fields that differ between two parameter files."));
     parser.addHelpOption();
-    parser.addPositionalArgument(QStringLiteral("a"), QStringLiteral("First parameter file (.dat)."));
-    parser.addPositionalArgument(QStringLiteral("b"), QStringLiteral("Second parameter file (.dat)."));
-    parser.process(arguments);
-    const QStringList files = parser.positionalArguments();
+    parser.addPositionalArgument(QStringLiteral("A.dat"), QStringLiteral("First parameter file."));
+    parser.addPositionalArgument(QStringLiteral("B.dat"), QStringLiteral("Second parameter file."));
     // A usage error must not pass for "the files differ" (1), so it ends like a file error.
-    if (files.size() != 2) return fail(kExitFile, text::kDiffUsage);
+    if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kDiffUsage, 2))
+        return *done == kExitOk ? kExitOk : kExitFile;
+    const QStringList files = parser.positionalArguments();
 
     const auto before = reportOf(files[0]);
     if (!before) return kExitFile;

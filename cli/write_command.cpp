@@ -1,7 +1,8 @@
 // qmr417-cli write --port NAME --in FILE: writes a parameter file into the radio. A file
 // shorter than a parameter file is refused: filling the missing part from anywhere would
 // put made-up channels and settings into a radio. Longer files give their first 20480
-// bytes, as the program's Open does.
+// bytes, as the program's Open does. A file whose radio state byte says killed or stunned
+// goes into a radio that reports itself normal only with --keep-radio-state.
 
 #include "cli/cli_texts.h"
 #include "cli/cli_transfer.h"
@@ -21,11 +22,16 @@ int writeCommand(const QStringList& arguments, app::AppState& state, const std::
     transferOptions.addTo(parser);
     const QCommandLineOption inOption(QStringLiteral("in"), QStringLiteral("Parameter file to write."), QStringLiteral("file"));
     parser.addOption(inOption);
-    parser.process(arguments);
+    const QCommandLineOption keepStateOption(
+        QStringLiteral("keep-radio-state"),
+        QStringLiteral("Write a killed or stunned state byte (0x0227) from the file into a radio that reports itself normal."));
+    parser.addOption(keepStateOption);
+    if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kWriteUsage)) return *done;
 
     QString error;
-    const std::optional<TransferRequest> request = transferOptions.read(parser, QStringLiteral("write"), error);
+    std::optional<TransferRequest> request = transferOptions.read(parser, QStringLiteral("write"), error);
     if (!request) return fail(kExitUsage, error);
+    request->policy.keepRadioState = parser.isSet(keepStateOption);
     const QString in = parser.value(inOption);
     if (in.isEmpty()) return fail(kExitUsage, text::kMissingOption.arg(QStringLiteral("write"), inOption.names().constFirst()));
 

@@ -4,6 +4,7 @@
 #include "grid/grid_model.h"
 #include "grid/grid_view.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -15,12 +16,16 @@ namespace grid {
 namespace {
 
 constexpr int kCurrentFrameWidth = 2;
+constexpr int kVisibleListEntries = 16;
 
 QWidget* makeEditor(const LineEditorSetup& setup, QWidget* parent)
 {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(QStringLiteral("gridLineEditor"));
+    // A thin frame in the highlight colour, so an editor on an empty cell still shows where
+    // the typing goes.
     edit->setFrame(false);
+    edit->setStyleSheet(QStringLiteral("QLineEdit { border: 1px solid palette(highlight); }"));
     edit->setAlignment(Qt::AlignCenter);
     edit->setMaxLength(setup.maxLength);
     if (!setup.allowedChars.isEmpty() || setup.upperCase)
@@ -32,8 +37,23 @@ QWidget* makeEditor(const ListEditorSetup& setup, QWidget* parent)
 {
     auto* combo = new QComboBox(parent);
     combo->setObjectName(QStringLiteral("gridListEditor"));
+    // A list that drops below the cell and scrolls, rather than one laid over the cell that
+    // fills the screen (the tone list holds over a thousand entries).
+    combo->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    combo->setMaxVisibleItems(kVisibleListEntries);
     combo->addItems(setup.provider ? setup.provider() : setup.entries);
     return combo;
+}
+
+// Whether the widget is the editor or lies within it, popup windows included (a popup's
+// parent is the widget that opened it).
+bool isInside(const QWidget* widget, const QWidget* editor)
+{
+    for (; widget != nullptr; widget = widget->parentWidget()) {
+        if (widget == editor)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -131,12 +151,14 @@ bool GridDelegate::eventFilter(QObject* watched, QEvent* event)
             return false;
         }
     case QEvent::FocusOut: {
-        // The drop-down's own list takes the focus while it is open, and a window that loses
-        // activation (another program, or the window closing) gives it back to the editor
-        // later; neither ends the edit. Committing while the window is torn down would also
-        // call the owner's hooks from inside its destruction.
+        // The drop-down's list is a popup window owned by the editor: opening it (arrow, F4,
+        // Alt+Down) moves the focus into it, and closing it gives the focus back. A window
+        // that loses activation (another program, or the window closing) also gives it back
+        // later. None of these ends the edit. Committing while the window is torn down would
+        // also call the owner's hooks from inside its destruction.
         const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+        const bool staysInEditor = isInside(QApplication::focusWidget(), static_cast<QWidget*>(watched));
+        if (!staysInEditor && reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
             m_view.endEdit(GridView::EditEnd::FocusLost);
         return false;
     }

@@ -17,6 +17,13 @@ inline const QString kReadTitle = QStringLiteral("Read data from radio");
 inline const QString kWriteTitle = QStringLiteral("Write data to radio");
 inline const QString kInitialPercent = QStringLiteral("0%");
 
+// Asked before a write would carry a killed or stunned state into a normal radio.
+inline const QString kImageStateKilled = QStringLiteral("killed");
+inline const QString kImageStateStunned = QStringLiteral("stunned");
+inline const QString kImageStateQuestion = QStringLiteral(
+    "This data marks the radio as %1 (state byte 0x0227 = %2), but the radio reports itself normal.\n"
+    "Writing it will disable this radio.\n\nWrite the %1 state into the radio?");
+
 // Accepted without regard to letter case.
 inline const QString kReviveCode = QStringLiteral("KTR580");
 

@@ -31,6 +31,11 @@ int progressUpperBound(Direction direction) {
     return direction == Direction::Read ? image::map::kReadBlocks : image::map::kWriteBlocks;
 }
 
+QString imageStateQuestion(int imageState) {
+    const QString& name = imageState == kRadioStunned ? text::kImageStateStunned : text::kImageStateKilled;
+    return text::kImageStateQuestion.arg(name).arg(imageState);
+}
+
 QString dialogTitle(Direction direction) {
     return direction == Direction::Read ? text::kReadTitle : text::kWriteTitle;
 }
@@ -49,10 +54,11 @@ TransferOutcome TransferEngine::run(Direction direction) {
     m_failures = 0;
     m_position = 0;
     m_reviveCheck = true;
+    m_imageStateConfirmed = false;
 
     const OpenStatus status = m_port.open(m_state.config.portName);
     if (status != OpenStatus::Opened) {
-        m_prompts.message(text::kCannotOpenPort);
+        m_prompts.report(text::kCannotOpenPort, app::Severity::Critical);
         return {TransferResult::PortNotOpened, status};
     }
     m_port.setBufferSizes(kInBufferSize, kOutBufferSize);
@@ -63,7 +69,7 @@ TransferOutcome TransferEngine::run(Direction direction) {
     for (;;) {
         Step step = connect();
         if (step == Step::Proceed) step = transferBlocks();
-        if (step == Step::Stop) return {m_result};
+        if (step == Step::Stop) return {m_result, OpenStatus::Opened, m_position};
     }
 }
 
@@ -101,10 +107,24 @@ TransferEngine::Step TransferEngine::identify() {
     m_port.write(identifyFrame());
     m_port.read(int(identifyFrame().size()));  // echo
     const QByteArray reply = m_port.read(kIdentifyReplySize);
-    if (m_direction != Direction::Write || !m_reviveCheck) return Step::Proceed;
+    if (m_direction != Direction::Write) return Step::Proceed;
+    if (!m_reviveCheck) return Step::Proceed;  // revived: the image's state byte was cleared
     const int radioState = radioStateFromIdentifyReply(reply);
-    if (radioState != kRadioKilled && radioState != kRadioStunned) return Step::Proceed;
+    if (radioState != kRadioKilled && radioState != kRadioStunned) return confirmImageState();
     return revive(radioState);
+}
+
+// Data read from a killed or stunned radio carries that state: written into a normal radio
+// it would disable it. Only a user who says so writes it; the byte is then sent unchanged.
+TransferEngine::Step TransferEngine::confirmImageState() {
+    const int imageState = m_state.image.u8(image::map::kRadioState);
+    if (m_imageStateConfirmed || (imageState != kRadioKilled && imageState != kRadioStunned)) return Step::Proceed;
+    if (!m_prompts.askYesNo(imageStateQuestion(imageState), m_state.config.modelName)) {
+        sendEndAndReadBack();
+        return end(TransferResult::StateKept);
+    }
+    m_imageStateConfirmed = true;
+    return Step::Proceed;
 }
 
 // A killed or stunned radio takes a write only with the revive code; the write then
@@ -135,7 +155,7 @@ TransferEngine::Step TransferEngine::passwordProbe() {
     }
     sendEndAndReadBack();
     const Step step = end(TransferResult::PasswordRefused);
-    m_prompts.message(text::kPasswordError);
+    m_prompts.report(text::kPasswordError, app::Severity::Warning);
     return step;
 }
 

@@ -31,6 +31,7 @@ enum class TransferResult {
     NoAnswer,         // the connection failed and the user chose Cancel
     PasswordRefused,  // the password dialog was cancelled: "Password error"
     RadioLocked,      // a killed or stunned radio was not revived
+    StateKept,        // the image would kill or stun a normal radio and the user said No
     Cancelled,        // "Exit" stopped the transfer between blocks
     AlreadyRunning,   // another transfer holds the running flag; nothing was done
 };
@@ -38,6 +39,7 @@ enum class TransferResult {
 struct TransferOutcome {
     TransferResult result = TransferResult::Completed;
     OpenStatus openStatus = OpenStatus::Opened;  // why the port did not open
+    int blocksDone = 0;                          // blocks read, or accepted by the radio
     bool success() const { return result == TransferResult::Completed; }
 };
 
@@ -69,6 +71,7 @@ private:
     Step askAfterHandshake();
     Step identify();
     Step revive(int radioState);
+    Step confirmImageState();
     Step passwordProbe();
     Step transferBlocks();
     Step readBlock();
@@ -94,12 +97,17 @@ private:
     int m_failures = 0;
     int m_position = 0;
     bool m_reviveCheck = true;
+    bool m_imageStateConfirmed = false;
     TransferResult m_result = TransferResult::Completed;
 };
 
 // The worker thread's entry: makes the port for state.config.portName in the calling
 // thread (a QSerialPort belongs to the thread that created it), runs the transfer on the
 // real clock and destroys the port before returning.
+// The question asked before an image whose radio state byte says killed or stunned is
+// written into a radio that reports itself normal.
+QString imageStateQuestion(int imageState);
+
 TransferOutcome runTransfer(Direction direction, app::AppState& state, app::Prompts& prompts,
                             PortProvider& ports, const ProgressCallback& progress);
 

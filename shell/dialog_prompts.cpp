@@ -30,8 +30,19 @@ void DialogPrompts::message(const QString& text) {
     QMessageBox::information(m_parent, m_config.modelName, text);
 }
 
+void DialogPrompts::report(const QString& text, app::Severity severity) {
+    switch (severity) {
+    case app::Severity::Information: QMessageBox::information(m_parent, m_config.modelName, text); return;
+    case app::Severity::Warning: QMessageBox::warning(m_parent, m_config.modelName, text); return;
+    case app::Severity::Critical: QMessageBox::critical(m_parent, m_config.modelName, text); return;
+    }
+}
+
+// Every question of the program guards a step that is hard to undo (all data cleared,
+// channels moved, a radio disabled), so Enter answers No.
 bool DialogPrompts::askYesNo(const QString& text, const QString& caption) {
-    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return QMessageBox::question(m_parent, caption, text, QMessageBox::Yes | QMessageBox::No, QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 bool DialogPrompts::askOkCancel(const QString& text, const QString& caption) {

@@ -18,6 +18,7 @@ public:
     void setParent(QWidget* parent) { m_parent = parent; }
 
     void message(const QString& text) override;
+    void report(const QString& text, app::Severity severity) override;
     bool askYesNo(const QString& text, const QString& caption) override;
     bool askOkCancel(const QString& text, const QString& caption) override;
     bool askRetryCancel(const QString& text) override;

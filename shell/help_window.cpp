@@ -1,8 +1,11 @@
 #include "shell/help_window.h"
 
 #include <QFile>
+#include <QMainWindow>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace shell {
 
@@ -38,9 +41,21 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
 
 void HelpWindow::showPage(const QUrl& page) {
     m_browser->setSource(page);
+    if (!m_placed) placeBesideWork();
     show();
     raise();
     activateWindow();
+}
+
+// The first time, the window stands at the right of the main window's work area, below its
+// menu and toolbar, so it covers neither the commands nor the left of the editors.
+void HelpWindow::placeBesideWork() {
+    m_placed = true;
+    const auto* main = qobject_cast<const QMainWindow*>(parentWidget());
+    const QWidget* work = main ? main->centralWidget() : nullptr;
+    if (!work) return;
+    const QPoint topRight = work->mapToGlobal(QPoint(work->width(), 0));
+    move(std::max(topRight.x() - width(), 0), topRight.y());
 }
 
 QUrl HelpWindow::currentPage() const { return m_browser->source(); }

@@ -60,7 +60,10 @@ public:
     QUrl currentPage() const;
 
 private:
+    void placeBesideWork();
+
     QTextBrowser* m_browser;
+    bool m_placed = false;
 };
 
 // The help service of the program: opens (and reuses) one help window.

@@ -10,6 +10,7 @@
 #include "shell/link_services.h"
 #include "shell/main_frame.h"
 #include "shell/shell_texts.h"
+#include "shell/toolbar_icons.h"
 
 #include <QApplication>
 
@@ -37,6 +38,7 @@ int main(int argc, char* argv[]) {
         return kNoDisplayExitCode;
     }
     QApplication app(argc, argv);
+    QApplication::setWindowIcon(shell::applicationIcon());  // every window and dialog, not the toolkit's logo
 
     app::AppState state;
     state.config = app::startupConfig(QCoreApplication::applicationFilePath());

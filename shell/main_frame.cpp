@@ -42,6 +42,12 @@ QString droppedParameterFile(const QMimeData* mime) {
     return {};
 }
 
+// The system's text for a failed open or save, and the file it was about ("Permission
+// denied" alone does not say which file).
+QString fileErrorText(const image::FileResult& result, const QString& path) {
+    return QStringLiteral("%1\n\n%2").arg(result.errorText, QDir::toNativeSeparators(path));
+}
+
 } // namespace
 
 CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService& help, EditorFactories editors,
@@ -148,7 +154,7 @@ void CMainFrame::open() {
 void CMainFrame::openPath(const QString& path) {
     const image::FileResult result = app::openParameterFile(m_state, path);
     if (!result.ok) {
-        m_prompts.message(result.errorText);
+        m_prompts.report(fileErrorText(result, path), app::Severity::Critical);
         return;
     }
     refreshBandIndicator();
@@ -161,7 +167,7 @@ void CMainFrame::openPath(const QString& path) {
 
 void CMainFrame::openRecent(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        m_prompts.message(texts::kRecentFileMissing.arg(QDir::toNativeSeparators(path)));
+        m_prompts.report(texts::kRecentFileMissing.arg(QDir::toNativeSeparators(path)), app::Severity::Warning);
         m_recent.remove(path);
         rebuildRecentMenu();
         return;
@@ -194,7 +200,7 @@ bool CMainFrame::saveAsFromDialog() {
 bool CMainFrame::writeTo(const QString& path) {
     const image::FileResult result = app::saveParameterFile(m_state, path);
     if (!result.ok) {
-        m_prompts.message(result.errorText);
+        m_prompts.report(fileErrorText(result, path), app::Severity::Critical);
         return false;
     }
     markClean();
@@ -219,6 +225,11 @@ void CMainFrame::dropEvent(QDropEvent* event) {
 void CMainFrame::showModel() {
     m_workspace->storeAll();
     ModelDialog dialog(m_state.config.modelName, m_state.bandLimits, this);
+    dialog.setConfirm([this](const image::BandLimits& limits) {
+        const int outside = channelsOutsideBand(m_state.image, limits);
+        return outside == 0 ||
+               m_prompts.askYesNo(channelsOutsideBandQuestion(outside, limits), m_state.config.modelName);
+    });
     if (dialog.exec() == QDialog::Accepted) {
         m_state.bandLimits = dialog.limits();
         // The next store would carry the limits into the image, but with no editor open none
@@ -266,7 +277,7 @@ void CMainFrame::writeToRadio() {
 
 void CMainFrame::keepBackup(app::BackupKind kind) {
     const app::BackupResult backup = app::saveBackup(m_state.config, m_state.prefix, m_state.image, kind);
-    if (!backup.ok) m_prompts.message(texts::kBackupFailed.arg(backup.errorText));
+    if (!backup.ok) m_prompts.report(texts::kBackupFailed.arg(backup.errorText), app::Severity::Warning);
 }
 
 void CMainFrame::openBackupFolder() {

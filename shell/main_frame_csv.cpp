@@ -16,7 +16,7 @@ void CMainFrame::exportChannelsCsv() {
         m_prompts.askSaveFileName({texts::kCsvFilter, m_state.config.dataDir, texts::kCsvProposedName});
     if (path.isEmpty()) return;
     const QString error = channels::csv::writeFile(path, channels::csv::exportChannels(m_state.image));
-    if (!error.isEmpty()) m_prompts.message(texts::kCsvCannotSave.arg(path, error));
+    if (!error.isEmpty()) m_prompts.report(texts::kCsvCannotSave.arg(path, error), app::Severity::Critical);
 }
 
 void CMainFrame::importChannelsCsv() {
@@ -25,7 +25,7 @@ void CMainFrame::importChannelsCsv() {
     if (path.isEmpty()) return;
     QString text;
     if (const QString error = channels::csv::readFile(path, text); !error.isEmpty()) {
-        m_prompts.message(texts::kCsvCannotRead.arg(path, error));
+        m_prompts.report(texts::kCsvCannotRead.arg(path, error), app::Severity::Critical);
         return;
     }
     const CsvPlanner planner = [this, text](channels::csv::Placement placement) {

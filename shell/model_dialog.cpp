@@ -1,5 +1,8 @@
 #include "shell/model_dialog.h"
 
+#include "channels/channel_record.h"
+#include "channels/value_tables.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -94,7 +97,9 @@ void ModelDialog::tryAccept() {
     const int txLow = entryValue(m_entries[TxLow]);
     const int txHigh = entryValue(m_entries[TxHigh]);
     if (!image::modelEntryValid(rxLow, rxHigh, txLow, txHigh)) return;  // stays open, no message
-    m_limits = image::bandLimitsFromMHz(rxLow, rxHigh, txLow, txHigh);
+    const image::BandLimits chosen = image::bandLimitsFromMHz(rxLow, rxHigh, txLow, txHigh);
+    if (m_confirm && !m_confirm(chosen)) return;  // the user keeps the dialog and the channels
+    m_limits = chosen;
     accept();
 }
 
@@ -108,6 +113,26 @@ void ModelDialog::keyPressEvent(QKeyEvent* event) {
     default:
         QDialog::keyPressEvent(event);
     }
+}
+
+int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits) {
+    int count = 0;
+    for (int slot = channels::kFirstSlot; slot <= channels::kLastSlot; ++slot) {
+        if (slot != channels::kSlotVFO && channels::usageBit(img, slot)) continue;
+        const channels::ChannelRecordView record(img, slot);
+        if (record.isEmpty()) continue;
+        if (!limits.rxInBand(record.rx()) || !limits.txInBand(record.txFrequency())) ++count;
+    }
+    return count;
+}
+
+QString channelsOutsideBandQuestion(int count, const image::BandLimits& limits) {
+    const QString channelsText = count == 1 ? ModelDialog::kOneChannel : ModelDialog::kChannels.arg(count);
+    return ModelDialog::kMoveQuestion.arg(channelsText)
+        .arg(limits.rxLow.wholeMHz())
+        .arg(limits.rxHigh.wholeMHz())
+        .arg(limits.txLow.wholeMHz())
+        .arg(limits.txHigh.wholeMHz());
 }
 
 } // namespace shell

@@ -5,10 +5,12 @@
 // accident; only the buttons close the dialog.
 
 #include "image/band_limits.h"
+#include "image/radio_image.h"
 
 #include <QDialog>
 
 #include <array>
+#include <functional>
 
 class QLineEdit;
 
@@ -26,8 +28,21 @@ public:
     static inline const QString kOk = QStringLiteral("OK");
     static inline const QString kCancel = QStringLiteral("Cancel");
     static constexpr int kEntryLength = 3;
+    // Asked when the new band would move channels.
+    static inline const QString kOneChannel = QStringLiteral("1 channel lies");
+    static inline const QString kChannels = QStringLiteral("%1 channels lie");
+    static inline const QString kMoveQuestion = QStringLiteral(
+        "%1 outside the new band (RX %2-%3 MHz, TX %4-%5 MHz).\n"
+        "The channel list moves each of them to the nearest band limit, and the next store "
+        "writes it there.\n\nChange the band anyway?");
+
+    // Asked on "OK" with limits the band table accepts: true closes the dialog with them,
+    // false leaves it open with nothing changed.
+    using Confirm = std::function<bool(const image::BandLimits& limits)>;
 
     ModelDialog(const QString& modelName, const image::BandLimits& limits, QWidget* parent = nullptr);
+
+    void setConfirm(Confirm confirm) { m_confirm = std::move(confirm); }
 
     // The limits chosen with "OK"; meaningful once the dialog was accepted.
     const image::BandLimits& limits() const { return m_limits; }
@@ -41,8 +56,18 @@ private:
     QLayout* makeButtons();
 
     image::BandLimits m_limits;
+    Confirm m_confirm;
     enum Entry { RxLow, RxHigh, TxLow, TxHigh };
     std::array<QLineEdit*, 4> m_entries{};
 };
+
+// The channels that new limits would move: every channel the channel list shows (a slot in
+// use with an RX frequency, and always "VFO") whose RX lies outside the receive band or
+// whose TX lies outside the transmit band. The list shows such a channel at the band's
+// nearest limit and the next store writes it there.
+int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits);
+
+// The question asked before such limits are taken, naming how many channels would move.
+QString channelsOutsideBandQuestion(int count, const image::BandLimits& limits);
 
 } // namespace shell

@@ -18,6 +18,13 @@ QDialogButtonBox* okCancel(QDialog* dialog) {
     return buttons;
 }
 
+// Room for the title beside the window buttons, which the window manager would otherwise
+// cut short on a dialog this small.
+void keepTitleVisible(QDialog& dialog) {
+    constexpr int kWindowButtonsRoom = 140;
+    dialog.setMinimumWidth(dialog.fontMetrics().horizontalAdvance(dialog.windowTitle()) + kWindowButtonsRoom);
+}
+
 } // namespace
 
 PasswordDialog::PasswordDialog(app::PasswordMode mode, const QString& initial, QWidget* parent)
@@ -27,12 +34,16 @@ PasswordDialog::PasswordDialog(app::PasswordMode mode, const QString& initial, Q
     m_entry->setObjectName(QStringLiteral("password"));
     m_entry->setEchoMode(QLineEdit::Password);
     m_entry->setMaxLength(kMaxLength);
+    // Asked again after a wrong password, the field shows that password: selected, the
+    // first key typed replaces it instead of being added behind it and cut off at four.
+    m_entry->selectAll();
 
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     form->addRow(kPasswordLabel, m_entry);
     layout->addLayout(form);
     layout->addWidget(okCancel(this));
+    keepTitleVisible(*this);
 }
 
 QString PasswordDialog::entry() const { return m_entry->text(); }
@@ -48,6 +59,7 @@ ReviveDialog::ReviveDialog(const QString& message, QWidget* parent) : QDialog(pa
     layout->addWidget(label);
     layout->addWidget(m_entry);
     layout->addWidget(okCancel(this));
+    keepTitleVisible(*this);
 }
 
 QString ReviveDialog::entry() const { return m_entry->text(); }

@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
@@ -22,6 +23,7 @@ using radiolink::OpenStatus;
 
 constexpr int kGridRows = 8;
 constexpr int kOtherId = 0;  // button ids 1-16 are the port numbers
+constexpr int kOtherMinimumLength = 18;  // room for "/dev/serial/by-id/..." to start
 
 // The device a COMn name stands for on this system, for the label beside its button.
 QString deviceOf(const QString& name, const QList<radiolink::ListedPort>& listed) {
@@ -99,50 +101,70 @@ QWidget* PortDialog::makePortGroup(const QList<radiolink::ListedPort>& listed) {
     return box;
 }
 
-// The ports without a button (numbered above 16) by their device, and the simulated radio.
+// The ports without a button (numbered above 16) by their device, the simulated radio,
+// and whatever device path the user types.
 QWidget* PortDialog::makeOtherRow(const QList<radiolink::ListedPort>& listed) {
     m_other = new QRadioButton(kOtherLabel);
     m_other->setObjectName(QStringLiteral("otherButton"));
     m_group->addButton(m_other, kOtherId);
     m_otherPorts = new QComboBox;
     m_otherPorts->setObjectName(QStringLiteral("otherPorts"));
-    m_otherPorts->addItem(radiolink::text::kSimulatorPortName + QStringLiteral(" - ") + kSimulatorDescription,
-                          radiolink::text::kSimulatorPortName);
+    m_otherPorts->setEditable(true);
+    m_otherPorts->setInsertPolicy(QComboBox::NoInsert);
+    m_otherPorts->setMinimumContentsLength(kOtherMinimumLength);
+    m_otherPorts->addItem(radiolink::text::kSimulatorPortName, radiolink::text::kSimulatorPortName);
+    m_otherPorts->setItemData(0, kSimulatorDescription, Qt::ToolTipRole);
     for (qsizetype i = kButtonCount; i < listed.size(); ++i) {
         const QString device = listed[i].entry.device;
-        m_otherPorts->addItem(device + QStringLiteral(" - ") + listed[i].entry.description, device);
+        m_otherPorts->addItem(device, device);
+        const int index = m_otherPorts->count() - 1;
+        m_otherPorts->setItemData(index, listed[i].entry.description, Qt::ToolTipRole);
         const OpenStatus status = probe(device);
-        if (status != OpenStatus::Opened) disableComboEntry(m_otherPorts, m_otherPorts->count() - 1,
-                                                            unavailableReason(device, status));
+        if (status != OpenStatus::Opened) disableComboEntry(m_otherPorts, index, unavailableReason(device, status));
     }
-    connect(m_otherPorts, &QComboBox::activated, m_other, [this] { m_other->setChecked(true); });
+    m_otherPorts->setCurrentIndex(-1);
+    m_otherDescription = new QLabel;
+    m_otherDescription->setObjectName(QStringLiteral("otherDescription"));
+    const auto chooseOther = [this] { m_other->setChecked(true); };
+    connect(m_otherPorts, &QComboBox::activated, m_other, chooseOther);
+    connect(m_otherPorts->lineEdit(), &QLineEdit::textEdited, m_other, chooseOther);
+    connect(m_otherPorts, &QComboBox::currentTextChanged, this, &PortDialog::showOtherDescription);
 
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_other);
     layout->addWidget(m_otherPorts, 1);
+    layout->addWidget(m_otherDescription);
     return row;
+}
+
+void PortDialog::showOtherDescription() {
+    const int index = m_otherPorts->findText(m_otherPorts->currentText());
+    m_otherDescription->setText(index >= 0 ? m_otherPorts->itemData(index, Qt::ToolTipRole).toString() : QString());
 }
 
 void PortDialog::selectCurrent() {
     const QString current = m_config.portName;
-    if (probe(current) != OpenStatus::Opened) return;  // a port that does not open shows no selection
-    const int otherIndex = m_otherPorts->findData(current);
-    if (otherIndex >= 0) {
-        m_otherPorts->setCurrentIndex(otherIndex);
-        m_other->setChecked(true);
+    if (current.isEmpty()) return;
+    const std::optional<int> number = radiolink::scanPortNumber(current);
+    if (number && *number >= 1 && *number <= kButtonCount && m_otherPorts->findData(current) < 0) {
+        button(*number)->setChecked(true);
         return;
     }
-    const std::optional<int> number = radiolink::scanPortNumber(current);
-    // A number without a button (above 16, or 0) leaves every button unselected.
-    if (number && *number >= 1 && *number <= kButtonCount) button(*number)->setChecked(true);
+    // Any other name shows under "Other", listed or not.
+    const int listedAt = m_otherPorts->findData(current);
+    if (listedAt >= 0)
+        m_otherPorts->setCurrentIndex(listedAt);
+    else
+        m_otherPorts->setEditText(current);
+    m_other->setChecked(true);
 }
 
 QString PortDialog::chosenName() const {
     const int id = m_group->checkedId();
     if (id >= 1 && id <= kButtonCount) return radiolink::portName(id);
-    if (id == kOtherId) return m_otherPorts->currentData().toString();
+    if (id == kOtherId) return m_otherPorts->currentText().trimmed();
     return {};
 }
 

@@ -1,9 +1,10 @@
 #pragma once
-// "Port Setting": sixteen buttons "COM1"-"COM16", each enabled when its port opens; the
-// current port is selected when it opens and its number has a button. Besides them the
-// system's further serial ports and the built-in simulated radio can be chosen. "OK"
-// makes the choice the port name and writes it to key "COM"; with nothing selected the
-// name stays as it was.
+// "Port Setting": sixteen buttons "COM1"-"COM16", each enabled when its port opens and
+// labelled with the device it stands for. "Other" takes any other port: the system's
+// further serial ports and the built-in simulated radio are listed, and a device path
+// (a pseudo-terminal, say) can be typed. The current port is shown selected whatever it
+// is, also when it does not open now. "OK" makes the choice the port name and writes it to
+// key "COM"; with nothing chosen the name stays as it was.
 
 #include "app/app_config.h"
 #include "shell/link_services.h"
@@ -15,6 +16,7 @@
 class QButtonGroup;
 class QComboBox;
 class QGridLayout;
+class QLabel;
 class QRadioButton;
 
 namespace shell {
@@ -47,6 +49,7 @@ private:
     QWidget* makeOtherRow(const QList<radiolink::ListedPort>& listed);
     radiolink::OpenStatus probe(const QString& name) const;
     void selectCurrent();
+    void showOtherDescription();
     QString chosenName() const;
     void confirm();
 
@@ -55,7 +58,8 @@ private:
     std::array<QRadioButton*, kButtonCount> m_buttons{};
     QButtonGroup* m_group = nullptr;
     QRadioButton* m_other = nullptr;
-    QComboBox* m_otherPorts = nullptr;
+    QComboBox* m_otherPorts = nullptr;   // editable: a device path may be typed
+    QLabel* m_otherDescription = nullptr;
 };
 
 } // namespace shell

@@ -24,6 +24,10 @@ void ThreadPrompts::message(const QString& text) {
     onUiThread([&] { m_target.message(text); });
 }
 
+void ThreadPrompts::report(const QString& text, app::Severity severity) {
+    onUiThread([&] { m_target.report(text, severity); });
+}
+
 bool ThreadPrompts::askYesNo(const QString& text, const QString& caption) {
     return onUiThread([&] { return m_target.askYesNo(text, caption); });
 }

@@ -88,6 +88,23 @@ void drawInfo(QPainter& p) {
     p.drawPoint(QPointF(8, 4.8));
 }
 
+// The program's own icon: a hand-held radio standing upright, antenna and knob on top, a
+// display and a keypad on its face.
+void drawHandheld(QPainter& p) {
+    p.setPen(QPen(Qt::black, 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setBrush(kRadio);
+    p.drawRoundedRect(QRectF(9.2, 0.6, 1.6, 5), 0.7, 0.7);   // antenna
+    p.drawRect(QRectF(5.2, 2.6, 1.8, 2));                   // knob
+    p.drawRoundedRect(QRectF(3.8, 4.2, 8.4, 11.3), 1.4, 1.4);
+    p.setBrush(QColor(150, 210, 160));
+    p.drawRect(QRectF(5, 5.6, 6, 3.2));                      // display
+    p.setPen(Qt::NoPen);
+    p.setBrush(kPaper);
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            p.drawEllipse(QPointF(6 + column * 2, 10.4 + row * 1.7), 0.55, 0.55);
+}
+
 void drawIcon(QPainter& p, ToolbarIcon which) {
     p.setPen(QPen(Qt::black, 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     switch (which) {
@@ -140,5 +157,21 @@ private:
 } // namespace
 
 QIcon toolbarIcon(ToolbarIcon which) { return QIcon(new PaintedIconEngine(which)); }
+
+QIcon applicationIcon() {
+    // Fixed sizes, because window systems ask for icons by the sizes an icon lists.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pixmap(size, size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(size / kUnits, size / kUnits);
+        drawHandheld(painter);
+        painter.end();
+        icon.addPixmap(pixmap);
+    }
+    return icon;
+}
 
 } // namespace shell

@@ -19,10 +19,14 @@ namespace {
 
 constexpr int kMinimumWidth = 380;
 
-QString minutesAndSeconds(qint64 ms) {
-    const qint64 seconds = ms / 1000;
+QString clockText(qint64 seconds) {
     return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
+
+QString minutesAndSeconds(qint64 ms) { return clockText(ms / 1000); }
+
+// Time left rounds up, so "0:00" shows only once nothing is left.
+QString secondsLeft(qint64 ms) { return clockText((ms + 999) / 1000); }
 
 QLabel* namedLabel(const QString& text, const char* name) {
     auto* label = new QLabel(text);
@@ -119,10 +123,16 @@ void TransferDialog::closeEvent(QCloseEvent* event) {
 }
 
 void TransferDialog::showProgress(int blocksDone) {
+    if (m_firstBlocks < 0) {
+        m_firstBlocks = blocksDone;
+        m_firstBlockMs = m_stopwatch.elapsed();
+    }
     m_progress->setValue(blocksDone);
     const int percent = m_progress->value() * 100 / m_progress->maximum();
     m_percent->setText(kPercentFormat.arg(percent));
     updateTimes();
+    // The last block is done: the clocks stop, also while the completion message is shown.
+    if (blocksDone >= m_progress->maximum()) m_clock->stop();
 }
 
 void TransferDialog::updateTimes() {
@@ -130,7 +140,13 @@ void TransferDialog::updateTimes() {
     m_elapsed->setText(kElapsedFormat.arg(minutesAndSeconds(elapsed)));
     const int done = m_progress->value();
     const int left = m_progress->maximum() - done;
-    const QString remaining = done > 0 ? minutesAndSeconds(elapsed * left / done) : kUnknownTime;
+    // The pace since the first block: time spent at the password question is no transfer time.
+    const int timed = done - m_firstBlocks;
+    QString remaining = kUnknownTime;
+    if (left == 0)
+        remaining = clockText(0);
+    else if (m_firstBlocks >= 0 && timed > 0)
+        remaining = secondsLeft((elapsed - m_firstBlockMs) * left / timed);
     m_remaining->setText(kRemainingFormat.arg(remaining));
 }
 

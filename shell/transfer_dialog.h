@@ -72,6 +72,8 @@ private:
     QLabel* m_remaining;
     QTimer* m_clock;
     QElapsedTimer m_stopwatch;
+    int m_firstBlocks = -1;      // blocks done at the first progress report, -1 before it
+    qint64 m_firstBlockMs = 0;   // and when it came
 
     std::unique_ptr<QThread> m_worker;
     std::atomic<bool> m_workerResult{false};

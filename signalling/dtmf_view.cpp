@@ -5,7 +5,7 @@
 #include "shell/combo_helpers.h"
 #include "shell/form_widgets.h"
 #include "signalling/dtmf_codes.h"
-#include "signalling/dtmf_special_call_dialog.h"
+#include "signalling/dtmf_call_dialog.h"
 #include "signalling/dtmf_texts.h"
 
 #include <QCheckBox>

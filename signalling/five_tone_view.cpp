@@ -5,7 +5,7 @@
 #include "shell/form_widgets.h"
 #include "signalling/five_tone_codes.h"
 #include "signalling/five_tone_encode_list.h"
-#include "signalling/five_tone_special_call_dialog.h"
+#include "signalling/five_tone_call_dialog.h"
 #include "signalling/five_tone_texts.h"
 
 #include <QCheckBox>

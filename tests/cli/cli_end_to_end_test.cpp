@@ -19,6 +19,7 @@ constexpr int kTransferMs = 60000;
 struct CliRun {
     int exitCode = -1;
     QString errorText;
+    QString outputText;
 };
 
 CliRun runCli(const QStringList& arguments) {
@@ -26,7 +27,7 @@ CliRun runCli(const QStringList& arguments) {
     cli.start(QStringLiteral(QMR_CLI_PROGRAM), arguments);
     cli.waitForFinished(kTransferMs);
     return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            QString::fromLocal8Bit(cli.readAllStandardError())};
+            QString::fromLocal8Bit(cli.readAllStandardError()), QString::fromLocal8Bit(cli.readAllStandardOutput())};
 }
 
 // The simulator as a child process; closing its stdin makes it save its memory and quit.
@@ -119,6 +120,7 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
     const struct { QStringList arguments; int exitCode; const char* says; } cases[] = {
         {{"read"}, 1, "--port"},
         {{"read", "--port", locked.device(), "--out", path("no/such/folder/x.dat")}, 2, "folder"},
+        {{"read", "--port", silent.device(), "--out", m_dir.path()}, 2, "it is a folder"},  // before any exchange
         {{"write", "--port", locked.device(), "--in", path("short.dat")}, 2, "16384 bytes"},
         {{"write", "--port", locked.device(), "--in", path("missing.dat")}, 2, "cannot read"},
         {{"read", "--port", path("no-such-device"), "--out", path("x.dat")}, 3, "absent"},
@@ -136,6 +138,48 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
         EXPECT_EQ(run.errorText.count(u'\n'), 1) << run.errorText.toStdString();  // one line
     }
     EXPECT_FALSE(QFile::exists(path("x.dat")));  // no failed read leaves a file
+}
+
+// A file read from a killed radio must not disable a healthy one by accident; and a write
+// that stops after blocks were accepted says how far the radio is new, whatever stopped it.
+TEST_F(CliEndToEnd, KilledStateNeedsConsentAndAPartialWriteSaysWhatIsNew) {
+    QByteArray killedImage = randomImage(13);
+    killedImage[0x0227] = 1;
+    ASSERT_TRUE(writeFile(path("killed.dat"), QByteArray(0x1000, '\0') + killedImage));
+    QByteArray healthy = randomImage(14);
+    healthy[0x0227] = 0;
+    ASSERT_TRUE(writeFile(path("radio.img"), healthy));
+    Simulator sim({"--memory", path("radio.img"), "--refuse-write", "0300:1000", "--save", path("after.img")});
+    ASSERT_FALSE(sim.device().isEmpty());
+
+    const CliRun refused = runCli({"write", "--port", sim.device(), "--in", path("killed.dat")});
+    EXPECT_EQ(refused.exitCode, 6) << refused.errorText.toStdString();
+    EXPECT_TRUE(refused.errorText.contains(QStringLiteral("killed (state byte 0x0227 = 1)"))) << refused.errorText.toStdString();
+    EXPECT_TRUE(refused.errorText.contains(QStringLiteral("--keep-radio-state")));
+    EXPECT_FALSE(refused.errorText.contains(QStringLiteral("partial")));
+
+    const CliRun kept = runCli({"write", "--port", sim.device(), "--in", path("killed.dat"), "--keep-radio-state"});
+    EXPECT_EQ(kept.exitCode, 4) << kept.errorText.toStdString();
+    EXPECT_TRUE(kept.errorText.endsWith(QStringLiteral("; the radio holds a partial write (blocks up to 0x02F0 are new)\n")))
+        << kept.errorText.toStdString();
+
+    sim.stop();
+    const QByteArray after = readFile(path("after.img"));
+    ASSERT_EQ(after.size(), 0x4000);
+    EXPECT_EQ(after.mid(0x100, 0x200), killedImage.mid(0x100, 0x200));  // the state byte carried as it is
+    EXPECT_EQ(after.mid(0x300), healthy.mid(0x300));
+}
+
+TEST_F(CliEndToEnd, HelpListsEveryCommandAndOptionUnderTheProgramsName) {
+    const CliRun help = runCli({"--help"});
+    EXPECT_EQ(help.exitCode, 0);
+    for (const char* expected : {"Usage: qmr417-cli ports", "Usage: qmr417-cli read --port NAME --out FILE",
+                                 "Usage: qmr417-cli write --port NAME --in FILE", "--password", "--revive-code",
+                                 "--on-failure", "--retries", "--keep-radio-state"})
+        EXPECT_TRUE(help.outputText.contains(QString::fromLatin1(expected))) << expected;
+    const CliRun write = runCli({"write", "--help"});
+    EXPECT_EQ(write.exitCode, 0);
+    EXPECT_TRUE(write.outputText.startsWith(QStringLiteral("Usage: qmr417-cli write"))) << write.outputText.toStdString();
 }
 
 TEST_F(CliEndToEnd, InterruptedReadStopsBetweenBlocksAndSavesNothing) {

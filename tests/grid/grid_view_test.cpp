@@ -4,13 +4,16 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <QStyleOptionComboBox>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -293,6 +296,53 @@ TEST_F(GridViewTest, DropDownSelectsTheEqualEntryAndCommitsTheChosenOne)
     EXPECT_EQ(editor->currentText(), QStringLiteral("6.25"));
     QTest::keyClick(editor, Qt::Key_Return);
     EXPECT_EQ(commits, (std::vector<Commit>{{1, 4, QStringLiteral("6.25")}}));
+}
+
+// Opening the list moves the focus into its popup; the edit must stay open through that, and
+// the entry chosen in the popup is what Enter then commits. Each way a user opens the list.
+TEST_F(GridViewTest, DropDownListOpensByArrowF4AndAltDownWithoutEndingTheEdit)
+{
+    const std::vector<std::function<void(QComboBox&)>> openers = {
+        [](QComboBox& combo) {
+            QStyleOptionComboBox option;
+            option.initFrom(&combo);
+            option.editable = false;
+            const QRect arrow = combo.style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                              QStyle::SC_ComboBoxArrow, &combo);
+            QTest::mouseClick(&combo, Qt::LeftButton, {}, arrow.center());
+        },
+        [](QComboBox& combo) { QTest::keyClick(&combo, Qt::Key_F4); },
+        [](QComboBox& combo) { QTest::keyClick(&combo, Qt::Key_Down, Qt::AltModifier); },
+    };
+    const QStringList chosen = {QStringLiteral("2.5"), QStringLiteral("5"), QStringLiteral("6.25")};
+    for (std::size_t way = 0; way < openers.size(); ++way) {
+        SCOPED_TRACE(way);
+        commits.clear();
+        grid->setText(1, 4, QStringLiteral("12.5"));
+        clickCell(1, 4);
+        QComboBox* editor = listEditor();
+        ASSERT_NE(editor, nullptr);
+        openers[way](*editor);
+        const QPointer<QAbstractItemView> popup = editor->view();
+        const bool shown = QTest::qWaitFor([popup] { return popup && popup->isVisible(); }, 2000);
+        ASSERT_TRUE(grid->isEditing()) << "opening the list ended the edit";
+        ASSERT_TRUE(shown);
+        EXPECT_TRUE(popup->hasFocus());
+        EXPECT_TRUE(commits.empty());
+
+        popup->setCurrentIndex(popup->model()->index(int(way), 0));
+        QTest::keyClick(popup, Qt::Key_Return);
+        ASSERT_TRUE(QTest::qWaitFor([popup] { return !popup->isVisible(); }, 2000));
+        ASSERT_EQ(grid->activeEditor(), editor);
+        EXPECT_EQ(QApplication::focusWidget(), editor);
+        EXPECT_EQ(editor->currentText(), chosen[qsizetype(way)]);
+
+        QTest::keyClick(editor, Qt::Key_Return);
+        EXPECT_EQ(commits, (std::vector<Commit>{{1, 4, chosen[qsizetype(way)]}}));
+        EXPECT_TRUE(grid->hasFocus());
+        QTest::keyClick(grid, Qt::Key_Right);   // the grid takes keys again
+        EXPECT_EQ(grid->currentColumn(), 5);
+    }
 }
 
 TEST_F(GridViewTest, DropDownKeepsACellTextOutsideItsListUnlessAnEntryIsChosen)

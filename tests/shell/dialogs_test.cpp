@@ -119,8 +119,22 @@ TEST(PasswordDialogTest, BothModesShowBulletsOfAtMostFourCharacters) {
         EXPECT_EQ(entry->echoMode(), QLineEdit::Password);
         EXPECT_EQ(entry->text(), "12");
         QTest::keyClicks(entry, "345678");
-        EXPECT_EQ(dialog.entry(), "1234");
+        EXPECT_EQ(dialog.entry(), "3456");   // typing replaces the shown text
     }
+}
+
+// A transfer asks again after a wrong password, showing it; the user just types the right one.
+TEST(PasswordDialogTest, TheRightPasswordTypedOverAWrongOneIsTakenWhole) {
+    shell::PasswordDialog dialog(app::PasswordMode::ProgramPassword, "9999");
+    dialog.show();
+    dialog.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_EQ(focused, dialog.findChild<QLineEdit*>("password"));
+    QTest::keyClicks(focused, "1234");
+    QTest::keyClick(focused, Qt::Key_Return);
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.entry(), "1234");
 }
 
 // --- About -------------------------------------------------------------------------------------
@@ -138,7 +152,8 @@ TEST(AboutDialogTest, ShowsModelVersionAndTarget) {
 
 TEST(HelpTest, ContextsWithoutTheirOwnPageShowTheStartPage) {
     EXPECT_EQ(shell::helpPageUrl(0x10080), shell::helpStartPageUrl());
-    EXPECT_EQ(shell::helpPageUrl(shell::kChannelListHelp), shell::helpStartPageUrl());
+    EXPECT_EQ(shell::helpPageUrl(0x7FFF), shell::helpStartPageUrl());
+    EXPECT_EQ(shell::helpPageUrl(shell::kChannelListHelp), QUrl("qrc:/help/channel-list.html"));
 
     shell::BuiltInHelp help;
     help.showContext(0x10080);  // a context without a page of its own

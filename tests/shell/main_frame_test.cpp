@@ -3,6 +3,8 @@
 
 #include "shell_fixture.h"
 
+#include "channels/channel_record.h"
+#include "channels/value_tables.h"
 #include "default_image.h"
 #include "image/consistency_pass.h"
 #include "image/memory_map.h"
@@ -483,6 +485,49 @@ TEST_F(MainFrameTest, ModelOkWithNoEditorOpenStillReachesTheImage) {
     // Nothing stores while no editor is open, so the new limits go into the image at once:
     // a Save or Write right after must carry them.
     EXPECT_EQ(image::decodeBandLimits(state.image), image::bandLimitsFromMHz(400, 490, 400, 490));
+}
+
+// A band that excludes stored channels would move them to its limits: the user is asked
+// first, "No" keeps the dialog open with nothing changed, "Yes" goes on.
+TEST_F(MainFrameTest, ModelOkAsksBeforeABandThatMovesChannels) {
+    auto putChannel = [&](int slot, int rxMHz, int txMHz) {
+        channels::channelClear(state.image, slot);
+        channels::setUsageBit(state.image, slot, false);
+        channels::ChannelRecord(state.image, slot).writeRxTx(image::Freq10Hz::fromMHz(rxMHz), image::Freq10Hz::fromMHz(txMHz));
+    };
+    dir.writeDefaultDat(defaultdat::defaultImage());
+    start();
+    putChannel(1, 146, 146);                    // both outside 400-490
+    putChannel(2, 450, 450);                    // inside
+    putChannel(3, 146, 146);
+    channels::setUsageBit(state.image, 3, true);  // not in use: the list shows no channel
+    putChannel(4, 410, 146);                    // only TX outside
+    putChannel(channels::kSlotVFO, 150, 150);   // "VFO" shows even with its usage bit set
+    channels::setUsageBit(state.image, channels::kSlotVFO, true);
+    const image::BandLimits uhf = image::bandLimitsFromMHz(400, 490, 400, 490);
+    EXPECT_EQ(shell::channelsOutsideBand(state.image, uhf), 3);
+    EXPECT_EQ(shell::channelsOutsideBand(state.image, state.bandLimits), 2);   // 450 twice
+
+    frame->workspace().frame(EditorKind::Channel)->close();   // the logging editor stores nothing here
+    QApplication::processEvents();
+    const image::RadioImage before = state.image;
+    const image::BandLimits limitsBefore = state.bandLimits;
+    prompts.yesNo = {false, true};
+    withModalDialog<shell::ModelDialog>([&] { frame->showModel(); }, [&](shell::ModelDialog* d) {
+        for (const auto& [name, value] : {std::pair{"rxLow", "400"}, {"rxHigh", "490"}, {"txLow", "400"}, {"txHigh", "490"}})
+            d->findChild<QLineEdit*>(name)->setText(value);
+        d->findChild<QPushButton*>("okButton")->click();
+        EXPECT_TRUE(d->isVisible()) << "No returns to the dialog";
+        EXPECT_EQ(state.bandLimits, limitsBefore);
+        EXPECT_TRUE(state.image == before);
+        d->findChild<QPushButton*>("okButton")->click();
+    });
+    ASSERT_EQ(prompts.questions.size(), 2);
+    EXPECT_EQ(prompts.questions[0], "QMR-417: 3 channels lie outside the new band (RX 400-490 MHz, TX 400-490 MHz).\n"
+                                    "The channel list moves each of them to the nearest band limit, and the next "
+                                    "store writes it there.\n\nChange the band anyway?");
+    EXPECT_EQ(state.bandLimits, uhf);
+
 }
 
 TEST_F(MainFrameTest, ModelCancelKeepsTheLimits) {

@@ -10,7 +10,9 @@
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QLineEdit>
 #include <QRadioButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -73,23 +75,40 @@ TEST_F(PortDialogTest, Com12IsStoredInTheDeviceNamespaceFormAndReselected) {
     EXPECT_EQ(checkedNumber(again), 12);
 }
 
-TEST_F(PortDialogTest, NothingSelectedKeepsTheName) {
-    link.openable.remove("COM3");  // the current port does not open: nothing is selected
+TEST_F(PortDialogTest, ACurrentPortThatDoesNotOpenIsShownAndKept) {
+    link.openable.remove("COM3");
     shell::PortDialog dialog(config, services);
-    EXPECT_EQ(checkedNumber(dialog), 0);
+    EXPECT_EQ(checkedNumber(dialog), 3);
+    EXPECT_FALSE(dialog.button(3)->isEnabled());
     confirm(dialog);
     EXPECT_EQ(config.portName, "COM3");
     EXPECT_EQ(dir.readIniValue("COM"), "COM3");
 }
 
-TEST_F(PortDialogTest, PortAboveSixteenSelectsNothingAndIsKept) {
+TEST_F(PortDialogTest, APortWithoutAButtonShowsUnderOtherAndIsKept) {
     config.portName = "\\\\.\\COM20";
-    link.openable.insert(config.portName);
     shell::PortDialog dialog(config, services);
     EXPECT_EQ(checkedNumber(dialog), 0);
-    EXPECT_FALSE(dialog.findChild<QRadioButton*>("otherButton")->isChecked());
+    EXPECT_TRUE(dialog.findChild<QRadioButton*>("otherButton")->isChecked());
+    EXPECT_EQ(dialog.findChild<QComboBox*>("otherPorts")->currentText(), config.portName);
     confirm(dialog);
     EXPECT_EQ(config.portName, "\\\\.\\COM20");
+}
+
+// A pseudo-terminal (the radio simulator's, say) is typed as a path.
+TEST_F(PortDialogTest, ATypedDevicePathBecomesThePortAndIsShownAgain) {
+    {
+        shell::PortDialog dialog(config, services);
+        auto* others = dialog.findChild<QComboBox*>("otherPorts");
+        QTest::keyClicks(others->lineEdit(), "/dev/pts/3");
+        EXPECT_TRUE(dialog.findChild<QRadioButton*>("otherButton")->isChecked());
+        confirm(dialog);
+    }
+    EXPECT_EQ(config.portName, "/dev/pts/3");
+    EXPECT_EQ(dir.readIniValue("COM"), "/dev/pts/3");
+    shell::PortDialog again(config, services);
+    EXPECT_TRUE(again.findChild<QRadioButton*>("otherButton")->isChecked());
+    EXPECT_EQ(again.findChild<QComboBox*>("otherPorts")->currentText(), "/dev/pts/3");
 }
 
 TEST_F(PortDialogTest, CancelChangesNothing) {

@@ -5,7 +5,7 @@
 #include "default_image.h"
 #include "grid/grid_view.h"
 #include "signalling/five_tone_codes.h"
-#include "signalling/five_tone_special_call_dialog.h"
+#include "signalling/five_tone_call_dialog.h"
 #include "signalling/five_tone_view.h"
 #include "tests/channels/image_diff.h"
 

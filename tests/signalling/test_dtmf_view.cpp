@@ -4,7 +4,7 @@
 #include "default_image.h"
 #include "grid/grid_view.h"
 #include "shell/help_window.h"
-#include "signalling/dtmf_special_call_dialog.h"
+#include "signalling/dtmf_call_dialog.h"
 #include "signalling/dtmf_view.h"
 #include "tests/channels/image_diff.h"
 #include "tests/channels_gui/channel_fixture.h"

@@ -1,4 +1,4 @@
-#include "signalling/five_tone_special_call_dialog.h"
+#include "signalling/five_tone_call_dialog.h"
 
 #include "shell/combo_helpers.h"
 #include "shell/form_widgets.h"

@@ -1,4 +1,4 @@
-#include "signalling/dtmf_special_call_dialog.h"
+#include "signalling/dtmf_call_dialog.h"
 
 #include "channels/value_tables.h"
 #include "shell/combo_helpers.h"
