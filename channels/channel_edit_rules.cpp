@@ -60,6 +60,24 @@ QString signallingCodeText(const ChannelRecordView& record) {
     }
 }
 
+QString loadedSquelchText(const ChannelRecordView& record) {
+    const auto isTone = [&](ToneSide side) {
+        const unsigned type = record.toneType(side);
+        return type == kToneTypeCtcss || type == kToneTypeDcs;
+    };
+    const int signalling = record.signallingType();
+    const QStringList entries = squelchEntries(isTone(ToneSide::Decode) || isTone(ToneSide::Encode),
+                                               signalling >= kSignallingDtmf && signalling <= kSignallingFiveTone);
+    const QString stored = entryText(kSquelchModeList, record.squelchMode());
+    return entries.contains(stored) ? stored : entries.value(0);
+}
+
+QString loadedSignallingCodeText(const image::RadioImage& img, const ChannelRecordView& record) {
+    const QStringList entries = signallingCodeEntries(img, record.signallingType());
+    const QString code = signallingCodeText(record);
+    return entries.contains(code) ? code : entries.value(0);
+}
+
 int signallingCodeValue(QStringView text) { return dtmfCodeIndex(text); }
 
 int clampedSlot(int slot) { return std::clamp(slot, kFirstSlot, kLastSlot); }

@@ -32,6 +32,12 @@ QString signallingCodeText(const ChannelRecordView& record);
 // The code an entry stands for: "M%d" - 1, otherwise its decimal value (empty gives 0).
 int signallingCodeValue(QStringView text);
 
+// What the dialog shows on loading a record: the squelch entry of its stored mode when the
+// record's tone and signalling choices offer it, else the first entry ("Carrier"); the code
+// entry of its signalling type, else the first code offered ("" for "Off").
+QString loadedSquelchText(const ChannelRecordView& record);
+QString loadedSignallingCodeText(const image::RadioImage& img, const ChannelRecordView& record);
+
 // Slot named by a "NO." text, clamped into 1-203.
 int clampedSlot(int slot);
 // Up-down step from the slot named by "NO.": past either end a positive step lands on the

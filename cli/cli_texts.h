@@ -12,6 +12,9 @@ inline const QString kDescription = QStringLiteral(
     "  ports                          list the serial ports and the COMn name of each\n"
     "  read  --port NAME --out FILE   read the radio into a parameter file (.dat)\n"
     "  write --port NAME --in FILE    write a parameter file into the radio\n"
+    "  report FILE.dat [--json]       print the configuration in a parameter file\n"
+    "  diff A.dat B.dat               print the fields that differ between two files\n"
+    "                                 (exit 0 equal, 1 they differ, 2 a file or usage error)\n"
     "  export-csv FILE.dat OUT.csv    write the channel list as CSV\n"
     "  import-csv FILE.dat IN.csv [--out NEW.dat] [--append]\n"
     "                                 read channels from CSV into a parameter file\n\n"
@@ -25,6 +28,8 @@ inline const QString kTopUsage = QStringLiteral("COMMAND [options]");
 inline const QString kPortsUsage = QStringLiteral("ports");
 inline const QString kReadUsage = QStringLiteral("read --port NAME --out FILE [options]");
 inline const QString kWriteUsage = QStringLiteral("write --port NAME --in FILE [options]");
+inline const QString kReportUsage = QStringLiteral("report FILE.dat [--json]");
+inline const QString kDiffUsage = QStringLiteral("diff A.dat B.dat");
 inline const QString kUnknownCommand = QStringLiteral("unknown command \"%1\"; try --help");
 inline const QString kUnexpectedArgument = QStringLiteral("unexpected argument \"%1\"; try --help");
 inline const QString kMissingOption = QStringLiteral("%1 needs --%2");

@@ -16,4 +16,8 @@ int exportCsvCommand(const QStringList& arguments);
 int importCsvCommand(const QStringList& arguments);
 int writeCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
 
+// Configuration report of a parameter file (text or --json), and the differences of two.
+int reportCommand(const QStringList& arguments);
+int diffCommand(const QStringList& arguments);
+
 } // namespace cli

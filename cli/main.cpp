@@ -28,6 +28,8 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("ports"), [](const QStringList& a) { return cli::portsCommand(a); }},
         {QStringLiteral("read"), [&](const QStringList& a) { return cli::readCommand(a, state, interrupted); }},
         {QStringLiteral("write"), [&](const QStringList& a) { return cli::writeCommand(a, state, interrupted); }},
+        {QStringLiteral("report"), [](const QStringList& a) { return cli::reportCommand(a); }},
+        {QStringLiteral("diff"), [](const QStringList& a) { return cli::diffCommand(a); }},
         {QStringLiteral("export-csv"), [](const QStringList& a) { return cli::exportCsvCommand(a); }},
         {QStringLiteral("import-csv"), [](const QStringList& a) { return cli::importCsvCommand(a); }},
     };

@@ -6,6 +6,7 @@
 #include "shell/model_dialog.h"
 #include "shell/port_dialog.h"
 #include "shell/print_job.h"
+#include "shell/print_texts.h"
 #include "shell/shell_texts.h"
 #include "shell/transfer_dialog.h"
 
@@ -300,9 +301,10 @@ void CMainFrame::print() {
     const QString name = printDocumentName(m_state.config);
     printer.setDocName(name);
     if (!m_choosePrinter(printer)) return;
-    // Pending edits reach the image first, as before every use of the whole image.
-    m_workspace->storeAll();
-    printDocument(printer, name, QStringList());
+    if (!printDocument(printer, name, printText())) {
+        const QString file = printer.outputFileName();
+        m_prompts.message(texts::kPrintFailed.arg(file.isEmpty() ? printer.printerName() : file));
+    }
 }
 
 bool CMainFrame::choosePrinterWithDialog(QPrinter& printer) {

@@ -76,6 +76,8 @@ public slots:
     void writeToRadio();
     void setPassword();
     void print();
+    void printPreview();
+    void exportPdf();
     void about();
     void contextHelp();
     void helpTopics();
@@ -122,6 +124,9 @@ private:
     void openRecent(const QString& path);
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
+    // The print text of the configuration report, after every open editor stored.
+    QStringList printText();
+    bool writePdf(const QString& path);
     std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
                                                                         const CsvPlanner& planner);
 
@@ -152,6 +157,7 @@ private:
         QAction *viewToolbar, *viewStatusBar, *viewTree;
         QAction *cascade, *tile, *arrange;
         QAction *helpTopics, *about, *print, *contextHelp;
+        QAction *printPreview, *exportPdf;
         std::array<QAction*, kEditorKinds.size()> editors;
     } m_actions{};
 };

@@ -2,6 +2,7 @@
 
 #include "shell/main_frame.h"
 
+#include "shell/print_texts.h"
 #include "shell/shell_texts.h"
 #include "shell/toolbar_icons.h"
 
@@ -92,6 +93,8 @@ void CMainFrame::createActions() {
     a.print->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
     a.print->setIcon(toolbarIcon(ToolbarIcon::Print));
     QMainWindow::addAction(a.print);  // Ctrl+P works while the toolbar is hidden
+    a.printPreview = addAction(texts::kPrintPreview, "actionPrintPreview", &CMainFrame::printPreview);
+    a.exportPdf = addAction(texts::kExportPdf, "actionExportPdf", &CMainFrame::exportPdf);
     a.contextHelp = addAction(texts::kHelp, "actionContextHelp", &CMainFrame::contextHelp);
     a.contextHelp->setShortcut(QKeySequence::HelpContents);
     QMainWindow::addAction(a.contextHelp);
@@ -103,6 +106,8 @@ void CMainFrame::createMenus() {
     file->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
     file->addSeparator();
     file->addActions({a.importCsv, a.exportCsv, a.openBackups});
+    file->addSeparator();
+    file->addActions({a.printPreview, a.exportPdf});
     file->addSeparator();
     m_recentEnd = file->addSeparator();
     file->addAction(a.exit);

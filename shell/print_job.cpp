@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <QPrinter>
 
 namespace shell {
 
@@ -144,6 +145,8 @@ bool printDocument(QPagedPaintDevice& device, const QString& documentName, const
     const int pages = int(starts.size());
     for (int page = 1; page <= pages; ++page) {
         if (page > 1 && !device.newPage()) {
+            // A printer drops the pages it holds rather than print half a configuration.
+            if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->abort();
             painter.end();
             return false;
         }

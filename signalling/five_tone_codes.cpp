@@ -1,4 +1,5 @@
 #include "signalling/five_tone_codes.h"
+#include "signalling/five_tone_texts.h"
 
 #include <algorithm>
 #include <tuple>
@@ -141,6 +142,32 @@ QStringList tenthsList(int maxTenths) {
     for (int tenths = 0; tenths <= maxTenths; ++tenths) list.append(tenthsText(tenths));
     return list;
 }
+
+QStringList toneLengthEntries() { return numberList(30, 100, 10); }
+
+QStringList delayEntries() { return numberList(10, 2550, 10); }
+
+QStringList stopTimeEntries() { return numberList(0, 2550, 10); }
+
+QStringList decodeTimeEntries() { return numberList(0, 2000, 10); }
+
+QStringList autoResetEntries() { return tenthsList(250); }
+
+QStringList informationResponseEntries(int functionOption) {
+    constexpr int kCallAll = 1;
+    QStringList responses;
+    for (std::string_view entry : kDecodingResponseList) responses.append(QString::fromLatin1(entry.data(), qsizetype(entry.size())));
+    if (functionOption == kCallAll) responses.removeLast();
+    return responses;
+}
+
+bool hasFunctionName(int functionOption) {
+    constexpr int kSquelchOff = 0;
+    constexpr int kGroupCall = 6;
+    return functionOption != kSquelchOff && functionOption != kGroupCall;
+}
+
+QStringList pttIdPauseEntries() { return QStringList{QString::fromLatin1(texts::kOff)} + numberList(5, 75, 1); }
 
 QString tenthsText(int tenths) { return QStringLiteral("%1.%2").arg(tenths / 10).arg(tenths % 10); }
 

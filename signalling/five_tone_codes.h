@@ -105,6 +105,21 @@ void writePackedDigits(image::RadioImage& img, Addr at, int byteCount, const QSt
 QStringList numberList(int first, int last, int step);
 // 0.0 to maxTenths / 10 in steps of 0.1, "%.1f".
 QStringList tenthsList(int maxTenths);
+// The editor's number lists, shared with the configuration report: tone lengths 30-100 ms;
+// pretime, time-lapse and first delay 10-2550 ms; stop time 0-2550 ms; decode time 0-2000 ms;
+// auto reset 0.0-25.0 s; PTT ID pause "Off", then 5-75 s.
+QStringList toneLengthEntries();
+QStringList delayEntries();
+QStringList stopTimeEntries();
+QStringList decodeTimeEntries();
+QStringList autoResetEntries();
+QStringList pttIdPauseEntries();
+
+// The decoding responses an information code's function option offers ("Call All" has no
+// "Beep Tone & Response"), and whether it carries a function name ("Squelch Off" and
+// "Group Call" do not).
+QStringList informationResponseEntries(int functionOption);
+bool hasFunctionName(int functionOption);
 QString tenthsText(int tenths);
 // "12.3" -> 123, exactly; nothing when the text is not such a number.
 std::optional<int> parseTenths(const QString& text);

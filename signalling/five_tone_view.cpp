@@ -28,7 +28,6 @@ namespace {
 namespace ft = five_tone;
 using five_tone::Addr;
 
-constexpr int kFunctionOptionCallAll = 1;
 constexpr int kFunctionOptionEmergency = 2;
 constexpr int kFunctionOptionWakeUp = 5;
 constexpr int kFunctionOptionGroupCall = 6;
@@ -191,20 +190,18 @@ QGroupBox* CT5View::buildInformation() {
 
 void CT5View::fillLists() {
     const QStringList standards = ft::standardNames();
-    const QStringList toneLengths = ft::numberList(30, 100, 10);
+    const QStringList toneLengths = ft::toneLengthEntries();
     combo::fill(m_decodeStandard, standards);
     combo::fill(m_decodingResponse, ft::kDecodingResponseList);
     combo::fill(m_decodeToneLength, toneLengths);
-    combo::fill(m_pretime, ft::numberList(10, 2550, 10));
-    combo::fill(m_autoResetTime, ft::tenthsList(250));
-    combo::fill(m_timeLapse, ft::numberList(10, 2550, 10));
-    QStringList pause = ft::numberList(5, 75, 1);
-    pause.prepend(QString::fromLatin1(ft::texts::kOff));
-    combo::fill(m_pttIdPause, pause);
-    combo::fill(m_firstDelay, ft::numberList(10, 2550, 10));
+    combo::fill(m_pretime, ft::delayEntries());
+    combo::fill(m_autoResetTime, ft::autoResetEntries());
+    combo::fill(m_timeLapse, ft::delayEntries());
+    combo::fill(m_pttIdPause, ft::pttIdPauseEntries());
+    combo::fill(m_firstDelay, ft::delayEntries());
     combo::fill(m_stopCode, ft::kStopCodeList);
-    combo::fill(m_stopTime, ft::numberList(0, 2550, 10));
-    combo::fill(m_decodeTime, ft::numberList(0, 2000, 10));
+    combo::fill(m_stopTime, ft::stopTimeEntries());
+    combo::fill(m_decodeTime, ft::decodeTimeEntries());
     for (PttIdCode* code : {&m_bot, &m_eot}) {
         combo::fill(code->standard, standards);
         combo::fill(code->toneLength, toneLengths);
@@ -320,14 +317,12 @@ void CT5View::switchInformation(int number) {
 
 // What each function option allows for its decoding response and function name.
 void CT5View::applyFunctionOptionRule(int option) {
-    QStringList responses = combo::toStringList(ft::kDecodingResponseList);
-    if (option == kFunctionOptionCallAll) responses.removeLast();
-    combo::fill(m_infoResponse, responses);
+    combo::fill(m_infoResponse, ft::informationResponseEntries(option));
     const bool fixedResponse = option >= kFunctionOptionEmergency && option <= kFunctionOptionGroupCall;
     m_infoResponse->setEnabled(!fixedResponse);
     const bool remote = option > kFunctionOptionEmergency && option <= kFunctionOptionWakeUp;
     m_infoResponse->setCurrentIndex(remote ? kResponseBeepAndResponse : kResponseNone);
-    const bool noName = option == 0 || option == kFunctionOptionGroupCall;
+    const bool noName = !ft::hasFunctionName(option);
     if (noName) m_functionName->clear();
     m_functionName->setEnabled(!noName);
 }

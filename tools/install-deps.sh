@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6
   libgl-dev libgtest-dev googletest
   xvfb xauth
+  poppler-utils  # pdftotext, pdftoppm: the printout tests read the PDF back
 )
 
 missing=()

@@ -167,7 +167,8 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
     auto items = [&](const char* menu) { return actionTexts(find<QMenu>(menu)->actions()); };
     EXPECT_EQ(items("menuFile"), QStringList({"&New(&N)", "&Open(&O)...", "&Save(&S)", "Save &As(&A)...", "|",
                                               "Import Channels (CSV)...", "Export Channels (CSV)...",
-                                              "Open Backup Folder", "|", "|", "E&xit(&X)"}));
+                                              "Open Backup Folder", "|", "Print Pre&view...", "Export &PDF...", "|",
+                                              "|", "E&xit(&X)"}));
     EXPECT_EQ(items("menuModel"), QStringList({"Model"}));
     EXPECT_EQ(items("menuEdit"), QStringList({"Channel", "Function Setup", "Dtmf", "2Tone", "5Tone", "Scan Information",
                                               "Emergency Infomation", "Key Setting", "Communication Note"}));
@@ -554,7 +555,7 @@ TEST_F(MainFrameTest, PasswordCommandEditsTheProgramPassword) {
     EXPECT_EQ(state.image.u8(image::map::kProgramPassword), '9');
 }
 
-TEST_F(MainFrameTest, PrintStoresEveryOpenEditorThenPrintsOnePage) {
+TEST_F(MainFrameTest, PrintStoresEveryOpenEditorThenPrintsTheConfiguration) {
     start();
     trigger("actionEditor_functionSetup");
     editor(EditorKind::FunctionSetup)->field()->setText("55");
@@ -576,7 +577,33 @@ TEST_F(MainFrameTest, PrintStoresEveryOpenEditorThenPrintsOnePage) {
     EXPECT_EQ(docName, "QMR-417");  // unnamed: the default data file name cut before ".dat"
     // Laid out in the printer's dots, not in screen pixels scaled onto the page.
     EXPECT_EQ(resolution, QPrinter(QPrinter::HighResolution).resolution());
-    EXPECT_EQ(readRawFile(pdf).count("/Type /Page\n") + readRawFile(pdf).count("/Type /Page\r"), 1);
+    EXPECT_GE(readRawFile(pdf).count("/Type /Page\n") + readRawFile(pdf).count("/Type /Page\r"), 1);
+    EXPECT_TRUE(prompts.messages.isEmpty());
+}
+
+// A printer or PDF file that cannot take the document says so instead of failing in silence;
+// a PDF export goes through the same renderer.
+TEST_F(MainFrameTest, PrintAndPdfExportReportAFailedOutput) {
+    start();
+    const QString nowhere = dir.file("no-such-folder/out.pdf");
+    frame->setPrinterChooser([&](QPrinter& printer) {
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(nowhere);
+        return true;
+    });
+    trigger("actionPrint");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].startsWith("The configuration was not printed"));
+
+    prompts.saveNames = {nowhere};
+    trigger("actionExportPdf");
+    ASSERT_EQ(prompts.messages.size(), 2);
+    EXPECT_TRUE(prompts.messages[1].contains("could not be written"));
+
+    prompts.saveNames = {dir.file("site")};  // the suffix is added
+    trigger("actionExportPdf");
+    EXPECT_EQ(prompts.messages.size(), 2);
+    EXPECT_TRUE(readRawFile(dir.file("site.pdf")).startsWith("%PDF"));
 }
 
 TEST_F(MainFrameTest, CancelledPrintStoresNothing) {

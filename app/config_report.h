@@ -1,0 +1,103 @@
+#pragma once
+// The configuration report: the whole radio image as the editors show it, section by section
+// in navigation-tree order. One model feeds the printout, the command-line text, the JSON
+// and the comparison of two files, so those four can never disagree. Each editor builds its
+// own section next to its code (report_sections.h lists them); labels and option texts come
+// from the editors' own tables and values from their own load conversions.
+
+#include "image/band_limits.h"
+#include "image/radio_image.h"
+#include "shell/editor_kind_table.h"
+
+#include <QByteArray>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <span>
+#include <string_view>
+
+namespace report {
+
+// One field: the label the editor shows, a stable English key for JSON, the shown value.
+struct Entry {
+    QString label;
+    QString key;
+    QString value;
+};
+
+// One column of a list: its header as the editor shows it and its JSON key. The texts leave
+// out a cell that holds `usual` (an option at its default), so a row shows what sets it apart;
+// JSON and the comparison keep every cell.
+struct Column {
+    QString header;
+    QString key;
+    QString usual = {};
+};
+
+// A list of entries in use (channels, encode lists, contacts). Column 0 names the row
+// ("CH" 12, "NO." 3), so two reports match their rows by it.
+struct Table {
+    QString title;
+    QString key;
+    QList<Column> columns;
+    QList<QStringList> rows;  // one text per column
+};
+
+struct Section {
+    QString title;
+    QString key;
+    QList<Entry> entries;
+    QList<Table> tables;
+};
+
+struct ConfigReport {
+    QList<Section> sections;
+};
+
+// What a section reads: the image, the band limits the channel list clamps into, and the
+// model name (which comes from the settings file, not from the image).
+struct ReportSource {
+    const image::RadioImage& image;
+    image::BandLimits limits;
+    QString modelName;
+};
+
+ConfigReport buildReport(const ReportSource& source);
+
+// The print text: per section a title line, its fields as lines of "label:value^^" pairs
+// (fields too long for a pair column get a plain line "label: value"), then its lists: short
+// rows three to a line as pairs under a line naming the columns, longer rows one to a line
+// (continued on the next line when needed).
+QStringList printLines(const ConfigReport& report);
+
+// The command-line text: section titles, "label: value" lines, list rows one per line.
+QString plainText(const ConfigReport& report);
+
+// JSON: one object whose members are the sections in tree order; each section holds its
+// fields (key: value) and then its lists (key: array of row objects), in the editor's order.
+QByteArray toJson(const ConfigReport& report);
+
+// One field that differs between two reports. A list row present in only one report shows
+// as "(not in use)" on the other side.
+struct Difference {
+    QString section;
+    QString label;
+    QString before;
+    QString after;
+};
+QList<Difference> compare(const ConfigReport& before, const ConfigReport& after);
+// "Section / label: before -> after", one per line.
+QString differenceText(const QList<Difference>& differences);
+
+// Section builders' helpers. An editor's section is titled with its tree item text.
+Section editorSection(shell::EditorKind kind, const QString& key);
+QStringList listOf(std::span<const std::string_view> entries);
+// The text of the first entry beginning with `formatted` (letter case ignored), else the
+// first entry, else "": what a number or name drop-down shows.
+QString shownPrefixEntry(const QStringList& entries, const QString& formatted);
+// The entry at a stored position, "" when the position lies past the list (no selection).
+QString shownIndexEntry(const QStringList& entries, int stored);
+QString checkText(bool on);  // "Yes" / "No": a ticked or cleared check box
+
+} // namespace report

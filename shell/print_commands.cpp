@@ -1,0 +1,52 @@
+// The printout's commands of the main window: Print (toolbar and Ctrl+P), Print Preview and
+// Export PDF. All three draw the configuration report through the one page renderer.
+
+#include "app/config_report.h"
+#include "shell/main_frame.h"
+#include "shell/print_job.h"
+#include "shell/print_texts.h"
+
+#include <QDir>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+namespace shell {
+
+QStringList CMainFrame::printText() {
+    // Pending edits reach the image first, as before every use of the whole image.
+    m_workspace->storeAll();
+    const report::ReportSource source{m_state.image, m_state.bandLimits, m_state.config.modelName};
+    return report::printLines(report::buildReport(source));
+}
+
+void CMainFrame::printPreview() {
+    QPrinter printer(QPrinter::HighResolution);
+    const QString name = printDocumentName(m_state.config);
+    printer.setDocName(name);
+    const QStringList lines = printText();
+    QPrintPreviewDialog dialog(&printer, this);
+    dialog.setObjectName(QStringLiteral("printPreview"));
+    connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
+            [&](QPrinter* device) { printDocument(*device, name, lines); });
+    dialog.exec();
+}
+
+void CMainFrame::exportPdf() {
+    const QString name = printDocumentName(m_state.config);
+    const QString suggested = (name.isEmpty() ? m_state.config.modelName : name) + texts::kPdfSuffix;
+    QString path = m_prompts.askSaveFileName({texts::kPdfFilter, m_state.config.dataDir, suggested});
+    if (path.isEmpty()) return;
+    if (!path.endsWith(texts::kPdfSuffix, Qt::CaseInsensitive)) path += texts::kPdfSuffix;
+    if (!writePdf(path)) m_prompts.message(texts::kPdfFailed.arg(QDir::toNativeSeparators(path)));
+}
+
+bool CMainFrame::writePdf(const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    const QString name = printDocumentName(m_state.config);
+    printer.setDocName(name);
+    return printDocument(printer, name, printText());
+}
+
+} // namespace shell
