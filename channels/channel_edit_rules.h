@@ -32,10 +32,14 @@ QString signallingCodeText(const ChannelRecordView& record);
 // The code an entry stands for: "M%d" - 1, otherwise its decimal value (empty gives 0).
 int signallingCodeValue(QStringView text);
 
+// "NO." holds a channel label: "199" and "VFO" are the longest.
+inline constexpr int kSlotTextLength = 3;
+
 // Slot named by a "NO." text, clamped into 1-203.
 int clampedSlot(int slot);
 // Up-down step from the slot named by "NO.": past either end a positive step lands on the
-// first slot and any other step on "VFO", so stepping wraps between "VFO" and "0".
+// first slot and any other step on "VFO", so stepping wraps between "VFO" and "0". Any
+// named slot and step are taken, the int range's ends included.
 int steppedSlot(int namedSlot, int step);
 
 } // namespace channels
