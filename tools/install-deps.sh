@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need. Idempotent: when
-# everything is present it only checks and returns within a second or two.
+# Installs the Debian packages the build and the tests need; clang and libclang-rt-14-dev
+# (which holds libFuzzer) build the fuzz targets. Idempotent: when everything is present it
+# only checks and returns within a second or two.
 set -euo pipefail
 
 packages=(
@@ -8,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6
   libgl-dev libgtest-dev googletest
   xvfb xauth
+  clang libclang-rt-14-dev
 )
 
 missing=()

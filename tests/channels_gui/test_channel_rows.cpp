@@ -169,7 +169,8 @@ TEST_F(Rows, TxAndOptionCommits) {
 
 // A file whose transmit limits are inverted (low 174 MHz, high 136 MHz) or whose limit
 // fields hold more than eight BCD digits once moved TX on every load and store
-// (146 -> 174 -> 136 -> 174 ...). Load and store is a fixpoint for any limits.
+// (146 -> 174 -> 136 -> 174 ...); zero limits clamped RX to a value that reads back as an
+// empty record. Load and store is a fixpoint for any limits.
 TEST_F(Rows, LoadAndStoreSettleWhateverTheBandLimits) {
     const struct { const char* name; std::array<std::uint8_t, 16> limitBytes; } cases[] = {
         {"inverted transmit limits",
@@ -180,6 +181,7 @@ TEST_F(Rows, LoadAndStoreSettleWhateverTheBandLimits) {
          {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFA, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF}},
         {"receive limits beyond eight BCD digits",
          {0xA0, 0x00, 0x00, 0x00, 0xA0, 0x00, 0x00, 0x00, 0x01, 0x36, 0x00, 0x00, 0x01, 0x74, 0x00, 0x00}},
+        {"zero limits, as a short file leaves them", {}},
         {"low limits beyond eight BCD digits",
          {0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x74, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x74, 0x00, 0x00}},
     };

@@ -111,13 +111,13 @@ void decodeEveryRecord(const RadioImage& img) {
     using channels::ToneSide;
     for (int slot = channels::kFirstSlot; slot <= channels::kLastSlot; ++slot) {
         const channels::ChannelRecordView r(img, slot);
-        volatile long long sink = r.isEmpty() + r.rx().value + r.txFrequency().value + r.step() + r.txOff() +
+        volatile long long sink = 0LL + r.isEmpty() + r.rx().value + r.txFrequency().value + r.step() + r.txOff() +
                                   r.reverse() + r.spacing() + r.txShift() + r.power() + r.compander() +
                                   r.talkAround() + r.dtmfCode() + r.signallingType() + r.signallingCode() +
                                   r.fiveToneCode() + r.name().size() + r.busyLock() + r.scrambler() +
                                   r.dtmfPttId() + r.fiveTonePttId() + r.squelchMode();
         for (ToneSide side : {ToneSide::Decode, ToneSide::Encode})
-            sink = sink + r.toneType(side) + r.ctcss(side) + r.dcsInverted(side) + r.dcsCode(side) +
+            sink = sink + 0LL + r.toneType(side) + r.ctcss(side) + r.dcsInverted(side) + r.dcsCode(side) +
                    r.toneText(side).size();
         sink = sink + channels::usageBit(img, slot) + channels::scanSkip(img, slot);
     }
