@@ -126,8 +126,10 @@ bool SettingsFile::write(const QString& section, const QString& key, const QStri
         }
     }
     if (!replaced) {
-        // A last line without its line end gets one before anything follows it.
-        if (!ini.lines.empty() && ini.lines.back().end.isEmpty()) ini.lines.back().end = ini.lineEnd;
+        const qsizetype at = sectionEnd < 0 ? qsizetype(ini.lines.size()) : sectionEnd;
+        // A last line without its line end gets one when something is added after it.
+        if (at == qsizetype(ini.lines.size()) && at > 0 && ini.lines.back().end.isEmpty())
+            ini.lines.back().end = ini.lineEnd;
         if (sectionEnd < 0) {
             ini.lines.push_back({(u'[' + section + u']').toLocal8Bit(), ini.lineEnd});
             ini.lines.push_back(entry);

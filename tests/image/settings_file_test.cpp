@@ -82,6 +82,11 @@ TEST_F(SettingsFileTest, WriteKeepsEveryOtherByteWhateverItsEncoding) {
     ASSERT_TRUE(SettingsFile(path()).write("Other", "B", "2"));
     EXPECT_EQ(raw(), expected + "\r\nB=2\r\n");
     EXPECT_EQ(SettingsFile(path()).read("Setup", "COM", ""), QString("COM7"));
+
+    // A key added inside an earlier section leaves the last line without its end.
+    writeRaw("[Setup]\r\nModel=QMR\r\n[Other]\nA=1");
+    ASSERT_TRUE(SettingsFile(path()).write("Setup", "COM", "COM2"));
+    EXPECT_EQ(raw(), QByteArray("[Setup]\r\nModel=QMR\r\nCOM=COM2\r\n[Other]\nA=1"));
 }
 
 TEST_F(SettingsFileTest, ValuesWithLineBreaksAreRefused) {
