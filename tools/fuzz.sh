@@ -26,7 +26,7 @@ fi
 
 tools/install-deps.sh
 if [ ! -f build-fuzz/CMakeCache.txt ]; then
-  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
     -DCMAKE_CXX_COMPILER=clang++ -DQMR_FUZZ=ON > /dev/null
 fi
 cmake --build build-fuzz --target "fuzz_${target}"

@@ -28,7 +28,9 @@ sanitizer_environment() {
 sanitize_pass() {
   tools/install-deps.sh
   sanitizer_environment
-  cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQMR_SANITIZE=ON > /dev/null
+  # -O1 and line tables only: a third of the build time of -O2 -g, stack traces still name lines.
+  cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DQMR_SANITIZE=ON > /dev/null
   cmake --build build-sanitize
   # The realtime link test and the command-line tests run several times slower here.
   ctest --test-dir build-sanitize --output-on-failure --timeout 900 -j "$jobs"
