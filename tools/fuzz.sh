@@ -44,11 +44,11 @@ fi
 corpus="build-fuzz/corpus/${target}"
 mkdir -p "$corpus" build-fuzz/artifacts
 echo "Fuzzing ${target} for ${seconds} s"
-# libFuzzer's progress lines ("#1234 NEW ...") and its dictionary are left out.
+# libFuzzer's progress lines ("#1234 NEW ...", NEW_FUNC) and its dictionary are left out.
 set +e
 "$program" -max_total_time="$seconds" -timeout=30 \
   -artifact_prefix="build-fuzz/artifacts/${target}-" "$@" \
-  "$corpus" "tests/fuzz/corpus/${target}" 2>&1 | grep -Eiv '^#[0-9]|^"|recommended dictionary'
+  "$corpus" "tests/fuzz/corpus/${target}" 2>&1 | grep -Eiv '^#[0-9]|^"|recommended dictionary|NEW_FUNC'
 status="${PIPESTATUS[0]}"
 set -e
 if [ "$status" -ne 0 ]; then
