@@ -1,8 +1,9 @@
 #pragma once
 // "Program.ini", read and written with the private-profile rules the program has always
 // used: sections and keys match without regard to letter case, blanks around "=" and
-// around values are ignored, values are cut to 255 characters, and a write keeps every
-// other line of the file (other sections, keys, comments, CRLF line ends) as it was.
+// around values are ignored, values are cut to 255 characters, and a write changes only its
+// own key's line: every other byte of the file (other sections and keys, comments in any
+// encoding, line ends, a byte-order mark) stays as it was.
 
 #include <QString>
 
@@ -15,8 +16,9 @@ public:
     // An empty key returns `defaultValue`; so does a missing file, section or key.
     QString read(const QString& section, const QString& key, const QString& defaultValue) const;
 
-    // Writes only when key and value are both non-empty; otherwise writes nothing and
-    // returns false. Also false when the file cannot be written.
+    // Writes only when key and value are both non-empty and none of the three holds a line
+    // break; otherwise writes nothing and returns false. Also false when the file cannot be
+    // written.
     bool write(const QString& section, const QString& key, const QString& value) const;
 
     static constexpr int kMaxValueLength = 255;

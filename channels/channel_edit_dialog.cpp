@@ -78,7 +78,7 @@ CChannelEditDialog::~CChannelEditDialog() {
 // ---- controls ------------------------------------------------------------------------
 
 void CChannelEditDialog::buildControls() {
-    m_no = form::lineEdit("channelNo", 0, this);
+    m_no = form::lineEdit("channelNo", kSlotTextLength, this);
     m_up = form::arrow(Qt::UpArrow, "slotUp", this);
     m_down = form::arrow(Qt::DownArrow, "slotDown", this);
     m_rx = form::lineEdit("rxFrequency", kFrequencyLength, this);

@@ -83,8 +83,9 @@ int signallingCodeValue(QStringView text) { return dtmfCodeIndex(text); }
 int clampedSlot(int slot) { return std::clamp(slot, kFirstSlot, kLastSlot); }
 
 int steppedSlot(int namedSlot, int step) {
-    const int slot = namedSlot + step;
-    if (slot >= kFirstSlot && slot <= kLastSlot) return slot;
+    // Summed in 64 bits: a slot read from a long number saturates at the int range's end.
+    const long long slot = static_cast<long long>(namedSlot) + step;
+    if (slot >= kFirstSlot && slot <= kLastSlot) return int(slot);
     return step > 0 ? kFirstSlot : kLastSlot;
 }
 

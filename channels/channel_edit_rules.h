@@ -37,11 +37,14 @@ int signallingCodeValue(QStringView text);
 // entry of its signalling type, else the first code offered ("" for "Off").
 QString loadedSquelchText(const ChannelRecordView& record);
 QString loadedSignallingCodeText(const image::RadioImage& img, const ChannelRecordView& record);
+// "NO." holds a channel label: "199" and "VFO" are the longest.
+inline constexpr int kSlotTextLength = 3;
 
 // Slot named by a "NO." text, clamped into 1-203.
 int clampedSlot(int slot);
 // Up-down step from the slot named by "NO.": past either end a positive step lands on the
-// first slot and any other step on "VFO", so stepping wraps between "VFO" and "0".
+// first slot and any other step on "VFO", so stepping wraps between "VFO" and "0". Any
+// named slot and step are taken, the int range's ends included.
 int steppedSlot(int namedSlot, int step);
 
 } // namespace channels

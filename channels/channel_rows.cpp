@@ -8,6 +8,9 @@ namespace channels {
 
 namespace {
 
+// 100 Hz: the record keeps RX in 100 Hz units, and an RX of 0 marks an empty record.
+constexpr std::int32_t kLowestStoredRx = 10;
+
 void storeListIndex(std::span<const std::string_view> list, const QString& text, auto&& write) {
     const int index = indexOf(list, text);
     if (index >= 0) write(index);
@@ -50,8 +53,13 @@ ChannelRowCells loadChannelRow(const image::RadioImage& img, const image::BandLi
     if (slot != kSlotVFO && usageBit(img, slot)) return row;
     const ChannelRecordView record(img, slot);
     if (record.isEmpty()) return row;
+    // A receive band reaching down to 0 MHz (a file holding zero limits) clamps RX below
+    // 100 Hz, which the record stores as all zeros and reads back as empty. The row shows
+    // now what the next load would show, so a second load and store changes nothing.
+    const Freq10Hz rx = limits.clampRx(record.rx());
+    if (rx.value < kLowestStoredRx) return row;
     // TX comes from the unclamped RX; each is then clamped into its own band.
-    row[kColRx] = image::formatFrequency(limits.clampRx(record.rx()));
+    row[kColRx] = image::formatFrequency(rx);
     row[kColTx] = image::formatFrequency(limits.clampTx(record.txFrequency()));
     fillOptionCells(row, img, slot);
     return row;

@@ -62,7 +62,8 @@ bool isToneColumn(int column);
 std::span<const std::string_view> columnOptions(int column);
 
 // Fills a row from slot `slot`. Slots 1-202 whose usage bit is set show as empty rows; the
-// "VFO" slot is shown whatever its bit. Frequencies are shown clamped into the bands.
+// "VFO" slot is shown whatever its bit. Frequencies are shown clamped into the bands; a
+// record whose RX clamps below 100 Hz (it would be stored as an empty one) shows as empty.
 ChannelRowCells loadChannelRow(const image::RadioImage& img, const image::BandLimits& limits, int slot);
 // Cells 3-9 (name to optional signalling) of a record, as row fill shows them.
 void fillOptionCells(ChannelRowCells& row, const image::RadioImage& img, int slot);

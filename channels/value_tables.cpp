@@ -49,7 +49,9 @@ QString dtmfCodeLabel(int index) { return QStringLiteral("M%1").arg(index + 1); 
 int dtmfCodeIndex(QStringView text) {
     if (text.contains(u'M')) {
         const std::optional<int> number = text::matchIntegerPattern(text, u"M%d");
-        return number ? *number - 1 : -1;
+        if (!number) return -1;
+        // "M" with a number at the int range's low end stays there instead of wrapping.
+        return *number == std::numeric_limits<int>::min() ? *number : *number - 1;
     }
     const auto number = text::readDecimal(text);
     return number ? number->value : 0;

@@ -65,7 +65,7 @@ int slotFromChannelLabel(QStringView label);
 QString dtmfCodeLabel(int index);
 // "M%d" - 1 for a text containing "M" (-1 when no number follows the "M"); otherwise the
 // text read as a decimal number, 0 when it holds none. Also reads the plain numbers of
-// the 2Tone and 5Tone code lists.
+// the 2Tone and 5Tone code lists. Numbers beyond the int range saturate, never wrap.
 int dtmfCodeIndex(QStringView text);
 
 // DTMF digit coding: "0"-"9" = 0-9, "A"-"D" = 10-13, "*" = 14, "#" = 15.

@@ -4,9 +4,22 @@
 
 namespace image {
 
+namespace {
+
+// A limit field whose nibbles above 9 read past eight digits holds a frequency no channel
+// field can store, so a channel clamped to it would move on every store. It counts as the
+// largest frequency a field holds, which is also what storing the limit back writes.
+Freq10Hz limitField(const RadioImage& img, Addr at) {
+    constexpr std::int64_t kLargestDigits = 99'999'999;
+    constexpr std::uint8_t kLargestField[4] = {0x99, 0x99, 0x99, 0x99};
+    return img.bcdDigits(at) > kLargestDigits ? decodeBcdFrequency(kLargestField) : img.bcdFreq(at);
+}
+
+} // namespace
+
 BandLimits decodeBandLimits(const RadioImage& img) {
-    return {img.bcdFreq(map::kBandRxLow), img.bcdFreq(map::kBandRxHigh), img.bcdFreq(map::kBandTxLow),
-            img.bcdFreq(map::kBandTxHigh)};
+    return {limitField(img, map::kBandRxLow), limitField(img, map::kBandRxHigh), limitField(img, map::kBandTxLow),
+            limitField(img, map::kBandTxHigh)};
 }
 
 void encodeBandLimits(const BandLimits& limits, RadioImage& img) {

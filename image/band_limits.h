@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 
 namespace image {
@@ -21,9 +22,12 @@ struct BandLimits {
 
     bool rxInBand(Freq10Hz f) const { return rxLow <= f && f <= rxHigh; }
     bool txInBand(Freq10Hz f) const { return txLow <= f && f <= txHigh; }
-    // Below the low limit shows the low limit, above the high limit the high limit.
-    Freq10Hz clampRx(Freq10Hz f) const { return f < rxLow ? rxLow : (f > rxHigh ? rxHigh : f); }
-    Freq10Hz clampTx(Freq10Hz f) const { return f < txLow ? txLow : (f > txHigh ? txHigh : f); }
+    // Below the low limit shows the low limit, above the high limit the high limit. Limits
+    // a file holds inverted (low above high) give the low limit for every frequency, so a
+    // clamped value clamps to itself and a load and store of the list settles at once.
+    Freq10Hz clampRx(Freq10Hz f) const { return clampInto(f, rxLow, rxHigh); }
+    Freq10Hz clampTx(Freq10Hz f) const { return clampInto(f, txLow, txHigh); }
+    static Freq10Hz clampInto(Freq10Hz f, Freq10Hz low, Freq10Hz high) { return std::max(low, std::min(f, high)); }
 
     bool operator==(const BandLimits&) const = default;
 };
@@ -43,6 +47,8 @@ inline constexpr std::array<BandRow, 8> kBandTable{{
     {300, 350, 300, 350},
 }};
 
+// Each limit field as a frequency; a field reading past eight digits (nibbles above 9)
+// counts as the largest frequency a field can hold.
 BandLimits decodeBandLimits(const RadioImage& img);
 void encodeBandLimits(const BandLimits& limits, RadioImage& img);
 

@@ -55,6 +55,7 @@ TransferOutcome TransferEngine::run(Direction direction) {
     m_position = 0;
     m_reviveCheck = true;
     m_imageStateConfirmed = false;
+    m_received = m_state.image;
 
     const OpenStatus status = m_port.open(m_state.config.portName);
     if (status != OpenStatus::Opened) {
@@ -182,7 +183,7 @@ TransferEngine::Step TransferEngine::readBlock() {
             if (reply.size() == kReadAnswerSize) {
                 const auto data = reply.sliced(kReadAnswerDataOffset, image::map::kBlockSize);
                 std::copy(data.begin(), data.end(),
-                          m_state.image.bytes(image::Addr(m_address), image::map::kBlockSize).begin());
+                          m_received.bytes(image::Addr(m_address), image::map::kBlockSize).begin());
                 return Step::Proceed;
             }
         }
@@ -244,6 +245,11 @@ TransferEngine::Step TransferEngine::cancelled() {
 
 void TransferEngine::finish() {
     sendEndAndReadBack();
+    if (m_direction == Direction::Read) {
+        constexpr int kReadLength = image::map::kImageEnd + 1 - image::map::kReadStart;
+        std::ranges::copy(m_received.bytes(image::map::kReadStart, kReadLength),
+                          m_state.image.bytes(image::map::kReadStart, kReadLength).begin());
+    }
     m_state.transfer.running = false;
     m_result = TransferResult::Completed;
     m_port.close();

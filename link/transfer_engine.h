@@ -8,7 +8,9 @@
 // progress callback is called on the worker thread, and the transfer flags in AppState
 // coordinate with the user interface: the engine sets `running` for its life and polls
 // `cancel` (the dialog's "Exit") between blocks. The image must not be touched by anyone
-// else while it runs.
+// else while it runs. A read collects the blocks apart and puts them into the image only
+// when every block has arrived: a read that fails or is stopped changes nothing, so a
+// later Save or Write never sends a mix of two radios.
 
 #include "link/clock.h"
 #include "link/serial_port.h"
@@ -92,6 +94,7 @@ private:
     app::AppState& m_state;
     ProgressCallback m_progress;
 
+    image::RadioImage m_received;  // a read's blocks until the last one has arrived
     Direction m_direction = Direction::Read;
     int m_address = 0;
     int m_failures = 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build and the tests need. Idempotent: when
-# everything is present it only checks and returns within a second or two.
+# Installs the Debian packages the build and the tests need; clang and libclang-rt-14-dev
+# (which holds libFuzzer) build the fuzz targets. Idempotent: when everything is present it
+# only checks and returns within a second or two.
 set -euo pipefail
 
 packages=(
@@ -9,6 +10,7 @@ packages=(
   libgl-dev libgtest-dev googletest
   xvfb xauth
   poppler-utils  # pdftotext, pdftoppm: the printout tests read the PDF back
+  clang libclang-rt-14-dev
 )
 
 missing=()

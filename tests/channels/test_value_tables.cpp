@@ -80,6 +80,17 @@ TEST(DtmfCodeLabels, BothWays) {
     for (const auto& [text, index] : cases) EXPECT_EQ(dtmfCodeIndex(QString::fromLatin1(text)), index) << text;
 }
 
+// "M" and a number below the int range once wrapped past it (undefined behaviour).
+TEST(DtmfCodeLabels, NumbersBeyondTheIntRangeSaturate) {
+    constexpr int kMin = std::numeric_limits<int>::min();
+    constexpr int kMax = std::numeric_limits<int>::max();
+    EXPECT_EQ(dtmfCodeIndex(u"M-99999999999"), kMin);
+    EXPECT_EQ(dtmfCodeIndex(u"M-2147483648"), kMin);
+    EXPECT_EQ(dtmfCodeIndex(u"M-2147483647"), kMin);
+    EXPECT_EQ(dtmfCodeIndex(u"M99999999999"), kMax - 1);
+    EXPECT_EQ(dtmfCodeIndex(u"-99999999999"), kMin);
+}
+
 TEST(DtmfSymbols, SingleSymbolsBothWays) {
     const char* const symbols[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "A", "B", "C", "D", "*", "#"};
     for (int value = 0; value < 16; ++value) {

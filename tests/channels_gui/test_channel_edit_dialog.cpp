@@ -220,6 +220,19 @@ TEST_F(EditDialog, StepsWrapBetweenVfoAndTheFirstChannel) {
     EXPECT_EQ(dialog->currentSlot(), 13);
 }
 
+// "NO." once took any number of digits: 99999999999 and Up overflowed a signed int.
+TEST_F(EditDialog, TheSlotFieldTakesOnlyALabelsLength) {
+    open(3);
+    QLineEdit* no = edit("channelNo");
+    no->setFocus();
+    no->selectAll();
+    QTest::keyClicks(no, "99999999999");
+    EXPECT_EQ(no->text(), "999");
+    QTest::keyClick(no, Qt::Key_Up);  // slot 1000 is past the last: Up lands on the first
+    EXPECT_EQ(dialog->currentSlot(), 1);
+    EXPECT_EQ(no->text(), "0");
+}
+
 TEST_F(EditDialog, AHiddenChannelLoadsAndClosingMarksItInUse) {
     putChannel(img(), 6, "146.52000", "146.52000");
     setUsageBit(img(), 6, true);

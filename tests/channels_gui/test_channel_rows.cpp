@@ -8,6 +8,9 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <limits>
+
 namespace channels_test {
 namespace {
 
@@ -164,6 +167,40 @@ TEST_F(Rows, TxAndOptionCommits) {
     EXPECT_EQ(empty, ChannelRowCells{"1"});
 }
 
+// A file whose transmit limits are inverted (low 174 MHz, high 136 MHz) or whose limit
+// fields hold more than eight BCD digits once moved TX on every load and store
+// (146 -> 174 -> 136 -> 174 ...); zero limits clamped RX to a value that reads back as an
+// empty record. Load and store is a fixpoint for any limits.
+TEST_F(Rows, LoadAndStoreSettleWhateverTheBandLimits) {
+    const struct { const char* name; std::array<std::uint8_t, 16> limitBytes; } cases[] = {
+        {"inverted transmit limits",
+         {0x01, 0x36, 0x00, 0x00, 0x01, 0x74, 0x00, 0x00, 0x01, 0x74, 0x00, 0x00, 0x01, 0x36, 0x00, 0x00}},
+        {"inverted receive limits",
+         {0x01, 0x74, 0x00, 0x00, 0x01, 0x36, 0x00, 0x00, 0x01, 0x36, 0x00, 0x00, 0x01, 0x74, 0x00, 0x00}},
+        {"limits beyond eight BCD digits",
+         {0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFA, 0x00, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF}},
+        {"receive limits beyond eight BCD digits",
+         {0xA0, 0x00, 0x00, 0x00, 0xA0, 0x00, 0x00, 0x00, 0x01, 0x36, 0x00, 0x00, 0x01, 0x74, 0x00, 0x00}},
+        {"zero limits, as a short file leaves them", {}},
+        {"low limits beyond eight BCD digits",
+         {0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x74, 0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0x01, 0x74, 0x00, 0x00}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        putChannel(img, 5, "146.00000", "146.00000");
+        putChannel(img, 6, "150.00000", "140.00000");
+        for (int i = 0; i < 16; ++i) img.setU8(Addr(image::map::kBandRxLow + i), c.limitBytes[std::size_t(i)]);
+        const image::BandLimits fileLimits = image::decodeBandLimits(img);
+        auto loadAndStore = [&] {
+            for (int slot : {5, 6, kSlotVFO}) storeChannelRow(img, slot, loadChannelRow(img, fileLimits, slot));
+        };
+        loadAndStore();
+        const RadioImage once = img;
+        loadAndStore();
+        EXPECT_EQ(joinLines(imageDiff(once, img)), "");
+    }
+}
+
 TEST(ChannelEditRules, SquelchEntriesFollowTheSelections) {
     EXPECT_EQ(squelchEntries(false, false), QStringList{"Carrier"});
     EXPECT_EQ(squelchEntries(false, true), (QStringList{"Carrier", "Optional Signaling"}));
@@ -195,6 +232,13 @@ TEST(ChannelEditRules, SteppingWrapsBetweenVfoAndTheFirstChannel) {
     EXPECT_EQ(steppedSlot(301, +1), 1);
     EXPECT_EQ(steppedSlot(-4, -1), kSlotVFO);
     EXPECT_EQ(steppedSlot(100, -1), 99);
+    // "NO." once took 99999999999, read as the int range's end; Up then overflowed.
+    constexpr int kMax = std::numeric_limits<int>::max();
+    constexpr int kMin = std::numeric_limits<int>::min();
+    EXPECT_EQ(steppedSlot(kMax, +1), 1);
+    EXPECT_EQ(steppedSlot(kMax, -1), kSlotVFO);
+    EXPECT_EQ(steppedSlot(kMin, -1), kSlotVFO);
+    EXPECT_EQ(steppedSlot(kMin, +1), 1);
     EXPECT_EQ(clampedSlot(0), 1);
     EXPECT_EQ(clampedSlot(301), kSlotVFO);
 }

@@ -67,6 +67,34 @@ TEST_F(SettingsFileTest, WriteReplacesOnlyItsKeyAndKeepsEveryOtherLine) {
     EXPECT_EQ(SettingsFile(path()).read("Setup", "COM", ""), QString("\\\\.\\COM12"));
 }
 
+// Writing the port name once decoded the whole file as UTF-8 and wrote it back: a Latin-1
+// comment and a lone 0xFF came back as EF BF BD and a byte-order mark was dropped.
+TEST_F(SettingsFileTest, WriteKeepsEveryOtherByteWhateverItsEncoding) {
+    const QByteArray before = "\xEF\xBB\xBF; r\xE9glage 20\xB0\r\n[Setup]\r\nCOM=COM3\r\nModel=QMR\xFF\r\n"
+                              "\xFF\xFE\r\n[Other]\nA=\xE9\n\rlast line without end";
+    writeRaw(before);
+    ASSERT_TRUE(SettingsFile(path()).write("Setup", "COM", "COM7"));
+    QByteArray expected = before;
+    expected.replace("COM=COM3", "COM=COM7");
+    EXPECT_EQ(raw(), expected);
+
+    // A key added after a last line without its line end gives that line one first.
+    ASSERT_TRUE(SettingsFile(path()).write("Other", "B", "2"));
+    EXPECT_EQ(raw(), expected + "\r\nB=2\r\n");
+    EXPECT_EQ(SettingsFile(path()).read("Setup", "COM", ""), QString("COM7"));
+
+    // A key added inside an earlier section leaves the last line without its end.
+    writeRaw("[Setup]\r\nModel=QMR\r\n[Other]\nA=1");
+    ASSERT_TRUE(SettingsFile(path()).write("Setup", "COM", "COM2"));
+    EXPECT_EQ(raw(), QByteArray("[Setup]\r\nModel=QMR\r\nCOM=COM2\r\n[Other]\nA=1"));
+}
+
+TEST_F(SettingsFileTest, ValuesWithLineBreaksAreRefused) {
+    writeRaw("[Setup]\r\nCOM=COM3\r\n");
+    EXPECT_FALSE(SettingsFile(path()).write("Setup", "COM", "COM1\r\n[Evil]"));
+    EXPECT_EQ(raw(), QByteArray("[Setup]\r\nCOM=COM3\r\n"));
+}
+
 TEST_F(SettingsFileTest, WriteAddsMissingKeysAndSections) {
     writeRaw("[Setup]\nModel=QMR-417\n\n[Other]\nA=1\n");
     ASSERT_TRUE(SettingsFile(path()).write("Setup", "COM", "COM2"));
