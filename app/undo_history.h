@@ -30,6 +30,10 @@ public:
     // When `current` differs from the state at the last step, the difference becomes one step
     // and the steps that could be redone are gone. True when a step was added.
     bool record(const ConfigSnapshot& current);
+    // The state at the last step becomes `current` without a new step: a change no user made
+    // (the corrections a store applies to bytes just loaded) is nothing to undo.
+    void replaceCurrent(const ConfigSnapshot& current) { m_current = current; }
+    const ConfigSnapshot& current() const { return m_current; }
 
     // Both record `current` first, so an edit not yet recorded is the step undone (and a new
     // edit leaves nothing to redo). The state to restore, or nothing.

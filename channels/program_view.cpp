@@ -5,6 +5,7 @@
 #include "channels/tone.h"
 #include "channels/value_tables.h"
 #include "grid/grid_view.h"
+#include "image/consistency_pass.h"
 #include "channels/channel_csv.h"
 #include "channels/channel_row_ops.h"
 #include "shell/combo_helpers.h"
@@ -343,6 +344,9 @@ void CProgramView::changeImage(const std::function<void()>& change) {
     emit imageAboutToChange();
     StoreToImage();
     change();
+    // The image as a store leaves it, as after an import, so the step undone later is exact.
+    channelValidityPass(img(), state().bandLimits);
+    image::runConsistencyPass(img(), state().bandLimits);
     LoadFromImage();
     emit imageChanged();
 }

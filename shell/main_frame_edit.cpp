@@ -77,7 +77,15 @@ void CMainFrame::updateEditActions() {
 app::ConfigSnapshot CMainFrame::snapshot() const { return {m_state.image, m_state.bandLimits}; }
 
 void CMainFrame::recordStep() {
-    m_undo.record(snapshot());
+    // What only the corrections of a store changed (a file's bytes the passes put right the
+    // first time the editors store) is no step of the user's.
+    const app::ConfigSnapshot now = snapshot();
+    const app::ConfigSnapshot& last = m_undo.current();
+    if (now.limits == last.limits && app::ChangeTracker::normalised(now.image, now.limits) ==
+                                         app::ChangeTracker::normalised(last.image, last.limits))
+        m_undo.replaceCurrent(now);
+    else
+        m_undo.record(now);
     refreshModifiedMarker();
     updateEditActions();
 }
