@@ -5,6 +5,7 @@
 
 #include "shell_fixture.h"
 
+#include "channels/channel_edit_dialog.h"
 #include "channels/channel_record.h"
 #include "channels/channel_row_ops.h"
 #include "channels/program_view.h"
@@ -19,6 +20,8 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -188,6 +191,51 @@ TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
     EXPECT_EQ(state.image.u8(kChannelReferences[0]), 5);
     EXPECT_EQ(mrChannel->currentText(), "5");
     EXPECT_FALSE(action("actionCopy")->isEnabled()) << "the row commands belong to the channel list";
+}
+
+TEST_F(EditCommandsTest, EachCommittedCellAndEachClosedDialogIsOneStepAndATextFieldKeepsItsOwnUndo) {
+    grid::GridView* grid = channelView()->grid();
+    auto typeCell = [&](int row, int column, const QString& text) {
+        grid->setFocus();
+        grid->setCurrentCell(row, column);
+        QTest::keyClick(grid, Qt::Key_Return);
+        ASSERT_TRUE(grid->activeEditor());
+        QTest::keyClicks(grid->activeEditor(), text);
+        QTest::keyClick(grid->activeEditor(), Qt::Key_Return);
+    };
+    const image::RadioImage start = state.image;
+    typeCell(21, channels::kColRx, "146.52");
+    const image::RadioImage afterRx = state.image;
+    EXPECT_TRUE(channels::rows::inUse(state.image, 21)) << "the committed cell is stored at once";
+    typeCell(21, channels::kColName, "home");
+    EXPECT_EQ(name(20), "HOME");
+
+    channelView()->setEditDialogRunner([](channels::CChannelEditDialog& dialog) {
+        dialog.findChild<QLineEdit*>("channelName")->setText("AWAY");
+        dialog.close();
+    });
+    grid->setCurrentCell(21, channels::kColRx);
+    channelView()->findChild<QPushButton*>("edit")->click();
+    EXPECT_EQ(name(20), "AWAY");
+
+    // Ctrl+Z in an open cell editor undoes typing in that field, not a step.
+    grid->setCurrentCell(21, channels::kColName);
+    QTest::keyClick(grid, Qt::Key_Return);
+    auto* field = qobject_cast<QLineEdit*>(grid->activeEditor());
+    ASSERT_TRUE(field);
+    QTest::keyClicks(field, "X");
+    QTest::keyClick(field, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(field->text(), "AWAY");
+    QTest::keyClick(field, Qt::Key_Escape);
+    EXPECT_EQ(name(20), "AWAY");
+
+    trigger("actionUndo");
+    EXPECT_EQ(name(20), "HOME");
+    trigger("actionUndo");
+    EXPECT_EQ(state.image, afterRx) << diff(afterRx, state.image);
+    trigger("actionUndo");
+    EXPECT_EQ(state.image, start) << diff(start, state.image);
+    EXPECT_EQ(grid->text(21, channels::kColRx), "");
 }
 
 } // namespace
