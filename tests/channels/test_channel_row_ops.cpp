@@ -1,5 +1,5 @@
 // Row commands of the channel list on images built here: the moved records byte for byte,
-// both bitmaps, the channel references; a spreadsheet's text pasted with one bad row; and
+// both bitmaps, the channel references; a paste running past the last channel; and
 // undo/redo over random sequences of mixed steps, byte-identical at every point.
 
 #include "app/undo_history.h"
@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <random>
 #include <vector>
 
@@ -26,7 +27,7 @@ Bytes recordOf(const RadioImage& img, int slot) {
     return {b.begin(), b.end()};
 }
 
-// Every slot cleared; channel n (slot n + 1) in use for each n given, with RX 140 + n/10 MHz,
+// Every slot cleared; channel n (slot n + 1) in use for each n given, with RX 140.0-140.9 MHz,
 // its name, odd bytes in the fields no editor shows, and scan skip on odd channels.
 RadioImage imageWith(std::initializer_list<int> numbers) {
     RadioImage img;
@@ -35,7 +36,7 @@ RadioImage imageWith(std::initializer_list<int> numbers) {
         const int slot = n + kFirstSlot;
         setUsageBit(img, slot, false);
         ChannelRecord record(img, slot);
-        const image::Freq10Hz f(14000000 + n * 10000);
+        const image::Freq10Hz f(14000000 + (n * 7 % 10) * 10000);  // not in channel order
         record.writeRxTx(f, f);
         record.setName(QStringLiteral("C%1").arg(n));
         img.setU8(image::Addr(recordAddress(slot) + 0x1E), std::uint8_t(n));
@@ -95,129 +96,73 @@ void expectRestUntouched(const RadioImage& before, const RadioImage& after) {
     }
 }
 
-TEST(ChannelRowOps, InsertMovesTheChannelsBelowDownAndRefusesWhenTheLastIsUsed) {
-    RadioImage img = imageWith({0, 3, 4, 5, 196});
-    setReferences(img, 4, 3, 0, 196);
-    const RadioImage before = img;
-    EXPECT_EQ(insertRows(img, 3 + kFirstSlot, 2), 0);
-    expectMoved(before, 0, img, 0);
-    expectEmpty(img, 3);
-    expectEmpty(img, 4);
-    for (const int n : {3, 4, 5}) expectMoved(before, n, img, n + 2);
-    EXPECT_EQ(recordOf(img, 4), recordOf(imageWith({}), 4));  // an inserted row is a cleared record
-    EXPECT_EQ(references(img), (std::array<int, 4>{6, 5, 0, 198}));
-    expectMoved(before, 196, img, 198);
-    expectRestUntouched(before, img);
-
-    RadioImage full = imageWith({10, 199});
-    const RadioImage fullBefore = full;
-    EXPECT_EQ(insertRows(full, 10 + kFirstSlot, 1), 199 + kFirstSlot);
-    EXPECT_EQ(full, fullBefore);
-    EXPECT_EQ(insertRows(img, 5, 2), 198 + kFirstSlot) << "channel 198 is one of the last two";
+using Refs = std::array<int, 4>;
+std::vector<int> numbers(std::initializer_list<int> list) {
+    std::vector<int> out;
+    for (const int n : list) out.push_back(n + kFirstSlot);
+    return out;
 }
 
-TEST(ChannelRowOps, DeleteMovesTheChannelsBelowUpAndKeepsPaAndMrSpecials) {
-    RadioImage img = imageWith({1, 2, 4, 7, 199});
-    setReferences(img, 200, 7, 2, 4);  // MR names "PA"; priority 2 names a deleted channel
-    const RadioImage before = img;
-    const std::vector<int> gone{2 + kFirstSlot, 3 + kFirstSlot};
-    deleteRows(img, gone);
-    expectMoved(before, 1, img, 1);
-    expectMoved(before, 4, img, 2);
-    expectMoved(before, 7, img, 5);
-    expectMoved(before, 199, img, 197);
-    expectEmpty(img, 198);
-    expectEmpty(img, 199);
-    const auto refs = references(img);
-    EXPECT_EQ(refs[0], 200);
-    EXPECT_EQ(refs[1], 5);
-    EXPECT_GE(refs[2], 198) << "a reference to a deleted channel ends on an empty one";
-    EXPECT_EQ(refs[3], 2);
-    expectRestUntouched(before, img);
-}
+// Each command on a small list: where each channel went (record, usage and scan-skip bits byte
+// for byte), which channels are empty after it, and the references after it. The MR channel
+// 200 names "PA" and never moves.
+struct RowCase {
+    const char* what;
+    std::initializer_list<int> used;
+    Refs refs;
+    std::function<bool(RadioImage&)> command;
+    std::vector<std::pair<int, int>> moves;
+    std::vector<int> empty;
+    Refs refsAfter;
+};
 
-TEST(ChannelRowOps, MoveSwapsWithTheNeighbourAndStopsAtTheEnds) {
-    RadioImage img = imageWith({0, 1, 2, 5, 6});
-    setReferences(img, 1, 2, 5, 0);
-    const RadioImage before = img;
-    const std::vector<int> block{1 + kFirstSlot, 2 + kFirstSlot, 6 + kFirstSlot};
-    ASSERT_TRUE(moveRows(img, block, -1));
-    expectMoved(before, 1, img, 0);
-    expectMoved(before, 2, img, 1);
-    expectMoved(before, 0, img, 2);
-    expectMoved(before, 6, img, 5);
-    expectMoved(before, 5, img, 6);
-    EXPECT_EQ(references(img), (std::array<int, 4>{0, 1, 6, 2}));
-    expectRestUntouched(before, img);
-
-    const RadioImage moved = img;
-    const std::vector<int> top{kFirstSlot, 4 + kFirstSlot};
-    EXPECT_FALSE(moveRows(img, top, -1));
-    const std::vector<int> bottom{kLast};
-    EXPECT_FALSE(moveRows(img, bottom, 1));
-    const std::vector<int> pa{kSlotPA};
-    EXPECT_FALSE(moveRows(img, pa, -1));
-    EXPECT_EQ(img, moved);
-    const std::vector<int> back{kFirstSlot, 1 + kFirstSlot, 5 + kFirstSlot};
-    ASSERT_TRUE(moveRows(img, back, 1));
-    EXPECT_EQ(img, before) << "moving down undoes moving up";
-}
-
-TEST(ChannelRowOps, SortOrdersBySelectionOrAllWithEmptiesLast) {
-    RadioImage img = imageWith({});
-    auto put = [&](int n, std::int32_t rx) {
-        setUsageBit(img, n + kFirstSlot, false);
-        ChannelRecord(img, n + kFirstSlot).writeRxTx(image::Freq10Hz(rx), image::Freq10Hz(rx));
-        ChannelRecord(img, n + kFirstSlot).setName(QString::number(n));
+TEST(ChannelRowOps, EachCommandMovesWholeChannelsAndTheReferencesFollow) {
+    const std::vector<RowCase> cases{
+        {"insert two at 3", {0, 3, 4, 5, 196}, {4, 3, 0, 196},
+         [](RadioImage& img) { return insertRows(img, 3 + kFirstSlot, 2) == 0; },
+         {{0, 0}, {3, 5}, {4, 6}, {5, 7}, {196, 198}}, {3, 4}, {6, 5, 0, 198}},
+        {"insert refused: channel 199 in use", {10, 199}, {10, 199, 0, 0},
+         [](RadioImage& img) { return insertRows(img, 10 + kFirstSlot, 1) == 199 + kFirstSlot; },
+         {{10, 10}, {199, 199}}, {11}, {10, 199, 0, 0}},
+        {"delete 2 and 3", {1, 2, 4, 7, 199}, {200, 7, 2, 4},
+         [](RadioImage& img) { deleteRows(img, numbers({2, 3})); return true; },
+         {{1, 1}, {4, 2}, {7, 5}, {199, 197}}, {198, 199}, {200, 5, 198, 2}},
+        {"move 1, 2 and 6 up", {0, 1, 2, 5, 6}, {1, 2, 5, 0},
+         [](RadioImage& img) { return moveRows(img, numbers({1, 2, 6}), -1); },
+         {{1, 0}, {2, 1}, {0, 2}, {6, 5}, {5, 6}}, {3}, {0, 1, 6, 2}},
+        {"move refused at the top", {0, 4}, {0, 4, 0, 0},
+         [](RadioImage& img) { return !moveRows(img, numbers({0, 4}), -1) && !moveRows(img, numbers({199}), 1); },
+         {{0, 0}, {4, 4}}, {1}, {0, 4, 0, 0}},
+        {"sort channels 0-5", {0, 3, 5, 13}, {5, 3, 0, 13},
+         [](RadioImage& img) { sortByRx(img, numbers({0, 1, 2, 3, 4, 5})); return true; },
+         {{0, 0}, {3, 1}, {5, 2}, {13, 13}}, {3, 4, 5}, {2, 1, 0, 13}},
+        {"sort all, equal frequencies keep their order", {0, 3, 5, 13}, {5, 3, 0, 13},
+         [](RadioImage& img) { sortByRx(img, numbers({7})); return true; },
+         {{0, 0}, {3, 1}, {13, 2}, {5, 3}}, {4, 5, 13}, {3, 1, 0, 2}},
     };
-    put(0, 14600000);
-    put(2, 14500000);
-    put(3, 14600000);
-    put(5, 14400000);
-    setReferences(img, 5, 3, 0, 2);
-    const RadioImage before = img;
-    const std::vector<int> firstFour{kFirstSlot, 1 + kFirstSlot, 2 + kFirstSlot, 3 + kFirstSlot};
-    sortByRx(img, firstFour);
-    expectMoved(before, 2, img, 0);
-    expectMoved(before, 0, img, 1);  // equal frequencies keep their order
-    expectMoved(before, 3, img, 2);
-    expectMoved(before, 1, img, 3);
-    expectMoved(before, 5, img, 5);
-    EXPECT_EQ(references(img), (std::array<int, 4>{5, 2, 1, 0}));
-
-    img = before;
-    sortByRx(img, {});
-    for (const auto& [from, to] : {std::pair{5, 0}, {2, 1}, {0, 2}, {3, 3}}) expectMoved(before, from, img, to);
-    for (int n = 4; n < kOrdinarySlots; ++n) ASSERT_FALSE(inUse(img, n + kFirstSlot));
-    EXPECT_EQ(references(img), (std::array<int, 4>{0, 3, 2, 1}));
-    expectRestUntouched(before, img);
+    for (const RowCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        RadioImage img = imageWith(c.used);
+        setReferences(img, c.refs[0], c.refs[1], c.refs[2], c.refs[3]);
+        const RadioImage before = img;
+        EXPECT_TRUE(c.command(img));
+        for (const auto& [from, to] : c.moves) expectMoved(before, from, img, to);
+        for (const int n : c.empty) expectEmpty(img, n);
+        EXPECT_EQ(references(img), c.refsAfter);
+        expectRestUntouched(before, img);
+    }
+    RadioImage img = imageWith({});
+    EXPECT_EQ(insertRows(img, 5, 1), 0);
+    EXPECT_EQ(recordOf(img, 5), recordOf(imageWith({}), 5)) << "an inserted row is a cleared record";
 }
 
-TEST(ChannelRowOps, PasteOfASpreadsheetsRowsGoesDownFromTheCurrentRowAndRefusesABadOne) {
-    RadioImage img = imageWith({20, 23});
-    const QString text = QStringLiteral(
-        "Location\tName\tFrequency\tDuplex\tOffset\tTone\trToneFreq\tPower\r\n"
-        "0\trep a\t146.52\t\t0\tTone\t100\tLow\r\n"
-        "1\tbad\t999\t\t0\t\t\t\r\n"
-        "2\t\"x\ty\"\t145.5\t-\t0.6\t\t\tHigh\r\n"
-        "3\tlast\t147\t\t\t\t\t\r\n");
-    const csv::ImportPlan plan = csv::planPaste(text, img, image::BandLimits{}, 197 + kFirstSlot);
-    ASSERT_TRUE(plan.ok());
-    ASSERT_EQ(plan.refused.size(), 3u);
-    EXPECT_EQ(plan.refused[0].line, 3);
-    EXPECT_TRUE(plan.refused[0].text.contains(QStringLiteral("receive band")));
-    EXPECT_TRUE(plan.refused[1].text.contains(QStringLiteral("Name")));  // a tab inside the name
-    EXPECT_EQ(plan.refused[2].line, 5);
-    EXPECT_TRUE(plan.refused[2].text.contains(QStringLiteral("past channel 199")));
+TEST(ChannelRowOps, PasteGoesOneRowPerChannelDownAndStopsAtChannel199) {
+    const QString copied = csv::exportSlots(imageWith({20, 23}), numbers({20, 21, 22, 23}));
+    const csv::ImportPlan plan = csv::planPaste(copied, imageWith({}), image::BandLimits{}, 199 + kFirstSlot);
     ASSERT_EQ(plan.channels.size(), 1u);
-    EXPECT_EQ(plan.channels[0].slot, 197 + kFirstSlot);
-    EXPECT_EQ(plan.channels[0].name, QStringLiteral("REP A"));
-
-    const QString copied = csv::exportSlots(imageWith({20, 23}), std::vector<int>{21, 22, 23, 24});
-    const csv::ImportPlan again = csv::planPaste(copied, img, image::BandLimits{}, 100 + kFirstSlot);
-    EXPECT_TRUE(again.refused.empty());
-    ASSERT_EQ(again.channels.size(), 2u);
-    EXPECT_EQ(again.channels[1].slot, 101 + kFirstSlot) << "rows go one per channel, Location not read";
+    EXPECT_EQ(plan.channels[0].slot, 199 + kFirstSlot) << "Location is not read";
+    ASSERT_EQ(plan.refused.size(), 1u);
+    EXPECT_TRUE(plan.refused[0].text.contains(QStringLiteral("past channel 199")));
 }
 
 // Random steps of every kind; undo back to the start and redo to the end match the image

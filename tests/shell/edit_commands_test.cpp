@@ -156,28 +156,6 @@ TEST_F(EditCommandsTest, CopyGivesCsvPasteTakesASpreadsheetsRowsAndReportsTheBad
     EXPECT_EQ(channelView()->grid()->text(11, channels::kColRx), "");
 }
 
-TEST_F(EditCommandsTest, InsertIsRefusedWhenChannel199IsInUseAndDeleteRowMovesUp) {
-    clickLabel(2);
-    trigger("actionInsertRow");
-    EXPECT_EQ(QStringList({name(2), name(3)}), QStringList({"", "CH2"}));
-    EXPECT_EQ(state.image.u8(kChannelReferences[0]), 4);
-    trigger("actionDeleteRow");
-    EXPECT_EQ(name(2), "CH2");
-    EXPECT_EQ(state.image.u8(kChannelReferences[0]), 3);
-
-    channels::ChannelRecord last(state.image, 199 + kFirstSlot);
-    channels::setUsageBit(state.image, 199 + kFirstSlot, false);
-    last.writeRxTx(image::Freq10Hz(14600000), image::Freq10Hz(14600000));
-    frame->workspace().reloadAll();
-    frame->workspace().storeAll();
-    const image::RadioImage before = state.image;
-    const int messages = prompts.messages.size();
-    trigger("actionInsertRow");
-    EXPECT_EQ(state.image, before) << diff(before, state.image);
-    ASSERT_EQ(prompts.messages.size(), messages + 1);
-    EXPECT_TRUE(prompts.messages.last().contains(QStringLiteral("channel 199 is in use")));
-}
-
 TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
     frame->workspace().open(shell::EditorKind::FunctionSetup);
     auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
