@@ -1,24 +1,26 @@
 #include "channels/program_view.h"
 
+#include "channels/channel_csv.h"
 #include "channels/channel_edit_dialog.h"
+#include "channels/channel_row_ops.h"
 #include "channels/channel_texts.h"
 #include "channels/tone.h"
 #include "channels/value_tables.h"
 #include "grid/grid_view.h"
 #include "image/consistency_pass.h"
-#include "channels/channel_csv.h"
-#include "channels/channel_row_ops.h"
 #include "shell/combo_helpers.h"
 #include "shell/edit_commands.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
-#include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace channels {
 
@@ -113,7 +115,12 @@ void CProgramView::setUpGrid() {
     hooks.contextMenu = [this](const QPoint& globalPos, int, int) { showContextMenu(globalPos); };
     m_grid->setHooks(std::move(hooks));
     m_grid->setSelectionDisplay(grid::SelectionDisplay::CellOnly);
-    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, &CProgramView::commandsChanged);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    m_clipboardHasText = !clipboard->text().trimmed().isEmpty();
+    connect(clipboard, &QClipboard::dataChanged, this, [this, clipboard] {
+        m_clipboardHasText = !clipboard->text().trimmed().isEmpty();
+        emit commandsChanged();
+    });
 }
 
 // ---- image ---------------------------------------------------------------------------
@@ -200,7 +207,11 @@ bool CProgramView::gridKey(const QKeyEvent& event) {
         return true;
     }
     // Del empties rows selected by their labels; in a single cell it does nothing.
-    if (event.key() == Qt::Key_Delete && m_grid->isWholeRowSelected(row) && canRun(shell::EditCommand::Delete)) {
+    const std::vector<int> selected = m_grid->selectedRows();
+    const bool wholeRows = !selected.empty() && std::all_of(selected.begin(), selected.end(), [this](int r) {
+        return m_grid->isWholeRowSelected(r);
+    });
+    if (event.key() == Qt::Key_Delete && wholeRows && canRun(shell::EditCommand::Delete)) {
         run(shell::EditCommand::Delete);
         return true;
     }
@@ -252,7 +263,7 @@ bool CProgramView::canRun(shell::EditCommand command) const {
     case EditCommand::InsertRow:
     case EditCommand::DeleteRow: return ordinary;
     case EditCommand::Paste:
-        return ordinary && !QGuiApplication::clipboard()->text().trimmed().isEmpty();
+        return ordinary && m_clipboardHasText;
     case EditCommand::MoveUp: return ordinary && chosen.front() > kFirstSlot;
     case EditCommand::MoveDown: return ordinary && chosen.back() < kLastOrdinarySlot;
     case EditCommand::SortByRx: return chosen.size() < 2 || ordinary;

@@ -69,6 +69,7 @@ private:
     grid::GridView* m_grid;     // owned through the widget tree
     QPushButton* m_edit;        // owned through the widget tree
     EditDialogRunner m_runEditDialog;
+    bool m_clipboardHasText = false;  // asked once per clipboard change: asking can be slow
     bool m_syncing = false;  // inside LoadFromImage or StoreToImage: a commit there is no edit of its own
 };
 
