@@ -87,7 +87,12 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     connect(m_workspace, &EditorWorkspace::commandsChanged, this, &CMainFrame::updateEditActions);
 }
 
-CMainFrame::~CMainFrame() { m_workspace->detach(); }
+CMainFrame::~CMainFrame() {
+    // The area reports its windows going away while this window's members are already gone.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    disconnect(m_workspace, nullptr, this, nullptr);
+    m_workspace->detach();
+}
 
 EditorEnv CMainFrame::editorEnv() { return EditorEnv{m_state, m_prompts, m_help}; }
 
