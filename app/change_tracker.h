@@ -17,8 +17,10 @@ public:
     void markClean(const image::RadioImage& img, const image::BandLimits& limits);
     bool differs(const image::RadioImage& img, const image::BandLimits& limits) const;
 
-private:
+    // The image as a store of every editor leaves it.
     static image::RadioImage normalised(const image::RadioImage& img, const image::BandLimits& limits);
+
+private:
 
     image::RadioImage m_clean;
 };

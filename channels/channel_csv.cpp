@@ -25,6 +25,7 @@ const QString kNoLocationColumn = QStringLiteral("the header has no Location col
 const QString kBadLocation = QStringLiteral("Location \"%1\" is not a channel from 0 to 199");
 const QString kLocationTaken = QStringLiteral("Location %1 is already used by line %2");
 const QString kNoEmptyChannel = QStringLiteral("no empty channel left");
+const QString kPastLastChannel = QStringLiteral("no channel left below: the rows run past channel 199");
 const QString kNoFrequency = QStringLiteral("no Frequency");
 const QString kBadNumber = QStringLiteral("%1 \"%2\" is not a number");
 const QString kRxOutOfBand = QStringLiteral("Frequency %1 MHz lies outside the receive band %2-%3 MHz");
@@ -405,12 +406,15 @@ void readOptions(const RowReader& row, ImportedChannel& channel) {
     else if (!skip.isEmpty()) throw Refusal{text::kBadSkip.arg(skip)};
 }
 
-// Decides the row's slot: its Location, or the next empty channel.
+// Decides the row's slot: its Location, the next empty channel, or (a paste) the next
+// channel down from where the paste began, whether or not the row is taken.
 class SlotChooser {
 public:
     SlotChooser(const image::RadioImage& img, Placement placement) : m_img(img), m_placement(placement) {}
+    SlotChooser(const image::RadioImage& img, int firstSlot) : m_img(img), m_nextDown(firstSlot) {}
 
     int choose(const RowReader& row, int line) {
+        if (m_nextDown > 0) return nextDown(line);
         if (m_placement == Placement::NextEmpty) return nextEmpty(line);
         const QString location = row.field(kLocation);
         bool ok = false;
@@ -426,6 +430,13 @@ public:
     void confirm() { m_lineOfSlot.insert(m_pending); }
 
 private:
+    int nextDown(int line) {
+        const int slot = m_nextDown++;
+        if (slot >= kFirstSlot + kOrdinarySlots) throw Refusal{text::kPastLastChannel};
+        m_pending = {slot, line};
+        return slot;
+    }
+
     int nextEmpty(int line) {
         for (int slot = kFirstSlot; slot < kFirstSlot + kOrdinarySlots; ++slot) {
             if (!inUse(m_img, slot) && !m_lineOfSlot.count(slot)) {
@@ -437,7 +448,8 @@ private:
     }
 
     const image::RadioImage& m_img;
-    Placement m_placement;
+    Placement m_placement = Placement::AtLocation;
+    int m_nextDown = 0;  // 0: not a paste
     std::map<int, int> m_lineOfSlot;
     std::pair<int, int> m_pending{0, 0};
 };
@@ -462,7 +474,7 @@ QString quoteField(const QString& field) {
     return u'"' + quoted + u'"';
 }
 
-std::vector<Record> parseRecords(QStringView text) {
+std::vector<Record> parseRecords(QStringView text, QChar separator) {
     std::vector<Record> records;
     if (text.startsWith(QChar(0xFEFF))) text = text.mid(1);
     Record current;
@@ -498,7 +510,7 @@ std::vector<Record> parseRecords(QStringView text) {
         } else if (c == u'"' && !fieldStarted) {
             quoted = true;
             fieldStarted = true;
-        } else if (c == u',') {
+        } else if (c == separator) {
             endField();
         } else if (c == u'\n' || c == u'\r') {
             if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ++i;
@@ -529,20 +541,11 @@ QString exportChannels(const image::RadioImage& img) {
     return exportSlots(img, all);
 }
 
-ImportPlan planImport(QStringView text, const image::RadioImage& img, const image::BandLimits& limits,
-                      Placement placement) {
-    ImportPlan plan;
-    const std::vector<Record> records = parseRecords(text);
-    if (records.empty()) {
-        plan.error = text::kNoHeader;
-        return plan;
-    }
-    const ColumnMap columns = mapColumns(records.front().fields);
-    if (columns[kFrequency] < 0) plan.error = text::kNoFrequencyColumn;
-    else if (placement == Placement::AtLocation && columns[kLocation] < 0) plan.error = text::kNoLocationColumn;
-    if (!plan.ok()) return plan;
+namespace {
 
-    SlotChooser chooser(img, placement);
+// Every row after the header, read and checked; the chooser places each.
+void planRows(ImportPlan& plan, const std::vector<Record>& records, const ColumnMap& columns,
+              const image::BandLimits& limits, SlotChooser& chooser) {
     for (std::size_t i = 1; i < records.size(); ++i) {
         const RowReader row(columns, records[i]);
         ImportedChannel channel;
@@ -562,6 +565,49 @@ ImportPlan planImport(QStringView text, const image::RadioImage& img, const imag
         plan.channels.push_back(channel);
         plan.warnings.insert(plan.warnings.end(), warnings.begin(), warnings.end());
     }
+}
+
+// A header line with a tab and no comma is a spreadsheet's copy.
+QChar separatorOf(QStringView text) {
+    const qsizetype end = text.indexOf(u'\n');
+    const QStringView first = end < 0 ? text : text.left(end);
+    return first.contains(u'\t') && !first.contains(u',') ? u'\t' : u',';
+}
+
+} // namespace
+
+ImportPlan planImport(QStringView text, const image::RadioImage& img, const image::BandLimits& limits,
+                      Placement placement) {
+    ImportPlan plan;
+    const std::vector<Record> records = parseRecords(text);
+    if (records.empty()) {
+        plan.error = text::kNoHeader;
+        return plan;
+    }
+    const ColumnMap columns = mapColumns(records.front().fields);
+    if (columns[kFrequency] < 0) plan.error = text::kNoFrequencyColumn;
+    else if (placement == Placement::AtLocation && columns[kLocation] < 0) plan.error = text::kNoLocationColumn;
+    if (!plan.ok()) return plan;
+
+    SlotChooser chooser(img, placement);
+    planRows(plan, records, columns, limits, chooser);
+    return plan;
+}
+
+ImportPlan planPaste(QStringView text, const image::RadioImage& img, const image::BandLimits& limits, int firstSlot) {
+    ImportPlan plan;
+    const std::vector<Record> records = parseRecords(text, separatorOf(text));
+    if (records.empty()) {
+        plan.error = text::kNoHeader;
+        return plan;
+    }
+    const ColumnMap columns = mapColumns(records.front().fields);
+    if (columns[kFrequency] < 0) {
+        plan.error = text::kNoFrequencyColumn;
+        return plan;
+    }
+    SlotChooser chooser(img, firstSlot);
+    planRows(plan, records, columns, limits, chooser);
     return plan;
 }
 

@@ -78,6 +78,11 @@ struct ImportPlan {
 // Reads CSV text and decides what an import would do, changing nothing.
 ImportPlan planImport(QStringView text, const image::RadioImage& img, const image::BandLimits& limits,
                       Placement placement);
+// A paste: the rows go to `firstSlot` and the channels below it, one row each in the order
+// given (their Location is not read), checked and reported as an import checks them. A
+// refused row leaves its channel as it was; rows past channel 199 are refused. The text may
+// be comma- or tab-separated (a spreadsheet copies cells with tabs).
+ImportPlan planPaste(QStringView text, const image::RadioImage& img, const image::BandLimits& limits, int firstSlot);
 // Writes the planned channels (each slot cleared first), then runs the channel validity
 // pass and the consistency pass, as a store of the channel list does.
 void applyImport(image::RadioImage& img, const image::BandLimits& limits, const ImportPlan& plan);
@@ -95,7 +100,7 @@ struct Record {
     int line = 0;  // line on which the record starts, from 1
     QStringList fields;
 };
-std::vector<Record> parseRecords(QStringView text);
+std::vector<Record> parseRecords(QStringView text, QChar separator = u',');
 // A field as written: quoted when it holds a comma, a quote or a line break.
 QString quoteField(const QString& field);
 

@@ -13,6 +13,12 @@ inline constexpr const char* kVfoCannotBeNull = "VFO can`t be null!";
 
 // Channel list
 inline constexpr const char* kEditButton = "Edit";
+// Row commands of the channel list
+inline constexpr const char* kInsertRefused =
+    "No row can be inserted: channel %1 is in use, and the channels below would move past channel 199.";
+inline constexpr const char* kNothingToPaste = "The clipboard holds no channel rows to paste.";
+inline constexpr const char* kPasteCannotUse = "The clipboard's text cannot be pasted as channels: %1.";
+inline constexpr const char* kPasteReport = "%1 channels pasted, %2 rows left out, %3 warnings:\n\n%4";
 
 // Channel Edit dialog
 inline constexpr const char* kDialogTitle = "Channel Edit";

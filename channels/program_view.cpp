@@ -1,16 +1,26 @@
 #include "channels/program_view.h"
 
+#include "channels/channel_csv.h"
 #include "channels/channel_edit_dialog.h"
+#include "channels/channel_row_ops.h"
 #include "channels/channel_texts.h"
 #include "channels/tone.h"
 #include "channels/value_tables.h"
 #include "grid/grid_view.h"
+#include "image/consistency_pass.h"
 #include "shell/combo_helpers.h"
+#include "shell/edit_commands.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace channels {
 
@@ -19,6 +29,23 @@ namespace {
 constexpr int kGridRows = kLastSlot + 1;  // the header row, then one row per slot
 constexpr int kHeaderRowTwips = 600;
 constexpr int kLastColumn = kChannelColumns - 1;
+constexpr int kLastOrdinarySlot = kFirstSlot + kOrdinarySlots - 1;
+const QString kCsvMimeType = QStringLiteral("text/csv");
+
+QString text(const char* latin) { return QString::fromLatin1(latin); }
+
+// Sets a flag for as long as it lives.
+class FlagScope {
+public:
+    explicit FlagScope(bool& flag) : m_flag(flag), m_was(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = m_was; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_was;
+};
 
 // Backspace is always allowed by the grid's editors; the rest of the filter is what may be typed.
 QString typedFrequencyCharacters() {
@@ -76,24 +103,37 @@ void CProgramView::setUpGrid() {
     hooks.afterEnter = [this](int row, int column, const QString& text) { moveAfterEnter(row, column, text); };
     hooks.keyPress = [this](const QKeyEvent& event) { return gridKey(event); };
     // A click on a row label shows the whole row selected; in the data cells only the frame.
-    hooks.mousePress = [this](Qt::MouseButton button, Qt::KeyboardModifiers, int, int column) {
+    // Shift and Ctrl clicks extend the selection, which then shows too.
+    hooks.mousePress = [this](Qt::MouseButton button, Qt::KeyboardModifiers modifiers, int, int column) {
         if (button != Qt::LeftButton) return;
-        m_grid->setSelectionDisplay(column == kColLabel ? grid::SelectionDisplay::WithFocus
-                                                        : grid::SelectionDisplay::CellOnly);
+        const bool extending = modifiers & (Qt::ShiftModifier | Qt::ControlModifier);
+        m_grid->setSelectionDisplay(column == kColLabel || extending ? grid::SelectionDisplay::WithFocus
+                                                                     : grid::SelectionDisplay::CellOnly);
     };
+    hooks.selectionChanged = [this] { emit commandsChanged(); };
+    hooks.cellEntered = [this](int, int) { emit commandsChanged(); };
+    hooks.contextMenu = [this](const QPoint& globalPos, int, int) { showContextMenu(globalPos); };
     m_grid->setHooks(std::move(hooks));
     m_grid->setSelectionDisplay(grid::SelectionDisplay::CellOnly);
+    QClipboard* clipboard = QGuiApplication::clipboard();
+    m_clipboardHasText = !clipboard->text().trimmed().isEmpty();
+    connect(clipboard, &QClipboard::dataChanged, this, [this, clipboard] {
+        m_clipboardHasText = !clipboard->text().trimmed().isEmpty();
+        emit commandsChanged();
+    });
 }
 
 // ---- image ---------------------------------------------------------------------------
 
 void CProgramView::LoadFromImage() {
+    const FlagScope syncing(m_syncing);
     m_grid->commitEdit();
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot)
         showRow(slot, loadChannelRow(img(), state().bandLimits, slot));
 }
 
 void CProgramView::StoreToImage() {
+    const FlagScope syncing(m_syncing);
     m_grid->commitEdit();
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) storeChannelRow(img(), slot, rowCells(slot));
     channelValidityPass(img(), state().bandLimits);
@@ -131,6 +171,7 @@ void CProgramView::commitCell(int row, int column, const QString& text) {
         commitOptionCell(cells, column, text);
     }
     showRow(row, cells);
+    if (!m_syncing) emit editCompleted();
 }
 
 // After Enter a frequency moves on to the right, an emptied one down to the next row; every
@@ -165,6 +206,15 @@ bool CProgramView::gridKey(const QKeyEvent& event) {
         env().help.showContext(helpContext());
         return true;
     }
+    // Del empties rows selected by their labels; in a single cell it does nothing.
+    const std::vector<int> selected = m_grid->selectedRows();
+    const bool wholeRows = !selected.empty() && std::all_of(selected.begin(), selected.end(), [this](int r) {
+        return m_grid->isWholeRowSelected(r);
+    });
+    if (event.key() == Qt::Key_Delete && wholeRows && canRun(shell::EditCommand::Delete)) {
+        run(shell::EditCommand::Delete);
+        return true;
+    }
     return false;
 }
 
@@ -187,6 +237,152 @@ void CProgramView::openEditDialog() {
     }  // the dialog has stored its slot by now, however it was closed
     LoadFromImage();
     m_grid->setFocus();
+    emit editCompleted();
+}
+
+// ---- row commands --------------------------------------------------------------------
+
+std::vector<int> CProgramView::commandSlots() const {
+    std::vector<int> chosen = m_grid->selectedRows();
+    if (chosen.empty() && m_grid->currentRow() >= kFirstSlot) chosen.push_back(m_grid->currentRow());
+    return chosen;
+}
+
+bool CProgramView::allOrdinary(const std::vector<int>& chosen) const {
+    return !chosen.empty() && chosen.front() >= kFirstSlot && chosen.back() <= kLastOrdinarySlot;
+}
+
+bool CProgramView::canRun(shell::EditCommand command) const {
+    using shell::EditCommand;
+    const std::vector<int> chosen = commandSlots();
+    const bool ordinary = allOrdinary(chosen);
+    switch (command) {
+    case EditCommand::Copy:
+    case EditCommand::Cut:
+    case EditCommand::Delete:
+    case EditCommand::InsertRow:
+    case EditCommand::DeleteRow: return ordinary;
+    case EditCommand::Paste:
+        return ordinary && m_clipboardHasText;
+    case EditCommand::MoveUp: return ordinary && chosen.front() > kFirstSlot;
+    case EditCommand::MoveDown: return ordinary && chosen.back() < kLastOrdinarySlot;
+    case EditCommand::SortByRx: return chosen.size() < 2 || ordinary;
+    }
+    return false;
+}
+
+void CProgramView::run(shell::EditCommand command) {
+    using shell::EditCommand;
+    if (!canRun(command)) return;
+    const std::vector<int> chosen = commandSlots();
+    switch (command) {
+    case EditCommand::Copy: copyRows(chosen); return;
+    case EditCommand::Cut:
+        copyRows(chosen);
+        changeImage([&] { rows::clearRows(img(), chosen); });
+        return;
+    case EditCommand::Delete: changeImage([&] { rows::clearRows(img(), chosen); }); return;
+    case EditCommand::Paste: paste(chosen.front()); return;
+    case EditCommand::InsertRow: insertRows(chosen); return;
+    case EditCommand::DeleteRow:
+        changeImage([&] { rows::deleteRows(img(), chosen); });
+        selectSlots({chosen.front()});
+        return;
+    case EditCommand::MoveUp:
+    case EditCommand::MoveDown: {
+        const int delta = command == EditCommand::MoveUp ? -1 : 1;
+        changeImage([&] { rows::moveRows(img(), chosen, delta); });
+        std::vector<int> moved;
+        for (const int slot : chosen) moved.push_back(slot + delta);
+        selectSlots(moved);
+        return;
+    }
+    case EditCommand::SortByRx: changeImage([&] { rows::sortByRx(img(), chosen); }); return;
+    }
+}
+
+void CProgramView::copyRows(const std::vector<int>& chosen) {
+    StoreToImage();
+    const QString csv = csv::exportSlots(img(), chosen);
+    auto* mime = new QMimeData;
+    mime->setText(csv);
+    mime->setData(kCsvMimeType, csv.toUtf8());
+    QGuiApplication::clipboard()->setMimeData(mime);  // the clipboard owns it
+}
+
+void CProgramView::paste(int firstSlot) {
+    const QString clip = QGuiApplication::clipboard()->text();
+    if (clip.trimmed().isEmpty()) {
+        env().prompts.message(text(texts::kNothingToPaste));
+        return;
+    }
+    emit imageAboutToChange();
+    StoreToImage();
+    const csv::ImportPlan plan = csv::planPaste(clip, img(), state().bandLimits, firstSlot);
+    if (!plan.ok()) {
+        env().prompts.message(text(texts::kPasteCannotUse).arg(plan.error));
+        return;
+    }
+    csv::applyImport(img(), state().bandLimits, plan);
+    LoadFromImage();
+    emit imageChanged();
+    std::vector<int> pasted;
+    for (const csv::ImportedChannel& channel : plan.channels) pasted.push_back(channel.slot);
+    selectSlots(pasted);
+    if (!plan.refused.empty() || !plan.warnings.empty())
+        env().prompts.message(text(texts::kPasteReport)
+                                  .arg(plan.channels.size())
+                                  .arg(plan.refused.size())
+                                  .arg(plan.warnings.size())
+                                  .arg(csv::reportLines(plan).join(u'\n')));
+}
+
+void CProgramView::insertRows(const std::vector<int>& chosen) {
+    const int first = chosen.front();
+    const int count = int(chosen.size());
+    int refusedAt = 0;
+    changeImage([&] { refusedAt = rows::insertRows(img(), first, count); });
+    if (refusedAt > 0) {
+        env().prompts.message(text(texts::kInsertRefused).arg(channelLabel(refusedAt)));
+        return;
+    }
+    std::vector<int> inserted;
+    for (int slot = first; slot < first + count; ++slot) inserted.push_back(slot);
+    selectSlots(inserted);
+}
+
+void CProgramView::changeImage(const std::function<void()>& change) {
+    emit imageAboutToChange();
+    StoreToImage();
+    change();
+    // The image as a store leaves it, as after an import, so the step undone later is exact.
+    channelValidityPass(img(), state().bandLimits);
+    image::runConsistencyPass(img(), state().bandLimits);
+    LoadFromImage();
+    emit imageChanged();
+}
+
+void CProgramView::selectSlots(const std::vector<int>& chosen) {
+    if (chosen.empty()) return;
+    m_grid->selectRows(chosen);
+    m_grid->setSelectionDisplay(grid::SelectionDisplay::WithFocus);
+    emit commandsChanged();
+}
+
+void CProgramView::showContextMenu(const QPoint& globalPos) {
+    m_grid->commitEdit();
+    QMenu menu(this);
+    menu.setObjectName(QStringLiteral("channelContextMenu"));
+    for (const shell::EditCommandInfo& info : shell::kEditCommands) {
+        if (info.separatorBefore) menu.addSeparator();
+        QString label = QString::fromLatin1(info.text.data(), qsizetype(info.text.size()));
+        if (!info.keys.empty()) label += u'\t' + QString::fromLatin1(info.keys.data(), qsizetype(info.keys.size()));
+        QAction* action = menu.addAction(label);
+        action->setObjectName(QLatin1String(info.objectName));
+        action->setEnabled(canRun(info.command));
+        connect(action, &QAction::triggered, this, [this, command = info.command] { run(command); });
+    }
+    menu.exec(globalPos);
 }
 
 } // namespace channels

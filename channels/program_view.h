@@ -1,5 +1,5 @@
 #pragma once
-// The Channel editor: all 203 channel slots as rows of a grid, edited in place like a
+// The Channel editor: all 203 channel chosen as rows of a grid, edited in place like a
 // spreadsheet, with an "Edit" button that opens the Channel Edit dialog on the current row.
 // Between a load and a store the grid cells are the only copy of the user's edits.
 
@@ -7,9 +7,11 @@
 #include "shell/base_form_view.h"
 
 #include <functional>
+#include <vector>
 
 class QPushButton;
 class QKeyEvent;
+class QPoint;
 
 namespace grid {
 class GridView;
@@ -30,6 +32,8 @@ public:
     void LoadFromImage() override;
     void StoreToImage() override;
     int helpContext() const override;
+    bool canRun(shell::EditCommand command) const override;
+    void run(shell::EditCommand command) override;
 
     // Tests replace the modal run with one that acts on the dialog and closes it.
     void setEditDialogRunner(EditDialogRunner runner) { m_runEditDialog = std::move(runner); }
@@ -50,9 +54,23 @@ private:
     void moveRight(int row, int column);
     void openEditDialog();
 
+    // Row commands: the selected rows (or the current row), as chosen.
+    std::vector<int> commandSlots() const;
+    bool allOrdinary(const std::vector<int>& chosen) const;
+    void copyRows(const std::vector<int>& chosen);
+    void paste(int firstSlot);
+    void insertRows(const std::vector<int>& chosen);
+    // Stores, lets `change` work on the image, reloads, and tells the main window so it keeps
+    // the other editors in step and records one undo step.
+    void changeImage(const std::function<void()>& change);
+    void selectSlots(const std::vector<int>& chosen);
+    void showContextMenu(const QPoint& globalPos);
+
     grid::GridView* m_grid;     // owned through the widget tree
     QPushButton* m_edit;        // owned through the widget tree
     EditDialogRunner m_runEditDialog;
+    bool m_clipboardHasText = false;  // asked once per clipboard change: asking can be slow
+    bool m_syncing = false;  // inside LoadFromImage or StoreToImage: a commit there is no edit of its own
 };
 
 } // namespace channels

@@ -6,6 +6,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 #include <QPainter>
 #include <QStyleOptionHeader>
 
+#include <algorithm>
 #include <cassert>
 
 namespace grid {
@@ -66,6 +68,10 @@ GridView::GridView(QWidget* parent)
                 if (current.isValid() && m_hooks.cellEntered)
                     m_hooks.cellEntered(current.row() + 1, current.column() + 1);
             });
+    connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] {
+        if (m_hooks.selectionChanged)
+            m_hooks.selectionChanged();
+    });
     // The headers' own press handling ignores presses near a section edge when the sections
     // cannot be resized, which leaves a third of each row label dead; so the grid reads the
     // presses on both headers itself.
@@ -322,6 +328,14 @@ void GridView::mouseDoubleClickEvent(QMouseEvent* event)
         m_hooks.doubleClick(index.row() + 1, index.column() + 1);
 }
 
+void GridView::contextMenuEvent(QContextMenuEvent* event)
+{
+    const QModelIndex index = indexAt(viewport()->mapFromGlobal(event->globalPos()));
+    if (m_hooks.contextMenu)
+        m_hooks.contextMenu(event->globalPos(), index.isValid() ? index.row() + 1 : -1,
+                            index.isValid() ? index.column() + 1 : -1);
+}
+
 void GridView::scrollContentsBy(int dx, int dy)
 {
     // The editor belongs to the cell it opened on; rather than follow it, the edit ends.
@@ -356,6 +370,13 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
         paintCorner(*m_corner);
         return true;
     }
+    if (event->type() == QEvent::ContextMenu && watched == verticalHeader()->viewport()) {
+        const auto& menu = static_cast<const QContextMenuEvent&>(*event);
+        const int section = verticalHeader()->logicalIndexAt(menu.pos());
+        if (m_hooks.contextMenu)
+            m_hooks.contextMenu(menu.globalPos(), section < 0 ? -1 : section + 1, section < 0 ? -1 : 0);
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonDblClick) {
         for (const QHeaderView* header : {verticalHeader(), horizontalHeader()}) {
             if (watched != header->viewport())
@@ -379,8 +400,8 @@ void GridView::headerPressed(Qt::Orientation header, int section, const QMouseEv
             m_hooks.doubleClick(row, column);
         return;
     }
-    if (header == Qt::Vertical && event.button() == Qt::LeftButton)
-        selectWholeRow(section);
+    if (header == Qt::Vertical)
+        labelPressed(section, event);
     if (m_hooks.mousePress)
         m_hooks.mousePress(event.button(), event.modifiers(), row, column);
 }
@@ -482,6 +503,81 @@ void GridView::selectWholeRow(int viewRow)
     selectionModel()->setCurrentIndex(m_model->index(viewRow, firstColumn), QItemSelectionModel::NoUpdate);
     selectionModel()->select(QItemSelection(m_model->index(viewRow, firstColumn), m_model->index(viewRow, lastColumn)),
                              QItemSelectionModel::ClearAndSelect);
+    m_anchorRow = viewRow;
+}
+
+void GridView::labelPressed(int viewRow, const QMouseEvent& event)
+{
+    if (event.button() == Qt::RightButton) {
+        // The context menu acts on the selection; a label outside it selects its row first.
+        if (!isWholeRowSelected(viewRow + 1))
+            selectWholeRow(viewRow);
+        return;
+    }
+    if (event.button() != Qt::LeftButton)
+        return;
+    const int firstColumn = firstDataViewColumn();
+    if (firstColumn >= m_model->columnCount())
+        return;
+    if (event.modifiers() & Qt::ShiftModifier) {
+        const int anchor = m_anchorRow >= 0 ? m_anchorRow : std::max(currentIndex().row(), 0);
+        selectionModel()->setCurrentIndex(m_model->index(viewRow, firstColumn), QItemSelectionModel::NoUpdate);
+        selectionModel()->select(wholeRows(std::min(anchor, viewRow), std::max(anchor, viewRow)),
+                                 QItemSelectionModel::ClearAndSelect);
+        return;
+    }
+    m_anchorRow = viewRow;
+    if (event.modifiers() & Qt::ControlModifier) {
+        selectionModel()->setCurrentIndex(m_model->index(viewRow, firstColumn), QItemSelectionModel::NoUpdate);
+        selectionModel()->select(wholeRows(viewRow, viewRow), isWholeRowSelected(viewRow + 1)
+                                                                  ? QItemSelectionModel::Deselect
+                                                                  : QItemSelectionModel::Select);
+        return;
+    }
+    selectWholeRow(viewRow);
+}
+
+QItemSelection GridView::wholeRows(int firstViewRow, int lastViewRow) const
+{
+    return QItemSelection(m_model->index(firstViewRow, firstDataViewColumn()),
+                          m_model->index(lastViewRow, m_model->columnCount() - 1));
+}
+
+std::vector<int> GridView::selectedRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes())
+        rows.push_back(index.row() + 1);
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    return rows;
+}
+
+bool GridView::isWholeRowSelected(int row) const
+{
+    const int viewRow = row - 1;
+    if (viewRow < 0 || viewRow >= m_model->rowCount())
+        return false;
+    for (int column = firstDataViewColumn(); column < m_model->columnCount(); ++column)
+        if (!selectionModel()->isSelected(m_model->index(viewRow, column)))
+            return false;
+    return firstDataViewColumn() < m_model->columnCount();
+}
+
+void GridView::selectRows(const std::vector<int>& rows)
+{
+    if (rows.empty() || firstDataViewColumn() >= m_model->columnCount())
+        return;
+    QItemSelection selection;
+    for (const int row : rows)
+        if (row >= 1 && row - 1 < m_model->rowCount())
+            selection.merge(wholeRows(row - 1, row - 1), QItemSelectionModel::Select);
+    if (selection.isEmpty())
+        return;
+    const int firstView = rows.front() - 1;
+    selectionModel()->setCurrentIndex(m_model->index(firstView, firstDataViewColumn()), QItemSelectionModel::NoUpdate);
+    selectionModel()->select(selection, QItemSelectionModel::ClearAndSelect);
+    m_anchorRow = firstView;
 }
 
 void GridView::applySizes()

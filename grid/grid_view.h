@@ -46,6 +46,11 @@ struct GridHooks {
     std::function<void(int row, int column)> cellEntered;
     // A double click on a cell or row label where no editor opened.
     std::function<void(int row, int column)> doubleClick;
+    // The selected cells changed.
+    std::function<void()> selectionChanged;
+    // The context menu was asked for (right button or the menu key) over a cell, a row label
+    // (column 0) or the header row (row 0); -1 outside any.
+    std::function<void(const QPoint& globalPos, int row, int column)> contextMenu;
 };
 
 // The grid of the list editors: a matrix of text cells whose row 0 is the header row and whose
@@ -94,6 +99,14 @@ public:
     // The DPI used for twips; 0 takes the screen's logical DPI (the default).
     void setLogicalDpi(int dpiX, int dpiY);
 
+    // Rows are selected by their labels as in a spreadsheet: a click selects one row, Shift
+    // extends from the row clicked before, Ctrl adds or removes one.
+    // Rows holding a selected cell, ascending.
+    std::vector<int> selectedRows() const;
+    bool isWholeRowSelected(int row) const;
+    // Selects the given rows whole (ascending) and makes the first one's first data cell current.
+    void selectRows(const std::vector<int>& rows);
+
     void setSelectionDisplay(SelectionDisplay display);
     SelectionDisplay selectionDisplay() const { return m_selectionDisplay; }
 
@@ -114,6 +127,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
     void focusInEvent(QFocusEvent* event) override;
@@ -135,6 +149,8 @@ private:
     QString editorText(const QWidget& editor) const;
     void ensureCurrentCell();
     void selectWholeRow(int viewRow);
+    void labelPressed(int viewRow, const QMouseEvent& event);
+    QItemSelection wholeRows(int firstViewRow, int lastViewRow) const;
     void applySizes();
     void applyColumnWidth(int column);
     void applyRowHeight(int row);
@@ -153,6 +169,7 @@ private:
     int m_dpiY = 0;
     SelectionDisplay m_selectionDisplay = SelectionDisplay::Always;
     QPointer<QWidget> m_editor;
+    int m_anchorRow = -1;   // the view row a Shift click on a label extends from
     int m_editRow = -1;
     int m_editColumn = -1;
     QString m_editOriginal;

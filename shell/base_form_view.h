@@ -11,6 +11,10 @@
 
 namespace shell {
 
+// The commands of the Edit menu that an editor may offer on what it shows (the channel list
+// offers them all on its rows); the texts are in shell/edit_commands.h.
+enum class EditCommand { Copy, Cut, Paste, Delete, InsertRow, DeleteRow, MoveUp, MoveDown, SortByRx };
+
 // What every editor may use: the application state, the message service and help.
 struct EditorEnv {
     app::AppState& state;
@@ -27,6 +31,22 @@ public:
     virtual void StoreToImage() {}
     // Help context opened by F1 and by the child frame's "Help" button; 0 = default topic.
     virtual int helpContext() const { return 0; }
+
+    // The Edit menu's commands: whether one applies now, and running it.
+    virtual bool canRun(EditCommand) const { return false; }
+    virtual void run(EditCommand) {}
+
+signals:
+    // A command of this editor is about to change the image beyond its own controls (a paste,
+    // a row command): the main window stores every open editor first, so no edit is lost.
+    void imageAboutToChange();
+    // ... and it has changed it: every open editor reloads, and it becomes one undo step.
+    void imageChanged();
+    // An edit of this editor is complete (a committed cell, a closed dialog): the editors
+    // store and the change becomes one undo step.
+    void editCompleted();
+    // What canRun answers may have changed (the selection moved).
+    void commandsChanged();
 
 protected:
     // Runs the leave-field rule of the focused text field of this form, as if the user had

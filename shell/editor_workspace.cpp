@@ -31,6 +31,12 @@ void EditorWorkspace::create(EditorKind kind) {
     view->LoadFromImage();  // the initial update
     m_slots[std::size_t(kind)] = frame;
     connect(frame, &CMyChildFrame::closing, this, &EditorWorkspace::onClosing);
+    // An editor's own commands that reach beyond its controls: the others store before and
+    // reload after, so none loses an edit or shows a stale value.
+    connect(view, &CBaseFormView::imageAboutToChange, this, &EditorWorkspace::storeAll);
+    connect(view, &CBaseFormView::imageChanged, this, &EditorWorkspace::reloadAll);
+    connect(view, &CBaseFormView::editCompleted, this, &EditorWorkspace::storeAll);
+    connect(view, &CBaseFormView::commandsChanged, this, &EditorWorkspace::commandsChanged);
 
     m_area->addSubWindow(frame);
     if (kind == EditorKind::Channel)
@@ -69,11 +75,13 @@ void EditorWorkspace::storeAll() {
         frame->view()->StoreToImage();
         image::runConsistencyPass(m_env.state.image, m_env.state.bandLimits);
     }
+    emit stored();
 }
 
 void EditorWorkspace::reloadAll() {
     for (const QPointer<CMyChildFrame>& frame : m_slots)
         if (frame) frame->view()->LoadFromImage();
+    emit reloaded();
 }
 
 void EditorWorkspace::detach() {

@@ -40,6 +40,13 @@ public:
     // The editor last entered; nothing once it closed.
     CMyChildFrame* activeFrame() const { return m_current; }
 
+signals:
+    // After every store all and reload all: the image may have changed (an undo step).
+    void stored();
+    void reloaded();
+    // An editor's Edit commands may apply differently now.
+    void commandsChanged();
+
 private:
     void create(EditorKind kind);
     void activate(CMyChildFrame* frame, bool giveFocus);

@@ -80,11 +80,20 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     m_freqPane->setText(image::kInitialBandIndicator);
     refreshBandIndicator();
     markClean();
-    // Switching editors stores the one left: the marker follows what it stored.
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::refreshModifiedMarker);
+    resetHistory();
+    // Switching editors stores the one left: the marker and the undo history follow what it stored.
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::recordStep);
+    connect(m_workspace, &EditorWorkspace::stored, this, &CMainFrame::recordStep);
+    connect(m_workspace, &EditorWorkspace::reloaded, this, &CMainFrame::recordStep);
+    connect(m_workspace, &EditorWorkspace::commandsChanged, this, &CMainFrame::updateEditActions);
 }
 
-CMainFrame::~CMainFrame() { m_workspace->detach(); }
+CMainFrame::~CMainFrame() {
+    // The area reports its windows going away while this window's members are already gone.
+    disconnect(m_mdi, nullptr, this, nullptr);
+    disconnect(m_workspace, nullptr, this, nullptr);
+    m_workspace->detach();
+}
 
 EditorEnv CMainFrame::editorEnv() { return EditorEnv{m_state, m_prompts, m_help}; }
 
@@ -142,6 +151,7 @@ void CMainFrame::newFile() {
     refreshBandIndicator();
     m_workspace->reloadAll();
     markClean();
+    resetHistory();
 }
 
 void CMainFrame::open() {
@@ -160,6 +170,7 @@ void CMainFrame::openPath(const QString& path) {
     refreshBandIndicator();
     m_workspace->reloadAll();
     markClean();
+    resetHistory();
     m_recent.add(path);
     rebuildRecentMenu();
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
@@ -251,6 +262,7 @@ void CMainFrame::setPassword() {
     const QString current = QString::fromLatin1(image::programPasswordDigits(m_state.image));
     if (const auto entry = m_prompts.askPassword(app::PasswordMode::SetProgramPassword, current))
         image::setProgramPassword(m_state.image, *entry);
+    recordStep();
 }
 
 // --- Radio ---------------------------------------------------------------------------------

@@ -8,6 +8,7 @@
 #include "app/backups.h"
 #include "app/change_tracker.h"
 #include "app/recent_files.h"
+#include "app/undo_history.h"
 #include "channels/channel_csv.h"
 #include "shell/editor_kinds.h"
 #include "shell/editor_workspace.h"
@@ -84,6 +85,11 @@ public slots:
 
     void openBackupFolder();
 
+    // Edit: undo and redo across every editor, and the active editor's own commands.
+    void undo();
+    void redo();
+    void runEditCommand(EditCommand command);
+
     void cascade();
     void tile();
     void arrangeIcons();
@@ -106,6 +112,16 @@ private:
     void createTreeBar();
     QAction* addAction(const QString& text, const char* name, void (CMainFrame::*slot)());
     QMenu* addMenu(const QString& title, const char* name);
+    // Undo, redo and the editors' commands (main_frame_edit.cpp).
+    void createEditActions();
+    void addEditActions(QMenu& menu);
+    void updateEditActions();
+    // The configuration as it is now becomes an undo step when it changed since the last one.
+    void recordStep();
+    // After New and Open: what was before is another configuration, not a step to go back to.
+    void resetHistory();
+    void restore(const std::optional<app::ConfigSnapshot>& snapshot);
+    app::ConfigSnapshot snapshot() const;
     void onTreeItemClicked(QTreeWidgetItem* item);
 
     void refreshBandIndicator();
@@ -137,6 +153,7 @@ private:
     PrinterChooser m_choosePrinter;
     CsvImportConfirmer m_confirmCsvImport;
     app::ChangeTracker m_changes;
+    app::UndoHistory m_undo;
     bool m_modified = false;  // shown as the title's marker
     app::RecentFiles m_recent;
     QMenu* m_fileMenu = nullptr;
@@ -159,6 +176,8 @@ private:
         QAction *helpTopics, *about, *print, *contextHelp;
         QAction *printPreview, *exportPdf;
         std::array<QAction*, kEditorKinds.size()> editors;
+        QAction *undo, *redo;
+        std::array<QAction*, 9> commands;  // as kEditCommands lists them
     } m_actions{};
 };
 

@@ -98,6 +98,7 @@ void CMainFrame::createActions() {
     a.contextHelp = addAction(texts::kHelp, "actionContextHelp", &CMainFrame::contextHelp);
     a.contextHelp->setShortcut(QKeySequence::HelpContents);
     QMainWindow::addAction(a.contextHelp);
+    createEditActions();
 }
 
 void CMainFrame::createMenus() {
@@ -117,6 +118,7 @@ void CMainFrame::createMenus() {
     addMenu(texts::kMenuModel, "menuModel")->addAction(a.model);
     QMenu* edit = addMenu(texts::kMenuEdit, "menuEdit");
     for (QAction* action : a.editors) edit->addAction(action);
+    addEditActions(*edit);
     addMenu(texts::kMenuSetting, "menuSetting")->addAction(a.port);
     addMenu(texts::kMenuProgram, "menuProgram")->addActions({a.read, a.write, a.password});
     addMenu(texts::kMenuView, "menuView")->addActions({a.viewToolbar, a.viewStatusBar, a.viewTree});

@@ -171,7 +171,10 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
                                               "|", "E&xit(&X)"}));
     EXPECT_EQ(items("menuModel"), QStringList({"Model"}));
     EXPECT_EQ(items("menuEdit"), QStringList({"Channel", "Function Setup", "Dtmf", "2Tone", "5Tone", "Scan Information",
-                                              "Emergency Infomation", "Key Setting", "Communication Note"}));
+                                              "Emergency Infomation", "Key Setting", "Communication Note", "|",
+                                              "&Undo", "&Redo", "|", "Cu&t", "&Copy", "&Paste", "&Delete\tDel", "|",
+                                              "&Insert Row", "Delete &Row", "|", "Move &Up", "Move Do&wn",
+                                              "&Sort by RX Frequency"}));
     EXPECT_EQ(items("menuSetting"), QStringList({"Port"}));
     EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password"}));
     EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));

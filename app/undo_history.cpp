@@ -1,0 +1,40 @@
+#include "app/undo_history.h"
+
+namespace app {
+
+UndoHistory::UndoHistory(std::size_t depth) : m_depth(depth < 1 ? 1 : depth) {}
+
+void UndoHistory::reset(const ConfigSnapshot& current) {
+    m_undo.clear();
+    m_redo.clear();
+    m_current = current;
+}
+
+bool UndoHistory::record(const ConfigSnapshot& current) {
+    if (current == m_current) return false;
+    m_undo.push_back(m_current);
+    if (m_undo.size() > m_depth) m_undo.pop_front();
+    m_redo.clear();
+    m_current = current;
+    return true;
+}
+
+std::optional<ConfigSnapshot> UndoHistory::undo(const ConfigSnapshot& current) {
+    record(current);
+    if (m_undo.empty()) return std::nullopt;
+    m_redo.push_back(m_current);
+    m_current = m_undo.back();
+    m_undo.pop_back();
+    return m_current;
+}
+
+std::optional<ConfigSnapshot> UndoHistory::redo(const ConfigSnapshot& current) {
+    record(current);
+    if (m_redo.empty()) return std::nullopt;
+    m_undo.push_back(m_current);
+    m_current = m_redo.back();
+    m_redo.pop_back();
+    return m_current;
+}
+
+} // namespace app

@@ -1,0 +1,54 @@
+#pragma once
+// Undo and redo over the whole configuration. The image is 16 KB, so a step is simply the
+// state before it: the image and the band limits. The main window records after anything
+// that may have changed them (a store of the editors, a committed cell, a row command, an
+// import, a model change, a read); a record that finds no change adds no step.
+
+#include "image/band_limits.h"
+#include "image/radio_image.h"
+
+#include <cstddef>
+#include <deque>
+#include <optional>
+
+namespace app {
+
+struct ConfigSnapshot {
+    image::RadioImage image;
+    image::BandLimits limits;
+    bool operator==(const ConfigSnapshot&) const = default;
+};
+
+class UndoHistory {
+public:
+    static constexpr std::size_t kDefaultDepth = 200;
+
+    explicit UndoHistory(std::size_t depth = kDefaultDepth);
+
+    // Forgets every step: `current` is where the history starts (after New or Open).
+    void reset(const ConfigSnapshot& current);
+    // When `current` differs from the state at the last step, the difference becomes one step
+    // and the steps that could be redone are gone. True when a step was added.
+    bool record(const ConfigSnapshot& current);
+    // The state at the last step becomes `current` without a new step: a change no user made
+    // (the corrections a store applies to bytes just loaded) is nothing to undo.
+    void replaceCurrent(const ConfigSnapshot& current) { m_current = current; }
+    const ConfigSnapshot& current() const { return m_current; }
+
+    // Both record `current` first, so an edit not yet recorded is the step undone (and a new
+    // edit leaves nothing to redo). The state to restore, or nothing.
+    std::optional<ConfigSnapshot> undo(const ConfigSnapshot& current);
+    std::optional<ConfigSnapshot> redo(const ConfigSnapshot& current);
+
+    bool canUndo() const { return !m_undo.empty(); }
+    bool canRedo() const { return !m_redo.empty(); }
+    std::size_t undoSteps() const { return m_undo.size(); }
+
+private:
+    std::size_t m_depth;
+    std::deque<ConfigSnapshot> m_undo;  // oldest first
+    std::deque<ConfigSnapshot> m_redo;  // the next redo last
+    ConfigSnapshot m_current;           // the state at the last step
+};
+
+} // namespace app

@@ -1,0 +1,35 @@
+#pragma once
+// The Edit menu's commands on an editor's entries, as the menu and the channel list's
+// context menu show them: text, the keys that run them, and the object name of the action.
+
+#include "shell/base_form_view.h"
+
+#include <array>
+#include <string_view>
+
+namespace shell {
+
+struct EditCommandInfo {
+    EditCommand command;
+    std::string_view text;
+    std::string_view keys;  // shown beside the text; empty for none
+    const char* objectName;
+    bool separatorBefore;
+};
+
+inline constexpr std::array<EditCommandInfo, 9> kEditCommands{{
+    {EditCommand::Cut, "Cu&t", "Ctrl+X", "actionCut", false},
+    {EditCommand::Copy, "&Copy", "Ctrl+C", "actionCopy", false},
+    {EditCommand::Paste, "&Paste", "Ctrl+V", "actionPaste", false},
+    {EditCommand::Delete, "&Delete", "Del", "actionDelete", false},
+    {EditCommand::InsertRow, "&Insert Row", "", "actionInsertRow", true},
+    {EditCommand::DeleteRow, "Delete &Row", "", "actionDeleteRow", false},
+    {EditCommand::MoveUp, "Move &Up", "Ctrl+Up", "actionMoveUp", true},
+    {EditCommand::MoveDown, "Move Do&wn", "Ctrl+Down", "actionMoveDown", false},
+    {EditCommand::SortByRx, "&Sort by RX Frequency", "", "actionSortByRx", false},
+}};
+
+inline const QString kUndoText = QStringLiteral("&Undo");
+inline const QString kRedoText = QStringLiteral("&Redo");
+
+} // namespace shell

@@ -1,0 +1,125 @@
+// The Edit menu's commands: undo and redo over the whole configuration, and the active
+// editor's own commands (the channel list's row commands). A step is recorded whenever the
+// editors have stored or reloaded, after a committed cell, a closed dialog and each row
+// command; undo puts back the image and band limits as they were and reloads the editors.
+
+#include "shell/main_frame.h"
+
+#include "shell/edit_commands.h"
+
+#include <QAction>
+#include <QMenu>
+
+namespace shell {
+
+namespace {
+
+QString latin(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
+
+// The keys of each command; a text field keeps these keys for itself while it has the focus.
+QList<QKeySequence> keysOf(EditCommand command) {
+    switch (command) {
+    case EditCommand::Cut: return {QKeySequence(Qt::CTRL | Qt::Key_X), QKeySequence(Qt::SHIFT | Qt::Key_Delete)};
+    case EditCommand::Copy: return {QKeySequence(Qt::CTRL | Qt::Key_C), QKeySequence(Qt::CTRL | Qt::Key_Insert)};
+    case EditCommand::Paste: return {QKeySequence(Qt::CTRL | Qt::Key_V), QKeySequence(Qt::SHIFT | Qt::Key_Insert)};
+    case EditCommand::MoveUp: return {QKeySequence(Qt::CTRL | Qt::Key_Up)};
+    case EditCommand::MoveDown: return {QKeySequence(Qt::CTRL | Qt::Key_Down)};
+    default: return {};  // Del belongs to the list itself, so a text field's Del never empties rows
+    }
+}
+
+} // namespace
+
+void CMainFrame::createEditActions() {
+    Actions& a = m_actions;
+    a.undo = addAction(kUndoText, "actionUndo", &CMainFrame::undo);
+    a.undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
+    a.redo = addAction(kRedoText, "actionRedo", &CMainFrame::redo);
+    a.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    for (std::size_t i = 0; i < kEditCommands.size(); ++i) {
+        const EditCommandInfo& info = kEditCommands[i];
+        const QList<QKeySequence> keys = keysOf(info.command);
+        QString text = latin(info.text);
+        if (keys.isEmpty() && !info.keys.empty()) text += u'\t' + latin(info.keys);
+        QAction* action = addAction(text, info.objectName, nullptr);
+        action->setShortcuts(keys);
+        connect(action, &QAction::triggered, this, [this, command = info.command] { runEditCommand(command); });
+        a.commands[i] = action;
+    }
+    // The keys work while the menu bar is hidden too.
+    QMainWindow::addActions({a.undo, a.redo});
+    for (QAction* action : a.commands) QMainWindow::addAction(action);
+    updateEditActions();
+}
+
+void CMainFrame::addEditActions(QMenu& menu) {
+    menu.addSeparator();
+    menu.addActions({m_actions.undo, m_actions.redo});
+    menu.addSeparator();
+    for (std::size_t i = 0; i < kEditCommands.size(); ++i) {
+        if (kEditCommands[i].separatorBefore) menu.addSeparator();
+        menu.addAction(m_actions.commands[i]);
+    }
+}
+
+void CMainFrame::updateEditActions() {
+    if (!m_actions.undo) return;  // still building the window
+    const CMyChildFrame* active = m_workspace->activeFrame();
+    CBaseFormView* view = active ? active->view() : nullptr;
+    // A form editor may hold an edit it has not stored yet, which Undo would take back.
+    const bool formEdits = active && active->kind() != EditorKind::Channel;
+    m_actions.undo->setEnabled(m_undo.canUndo() || formEdits);
+    m_actions.redo->setEnabled(m_undo.canRedo());
+    for (std::size_t i = 0; i < kEditCommands.size(); ++i)
+        m_actions.commands[i]->setEnabled(view && view->canRun(kEditCommands[i].command));
+}
+
+app::ConfigSnapshot CMainFrame::snapshot() const { return {m_state.image, m_state.bandLimits}; }
+
+void CMainFrame::recordStep() {
+    // What only the corrections of a store changed (a file's bytes the passes put right the
+    // first time the editors store) is no step of the user's.
+    const app::ConfigSnapshot now = snapshot();
+    const app::ConfigSnapshot& last = m_undo.current();
+    if (now.limits == last.limits && app::ChangeTracker::normalised(now.image, now.limits) ==
+                                         app::ChangeTracker::normalised(last.image, last.limits))
+        m_undo.replaceCurrent(now);
+    else
+        m_undo.record(now);
+    refreshModifiedMarker();
+    updateEditActions();
+}
+
+void CMainFrame::resetHistory() {
+    m_undo.reset(snapshot());
+    updateEditActions();
+}
+
+void CMainFrame::undo() {
+    m_workspace->storeAll();  // an edit not stored yet is the step undone
+    restore(m_undo.undo(snapshot()));
+}
+
+void CMainFrame::redo() {
+    m_workspace->storeAll();
+    restore(m_undo.redo(snapshot()));
+}
+
+void CMainFrame::restore(const std::optional<app::ConfigSnapshot>& step) {
+    if (step) {
+        m_state.image = step->image;
+        m_state.bandLimits = step->limits;
+        refreshBandIndicator();
+        m_workspace->reloadAll();
+    }
+    refreshModifiedMarker();
+    updateEditActions();
+}
+
+void CMainFrame::runEditCommand(EditCommand command) {
+    const CMyChildFrame* active = m_workspace->activeFrame();
+    if (active && active->view()->canRun(command)) active->view()->run(command);
+    updateEditActions();
+}
+
+} // namespace shell
