@@ -17,6 +17,7 @@
 #include <atomic>
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -34,6 +35,7 @@ public:
     static inline const QString kElapsedFormat = QStringLiteral("Elapsed %1");
     static inline const QString kRemainingFormat = QStringLiteral("Remaining %1");
     static inline const QString kUnknownTime = QStringLiteral("--:--");
+    static inline const QString kVerifyAfterWriting = QStringLiteral("Verify after writing");
     static constexpr int kClockTickMs = 500;
 
     TransferDialog(TransferDirection direction, app::AppState& state, app::Prompts& prompts, const LinkServices& link,
@@ -56,6 +58,7 @@ protected:
 
 private:
     void showProgress(int blocksDone);
+    void beginVerify();
     void updateTimes();
     void onWorkerFinished();
 
@@ -70,6 +73,7 @@ private:
     QPushButton* m_exit;
     QLabel* m_elapsed;
     QLabel* m_remaining;
+    QCheckBox* m_verify = nullptr;  // writing only, when the link can verify
     QTimer* m_clock;
     QElapsedTimer m_stopwatch;
     int m_firstBlocks = -1;      // blocks done at the first progress report, -1 before it
