@@ -196,7 +196,7 @@ int runTransfer(radiolink::Direction direction, app::AppState& state, const Tran
 
 void keepBackup(app::AppState& state, radiolink::Direction direction) {
     if (state.config.dataDir.isEmpty())
-        state.config.dataDir = QCoreApplication::applicationDirPath() + u'/' + app::kDataFolderName;
+        state.config.dataDir = app::programFilesFolder(QCoreApplication::applicationFilePath()) + app::kDataFolderName;
     const auto kind = direction == radiolink::Direction::Read ? app::BackupKind::Read : app::BackupKind::Written;
     const app::BackupResult backup = app::saveBackup(state.config, state.prefix, state.image, kind);
     // The transfer went through either way; a missing backup is said, not made an error.
