@@ -4,7 +4,8 @@
 // beside them, and "Exit" asks the worker to stop after the current block. The worker's
 // questions are answered here on the user-interface thread; the worker never touches a
 // widget. The dialog closes itself on every path that ends a transfer and cannot be closed
-// while its worker runs.
+// while its worker runs. The Write dialog's "Verify after writing" (remembered per user)
+// adds a read-back of the radio after a write that completed; the write's result stands.
 
 #include "app/app_state.h"
 #include "shell/link_services.h"
