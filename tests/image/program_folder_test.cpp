@@ -1,6 +1,6 @@
-// Where an installed program keeps its files: a program folder it cannot write, or an
-// installed layout with its defaults in share/qmr417, sends "Program.ini" and the data
-// directory to the user's folder, seeded once from the defaults.
+// A program folder that cannot be written sends "Program.ini" and the data directory to
+// the user's folder, seeded once from the defaults (the installed layout is checked by the
+// install test).
 
 #include "app/app_config.h"
 #include "app/settings_file.h"
@@ -55,19 +55,4 @@ TEST(ProgramFolder, AProgramFolderThatCannotBeWrittenMovesSettingsAndDataToTheUs
     writePortAtExit(config);
     EXPECT_EQ(startupConfig(program + "qmr417", readOnly).portName, QString("/dev/ttyUSB0"));
     EXPECT_EQ(readFile(program + "Program.ini"), kDefaultIni);
-}
-
-TEST(ProgramFolder, AnInstalledCopyTakesItsDefaultsFromShare) {
-    QTemporaryDir root;
-    const QString user = root.filePath("home/qmr417");
-    writeFile(root.filePath("usr/share/qmr417/Program.ini"), kDefaultIni);
-    writeFile(root.filePath("usr/share/qmr417/Default.dat"), kDefaultDat);
-    ASSERT_TRUE(QDir().mkpath(root.filePath("usr/bin")));
-
-    // Even a prefix the user can write (an install into the home folder) keeps bin/ clean.
-    const AppConfig config = startupConfig(root.filePath("usr/bin/qmr417"), {user, {}});
-    EXPECT_EQ(config.appDir, user + "/");
-    EXPECT_EQ(config.portName, QString("COM1"));
-    EXPECT_EQ(readFile(user + "/Default.dat"), kDefaultDat);
-    EXPECT_EQ(QDir(root.filePath("usr/bin")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList());
 }

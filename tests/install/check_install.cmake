@@ -24,20 +24,19 @@ if(NOT size EQUAL 20480 OR NOT ini MATCHES "Model=QMR-417")
   message(FATAL_ERROR "wrong defaults: Default.dat of ${size} bytes, Program.ini ${ini}")
 endif()
 
-# The menu entry starts the installed program, shows the installed icon and declares the
+# The menu entry starts the installed program with the installed icon and declares the
 # file type the MIME file defines for ".dat".
 file(READ ${PREFIX}/share/applications/qmr417.desktop desktop)
 file(READ ${PREFIX}/share/mime/packages/qmr417.xml mime)
+string(FIND "${mime}" "type=\"application/x-qmr417-parameters\">" type)
+string(FIND "${mime}" "pattern=\"*.dat\"" glob)
+if(type EQUAL -1 OR glob EQUAL -1)
+  message(FATAL_ERROR "the MIME file does not declare application/x-qmr417-parameters for .dat")
+endif()
 foreach(line "Exec=qmr417 %f" "Icon=qmr417" "MimeType=application/x-qmr417-parameters;")
   string(FIND "${desktop}" "\n${line}\n" at)
   if(at EQUAL -1)
-    message(FATAL_ERROR "the menu entry lacks \"${line}\"")
-  endif()
-endforeach()
-foreach(text "type=\"application/x-qmr417-parameters\"" "pattern=\"*.dat\"")
-  string(FIND "${mime}" "${text}" at)
-  if(at EQUAL -1)
-    message(FATAL_ERROR "the MIME file lacks ${text}")
+    message(FATAL_ERROR "the menu entry lacks ${line}")
   endif()
 endforeach()
 

@@ -78,14 +78,3 @@ TEST_F(WriteVerifyTest, ExpectsThePasswordTheWriteJustGaveTheRadio) {
     EXPECT_EQ(prompts.count(QStringLiteral("password:")), 0);
     EXPECT_EQ(state.transferPassword, QStringLiteral("5678"));
 }
-
-TEST(WriteVerifyText, NamesTheFirstAddressesAndTheCount) {
-    QList<image::Addr> differences;
-    for (int a = 0x2000; a < 0x2010; ++a) differences.append(image::Addr(a));
-    EXPECT_EQ(radiolink::addressList(differences.first(2), 8), QStringLiteral("0x2000, 0x2001"));
-    radiolink::VerifyResult result;
-    result.differences = differences;
-    EXPECT_EQ(radiolink::verifyMessage(result),
-              QStringLiteral("Verify failed: 16 byte(s) in the radio differ from what was written, at 0x2000, 0x2001, "
-                             "0x2002, 0x2003, 0x2004, 0x2005, 0x2006, 0x2007, ....\n\nWrite the data again."));
-}
