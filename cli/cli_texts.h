@@ -11,7 +11,8 @@ inline const QString kDescription = QStringLiteral(
     "Commands:\n"
     "  ports                          list the serial ports and the COMn name of each\n"
     "  read  --port NAME --out FILE   read the radio into a parameter file (.dat)\n"
-    "  write --port NAME --in FILE    write a parameter file into the radio\n"
+    "  write --port NAME --in FILE [--verify]\n"
+    "                                 write a parameter file into the radio (and read it back)\n"
     "  report FILE.dat [--json]       print the configuration in a parameter file\n"
     "  diff A.dat B.dat               print the fields that differ between two files\n"
     "                                 (exit 0 equal, 1 they differ, 2 a file or usage error)\n"
@@ -21,7 +22,7 @@ inline const QString kDescription = QStringLiteral(
     "NAME is COMn, a device path such as /dev/ttyUSB0, or SIMULATOR (a built-in radio).\n"
     "\"%1 COMMAND --help\" shows the options of one command; all of them follow.\n\n"
     "Exit codes: 0 done, 1 usage, 2 file, 3 port, 4 no answer, 5 password,\n"
-    "6 radio killed or stunned, 7 interrupted, 9 CSV rows skipped.");
+    "6 radio killed or stunned, 7 interrupted, 8 verify failed, 9 CSV rows skipped.");
 // The usage line of each command's help.
 inline const QString kUsage = QStringLiteral("Usage: %1 %2");
 inline const QString kTopUsage = QStringLiteral("COMMAND [options]");
@@ -51,6 +52,12 @@ inline const QString kStateKept = QStringLiteral(
     "the file marks the radio as %1 (state byte 0x0227 = %2) and the radio reports itself normal; nothing was "
     "written. Give --keep-radio-state to write it as it is");
 inline const QString kBusy = QStringLiteral("another transfer is running");
+inline const QString kVerified = QStringLiteral("verified: the radio holds what was written (0x0100-0x3FFF)");
+inline const QString kVerifyDifference = QStringLiteral("%1: wrote %2, the radio holds %3");
+inline const QString kVerifyFailed = QStringLiteral(
+    "verify failed: %1 byte(s) in the radio differ from what was written (listed above); write it again");
+inline const QString kVerifyNotDone = QStringLiteral(
+    "the write completed, but the radio could not be read back to verify it: %1");
 
 inline const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 inline const QString kCannotSave = QStringLiteral("cannot save %1: %2");

@@ -8,6 +8,7 @@
 #include "link/link_constants.h"
 #include "link/link_texts.h"
 #include "link/port_provider.h"
+#include "link/write_verify.h"
 
 #include <QtGlobal>
 
@@ -35,7 +36,8 @@ bool stderrIsTerminal() {
 class ProgressPrinter {
 public:
     explicit ProgressPrinter(radiolink::Direction direction)
-        : m_verb(direction == radiolink::Direction::Read ? "reading" : "writing"), m_terminal(stderrIsTerminal()) {}
+        : ProgressPrinter(direction == radiolink::Direction::Read ? "reading" : "writing") {}
+    explicit ProgressPrinter(const char* verb) : m_verb(verb), m_terminal(stderrIsTerminal()) {}
 
     void show(const radiolink::TransferProgress& p) {
         if (p.percentText == m_lastText) return;
@@ -57,6 +59,10 @@ private:
     bool m_terminal;
     QString m_lastText;
 };
+
+QString byteText(std::uint8_t byte) {
+    return QStringLiteral("0x") + QString::number(byte, 16).toUpper().rightJustified(2, u'0');
+}
 
 QString stateName(int state) {
     return state == radiolink::kRadioStunned ? radiolink::text::kImageStateStunned : radiolink::text::kImageStateKilled;
@@ -117,6 +123,31 @@ int reportFailure(const radiolink::TransferOutcome& outcome, const CliPrompts& p
     return fail(exitCode(outcome.result), line);
 }
 
+// Reads the radio back on the port of the write (the built-in radio lives in `ports`) and
+// names every byte that differs, so a script can tell what the radio really holds.
+int verifyWrite(app::AppState& state, CliPrompts& prompts, radiolink::PortProvider& ports,
+                const TransferRequest& request, const std::atomic<bool>& interrupted) {
+    ProgressPrinter printer("verifying");
+    radiolink::VerifyResult result = radiolink::verifyWrite(
+        state, prompts, ports, [&](const radiolink::TransferProgress& p) { printer.show(p); });
+    printer.finish();
+    if (interrupted && result.readBack.result == radiolink::TransferResult::NoAnswer)
+        result.readBack.result = radiolink::TransferResult::Cancelled;
+    if (!result.readBack.success()) {
+        const QString why = failureText(result.readBack, prompts, request, radiolink::Direction::Read, state);
+        const int code = result.readBack.result == radiolink::TransferResult::Cancelled ? kExitCancelled : kExitVerify;
+        return fail(code, text::kVerifyNotDone.arg(why));
+    }
+    if (result.differences.isEmpty()) {
+        printLine(text::kVerified);
+        return kExitOk;
+    }
+    for (const image::Addr address : result.differences)
+        printLine(text::kVerifyDifference.arg(radiolink::addressList({address}, 1), byteText(state.image.u8(address)),
+                                              byteText(result.radio.u8(address))));
+    return fail(kExitVerify, text::kVerifyFailed.arg(result.differences.size()));
+}
+
 } // namespace
 
 void TransferOptions::addTo(QCommandLineParser& parser) const {
@@ -158,12 +189,14 @@ int runTransfer(radiolink::Direction direction, app::AppState& state, const Tran
     if (!outcome.success()) return reportFailure(outcome, prompts, request, direction, state);
     for (const QString& message : prompts.messages()) printLine(message);
     keepBackup(state, direction);
+    if (direction == radiolink::Direction::Write && request.verify)
+        return verifyWrite(state, prompts, ports, request, interrupted);
     return kExitOk;
 }
 
 void keepBackup(app::AppState& state, radiolink::Direction direction) {
     if (state.config.dataDir.isEmpty())
-        state.config.dataDir = QCoreApplication::applicationDirPath() + u'/' + app::kDataFolderName;
+        state.config.dataDir = app::programFilesFolder(QCoreApplication::applicationFilePath()) + app::kDataFolderName;
     const auto kind = direction == radiolink::Direction::Read ? app::BackupKind::Read : app::BackupKind::Written;
     const app::BackupResult backup = app::saveBackup(state.config, state.prefix, state.image, kind);
     // The transfer went through either way; a missing backup is said, not made an error.

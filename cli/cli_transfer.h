@@ -17,6 +17,7 @@ struct TransferRequest {
     QString port;
     QString password;
     AnswerPolicy policy;
+    bool verify = false;  // after a completed write, read the radio back and compare
 };
 
 class TransferOptions {

@@ -12,6 +12,7 @@ enum ExitCode : int {
     kExitPassword = 5,    // the radio's program password was not given or is wrong
     kExitRadioLocked = 6, // the radio is killed or stunned and was not revived
     kExitCancelled = 7,   // interrupted (Ctrl-C) and stopped between blocks
+    kExitVerify = 8,      // write --verify: the radio does not hold what was written, or could not be read back
     kExitRowsSkipped = 9, // a CSV import left rows out (listed on stderr)
 };
 

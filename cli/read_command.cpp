@@ -52,7 +52,7 @@ int readCommand(const QStringList& arguments, app::AppState& state, const std::a
     // Checked first, so a long read is not wasted on a path that cannot be saved.
     if (const QString problem = cannotSaveReason(out); !problem.isEmpty()) return fail(kExitFile, problem);
 
-    state.config.appDir = QCoreApplication::applicationDirPath() + u'/';
+    state.config.appDir = app::programFilesFolder(QCoreApplication::applicationFilePath());
     app::loadDefaultFile(state);  // missing: start from zeros
     const int result = runTransfer(radiolink::Direction::Read, state, *request, interrupted);
     if (result != kExitOk) return result;

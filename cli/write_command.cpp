@@ -2,7 +2,8 @@
 // shorter than a parameter file is refused: filling the missing part from anywhere would
 // put made-up channels and settings into a radio. Longer files give their first 20480
 // bytes, as the program's Open does. A file whose radio state byte says killed or stunned
-// goes into a radio that reports itself normal only with --keep-radio-state.
+// goes into a radio that reports itself normal only with --keep-radio-state. --verify reads
+// the radio back after the write and names every byte that differs.
 
 #include "cli/cli_texts.h"
 #include "cli/cli_transfer.h"
@@ -26,12 +27,17 @@ int writeCommand(const QStringList& arguments, app::AppState& state, const std::
         QStringLiteral("keep-radio-state"),
         QStringLiteral("Write a killed or stunned state byte (0x0227) from the file into a radio that reports itself normal."));
     parser.addOption(keepStateOption);
+    const QCommandLineOption verifyOption(
+        QStringLiteral("verify"),
+        QStringLiteral("After the write, read 0x0100-0x3FFF back and compare; differences go to stderr, exit code 8."));
+    parser.addOption(verifyOption);
     if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kWriteUsage)) return *done;
 
     QString error;
     std::optional<TransferRequest> request = transferOptions.read(parser, QStringLiteral("write"), error);
     if (!request) return fail(kExitUsage, error);
     request->policy.keepRadioState = parser.isSet(keepStateOption);
+    request->verify = parser.isSet(verifyOption);
     const QString in = parser.value(inOption);
     if (in.isEmpty()) return fail(kExitUsage, text::kMissingOption.arg(QStringLiteral("write"), inOption.names().constFirst()));
 

@@ -133,7 +133,10 @@ QByteArray SimulatedRadio::answerWrite(const QByteArray& frame) {
     const bool intact = std::uint8_t(frame[20]) == writeChecksum(address, data)
                         && std::uint8_t(frame[21]) == kAck;
     if (!intact || takeFault(m_faults.refusedWrites, address)) return nak;
-    std::copy(data.begin(), data.end(), m_memory.bytes(address, image::map::kBlockSize).begin());
+    const auto stored = m_memory.bytes(address, image::map::kBlockSize);
+    std::copy(data.begin(), data.end(), stored.begin());
+    if (takeFault(m_faults.corruptedWrites, address))
+        for (std::uint8_t& byte : stored) byte = std::uint8_t(~byte);
     return QByteArray(1, char(kAck));
 }
 

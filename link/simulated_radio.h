@@ -25,6 +25,7 @@ struct RadioFaults {
     QMap<image::Addr, int> missingReadAnswers;  // no answer to the read request
     QMap<image::Addr, int> shortReadAnswers;    // only the first half of the answer
     QMap<image::Addr, int> refusedWrites;       // the write frame is answered with NAK
+    QMap<image::Addr, int> corruptedWrites;     // acknowledged, but stored with every bit inverted
     // The cable is pulled when a request or frame for this block arrives.
     std::optional<image::Addr> unplugAt;
 };

@@ -1,5 +1,6 @@
 #include "link/transfer_engine.h"
 
+#include "image/band_limits.h"
 #include "image/memory_map.h"
 #include "link/frames.h"
 #include "link/link_texts.h"
@@ -44,18 +45,36 @@ TransferEngine::TransferEngine(SerialPort& port, Clock& clock, app::Prompts& pro
     : m_port(port), m_clock(clock), m_prompts(prompts), m_state(state) {}
 
 TransferOutcome TransferEngine::run(Direction direction) {
+    m_readInto = &m_state.image;
+    m_announceEnd = true;
+    return execute(direction, direction == Direction::Read ? image::map::kReadStart : image::map::kWriteStart);
+}
+
+TransferOutcome TransferEngine::readBack(image::RadioImage& into) {
+    m_readInto = &into;
+    m_announceEnd = false;
+    // The write just gave the radio the image's program password: that is the one to expect.
+    m_state.transferPassword = QString::fromLatin1(image::programPasswordDigits(m_state.image));
+    const TransferOutcome outcome = execute(Direction::Read, image::map::kWriteStart);
+    m_readInto = &m_state.image;
+    m_announceEnd = true;
+    return outcome;
+}
+
+TransferOutcome TransferEngine::execute(Direction direction, int firstAddress) {
     app::TransferFlags& flags = m_state.transfer;
     if (flags.running.exchange(true)) return {TransferResult::AlreadyRunning};
     const RunningFlag running(flags.running);
     flags.cancel = false;
 
     m_direction = direction;
-    m_address = direction == Direction::Read ? image::map::kReadStart : image::map::kWriteStart;
+    m_address = firstAddress;
+    m_upperBound = (image::map::kImageEnd + 1 - firstAddress) / image::map::kBlockSize;
     m_failures = 0;
     m_position = 0;
     m_reviveCheck = true;
     m_imageStateConfirmed = false;
-    m_received = m_state.image;
+    m_received = *m_readInto;  // blocks not read keep what the target holds
 
     const OpenStatus status = m_port.open(m_state.config.portName);
     if (status != OpenStatus::Opened) {
@@ -233,8 +252,7 @@ TransferEngine::Step TransferEngine::askAfterFailure(int waitBeforeRestartMs) {
 void TransferEngine::reportProgress() {
     ++m_position;
     if (!m_progress) return;
-    const int upper = progressUpperBound(m_direction);
-    m_progress({m_position, upper, percentText(m_position, upper)});
+    m_progress({m_position, m_upperBound, percentText(m_position, m_upperBound)});
 }
 
 TransferEngine::Step TransferEngine::cancelled() {
@@ -248,12 +266,12 @@ void TransferEngine::finish() {
     if (m_direction == Direction::Read) {
         constexpr int kReadLength = image::map::kImageEnd + 1 - image::map::kReadStart;
         std::ranges::copy(m_received.bytes(image::map::kReadStart, kReadLength),
-                          m_state.image.bytes(image::map::kReadStart, kReadLength).begin());
+                          m_readInto->bytes(image::map::kReadStart, kReadLength).begin());
     }
     m_state.transfer.running = false;
     m_result = TransferResult::Completed;
     m_port.close();
-    m_prompts.message(m_direction == Direction::Read ? text::kReadCompleted : text::kWriteCompleted);
+    if (m_announceEnd) m_prompts.message(m_direction == Direction::Read ? text::kReadCompleted : text::kWriteCompleted);
 }
 
 TransferEngine::Step TransferEngine::end(TransferResult result) {

@@ -64,8 +64,15 @@ public:
     // One whole transfer on the port named by state.config.portName; blocks until it ends.
     TransferOutcome run(Direction direction);
 
+    // The check after a completed write: reads 0x0100-0x3FFF back into `into` (never into
+    // the image) with the read's own handshake, retries and "Exit", and ends without a
+    // completion message. Progress counts the 1008 blocks of a write.
+    TransferOutcome readBack(image::RadioImage& into);
+
 private:
     enum class Step { Proceed, Restart, Stop };
+
+    TransferOutcome execute(Direction direction, int firstAddress);
 
     Step connect();
     Step handshake();
@@ -99,6 +106,9 @@ private:
     int m_address = 0;
     int m_failures = 0;
     int m_position = 0;
+    int m_upperBound = 0;
+    image::RadioImage* m_readInto = nullptr;  // where read blocks go: the image, or a read-back buffer
+    bool m_announceEnd = true;                // the completion message; a read-back has none
     bool m_reviveCheck = true;
     bool m_imageStateConfirmed = false;
     TransferResult m_result = TransferResult::Completed;

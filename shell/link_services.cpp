@@ -2,6 +2,8 @@
 
 #include "link/port_provider.h"
 #include "link/transfer_engine.h"
+#include "link/write_verify.h"
+#include "app/prompts.h"
 
 namespace shell {
 
@@ -22,7 +24,20 @@ LinkServices programLink(radiolink::PortProvider& ports) {
         const auto report = [&progress](const radiolink::TransferProgress& p) { progress(p.position); };
         return radiolink::runTransfer(engineDirection(direction), state, prompts, ports, report).success();
     };
+    link.verify = [&ports](app::AppState& state, app::Prompts& prompts, const ProgressSink& progress) {
+        const auto report = [&progress](const radiolink::TransferProgress& p) { progress(p.position); };
+        return reportVerify(radiolink::verifyWrite(state, prompts, ports, report), prompts);
+    };
     return link;
+}
+
+bool reportVerify(const radiolink::VerifyResult& result, app::Prompts& prompts) {
+    const QString text = radiolink::verifyMessage(result);
+    if (result.verified())
+        prompts.message(text);
+    else
+        prompts.report(text, result.readBack.success() ? app::Severity::Critical : app::Severity::Warning);
+    return result.verified();
 }
 
 } // namespace shell

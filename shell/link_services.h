@@ -29,16 +29,23 @@ using ProgressSink = std::function<void(int blocksDone)>;
 using TransferRunner =
     std::function<bool(TransferDirection, app::AppState& state, app::Prompts& prompts, const ProgressSink& progress)>;
 
+// After a write that completed: reads the radio back on the same port, compares it with
+// the image and tells the user the outcome through `prompts`. Runs on the worker thread;
+// true when the radio holds what was written.
+using VerifyRunner = std::function<bool(app::AppState& state, app::Prompts& prompts, const ProgressSink& progress)>;
+
 struct LinkServices {
     std::function<QList<radiolink::ListedPort>()> listPorts;
     std::function<radiolink::OpenStatus(const QString& name)> probe;
     TransferRunner transfer;
+    VerifyRunner verify;  // optional: without it the Write dialog offers no verify
 };
 
 } // namespace shell
 
 namespace radiolink {
 class PortProvider;
+struct VerifyResult;
 }
 
 namespace shell {
@@ -46,5 +53,10 @@ namespace shell {
 // The program's link: the system's ports (and the built-in simulated radio) through
 // `ports`, which must outlive the returned services.
 LinkServices programLink(radiolink::PortProvider& ports);
+
+// Tells the user how a verify ended: a message when the radio holds what was written,
+// otherwise a warning naming the first differing addresses and their count. Returns
+// whether it verified.
+bool reportVerify(const radiolink::VerifyResult& result, app::Prompts& prompts);
 
 } // namespace shell

@@ -90,6 +90,7 @@ void drawInfo(QPainter& p) {
 
 // The program's own icon: a hand-held radio standing upright, antenna and knob on top, a
 // display and a keypad on its face.
+// The program's icon. desktop/qmr417.svg is the same drawing for the desktop's menus: change both.
 void drawHandheld(QPainter& p) {
     p.setPen(QPen(Qt::black, 0.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(kRadio);

@@ -2,7 +2,10 @@
 
 #include "image/memory_map.h"
 #include "link/link_texts.h"
+#include "link/write_verify.h"
+#include "app/user_choices.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -70,6 +73,14 @@ TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_progress);
     layout->addLayout(times);
+    if (!reading && m_link.verify) {
+        m_verify = new QCheckBox(kVerifyAfterWriting);
+        m_verify->setObjectName(QStringLiteral("verifyCheck"));
+        m_verify->setChecked(app::verifyAfterWriting(m_state.config.modelName));
+        connect(m_verify, &QCheckBox::toggled, this,
+                [this](bool on) { app::setVerifyAfterWriting(m_state.config.modelName, on); });
+        layout->addWidget(m_verify);
+    }
     layout->addLayout(controls);
 
     connect(m_start, &QPushButton::clicked, this, &TransferDialog::start);
@@ -97,8 +108,15 @@ void TransferDialog::start() {
     const ProgressSink progress = [this](int blocksDone) {
         QMetaObject::invokeMethod(this, [this, blocksDone] { showProgress(blocksDone); }, Qt::QueuedConnection);
     };
-    m_worker.reset(QThread::create([this, progress] {
+    const bool verify = m_verify && m_verify->isChecked();
+    if (m_verify) m_verify->setEnabled(false);
+    m_worker.reset(QThread::create([this, progress, verify] {
         const bool ok = m_link.transfer && m_link.transfer(m_direction, m_state, m_workerPrompts, progress);
+        // The write's own result stands; the verify only adds its report.
+        if (ok && verify) {
+            QMetaObject::invokeMethod(this, [this] { beginVerify(); }, Qt::QueuedConnection);
+            m_link.verify(m_state, m_workerPrompts, progress);
+        }
         m_workerResult = ok;
     }));
     m_worker->setObjectName(QStringLiteral("transferWorker"));
@@ -133,6 +151,17 @@ void TransferDialog::showProgress(int blocksDone) {
     updateTimes();
     // The last block is done: the clocks stop, also while the completion message is shown.
     if (blocksDone >= m_progress->maximum()) m_clock->stop();
+}
+
+// The read-back starts its own count of the same 1008 blocks.
+void TransferDialog::beginVerify() {
+    setWindowTitle(radiolink::text::kVerifyTitle);
+    m_progress->setValue(0);
+    m_percent->setText(radiolink::text::kInitialPercent);
+    m_firstBlocks = -1;
+    m_stopwatch.start();
+    m_clock->start(kClockTickMs);
+    updateTimes();
 }
 
 void TransferDialog::updateTimes() {

@@ -4,7 +4,8 @@
 // beside them, and "Exit" asks the worker to stop after the current block. The worker's
 // questions are answered here on the user-interface thread; the worker never touches a
 // widget. The dialog closes itself on every path that ends a transfer and cannot be closed
-// while its worker runs.
+// while its worker runs. The Write dialog's "Verify after writing" (remembered per user)
+// adds a read-back of the radio after a write that completed; the write's result stands.
 
 #include "app/app_state.h"
 #include "shell/link_services.h"
@@ -17,6 +18,7 @@
 #include <atomic>
 #include <memory>
 
+class QCheckBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -34,6 +36,7 @@ public:
     static inline const QString kElapsedFormat = QStringLiteral("Elapsed %1");
     static inline const QString kRemainingFormat = QStringLiteral("Remaining %1");
     static inline const QString kUnknownTime = QStringLiteral("--:--");
+    static inline const QString kVerifyAfterWriting = QStringLiteral("Verify after writing");
     static constexpr int kClockTickMs = 500;
 
     TransferDialog(TransferDirection direction, app::AppState& state, app::Prompts& prompts, const LinkServices& link,
@@ -56,6 +59,7 @@ protected:
 
 private:
     void showProgress(int blocksDone);
+    void beginVerify();
     void updateTimes();
     void onWorkerFinished();
 
@@ -70,6 +74,7 @@ private:
     QPushButton* m_exit;
     QLabel* m_elapsed;
     QLabel* m_remaining;
+    QCheckBox* m_verify = nullptr;  // writing only, when the link can verify
     QTimer* m_clock;
     QElapsedTimer m_stopwatch;
     int m_firstBlocks = -1;      // blocks done at the first progress report, -1 before it

@@ -196,3 +196,25 @@ TEST_F(CliEndToEnd, InterruptedReadStopsBetweenBlocksAndSavesNothing) {
 }
 
 } // namespace
+
+// write --verify: a radio that stores one block wrongly gives exit code 8 with every
+// differing address on stderr; once it stores correctly the same command verifies.
+TEST_F(CliEndToEnd, WriteVerifyNamesTheBytesTheRadioStoredWrongly) {
+    ASSERT_TRUE(writeFile(path("new.dat"), QByteArray(0x1000, '\0') + randomImage(21).replace(0x014C, 4, "\0\0\0\0", 4)
+                                               .replace(0x0227, 1, "\0", 1)));
+    Simulator sim({"--corrupt-write", "0x1230:1"});
+    ASSERT_FALSE(sim.device().isEmpty());
+    const QStringList write{"write", "--port", sim.device(), "--in", path("new.dat"), "--verify"};
+
+    const CliRun corrupted = runCli(write);
+    EXPECT_EQ(corrupted.exitCode, 8) << corrupted.errorText.toStdString();
+    EXPECT_TRUE(corrupted.errorText.contains(QStringLiteral("Write data compeleted")));
+    for (int a = 0x1230; a < 0x1240; ++a)
+        EXPECT_TRUE(corrupted.errorText.contains(QStringLiteral("0x%1: wrote").arg(QString::number(a, 16).toUpper()))) << a;
+    EXPECT_EQ(corrupted.errorText.count(QStringLiteral(": wrote ")), 16);
+    EXPECT_TRUE(corrupted.errorText.contains(QStringLiteral("16 byte(s)")));
+
+    const CliRun clean = runCli(write);
+    EXPECT_EQ(clean.exitCode, 0) << clean.errorText.toStdString();
+    EXPECT_TRUE(clean.errorText.contains(QStringLiteral("verified")));
+}

@@ -1,5 +1,7 @@
 #include "shell_fixture.h"
 
+#include "link/write_verify.h"
+
 #include "image/parameter_file.h"
 #include "link/simulated_port.h"
 #include "link/transfer_engine.h"
@@ -145,6 +147,13 @@ shell::LinkServices FakeLink::services() {
         const auto dir = direction == shell::TransferDirection::Read ? radiolink::Direction::Read
                                                                       : radiolink::Direction::Write;
         return engine.run(dir).success();
+    };
+    link.verify = [this](app::AppState& state, app::Prompts& prompts, const shell::ProgressSink& progress) {
+        radiolink::ManualClock clock;
+        radiolink::SimulatedPort port(radio, clock);
+        radiolink::TransferEngine engine(port, clock, prompts, state);
+        engine.setProgressCallback([&](const radiolink::TransferProgress& p) { progress(p.position); });
+        return shell::reportVerify(radiolink::verifyWrite(engine, state.image), prompts);
     };
     return link;
 }

@@ -110,10 +110,11 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption missOption(QStringLiteral("miss-read"), QStringLiteral("No answer to reads of a block."), QStringLiteral("addr[:n]"));
     const QCommandLineOption shortOption(QStringLiteral("short-read"), QStringLiteral("Half an answer to reads of a block."), QStringLiteral("addr[:n]"));
     const QCommandLineOption refuseOption(QStringLiteral("refuse-write"), QStringLiteral("Refuse write frames for a block."), QStringLiteral("addr[:n]"));
+    const QCommandLineOption corruptOption(QStringLiteral("corrupt-write"), QStringLiteral("Acknowledge writes of a block but store it inverted."), QStringLiteral("addr[:n]"));
     const QCommandLineOption unplugOption(QStringLiteral("unplug-at"), QStringLiteral("Stop answering for good at this block."), QStringLiteral("addr"));
     const QCommandLineOption eofOption(QStringLiteral("quit-on-eof"), QStringLiteral("Quit when standard input ends."));
     parser.addOptions({memoryOption, saveOption, paceOption, delayOption, passwordOption, stateOption, silentOption,
-                       garbledOption, missOption, shortOption, refuseOption, unplugOption, eofOption});
+                       garbledOption, missOption, shortOption, refuseOption, corruptOption, unplugOption, eofOption});
     parser.process(app);
 
     const Memory memory = parser.isSet(memoryOption) ? loadMemory(parser.value(memoryOption)) : Memory{};
@@ -126,6 +127,7 @@ int main(int argc, char* argv[]) {
     addBlockFaults(faults.missingReadAnswers, parser.values(missOption));
     addBlockFaults(faults.shortReadAnswers, parser.values(shortOption));
     addBlockFaults(faults.refusedWrites, parser.values(refuseOption));
+    addBlockFaults(faults.corruptedWrites, parser.values(corruptOption));
     if (parser.isSet(unplugOption)) faults.unplugAt = parseAddress(parser.value(unplugOption));
 
     // The signals stay blocked and are picked up between bytes, so the memory is always saved.

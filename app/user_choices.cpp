@@ -1,0 +1,21 @@
+#include "app/user_choices.h"
+
+#include "app/recent_files.h"
+
+#include <QSettings>
+
+namespace app {
+
+namespace {
+const QString kVerifyAfterWriting = QStringLiteral("Transfer/VerifyAfterWriting");
+} // namespace
+
+bool verifyAfterWriting(const QString& applicationName) {
+    return QSettings(kUserSettingsKey, applicationName).value(kVerifyAfterWriting, false).toBool();
+}
+
+void setVerifyAfterWriting(const QString& applicationName, bool on) {
+    QSettings(kUserSettingsKey, applicationName).setValue(kVerifyAfterWriting, on);
+}
+
+} // namespace app

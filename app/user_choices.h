@@ -1,0 +1,13 @@
+#pragma once
+// Choices a user makes once and expects to find again, kept in the user's settings under
+// the program's key "KOV" (beside the recent-file list).
+
+#include <QString>
+
+namespace app {
+
+// The Write dialog's "Verify after writing"; off until the user turns it on.
+bool verifyAfterWriting(const QString& applicationName);
+void setVerifyAfterWriting(const QString& applicationName, bool on);
+
+} // namespace app
