@@ -26,6 +26,11 @@ struct Entry {
     QString value;
 };
 
+// An entry whose label is an editor's text and whose key is its JSON name.
+inline Entry entry(const char* label, const char* key, const QString& value) {
+    return {QString::fromLatin1(label), QString::fromLatin1(key), value};
+}
+
 // One column of a list: its header as the editor shows it and its JSON key. The texts leave
 // out a cell that holds `usual` (an option at its default), so a row shows what sets it apart;
 // JSON and the comparison keep every cell.

@@ -32,10 +32,6 @@ QString scrambleText(const image::RadioImage& im) {
     return QString::number(fs::correctedScrambleHz(QString::number(hz)));
 }
 
-Entry entry(const char* label, const char* key, const QString& value) {
-    return {QString::fromLatin1(label), QString::fromLatin1(key), value};
-}
-
 } // namespace
 
 Section functionSetupSection(const ReportSource& source) {

@@ -29,10 +29,6 @@ QString tenths(const image::RadioImage& im, image::Addr at, int firstTenths) {
     return shownPrefixEntry(scan::tenthsList(firstTenths, scan::kTimeLastTenths), scan::tenthsText(im.u8(at)));
 }
 
-Entry entry(const char* label, const char* key, const QString& value) {
-    return {QString::fromLatin1(label), QString::fromLatin1(key), value};
-}
-
 } // namespace
 
 Section scanSection(const ReportSource& source) {

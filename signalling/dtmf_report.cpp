@@ -13,10 +13,6 @@ namespace {
 
 namespace dtmf = signalling::dtmf;
 
-Entry entry(const char* label, const char* key, const QString& value) {
-    return {QString::fromLatin1(label), QString::fromLatin1(key), value};
-}
-
 Table encodeTable(const image::RadioImage& im) {
     Table table{QString::fromLatin1(dtmf::texts::kEncode),
                 QStringLiteral("encodeList"),

@@ -12,10 +12,6 @@ namespace {
 
 namespace tt = signalling::twotone;
 
-Entry entry(const char* label, const char* key, const QString& value) {
-    return {QString::fromLatin1(label), QString::fromLatin1(key), value};
-}
-
 Table encodeTable(const image::RadioImage& im) {
     const auto header = [](int column) { return QString::fromLatin1(tt::texts::kListColumns[std::size_t(column)].header); };
     // The list lies on the "Encode" page.
