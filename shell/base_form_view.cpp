@@ -5,6 +5,13 @@
 
 namespace shell {
 
+CBaseFormView::~CBaseFormView() {
+    // The editor's own part is gone by now, but its controls live until the widget part is
+    // destroyed, and hiding them then moves the focus: a leave-field rule connected to a
+    // control's signal would run on the destroyed editor. Nothing of a control reaches it now.
+    for (QObject* control : findChildren<QObject*>()) disconnect(control, nullptr, this, nullptr);
+}
+
 void CBaseFormView::commitFocusedField() {
     auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget());
     if (field && isAncestorOf(field)) emit field->editingFinished();

@@ -26,6 +26,7 @@ class CBaseFormView : public QWidget {
     Q_OBJECT
 public:
     explicit CBaseFormView(EditorEnv env, QWidget* parent = nullptr) : QWidget(parent), m_env(env) {}
+    ~CBaseFormView() override;
 
     virtual void LoadFromImage() {}
     virtual void StoreToImage() {}

@@ -29,7 +29,7 @@ Bytes recordOf(const RadioImage& img, int slot) {
 
 // Every slot cleared; channel n (slot n + 1) in use for each n given, with RX 140.0-140.9 MHz,
 // its name, odd bytes in the fields no editor shows, and scan skip on odd channels.
-RadioImage imageWith(std::initializer_list<int> numbers) {
+RadioImage imageWith(const std::vector<int>& numbers) {
     RadioImage img;
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) channelClear(img, slot);
     for (const int n : numbers) {
@@ -108,7 +108,7 @@ std::vector<int> numbers(std::initializer_list<int> list) {
 // 200 names "PA" and never moves.
 struct RowCase {
     const char* what;
-    std::initializer_list<int> used;
+    std::vector<int> used;
     Refs refs;
     std::function<bool(RadioImage&)> command;
     std::vector<std::pair<int, int>> moves;
