@@ -218,14 +218,6 @@ bool CProgramView::gridKey(const QKeyEvent& event) {
     return false;
 }
 
-void CProgramView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        env().help.showContext(helpContext());
-        return;
-    }
-    CBaseFormView::keyPressEvent(event);
-}
-
 // ---- Channel Edit dialog -------------------------------------------------------------
 
 void CProgramView::openEditDialog() {

@@ -39,9 +39,6 @@ public:
     void setEditDialogRunner(EditDialogRunner runner) { m_runEditDialog = std::move(runner); }
     grid::GridView* grid() const { return m_grid; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void setUpGrid();
     ChannelRowCells rowCells(int row) const;

@@ -159,7 +159,6 @@ void CAlarmView::applyChannelEnableRule() {
 // Enter and Escape do nothing in this form; F1 opens its help page.
 void CAlarmView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_F1: env().help.showContext(helpContext()); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape: break;

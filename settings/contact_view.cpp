@@ -5,7 +5,6 @@
 #include "settings/contact_fields.h"
 #include "shell/help_window.h"
 
-#include <QKeyEvent>
 #include <QVBoxLayout>
 
 namespace settings {
@@ -91,14 +90,6 @@ void CContactView::StoreToImage() {
         contact::setCallId(image, k, m_grid->text(rowOf(k), contact::kColCallId));
         contact::setName(image, k, m_grid->text(rowOf(k), contact::kColName));
     }
-}
-
-void CContactView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        env().help.showContext(helpContext());
-        return;
-    }
-    CBaseFormView::keyPressEvent(event);
 }
 
 } // namespace settings

@@ -25,9 +25,6 @@ public:
 
     grid::GridView* grid() const { return m_grid; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void setUpGrid();
     void cellEntered(int row, int column);

@@ -81,7 +81,6 @@ void CKeyDefineView::applyMoniRule(std::size_t slot) {
 
 void CKeyDefineView::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_F1: env().help.showContext(helpContext()); break;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape: break;  // nothing happens in this form

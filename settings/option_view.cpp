@@ -255,9 +255,7 @@ void COptionView::correctScramble() {
 // ---- keys ----------------------------------------------------------------------------
 
 void COptionView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        env().help.showContext(helpContext());
-    } else if (!isFormKey(event->key())) {
+    if (!isFormKey(event->key())) {
         CBaseFormView::keyPressEvent(event);
         return;
     }

@@ -10,7 +10,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
-#include <QKeyEvent>
 #include <QLabel>
 
 namespace settings {
@@ -173,14 +172,6 @@ void CScanInfoView::applyEnableRules() {
         control->setEnabled(on.scanControls);
     m_priority1->setEnabled(on.priorityChannel1);
     m_priority2->setEnabled(on.priorityChannel2);
-}
-
-void CScanInfoView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        env().help.showContext(helpContext());
-        return;
-    }
-    CBaseFormView::keyPressEvent(event);
 }
 
 } // namespace settings

@@ -22,9 +22,6 @@ public:
     void StoreToImage() override;
     int helpContext() const override;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void buildForm();
     void fillFixedLists();

@@ -1,6 +1,7 @@
 #include "shell/base_form_view.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QLineEdit>
 
 namespace shell {
@@ -10,6 +11,15 @@ CBaseFormView::~CBaseFormView() {
     // destroyed, and hiding them then moves the focus: a leave-field rule connected to a
     // control's signal would run on the destroyed editor. Nothing of a control reaches it now.
     for (QObject* control : findChildren<QObject*>()) disconnect(control, nullptr, this, nullptr);
+}
+
+void CBaseFormView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_F1) {
+        env().help.showContext(helpContext());
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void CBaseFormView::commitFocusedField() {

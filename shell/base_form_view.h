@@ -56,6 +56,9 @@ protected:
     // the start of LoadFromImage and StoreToImage (toolbar buttons take no focus).
     void commitFocusedField();
 
+    // F1 opens this editor's help topic; other keys go on as usual.
+    void keyPressEvent(QKeyEvent* event) override;
+
     EditorEnv& env() { return m_env; }
     app::AppState& state() { return m_env.state; }
     image::RadioImage& img() { return m_env.state.image; }

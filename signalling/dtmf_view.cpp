@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -248,14 +247,6 @@ void CDtmfView::openSpecialCall() {
     CDtmfSpecialCallDialog dialog(entry, m_interval->currentText(), m_selfId->text(), this);
     if (m_runSpecialCall(dialog) != QDialog::Accepted) return;
     if (const auto call = dialog.call()) setEncodeText(call->entry, call->code);
-}
-
-void CDtmfView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        env().help.showContext(helpContext());
-        return;
-    }
-    CBaseFormView::keyPressEvent(event);
 }
 
 } // namespace signalling

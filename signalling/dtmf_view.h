@@ -41,9 +41,6 @@ public:
     void setSpecialCallRunner(SpecialCallRunner runner) { m_runSpecialCall = std::move(runner); }
     grid::GridView* grid() const { return m_grid; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     void buildControls();
     void fillLists();

@@ -14,7 +14,6 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -367,14 +366,6 @@ void CT5View::listSpecialCall() {
     const ft::SpecialCall call = dialog.call();
     img().setU8(ft::kIntervalCharacter, call.interval);
     m_list->applySpecialCall(call);
-}
-
-void CT5View::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        env().help.showContext(helpContext());
-        return;
-    }
-    CBaseFormView::keyPressEvent(event);
 }
 
 } // namespace signalling

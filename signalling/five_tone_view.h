@@ -47,9 +47,6 @@ public:
     grid::GridView* encodeGrid() const { return m_grid; }
     FiveToneEncodeList& encodeList() { return *m_list; }
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
     // The controls of the BOT or the EOT code.
     struct PttIdCode {

@@ -61,7 +61,6 @@ void CT2View::switchPage(int shownTab) {
 // Enter and Escape do nothing on either page; F1 opens the editor's help.
 void CT2View::keyPressEvent(QKeyEvent* event) {
     switch (event->key()) {
-    case Qt::Key_F1: env().help.showContext(helpContext()); return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Escape: event->accept(); return;
