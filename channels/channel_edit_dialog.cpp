@@ -4,8 +4,8 @@
 #include "channels/channel_rows.h"
 #include "channels/channel_texts.h"
 #include "channels/value_tables.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -4,7 +4,7 @@
 // (stepping to another one, or closing in any way) and owns nothing but its controls.
 
 #include "channels/channel_record.h"
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QDialog>
 #include <QString>

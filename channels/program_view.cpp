@@ -8,8 +8,8 @@
 #include "channels/value_tables.h"
 #include "grid/grid_view.h"
 #include "image/consistency_pass.h"
-#include "shell/combo_helpers.h"
-#include "shell/edit_commands.h"
+#include "forms/combo_helpers.h"
+#include "forms/edit_commands.h"
 
 #include <QClipboard>
 #include <QGuiApplication>

@@ -4,7 +4,7 @@
 // Between a load and a store the grid cells are the only copy of the user's edits.
 
 #include "channels/channel_rows.h"
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <functional>
 #include <vector>

@@ -3,8 +3,8 @@
 #include "settings/emergency_fields.h"
 #include "settings/emergency_ids.h"
 #include "settings/emergency_rules.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>

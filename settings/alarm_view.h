@@ -3,7 +3,7 @@
 // triggered (local alarm, ENI identification by DTMF or 5Tone, the channel it is sent on and
 // the alarm cycle timings). It owns only its drop-downs; the rules live in emergency_rules.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QSet>
 

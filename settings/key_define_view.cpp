@@ -1,8 +1,8 @@
 #include "settings/key_define_view.h"
 
 #include "settings/key_setting.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>

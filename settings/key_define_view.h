@@ -3,7 +3,7 @@
 // long, and with FUNC). It owns only its controls; the slots, codes and the MONI rule live
 // in settings/key_setting.h.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <array>
 

@@ -2,8 +2,8 @@
 
 #include "settings/function_setup.h"
 #include "settings/key_setting.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>

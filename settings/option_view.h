@@ -4,7 +4,7 @@
 // for field in the same order. Its rules (scramble word, MR channel list, texts) live in
 // settings/function_setup.h.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 class QCheckBox;
 class QComboBox;

@@ -3,8 +3,8 @@
 #include "settings/scan_fields.h"
 #include "settings/scan_rules.h"
 #include "settings/scan_texts.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 #include "shell/help_window.h"
 
 #include <QCheckBox>

@@ -4,7 +4,7 @@
 // editor's view. An editor whose factory is not registered yet keeps its menu and tree
 // items; choosing them does nothing.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 #include "shell/editor_kind_table.h"
 
 #include <QString>

@@ -3,7 +3,7 @@
 // Requests name a context number (F1 in an editor, the main window's help) or the default
 // topic; a context without a page of its own shows the start page.
 
-#include "shell/help_service.h"
+#include "forms/help_service.h"
 
 #include <QPointer>
 #include <QString>

@@ -5,7 +5,7 @@
 
 #include "shell/main_frame.h"
 
-#include "shell/edit_commands.h"
+#include "forms/edit_commands.h"
 
 #include <QAction>
 #include <QMenu>

@@ -2,8 +2,8 @@
 
 #include "channels/value_tables.h"
 #include "grid/grid_view.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 #include "signalling/dtmf_codes.h"
 #include "signalling/dtmf_call_dialog.h"
 #include "signalling/dtmf_texts.h"

@@ -4,7 +4,7 @@
 // Between a load and a store its controls are the only copy of the user's edits; the
 // conversions to and from image bytes live in dtmf_codes.h.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QString>
 

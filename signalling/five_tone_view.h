@@ -4,7 +4,7 @@
 // store the controls are the only copy of what the user edits; the special call dialogs
 // alone write one byte (the interval character) into the image at once.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 #include "signalling/five_tone_fields.h"
 
 #include <QString>

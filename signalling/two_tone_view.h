@@ -5,7 +5,7 @@
 // is shown, so a page hidden while a file was opened or a radio read never writes its older
 // values over the newer image.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 class QKeyEvent;
 class QTabWidget;

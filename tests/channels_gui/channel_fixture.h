@@ -6,7 +6,7 @@
 #include "channels/channel_record.h"
 #include "image/band_limits.h"
 #include "image/memory_map.h"
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QStringList>
 

@@ -2,7 +2,7 @@
 // The Edit menu's commands on an editor's entries, as the menu and the channel list's
 // context menu show them: text, the keys that run them, and the object name of the action.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <array>
 #include <string_view>

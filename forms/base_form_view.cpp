@@ -1,4 +1,4 @@
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QApplication>
 #include <QKeyEvent>
