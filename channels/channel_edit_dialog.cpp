@@ -56,7 +56,7 @@ bool userLeftField(const QFocusEvent& focus) {
 
 } // namespace
 
-CChannelEditDialog::CChannelEditDialog(shell::EditorEnv env, int slot, QWidget* parent)
+CChannelEditDialog::CChannelEditDialog(forms::EditorEnv env, int slot, QWidget* parent)
     : QDialog(parent), m_env(env), m_slot(clampedSlot(slot)) {
     setObjectName(QStringLiteral("channelEditDialog"));
     setWindowTitle(QString::fromLatin1(texts::kDialogTitle));

@@ -64,7 +64,7 @@ grid::EditorSetup columnEditor(int column) {
 
 } // namespace
 
-CProgramView::CProgramView(shell::EditorEnv env, QWidget* parent)
+CProgramView::CProgramView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_grid(new grid::GridView(this)),
       m_edit(new QPushButton(QString::fromLatin1(texts::kEditButton), this)),
       m_runEditDialog([](CChannelEditDialog& dialog) { dialog.exec(); }) {
@@ -211,8 +211,8 @@ bool CProgramView::gridKey(const QKeyEvent& event) {
     const bool wholeRows = !selected.empty() && std::all_of(selected.begin(), selected.end(), [this](int r) {
         return m_grid->isWholeRowSelected(r);
     });
-    if (event.key() == Qt::Key_Delete && wholeRows && canRun(shell::EditCommand::Delete)) {
-        run(shell::EditCommand::Delete);
+    if (event.key() == Qt::Key_Delete && wholeRows && canRun(forms::EditCommand::Delete)) {
+        run(forms::EditCommand::Delete);
         return true;
     }
     return false;
@@ -244,8 +244,8 @@ bool CProgramView::allOrdinary(const std::vector<int>& chosen) const {
     return !chosen.empty() && chosen.front() >= kFirstSlot && chosen.back() <= kLastOrdinarySlot;
 }
 
-bool CProgramView::canRun(shell::EditCommand command) const {
-    using shell::EditCommand;
+bool CProgramView::canRun(forms::EditCommand command) const {
+    using forms::EditCommand;
     const std::vector<int> chosen = commandSlots();
     const bool ordinary = allOrdinary(chosen);
     switch (command) {
@@ -263,8 +263,8 @@ bool CProgramView::canRun(shell::EditCommand command) const {
     return false;
 }
 
-void CProgramView::run(shell::EditCommand command) {
-    using shell::EditCommand;
+void CProgramView::run(forms::EditCommand command) {
+    using forms::EditCommand;
     if (!canRun(command)) return;
     const std::vector<int> chosen = commandSlots();
     switch (command) {
@@ -365,7 +365,7 @@ void CProgramView::showContextMenu(const QPoint& globalPos) {
     m_grid->commitEdit();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("channelContextMenu"));
-    for (const shell::EditCommandInfo& info : shell::kEditCommands) {
+    for (const forms::EditCommandInfo& info : forms::kEditCommands) {
         if (info.separatorBefore) menu.addSeparator();
         QString label = QString::fromLatin1(info.text.data(), qsizetype(info.text.size()));
         if (!info.keys.empty()) label += u'\t' + QString::fromLatin1(info.keys.data(), qsizetype(info.keys.size()));

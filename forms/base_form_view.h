@@ -9,7 +9,7 @@
 
 #include <QWidget>
 
-namespace shell {
+namespace forms {
 
 // The commands of the Edit menu that an editor may offer on what it shows (the channel list
 // offers them all on its rows); the texts are in forms/edit_commands.h.
@@ -67,4 +67,4 @@ private:
     EditorEnv m_env;
 };
 
-} // namespace shell
+} // namespace forms

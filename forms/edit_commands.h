@@ -7,7 +7,7 @@
 #include <array>
 #include <string_view>
 
-namespace shell {
+namespace forms {
 
 struct EditCommandInfo {
     EditCommand command;
@@ -32,4 +32,4 @@ inline constexpr std::array<EditCommandInfo, 9> kEditCommands{{
 inline const QString kUndoText = QStringLiteral("&Undo");
 inline const QString kRedoText = QStringLiteral("&Redo");
 
-} // namespace shell
+} // namespace forms

@@ -28,7 +28,7 @@ QStringList entries(const QComboBox* box) {
 
 } // namespace
 
-CAlarmView::CAlarmView(shell::EditorEnv env, QWidget* parent)
+CAlarmView::CAlarmView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_alarmType(form::combo("alarmType", this)),
       m_eniType(form::combo("eniType", this)), m_emergencyId(form::combo("emergencyId", this)),
       m_alarmTime(form::combo("alarmTime", this)), m_txDuration(form::combo("txDuration", this)),

@@ -12,10 +12,10 @@ class QKeyEvent;
 
 namespace settings {
 
-class CAlarmView : public shell::CBaseFormView {
+class CAlarmView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CAlarmView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CAlarmView(forms::EditorEnv env, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;

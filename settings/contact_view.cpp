@@ -22,7 +22,7 @@ int rowOf(int contact) { return contact + 1; }
 
 } // namespace
 
-CContactView::CContactView(shell::EditorEnv env, QWidget* parent)
+CContactView::CContactView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_grid(new grid::GridView(this)) {
     setObjectName(QStringLiteral("contactView"));
     auto* layout = new QVBoxLayout(this);

@@ -13,10 +13,10 @@ class GridView;
 
 namespace settings {
 
-class CContactView : public shell::CBaseFormView {
+class CContactView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CContactView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CContactView(forms::EditorEnv env, QWidget* parent = nullptr);
     ~CContactView() override;
 
     void LoadFromImage() override;

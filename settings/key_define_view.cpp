@@ -28,7 +28,7 @@ QStringList choosableFunctions() {
 
 } // namespace
 
-CKeyDefineView::CKeyDefineView(shell::EditorEnv env, QWidget* parent) : CBaseFormView(env, parent) {
+CKeyDefineView::CKeyDefineView(forms::EditorEnv env, QWidget* parent) : CBaseFormView(env, parent) {
     setObjectName(QStringLiteral("keyDefineView"));
     auto* grid = new QGridLayout;
     const QStringList functions = choosableFunctions();

@@ -11,10 +11,10 @@ class QComboBox;
 
 namespace settings {
 
-class CKeyDefineView : public shell::CBaseFormView {
+class CKeyDefineView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CKeyDefineView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CKeyDefineView(forms::EditorEnv env, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;

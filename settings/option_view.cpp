@@ -28,7 +28,7 @@ bool isFormKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter |
 
 } // namespace
 
-COptionView::COptionView(shell::EditorEnv env, QWidget* parent) : CBaseFormView(env, parent) {
+COptionView::COptionView(forms::EditorEnv env, QWidget* parent) : CBaseFormView(env, parent) {
     setObjectName(QStringLiteral("optionView"));
     buildControls();
     layOut();

@@ -13,10 +13,10 @@ class QLineEdit;
 
 namespace settings {
 
-class COptionView : public shell::CBaseFormView {
+class COptionView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit COptionView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit COptionView(forms::EditorEnv env, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;

@@ -22,7 +22,7 @@ using image::RadioImage;
 
 } // namespace
 
-CScanInfoView::CScanInfoView(shell::EditorEnv env, QWidget* parent)
+CScanInfoView::CScanInfoView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent),
       m_scanMode(form::combo("scanMode", this)),
       m_priorityMode(form::combo("priorityMode", this)),

@@ -13,10 +13,10 @@ class QKeyEvent;
 
 namespace settings {
 
-class CScanInfoView : public shell::CBaseFormView {
+class CScanInfoView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CScanInfoView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CScanInfoView(forms::EditorEnv env, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;

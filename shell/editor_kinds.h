@@ -15,6 +15,12 @@
 
 namespace shell {
 
+// The editor framework the main window hosts, under the names the shell uses.
+using forms::CBaseFormView;
+using forms::EditCommand;
+using forms::EditorEnv;
+using forms::HelpService;
+
 const EditorKindInfo& editorInfo(EditorKind kind);
 // The editor a tree item names; nothing for the root or any other text.
 std::optional<EditorKind> editorForTreeText(const QString& text);

@@ -67,7 +67,7 @@ private:
 };
 
 // The help service of the program: opens (and reuses) one help window.
-class BuiltInHelp : public HelpService {
+class BuiltInHelp : public forms::HelpService {
 public:
     explicit BuiltInHelp(QWidget* windowParent = nullptr) : m_parent(windowParent) {}
     // The help window closes with this window (set before the first request).

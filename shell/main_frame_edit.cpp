@@ -12,6 +12,11 @@
 
 namespace shell {
 
+using forms::EditCommandInfo;
+using forms::kEditCommands;
+using forms::kRedoText;
+using forms::kUndoText;
+
 namespace {
 
 QString latin(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }

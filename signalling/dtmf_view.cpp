@@ -45,7 +45,7 @@ void storeIndex(image::RadioImage& img, image::Addr at, const QComboBox* box) {
 
 } // namespace
 
-CDtmfView::CDtmfView(shell::EditorEnv env, QWidget* parent)
+CDtmfView::CDtmfView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_ani(form::combo("ani", this)),
       m_transmittingTime(form::combo("transmittingTime", this)),
       m_selfId(form::filteredEdit("selfId", dtmf::kSelfIdDigits, QString::fromLatin1(form::kDigits), false, this)),

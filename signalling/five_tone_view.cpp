@@ -64,7 +64,7 @@ void selectText(QComboBox* box, const QString& text) {
 
 } // namespace
 
-CT5View::CT5View(shell::EditorEnv env, QWidget* parent)
+CT5View::CT5View(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_runSpecialCall([](CFiveToneSpecialCallDialog& dialog) {
           return dialog.exec() == QDialog::Accepted;
       }) {

@@ -30,13 +30,13 @@ namespace signalling {
 class CFiveToneSpecialCallDialog;
 class FiveToneEncodeList;
 
-class CT5View : public shell::CBaseFormView {
+class CT5View : public forms::CBaseFormView {
     Q_OBJECT
 public:
     // Runs a special call dialog; true when it closed with "OK". Modal by default.
     using SpecialCallRunner = std::function<bool(CFiveToneSpecialCallDialog&)>;
 
-    explicit CT5View(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CT5View(forms::EditorEnv env, QWidget* parent = nullptr);
     ~CT5View() override;
 
     void LoadFromImage() override;

@@ -16,10 +16,10 @@ class CT2Page;
 class CT2EncodePage;
 class CT2DecodePage;
 
-class CT2View : public shell::CBaseFormView {
+class CT2View : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CT2View(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CT2View(forms::EditorEnv env, QWidget* parent = nullptr);
     ~CT2View() override;
 
     void LoadFromImage() override;

@@ -182,7 +182,7 @@ TEST(DeliveredFile, BothEditorsLoadAndStoreItUnchanged) {
     env.state.image = defaultdat::defaultImage();
     settings::CScanInfoView scanInfo(env.editorEnv());
     settings::CContactView contacts(env.editorEnv());
-    for (shell::CBaseFormView* view : std::initializer_list<shell::CBaseFormView*>{&scanInfo, &contacts}) {
+    for (forms::CBaseFormView* view : std::initializer_list<forms::CBaseFormView*>{&scanInfo, &contacts}) {
         view->LoadFromImage();
         view->StoreToImage();
     }

@@ -22,7 +22,7 @@ protected:
     RecordingHelp help;
     CallLog log;
     QMdiArea area;
-    shell::EditorWorkspace workspace{&area, shell::EditorEnv{state, prompts, help}, loggingEditors(log)};
+    shell::EditorWorkspace workspace{&area, forms::EditorEnv{state, prompts, help}, loggingEditors(log)};
 
     void SetUp() override {
         area.resize(800, 600);

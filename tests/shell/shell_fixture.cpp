@@ -98,7 +98,7 @@ QString ScriptedPrompts::askSaveFileName(const app::FileDialogRequest& request) 
     return name;
 }
 
-LoggingEditor::LoggingEditor(shell::EditorKind kind, shell::EditorEnv env, CallLog& log, QWidget* parent)
+LoggingEditor::LoggingEditor(shell::EditorKind kind, forms::EditorEnv env, CallLog& log, QWidget* parent)
     : CBaseFormView(env, parent), m_kind(kind), m_log(log), m_field(new QLineEdit) {
     m_field->setObjectName(QStringLiteral("value"));
     auto* layout = new QVBoxLayout(this);
@@ -123,7 +123,7 @@ shell::EditorFactories loggingEditors(CallLog& log, std::vector<shell::EditorKin
         for (const shell::EditorKindInfo& info : shell::kEditorKinds) kinds.push_back(info.kind);
     shell::EditorFactories factories;
     for (shell::EditorKind kind : kinds)
-        factories.set(kind, [kind, &log](shell::EditorEnv env, QWidget* parent) {
+        factories.set(kind, [kind, &log](forms::EditorEnv env, QWidget* parent) {
             return new LoggingEditor(kind, env, log, parent);
         });
     return factories;
