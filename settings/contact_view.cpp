@@ -3,7 +3,6 @@
 #include "grid/grid_view.h"
 #include "settings/contact_book.h"
 #include "settings/contact_fields.h"
-#include "shell/help_window.h"
 
 #include <QVBoxLayout>
 
@@ -34,7 +33,7 @@ CContactView::CContactView(forms::EditorEnv env, QWidget* parent)
 // The grid outlives this object's own members during destruction; its hooks use them.
 CContactView::~CContactView() { m_grid->setHooks({}); }
 
-int CContactView::helpContext() const { return shell::kCommunicationNoteHelp; }
+int CContactView::helpContext() const { return contact::kHelpContext; }
 
 void CContactView::setUpGrid() {
     m_grid->setObjectName(QStringLiteral("contactGrid"));

@@ -29,4 +29,7 @@ constexpr Addr kPriorityChannel2 = 0x03BD;
 inline constexpr Addr kOwnBytes[] = {kMode,         kPriorityMode, kRevertChannel, kLookBackA,        kLookBackB,
                                      kDropoutDelay, kDwell,        kEnterTone,     kPriorityChannel1, kPriorityChannel2};
 
+// Help context of the editor: its form number.
+constexpr int kHelpContext = 198;
+
 } // namespace settings::scan

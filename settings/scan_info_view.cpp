@@ -5,7 +5,6 @@
 #include "settings/scan_texts.h"
 #include "forms/combo_helpers.h"
 #include "forms/form_widgets.h"
-#include "shell/help_window.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -43,7 +42,7 @@ CScanInfoView::CScanInfoView(forms::EditorEnv env, QWidget* parent)
     connect(m_enterTone, &QCheckBox::clicked, this, [this] { m_enterTone->setTristate(false); });
 }
 
-int CScanInfoView::helpContext() const { return shell::kScanInformationHelp; }
+int CScanInfoView::helpContext() const { return scan::kHelpContext; }
 
 void CScanInfoView::buildForm() {
     auto* layout = new QGridLayout(this);
