@@ -7,7 +7,7 @@
 
 #include "image/band_limits.h"
 #include "image/radio_image.h"
-#include "shell/editor_kind_table.h"
+#include "app/editor_kind_table.h"
 
 #include <QByteArray>
 #include <QList>

@@ -5,7 +5,7 @@
 // items; choosing them does nothing.
 
 #include "forms/base_form_view.h"
-#include "shell/editor_kind_table.h"
+#include "app/editor_kind_table.h"
 
 #include <QString>
 
