@@ -15,7 +15,11 @@
 
 namespace shell {
 
-// The editor framework the main window hosts, under the names the shell uses.
+// The editor table and the editor framework the main window hosts, under the names the
+// shell uses.
+using app::EditorKind;
+using app::EditorKindInfo;
+using app::kEditorKinds;
 using forms::CBaseFormView;
 using forms::EditCommand;
 using forms::EditorEnv;

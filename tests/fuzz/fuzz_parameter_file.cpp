@@ -65,7 +65,7 @@ struct Program {
 
     Program() {
         const shell::EditorFactories factories = shell::programEditors();
-        for (const shell::EditorKindInfo& info : shell::kEditorKinds) {
+        for (const app::EditorKindInfo& info : app::kEditorKinds) {
             if (!factories.has(info.kind)) continue;
             editors.push_back({info.windowTitle, std::unique_ptr<forms::CBaseFormView>(
                                                      factories.get(info.kind)(env(), nullptr))});

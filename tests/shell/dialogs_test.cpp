@@ -172,7 +172,7 @@ TEST(HelpTest, EveryEditorOfTheProgramOpensAPageOfItsOwn) {
     ScriptedPrompts prompts;
     RecordingHelp help;
     const shell::EditorFactories editors = shell::programEditors();
-    for (const shell::EditorKindInfo& info : shell::kEditorKinds) {
+    for (const app::EditorKindInfo& info : app::kEditorKinds) {
         ASSERT_TRUE(editors.has(info.kind)) << info.treeText;
         const std::unique_ptr<forms::CBaseFormView> view(editors.get(info.kind)({state, prompts, help}, nullptr));
         EXPECT_NE(shell::helpPageUrl(view->helpContext()), shell::helpStartPageUrl()) << info.treeText;

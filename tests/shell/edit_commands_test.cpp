@@ -62,7 +62,7 @@ struct EditCommandsTest : ::testing::Test {
         frame->workspace().storeAll();  // the defaults' bytes as a store corrects them
     }
     channels::CProgramView* channelView() const {
-        return static_cast<channels::CProgramView*>(frame->workspace().frame(shell::EditorKind::Channel)->view());
+        return static_cast<channels::CProgramView*>(frame->workspace().frame(app::EditorKind::Channel)->view());
     }
     QAction* action(const char* name) const { return frame->findChild<QAction*>(QLatin1String(name)); }
     void trigger(const char* name) const { action(name)->trigger(); }
@@ -80,10 +80,10 @@ struct EditCommandsTest : ::testing::Test {
 };
 
 TEST_F(EditCommandsTest, RowCommandsMoveChannelsTheOtherEditorsFollowAndUndoRedoWalkEveryStep) {
-    frame->workspace().open(shell::EditorKind::FunctionSetup);
+    frame->workspace().open(app::EditorKind::FunctionSetup);
     auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
     ASSERT_TRUE(mrChannel);
-    frame->workspace().open(shell::EditorKind::Channel);
+    frame->workspace().open(app::EditorKind::Channel);
     std::vector<image::RadioImage> seen{state.image};
     EXPECT_FALSE(action("actionMoveUp")->isEnabled() && action("actionUndo")->isEnabled());
 
@@ -157,7 +157,7 @@ TEST_F(EditCommandsTest, CopyGivesCsvPasteTakesASpreadsheetsRowsAndReportsTheBad
 }
 
 TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
-    frame->workspace().open(shell::EditorKind::FunctionSetup);
+    frame->workspace().open(app::EditorKind::FunctionSetup);
     auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
     const image::RadioImage before = state.image;
     mrChannel->setCurrentIndex(mrChannel->findText("5"));

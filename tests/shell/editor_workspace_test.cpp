@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace shelltest;
-using shell::EditorKind;
+using app::EditorKind;
 
 class EditorWorkspaceTest : public ::testing::Test {
 protected:

@@ -35,7 +35,7 @@
 #include <gtest/gtest.h>
 
 using namespace shelltest;
-using shell::EditorKind;
+using app::EditorKind;
 
 namespace {
 

@@ -98,7 +98,7 @@ QString ScriptedPrompts::askSaveFileName(const app::FileDialogRequest& request) 
     return name;
 }
 
-LoggingEditor::LoggingEditor(shell::EditorKind kind, forms::EditorEnv env, CallLog& log, QWidget* parent)
+LoggingEditor::LoggingEditor(app::EditorKind kind, forms::EditorEnv env, CallLog& log, QWidget* parent)
     : CBaseFormView(env, parent), m_kind(kind), m_log(log), m_field(new QLineEdit) {
     m_field->setObjectName(QStringLiteral("value"));
     auto* layout = new QVBoxLayout(this);
@@ -118,11 +118,11 @@ void LoggingEditor::StoreToImage() {
     img().setU8(addressOf(m_kind), std::uint8_t(m_field->text().toUInt()));
 }
 
-shell::EditorFactories loggingEditors(CallLog& log, std::vector<shell::EditorKind> kinds) {
+shell::EditorFactories loggingEditors(CallLog& log, std::vector<app::EditorKind> kinds) {
     if (kinds.empty())
-        for (const shell::EditorKindInfo& info : shell::kEditorKinds) kinds.push_back(info.kind);
+        for (const app::EditorKindInfo& info : app::kEditorKinds) kinds.push_back(info.kind);
     shell::EditorFactories factories;
-    for (shell::EditorKind kind : kinds)
+    for (app::EditorKind kind : kinds)
         factories.set(kind, [kind, &log](forms::EditorEnv env, QWidget* parent) {
             return new LoggingEditor(kind, env, log, parent);
         });
