@@ -51,6 +51,12 @@ constexpr Addr kRecordVFO = 0x02C0; // slot 203
 constexpr Addr kTwoToneFreeMap = 0x0380;   // 32 entries
 constexpr Addr kFiveToneFreeMap = 0x0390;  // 100 entries
 
+// Channel numbers (0-199) kept by the emergency and scan settings; like the MR channel they
+// follow a channel that the channel list's row commands move
+constexpr Addr kEmergencyChannel = 0x03A8;
+constexpr Addr kPriorityChannel1 = 0x03BB;
+constexpr Addr kPriorityChannel2 = 0x03BD;
+
 // 0x0B00-0x0CFF 2Tone encode list: 32 entries of 16 bytes
 constexpr Addr kTwoToneList = 0x0B00;
 constexpr int kTwoToneEntries = 32;
