@@ -1,13 +1,13 @@
 #include "app/change_tracker.h"
 
-#include "channels/channel_record.h"
+#include "image/channel_slots.h"
 #include "image/consistency_pass.h"
 
 namespace app {
 
 image::RadioImage ChangeTracker::normalised(const image::RadioImage& img, const image::BandLimits& limits) {
     image::RadioImage copy = img;
-    channels::channelValidityPass(copy, limits);
+    image::channelValidityPass(copy, limits);
     image::runConsistencyPass(copy, limits);
     return copy;
 }

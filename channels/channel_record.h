@@ -7,6 +7,7 @@
 #include "channels/tone.h"
 #include "channels/value_tables.h"
 #include "image/band_limits.h"
+#include "image/channel_slots.h"
 #include "image/radio_image.h"
 
 #include <QString>
@@ -19,9 +20,14 @@ namespace channels {
 using image::Addr;
 using image::Freq10Hz;
 
-// Slots 1-200 at 0x2000 + 32 (n - 1); 201 "PA" 0x0280; 202 "PB" 0x0260; 203 "VFO" 0x02C0.
-// Any other slot is a programming error.
-Addr recordAddress(int slot);
+// Where each slot's record lies, the slot bitmaps and the channel validity pass belong to the
+// image (image/channel_slots.h); the channel code names them as its own.
+using image::channelValidityPass;
+using image::recordAddress;
+using image::scanSkip;
+using image::setScanSkip;
+using image::setUsageBit;
+using image::usageBit;
 
 // Record layout, offsets from the record address:
 //   +00-03 RX frequency (BCD; FFFFFFFF or 00000000 = empty)   +04-07 TX offset (BCD, |RX - TX|)
@@ -188,19 +194,8 @@ private:
     image::RadioImage& m_writable;
 };
 
-// Slot bitmaps: bit (n - 1) % 8 of byte (n - 1) / 8.
-// Usage bit set = the slot is empty or unusable.
-bool usageBit(const image::RadioImage& img, int slot);
-void setUsageBit(image::RadioImage& img, int slot, bool empty);
-bool scanSkip(const image::RadioImage& img, int slot);
-void setScanSkip(image::RadioImage& img, int slot, bool skip);
-
 // Resets a record to the defaults of a new channel (step "12.5", DTMF code "M5", all else
 // off, name and frequencies empty), clears its scan-skip bit and sets its usage bit.
 void channelClear(image::RadioImage& img, int slot);
-
-// Marks every slot 1-202 whose RX lies outside the receive band as empty and skipped, and
-// every other one as in use. The "VFO" slot is not visited and stays marked empty.
-void channelValidityPass(image::RadioImage& img, const image::BandLimits& limits);
 
 } // namespace channels
