@@ -8,6 +8,7 @@
 #include "channels/value_tables.h"
 #include "image/band_limits.h"
 #include "image/channel_slots.h"
+#include "image/memory_map.h"
 #include "image/radio_image.h"
 
 #include <QString>
@@ -72,8 +73,8 @@ constexpr std::uint8_t kDecodeCtcss = 0x0D;
 constexpr std::uint8_t kEncodeDcsLow = 0x0E;
 constexpr std::uint8_t kDecodeDcsLow = 0x0F;
 constexpr std::uint8_t kSignallingType = 0x10;
-constexpr std::uint8_t kSignallingCode = 0x11;
-constexpr std::uint8_t kFiveToneCode = 0x12;
+constexpr std::uint8_t kSignallingCode = image::map::kChannelSignallingCodeOffset;
+constexpr std::uint8_t kFiveToneCode = image::map::kChannelFiveToneCodeOffset;
 constexpr std::uint8_t kName = 0x13;
 constexpr int kNameLength = 7;
 constexpr std::uint8_t kBusyLock = 0x1A;

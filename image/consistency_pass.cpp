@@ -1,6 +1,5 @@
 #include "image/consistency_pass.h"
 
-#include "channels/channel_record.h"
 #include "image/channel_slots.h"
 #include "image/memory_map.h"
 
@@ -58,8 +57,8 @@ bool slotInUse(const RadioImage& img, int slot) { return !usageBit(img, slot); }
 
 // A channel naming a free signalling entry is pointed at the first entry in use instead.
 void repointChannelSignalling(RadioImage& img, std::uint8_t firstTwoTone, std::uint8_t firstFiveTone) {
-    constexpr int kTwoToneCode = channels::record::kSignallingCode;
-    constexpr int kFiveToneCode = channels::record::kFiveToneCode;
+    constexpr int kTwoToneCode = map::kChannelSignallingCodeOffset;
+    constexpr int kFiveToneCode = map::kChannelFiveToneCodeOffset;
     for (int slot = 1; slot <= kListedSlots; ++slot) {
         if (!slotInUse(img, slot)) continue;
         const Addr record = recordAddress(slot);

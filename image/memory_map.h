@@ -74,5 +74,8 @@ constexpr int kFiveToneNameOffset = 0x18;   // 7 characters
 // 0x2000-0x38FF channel records of slots 1-200, 32 bytes each
 constexpr Addr kChannelRecords = 0x2000;
 constexpr int kChannelRecordSize = 32;
+// The record bytes that name a signalling list entry, which the consistency pass repoints
+constexpr int kChannelSignallingCodeOffset = 0x11;  // DTMF or 2Tone entry
+constexpr int kChannelFiveToneCodeOffset = 0x12;    // 5Tone entry
 
 } // namespace image::map
