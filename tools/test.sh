@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the tests (widget tests run headless).
 #
-#   tools/test.sh [CTEST-ARGS...]  the quick pass: build/ and the whole suite
+#   tools/test.sh [CTEST-ARGS...]  the quick pass: the layer check, build/ and the whole suite
 #   tools/test.sh --sanitize       the whole suite built with AddressSanitizer and
 #                                  UndefinedBehaviorSanitizer, in build-sanitize/
 #   tools/test.sh --fuzz [SECONDS] each fuzz target for SECONDS (20), in build-fuzz/
@@ -13,6 +13,8 @@ jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
 
 quick_pass() {
+  # No #include may run against the folders' layer order (README, "Layout").
+  tools/layers.sh
   tools/build.sh
   ctest --test-dir build --output-on-failure --timeout 300 -j "$jobs" "$@"
 }
