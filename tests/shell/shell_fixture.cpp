@@ -7,6 +7,7 @@
 #include "link/transfer_engine.h"
 #include "app/recent_files.h"
 #include "app/settings_file.h"
+#include "tests/support/scripted_answer.h"
 
 #include <QFile>
 #include <QSettings>
@@ -60,18 +61,12 @@ bool ScriptedPrompts::askRetryCancel(const QString& text) {
 
 std::optional<QString> ScriptedPrompts::askPassword(app::PasswordMode mode, const QString& initial) {
     passwordRequests.emplace_back(mode, initial);
-    if (passwords.empty()) return std::nullopt;
-    auto answer = passwords.front();
-    passwords.pop_front();
-    return answer;
+    return testing_support::takeTextAnswer(passwords);
 }
 
 std::optional<QString> ScriptedPrompts::askReviveCode(const QString& text) {
     questions.append(text);
-    if (reviveCodes.empty()) return std::nullopt;
-    auto answer = reviveCodes.front();
-    reviveCodes.pop_front();
-    return answer;
+    return testing_support::takeTextAnswer(reviveCodes);
 }
 
 QString ScriptedPrompts::askOpenFileName(const app::FileDialogRequest& request) {
