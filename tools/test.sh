@@ -11,6 +11,8 @@ cd "$(dirname "$0")/.."
 
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+# Every build of the tests treats a warning in our own code as an error.
+export QMR_WERROR=ON
 
 quick_pass() {
   # No #include may run against the folders' layer order (README, "Layout").
@@ -32,7 +34,7 @@ sanitize_pass() {
   sanitizer_environment
   # -O1 and line tables only: a third of the build time of -O2 -g, stack traces still name lines.
   cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DQMR_SANITIZE=ON > /dev/null
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DQMR_SANITIZE=ON -DQMR_WERROR=ON > /dev/null
   cmake --build build-sanitize
   # The realtime link test and the command-line tests run several times slower here.
   ctest --test-dir build-sanitize --output-on-failure --timeout 900 -j "$jobs"
