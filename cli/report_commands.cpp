@@ -45,7 +45,7 @@ std::optional<report::ConfigReport> reportOf(const QString& path) {
     image::RadioImage img;
     const image::FileResult result = image::readParameterFile(path, prefix, img);
     if (!result.ok) {
-        fail(kExitFile, text::kCannotRead.arg(path, result.errorText));
+        fail(kExitFile, readFailureText(path, result));
         return std::nullopt;
     }
     return report::buildReport({img, image::decodeBandLimits(img), modelName()});

@@ -45,6 +45,7 @@ QString droppedParameterFile(const QMimeData* mime) {
 // The system's text for a failed open or save, and the file it was about ("Permission
 // denied" alone does not say which file).
 QString fileErrorText(const image::FileResult& result, const QString& path) {
+    if (result.wrongSize) return result.errorText;
     return QStringLiteral("%1\n\n%2").arg(result.errorText, QDir::toNativeSeparators(path));
 }
 

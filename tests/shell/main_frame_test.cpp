@@ -308,32 +308,53 @@ TEST_F(NewCommandTest, MissingDefaultFileKeepsDataButForgetsTheFile) {
 
 // --- Open ----------------------------------------------------------------------------------
 
-struct OpenCase {
-    int size;
-    int prefixBytes;  // of the file that land in the prefix block
-    int imageBytes;   // of the file that land in the image
-};
-
-class OpenSizeTest : public MainFrameTest, public ::testing::WithParamInterface<OpenCase> {};
-
-TEST_P(OpenSizeTest, FillsOnlyWhatTheFileHolds) {
+// A file of another size is no parameter file: Open, a recent file and a drop refuse it
+// with its name and size, and the configuration, its name, the marker and the recent list
+// stay as they were.
+TEST_F(MainFrameTest, OnlyFilesOfAParameterFilesSizeOpen) {
     start();
-    const OpenCase c = GetParam();
+    const QString mine = writeRawFile(dir.file("mine.dat"), patternBytes(20480, 1));
+    frame->openPath(mine);
+    editor(EditorKind::Channel)->field()->setText("9");
+    frame->hasUnsavedChanges();
     const QByteArray before = prefixAndImage(state);
-    const QByteArray content = patternBytes(c.size, 11);
-    prompts.openNames = {writeRawFile(dir.file("sized.dat"), content)};
-    trigger("actionOpen");
+    const QString titleBefore = title();
+    ASSERT_TRUE(titleBefore.startsWith('*'));
+    auto refuses = [&](int size, const std::function<void(const QString&)>& open) {
+        const QString path = writeRawFile(dir.file(QStringLiteral("other%1.dat").arg(size)), patternBytes(size, 2));
+        prompts.messages.clear();
+        open(path);
+        ASSERT_EQ(prompts.messages.size(), 1) << size;
+        EXPECT_EQ(prompts.messages[0], QDir::toNativeSeparators(path) +
+                                           QStringLiteral(" is not a QMR-417 parameter file: %1 bytes, a parameter "
+                                                          "file has 20480.").arg(size));
+        EXPECT_EQ(prefixAndImage(state), before);
+        EXPECT_EQ(title(), titleBefore);
+        EXPECT_EQ(state.config.currentFilePath, mine);
+        EXPECT_EQ(find<QAction>("actionRecent2"), nullptr) << "only mine.dat is listed";
+    };
+    prompts.saveChoices = {app::SaveChoice::Discard, app::SaveChoice::Discard};
+    refuses(907, [&](const QString& path) {
+        prompts.openNames = {path};
+        trigger("actionOpen");
+    });
+    refuses(20481, [&](const QString& path) {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(path)});
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        static_cast<QObject*>(frame.get())->event(&drop);
+    });
+    refuses(0, [&](const QString& path) { frame->openPath(path); });  // the command line
 
-    const QByteArray after = prefixAndImage(state);
-    const int loaded = c.prefixBytes + c.imageBytes;
-    EXPECT_EQ(after.left(loaded), content.left(loaded));
-    EXPECT_EQ(after.mid(loaded), before.mid(loaded));
-    EXPECT_EQ(title(), "QMR-417 [ " + dir.file("sized.dat") + " ]");
+    // A recent file that has shrunk since.
+    writeRawFile(mine, patternBytes(16384, 1));
+    prompts.messages.clear();
+    find<QAction>("actionRecent1")->trigger();
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].endsWith("16384 bytes, a parameter file has 20480."));
+    EXPECT_EQ(prefixAndImage(state), before);
+    EXPECT_NE(find<QAction>("actionRecent1"), nullptr) << "it stays in the list";
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, OpenSizeTest,
-                         ::testing::Values(OpenCase{20480, 4096, 16384}, OpenCase{16384, 4096, 12288},
-                                           OpenCase{30000, 4096, 16384}, OpenCase{100, 100, 0}));
 
 TEST_F(MainFrameTest, OpenAsksInTheDataFolderWithNoProposedName) {
     start();
