@@ -86,6 +86,7 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::recordStep);
     connect(m_workspace, &EditorWorkspace::stored, this, &CMainFrame::recordStep);
     connect(m_workspace, &EditorWorkspace::reloaded, this, &CMainFrame::recordStep);
+    connect(m_workspace, &EditorWorkspace::settled, this, &CMainFrame::keepCorrections);
     connect(m_workspace, &EditorWorkspace::commandsChanged, this, &CMainFrame::updateEditActions);
 }
 
@@ -114,13 +115,13 @@ bool CMainFrame::hasUnsavedChanges() {
 }
 
 void CMainFrame::markClean() {
-    m_changes.markClean(m_state.image, m_state.bandLimits);
+    m_changes.markClean(snapshot());
     m_modified = false;
     updateTitle();
 }
 
 void CMainFrame::refreshModifiedMarker() {
-    m_modified = m_changes.differs(m_state.image, m_state.bandLimits);
+    m_modified = m_changes.differs(snapshot());
     updateTitle();
 }
 

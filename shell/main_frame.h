@@ -118,6 +118,9 @@ private:
     void updateEditActions();
     // The configuration as it is now becomes an undo step when it changed since the last one.
     void recordStep();
+    // What an editor's store just corrected in bytes it had loaded joins the current step, and
+    // the clean state when that was clean.
+    void keepCorrections();
     // After New and Open: what was before is another configuration, not a step to go back to.
     void resetHistory();
     void restore(const std::optional<app::ConfigSnapshot>& snapshot);

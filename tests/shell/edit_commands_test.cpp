@@ -11,20 +11,28 @@
 #include "channels/program_view.h"
 #include "default_image.h"
 #include "grid/grid_view.h"
+#include "image/parameter_file.h"
 #include "shell/child_frame.h"
 #include "shell/main_frame.h"
+#include "shell/model_dialog.h"
+#include "shell/transfer_dialog.h"
 #include "tests/channels/image_diff.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <random>
 
 using namespace shelltest;
 
@@ -214,6 +222,245 @@ TEST_F(EditCommandsTest, EachCommittedCellAndEachClosedDialogIsOneStepAndATextFi
     trigger("actionUndo");
     EXPECT_EQ(state.image, start) << diff(start, state.image);
     EXPECT_EQ(grid->text(21, channels::kColRx), "");
+}
+
+} // namespace
+
+namespace {
+
+// Runs `command`, which opens a modal dialog, and lets `act` work on that dialog.
+template <typename Dialog>
+void withModalDialog(const std::function<void()>& command, const std::function<void(Dialog*)>& act) {
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<Dialog*>(QApplication::activeModalWidget())) act(dialog);
+        else if (QApplication::activeModalWidget()) QApplication::activeModalWidget()->close();
+    });
+    command();
+}
+
+// A file that the channel list corrects on its first store: channel 1's TX above the
+// transmit band, and "PA" holding bytes the list does not keep.
+image::RadioImage fileTheListCorrects(image::RadioImage img) {
+    channels::ChannelRecord(img, 2).writeRxTx(image::Freq10Hz(14510000), image::Freq10Hz(18000000));
+    const image::Addr pa = channels::recordAddress(channels::kSlotPA);
+    for (int i = 0; i < channels::record::kSize; ++i) img.setU8(image::Addr(pa + i), std::uint8_t(0x5A + 37 * i));
+    channels::ChannelRecord(img, channels::kSlotPA).setRx(image::Freq10Hz(14600000));
+    channels::setUsageBit(img, channels::kSlotPA, false);
+    return img;
+}
+
+QString writeDat(const AppDir& dir, const QString& name, const image::RadioImage& img) {
+    image::writeParameterFile(dir.file(name), image::FilePrefixBlock{}, img);
+    return dir.file(name);
+}
+
+TEST_F(EditCommandsTest, RedoSurvivesUndoingToTheStartOfAFileTheListCorrects) {
+    const image::RadioImage file = fileTheListCorrects(state.image);
+    frame->openPath(writeDat(dir, "corrected.dat", file));
+    const image::RadioImage opened = state.image;
+    ASSERT_NE(opened, file) << "the list corrected the file when it loaded";
+    EXPECT_FALSE(marked());
+
+    clickLabel(1);
+    trigger("actionMoveDown");
+    const image::RadioImage moved = state.image;
+    trigger("actionUndo");
+    EXPECT_EQ(state.image, opened) << diff(opened, state.image);
+    EXPECT_FALSE(action("actionUndo")->isEnabled());
+    frame->undo();  // by its key, say: there is nothing before the file
+    EXPECT_EQ(state.image, opened) << diff(opened, state.image);
+    EXPECT_FALSE(marked());
+    ASSERT_TRUE(action("actionRedo")->isEnabled());
+    trigger("actionRedo");
+    EXPECT_EQ(state.image, moved) << diff(moved, state.image);
+    EXPECT_FALSE(action("actionRedo")->isEnabled());
+}
+
+// A "TX off" channel whose RX lies outside the transmit band: the paste or import writes TX
+// = RX, the list corrects it into the band. Undo still walks back to the start and Redo
+// forward again, each exactly.
+TEST_F(EditCommandsTest, UndoPassesAPastedOrImportedChannelTheListCorrects) {
+    image::RadioImage img = state.image;
+    image::encodeBandLimits(image::bandLimitsFromMHz(216, 280, 220, 260), img);
+    for (int n = 0; n < 6; ++n)
+        channels::ChannelRecord(img, n + kFirstSlot).writeRxTx(image::Freq10Hz(22500000), image::Freq10Hz(22500000));
+    frame->openPath(writeDat(dir, "band.dat", img));
+    const QString row = QStringLiteral("Location,Frequency,Duplex,Offset\n0,217.000000,off,0.000000\n");
+    std::vector<image::RadioImage> seen{state.image};
+
+    QGuiApplication::clipboard()->setText(row);
+    clickLabel(10);
+    trigger("actionPaste");
+    EXPECT_EQ(channelView()->grid()->text(11, channels::kColRx), "217.00000");
+    seen.push_back(state.image);
+
+    QFile csv(dir.file("row.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write(row.toLatin1());
+    csv.close();
+    prompts.openNames = {csv.fileName()};
+    frame->setCsvImportConfirmer([](const QString&, const shell::CMainFrame::CsvPlanner& planner) {
+        return std::optional(planner(channels::csv::Placement::AtLocation));
+    });
+    trigger("actionImportCsv");
+    EXPECT_EQ(channelView()->grid()->text(1, channels::kColRx), "217.00000");
+    seen.push_back(state.image);
+
+    grid::GridView* grid = channelView()->grid();
+    grid->setFocus();
+    grid->setCurrentCell(3, channels::kColName);
+    QTest::keyClick(grid, Qt::Key_Return);
+    QTest::keyClicks(grid->activeEditor(), "x");
+    QTest::keyClick(grid->activeEditor(), Qt::Key_Return);
+    seen.push_back(state.image);
+
+    for (std::size_t i = seen.size() - 1; i > 0; --i) {
+        trigger("actionUndo");
+        ASSERT_EQ(state.image, seen[i - 1]) << "undo to step " << i - 1 << "\n" << diff(seen[i - 1], state.image);
+    }
+    EXPECT_FALSE(action("actionUndo")->isEnabled());
+    EXPECT_FALSE(marked());
+    for (std::size_t i = 1; i < seen.size(); ++i) {
+        trigger("actionRedo");
+        ASSERT_EQ(state.image, seen[i]) << "redo to step " << i << "\n" << diff(seen[i], state.image);
+    }
+    EXPECT_FALSE(action("actionRedo")->isEnabled());
+}
+
+// Random command sequences through the main window, each starting from a file the channel
+// list corrects when it loads: every Undo gives back the configuration before a command and
+// every Redo the one after it, image and band limits byte for byte, however far they go.
+TEST_F(EditCommandsTest, UndoAndRedoAreExactInversesOverRandomCommands) {
+    std::mt19937 random(19);
+    const auto pick = [&](int count) { return int(random() % unsigned(count)); };
+    const auto now = [&] { return app::ConfigSnapshot{state.image, state.bandLimits}; };
+    grid::GridView* grid = channelView()->grid();
+    const auto typeCell = [&](int row, int column, const QString& text) {
+        grid->setFocus();
+        grid->setCurrentCell(row, column);
+        QTest::keyClick(grid, Qt::Key_Return);
+        if (!grid->activeEditor()) return;
+        QTest::keyClicks(grid->activeEditor(), text);
+        QTest::keyClick(grid->activeEditor(), Qt::Key_Return);
+    };
+    const auto changeBand = [&](int rxLow, int rxHigh, int txLow, int txHigh) {
+        prompts.yesNo = {true};
+        withModalDialog<shell::ModelDialog>([&] { frame->showModel(); }, [&](shell::ModelDialog* d) {
+            for (const auto& [field, value] : {std::pair{"rxLow", rxLow}, {"rxHigh", rxHigh}, {"txLow", txLow}, {"txHigh", txHigh}})
+                d->findChild<QLineEdit*>(field)->setText(QString::number(value));
+            d->findChild<QPushButton*>("okButton")->click();
+        });
+    };
+    constexpr std::array kRowCommands{"actionMoveUp", "actionMoveDown", "actionDelete",  "actionInsertRow",
+                                      "actionDeleteRow", "actionSortByRx", "actionCut", "actionCopy", "actionPaste"};
+
+    for (int round = 0; round < 3; ++round) {
+        image::RadioImage file = fileTheListCorrects(state.image);
+        for (int n = 0; n < 6; ++n) {  // more TX above the band, more bytes the list rewrites
+            const int slot = kFirstSlot + pick(12);
+            channels::ChannelRecord(file, slot).writeRxTx(image::Freq10Hz(14400000 + 12500 * pick(100)),
+                                                          image::Freq10Hz(17500000 + 12500 * pick(100)));
+            channels::setUsageBit(file, slot, false);
+        }
+        const image::Addr pb = channels::recordAddress(channels::kSlotPB);
+        for (int i = 4; i < channels::record::kSize; ++i) file.setU8(image::Addr(pb + i), std::uint8_t(random()));
+        frame->openPath(writeDat(dir, QStringLiteral("random%1.dat").arg(round), file));
+        frame->openEditor(shell::EditorKind::Channel);
+        std::vector<app::ConfigSnapshot> states{now()};
+        std::size_t at = 0;
+        for (int command = 0; command < 30; ++command) {
+            SCOPED_TRACE(testing::Message() << "round " << round << ", command " << command);
+            const int kind = pick(10);
+            if (kind < 2) {
+                trigger(kind == 0 ? "actionUndo" : "actionRedo");
+                if (kind == 0 && at > 0) --at;
+                if (kind == 1 && at + 1 < states.size()) ++at;
+                ASSERT_TRUE(now() == states[at]) << diff(states[at].image, state.image);
+                continue;
+            }
+            if (kind < 6) {
+                clickLabel(pick(14));
+                if (pick(2)) clickLabel(pick(14), Qt::ShiftModifier);
+                trigger(kRowCommands[std::size_t(pick(int(kRowCommands.size())))]);
+            } else if (kind < 8) {
+                typeCell(1 + pick(14), channels::kColRx, QString::number(140 + pick(40)) + QStringLiteral(".125"));
+            } else if (kind < 9) {
+                typeCell(1 + pick(14), channels::kColName, QStringLiteral("N%1").arg(pick(100)));
+            } else {
+                if (pick(2)) changeBand(136, 174, 136, 174);
+                else changeBand(130, 176, 130, 176);
+            }
+            if (!(now() == states[at])) {
+                states.resize(at + 1);
+                states.push_back(now());
+                ++at;
+            }
+        }
+        while (at > 0) {
+            trigger("actionUndo");
+            ASSERT_TRUE(now() == states[--at]) << diff(states[at].image, state.image);
+        }
+        EXPECT_FALSE(marked());
+        while (at + 1 < states.size()) {
+            trigger("actionRedo");
+            ASSERT_TRUE(now() == states[++at]) << diff(states[at].image, state.image);
+        }
+    }
+}
+
+// Reading a radio whose memory is erased, then looking at every editor without changing
+// anything, is no change: the editors' corrections of the bytes they load are not the user's.
+TEST_F(EditCommandsTest, LookingAtABlankRadioInEveryEditorIsNoChange) {
+    link.radio.memory().fill(0x0000, image::RadioImage::kSize, 0xFF);
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<shell::TransferDialog*>(QApplication::activeModalWidget()))
+            dialog->findChild<QPushButton*>("startButton")->click();
+    });
+    frame->readFromRadio();
+    ASSERT_EQ(prompts.messages, QStringList({"Read data compeleted"}));
+    ASSERT_TRUE(state.image.allBytesAre(0x3F00, 0x10, 0xFF)) << "the blank radio was read";
+    EXPECT_FALSE(marked());
+    for (const shell::EditorKindInfo& info : shell::kEditorKinds) {
+        frame->openEditor(info.kind);
+        EXPECT_FALSE(marked()) << info.windowTitle;
+    }
+    for (const shell::EditorKindInfo& info : shell::kEditorKinds) frame->openEditor(info.kind);
+    EXPECT_FALSE(frame->hasUnsavedChanges());
+    EXPECT_FALSE(action("actionUndo")->isEnabled() && frame->workspace().activeFrame()->kind() ==
+                                                          shell::EditorKind::Channel);
+    trigger("actionNew");  // answered No
+    EXPECT_EQ(prompts.questions.size(), 1) << prompts.questions.join(u'\n').toStdString();
+    EXPECT_FALSE(prompts.questions.join(u'\n').contains(QStringLiteral("Save changes")));
+}
+
+TEST_F(EditCommandsTest, UndoTakesBackABandChangeAndRedoBringsItBack) {
+    const app::ConfigSnapshot before{state.image, state.bandLimits};
+    prompts.yesNo = {true};  // "Change the band anyway?"
+    withModalDialog<shell::ModelDialog>([&] { frame->showModel(); }, [](shell::ModelDialog* d) {
+        for (const auto& [field, value] : {std::pair{"rxLow", "400"}, {"rxHigh", "490"}, {"txLow", "400"}, {"txHigh", "490"}})
+            d->findChild<QLineEdit*>(field)->setText(value);
+        d->findChild<QPushButton*>("okButton")->click();
+    });
+    ASSERT_EQ(state.bandLimits, image::bandLimitsFromMHz(400, 490, 400, 490));
+    EXPECT_EQ(channelView()->grid()->text(1, channels::kColRx), "400.00000");
+    frame->workspace().storeAll();
+    const app::ConfigSnapshot changed{state.image, state.bandLimits};
+
+    trigger("actionUndo");
+    EXPECT_EQ(state.bandLimits, before.limits);
+    EXPECT_EQ(state.image, before.image) << diff(before.image, state.image);
+    EXPECT_EQ(channelView()->grid()->text(1, channels::kColRx), "145.00000");
+    EXPECT_FALSE(marked());
+    EXPECT_FALSE(action("actionUndo")->isEnabled());
+    trigger("actionUndo");
+    EXPECT_EQ(state.image, before.image) << diff(before.image, state.image);
+
+    ASSERT_TRUE(action("actionRedo")->isEnabled());
+    trigger("actionRedo");
+    EXPECT_EQ(state.bandLimits, changed.limits);
+    EXPECT_EQ(state.image, changed.image) << diff(changed.image, state.image);
+    frame->workspace().storeAll();
+    EXPECT_EQ(state.image, changed.image) << "the redone step is what a store leaves";
 }
 
 } // namespace
