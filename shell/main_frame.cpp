@@ -30,14 +30,13 @@ namespace shell {
 
 namespace {
 
-const QString kDatSuffix = QStringLiteral("dat");
-
 // The first local ".dat" file among dropped URLs; empty when there is none.
 QString droppedParameterFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return {};
     for (const QUrl& url : mime->urls()) {
         const QString path = url.toLocalFile();
-        if (!path.isEmpty() && QFileInfo(path).suffix().compare(kDatSuffix, Qt::CaseInsensitive) == 0) return path;
+        const bool parameterFile = QFileInfo(path).suffix().compare(kParameterFileSuffix, Qt::CaseInsensitive) == 0;
+        if (!path.isEmpty() && parameterFile) return path;
     }
     return {};
 }

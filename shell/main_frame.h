@@ -33,6 +33,9 @@ class QTreeWidgetItem;
 
 namespace shell {
 
+// The extension of parameter files.
+inline const QString kParameterFileSuffix = QStringLiteral("dat");
+
 // The main window's own help: its resource's help id less the command base.
 inline constexpr int kHelpIdCommandBase = 0x10000;
 inline constexpr int kMainFrameHelpId = 0x20000 + 128;
@@ -146,6 +149,10 @@ private:
     // The print text of the configuration report, after every open editor stored.
     QStringList printText();
     bool writePdf(const QString& path);
+    // Where an export goes (main_frame_csv.cpp): a name typed without extension gets the
+    // request's default suffix; a parameter file's name is refused with a message, so no
+    // export replaces a configuration. Empty when nothing is to be written.
+    QString askExportFileName(app::FileDialogRequest request);
     std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
                                                                         const CsvPlanner& planner);
 

@@ -70,7 +70,14 @@ inline const QString kRecentFileEntry = QStringLiteral("&%1 %2");
 inline const QString kExportCsv = QStringLiteral("Export Channels (CSV)...");
 inline const QString kImportCsv = QStringLiteral("Import Channels (CSV)...");
 inline const QString kCsvFilter = QStringLiteral("CSV Files (*.csv)");
+inline const QString kCsvSuffix = QStringLiteral("csv");
 inline const QString kCsvProposedName = QStringLiteral("channels.csv");
+inline const QString kExportCsvTitle = QStringLiteral("Export Channels (CSV)");
+inline const QString kImportCsvTitle = QStringLiteral("Import Channels (CSV)");
+// An export written over a parameter file would lose the configuration in it.
+inline const QString kExportNotOverParameterFile =
+    QStringLiteral("%1 is a parameter file name (\".dat\"); an export never replaces a parameter file.\n\n"
+                   "Choose a name ending in \".%2\".");
 inline const QString kCsvCannotRead = QStringLiteral("Cannot read %1: %2");
 inline const QString kCsvCannotSave = QStringLiteral("Cannot save %1: %2");
 
