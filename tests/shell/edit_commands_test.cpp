@@ -164,6 +164,51 @@ TEST_F(EditCommandsTest, CopyGivesCsvPasteTakesASpreadsheetsRowsAndReportsTheBad
     EXPECT_EQ(channelView()->grid()->text(11, channels::kColRx), "");
 }
 
+// Channels copied in the program come back whole: every field of the record, also those CSV
+// has no column for, and the scan-skip bit. The clipboard holds the CSV text beside them.
+TEST_F(EditCommandsTest, CopyAndPasteOfRowsKeepEveryField) {
+    channels::ChannelRecord zero(state.image, kFirstSlot);
+    zero.setSignallingType(1);  // DTMF
+    zero.setDtmfCode(2);        // "M3"
+    zero.setBusyLock(1);
+    zero.setScrambler(2);
+    zero.setCompander(true);
+    zero.setTalkAround(true);
+    zero.setDtmfPttId(3);
+    state.image.setU8(image::Addr(zero.address() + 0x1E), 0x77);  // bytes no editor shows
+    state.image.setU8(image::Addr(zero.address() + 0x1F), 0x88);
+    channels::setScanSkip(state.image, kFirstSlot, true);
+    frame->workspace().reloadAll();
+    const auto record = [&](int slot) {
+        const auto bytes = state.image.bytes(channels::recordAddress(slot), channels::record::kSize);
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    };
+    const image::RadioImage before = state.image;
+
+    clickLabel(0);
+    trigger("actionCopy");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Location,Name,Frequency,")));
+    clickLabel(5);
+    trigger("actionPaste");
+    EXPECT_EQ(record(6), record(1));
+    EXPECT_TRUE(channels::scanSkip(state.image, 6));
+    EXPECT_EQ(channelView()->grid()->text(6, channels::kColName), "CH0");
+
+    clickLabel(0);
+    clickLabel(1, Qt::ShiftModifier);
+    trigger("actionCopy");
+    clickLabel(199);
+    trigger("actionPaste");
+    EXPECT_EQ(record(200), record(1));
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_EQ(prompts.messages[0], "1 channels pasted; 1 did not fit above the end of the list (channel 199) and "
+                                   "were left out.");
+
+    trigger("actionUndo");
+    trigger("actionUndo");
+    EXPECT_EQ(state.image, before) << diff(before, state.image);
+}
+
 TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
     frame->workspace().open(shell::EditorKind::FunctionSetup);
     auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
