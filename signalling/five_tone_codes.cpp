@@ -260,6 +260,11 @@ void writePttIdCode(image::RadioImage& img, Addr record, const QString& code) {
     writePackedDigits(img, Addr(record + kCodeDigits), kPttIdCodeDigits / 2, digits.leftJustified(kPttIdCodeDigits, u'0'));
 }
 
+void clampCodeLength(image::RadioImage& img, Addr record, int digits) {
+    const Addr length = Addr(record + kCodeLength);
+    img.setU8(length, std::uint8_t(clampedLength(img.u8(length), digits)));
+}
+
 // ---- special calls -------------------------------------------------------------------
 
 CallKind callKindFromText(const QString& text) {
