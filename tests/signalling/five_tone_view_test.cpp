@@ -216,8 +216,11 @@ TEST_F(FiveToneView, ValuesOutsideTheListsAreKeptWhileUntouched) {
 }
 
 // A length byte larger than its field, left untouched, is stored as the field's length and
-// nothing else changes, so the radio never reads past the field.
-TEST_F(FiveToneView, LengthBytesPastTheirFieldsAreClampedOnStore) {
+// nothing else changes, so the radio never reads past the field. Names in erased memory
+// read as empty and keep their bytes.
+TEST_F(FiveToneView, LengthBytesPastTheirFieldsAreClampedOnStoreAndErasedNamesReadEmpty) {
+    img().fill(informationAddress(1) + kInfoFunctionName, kInfoFunctionNameLength, 0xFF);
+    img().fill(encodeEntryAddress(0) + kEntryName, kEntryNameLength, 0xFF);
     img().setU8(kBotRecord + kCodeLength, 0xFF);
     img().setU8(kEotRecord + kCodeLength, 25);
     img().setU8(encodeEntryAddress(0) + kCodeLength, 41);
@@ -225,6 +228,8 @@ TEST_F(FiveToneView, LengthBytesPastTheirFieldsAreClampedOnStore) {
     img().setU8(encodeEntryAddress(1) + kCodeLength, 40);
     img().setMapBit(kEncodeFreeMap, 1, false);
     open();
+    EXPECT_EQ(edit("functionName")->text(), "");
+    EXPECT_EQ(cell(1, 5), "");
     const RadioImage loaded = img();
     view->StoreToImage();
     EXPECT_EQ(joinLines(imageDiff(loaded, img())), "0x0362 bits 0-2: 111 -> 000\n"  // 0xFF -> 24
