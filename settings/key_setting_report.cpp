@@ -34,7 +34,8 @@ Section keySettingSection(const ReportSource& source) {
     Section section = editorSection(shell::EditorKind::KeySetting, QStringLiteral("keySetting"));
     for (const keys::KeySlot& slot : keys::kKeySlots) {
         const std::uint8_t code = keys::allowedCode(source.image, slot, source.image.u8(slot.at));
-        section.entries.append({QString::fromLatin1(slot.label), keyOf(slot.label), keys::shownFunctionText(slot, code)});
+        const QString label = QString::fromLatin1(slot.label);
+        section.entries.append({label, keyOf(slot.label), keys::shownFunctionText(slot, code)});
     }
     return section;
 }

@@ -30,8 +30,8 @@ QString CMainFrame::askExportFileName(app::FileDialogRequest request) {
 
 void CMainFrame::exportChannelsCsv() {
     m_workspace->storeAll();
-    const QString path = askExportFileName(
-        {texts::kCsvFilter, m_state.config.dataDir, texts::kCsvProposedName, texts::kExportCsvTitle, texts::kCsvSuffix});
+    const QString path = askExportFileName({texts::kCsvFilter, m_state.config.dataDir, texts::kCsvProposedName,
+                                            texts::kExportCsvTitle, texts::kCsvSuffix});
     if (path.isEmpty()) return;
     const QString error = channels::csv::writeFile(path, channels::csv::exportChannels(m_state.image));
     if (!error.isEmpty()) m_prompts.report(texts::kCsvCannotSave.arg(path, error), app::Severity::Critical);

@@ -123,7 +123,9 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
         {{"read"}, 1, "--port"},
         {{"read", "--port", locked.device(), "--out", path("no/such/folder/x.dat")}, 2, "folder"},
         {{"read", "--port", silent.device(), "--out", m_dir.path()}, 2, "it is a folder"},  // before any exchange
-        {{"write", "--port", locked.device(), "--in", path("short.dat")}, 2, "short.dat is not a QMR-417 parameter file: 16384 bytes, a parameter file has 20480."},
+        {{"write", "--port", locked.device(), "--in", path("short.dat")},
+         2,
+         "short.dat is not a QMR-417 parameter file: 16384 bytes, a parameter file has 20480."},
         {{"report", path("short.dat")}, 2, "16384 bytes, a parameter file has 20480"},
         {{"diff", path("full.dat"), path("long.dat")}, 2, "long.dat is not a QMR-417 parameter file: 20481 bytes"},
         {{"export-csv", path("short.dat"), path("out.csv")}, 2, "16384 bytes, a parameter file has 20480"},

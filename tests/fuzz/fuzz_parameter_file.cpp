@@ -98,9 +98,11 @@ void openFile(Program& p, QByteArrayView input) {
     require(app::openParameterFile(p.state, path).ok, "a file of 20480 bytes opens");
 
     for (qsizetype at = 0; at < qsizetype(p.state.prefix.size()); ++at)
-        require(p.state.prefix[std::size_t(at)] == std::uint8_t(bytes[at]), "the prefix block holds the file's first 4096 bytes");
+        require(p.state.prefix[std::size_t(at)] == std::uint8_t(bytes[at]),
+                "the prefix block holds the file's first 4096 bytes");
     for (qsizetype at = 0; at < qsizetype(RadioImage::kSize); ++at)
-        require(p.state.image.all()[std::size_t(at)] == std::uint8_t(bytes[0x1000 + at]), "the image holds the file's next 16384 bytes");
+        require(p.state.image.all()[std::size_t(at)] == std::uint8_t(bytes[0x1000 + at]),
+                "the image holds the file's next 16384 bytes");
 }
 
 void passesSettle(Program& p) {

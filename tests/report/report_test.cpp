@@ -123,7 +123,8 @@ TEST(ConfigReportTest, ValuesAndKeysAreTheEditorsAndTheReadmes) {
     const QJsonObject root = QJsonDocument::fromJson(report::toJson(reportOf(img))).object();
     const QJsonObject keys = root.value("keySetting").toObject();
     EXPECT_EQ(keys.value("p1Short").toString("missing"), "");
-    EXPECT_EQ(keys.keys().filter(QStringLiteral("func")), QStringList({"funcP1", "funcP2", "funcP3", "funcP4", "funcP5"}));
+    EXPECT_EQ(keys.keys().filter(QStringLiteral("func")),
+              QStringList({"funcP1", "funcP2", "funcP3", "funcP4", "funcP5"}));
     const QJsonObject code = root.value("fiveTone").toObject().value("informationCodes").toArray()[0].toObject();
     EXPECT_EQ(code.value("functionOption").toString(), "Group Call");
     EXPECT_EQ(code.value("functionName").toString(), "GROUP");

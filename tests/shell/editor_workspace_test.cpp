@@ -96,7 +96,8 @@ TEST_F(EditorWorkspaceTest, ReloadAllRefillsEveryOpenEditor) {
     state.image.setU8(LoggingEditor::addressOf(EditorKind::CommunicationNote), 32);
     log.clear();
     workspace.reloadAll();
-    EXPECT_EQ(log, QStringList({"Channel:load", "Communication Note:load", "Channel:store", "Communication Note:store"}));
+    EXPECT_EQ(log, QStringList({"Channel:load", "Communication Note:load",  // then what they correct
+                                "Channel:store", "Communication Note:store"}));
     EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), "31");
     EXPECT_EQ(editor(EditorKind::CommunicationNote)->field()->text(), "32");
 }
