@@ -86,6 +86,9 @@ inline const QString kClose = QStringLiteral("Close");
 inline const QString kHelp = QStringLiteral("Help");
 
 // Command line.
+inline const QString kDisplayUnreachable = QStringLiteral(
+    "qmr417: cannot open the display \"%1\"; check that it runs and lets this user in, or run it "
+    "headless as \"xvfb-run ./qmr417\" or \"QT_QPA_PLATFORM=offscreen ./qmr417\".");
 inline const QString kNoDisplay = QStringLiteral(
     "qmr417: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); run it inside a desktop "
     "session, or headless as \"xvfb-run ./qmr417\" or \"QT_QPA_PLATFORM=offscreen ./qmr417\".");
