@@ -124,7 +124,8 @@ int reportFailure(const radiolink::TransferOutcome& outcome, const CliPrompts& p
 }
 
 // Reads the radio back on the port of the write (the built-in radio lives in `ports`) and
-// names every byte that differs, so a script can tell what the radio really holds.
+// names every field and every byte that differs, so a script can tell what the radio really
+// holds.
 int verifyWrite(app::AppState& state, CliPrompts& prompts, radiolink::PortProvider& ports,
                 const TransferRequest& request, const std::atomic<bool>& interrupted) {
     ProgressPrinter printer("verifying");
@@ -142,6 +143,9 @@ int verifyWrite(app::AppState& state, CliPrompts& prompts, radiolink::PortProvid
         printLine(text::kVerified);
         return kExitOk;
     }
+    // The fields the user knows first, then every byte for whoever checks the memory itself.
+    for (const QString& field : result.fields) printLine(field);
+    if (result.fields.isEmpty()) printLine(radiolink::text::kVerifyNoFieldDiffers);
     for (const image::Addr address : result.differences)
         printLine(text::kVerifyDifference.arg(radiolink::addressList({address}, 1), byteText(state.image.u8(address)),
                                               byteText(result.radio.u8(address))));
