@@ -75,7 +75,7 @@ QString failureText(const radiolink::TransferOutcome& outcome, const CliPrompts&
     switch (outcome.result) {
     case TransferResult::Completed: return {};
     case TransferResult::PortNotOpened:
-        return text::kPortFailed.arg(request.port, radiolink::openStatusText(outcome.openStatus));
+        return text::kPortFailed.arg(radiolink::portFailureText(request.port, outcome.openStatus, outcome.openFailure));
     case TransferResult::NoAnswer:
         return text::kNoAnswer.arg(request.port, request.policy.retryOnFailure ? text::kGaveUp.arg(prompts.retriesUsed())
                                                                               : text::kNoRetries);

@@ -77,8 +77,10 @@ TransferOutcome TransferEngine::execute(Direction direction, int firstAddress) {
 
     const OpenStatus status = m_port.open(m_state.config.portName);
     if (status != OpenStatus::Opened) {
-        m_prompts.report(text::kCannotOpenPort, app::Severity::Critical);
-        return {TransferResult::PortNotOpened, status};
+        const OpenFailure failure = m_port.lastOpenFailure();
+        m_prompts.report(text::kCannotOpenPort + u'\n' + portFailureText(m_state.config.portName, status, failure),
+                         app::Severity::Critical);
+        return {TransferResult::PortNotOpened, status, 0, failure};
     }
     m_port.setBufferSizes(kInBufferSize, kOutBufferSize);
     m_port.configureLine();

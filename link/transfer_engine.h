@@ -42,6 +42,7 @@ struct TransferOutcome {
     TransferResult result = TransferResult::Completed;
     OpenStatus openStatus = OpenStatus::Opened;  // why the port did not open
     int blocksDone = 0;                          // blocks read, or accepted by the radio
+    OpenFailure openFailure;                     // what the system said when the port did not open
     bool success() const { return result == TransferResult::Completed; }
 };
 
