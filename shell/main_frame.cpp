@@ -65,6 +65,9 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
 
     m_mdi = new QMdiArea;
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    // Without scroll bars Tile grows the whole window until every editor fits its minimum size.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     m_workspace = new EditorWorkspace(m_mdi, editorEnv(), std::move(editors), this);
 

@@ -252,6 +252,24 @@ TEST_F(MainFrameTest, EditorWithoutFactoryDoesNothing) {
     EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
 }
 
+// With every real editor open, Window > Tile and then Cascade leave the main window its
+// size: editors that do not fit the area are reached by scrolling it.
+TEST_F(MainFrameTest, TileAndCascadeKeepTheWindowItsSize) {
+    state.config = app::startupConfig(dir.exePath());
+    frame = std::make_unique<shell::CMainFrame>(state, prompts, help, shell::programEditors(), link.services());
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const QSize size = frame->size();
+    for (const shell::EditorKindInfo& info : shell::kEditorKinds) frame->openEditor(info.kind);
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 9);
+    trigger("actionTile");
+    QApplication::processEvents();
+    EXPECT_EQ(frame->size(), size);
+    trigger("actionCascade");
+    QApplication::processEvents();
+    EXPECT_EQ(frame->size(), size);
+}
+
 // --- New ---------------------------------------------------------------------------------
 
 class NewCommandTest : public MainFrameTest {
