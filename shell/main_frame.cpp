@@ -298,7 +298,9 @@ void CMainFrame::keepBackup(app::BackupKind kind) {
 void CMainFrame::openBackupFolder() {
     const QString folder = app::backupFolder(m_state.config);
     QDir().mkpath(folder);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    // Without a file manager (or any opener) the user still learns where the backups are.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        m_prompts.report(texts::kBackupFolderNotOpened.arg(QDir::toNativeSeparators(folder)), app::Severity::Information);
 }
 
 bool CMainFrame::runTransfer(TransferDirection direction) {

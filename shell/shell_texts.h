@@ -64,6 +64,8 @@ inline const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
 inline const QString kModifiedMarker = QStringLiteral("*");
 inline const QString kSaveChangesQuestion = QStringLiteral("Save changes to %1?");
 inline const QString kOpenBackupFolder = QStringLiteral("Open Backup Folder");
+inline const QString kBackupFolderNotOpened =
+    QStringLiteral("No file manager could open the backup folder. The backups are kept in:\n\n%1");
 inline const QString kBackupFailed = QStringLiteral("The data was transferred, but its backup could not be saved: %1");
 inline const QString kRecentFileMissing = QStringLiteral("%1 no longer exists; it was removed from the recent files.");
 inline const QString kRecentFileEntry = QStringLiteral("&%1 %2");
