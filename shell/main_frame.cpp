@@ -100,7 +100,10 @@ CMainFrame::~CMainFrame() {
 
 EditorEnv CMainFrame::editorEnv() { return EditorEnv{m_state, m_prompts, m_help}; }
 
-void CMainFrame::refreshBandIndicator() { m_freqPane->setText(image::bandIndicatorText(m_state.bandLimits)); }
+// The indicator's leading tabs stood for right alignment; the pane aligns every text so.
+void CMainFrame::refreshBandIndicator() {
+    m_freqPane->setText(image::bandIndicatorText(m_state.bandLimits).trimmed());
+}
 
 void CMainFrame::updateTitle() {
     const QString title = app::windowTitle(m_state.config);
@@ -137,6 +140,16 @@ bool CMainFrame::settleUnsavedChanges() {
     case app::SaveChoice::Cancel: return false;
     }
     return false;
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The area names a maximised editor in the title only when it activates one in a visible
+    // window; the Channel editor opened at start came before the window was shown.
+    if (QMdiSubWindow* active = m_mdi->activeSubWindow(); active && active->isMaximized() && !event->spontaneous()) {
+        m_mdi->setActiveSubWindow(nullptr);
+        m_mdi->setActiveSubWindow(active);
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -42,8 +42,8 @@ inline const QString kMenuHelp = QStringLiteral("&Help");
 inline const QString kHelpTopics = QStringLiteral("Help Topics");
 inline const QString kAbout = QStringLiteral("About...");
 
-// Toolbar-only command.
-inline const QString kPrint = QStringLiteral("Print");
+// Print: the toolbar button (its tip reads "Print"), Ctrl+P and the File menu's item.
+inline const QString kPrint = QStringLiteral("&Print...");
 
 // Status-line prompts.
 inline const QString kPortPrompt = QStringLiteral("Communication port");
