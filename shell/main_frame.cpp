@@ -331,7 +331,7 @@ void CMainFrame::print() {
     const QString name = printDocumentName(m_state.config);
     printer.setDocName(name);
     if (!m_choosePrinter(printer)) return;
-    if (!printDocument(printer, name, printText())) {
+    if (!printDocument(printer, printout())) {
         const QString file = printer.outputFileName();
         m_prompts.message(texts::kPrintFailed.arg(file.isEmpty() ? printer.printerName() : file));
     }
