@@ -54,8 +54,9 @@ PrintTable printTable(const Table& table) {
         shown.append(c);
         out.headers.append(table.columns[c].header);
     }
-    // A caption that repeats a column header ("DTMF Encode") says nothing.
-    if (!out.headers.contains(table.title)) out.caption = table.title;
+    // A caption that repeats a column header ("DTMF Encode") says nothing, unless no row is
+    // in use and it alone names the list.
+    if (!out.headers.contains(table.title) || table.rows.isEmpty()) out.caption = table.title;
     for (const QStringList& row : table.rows) {
         QStringList cells;
         for (const qsizetype c : shown) cells.append(row.value(c));
