@@ -89,7 +89,7 @@ TEST_F(CsvCommandsTest, ImportButtonIsOffWhenTheFileBringsNoChannel) {
     });
     EXPECT_FALSE(dialog.findChild<QPushButton*>("import")->isEnabled());
     EXPECT_EQ(dialog.findChild<QLabel*>("summary")->text(),
-              QStringLiteral("x.csv cannot be imported: the header has no Frequency column"));
+              QStringLiteral("x.csv cannot be imported: no Frequency column in the header line (columns must be separated by commas)"));
 }
 
 TEST_F(CsvCommandsTest, ExportWritesTheChannelsInUse) {
