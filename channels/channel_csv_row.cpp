@@ -192,7 +192,8 @@ int step(const RowReader& row, RowWarnings& warnings) {
     const auto nearest = std::min_element(kStepHundredths.begin(), kStepHundredths.end(),
                                           [&](int a, int b) { return distance(a) < distance(b); });
     const int index = int(nearest - kStepHundredths.begin());
-    if (*nearest != hundredths) warnings.once.push_back(texts::kStepTaken.arg(text, entryText(kStepList, index)));
+    if (*nearest != hundredths)
+        warnings.once.push_back(texts::kStepTaken.arg(row.field(kStep), entryText(kStepList, index)));
     return index;
 }
 
