@@ -1,6 +1,7 @@
 // qmr417-cli reading and writing the pseudo-terminal simulator, unpaced, and its exit
 // code for each kind of failure.
 
+#include "image/band_limits.h"
 #include "image/parameter_file.h"
 
 #include <gtest/gtest.h>
@@ -217,4 +218,20 @@ TEST_F(CliEndToEnd, WriteVerifyNamesTheBytesTheRadioStoredWrongly) {
     const CliRun clean = runCli(write);
     EXPECT_EQ(clean.exitCode, 0) << clean.errorText.toStdString();
     EXPECT_TRUE(clean.errorText.contains(QStringLiteral("verified")));
+}
+
+// import-csv lists what it refused and approximated, then ends with a count line that
+// counts in the singular where it counts one.
+TEST_F(CliEndToEnd, CsvImportEndsItsSummaryWithACountLine) {
+    image::RadioImage img;
+    image::encodeBandLimits(image::BandLimits{}, img);
+    ASSERT_TRUE(image::writeParameterFile(path("radio.dat"), image::FilePrefixBlock{}, img).ok);
+    ASSERT_TRUE(writeFile(path("list.csv"), "Location,Frequency,Power\n0,146.0,5.0W\n1,446.0,\n"));
+
+    const CliRun run = runCli({"import-csv", path("radio.dat"), path("list.csv")});
+    EXPECT_EQ(run.exitCode, 9) << run.errorText.toStdString();
+    EXPECT_TRUE(run.errorText.contains(QStringLiteral("list.csv: line 3: Frequency 446.0 MHz lies outside")));
+    EXPECT_TRUE(run.errorText.endsWith(QStringLiteral("imported 1 channel into %1\n2 rows: 1 imported, 1 refused, 1 warning\n")
+                                           .arg(path("radio.dat"))))
+        << run.errorText.toStdString();
 }
