@@ -1,0 +1,65 @@
+#include "shell/compare_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace shell {
+
+namespace {
+
+constexpr int kMinimumWidth = 720;
+constexpr int kMinimumHeight = 360;
+
+QString summaryText(qsizetype differences) {
+    if (differences == 0) return CompareDialog::kSame;
+    if (differences == 1) return CompareDialog::kOneDiffers;
+    return CompareDialog::kManyDiffer.arg(differences);
+}
+
+} // namespace
+
+CompareDialog::CompareDialog(const QList<report::Difference>& differences, RadioSaver saveRadio, QWidget* parent)
+    : QDialog(parent), m_saveRadio(std::move(saveRadio)), m_summaryText(summaryText(differences.size())),
+      m_summary(new QLabel(m_summaryText)),
+      m_list(new QTreeWidget), m_save(new QPushButton(kSaveRadio)) {
+    setObjectName(QStringLiteral("compareDialog"));
+    setWindowTitle(kTitle);
+    setMinimumSize(kMinimumWidth, kMinimumHeight);
+    m_summary->setObjectName(QStringLiteral("summary"));
+    m_summary->setTextFormat(Qt::PlainText);
+
+    m_list->setObjectName(QStringLiteral("differences"));
+    m_list->setRootIsDecorated(false);
+    m_list->setHeaderLabels({kSection, kField, kThisFile, kTheRadio});
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    for (const report::Difference& d : differences) new QTreeWidgetItem(m_list, {d.section, d.label, d.before, d.after});
+    for (int column = 0; column < m_list->columnCount(); ++column) m_list->resizeColumnToContents(column);
+
+    m_save->setObjectName(QStringLiteral("saveRadioButton"));
+    m_save->setAutoDefault(false);
+    auto* buttons = new QDialogButtonBox;
+    buttons->addButton(m_save, QDialogButtonBox::ActionRole);
+    QPushButton* close = buttons->addButton(kClose, QDialogButtonBox::RejectRole);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setDefault(true);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_summary);
+    layout->addWidget(m_list, 1);
+    layout->addWidget(buttons);
+    connect(m_save, &QPushButton::clicked, this, &CompareDialog::saveRadio);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+void CompareDialog::saveRadio() {
+    const QString path = m_saveRadio ? m_saveRadio() : QString();
+    if (path.isEmpty()) return;
+    m_summary->setText(m_summaryText + u'\n' + kSavedAs.arg(QDir::toNativeSeparators(path)));
+}
+
+} // namespace shell
