@@ -8,12 +8,20 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace shell {
 
 namespace {
 
 constexpr int kMinimumWidth = 720;
 constexpr int kMinimumHeight = 360;
+constexpr int kInitialWidth = 980;
+constexpr int kInitialHeight = 480;
+// A whole channel "(not in use)" on one side makes a long value: the two value columns are
+// kept narrow enough to show both sides, and the whole text stands in the cell's tooltip.
+constexpr int kValueColumnMaxWidth = 320;
+constexpr int kFirstValueColumn = 2;
 
 QString summaryText(qsizetype differences) {
     if (differences == 0) return CompareDialog::kSame;
@@ -30,6 +38,7 @@ CompareDialog::CompareDialog(const QList<report::Difference>& differences, Radio
     setObjectName(QStringLiteral("compareDialog"));
     setWindowTitle(kTitle);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
+    resize(kInitialWidth, kInitialHeight);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setTextFormat(Qt::PlainText);
 
@@ -37,8 +46,16 @@ CompareDialog::CompareDialog(const QList<report::Difference>& differences, Radio
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({kSection, kField, kThisFile, kTheRadio});
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    for (const report::Difference& d : differences) new QTreeWidgetItem(m_list, {d.section, d.label, d.before, d.after});
-    for (int column = 0; column < m_list->columnCount(); ++column) m_list->resizeColumnToContents(column);
+    for (const report::Difference& d : differences) {
+        auto* item = new QTreeWidgetItem(m_list, {d.section, d.label, d.before, d.after});
+        item->setToolTip(kFirstValueColumn, d.before);
+        item->setToolTip(kFirstValueColumn + 1, d.after);
+    }
+    for (int column = 0; column < m_list->columnCount(); ++column) {
+        m_list->resizeColumnToContents(column);
+        if (column >= kFirstValueColumn)
+            m_list->setColumnWidth(column, std::min(m_list->columnWidth(column), kValueColumnMaxWidth));
+    }
 
     m_save->setObjectName(QStringLiteral("saveRadioButton"));
     m_save->setAutoDefault(false);
