@@ -14,7 +14,10 @@
 #include "settings/scan_rules.h"
 #include "settings/scan_texts.h"
 #include "signalling/dtmf_codes.h"
-#include "signalling/five_tone_fields.h"
+#include "signalling/five_tone_codes.h"
+
+#include <array>
+#include <optional>
 
 namespace check {
 
@@ -48,12 +51,16 @@ void checkMrChannel(const image::RadioImage& img, Findings& out) {
         out.append(finding(shell::EditorKind::FunctionSetup, QString::fromLatin1(fs::texts::kMrChannel), *problem));
 }
 
-// The priority channel a revert code returns to: 1, 2, or 0 for none.
+// The priority channel a revert code returns to: 1, 2, or 0 for none. "Priority Channel1" (2)
+// and "Priority Channel1 + TalkBack" (6) return to the first, codes 3 and 7 to the second.
 int revertPriorityChannel(int revertCode) {
-    const QString revert = scan::revertText(std::uint8_t(revertCode));
-    if (revert.startsWith(text(scan::texts::kRevertList[2]))) return 1;
-    if (revert.startsWith(text(scan::texts::kRevertList[3]))) return 2;
-    return 0;
+    switch (revertCode) {
+    case 2:
+    case 6: return 1;
+    case 3:
+    case 7: return 2;
+    default: return 0;
+    }
 }
 
 void checkScan(const image::RadioImage& img, Findings& out) {
@@ -92,8 +99,7 @@ std::optional<QString> emergencyIdProblem(const image::RadioImage& img, int eniT
     } else if (eniType == em::kEniFiveTone) {
         const QString named = texts::kListEntry.arg(text(em::kEniTypeList[em::kEniFiveTone])).arg(id);
         if (id >= ft::kEncodeEntries) return texts::kNoSuchEntry.arg(named);
-        if (img.u8(image::Addr(ft::encodeEntryAddress(id) + ft::kCodeLength)) == 0)
-            return texts::kEntryNotInUse.arg(named);
+        if (!ft::encodeEntryInUse(img, id)) return texts::kEntryNotInUse.arg(named);
     }
     return std::nullopt;
 }

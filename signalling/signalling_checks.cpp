@@ -18,6 +18,8 @@
 
 #include <QHash>
 
+#include <optional>
+
 namespace check {
 
 namespace {
@@ -37,10 +39,6 @@ std::optional<QString> entryProblem(int type, int entry, int entries, bool inUse
     return std::nullopt;
 }
 
-bool fiveToneEntryInUse(const image::RadioImage& img, int entry) {
-    return img.u8(image::Addr(ft::encodeEntryAddress(entry) + ft::kCodeLength)) != 0;
-}
-
 // The radio sends the entry the channel's optional signalling names; an empty one sends nothing.
 std::optional<QString> signallingProblem(const image::RadioImage& img, const ChannelRecordView& record) {
     switch (record.signallingType()) {
@@ -56,7 +54,7 @@ std::optional<QString> signallingProblem(const image::RadioImage& img, const Cha
     case channels::kSignallingFiveTone: {
         const int code = record.fiveToneCode();
         return entryProblem(channels::kSignallingFiveTone, code, ft::kEncodeEntries,
-                            code < ft::kEncodeEntries && fiveToneEntryInUse(img, code));
+                            code < ft::kEncodeEntries && ft::encodeEntryInUse(img, code));
     }
     default: return std::nullopt;
     }
