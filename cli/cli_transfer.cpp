@@ -1,5 +1,6 @@
 #include "cli/cli_transfer.h"
 
+#include "app/app_files.h"
 #include "app/backups.h"
 
 #include "cli/cli_texts.h"
@@ -12,6 +13,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdio>
 
 #ifdef Q_OS_UNIX
@@ -208,7 +210,7 @@ void keepBackup(app::AppState& state, radiolink::Direction direction) {
 }
 
 std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments, const QString& usage,
-                                    int positionals) {
+                                    int positionals, int maxPositionals) {
     if (!parser.parse(arguments)) return fail(kExitUsage, parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         // The parser's own usage line names the program by the path it was started with.
@@ -217,13 +219,25 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
         return kExitOk;
     }
     const QStringList given = parser.positionalArguments();
-    if (given.size() > positionals) return fail(kExitUsage, text::kUnexpectedArgument.arg(given[positionals]));
+    const int most = std::max(positionals, maxPositionals);
+    if (given.size() > most) return fail(kExitUsage, text::kUnexpectedArgument.arg(given[most]));
     if (given.size() < positionals) return fail(kExitUsage, text::kUsage.arg(text::kProgramName, usage));
     return std::nullopt;
 }
 
 void printLine(const QString& line) {
     std::fprintf(stderr, "%s\n", qPrintable(line));
+}
+
+void writeOut(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+int readRadio(app::AppState& state, const TransferRequest& request, const std::atomic<bool>& interrupted) {
+    state.config.appDir = app::programFilesFolder(QCoreApplication::applicationFilePath());
+    app::loadDefaultFile(state);  // missing: start from zeros
+    return runTransfer(radiolink::Direction::Read, state, request, interrupted);
 }
 
 int fail(int exitCode, const QString& text) {

@@ -89,6 +89,11 @@ public slots:
 
     void openBackupFolder();
 
+    // Program: the radio compared with the open configuration (read beside it, never into it),
+    // and the configuration check (main_frame_checks.cpp).
+    void compareWithRadio();
+    void checkConfiguration();
+
     // Edit: undo and redo across every editor, and the active editor's own commands.
     void undo();
     void redo();
@@ -128,6 +133,9 @@ private:
     void restore(const std::optional<app::ConfigSnapshot>& snapshot);
     app::ConfigSnapshot snapshot() const;
     void onTreeItemClicked(QTreeWidgetItem* item);
+    // Compare and check (main_frame_checks.cpp).
+    void addCheckCommands(QMenu& program);
+    QString saveRadioConfiguration(const app::AppState& radio);
 
     void refreshBandIndicator();
     void updateTitle();

@@ -122,7 +122,9 @@ void CMainFrame::createMenus() {
     for (QAction* action : a.editors) edit->addAction(action);
     addEditActions(*edit);
     addMenu(texts::kMenuSetting, "menuSetting")->addAction(a.port);
-    addMenu(texts::kMenuProgram, "menuProgram")->addActions({a.read, a.write, a.password});
+    QMenu* program = addMenu(texts::kMenuProgram, "menuProgram");
+    program->addActions({a.read, a.write, a.password});
+    addCheckCommands(*program);
     addMenu(texts::kMenuView, "menuView")->addActions({a.viewToolbar, a.viewStatusBar, a.viewTree});
     addMenu(texts::kMenuWindow, "menuWindow")->addActions({a.cascade, a.tile, a.arrange});
     addMenu(texts::kMenuHelp, "menuHelp")->addActions({a.helpTopics, a.about});

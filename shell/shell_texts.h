@@ -27,6 +27,8 @@ inline const QString kMenuProgram = QStringLiteral("&Program");
 inline const QString kReadFromRadio = QStringLiteral("Read From Radio");
 inline const QString kWriteToRadio = QStringLiteral("Write To Radio");
 inline const QString kPassword = QStringLiteral("Password");
+inline const QString kCompareWithRadio = QStringLiteral("Compare With Radio...");
+inline const QString kCheckConfiguration = QStringLiteral("Check Configuration");
 
 inline const QString kMenuView = QStringLiteral("&View");
 inline const QString kToolbar = QStringLiteral("&Toolbar(&T)");

@@ -177,7 +177,8 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
                                               "&Insert Row", "Delete &Row", "|", "Move &Up", "Move Do&wn",
                                               "&Sort by RX Frequency"}));
     EXPECT_EQ(items("menuSetting"), QStringList({"Port"}));
-    EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password"}));
+    EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password", "|",
+                                                 "Compare With Radio...", "Check Configuration"}));
     EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));
     EXPECT_EQ(items("menuWindow"), QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)"}));
     EXPECT_TRUE(items("menuHelp").contains("About..."));
