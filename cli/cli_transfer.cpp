@@ -70,6 +70,17 @@ QString stateName(int state) {
     return state == radiolink::kRadioStunned ? radiolink::text::kImageStateStunned : radiolink::text::kImageStateKilled;
 }
 
+// One line, as every failure: the port, the device it stands for, and why in the system's words.
+QString portFailedText(const QString& port, const radiolink::TransferOutcome& outcome) {
+    const radiolink::OpenFailure& failure = outcome.openFailure;
+    const QString name = failure.device.isEmpty() || failure.device == port
+                             ? port
+                             : radiolink::text::kPortWithDevice.arg(port, failure.device);
+    const QString status = radiolink::openStatusText(outcome.openStatus);
+    if (failure.reason.isEmpty()) return text::kPortFailed.arg(name, status);
+    return text::kPortFailedBecause.arg(name, status, failure.reason);
+}
+
 // The line that reports a failed transfer, before anything is said about a partial write.
 QString failureText(const radiolink::TransferOutcome& outcome, const CliPrompts& prompts, const TransferRequest& request,
                     radiolink::Direction direction, const app::AppState& state) {
@@ -77,7 +88,7 @@ QString failureText(const radiolink::TransferOutcome& outcome, const CliPrompts&
     switch (outcome.result) {
     case TransferResult::Completed: return {};
     case TransferResult::PortNotOpened:
-        return text::kPortFailed.arg(radiolink::portFailureText(request.port, outcome.openStatus, outcome.openFailure));
+        return portFailedText(request.port, outcome);
     case TransferResult::NoAnswer:
         return text::kNoAnswer.arg(request.port, request.policy.retryOnFailure ? text::kGaveUp.arg(prompts.retriesUsed())
                                                                               : text::kNoRetries);
