@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <numeric>
 
 namespace shell {
 
@@ -136,6 +137,104 @@ struct TableHead {
 
 constexpr int kMostFlowColumns = 3;
 
+// What the blocks draw, each kept by value in its block.
+
+// Lines of one face, with a rule under them where `ruleWidth` is set.
+struct TextDraw {
+    const Face* face;
+    QStringList lines;
+    qreal ruleWidth = 0;
+
+    void operator()(QPainter& p, qreal top) const {
+        drawLines(p, *face, lines, 0, top);
+        if (ruleWidth <= 0) return;
+        const qreal y = top + qreal(lines.size()) * face->line() + 1;
+        p.setPen(QPen(Qt::black, 0));
+        p.drawLine(QPointF(0, y), QPointF(ruleWidth, y));
+    }
+};
+
+// The pairs of one column: labels share one width, values wrap beside them.
+struct PairColumn {
+    qreal x = 0;
+    qreal labelWidth = 0;
+    qreal valueWidth = 0;
+    QList<QStringList> labels;
+    QList<QStringList> values;
+    QList<qreal> heights;
+};
+
+// A run of pairs in its columns, drawn one column after the other, so the left column reads
+// (and a PDF's text follows) before the right; a light rule under each pair.
+struct PairsDraw {
+    const Face* face;
+    QList<PairColumn> columns;
+    qreal columnWidth;
+    qreal labelGap;
+    qreal rowPad;
+
+    void operator()(QPainter& p, qreal top) const {
+        for (const PairColumn& column : columns) {
+            qreal y = top;
+            for (qsizetype i = 0; i < column.labels.size(); ++i) {
+                p.setPen(kLabelColour);
+                drawLines(p, *face, column.labels[i], column.x, y + rowPad);
+                p.setPen(Qt::black);
+                drawLines(p, *face, column.values[i], column.x + column.labelWidth + labelGap, y + rowPad);
+                y += column.heights[i];
+                p.setPen(QPen(kRuleColour, 0));
+                p.drawLine(QPointF(column.x, y), QPointF(column.x + columnWidth, y));
+            }
+        }
+        p.setPen(Qt::black);
+    }
+};
+
+// Where a table's columns stand.
+struct TableGeometry {
+    QList<qreal> xs;  // the left edge of each column, then the table's right edge
+    qreal pad = 0;     // inside a cell, left and right
+    qreal rowPad = 0;  // above and below a row's text
+    qreal width() const { return xs.last(); }
+};
+
+struct HeaderDraw {
+    const Face* face;
+    QList<QStringList> headers;
+    TableGeometry geometry;
+    qreal height;
+
+    void operator()(QPainter& p, qreal top) const {
+        p.fillRect(QRectF(0, top, geometry.width(), height), kHeaderShade);
+        for (qsizetype c = 0; c < headers.size(); ++c)
+            drawLines(p, *face, headers[c], geometry.xs[c] + geometry.pad, top + geometry.rowPad);
+        p.setPen(QPen(Qt::black, 0));
+        p.drawLine(QPointF(0, top + height), QPointF(geometry.width(), top + height));
+    }
+};
+
+// A row's cells in column order, then its note below them from the second column on.
+struct RowDraw {
+    const Face* cellFace;
+    const Face* noteFace;
+    QList<QStringList> cells;
+    QStringList note;
+    TableGeometry geometry;
+    qreal cellsHeight;
+    qreal noteX;
+    bool stripe;
+
+    void operator()(QPainter& p, qreal top) const {
+        const qreal noteHeight = note.isEmpty() ? 0 : qreal(note.size()) * noteFace->line() + geometry.rowPad;
+        const qreal height = cellsHeight + noteHeight;
+        if (stripe) p.fillRect(QRectF(0, top, geometry.width(), height), kStripeShade);
+        for (qsizetype c = 0; c < cells.size(); ++c)
+            drawLines(p, *cellFace, cells[c], geometry.xs[c] + geometry.pad, top + geometry.rowPad);
+        if (!note.isEmpty()) drawLines(p, *noteFace, note, noteX, top + cellsHeight);
+    }
+};
+
+// Turns the printout into blocks, measured with the faces on the device.
 class Layout {
 public:
     Layout(QPaintDevice& device, qreal width) : m_faces(device), m_width(width), m_mm(device.logicalDpiX() / 25.4) {}
@@ -151,8 +250,10 @@ private:
     void spacer(qreal height);
     void heading(const Face& face, const QString& text, bool rule);
     void bands(const QList<report::PrintBand>& bands);
+    PairColumn pairColumn(const QList<report::PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const;
     void table(const report::PrintTable& table);
     QList<qreal> columnWidths(const report::PrintTable& table) const;
+    void rows(const report::PrintTable& table, const TableGeometry& geometry, int index);
 
     Faces m_faces;
     qreal m_width;
@@ -163,14 +264,8 @@ void Layout::spacer(qreal height) { blocks.append({height, false, true, -1, [](Q
 
 void Layout::heading(const Face& face, const QString& text, bool rule) {
     const QStringList lines = wrapped(face.metrics, text, m_width);
-    const qreal textHeight = qreal(lines.size()) * face.line();
-    const qreal width = m_width;
-    blocks.append({textHeight + mm(1.5), true, false, -1, [&face, lines, textHeight, rule, width](QPainter& p, qreal top) {
-                       drawLines(p, face, lines, 0, top);
-                       if (!rule) return;
-                       p.setPen(QPen(Qt::black, 0));
-                       p.drawLine(QPointF(0, top + textHeight + 1), QPointF(width, top + textHeight + 1));
-                   }});
+    const qreal height = qreal(lines.size()) * face.line() + mm(1.5);
+    blocks.append({height, true, false, -1, TextDraw{&face, lines, rule ? m_width : 0}});
 }
 
 void Layout::titleBlock(const report::Printout& printout) {
@@ -184,86 +279,56 @@ void Layout::section(const report::PrintSection& section) {
     heading(m_faces.section, section.title, true);
     spacer(mm(kBlockGapMm));
     bands(section.bands);
-    for (const report::PrintTable& t : section.tables) {
-        if (!section.bands.isEmpty() || &t != &section.tables.front()) spacer(mm(kBlockGapMm));
-        table(t);
+    for (qsizetype t = 0; t < section.tables.size(); ++t) {
+        if (!section.bands.isEmpty() || t > 0) spacer(mm(kBlockGapMm));
+        table(section.tables[t]);
     }
 }
 
-// The pairs of one column: labels share one width, values wrap beside them. Drawn one
-// column after the other, so the left column reads (and extracts) before the right.
-struct PairColumn {
-    qreal x = 0;
-    qreal labelWidth = 0;
-    qreal valueWidth = 0;
-    QList<QStringList> labels;
-    QList<QStringList> values;
-    QList<qreal> heights;
-};
+PairColumn Layout::pairColumn(const QList<report::PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const {
+    const Face& face = m_faces.body;
+    PairColumn column{x, labelWidth, std::max(width - labelWidth - mm(kLabelGapMm), mm(10)), {}, {}, {}};
+    for (const report::PrintPair& pair : pairs) {
+        column.labels.append(wrapped(face.metrics, pair.label, column.labelWidth));
+        column.values.append(wrapped(face.metrics, pair.value, column.valueWidth));
+        const qsizetype lines = std::max(column.labels.last().size(), column.values.last().size());
+        column.heights.append(qreal(lines) * face.line() + 2 * mm(kRowPadMm));
+    }
+    return column;
+}
 
+// Every run of the section aligns its labels: one width for the left columns of two-column
+// runs, one for their right columns, one for runs in a single column (in the left's place).
 void Layout::bands(const QList<report::PrintBand>& bandList) {
-    const Face& label = m_faces.body;
-    const Face& value = m_faces.body;
+    const QFontMetricsF& metrics = m_faces.body.metrics;
     const qreal gap = mm(kColumnGapMm);
-    const qreal labelGap = mm(kLabelGapMm);
     const qreal half = (m_width - gap) / 2;
-    // Every column of the section aligns its labels: one width for the left columns of
-    // two-column runs, one for their right columns, one for runs in a single column.
-    const auto labelWidth = [&](auto side, bool twoColumns) {
-        qreal width = 0;
-        for (const report::PrintBand& band : bandList)
-            if (!band.right.isEmpty() == twoColumns)
-                for (const report::PrintPair& pair : std::invoke(side, band)) width = std::max(width, label.metrics.horizontalAdvance(pair.label));
-        return width;
-    };
-    const auto leftOf = [](const report::PrintBand& band) -> const QList<report::PrintPair>& { return band.left; };
-    const auto rightOf = [](const report::PrintBand& band) -> const QList<report::PrintPair>& { return band.right; };
-    const qreal pairedLeft = std::min(labelWidth(leftOf, true), half * kLabelShare);
-    const qreal pairedRight = std::min(labelWidth(rightOf, true), half * kLabelShare);
-    const qreal single = std::min(std::max(labelWidth(leftOf, false), pairedLeft), half * kLabelShare);
-    const qreal rowPad = mm(kRowPadMm);
+    qreal pairedLeft = 0, pairedRight = 0, single = 0;
+    for (const report::PrintBand& band : bandList) {
+        qreal& leftLabels = band.right.isEmpty() ? single : pairedLeft;
+        for (const report::PrintPair& pair : band.left)
+            leftLabels = std::max(leftLabels, metrics.horizontalAdvance(pair.label));
+        for (const report::PrintPair& pair : band.right)
+            pairedRight = std::max(pairedRight, metrics.horizontalAdvance(pair.label));
+    }
+    const qreal most = half * kLabelShare;
+    pairedLeft = std::min(pairedLeft, most);
+    pairedRight = std::min(pairedRight, most);
+    single = std::min(std::max(single, pairedLeft), most);
 
     for (const report::PrintBand& band : bandList) {
-        const bool two = !band.right.isEmpty();
         QList<PairColumn> columns;
-        const auto makeColumn = [&](const QList<report::PrintPair>& pairs, qreal x, qreal width, qreal labelW) {
-            PairColumn column{x, labelW, std::max(width - labelW - labelGap, mm(10)), {}, {}, {}};
-            for (const report::PrintPair& pair : pairs) {
-                column.labels.append(wrapped(label.metrics, pair.label, column.labelWidth));
-                column.values.append(wrapped(value.metrics, pair.value, column.valueWidth));
-                const qsizetype lines = std::max(column.labels.last().size(), column.values.last().size());
-                column.heights.append(qreal(lines) * label.line() + 2 * rowPad);
-            }
-            columns.append(column);
-        };
-        if (two) {
-            makeColumn(band.left, 0, half, pairedLeft);
-            makeColumn(band.right, half + gap, half, pairedRight);
+        if (band.right.isEmpty()) {
+            columns.append(pairColumn(band.left, 0, half, single));
         } else {
-            makeColumn(band.left, 0, half, single);  // a lone column keeps the left column's place
+            columns.append(pairColumn(band.left, 0, half, pairedLeft));
+            columns.append(pairColumn(band.right, half + gap, half, pairedRight));
         }
         qreal height = 0;
-        for (const PairColumn& column : columns) {
-            qreal columnHeight = 0;
-            for (const qreal h : column.heights) columnHeight += h;
-            height = std::max(height, columnHeight);
-        }
-        const qreal columnWidth = half;
-        blocks.append({height, false, false, -1, [&label, &value, columns, labelGap, rowPad, columnWidth](QPainter& p, qreal top) {
-                           for (const PairColumn& column : columns) {
-                               qreal y = top;
-                               for (qsizetype i = 0; i < column.labels.size(); ++i) {
-                                   p.setPen(kLabelColour);
-                                   drawLines(p, label, column.labels[i], column.x, y + rowPad);
-                                   p.setPen(Qt::black);
-                                   drawLines(p, value, column.values[i], column.x + column.labelWidth + labelGap, y + rowPad);
-                                   y += column.heights[i];
-                                   p.setPen(QPen(kRuleColour, 0));
-                                   p.drawLine(QPointF(column.x, y), QPointF(column.x + columnWidth, y));
-                               }
-                           }
-                           p.setPen(Qt::black);
-                       }});
+        for (const PairColumn& column : columns)
+            height = std::max(height, std::accumulate(column.heights.begin(), column.heights.end(), 0.0));
+        const PairsDraw draw{&m_faces.body, columns, half, mm(kLabelGapMm), mm(kRowPadMm)};
+        blocks.append({height, false, false, -1, draw});
     }
 }
 
@@ -274,11 +339,11 @@ QList<qreal> Layout::columnWidths(const report::PrintTable& table) const {
     QList<qreal> widths;
     for (qsizetype c = 0; c < table.headers.size(); ++c) {
         qreal width = longestWord(m_faces.tableBold, table.headers[c]);
-        for (const QStringList& row : table.rows) width = std::max(width, m_faces.table.metrics.horizontalAdvance(row.value(c)));
+        for (const QStringList& row : table.rows)
+            width = std::max(width, m_faces.table.metrics.horizontalAdvance(row.value(c)));
         widths.append(width + pad);
     }
-    qreal total = 0;
-    for (const qreal w : widths) total += w;
+    qreal total = std::accumulate(widths.begin(), widths.end(), 0.0);
     // Room to spare goes to headers that would wrap, so they take fewer lines.
     for (qsizetype c = 0; c < widths.size() && total < m_width; ++c) {
         const qreal want = m_faces.tableBold.metrics.horizontalAdvance(table.headers[c]) + pad;
@@ -292,68 +357,64 @@ QList<qreal> Layout::columnWidths(const report::PrintTable& table) const {
 }
 
 void Layout::table(const report::PrintTable& t) {
-    const Face& cell = m_faces.table;
-    const Face& head = m_faces.tableBold;
-    const Face& noteFace = m_faces.note;
-    const qreal pad = mm(kCellPadMm);
-    const qreal rowPad = mm(kRowPadMm);
     if (!t.caption.isEmpty()) heading(m_faces.bold, t.caption, false);
     if (t.rows.isEmpty()) {
-        const QStringList lines = wrapped(m_faces.body.metrics, report::kNoneInUse, m_width);
-        blocks.append({qreal(lines.size()) * m_faces.body.line(), false, false, -1,
-                       [this, lines](QPainter& p, qreal top) { drawLines(p, m_faces.body, lines, 0, top); }});
+        const Face& face = m_faces.body;
+        const QStringList lines = wrapped(face.metrics, report::kNoneInUse, m_width);
+        blocks.append({qreal(lines.size()) * face.line(), false, false, -1, TextDraw{&face, lines}});
         return;
     }
+    TableGeometry geometry{{0}, mm(kCellPadMm), mm(kRowPadMm)};
     const QList<qreal> widths = columnWidths(t);
-    QList<qreal> xs{0};
-    for (const qreal w : widths) xs.append(xs.last() + w);
-    const qreal tableWidth = xs.last();
-    const int index = int(tableHeads.size());
+    for (const qreal w : widths) geometry.xs.append(geometry.xs.last() + w);
     const qreal gap = mm(kColumnGapMm);
-    const int flow = std::clamp(int((m_width + gap) / (tableWidth + gap)), 1, kMostFlowColumns);
+    const int flow = std::clamp(int((m_width + gap) / (geometry.width() + gap)), 1, kMostFlowColumns);
 
+    const Face& head = m_faces.tableBold;
     QList<QStringList> headers;
     qsizetype headerLines = 1;
     for (qsizetype c = 0; c < t.headers.size(); ++c) {
-        headers.append(wrapped(head.metrics, t.headers[c], widths[c] - 2 * pad));
+        headers.append(wrapped(head.metrics, t.headers[c], widths[c] - 2 * geometry.pad));
         headerLines = std::max(headerLines, headers.last().size());
     }
-    const qreal headerHeight = qreal(headerLines) * head.line() + 2 * rowPad;
-    Block header{headerHeight, false, false, index, [&head, headers, xs, pad, rowPad, headerHeight, tableWidth](QPainter& p, qreal top) {
-                     p.fillRect(QRectF(0, top, tableWidth, headerHeight), kHeaderShade);
-                     for (qsizetype c = 0; c < headers.size(); ++c) drawLines(p, head, headers[c], xs[c] + pad, top + rowPad);
-                     p.setPen(QPen(Qt::black, 0));
-                     p.drawLine(QPointF(0, top + headerHeight), QPointF(tableWidth, top + headerHeight));
-                 }};
-    tableHeads.append({header, flow, tableWidth + gap});
+    const qreal headerHeight = qreal(headerLines) * head.line() + 2 * geometry.rowPad;
+    const int index = int(tableHeads.size());
+    Block header{headerHeight, false, false, index, HeaderDraw{&head, headers, geometry, headerHeight}};
+    tableHeads.append({header, flow, geometry.width() + gap});
     // A flowing table's columns each get their header as they are placed.
     if (flow == 1) {
         header.keepWithNext = true;
         blocks.append(header);
     }
-    const qsizetype firstRow = blocks.size();
+    rows(t, geometry, index);
+}
 
+void Layout::rows(const report::PrintTable& t, const TableGeometry& geometry, int index) {
+    const Face& cell = m_faces.table;
+    const Face& noteFace = m_faces.note;
+    const qsizetype firstRow = blocks.size();
+    const qsizetype columns = geometry.xs.size() - 1;
+    // The note stands under the row, from its second column on.
+    const qreal noteX = geometry.xs.value(std::min<qsizetype>(1, columns - 1)) + geometry.pad;
     for (qsizetype r = 0; r < t.rows.size(); ++r) {
         QList<QStringList> cells;
         qsizetype lines = 1;
-        for (qsizetype c = 0; c < widths.size(); ++c) {
-            cells.append(wrapped(cell.metrics, t.rows[r].value(c), widths[c] - 2 * pad));
+        for (qsizetype c = 0; c < columns; ++c) {
+            const qreal room = geometry.xs[c + 1] - geometry.xs[c] - 2 * geometry.pad;
+            cells.append(wrapped(cell.metrics, t.rows[r].value(c), room));
             lines = std::max(lines, cells.last().size());
         }
-        const qreal cellsHeight = qreal(lines) * cell.line() + 2 * rowPad;
-        // The note stands under the row, from its second column on.
-        const qreal noteX = xs.value(std::min<qsizetype>(1, widths.size() - 1)) + pad;
-        const QStringList note = t.notes.value(r).isEmpty() ? QStringList()
-                                                             : wrapped(noteFace.metrics, t.notes[r], tableWidth - noteX - pad);
-        const qreal height = cellsHeight + qreal(note.size()) * noteFace.line() + (note.isEmpty() ? 0 : rowPad);
-        const bool stripe = r % 2 == 1;
-        blocks.append({height, false, false, index, [&cell, &noteFace, cells, note, xs, pad, rowPad, height, cellsHeight, noteX, tableWidth, stripe](QPainter& p, qreal top) {
-                           if (stripe) p.fillRect(QRectF(0, top, tableWidth, height), kStripeShade);
-                           for (qsizetype c = 0; c < cells.size(); ++c) drawLines(p, cell, cells[c], xs[c] + pad, top + rowPad);
-                           if (!note.isEmpty()) drawLines(p, noteFace, note, noteX, top + cellsHeight);
-                       }});
+        const qreal cellsHeight = qreal(lines) * cell.line() + 2 * geometry.rowPad;
+        const QString noteText = t.notes.value(r);
+        const QStringList note = noteText.isEmpty()
+                                     ? QStringList()
+                                     : wrapped(noteFace.metrics, noteText, geometry.width() - noteX - geometry.pad);
+        const qreal noteHeight = note.isEmpty() ? 0 : qreal(note.size()) * noteFace.line() + geometry.rowPad;
+        const qreal height = cellsHeight + noteHeight;
+        blocks.append({height, false, false, index,
+                       RowDraw{&cell, &noteFace, cells, note, geometry, cellsHeight, noteX, r % 2 == 1}});
     }
-    if (flow == 1) return;
+    if (tableHeads[index].columns == 1) return;
     // Flowing columns line up row by row: every row takes the tallest row's height.
     qreal tallest = 0;
     for (qsizetype b = firstRow; b < blocks.size(); ++b) tallest = std::max(tallest, blocks[b].height);
