@@ -83,7 +83,8 @@ Printout printout(const ConfigReport& report, const PrintSource& source) {
             out.sections.append(printSection(section));
             continue;
         }
-        if (const QString model = section.entries.value(0).value; !model.isEmpty()) out.heading = kPrintHeading.arg(model);
+        const QString model = section.entries.value(0).value;
+        if (!model.isEmpty()) out.heading = kPrintHeading.arg(model);
         out.titleFields.left = pairs(section.entries, 0, section.entries.size());
     }
     out.titleFields.right = {{kPrintFileLabel, source.fileName.isEmpty() ? kPrintNoFile : source.fileName},

@@ -110,7 +110,8 @@ void HelpWindow::placeBesideWork() {
     const int left = std::clamp(fieldsRight + kGap, room.left(), std::max(room.left(), room.right() + 1 - width));
     const int top = std::clamp(work->mapToGlobal(QPoint(0, 0)).y(), room.top(), room.bottom());
     // A narrower window gets the height the screen has below the toolbar instead.
-    const int height = std::min(width < kWindowSize.width() ? room.height() : kWindowSize.height(), room.bottom() + 1 - top);
+    const int wanted = width < kWindowSize.width() ? room.height() : kWindowSize.height();
+    const int height = std::min(wanted, room.bottom() + 1 - top);
     resize(std::min(width, room.width()), std::max(height, 1));
     move(left, top);
 }

@@ -313,7 +313,8 @@ void CMainFrame::openBackupFolder() {
     QDir().mkpath(folder);
     // Without a file manager (or any opener) the user still learns where the backups are.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        m_prompts.report(texts::kBackupFolderNotOpened.arg(QDir::toNativeSeparators(folder)), app::Severity::Information);
+        m_prompts.report(texts::kBackupFolderNotOpened.arg(QDir::toNativeSeparators(folder)),
+                         app::Severity::Information);
 }
 
 bool CMainFrame::runTransfer(TransferDirection direction) {

@@ -43,7 +43,8 @@ QString squeezed(const QString& text) { return text.simplified().remove(u' '); }
 report::Printout fullPrintout() {
     const image::RadioImage img = reporttest::fullConfiguration();
     return report::printout(report::buildReport({img, image::decodeBandLimits(img), QStringLiteral("QMR-417")}),
-                            {QStringLiteral("site-7"), QStringLiteral("site-7.dat"), QStringLiteral("2026-12-07 10:51")});
+                            {QStringLiteral("site-7"), QStringLiteral("site-7.dat"),
+                             QStringLiteral("2026-12-07 10:51")});
 }
 
 // What the printout says, in reading order: each section's title, its fields (down the left
@@ -59,7 +60,8 @@ QStringList readingOrder(const report::Printout& printout) {
         for (const report::PrintTable& table : section.tables) {
             if (!table.caption.isEmpty()) texts.append(table.caption);
             texts.append(table.headers.join(QString()));
-            for (qsizetype r = 0; r < table.rows.size(); ++r) texts.append(table.rows[r].join(QString()) + table.notes[r]);
+            for (qsizetype r = 0; r < table.rows.size(); ++r)
+                texts.append(table.rows[r].join(QString()) + table.notes[r]);
         }
     }
     return texts;

@@ -94,7 +94,8 @@ TEST(ConfigReportTest, JsonHoldsEveryValueOfTheModelInTreeOrder) {
 TEST(ConfigReportTest, PrintoutKeepsTheEditorsOrderAndPlacement) {
     for (const image::RadioImage& img : {smallConfiguration(), fullConfiguration()}) {
         const report::ConfigReport model = reportOf(img);
-        const report::Printout printout = report::printout(model, {QStringLiteral("site-7"), QString(), QStringLiteral("today")});
+        const report::Printout printout =
+            report::printout(model, {QStringLiteral("site-7"), QString(), QStringLiteral("today")});
         EXPECT_EQ(printout.heading, "QMR-417 configuration");
         ASSERT_EQ(printout.sections.size(), model.sections.size() - 1);  // the model heads the title block
         for (qsizetype s = 0; s < printout.sections.size(); ++s) {
