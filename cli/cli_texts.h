@@ -43,6 +43,7 @@ inline const QString kBadPolicy = QStringLiteral("--on-failure takes retry or ca
 inline const QString kBadRetries = QStringLiteral("--retries takes a number from 0 to 100");
 
 inline const QString kPortFailed = QStringLiteral("cannot open port %1 (%2)");
+inline const QString kPortFailedBecause = QStringLiteral("cannot open port %1 (%2: %3)");
 inline const QString kNoAnswer = QStringLiteral("no answer from the radio on %1; check the cable and the radio (%2)");
 inline const QString kGaveUp = QStringLiteral("gave up after %1 retries");
 inline const QString kNoRetries = QStringLiteral("use --on-failure retry to try again");

@@ -33,6 +33,8 @@ Section keySettingSection(const ReportSource& source) {
         const std::uint8_t code = keys::allowedCode(source.image, slot, source.image.u8(slot.at));
         section.entries.append({QString::fromLatin1(slot.label), keyOf(slot.label), keys::functionText(slot, code)});
     }
+    // The form's three groups (short, long, FUNC) go two beside each other, then the third.
+    section.printColumns = {{keys::kKeysPerGroup, keys::kKeysPerGroup}, {keys::kKeysPerGroup, 0}};
     return section;
 }
 

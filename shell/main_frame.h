@@ -31,6 +31,10 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace report {
+struct Printout;
+}
+
 namespace shell {
 
 // The main window's own help: its resource's help id less the command base.
@@ -104,6 +108,7 @@ public slots:
     bool hasUnsavedChanges();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -148,8 +153,8 @@ private:
     void openRecent(const QString& path);
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
-    // The print text of the configuration report, after every open editor stored.
-    QStringList printText();
+    // The printout of the configuration report, after every open editor stored.
+    report::Printout printout();
     bool writePdf(const QString& path);
     std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
                                                                         const CsvPlanner& planner);

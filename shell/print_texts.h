@@ -6,7 +6,7 @@
 namespace shell::texts {
 
 inline const QString kPrintPreview = QStringLiteral("Print Pre&view...");
-inline const QString kExportPdf = QStringLiteral("Export &PDF...");
+inline const QString kExportPdf = QStringLiteral("Export P&DF...");  // "&P" is Print
 inline const QString kPdfFilter = QStringLiteral("PDF Files (*.pdf)");
 inline const QString kPdfSuffix = QStringLiteral(".pdf");
 // A printer or file that cannot take the document must not look like a finished printout.

@@ -44,8 +44,8 @@ inline const QString kMenuHelp = QStringLiteral("&Help");
 inline const QString kHelpTopics = QStringLiteral("Help Topics");
 inline const QString kAbout = QStringLiteral("About...");
 
-// Toolbar-only command.
-inline const QString kPrint = QStringLiteral("Print");
+// Print: the toolbar button (its tip reads "Print"), Ctrl+P and the File menu's item.
+inline const QString kPrint = QStringLiteral("&Print...");
 
 // Status-line prompts.
 inline const QString kPortPrompt = QStringLiteral("Communication port");
@@ -66,6 +66,8 @@ inline const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
 inline const QString kModifiedMarker = QStringLiteral("*");
 inline const QString kSaveChangesQuestion = QStringLiteral("Save changes to %1?");
 inline const QString kOpenBackupFolder = QStringLiteral("Open Backup Folder");
+inline const QString kBackupFolderNotOpened =
+    QStringLiteral("No file manager could open the backup folder. The backups are kept in:\n\n%1");
 inline const QString kBackupFailed = QStringLiteral("The data was transferred, but its backup could not be saved: %1");
 inline const QString kRecentFileMissing = QStringLiteral("%1 no longer exists; it was removed from the recent files.");
 inline const QString kRecentFileEntry = QStringLiteral("&%1 %2");

@@ -246,6 +246,10 @@ TEST_F(CliEndToEnd, WriteVerifyNamesTheBytesTheRadioStoredWrongly) {
     for (int a = 0x1230; a < 0x1240; ++a)
         EXPECT_TRUE(corrupted.errorText.contains(QStringLiteral("0x%1: wrote").arg(QString::number(a, 16).toUpper()))) << a;
     EXPECT_EQ(corrupted.errorText.count(QStringLiteral(": wrote ")), 16);
+    // Block 0x1230 holds 5Tone encode entries: the fields come first, in the editors' words.
+    const qsizetype field = corrupted.errorText.indexOf(QStringLiteral("\n5Tone / NO."));
+    EXPECT_GT(field, 0) << corrupted.errorText.toStdString();
+    EXPECT_LT(field, corrupted.errorText.indexOf(QStringLiteral("0x1230: wrote")));
     EXPECT_TRUE(corrupted.errorText.contains(QStringLiteral("16 byte(s)")));
 
     const CliRun clean = runCli(write);
