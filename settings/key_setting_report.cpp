@@ -37,6 +37,8 @@ Section keySettingSection(const ReportSource& source) {
         const QString label = QString::fromLatin1(slot.label);
         section.entries.append({label, keyOf(slot.label), keys::shownFunctionText(slot, code)});
     }
+    // The form's three groups (short, long, FUNC) go two beside each other, then the third.
+    section.printColumns = {{keys::kKeysPerGroup, keys::kKeysPerGroup}, {keys::kKeysPerGroup, 0}};
     return section;
 }
 

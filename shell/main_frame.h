@@ -31,6 +31,10 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace report {
+struct Printout;
+}
+
 namespace shell {
 
 // The extension of parameter files.
@@ -88,6 +92,11 @@ public slots:
 
     void openBackupFolder();
 
+    // Program: the radio compared with the open configuration (read beside it, never into it),
+    // and the configuration check (main_frame_checks.cpp).
+    void compareWithRadio();
+    void checkConfiguration();
+
     // Edit: undo and redo across every editor, and the active editor's own commands.
     void undo();
     void redo();
@@ -102,6 +111,7 @@ public slots:
     bool hasUnsavedChanges();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -129,6 +139,9 @@ private:
     void restore(const std::optional<app::ConfigSnapshot>& snapshot);
     app::ConfigSnapshot snapshot() const;
     void onTreeItemClicked(QTreeWidgetItem* item);
+    // Compare and check (main_frame_checks.cpp).
+    void addCheckCommands(QMenu& program);
+    QString saveRadioConfiguration(const app::AppState& radio);
 
     void refreshBandIndicator();
     void updateTitle();
@@ -146,8 +159,8 @@ private:
     void openRecent(const QString& path);
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
-    // The print text of the configuration report, after every open editor stored.
-    QStringList printText();
+    // The printout of the configuration report, after every open editor stored.
+    report::Printout printout();
     bool writePdf(const QString& path);
     // Where an export goes (main_frame_csv.cpp): a name typed without extension gets the
     // request's default suffix; a parameter file's name is refused with a message, so no

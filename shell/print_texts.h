@@ -6,7 +6,7 @@
 namespace shell::texts {
 
 inline const QString kPrintPreview = QStringLiteral("Print Pre&view...");
-inline const QString kExportPdf = QStringLiteral("Export &PDF...");
+inline const QString kExportPdf = QStringLiteral("Export P&DF...");  // "&P" is Print
 inline const QString kPdfFilter = QStringLiteral("PDF Files (*.pdf)");
 inline const QString kPdfSuffix = QStringLiteral(".pdf");
 inline const QString kExportPdfTitle = QStringLiteral("Export PDF");

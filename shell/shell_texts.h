@@ -27,6 +27,8 @@ inline const QString kMenuProgram = QStringLiteral("&Program");
 inline const QString kReadFromRadio = QStringLiteral("Read From Radio");
 inline const QString kWriteToRadio = QStringLiteral("Write To Radio");
 inline const QString kPassword = QStringLiteral("Password");
+inline const QString kCompareWithRadio = QStringLiteral("Compare With Radio...");
+inline const QString kCheckConfiguration = QStringLiteral("Check Configuration");
 
 inline const QString kMenuView = QStringLiteral("&View");
 inline const QString kToolbar = QStringLiteral("&Toolbar(&T)");
@@ -42,8 +44,8 @@ inline const QString kMenuHelp = QStringLiteral("&Help");
 inline const QString kHelpTopics = QStringLiteral("Help Topics");
 inline const QString kAbout = QStringLiteral("About...");
 
-// Toolbar-only command.
-inline const QString kPrint = QStringLiteral("Print");
+// Print: the toolbar button (its tip reads "Print"), Ctrl+P and the File menu's item.
+inline const QString kPrint = QStringLiteral("&Print...");
 
 // Status-line prompts.
 inline const QString kPortPrompt = QStringLiteral("Communication port");
@@ -64,6 +66,8 @@ inline const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
 inline const QString kModifiedMarker = QStringLiteral("*");
 inline const QString kSaveChangesQuestion = QStringLiteral("Save changes to %1?");
 inline const QString kOpenBackupFolder = QStringLiteral("Open Backup Folder");
+inline const QString kBackupFolderNotOpened =
+    QStringLiteral("No file manager could open the backup folder. The backups are kept in:\n\n%1");
 inline const QString kBackupFailed = QStringLiteral("The data was transferred, but its backup could not be saved: %1");
 inline const QString kRecentFileMissing = QStringLiteral("%1 no longer exists; it was removed from the recent files.");
 inline const QString kRecentFileEntry = QStringLiteral("&%1 %2");

@@ -383,6 +383,10 @@ EncodeEntryCells specialCallCells(const SpecialCall& call, const QString& name) 
     return cells;
 }
 
+bool encodeEntryInUse(const image::RadioImage& img, int entry) {
+    return img.u8(Addr(encodeEntryAddress(entry) + kCodeLength)) != 0;
+}
+
 QStringList encodeEntriesInUse(const image::RadioImage& img) {
     QStringList entries;
     for (int entry = 0; entry < kEncodeEntries; ++entry)

@@ -211,5 +211,7 @@ void storeEncodeOccupancy(image::RadioImage& img);
 EncodeEntryCells specialCallCells(const SpecialCall& call, const QString& name);
 // Entry numbers of the entries in use (length byte not 0), ascending.
 QStringList encodeEntriesInUse(const image::RadioImage& img);
+// Whether entry 0-99 is in use (length byte not 0).
+bool encodeEntryInUse(const image::RadioImage& img, int entry);
 
 } // namespace signalling::five_tone

@@ -70,7 +70,7 @@ TEST_F(CsvCommandsTest, ImportShowsTheReportThenWritesTheChosenPlacementAndReloa
     });
     trigger("actionImportCsv");
 
-    EXPECT_EQ(shownSummary, QStringLiteral("list.csv: 1 channels to import, 1 rows left out, 0 warnings."));
+    EXPECT_EQ(shownSummary, QStringLiteral("list.csv: 1 channel to import, 1 row left out, 0 warnings."));
     const channels::ChannelRecordView first(state.image, 1);
     EXPECT_EQ(first.rx(), image::Freq10Hz(14652000)) << "the next empty channel, not Location 4";
     EXPECT_EQ(first.name(), QStringLiteral("HOME"));
@@ -96,7 +96,7 @@ TEST_F(CsvCommandsTest, ImportButtonIsOffWhenTheFileBringsNoChannel) {
     });
     EXPECT_FALSE(dialog.findChild<QPushButton*>("import")->isEnabled());
     EXPECT_EQ(dialog.findChild<QLabel*>("summary")->text(),
-              QStringLiteral("x.csv cannot be imported: the header has no Frequency column"));
+              QStringLiteral("x.csv cannot be imported: no Frequency column in the header line (columns must be separated by commas)"));
 }
 
 TEST_F(CsvCommandsTest, ExportWritesTheChannelsInUse) {

@@ -149,7 +149,7 @@ TEST_F(EditCommandsTest, CopyGivesCsvPasteTakesASpreadsheetsRowsAndReportsTheBad
     const image::RadioImage before = state.image;
     QGuiApplication::clipboard()->setText(QStringLiteral("Name\tFrequency\tPower\n"
                                                          "CALL\t146.52\tLow\n"
-                                                         "WRONG\t146.52\tLoud\n"
+                                                         "WRONG\t446.52\tLow\n"
                                                          "RPT\t145.6\t\n"));
     clickLabel(10);
     trigger("actionPaste");
@@ -157,7 +157,7 @@ TEST_F(EditCommandsTest, CopyGivesCsvPasteTakesASpreadsheetsRowsAndReportsTheBad
     EXPECT_FALSE(channels::rows::inUse(state.image, 11 + kFirstSlot)) << "the refused row leaves its channel";
     EXPECT_EQ(name(12), "RPT");
     ASSERT_FALSE(prompts.messages.isEmpty());
-    EXPECT_TRUE(prompts.messages.last().contains(QStringLiteral("line 3: Power \"Loud\"")));
+    EXPECT_TRUE(prompts.messages.last().contains(QStringLiteral("line 3: Frequency 446.52 MHz")));
 
     trigger("actionUndo");
     EXPECT_EQ(state.image, before) << diff(before, state.image);

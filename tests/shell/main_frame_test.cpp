@@ -120,11 +120,11 @@ protected:
 
 TEST_F(MainFrameTest, StartUpLoadsDefaultFileOpensChannelMaximisedAndFillsStatusPanes) {
     start();
-    EXPECT_EQ(title(), "QMR-417");
+    EXPECT_EQ(frame->windowTitle(), "QMR-417 - [Channel]");
     EXPECT_EQ(state.image, deliveredImage());
     EXPECT_EQ(state.prefix[0], 0x5A);
     EXPECT_EQ(pane("comPane"), "COM3");
-    EXPECT_EQ(pane("freqPane"), "\t\tVHF");
+    EXPECT_EQ(pane("freqPane"), "VHF");  // right-aligned like every band, not by its tabs
     ASSERT_NE(editor(EditorKind::Channel), nullptr);
     EXPECT_TRUE(frame->workspace().frame(EditorKind::Channel)->isMaximized());
     EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), QString::number(kDefaultMarker));
@@ -168,7 +168,8 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
     auto items = [&](const char* menu) { return actionTexts(find<QMenu>(menu)->actions()); };
     EXPECT_EQ(items("menuFile"), QStringList({"&New(&N)", "&Open(&O)...", "&Save(&S)", "Save &As(&A)...", "|",
                                               "Import Channels (CSV)...", "Export Channels (CSV)...",
-                                              "Open Backup Folder", "|", "Print Pre&view...", "Export &PDF...", "|",
+                                              "Open Backup Folder", "|", "&Print...", "Print Pre&view...",
+                                              "Export P&DF...", "|",
                                               "|", "E&xit(&X)"}));
     EXPECT_EQ(items("menuModel"), QStringList({"Model"}));
     EXPECT_EQ(items("menuEdit"), QStringList({"Channel", "Function Setup", "Dtmf", "2Tone", "5Tone", "Scan Information",
@@ -177,7 +178,8 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
                                               "&Insert Row", "Delete &Row", "|", "Move &Up", "Move Do&wn",
                                               "&Sort by RX Frequency"}));
     EXPECT_EQ(items("menuSetting"), QStringList({"Port"}));
-    EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password"}));
+    EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password", "|",
+                                                 "Compare With Radio...", "Check Configuration"}));
     EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));
     EXPECT_EQ(items("menuWindow"), QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)"}));
     EXPECT_TRUE(items("menuHelp").contains("About..."));
@@ -193,6 +195,7 @@ TEST_F(MainFrameTest, ToolbarAcceleratorsAndStatusPrompts) {
     EXPECT_EQ(find<QAction>("actionOpen")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(find<QAction>("actionSave")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(find<QAction>("actionPrint")->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(find<QAction>("actionPrint")->toolTip(), "Print");
     EXPECT_EQ(find<QAction>("actionPort")->statusTip(), "Communication port");
     EXPECT_EQ(find<QAction>("actionWrite")->statusTip(), "Write Data To Radio");
     EXPECT_EQ(find<QAction>("actionRead")->statusTip(), "Read Data From Radio");
@@ -251,6 +254,24 @@ TEST_F(MainFrameTest, EditorWithoutFactoryDoesNothing) {
     trigger("actionEditor_keySetting");
     EXPECT_EQ(frame->workspace().frame(EditorKind::KeySetting), nullptr);
     EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
+}
+
+// With every real editor open, Window > Tile and then Cascade leave the main window its
+// size: editors that do not fit the area are reached by scrolling it.
+TEST_F(MainFrameTest, TileAndCascadeKeepTheWindowItsSize) {
+    state.config = app::startupConfig(dir.exePath());
+    frame = std::make_unique<shell::CMainFrame>(state, prompts, help, shell::programEditors(), link.services());
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const QSize size = frame->size();
+    for (const shell::EditorKindInfo& info : shell::kEditorKinds) frame->openEditor(info.kind);
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 9);
+    trigger("actionTile");
+    QApplication::processEvents();
+    EXPECT_EQ(frame->size(), size);
+    trigger("actionCascade");
+    QApplication::processEvents();
+    EXPECT_EQ(frame->size(), size);
 }
 
 // --- New ---------------------------------------------------------------------------------

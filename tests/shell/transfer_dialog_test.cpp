@@ -204,7 +204,7 @@ TEST_F(MainFrameTransferTest, WriteStoresEditorsFirst) {
 TEST_F(MainFrameTransferTest, PortThatDoesNotOpenEndsTheReadWithoutReload) {
     startFrame();
     const image::BandLimits before = state.bandLimits;
-    services.transfer = [](TransferDirection, app::AppState&, app::Prompts& p, const shell::ProgressSink&) {
+    services.transfer = [](TransferDirection, app::AppState&, app::Prompts& p, const shell::ProgressSink&, bool) {
         p.message(radiolink::text::kCannotOpenPort);
         return false;
     };
