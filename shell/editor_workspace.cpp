@@ -61,8 +61,8 @@ void EditorWorkspace::onActivated(QMdiSubWindow* window) {
     if (m_current) {
         m_current->view()->StoreToImage();
         image::runConsistencyPass(m_env.state.image, m_env.state.bandLimits);
-        emit stored();
     }
+    emit stored();  // what changed before the entered editor loads is the user's (an editor closed, say)
     m_current = entered;
     entered->view()->LoadFromImage();
     storeCorrections({entered});
@@ -71,6 +71,7 @@ void EditorWorkspace::onActivated(QMdiSubWindow* window) {
 
 void EditorWorkspace::onClosing(CMyChildFrame* frame) {
     frame->view()->StoreToImage();  // what is on screen is the only copy of the user's edits
+    image::runConsistencyPass(m_env.state.image, m_env.state.bandLimits);
     m_slots[std::size_t(frame->kind())] = nullptr;
     if (m_current == frame) m_current = nullptr;
 }

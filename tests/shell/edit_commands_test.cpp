@@ -222,6 +222,15 @@ TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
     EXPECT_EQ(state.image.u8(kChannelReferences[0]), 5);
     EXPECT_EQ(mrChannel->currentText(), "5");
     EXPECT_FALSE(action("actionCopy")->isEnabled()) << "the row commands belong to the channel list";
+
+    // An edit the editor stores as it closes is the user's change too, not a correction.
+    mrChannel->setCurrentIndex(mrChannel->findText("4"));
+    frame->workspace().frame(shell::EditorKind::FunctionSetup)->close();
+    QApplication::processEvents();
+    EXPECT_EQ(state.image.u8(kChannelReferences[0]), 4);
+    EXPECT_TRUE(marked());
+    trigger("actionUndo");
+    EXPECT_EQ(state.image.u8(kChannelReferences[0]), 5);
 }
 
 TEST_F(EditCommandsTest, EachCommittedCellAndEachClosedDialogIsOneStepAndATextFieldKeepsItsOwnUndo) {
