@@ -50,8 +50,8 @@ protected:
         frame = std::make_unique<shell::CMainFrame>(state, prompts, help, loggingEditors(log), link.services());
         log.clear();
     }
-    QString writeCsv(const QString& text) const {
-        QFile file(dir.file(QStringLiteral("list.csv")));
+    QString writeCsv(const QString& text, const QString& name = QStringLiteral("list.csv")) const {
+        QFile file(dir.file(name));
         file.open(QIODevice::WriteOnly);
         file.write(text.toUtf8());
         return file.fileName();
@@ -114,63 +114,47 @@ TEST_F(CsvCommandsTest, ExportWritesTheChannelsInUse) {
 // Exports ask with their own title, filter and extension, and never write over a parameter
 // file: "walkexp" becomes walkexp.csv, "victim.dat" is refused and keeps its bytes.
 TEST_F(CsvCommandsTest, ExportsTakeTheirOwnExtensionAndNeverReplaceAParameterFile) {
-    const QByteArray configuration(20480, '\x42');
-    QFile victim(dir.file(QStringLiteral("victim.dat")));
-    ASSERT_TRUE(victim.open(QIODevice::WriteOnly));
-    victim.write(configuration);
-    victim.close();
-    prompts.saveNames = {dir.file("walkexp"), victim.fileName(), dir.file("walkpdf"), dir.file("VICTIM.DAT")};
+    const QString victim = writeCsv(QStringLiteral("configuration"), QStringLiteral("victim.dat"));
+    prompts.saveNames = {dir.file("walkexp"), victim, dir.file("walkpdf")};
     trigger("actionExportCsv");
     trigger("actionExportCsv");
     trigger("actionExportPdf");
-    trigger("actionExportPdf");
+    ASSERT_EQ(prompts.saveRequests.size(), 3u);
+    const auto& [csv, pdf] = std::pair(prompts.saveRequests[0], prompts.saveRequests[2]);
+    EXPECT_EQ(QStringList({csv.title, csv.filter, csv.defaultSuffix}),
+              QStringList({"Export Channels (CSV)", "CSV Files (*.csv)", "csv"}));
+    EXPECT_EQ(QStringList({pdf.title, pdf.filter, pdf.defaultSuffix}),
+              QStringList({"Export PDF", "PDF Files (*.pdf)", "pdf"}));
+    EXPECT_TRUE(QFile::exists(dir.file("walkexp.csv")) && QFile::exists(dir.file("walkpdf.pdf")));
+    QFile kept(victim);
+    EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && kept.readAll() == "configuration");
+    EXPECT_EQ(prompts.messages, QStringList({QDir::toNativeSeparators(victim) +
+                                             " is a parameter file name (\".dat\"); an export never replaces a "
+                                             "parameter file.\n\nChoose a name ending in \".csv\"."}));
 
-    ASSERT_EQ(prompts.saveRequests.size(), 4u);
-    EXPECT_EQ(prompts.saveRequests[0].title, "Export Channels (CSV)");
-    EXPECT_EQ(prompts.saveRequests[0].filter, "CSV Files (*.csv)");
-    EXPECT_EQ(prompts.saveRequests[0].defaultSuffix, "csv");
-    EXPECT_EQ(prompts.saveRequests[2].title, "Export PDF");
-    EXPECT_EQ(prompts.saveRequests[2].filter, "PDF Files (*.pdf)");
-    EXPECT_EQ(prompts.saveRequests[2].defaultSuffix, "pdf");
-    EXPECT_TRUE(QFile::exists(dir.file("walkexp.csv")));
-    EXPECT_TRUE(QFile::exists(dir.file("walkpdf.pdf")));
-    ASSERT_TRUE(victim.open(QIODevice::ReadOnly));
-    EXPECT_EQ(victim.readAll(), configuration);
-    ASSERT_EQ(prompts.messages.size(), 2);
-    EXPECT_EQ(prompts.messages[0], QDir::toNativeSeparators(victim.fileName()) +
-                                       " is a parameter file name (\".dat\"); an export never replaces a parameter "
-                                       "file.\n\nChoose a name ending in \".csv\".");
-    EXPECT_TRUE(prompts.messages[1].endsWith("Choose a name ending in \".pdf\"."));
-
-    // The program's own dialog: the name typed without extension gets ".csv", and a ".dat"
-    // name keeps the dialog open before it could ask to replace the file.
+    // The program's own dialog: a ".dat" name keeps it open, before it could ask to replace the
+    // file; a name typed without extension gets ".csv".
     shell::DialogPrompts dialogs(state.config);
-    app::FileDialogRequest request = prompts.saveRequests[0];
+    app::FileDialogRequest request = csv;
     request.folder = dir.path();
     QString refusal;
     QTimer::singleShot(0, [&] {
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(dialog);
-        EXPECT_EQ(dialog->windowTitle(), "Export Channels (CSV)");
-        EXPECT_EQ(dialog->nameFilters(), QStringList({"CSV Files (*.csv)"}));
         auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
-        ASSERT_TRUE(name);
-        name->clear();
-        QTest::keyClicks(name, QStringLiteral("victim.dat"));
+        dialog->selectFile(QStringLiteral("victim.dat"));
         QTimer::singleShot(0, [&] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                refusal = box->text();
-                box->accept();
-            }
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            refusal = box ? box->text() : QString();
+            if (box) box->accept();
         });
         QTest::keyClick(name, Qt::Key_Return);
         EXPECT_TRUE(dialog->isVisible());
         dialog->selectFile(QStringLiteral("walkexp2"));
         QTest::keyClick(name, Qt::Key_Return);
     });
-    request.refuse = [](const QString& path) { return path.endsWith(".dat") ? QStringLiteral("refused") : QString(); };
     EXPECT_EQ(dialogs.askSaveFileName(request), QDir::toNativeSeparators(dir.file("walkexp2.csv")));
-    EXPECT_EQ(refusal, "refused");
+    EXPECT_EQ(refusal, prompts.messages[0]);
 }
 
 } // namespace
