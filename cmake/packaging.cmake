@@ -60,8 +60,13 @@ set(CPACK_STRIP_FILES ON)
 # Directories as Debian wants them whatever the umask of the person packaging.
 set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
     OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${QMR_DEBIAN_DIR}/postinst ${QMR_DEBIAN_DIR}/postrm)
-set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# No maintainer scripts: on Debian the menu entry, the ".dat" file type and the icon reach
+# the desktop database, the MIME database and the hicolor icon cache through the triggers
+# of desktop-file-utils, shared-mime-info and hicolor-icon-theme, which dpkg runs whenever
+# a package adds or removes files in their folders, at install and at removal alike. A
+# script that ran the same tools again would only do the work twice.
+
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # Everything "cmake --install" places, and the package's own files.
 set(CPACK_INSTALL_CMAKE_PROJECTS

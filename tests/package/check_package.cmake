@@ -38,7 +38,6 @@ foreach(file
     message(FATAL_ERROR "not in the package: ${file}")
   endif()
 endforeach()
-run_or_fail("dpkg-deb -I" dpkg-deb -I ${deb} postinst)
 
 # The unpacked tool runs from its own folder and keeps its data in the (temporary) user's
 # folder, like an installed copy.
