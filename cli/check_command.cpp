@@ -48,7 +48,7 @@ int checkCommand(const QStringList& arguments) {
     for (const QString& path : parser.positionalArguments()) {
         const QString canonical = QFileInfo(path).canonicalFilePath();
         if (!canonical.isEmpty() && seen.contains(canonical)) continue;
-        const std::optional<image::RadioImage> img = readConfiguration(path, image::kParameterFileSize);
+        const std::optional<image::RadioImage> img = readConfiguration(path);
         if (!img) {
             fileError = true;
             continue;

@@ -67,8 +67,6 @@ inline const QString kVerifyNotDone = QStringLiteral(
 
 inline const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 inline const QString kCannotSave = QStringLiteral("cannot save %1: %2");
-inline const QString kShortFile = QStringLiteral("%1 holds %2 bytes; a parameter file holds 20480, so it is not sent");
-inline const QString kNotParameterFile = QStringLiteral("%1 holds %2 bytes; a parameter file holds 20480");
 inline const QString kNoFolder = QStringLiteral("cannot save %1: the folder does not exist");
 inline const QString kIsFolder = QStringLiteral("cannot save %1: it is a folder");
 inline const QString kSaved = QStringLiteral("saved %1");

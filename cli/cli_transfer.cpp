@@ -256,4 +256,8 @@ int fail(int exitCode, const QString& text) {
     return exitCode;
 }
 
+QString readFailureText(const QString& path, const image::FileResult& result) {
+    return result.wrongSize ? result.errorText : text::kCannotRead.arg(path, result.errorText);
+}
+
 } // namespace cli

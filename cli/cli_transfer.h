@@ -5,6 +5,7 @@
 #include "cli/cli_prompts.h"
 #include "link/transfer_engine.h"
 #include "app/app_state.h"
+#include "image/parameter_file.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -57,5 +58,7 @@ void printLine(const QString& text);
 // A command's result on stdout, as it is.
 void writeOut(const QByteArray& bytes);
 int fail(int exitCode, const QString& text);
+// Why a parameter file could not be read: the system's text, or that it is none.
+QString readFailureText(const QString& path, const image::FileResult& result);
 
 } // namespace cli

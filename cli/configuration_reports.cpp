@@ -26,21 +26,16 @@ QString modelName() {
 
 } // namespace
 
-std::optional<image::RadioImage> readConfiguration(const QString& path, qint64 minimumSize) {
-    const QFileInfo file(path);
-    if (!file.isFile()) {
+std::optional<image::RadioImage> readConfiguration(const QString& path) {
+    if (!QFileInfo(path).isFile()) {
         fail(kExitFile, text::kCannotRead.arg(path, QStringLiteral("no such file")));
-        return std::nullopt;
-    }
-    if (file.size() < minimumSize) {
-        fail(kExitFile, text::kNotParameterFile.arg(path).arg(file.size()));
         return std::nullopt;
     }
     image::FilePrefixBlock prefix{};
     image::RadioImage img;
     const image::FileResult result = image::readParameterFile(path, prefix, img);
     if (!result.ok) {
-        fail(kExitFile, text::kCannotRead.arg(path, result.errorText));
+        fail(kExitFile, readFailureText(path, result));
         return std::nullopt;
     }
     return img;

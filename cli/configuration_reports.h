@@ -13,9 +13,9 @@
 
 namespace cli {
 
-// The parameter file at `path`; nothing, after printing why, when it cannot be read.
-// `minimumSize` refuses shorter files (0 takes any file, as the program's Open does).
-std::optional<image::RadioImage> readConfiguration(const QString& path, qint64 minimumSize = 0);
+// The parameter file at `path`; nothing, after printing why, when it cannot be read or is
+// no parameter file (not 20480 bytes long).
+std::optional<image::RadioImage> readConfiguration(const QString& path);
 
 std::optional<report::ConfigReport> reportOfFile(const QString& path);
 report::ConfigReport reportOfImage(const image::RadioImage& img);

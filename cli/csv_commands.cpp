@@ -45,7 +45,7 @@ std::optional<LoadedFile> loadParameterFile(const QString& path) {
     LoadedFile file;
     const image::FileResult result = image::readParameterFile(path, file.prefix, file.image);
     if (!result.ok) {
-        fail(kExitFile, text::kCannotRead.arg(path, result.errorText));
+        fail(kExitFile, readFailureText(path, result));
         return std::nullopt;
     }
     return file;

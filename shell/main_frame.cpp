@@ -30,14 +30,13 @@ namespace shell {
 
 namespace {
 
-const QString kDatSuffix = QStringLiteral("dat");
-
 // The first local ".dat" file among dropped URLs; empty when there is none.
 QString droppedParameterFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return {};
     for (const QUrl& url : mime->urls()) {
         const QString path = url.toLocalFile();
-        if (!path.isEmpty() && QFileInfo(path).suffix().compare(kDatSuffix, Qt::CaseInsensitive) == 0) return path;
+        const bool parameterFile = QFileInfo(path).suffix().compare(kParameterFileSuffix, Qt::CaseInsensitive) == 0;
+        if (!path.isEmpty() && parameterFile) return path;
     }
     return {};
 }
@@ -45,6 +44,7 @@ QString droppedParameterFile(const QMimeData* mime) {
 // The system's text for a failed open or save, and the file it was about ("Permission
 // denied" alone does not say which file).
 QString fileErrorText(const image::FileResult& result, const QString& path) {
+    if (result.wrongSize) return result.errorText;
     return QStringLiteral("%1\n\n%2").arg(result.errorText, QDir::toNativeSeparators(path));
 }
 
@@ -88,6 +88,7 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::recordStep);
     connect(m_workspace, &EditorWorkspace::stored, this, &CMainFrame::recordStep);
     connect(m_workspace, &EditorWorkspace::reloaded, this, &CMainFrame::recordStep);
+    connect(m_workspace, &EditorWorkspace::settled, this, &CMainFrame::keepCorrections);
     connect(m_workspace, &EditorWorkspace::commandsChanged, this, &CMainFrame::updateEditActions);
 }
 
@@ -119,13 +120,13 @@ bool CMainFrame::hasUnsavedChanges() {
 }
 
 void CMainFrame::markClean() {
-    m_changes.markClean(m_state.image, m_state.bandLimits);
+    m_changes.markClean(snapshot());
     m_modified = false;
     updateTitle();
 }
 
 void CMainFrame::refreshModifiedMarker() {
-    m_modified = m_changes.differs(m_state.image, m_state.bandLimits);
+    m_modified = m_changes.differs(snapshot());
     updateTitle();
 }
 

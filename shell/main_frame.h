@@ -37,6 +37,9 @@ struct Printout;
 
 namespace shell {
 
+// The extension of parameter files.
+inline const QString kParameterFileSuffix = QStringLiteral("dat");
+
 // The main window's own help: its resource's help id less the command base.
 inline constexpr int kHelpIdCommandBase = 0x10000;
 inline constexpr int kMainFrameHelpId = 0x20000 + 128;
@@ -128,6 +131,9 @@ private:
     void updateEditActions();
     // The configuration as it is now becomes an undo step when it changed since the last one.
     void recordStep();
+    // What an editor's store just corrected in bytes it had loaded joins the current step, and
+    // the clean state when that was clean.
+    void keepCorrections();
     // After New and Open: what was before is another configuration, not a step to go back to.
     void resetHistory();
     void restore(const std::optional<app::ConfigSnapshot>& snapshot);
@@ -156,6 +162,10 @@ private:
     // The printout of the configuration report, after every open editor stored.
     report::Printout printout();
     bool writePdf(const QString& path);
+    // Where an export goes (main_frame_csv.cpp): a name typed without extension gets the
+    // request's default suffix; a parameter file's name is refused with a message, so no
+    // export replaces a configuration. Empty when nothing is to be written.
+    QString askExportFileName(app::FileDialogRequest request);
     std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
                                                                         const CsvPlanner& planner);
 

@@ -74,7 +74,14 @@ inline const QString kRecentFileEntry = QStringLiteral("&%1 %2");
 inline const QString kExportCsv = QStringLiteral("Export Channels (CSV)...");
 inline const QString kImportCsv = QStringLiteral("Import Channels (CSV)...");
 inline const QString kCsvFilter = QStringLiteral("CSV Files (*.csv)");
+inline const QString kCsvSuffix = QStringLiteral("csv");
 inline const QString kCsvProposedName = QStringLiteral("channels.csv");
+inline const QString kExportCsvTitle = QStringLiteral("Export Channels (CSV)");
+inline const QString kImportCsvTitle = QStringLiteral("Import Channels (CSV)");
+// An export written over a parameter file would lose the configuration in it.
+inline const QString kExportNotOverParameterFile =
+    QStringLiteral("%1 is a parameter file name (\".dat\"); an export never replaces a parameter file.\n\n"
+                   "Choose a name ending in \".%2\".");
 inline const QString kCsvCannotRead = QStringLiteral("Cannot read %1: %2");
 inline const QString kCsvCannotSave = QStringLiteral("Cannot save %1: %2");
 
@@ -83,6 +90,9 @@ inline const QString kClose = QStringLiteral("Close");
 inline const QString kHelp = QStringLiteral("Help");
 
 // Command line.
+inline const QString kDisplayUnreachable = QStringLiteral(
+    "qmr417: cannot open the display \"%1\"; check that it runs and lets this user in, or run it "
+    "headless as \"xvfb-run ./qmr417\" or \"QT_QPA_PLATFORM=offscreen ./qmr417\".");
 inline const QString kNoDisplay = QStringLiteral(
     "qmr417: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); run it inside a desktop "
     "session, or headless as \"xvfb-run ./qmr417\" or \"QT_QPA_PLATFORM=offscreen ./qmr417\".");

@@ -58,7 +58,7 @@ Table informationTable(const image::RadioImage& im) {
         const int response = im.u8(image::Addr(record + ft::kInfoDecodingResponse));
         table.rows.append({QString::number(number), listOf(ft::kFunctionOptionList).value(option),
                            ft::informationResponseEntries(option).value(response), ft::readInformationId(im, number),
-                           ft::hasFunctionName(option) ? ft::readFunctionName(im, number) : QString()});
+                           ft::readFunctionName(im, number)});  // the editor shows it, greyed or not
     }
     return table;
 }

@@ -118,6 +118,8 @@ TEST_F(CliEndToEnd, ReadThenWriteProtectedKilledRadio) {
 TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
     ASSERT_TRUE(writeFile(path("short.dat"), QByteArray(16384, '\0')));
     ASSERT_TRUE(writeFile(path("full.dat"), QByteArray(20480, '\0')));
+    ASSERT_TRUE(writeFile(path("long.dat"), QByteArray(20481, '\0')));
+    ASSERT_TRUE(writeFile(path("out.csv"), QByteArray("Location,Frequency\n1,146.52\n")));
     Simulator locked({"--password", "42", "--state", "stunned"});
     Simulator silent({"--silent"});
     ASSERT_FALSE(locked.device().isEmpty());
@@ -126,7 +128,13 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
         {{"read"}, 1, "--port"},
         {{"read", "--port", locked.device(), "--out", path("no/such/folder/x.dat")}, 2, "folder"},
         {{"read", "--port", silent.device(), "--out", m_dir.path()}, 2, "it is a folder"},  // before any exchange
-        {{"write", "--port", locked.device(), "--in", path("short.dat")}, 2, "16384 bytes"},
+        {{"write", "--port", locked.device(), "--in", path("short.dat")},
+         2,
+         "short.dat is not a QMR-417 parameter file: 16384 bytes, a parameter file has 20480."},
+        {{"report", path("short.dat")}, 2, "16384 bytes, a parameter file has 20480"},
+        {{"diff", path("full.dat"), path("long.dat")}, 2, "long.dat is not a QMR-417 parameter file: 20481 bytes"},
+        {{"export-csv", path("short.dat"), path("out.csv")}, 2, "16384 bytes, a parameter file has 20480"},
+        {{"import-csv", path("long.dat"), path("out.csv")}, 2, "20481 bytes, a parameter file has 20480"},
         {{"write", "--port", locked.device(), "--in", path("missing.dat")}, 2, "cannot read"},
         {{"read", "--port", path("no-such-device"), "--out", path("x.dat")}, 3, "absent"},
         {{"read", "--port", silent.device(), "--out", path("x.dat")}, 4, "no answer"},
@@ -143,6 +151,7 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
         EXPECT_EQ(run.errorText.count(u'\n'), 1) << run.errorText.toStdString();  // one line
     }
     EXPECT_FALSE(QFile::exists(path("x.dat")));  // no failed read leaves a file
+    EXPECT_EQ(readFile(path("long.dat")).size(), 20481) << "import-csv left it alone";
 }
 
 // A file read from a killed radio must not disable a healthy one by accident; and a write

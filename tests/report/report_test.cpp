@@ -148,6 +148,25 @@ TEST(ConfigReportTest, PrintoutKeepsTheEditorsOrderAndPlacement) {
     EXPECT_EQ(small.titleFields.right.value(0).value, "(not saved)");
 }
 
+// Values as the editors show them: a key code the Key Setting list does not offer shows no
+// selection; a 5Tone function name shows whatever the function option; the keys of the FUNC
+// presses are as the README lists them.
+TEST(ConfigReportTest, ValuesAndKeysAreTheEditorsAndTheReadmes) {
+    image::RadioImage img = smallConfiguration();
+    img.setU8(0x01F3, 20);  // "RESET" on P1 Short
+    const image::Addr info = signalling::five_tone::informationAddress(1);
+    img.setU8(image::Addr(info + signalling::five_tone::kInfoFunctionOption), 6);  // "Group Call"
+    img.setText(image::Addr(info + signalling::five_tone::kInfoFunctionName), 7, "GROUP", 0);
+    const QJsonObject root = QJsonDocument::fromJson(report::toJson(reportOf(img))).object();
+    const QJsonObject keys = root.value("keySetting").toObject();
+    EXPECT_EQ(keys.value("p1Short").toString("missing"), "");
+    EXPECT_EQ(keys.keys().filter(QStringLiteral("func")),
+              QStringList({"funcP1", "funcP2", "funcP3", "funcP4", "funcP5"}));
+    const QJsonObject code = root.value("fiveTone").toObject().value("informationCodes").toArray()[0].toObject();
+    EXPECT_EQ(code.value("functionOption").toString(), "Group Call");
+    EXPECT_EQ(code.value("functionName").toString(), "GROUP");
+}
+
 TEST(ConfigReportTest, ComparisonNamesTheChangedChannelAndSetting) {
     const QList<report::Difference> differences = report::compare(reportOf(smallConfiguration()),
                                                                   reportOf(changedConfiguration()));
