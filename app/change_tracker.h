@@ -1,28 +1,28 @@
 #pragma once
 // Knows whether the configuration differs from the one last opened, saved, read from or
-// written to a radio: a copy of the image is kept at those moments and compared with the
-// image after a store of the editors. No bookkeeping per edit.
+// written to a radio: a copy is kept at those moments and compared with the configuration
+// after a store of the editors. No bookkeeping per edit.
 //
-// Both sides are compared as a store of every editor leaves an image (channel validity
-// pass and consistency pass applied), so a file whose bytes those passes would correct
-// does not count as changed before the user touched anything.
+// The editors store once right after they load (see EditorWorkspace), so what they correct
+// in bytes as loaded is written before anyone compares. Such a correction is nobody's
+// change: `follow` moves the clean copy along with it.
 
-#include "image/band_limits.h"
-#include "image/radio_image.h"
+#include "app/config_snapshot.h"
 
 namespace app {
 
 class ChangeTracker {
 public:
-    void markClean(const image::RadioImage& img, const image::BandLimits& limits);
-    bool differs(const image::RadioImage& img, const image::BandLimits& limits) const;
-
-    // The image as a store of every editor leaves it.
-    static image::RadioImage normalised(const image::RadioImage& img, const image::BandLimits& limits);
+    void markClean(const ConfigSnapshot& now) { m_clean = now; }
+    // A correction no user made turned `before` into `after`: when `before` was clean, so is
+    // `after`.
+    void follow(const ConfigSnapshot& before, const ConfigSnapshot& after) {
+        if (before == m_clean) m_clean = after;
+    }
+    bool differs(const ConfigSnapshot& now) const { return !(now == m_clean); }
 
 private:
-
-    image::RadioImage m_clean;
+    ConfigSnapshot m_clean;
 };
 
 } // namespace app

@@ -12,40 +12,8 @@ namespace report {
 
 namespace {
 
-// A pair column is one sixth of the printed line and cuts what does not fit: about 15
-// average characters of the print font (see textWidth). Longer labels or values get a plain
-// line of their own, so nothing is cut.
-constexpr double kPairColumnWidth = 15.0;
-constexpr int kPairsPerLine = 3;
-// A plain printed line holds about this many characters; longer list rows continue below.
-constexpr int kPrintLineChars = 95;
-const QString kContinuation = QStringLiteral("        ");
-const QString kPairMarker = QStringLiteral("^^");
 const QString kNotInUse = QStringLiteral("(not in use)");
-const QString kNoneInUse = QStringLiteral("(none in use)");
 const QString kUsualNote = QStringLiteral("Unless listed");
-
-// The width of a text in average characters of a proportional serif face: narrow letters and
-// marks count less, capitals and "m"/"w" more. Rough, but on the safe side for the labels here.
-double textWidth(const QString& text) {
-    static const QString narrow = QStringLiteral("ijlt.,:;'!|()[]fr/- ");
-    static const QString wide = QStringLiteral("mwMW");
-    double width = 0;
-    for (const QChar c : text) {
-        if (narrow.contains(c)) width += 0.6;
-        else if (wide.contains(c)) width += 1.6;
-        else if (c.isUpper()) width += 1.3;
-        else width += 1.0;
-    }
-    return width;
-}
-
-bool fitsColumn(const QString& text) { return textWidth(text) <= kPairColumnWidth; }
-
-bool fitsPair(const Entry& entry) {
-    return fitsColumn(entry.label + u':') && fitsColumn(entry.value) &&
-           !entry.label.contains(u':') && !entry.label.contains(kPairMarker) && !entry.value.contains(kPairMarker);
-}
 
 QString rowHead(const Table& table, const QStringList& row) {
     return table.columns.value(0).header + u' ' + row.value(0);
@@ -72,66 +40,8 @@ QStringList usualItems(const Table& table) {
     return usual;
 }
 
-// A row as one pair: its number, then the other cells, "-" for an empty one ("5:12345 BOB").
-QString compactValue(const QStringList& row) {
-    QStringList cells = row.mid(1);
-    for (QString& cell : cells)
-        if (cell.isEmpty()) cell = QStringLiteral("-");
-    return cells.join(u' ');
-}
-
-// Short lists (a number and at most two cells, all fitting a pair column) go three to a line.
-bool compactTable(const Table& table) {
-    if (table.columns.size() > 3) return false;
-    for (const QStringList& row : table.rows)
-        if (!fitsColumn(row.value(0) + u':') || !fitsColumn(compactValue(row)) ||
-            row.join(QString()).contains(kPairMarker) || row.value(0).contains(u':'))
-            return false;
-    return true;
-}
-
-void appendCompactRows(const Table& table, QStringList& lines) {
-    QStringList headers;
-    for (const Column& column : table.columns) headers.append(column.header);
-    lines.append(headers.first() + QStringLiteral(": ") + headers.mid(1).join(u' '));
-    QString line;
-    int pending = 0;
-    for (const QStringList& row : table.rows) {
-        line += row.value(0) + u':' + compactValue(row) + kPairMarker;
-        if (++pending == kPairsPerLine) {
-            lines.append(line);
-            line.clear();
-            pending = 0;
-        }
-    }
-    if (pending > 0) lines.append(line);
-}
-
 QString rowText(const Table& table, const QStringList& row) {
     return rowHead(table, row) + QStringLiteral(": ") + rowItems(table, row).join(QStringLiteral(", "));
-}
-
-// "head: item, item, ..." on as many printed lines as it needs, breaking between items.
-QStringList wrapped(const QString& head, const QStringList& items) {
-    QStringList lines;
-    QString line = head + u':';
-    bool first = true;
-    for (const QString& item : items) {
-        const QString joined = line + (first ? QStringLiteral(" ") : QStringLiteral(", ")) + item;
-        if (!first && joined.size() > kPrintLineChars) {
-            lines.append(line + u',');
-            line = kContinuation + item;
-        } else {
-            line = joined;
-        }
-        first = false;
-    }
-    lines.append(line);
-    return lines;
-}
-
-QStringList wrappedRow(const Table& table, const QStringList& row) {
-    return wrapped(rowHead(table, row), rowItems(table, row));
 }
 
 QString jsonString(const QString& text) {
@@ -212,50 +122,6 @@ ConfigReport buildReport(const ReportSource& source) {
         keySettingSection(source),
         communicationNoteSection(source),
     }};
-}
-
-QStringList printLines(const ConfigReport& report) {
-    QStringList lines;
-    for (const Section& section : report.sections) {
-        if (!lines.isEmpty()) lines.append(QString());
-        lines.append(section.title);
-        // The fields that fit go three to a line first, the others follow on lines of their own,
-        // each group in screen order.
-        QString pairs;
-        int pending = 0;
-        QStringList plain;
-        for (const Entry& entry : section.entries) {
-            if (!fitsPair(entry)) {
-                plain.append(entry.label + QStringLiteral(": ") + entry.value);
-                continue;
-            }
-            pairs += entry.label + u':' + entry.value + kPairMarker;
-            if (++pending == kPairsPerLine) {
-                lines.append(pairs);
-                pairs.clear();
-                pending = 0;
-            }
-        }
-        if (pending > 0) lines.append(pairs);
-        lines += plain;
-        for (const Table& table : section.tables) {
-            const bool compact = !table.rows.isEmpty() && compactTable(table);
-            // A compact list names its columns on its first line, which may say it all.
-            const bool titleInHeaders = std::any_of(table.columns.begin(), table.columns.end(),
-                                                    [&](const Column& c) { return c.header == table.title; });
-            if (!table.title.isEmpty() && !(compact && titleInHeaders)) lines.append(table.title);
-            if (table.rows.isEmpty()) {
-                lines.append(kNoneInUse);
-            } else if (compact) {
-                appendCompactRows(table, lines);
-            } else {
-                if (const QStringList usual = usualItems(table); !usual.isEmpty())
-                    lines.append(wrapped(kUsualNote, usual));
-                for (const QStringList& row : table.rows) lines.append(wrappedRow(table, row));
-            }
-        }
-    }
-    return lines;
 }
 
 QString plainText(const ConfigReport& report) {

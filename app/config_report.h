@@ -49,12 +49,26 @@ struct Table {
     QList<QStringList> rows;  // one text per column
 };
 
+// How the printout places a run of a section's fields: `left` fields down one column and the
+// next `right` fields down a second column beside it, as the editor shows them side by side.
+// {11, 8} is a left column of eleven fields beside a right one of eight; a row of two fields
+// in the editor is {1, 1}.
+struct PrintColumns {
+    int left = 0;
+    int right = 0;
+};
+
 struct Section {
     QString title;
     QString key;
     QList<Entry> entries;
     QList<Table> tables;
+    // The fields' runs in entry order for the printout; fields no run covers print in one column.
+    QList<PrintColumns> printColumns = {};
 };
+
+// What a list without a row in use shows.
+inline const QString kNoneInUse = QStringLiteral("(none in use)");
 
 struct ConfigReport {
     QList<Section> sections;
@@ -69,12 +83,6 @@ struct ReportSource {
 };
 
 ConfigReport buildReport(const ReportSource& source);
-
-// The print text: per section a title line, its fields as lines of "label:value^^" pairs
-// (fields too long for a pair column get a plain line "label: value"), then its lists: short
-// rows three to a line as pairs under a line naming the columns, longer rows one to a line
-// (continued on the next line when needed).
-QStringList printLines(const ConfigReport& report);
 
 // The command-line text: section titles, "label: value" lines, list rows one per line.
 QString plainText(const ConfigReport& report);

@@ -6,6 +6,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 
 namespace app {
@@ -22,6 +23,11 @@ struct FileDialogRequest {
     QString filter;        // "Param Files (*.dat)"
     QString folder;        // initial folder
     QString proposedName;  // initial file name, may be empty
+    QString title;         // empty: the system's own
+    QString defaultSuffix = QStringLiteral("dat");  // a save dialog adds it to a name typed without one
+    // A save dialog stays open on a name this refuses, showing the message it returns (empty:
+    // the name will do). Whoever asked checks the answer again: not every dialog can refuse.
+    std::function<QString(const QString& path)> refuse;
 };
 
 // The answer to "Save changes to <name>?".

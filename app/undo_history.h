@@ -3,21 +3,17 @@
 // state before it: the image and the band limits. The main window records after anything
 // that may have changed them (a store of the editors, a committed cell, a row command, an
 // import, a model change, a read); a record that finds no change adds no step.
+//
+// Every state recorded is one the open editors have stored after loading it, so storing
+// them again changes nothing: undo and redo land on states no store turns into a new step.
 
-#include "image/band_limits.h"
-#include "image/radio_image.h"
+#include "app/config_snapshot.h"
 
 #include <cstddef>
 #include <deque>
 #include <optional>
 
 namespace app {
-
-struct ConfigSnapshot {
-    image::RadioImage image;
-    image::BandLimits limits;
-    bool operator==(const ConfigSnapshot&) const = default;
-};
 
 class UndoHistory {
 public:
@@ -31,7 +27,7 @@ public:
     // and the steps that could be redone are gone. True when a step was added.
     bool record(const ConfigSnapshot& current);
     // The state at the last step becomes `current` without a new step: a change no user made
-    // (the corrections a store applies to bytes just loaded) is nothing to undo.
+    // (the corrections an editor's store applies to bytes it just loaded) is nothing to undo.
     void replaceCurrent(const ConfigSnapshot& current) { m_current = current; }
     const ConfigSnapshot& current() const { return m_current; }
 

@@ -46,6 +46,10 @@ void put(image::RadioImage& img, int slot, const Carried& c) {
     setScanSkip(img, slot, c.skip);
 }
 
+// The clipboard form: this tag, then per channel its record and one byte, 1 when skipped.
+const QByteArray kRecordsTag = QByteArrayLiteral("QMR-417 channel records 1\n");
+constexpr qsizetype kCopiedSize = record::kSize + 1;
+
 } // namespace
 
 SlotOrder unchangedOrder() {
@@ -141,6 +145,40 @@ void sortByRx(image::RadioImage& img, std::span<const int> wanted) {
 
 void clearRows(image::RadioImage& img, std::span<const int> wanted) {
     for (const int slot : ordinarySet(wanted)) channelClear(img, slot);
+}
+
+QByteArray copyRecords(const image::RadioImage& img, std::span<const int> wanted) {
+    QByteArray copied = kRecordsTag;
+    for (const int slot : wanted) {
+        if (!isOrdinary(slot) || !inUse(img, slot)) continue;
+        const Carried c = take(img, slot);
+        copied.append(reinterpret_cast<const char*>(c.bytes.data()), record::kSize);
+        copied.append(char(c.skip ? 1 : 0));
+    }
+    return copied;
+}
+
+bool holdsRecords(const QByteArray& copied) {
+    return copied.startsWith(kRecordsTag) && (copied.size() - kRecordsTag.size()) % kCopiedSize == 0;
+}
+
+RecordPaste pasteRecords(image::RadioImage& img, const QByteArray& copied, int firstSlot) {
+    RecordPaste result;
+    if (!holdsRecords(copied)) return result;
+    int slot = firstSlot;
+    for (qsizetype at = kRecordsTag.size(); at < copied.size(); at += kCopiedSize, ++slot) {
+        if (!isOrdinary(slot)) {
+            ++result.leftOut;
+            continue;
+        }
+        Carried c{};
+        std::copy_n(copied.constData() + at, record::kSize, reinterpret_cast<char*>(c.bytes.data()));
+        c.empty = false;
+        c.skip = copied[at + record::kSize] != 0;
+        put(img, slot, c);
+        result.pasted.push_back(slot);
+    }
+    return result;
 }
 
 } // namespace channels::rows

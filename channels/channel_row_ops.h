@@ -9,6 +9,8 @@
 #include "image/memory_map.h"
 #include "image/radio_image.h"
 
+#include <QByteArray>
+
 #include <array>
 #include <span>
 #include <vector>
@@ -50,5 +52,20 @@ bool moveRows(image::RadioImage& img, std::span<const int> wanted, int delta);
 void sortByRx(image::RadioImage& img, std::span<const int> wanted);
 // Channel clear of each given slot.
 void clearRows(image::RadioImage& img, std::span<const int> wanted);
+
+// Whole channels for the clipboard, beside their CSV text: each channel in use among
+// `wanted`, in that order, as its 32-byte record and its scan-skip bit, in a form only this
+// program reads. So a paste keeps every field, also those CSV has no column for.
+QByteArray copyRecords(const image::RadioImage& img, std::span<const int> wanted);
+struct RecordPaste {
+    std::vector<int> pasted;  // the slots written
+    int leftOut = 0;          // channels that did not fit above the end of the list
+};
+// Whether `copied` is what copyRecords gives.
+bool holdsRecords(const QByteArray& copied);
+// Writes the channels of `copied` from `firstSlot` down, byte for byte, each in use and with
+// its scan-skip bit; those past channel 199 are left out. Nothing changes when `copied` does
+// not hold records.
+RecordPaste pasteRecords(image::RadioImage& img, const QByteArray& copied, int firstSlot);
 
 } // namespace channels::rows

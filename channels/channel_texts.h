@@ -19,6 +19,8 @@ inline constexpr const char* kInsertRefused =
 inline constexpr const char* kNothingToPaste = "The clipboard holds no channel rows to paste.";
 inline constexpr const char* kPasteCannotUse = "The clipboard's text cannot be pasted as channels: %1.";
 inline constexpr const char* kPasteReport = "%1 channels pasted, %2 rows left out, %3 warnings:\n\n%4";
+inline constexpr const char* kPasteRecordsPastEnd =
+    "%1 channels pasted; %2 did not fit above the end of the list (channel 199) and were left out.";
 
 // Channel Edit dialog
 inline constexpr const char* kDialogTitle = "Channel Edit";

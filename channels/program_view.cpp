@@ -31,6 +31,8 @@ constexpr int kHeaderRowTwips = 600;
 constexpr int kLastColumn = kChannelColumns - 1;
 constexpr int kLastOrdinarySlot = kFirstSlot + kOrdinarySlots - 1;
 const QString kCsvMimeType = QStringLiteral("text/csv");
+// Whole records, for a paste into this program (see rows::copyRecords).
+const QString kRecordsMimeType = QStringLiteral("application/x-qmr417-channel-records");
 
 QString text(const char* latin) { return QString::fromLatin1(latin); }
 
@@ -299,10 +301,12 @@ void CProgramView::copyRows(const std::vector<int>& chosen) {
     auto* mime = new QMimeData;
     mime->setText(csv);
     mime->setData(kCsvMimeType, csv.toUtf8());
+    mime->setData(kRecordsMimeType, rows::copyRecords(img(), chosen));
     QGuiApplication::clipboard()->setMimeData(mime);  // the clipboard owns it
 }
 
 void CProgramView::paste(int firstSlot) {
+    if (pasteRecords(firstSlot)) return;
     const QString clip = QGuiApplication::clipboard()->text();
     if (clip.trimmed().isEmpty()) {
         env().prompts.message(text(texts::kNothingToPaste));
@@ -327,6 +331,20 @@ void CProgramView::paste(int firstSlot) {
                                   .arg(plan.refused.size())
                                   .arg(plan.warnings.size())
                                   .arg(csv::reportLines(plan).join(u'\n')));
+}
+
+// Channels copied in this program come back byte for byte; anything else is text.
+bool CProgramView::pasteRecords(int firstSlot) {
+    const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
+    if (!mime || !mime->hasFormat(kRecordsMimeType)) return false;
+    const QByteArray copied = mime->data(kRecordsMimeType);
+    if (!rows::holdsRecords(copied)) return false;  // not ours after all: the text decides
+    rows::RecordPaste result;
+    changeImage([&] { result = rows::pasteRecords(img(), copied, firstSlot); });
+    selectSlots(result.pasted);
+    if (result.leftOut > 0)
+        env().prompts.message(text(texts::kPasteRecordsPastEnd).arg(result.pasted.size()).arg(result.leftOut));
+    return true;
 }
 
 void CProgramView::insertRows(const std::vector<int>& chosen) {

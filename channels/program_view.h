@@ -56,6 +56,8 @@ private:
     bool allOrdinary(const std::vector<int>& chosen) const;
     void copyRows(const std::vector<int>& chosen);
     void paste(int firstSlot);
+    // A paste of whole records copied in this program; false when the clipboard holds none.
+    bool pasteRecords(int firstSlot);
     void insertRows(const std::vector<int>& chosen);
     // Stores, lets `change` work on the image, reloads, and tells the main window so it keeps
     // the other editors in step and records one undo step.

@@ -55,6 +55,17 @@ int leadingOctal(QStringView text) {
     return int(value);
 }
 
+bool isPlainDecimal(QStringView text) {
+    bool point = false;
+    bool digit = false;
+    for (const QChar c : text) {
+        if (c == u'.' && !point) point = true;
+        else if (isDecimalDigit(c)) digit = true;
+        else return false;
+    }
+    return digit;
+}
+
 int hexDigitValue(QChar c) {
     if (isDecimalDigit(c)) return c.unicode() - u'0';
     if (c >= u'A' && c <= u'F') return c.unicode() - u'A' + 10;

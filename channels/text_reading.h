@@ -25,6 +25,9 @@ std::optional<int> matchIntegerPattern(QStringView text, QStringView pattern);
 // The leading octal digits of `text` (no blanks, no sign); 0 when there are none. Saturates.
 int leadingOctal(QStringView text);
 
+// Digits 0-9 with at most one decimal point and nothing else (no blank, no sign).
+bool isPlainDecimal(QStringView text);
+
 // Value of one hexadecimal digit, either case; -1 for anything else.
 int hexDigitValue(QChar c);
 

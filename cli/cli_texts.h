@@ -16,6 +16,9 @@ inline const QString kDescription = QStringLiteral(
     "  report FILE.dat [--json]       print the configuration in a parameter file\n"
     "  diff A.dat B.dat               print the fields that differ between two files\n"
     "                                 (exit 0 equal, 1 they differ, 2 a file or usage error)\n"
+    "  diff --port NAME FILE.dat      the same between a file and the radio (read into memory)\n"
+    "  check FILE.dat [FILE.dat...]   print what does not fit together in a configuration,\n"
+    "                                 and between several radios (exit 0 none, 1 findings, 2 file)\n"
     "  export-csv FILE.dat OUT.csv    write the channel list as CSV\n"
     "  import-csv FILE.dat IN.csv [--out NEW.dat] [--append]\n"
     "                                 read channels from CSV into a parameter file\n\n"
@@ -30,7 +33,9 @@ inline const QString kPortsUsage = QStringLiteral("ports");
 inline const QString kReadUsage = QStringLiteral("read --port NAME --out FILE [options]");
 inline const QString kWriteUsage = QStringLiteral("write --port NAME --in FILE [options]");
 inline const QString kReportUsage = QStringLiteral("report FILE.dat [--json]");
-inline const QString kDiffUsage = QStringLiteral("diff A.dat B.dat");
+inline const QString kDiffUsage = QStringLiteral("diff A.dat B.dat | --port NAME FILE.dat [options]");
+inline const QString kCheckUsage = QStringLiteral("check FILE.dat [FILE.dat...]");
+inline const QString kDiffPortTakesOneFile = QStringLiteral("diff --port compares the radio with one file");
 inline const QString kUnknownCommand = QStringLiteral("unknown command \"%1\"; try --help");
 inline const QString kUnexpectedArgument = QStringLiteral("unexpected argument \"%1\"; try --help");
 inline const QString kMissingOption = QStringLiteral("%1 needs --%2");
@@ -38,6 +43,7 @@ inline const QString kBadPolicy = QStringLiteral("--on-failure takes retry or ca
 inline const QString kBadRetries = QStringLiteral("--retries takes a number from 0 to 100");
 
 inline const QString kPortFailed = QStringLiteral("cannot open port %1 (%2)");
+inline const QString kPortFailedBecause = QStringLiteral("cannot open port %1 (%2: %3)");
 inline const QString kNoAnswer = QStringLiteral("no answer from the radio on %1; check the cable and the radio (%2)");
 inline const QString kGaveUp = QStringLiteral("gave up after %1 retries");
 inline const QString kNoRetries = QStringLiteral("use --on-failure retry to try again");
@@ -61,7 +67,6 @@ inline const QString kVerifyNotDone = QStringLiteral(
 
 inline const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 inline const QString kCannotSave = QStringLiteral("cannot save %1: %2");
-inline const QString kShortFile = QStringLiteral("%1 holds %2 bytes; a parameter file holds 20480, so it is not sent");
 inline const QString kNoFolder = QStringLiteral("cannot save %1: the folder does not exist");
 inline const QString kIsFolder = QStringLiteral("cannot save %1: it is a folder");
 inline const QString kSaved = QStringLiteral("saved %1");

@@ -1,5 +1,6 @@
 #include "cli/cli_transfer.h"
 
+#include "app/app_files.h"
 #include "app/backups.h"
 
 #include "cli/cli_texts.h"
@@ -12,6 +13,7 @@
 
 #include <QtGlobal>
 
+#include <algorithm>
 #include <cstdio>
 
 #ifdef Q_OS_UNIX
@@ -68,6 +70,17 @@ QString stateName(int state) {
     return state == radiolink::kRadioStunned ? radiolink::text::kImageStateStunned : radiolink::text::kImageStateKilled;
 }
 
+// One line, as every failure: the port, the device it stands for, and why in the system's words.
+QString portFailedText(const QString& port, const radiolink::TransferOutcome& outcome) {
+    const radiolink::OpenFailure& failure = outcome.openFailure;
+    const QString name = failure.device.isEmpty() || failure.device == port
+                             ? port
+                             : radiolink::text::kPortWithDevice.arg(port, failure.device);
+    const QString status = radiolink::openStatusText(outcome.openStatus);
+    if (failure.reason.isEmpty()) return text::kPortFailed.arg(name, status);
+    return text::kPortFailedBecause.arg(name, status, failure.reason);
+}
+
 // The line that reports a failed transfer, before anything is said about a partial write.
 QString failureText(const radiolink::TransferOutcome& outcome, const CliPrompts& prompts, const TransferRequest& request,
                     radiolink::Direction direction, const app::AppState& state) {
@@ -75,7 +88,7 @@ QString failureText(const radiolink::TransferOutcome& outcome, const CliPrompts&
     switch (outcome.result) {
     case TransferResult::Completed: return {};
     case TransferResult::PortNotOpened:
-        return text::kPortFailed.arg(request.port, radiolink::openStatusText(outcome.openStatus));
+        return portFailedText(request.port, outcome);
     case TransferResult::NoAnswer:
         return text::kNoAnswer.arg(request.port, request.policy.retryOnFailure ? text::kGaveUp.arg(prompts.retriesUsed())
                                                                               : text::kNoRetries);
@@ -124,7 +137,8 @@ int reportFailure(const radiolink::TransferOutcome& outcome, const CliPrompts& p
 }
 
 // Reads the radio back on the port of the write (the built-in radio lives in `ports`) and
-// names every byte that differs, so a script can tell what the radio really holds.
+// names every field and every byte that differs, so a script can tell what the radio really
+// holds.
 int verifyWrite(app::AppState& state, CliPrompts& prompts, radiolink::PortProvider& ports,
                 const TransferRequest& request, const std::atomic<bool>& interrupted) {
     ProgressPrinter printer("verifying");
@@ -142,6 +156,9 @@ int verifyWrite(app::AppState& state, CliPrompts& prompts, radiolink::PortProvid
         printLine(text::kVerified);
         return kExitOk;
     }
+    // The fields the user knows first, then every byte for whoever checks the memory itself.
+    for (const QString& field : result.fields) printLine(field);
+    if (result.fields.isEmpty()) printLine(radiolink::text::kVerifyNoFieldDiffers);
     for (const image::Addr address : result.differences)
         printLine(text::kVerifyDifference.arg(radiolink::addressList({address}, 1), byteText(state.image.u8(address)),
                                               byteText(result.radio.u8(address))));
@@ -204,7 +221,7 @@ void keepBackup(app::AppState& state, radiolink::Direction direction) {
 }
 
 std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments, const QString& usage,
-                                    int positionals) {
+                                    int positionals, int maxPositionals) {
     if (!parser.parse(arguments)) return fail(kExitUsage, parser.errorText());
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         // The parser's own usage line names the program by the path it was started with.
@@ -213,7 +230,8 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
         return kExitOk;
     }
     const QStringList given = parser.positionalArguments();
-    if (given.size() > positionals) return fail(kExitUsage, text::kUnexpectedArgument.arg(given[positionals]));
+    const int most = std::max(positionals, maxPositionals);
+    if (given.size() > most) return fail(kExitUsage, text::kUnexpectedArgument.arg(given[most]));
     if (given.size() < positionals) return fail(kExitUsage, text::kUsage.arg(text::kProgramName, usage));
     return std::nullopt;
 }
@@ -222,9 +240,24 @@ void printLine(const QString& line) {
     std::fprintf(stderr, "%s\n", qPrintable(line));
 }
 
+void writeOut(const QByteArray& bytes) {
+    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
+    std::fflush(stdout);
+}
+
+int readRadio(app::AppState& state, const TransferRequest& request, const std::atomic<bool>& interrupted) {
+    state.config.appDir = app::programFilesFolder(QCoreApplication::applicationFilePath());
+    app::loadDefaultFile(state);  // missing: start from zeros
+    return runTransfer(radiolink::Direction::Read, state, request, interrupted);
+}
+
 int fail(int exitCode, const QString& text) {
     printLine(text::kProgramName + QStringLiteral(": ") + text);
     return exitCode;
+}
+
+QString readFailureText(const QString& path, const image::FileResult& result) {
+    return result.wrongSize ? result.errorText : text::kCannotRead.arg(path, result.errorText);
 }
 
 } // namespace cli

@@ -5,6 +5,7 @@
 #include "cli/cli_prompts.h"
 #include "link/transfer_engine.h"
 #include "app/app_state.h"
+#include "image/parameter_file.h"
 
 #include <QCommandLineOption>
 #include <QCommandLineParser>
@@ -42,13 +43,22 @@ int runTransfer(radiolink::Direction direction, app::AppState& state, const Tran
 // Keeps the image just read or written in the backups folder of the data directory.
 void keepBackup(app::AppState& state, radiolink::Direction direction);
 
-// Parses a command's own arguments, which take `positionals` file names. Empty when the
-// command goes on; otherwise the exit code: 0 when --help printed the command's usage and
-// options, 1 for wrong arguments.
+// Parses a command's own arguments, which take `positionals` file names (up to
+// `maxPositionals` when more are allowed). Empty when the command goes on; otherwise the
+// exit code: 0 when --help printed the command's usage and options, 1 for wrong arguments.
 std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments, const QString& usage,
-                                    int positionals = 0);
+                                    int positionals = 0, int maxPositionals = -1);
+
+// Reads the radio on the requested port into `state`'s image, which starts as the program's
+// would, from "Default.dat" beside the program when there is one (bytes 0x0000-0x000F never
+// come from a radio), and keeps the usual read backup. Returns the exit code of the read.
+int readRadio(app::AppState& state, const TransferRequest& request, const std::atomic<bool>& interrupted);
 
 void printLine(const QString& text);
+// A command's result on stdout, as it is.
+void writeOut(const QByteArray& bytes);
 int fail(int exitCode, const QString& text);
+// Why a parameter file could not be read: the system's text, or that it is none.
+QString readFailureText(const QString& path, const image::FileResult& result);
 
 } // namespace cli

@@ -16,8 +16,11 @@ int exportCsvCommand(const QStringList& arguments);
 int importCsvCommand(const QStringList& arguments);
 int writeCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
 
-// Configuration report of a parameter file (text or --json), and the differences of two.
+// Configuration report of a parameter file (text or --json), and the differences of two
+// files or of a file and the radio (--port).
 int reportCommand(const QStringList& arguments);
-int diffCommand(const QStringList& arguments);
+int diffCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
+// The configuration check of parameter files, each alone and together as a fleet.
+int checkCommand(const QStringList& arguments);
 
 } // namespace cli

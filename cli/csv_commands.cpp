@@ -1,7 +1,8 @@
 // qmr417-cli export-csv FILE.dat OUT.csv and import-csv FILE.dat IN.csv [--out NEW.dat]
 // [--append]: channel lists in and out of parameter files as CSV. The import checks every
-// row as the channel list checks a typed entry; rows it refuses are listed on stderr with
-// their line and reason, and the exit code says that rows were skipped.
+// row as the channel list checks a typed entry; rows it refuses and warnings are listed on
+// stderr with their line, a count line ends the summary, and the exit code says that rows
+// were skipped.
 
 #include "channels/channel_csv.h"
 #include "cli/cli_transfer.h"
@@ -22,8 +23,15 @@ const QString kImportUsage = QStringLiteral("import-csv FILE.dat IN.csv [--out N
 const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 const QString kCannotSave = QStringLiteral("cannot save %1: %2");
 const QString kCannotUse = QStringLiteral("cannot import %1: %2");
-const QString kExported = QStringLiteral("exported %1 channels to %2");
-const QString kImported = QStringLiteral("imported %1 channels into %2; %3 rows skipped");
+const QString kExported = QStringLiteral("exported %1 to %2");
+const QString kImported = QStringLiteral("imported %1 into %2");
+const QString kCounts = QStringLiteral("%1: %2 imported, %3 refused, %4");
+const QString kChannel = QStringLiteral("channel");
+const QString kChannels = QStringLiteral("channels");
+const QString kRow = QStringLiteral("row");
+const QString kRows = QStringLiteral("rows");
+const QString kWarning = QStringLiteral("warning");
+const QString kWarnings = QStringLiteral("warnings");
 const QString kOutHelp = QStringLiteral("Parameter file to save (default: FILE.dat itself).");
 const QString kAppendHelp = QStringLiteral("Put the rows into the next empty channels instead of their Location.");
 } // namespace text
@@ -37,7 +45,7 @@ std::optional<LoadedFile> loadParameterFile(const QString& path) {
     LoadedFile file;
     const image::FileResult result = image::readParameterFile(path, file.prefix, file.image);
     if (!result.ok) {
-        fail(kExitFile, text::kCannotRead.arg(path, result.errorText));
+        fail(kExitFile, readFailureText(path, result));
         return std::nullopt;
     }
     return file;
@@ -58,7 +66,8 @@ int exportCsvCommand(const QStringList& arguments) {
     const QString csv = channels::csv::exportChannels(loaded->image);
     if (const QString error = channels::csv::writeFile(files[1], csv); !error.isEmpty())
         return fail(kExitFile, text::kCannotSave.arg(files[1], error));
-    printLine(text::kExported.arg(csv.count(QStringLiteral("\r\n")) - 1).arg(files[1]));
+    const auto rows = std::size_t(csv.count(QStringLiteral("\r\n")) - 1);
+    printLine(text::kExported.arg(channels::csv::counted(rows, text::kChannel, text::kChannels), files[1]));
     return kExitOk;
 }
 
@@ -90,7 +99,12 @@ int importCsvCommand(const QStringList& arguments) {
     channels::csv::applyImport(loaded->image, limits, plan);
     const image::FileResult saved = image::writeParameterFile(out, loaded->prefix, loaded->image);
     if (!saved.ok) return fail(kExitFile, text::kCannotSave.arg(out, saved.errorText));
-    printLine(text::kImported.arg(plan.channels.size()).arg(out).arg(plan.refused.size()));
+    using channels::csv::counted;
+    printLine(text::kImported.arg(counted(plan.channels.size(), text::kChannel, text::kChannels), out));
+    printLine(text::kCounts.arg(counted(plan.rows(), text::kRow, text::kRows))
+                  .arg(plan.channels.size())
+                  .arg(plan.refused.size())
+                  .arg(counted(plan.warnings.size(), text::kWarning, text::kWarnings)));
     return plan.refused.empty() ? kExitOk : kExitRowsSkipped;
 }
 

@@ -29,7 +29,8 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("read"), [&](const QStringList& a) { return cli::readCommand(a, state, interrupted); }},
         {QStringLiteral("write"), [&](const QStringList& a) { return cli::writeCommand(a, state, interrupted); }},
         {QStringLiteral("report"), [](const QStringList& a) { return cli::reportCommand(a); }},
-        {QStringLiteral("diff"), [](const QStringList& a) { return cli::diffCommand(a); }},
+        {QStringLiteral("diff"), [&](const QStringList& a) { return cli::diffCommand(a, state, interrupted); }},
+        {QStringLiteral("check"), [](const QStringList& a) { return cli::checkCommand(a); }},
         {QStringLiteral("export-csv"), [](const QStringList& a) { return cli::exportCsvCommand(a); }},
         {QStringLiteral("import-csv"), [](const QStringList& a) { return cli::importCsvCommand(a); }},
     };

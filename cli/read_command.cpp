@@ -8,9 +8,7 @@
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
 #include "image/parameter_file.h"
-#include "app/app_files.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -52,9 +50,7 @@ int readCommand(const QStringList& arguments, app::AppState& state, const std::a
     // Checked first, so a long read is not wasted on a path that cannot be saved.
     if (const QString problem = cannotSaveReason(out); !problem.isEmpty()) return fail(kExitFile, problem);
 
-    state.config.appDir = app::programFilesFolder(QCoreApplication::applicationFilePath());
-    app::loadDefaultFile(state);  // missing: start from zeros
-    const int result = runTransfer(radiolink::Direction::Read, state, *request, interrupted);
+    const int result = readRadio(state, *request, interrupted);
     if (result != kExitOk) return result;
 
     const image::FileResult saved = image::writeParameterFile(out, state.prefix, state.image);

@@ -42,10 +42,9 @@ int writeCommand(const QStringList& arguments, app::AppState& state, const std::
     if (in.isEmpty()) return fail(kExitUsage, text::kMissingOption.arg(QStringLiteral("write"), inOption.names().constFirst()));
 
     const QFileInfo file(in);
-    if (file.isFile() && file.size() < image::kParameterFileSize)
-        return fail(kExitFile, text::kShortFile.arg(in).arg(file.size()));
     const image::FileResult loaded = image::readParameterFile(in, state.prefix, state.image);
-    if (!loaded.ok || !file.isFile()) return fail(kExitFile, text::kCannotRead.arg(in, loaded.errorText));
+    if (!loaded.ok) return fail(kExitFile, readFailureText(in, loaded));
+    if (!file.isFile()) return fail(kExitFile, text::kCannotRead.arg(in, image::kNoErrorText));
 
     return runTransfer(radiolink::Direction::Write, state, *request, interrupted);
 }

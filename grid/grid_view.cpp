@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <limits>
 
 namespace grid {
 
@@ -141,6 +142,8 @@ void GridView::setText(int row, int column, const QString& text)
     m_model->setText(row, column, text);
     if (row == 0 && column == 0 && m_corner)
         m_corner->update();
+    if (row == 0 && column > 0)
+        fitHeaderRow();
 }
 
 void GridView::setCurrentText(const QString& text)
@@ -594,10 +597,12 @@ void GridView::applyColumnWidth(int column)
     if (twips <= 0)
         return;
     const int pixels = twipsToPixels(twips, dpiX());
-    if (column == 0)
+    if (column == 0) {
         verticalHeader()->setFixedWidth(pixels);
-    else
-        setColumnWidth(column - 1, pixels);
+        return;
+    }
+    setColumnWidth(column - 1, pixels);
+    fitHeaderRow();
 }
 
 void GridView::applyRowHeight(int row)
@@ -607,9 +612,29 @@ void GridView::applyRowHeight(int row)
         return;
     const int pixels = twipsToPixels(twips, dpiY());
     if (row == 0)
-        horizontalHeader()->setFixedHeight(pixels);
+        fitHeaderRow();
     else
         setRowHeight(row - 1, pixels);
+}
+
+// The header row keeps its set height unless a header text, wrapped in its column, needs
+// more: with another font a narrow column's text ("Time of Encode Tone(ms)") takes a line
+// more than the set height holds, and a clipped header cannot be read.
+void GridView::fitHeaderRow()
+{
+    const int twips = m_rowTwips[0];
+    if (twips <= 0)
+        return;
+    QHeaderView* top = horizontalHeader();
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, top);
+    const QFontMetrics metrics = top->fontMetrics();
+    int pixels = twipsToPixels(twips, dpiY());
+    for (int column = 1; column < columnCount(); ++column) {
+        const QRect room(0, 0, std::max(1, columnWidth(column - 1) - 2 * margin), std::numeric_limits<int>::max() / 2);
+        const QRect text = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, m_model->text(0, column));
+        pixels = std::max(pixels, text.height() + 2 * margin);
+    }
+    top->setFixedHeight(pixels);
 }
 
 int GridView::dpiX() const

@@ -154,6 +154,7 @@ private:
     void applySizes();
     void applyColumnWidth(int column);
     void applyRowHeight(int row);
+    void fitHeaderRow();
     int dpiX() const;
     int dpiY() const;
     void paintCorner(QAbstractButton& corner) const;

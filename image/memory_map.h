@@ -41,6 +41,7 @@ constexpr Addr kDisplayMode = 0x0220;
 constexpr Addr kMrChannel = 0x0222;
 constexpr Addr kChannelDisplayLock = 0x0226;
 constexpr Addr kRadioState = 0x0227;         // a revived write clears it
+constexpr Addr kTxPowerClass = 0x0235;       // 0 "60W(VHF) 45W(UHF)", 1 "25W(VHF) 25W(UHF)"
 
 // Special channel records
 constexpr Addr kRecordPB = 0x0260;  // slot 202

@@ -1,7 +1,10 @@
 #include "image/parameter_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
+
+#include <algorithm>
 
 namespace image {
 
@@ -11,22 +14,29 @@ FileResult failure(const QString& systemText) {
     return {false, systemText.isEmpty() ? kNoErrorText : systemText};
 }
 
-// Reads as much of `target` as the file still holds; a short read leaves the rest as it was.
-void readInto(QFile& file, std::span<std::uint8_t> target) {
-    file.read(reinterpret_cast<char*>(target.data()), qint64(target.size()));
-}
-
 bool writeAll(QSaveFile& file, std::span<const std::uint8_t> bytes) {
     return file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) == qint64(bytes.size());
 }
 
 } // namespace
 
+QString notAParameterFileText(const QString& name, qint64 size) {
+    return QStringLiteral("%1 is not a QMR-417 parameter file: %2 bytes, a parameter file has %3.")
+        .arg(QDir::toNativeSeparators(name))
+        .arg(size)
+        .arg(kParameterFileSize);
+}
+
 FileResult readParameterFile(const QString& path, FilePrefixBlock& prefix, RadioImage& img) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return failure(file.errorString());
-    readInto(file, prefix);
-    readInto(file, img.all());
+    const QByteArray bytes = file.read(kParameterFileSize + 1);  // one more shows a longer file
+    if (bytes.size() != kParameterFileSize) {
+        const qint64 size = file.isSequential() ? bytes.size() : file.size();
+        return {false, notAParameterFileText(path, size), true};
+    }
+    std::copy_n(bytes.constData(), prefix.size(), reinterpret_cast<char*>(prefix.data()));
+    std::copy_n(bytes.constData() + prefix.size(), img.all().size(), reinterpret_cast<char*>(img.all().data()));
     return {true, {}};
 }
 

@@ -95,6 +95,11 @@ QByteArray RadioImage::text(Addr at, int length, QByteArrayView terminators) con
     return result;
 }
 
+bool RadioImage::endsErased(Addr at, int length) const {
+    const qsizetype end = text(at, length, kTextEnd).size();
+    return end < length && m_bytes[std::size_t(at + end)] == 0xFF;
+}
+
 void RadioImage::setText(Addr at, int length, QByteArrayView text, std::uint8_t pad) {
     fill(at, length, pad);
     const int count = std::min<int>(length, int(text.size()));

@@ -59,6 +59,12 @@ public:
 
     // Text of at most `length` bytes, ending at the first byte listed in `terminators`.
     QByteArray text(Addr at, int length, QByteArrayView terminators) const;
+    // The end of a text field: a 0x00 byte, or erased memory (0xFF), which reads as empty.
+    static constexpr QByteArrayView kTextEnd{"\0\xFF", 2};
+    // Whether the text at `at` ends at erased memory (its first 0x00 or 0xFF byte is 0xFF).
+    // Writing back the text such a field reads as leaves it alone, so bytes nobody touched
+    // stay as they were.
+    bool endsErased(Addr at, int length) const;
     // Fills `length` bytes with `pad`, then copies at most `length` bytes of `text`.
     void setText(Addr at, int length, QByteArrayView text, std::uint8_t pad);
 

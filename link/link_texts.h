@@ -7,6 +7,18 @@
 namespace radiolink::text {
 
 inline const QString kCannotOpenPort = QStringLiteral("Coun`t open the port");
+// The lines after it: which port, the system's reason, and on Linux the usual cause.
+inline const QString kPortFailure = QStringLiteral("%1: %2");
+inline const QString kPortWithDevice = QStringLiteral("%1 (%2)");
+inline const QString kNoSuchPort = QStringLiteral("no serial port on this computer stands for this name");
+inline const QString kPortHintNoPermission = QStringLiteral(
+    "Your user may not use serial ports: add it to the \"dialout\" group (sudo adduser $USER dialout), "
+    "then log out and in again.");
+inline const QString kPortHintInUse = QStringLiteral(
+    "Another program holds the port, such as a modem manager that probes new USB serial devices: "
+    "close that program and try again.");
+inline const QString kPortHintAbsent = QStringLiteral(
+    "The port is missing: plug the programming cable in and choose its port under Setting > Port.");
 inline const QString kCheckConnection = QStringLiteral("Check connection, Retry or Cancel");
 inline const QString kRadioKilled = QStringLiteral("Radio is killed!");
 inline const QString kRadioStunned = QStringLiteral("Radio is fainted!");

@@ -1,5 +1,7 @@
 #include "link/qt_serial_port.h"
 
+#include "link/link_texts.h"
+
 #include <QDeadlineTimer>
 #include <QFileInfo>
 
@@ -27,7 +29,8 @@ OpenStatus statusFromError(QSerialPort::SerialPortError error, const QString& de
 OpenStatus openDevice(QSerialPort& port, const QString& device) {
     port.setPortName(device);
     if (port.open(QIODevice::ReadWrite)) return OpenStatus::Opened;
-    const OpenStatus status = statusFromError(port.error(), port.portName());
+    // The device path as given: portName() is the bare name ("ttyUSB0"), no file to look at.
+    const OpenStatus status = statusFromError(port.error(), device);
     return status == OpenStatus::Opened ? OpenStatus::Failed : status;
 }
 
@@ -35,8 +38,13 @@ OpenStatus openDevice(QSerialPort& port, const QString& device) {
 
 OpenStatus QtSerialPort::open(const QString& name) {
     const PortTarget target = resolvePortName(name, m_catalog);
-    if (target.kind != PortTarget::Kind::Device) return OpenStatus::Absent;
-    return openDevice(m_port, target.device);
+    if (target.kind != PortTarget::Kind::Device) {
+        m_failure = {QString(), text::kNoSuchPort};
+        return OpenStatus::Absent;
+    }
+    const OpenStatus status = openDevice(m_port, target.device);
+    m_failure = status == OpenStatus::Opened ? OpenFailure{} : OpenFailure{target.device, m_port.errorString()};
+    return status;
 }
 
 // QSerialPort has no driver buffer setting; its own read buffer is the nearest thing.

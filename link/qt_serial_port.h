@@ -16,6 +16,7 @@ public:
     ~QtSerialPort() override { close(); }
 
     OpenStatus open(const QString& name) override;
+    OpenFailure lastOpenFailure() const override { return m_failure; }
     void setBufferSizes(int inBytes, int outBytes) override;
     bool configureLine() override;
     void setTimeouts(const Timeouts& timeouts) override { m_timeouts = timeouts; }
@@ -29,6 +30,7 @@ private:
     PortCatalog m_catalog;
     QSerialPort m_port;
     Timeouts m_timeouts;
+    OpenFailure m_failure;
 };
 
 // Opens the named port exclusively and closes it again at once.

@@ -15,6 +15,17 @@ enum class OpenStatus { Opened, Absent, InUse, NoPermission, Failed };
 
 QString openStatusText(OpenStatus status);  // "absent", "in use", ... for the command line
 
+// What a failed open found out: the device the port name stands for (empty when none does)
+// and the system's reason in its own words ("Permission denied").
+struct OpenFailure {
+    QString device;
+    QString reason;
+};
+
+// Which port did not open and why, for the line after "Coun`t open the port":
+// "COM1 (/dev/ttyUSB0): Permission denied", and on Linux the usual cause with its fix.
+QString portFailureText(const QString& name, OpenStatus status, const OpenFailure& failure);
+
 struct Timeouts {
     int readGapMs = kReadGapMs;
     int readConstantMs = kTimeoutConstantMs;
@@ -32,6 +43,8 @@ public:
 
     // Opens an existing device by name for exclusive reading and writing.
     virtual OpenStatus open(const QString& name) = 0;
+    // After an open that failed: the device and the system's reason, where the port knows them.
+    virtual OpenFailure lastOpenFailure() const { return {}; }
     virtual void setBufferSizes(int inBytes, int outBytes) = 0;
     // 9600 baud, 8 data bits, no parity, 1 stop bit, no end-of-file character, no parity
     // checking; every other line setting stays as the port has it.

@@ -46,7 +46,7 @@ TransferEngine::TransferEngine(SerialPort& port, Clock& clock, app::Prompts& pro
 
 TransferOutcome TransferEngine::run(Direction direction) {
     m_readInto = &m_state.image;
-    m_announceEnd = true;
+    m_announceEnd = m_completionMessage;
     return execute(direction, direction == Direction::Read ? image::map::kReadStart : image::map::kWriteStart);
 }
 
@@ -57,7 +57,6 @@ TransferOutcome TransferEngine::readBack(image::RadioImage& into) {
     m_state.transferPassword = QString::fromLatin1(image::programPasswordDigits(m_state.image));
     const TransferOutcome outcome = execute(Direction::Read, image::map::kWriteStart);
     m_readInto = &m_state.image;
-    m_announceEnd = true;
     return outcome;
 }
 
@@ -78,8 +77,10 @@ TransferOutcome TransferEngine::execute(Direction direction, int firstAddress) {
 
     const OpenStatus status = m_port.open(m_state.config.portName);
     if (status != OpenStatus::Opened) {
-        m_prompts.report(text::kCannotOpenPort, app::Severity::Critical);
-        return {TransferResult::PortNotOpened, status};
+        const OpenFailure failure = m_port.lastOpenFailure();
+        m_prompts.report(text::kCannotOpenPort + u'\n' + portFailureText(m_state.config.portName, status, failure),
+                         app::Severity::Critical);
+        return {TransferResult::PortNotOpened, status, 0, failure};
     }
     m_port.setBufferSizes(kInBufferSize, kOutBufferSize);
     m_port.configureLine();
@@ -291,11 +292,12 @@ void TransferEngine::sendEndAndReadBack() {
 }
 
 TransferOutcome runTransfer(Direction direction, app::AppState& state, app::Prompts& prompts,
-                            PortProvider& ports, const ProgressCallback& progress) {
+                            PortProvider& ports, const ProgressCallback& progress, bool completionMessage) {
     SteadyClock clock;
     const std::unique_ptr<SerialPort> port = ports.makePort(state.config.portName, clock);
     TransferEngine engine(*port, clock, prompts, state);
     engine.setProgressCallback(progress);
+    engine.setCompletionMessage(completionMessage);
     return engine.run(direction);
 }
 

@@ -42,6 +42,7 @@ struct TransferOutcome {
     TransferResult result = TransferResult::Completed;
     OpenStatus openStatus = OpenStatus::Opened;  // why the port did not open
     int blocksDone = 0;                          // blocks read, or accepted by the radio
+    OpenFailure openFailure;                     // what the system said when the port did not open
     bool success() const { return result == TransferResult::Completed; }
 };
 
@@ -60,6 +61,9 @@ public:
     TransferEngine(SerialPort& port, Clock& clock, app::Prompts& prompts, app::AppState& state);
 
     void setProgressCallback(ProgressCallback callback) { m_progress = std::move(callback); }
+    // Whether a completed transfer says "Read data compeleted" / "Write data compeleted"
+    // itself (the default). A write followed by a verify leaves it to the verify's one message.
+    void setCompletionMessage(bool shown) { m_completionMessage = shown; }
 
     // One whole transfer on the port named by state.config.portName; blocks until it ends.
     TransferOutcome run(Direction direction);
@@ -108,6 +112,7 @@ private:
     int m_position = 0;
     int m_upperBound = 0;
     image::RadioImage* m_readInto = nullptr;  // where read blocks go: the image, or a read-back buffer
+    bool m_completionMessage = true;          // what run() announces at the end
     bool m_announceEnd = true;                // the completion message; a read-back has none
     bool m_reviveCheck = true;
     bool m_imageStateConfirmed = false;
@@ -122,6 +127,6 @@ private:
 QString imageStateQuestion(int imageState);
 
 TransferOutcome runTransfer(Direction direction, app::AppState& state, app::Prompts& prompts,
-                            PortProvider& ports, const ProgressCallback& progress);
+                            PortProvider& ports, const ProgressCallback& progress, bool completionMessage = true);
 
 } // namespace radiolink

@@ -1,5 +1,7 @@
 #include "link/write_verify.h"
 
+#include "app/config_report.h"
+#include "image/band_limits.h"
 #include "image/memory_map.h"
 #include "link/port_provider.h"
 
@@ -23,16 +25,48 @@ QString addressList(const QList<image::Addr>& addresses, int shown) {
     return names.join(QStringLiteral(", "));
 }
 
+namespace {
+
+QString shownValue(const QString& value) { return value.isEmpty() ? text::kVerifyEmptyValue : value; }
+
+// The report as the editors would show these bytes; the model name is not in the image.
+report::ConfigReport reportOf(const image::RadioImage& img) {
+    return report::buildReport({img, image::decodeBandLimits(img), QString()});
+}
+
+// The field lines the message has room for, then how many it leaves out.
+QString fieldSummary(const QStringList& fields) {
+    if (fields.isEmpty()) return text::kVerifyNoFieldDiffers;
+    QStringList shown = fields.first(std::min<qsizetype>(kFieldsShown, fields.size()));
+    if (fields.size() > kFieldsShown) shown.append(text::kVerifyMoreFields.arg(fields.size() - kFieldsShown));
+    return shown.join(u'\n');
+}
+
+} // namespace
+
+QStringList fieldDifferences(const image::RadioImage& sent, const image::RadioImage& radio) {
+    QStringList lines;
+    for (const report::Difference& d : report::compare(reportOf(sent), reportOf(radio)))
+        lines.append(text::kVerifyFieldLine.arg(d.section, d.label, shownValue(d.before), shownValue(d.after)));
+    return lines;
+}
+
 QString verifyMessage(const VerifyResult& result) {
     if (!result.readBack.success()) return text::kVerifyNotDone;
     if (result.differences.isEmpty()) return text::kVerifyPassed;
-    return text::kVerifyFailed.arg(result.differences.size()).arg(addressList(result.differences, kAddressesShown));
+    return text::kVerifyFailed.arg(result.differences.size())
+        .arg(fieldSummary(result.fields), addressList(result.differences, kAddressesShown));
 }
 
 VerifyResult verifyWrite(TransferEngine& engine, const image::RadioImage& sent) {
     VerifyResult result;
+    // The read-back never reaches below 0x0100; there the radio holds what it held, and the
+    // report reads those bytes as sent so that only the radio's differences show.
+    result.radio = sent;
     result.readBack = engine.readBack(result.radio);
-    if (result.readBack.success()) result.differences = writeDifferences(sent, result.radio);
+    if (!result.readBack.success()) return result;
+    result.differences = writeDifferences(sent, result.radio);
+    if (!result.differences.isEmpty()) result.fields = fieldDifferences(sent, result.radio);
     return result;
 }
 

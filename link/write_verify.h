@@ -9,27 +9,36 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace radiolink {
 
 namespace text {
-inline const QString kVerifyTitle = QStringLiteral("Verify data in radio");
 inline const QString kVerifyPassed = QStringLiteral("Verify completed: the radio holds what was written.");
 inline const QString kVerifyFailed = QStringLiteral(
-    "Verify failed: %1 byte(s) in the radio differ from what was written, at %2.\n\nWrite the data again.");
+    "Verify failed: %1 byte(s) in the radio differ from what was written.\n\n%2\n\nAddresses: %3\n\n"
+    "Write the data again.");
 inline const QString kVerifyNotDone = QStringLiteral(
     "The write completed, but the radio could not be read back, so it was not verified.");
+// One field that differs, in the editors' words: "Channel / CH 12 RX Frequency: file 145.50000, radio 136.00000".
+inline const QString kVerifyFieldLine = QStringLiteral("%1 / %2: file %3, radio %4");
+inline const QString kVerifyEmptyValue = QStringLiteral("(empty)");
+inline const QString kVerifyMoreFields = QStringLiteral("... and %1 more");
+// Bytes that differ where no editor shows anything (unused records, reserved bytes).
+inline const QString kVerifyNoFieldDiffers = QStringLiteral("No field the editors show is affected.");
 } // namespace text
 
 struct VerifyResult {
     TransferOutcome readBack;          // how the read-back ended
     QList<image::Addr> differences;    // byte addresses where the radio differs, ascending
-    image::RadioImage radio;           // what the radio holds from 0x0100 on, as read back
+    QStringList fields;                // the same in the editors' words, one line per field (kVerifyFieldLine)
+    image::RadioImage radio;           // what the radio holds, as read back from 0x0100 on (below: as sent)
     bool verified() const { return readBack.success() && differences.isEmpty(); }
 };
 
-// How many addresses the program's message names before it says "...".
+// How many addresses and fields the program's message names before it says "...".
 inline constexpr int kAddressesShown = 8;
+inline constexpr int kFieldsShown = 10;
 
 // Byte addresses 0x0100-0x3FFF where `readBack` differs from `sent`, ascending.
 QList<image::Addr> writeDifferences(const image::RadioImage& sent, const image::RadioImage& readBack);
@@ -37,7 +46,12 @@ QList<image::Addr> writeDifferences(const image::RadioImage& sent, const image::
 // The first `shown` addresses as "0x2000, 0x2001", with ", ..." when there are more.
 QString addressList(const QList<image::Addr>& addresses, int shown);
 
-// The program's message for a verify: passed, the differences, or not done.
+// The fields of the configuration report that differ between the image sent and the radio
+// read back, one kVerifyFieldLine each, in the report's order.
+QStringList fieldDifferences(const image::RadioImage& sent, const image::RadioImage& radio);
+
+// The program's message for a verify: passed, the differences (fields first, then the
+// addresses), or not done.
 QString verifyMessage(const VerifyResult& result);
 
 // Reads the radio back through `engine` and compares it with `sent`, the image the

@@ -8,8 +8,7 @@ namespace settings::contact {
 
 namespace {
 
-constexpr char kZero = '\0';
-const QByteArrayView kTerminator(&kZero, 1);
+constexpr QByteArrayView kTerminator = image::RadioImage::kTextEnd;
 
 void checkContact([[maybe_unused]] int contact) { assert(contact >= 0 && contact < kCount); }
 
@@ -25,13 +24,18 @@ QString name(const image::RadioImage& img, int contact) {
     return QString::fromLatin1(img.text(nameAddress(contact), kNameLength, kTerminator));
 }
 
+// A text that erased memory ends keeps its bytes while it is written back unchanged.
 void setCallId(image::RadioImage& img, int contact, QStringView text) {
     checkContact(contact);
+    const bool asStored = callId(img, contact) == text.left(kCallIdLength);
+    if (asStored && img.endsErased(callIdAddress(contact), kCallIdLength)) return;
     img.setText(callIdAddress(contact), kCallIdRecordSize, text.left(kCallIdLength).toLatin1(), 0x00);
 }
 
 void setName(image::RadioImage& img, int contact, QStringView text) {
     checkContact(contact);
+    const bool asStored = name(img, contact) == text.left(kNameLength);
+    if (asStored && img.endsErased(nameAddress(contact), kNameLength)) return;
     img.setText(nameAddress(contact), kNameRecordSize, text.left(kNameLength).toLatin1(), 0x00);
 }
 

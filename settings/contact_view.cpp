@@ -4,6 +4,7 @@
 #include "settings/contact_book.h"
 #include "settings/contact_fields.h"
 
+#include <QLabel>
 #include <QVBoxLayout>
 
 namespace settings {
@@ -24,7 +25,10 @@ int rowOf(int contact) { return contact + 1; }
 CContactView::CContactView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_grid(new grid::GridView(this)) {
     setObjectName(QStringLiteral("contactView"));
+    auto* hint = new QLabel(latin1(contact::texts::kFieldsHint), this);
+    hint->setObjectName(QStringLiteral("fieldsHint"));
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(hint);
     layout->addWidget(m_grid, 1);
     setUpGrid();
     setFocusProxy(m_grid);

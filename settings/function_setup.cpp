@@ -71,10 +71,12 @@ std::uint8_t mrChannelByte(QStringView shown) {
 }
 
 QString password(const image::RadioImage& img) {
-    return QString::fromLatin1(img.text(kPassword, kPasswordLength, QByteArrayView("\0", 1)));
+    return QString::fromLatin1(img.text(kPassword, kPasswordLength, image::RadioImage::kTextEnd));
 }
 
 void setPassword(image::RadioImage& img, const QString& digits) {
+    // An erased password written back unchanged keeps its bytes.
+    if (img.endsErased(kPassword, kPasswordLength) && password(img) == digits.left(kPasswordLength)) return;
     img.setText(kPassword, kPasswordLength, digits.toLatin1(), 0x00);
 }
 
@@ -87,7 +89,7 @@ void setStartingDisplay(image::RadioImage& img, const QString& text) {
 }
 
 void writeDefaults(image::RadioImage& img) {
-    setPassword(img, QString());
+    img.fill(kPassword, kPasswordLength, 0x00);  // no password
     img.setU16le(kScrambleWord, scrambleWordFromHz(kScrambleDefaultHz));
     img.setU8(kDisplayMode, 0);      // "Frequency"
     img.setU8(kVfoMr, 0);            // "VFO": a new radio has no channels yet

@@ -56,7 +56,7 @@ constexpr Bits kEliminateTailWithoutTone{0x0230, 1, 1};
 constexpr Bits kInhibitBackgroundSetup{0x0233, 1, 1};
 constexpr Bits kInhibitInitialise{0x0233, 3, 1};
 constexpr Addr kTailEliminator = 0x0234;
-constexpr Addr kTxPowerClass = 0x0235;
+constexpr Addr kTxPowerClass = image::map::kTxPowerClass;
 constexpr Bits kUsePassword{0x0238, 0, 1};
 constexpr Addr kStartingDisplay = 0x03E0;
 constexpr int kStartingDisplayLength = 7;

@@ -10,6 +10,10 @@ namespace {
 
 namespace fs = settings::function_setup;
 
+constexpr int kLeftColumnFields = 11;  // Starting Display ... Voice Prompt
+constexpr int kRightColumnFields = 7;  // BackLight Color ... Use Boot-strap Passowrd
+constexpr int kLockOutFields = 3;
+
 // "Channel" shows its lock beside it; the other modes show no lock.
 QString displayModeText(const image::RadioImage& im) {
     const int mode = im.u8(fs::kDisplayMode);
@@ -66,6 +70,10 @@ Section functionSetupSection(const ReportSource& source) {
         entry(t::kInhibitInitialise, "inhibitInitialize", checkText(im.get(fs::kInhibitInitialise) != 0)),
         entry(t::kEliminateTail, "eliminateSquelchTail", checkText(im.get(fs::kEliminateTailWithoutTone) != 0)),
     };
+    // The form's left column of eleven, its right column (with the password while in use),
+    // then the group of lock-outs below them.
+    section.printColumns = {{kLeftColumnFields, usePassword ? kRightColumnFields + 1 : kRightColumnFields},
+                            {kLockOutFields, 0}};
     return section;
 }
 

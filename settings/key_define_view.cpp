@@ -62,7 +62,7 @@ void CKeyDefineView::LoadFromImage() {
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
         const keys::KeySlot& slot = keys::kKeySlots[i];
         const std::uint8_t code = keys::allowedCode(img(), slot, img().u8(slot.at));
-        m_keys[i]->setCurrentIndex(m_keys[i]->findText(keys::functionText(slot, code)));
+        m_keys[i]->setCurrentIndex(m_keys[i]->findText(keys::shownFunctionText(slot, code)));
     }
 }
 

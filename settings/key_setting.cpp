@@ -9,6 +9,11 @@ QString functionText(const KeySlot& slot, std::uint8_t code) {
     return QString::fromLatin1(text.data(), qsizetype(text.size()));
 }
 
+QString shownFunctionText(const KeySlot& slot, std::uint8_t code) {
+    const QString text = functionText(slot, code);
+    return functionCode(slot, text) < kChoosableFunctions ? text : QString();
+}
+
 std::uint8_t functionCode(const KeySlot& slot, QStringView text) {
     for (std::size_t code = 0; code < kFunctionTexts.size(); ++code)
         if (text == QLatin1StringView(kFunctionTexts[code].data(), qsizetype(kFunctionTexts[code].size())))

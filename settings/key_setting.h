@@ -51,6 +51,9 @@ constexpr int kKeysPerGroup = 5;
 
 // Code to text: 0-20 their table text; any other code the text of the slot's default.
 QString functionText(const KeySlot& slot, std::uint8_t code);
+// What the editor's list shows for a code: its text, or nothing for "RESET", which the list
+// does not offer.
+QString shownFunctionText(const KeySlot& slot, std::uint8_t code);
 // Text to code by exact text; a text that is none of them (no selection) gives the default.
 std::uint8_t functionCode(const KeySlot& slot, QStringView text);
 

@@ -1,6 +1,6 @@
 // The Key Setting section of the configuration report: the fifteen key assignments in screen
 // order, as the editor shows them (a short-press "MONI" shows "Off" while the squelch key is
-// momentary).
+// momentary, "RESET" shows no selection).
 
 #include "app/report_sections.h"
 #include "settings/key_setting.h"
@@ -9,17 +9,20 @@ namespace report {
 
 namespace {
 
-// "P1 Short" -> "p1Short", "FUNC+P1" -> "funcP1".
+// "P1 Short" -> "p1Short", "FUNC+P1" -> "funcP1": the first word in lower case, each later
+// one starting with a capital.
 QString keyOf(const char* label) {
     QString key;
-    bool upper = false;
+    bool firstWord = true;
+    bool wordStart = false;
     for (const QChar c : QString::fromLatin1(label)) {
         if (!c.isLetterOrNumber()) {
-            upper = !key.isEmpty();
+            firstWord = key.isEmpty();
+            wordStart = !key.isEmpty();
             continue;
         }
-        key += upper ? c.toUpper() : (key.isEmpty() ? c.toLower() : c);
-        upper = false;
+        key += firstWord ? c.toLower() : wordStart ? c.toUpper() : c;
+        wordStart = false;
     }
     return key;
 }
@@ -31,8 +34,11 @@ Section keySettingSection(const ReportSource& source) {
     Section section = editorSection(app::EditorKind::KeySetting, QStringLiteral("keySetting"));
     for (const keys::KeySlot& slot : keys::kKeySlots) {
         const std::uint8_t code = keys::allowedCode(source.image, slot, source.image.u8(slot.at));
-        section.entries.append({QString::fromLatin1(slot.label), keyOf(slot.label), keys::functionText(slot, code)});
+        const QString label = QString::fromLatin1(slot.label);
+        section.entries.append({label, keyOf(slot.label), keys::shownFunctionText(slot, code)});
     }
+    // The form's three groups (short, long, FUNC) go two beside each other, then the third.
+    section.printColumns = {{keys::kKeysPerGroup, keys::kKeysPerGroup}, {keys::kKeysPerGroup, 0}};
     return section;
 }
 

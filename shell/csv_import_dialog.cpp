@@ -15,7 +15,13 @@ namespace text {
 const QString kTitle = QStringLiteral("Import Channels (CSV)");
 const QString kAtLocation = QStringLiteral("Each row into the channel its Location names");
 const QString kNextEmpty = QStringLiteral("Rows into the next empty channels");
-const QString kSummary = QStringLiteral("%1: %2 channels to import, %3 rows left out, %4 warnings.");
+const QString kSummary = QStringLiteral("%1: %2 to import, %3 left out, %4.");
+const QString kChannel = QStringLiteral("channel");
+const QString kChannels = QStringLiteral("channels");
+const QString kRow = QStringLiteral("row");
+const QString kRows = QStringLiteral("rows");
+const QString kWarning = QStringLiteral("warning");
+const QString kWarnings = QStringLiteral("warnings");
 const QString kCannotUse = QStringLiteral("%1 cannot be imported: %2");
 const QString kNothingToReport = QStringLiteral("Every row can be imported as it is.");
 const QString kImport = QStringLiteral("Import");
@@ -66,10 +72,11 @@ void CsvImportDialog::replan() {
         m_summary->setText(text::kCannotUse.arg(m_fileName, m_plan.error));
         m_report->clear();
     } else {
-        m_summary->setText(text::kSummary.arg(m_fileName)
-                               .arg(m_plan.channels.size())
-                               .arg(m_plan.refused.size())
-                               .arg(m_plan.warnings.size()));
+        using channels::csv::counted;
+        m_summary->setText(text::kSummary.arg(m_fileName,
+                                              counted(m_plan.channels.size(), text::kChannel, text::kChannels),
+                                              counted(m_plan.refused.size(), text::kRow, text::kRows),
+                                              counted(m_plan.warnings.size(), text::kWarning, text::kWarnings)));
         const QStringList lines = channels::csv::reportLines(m_plan);
         m_report->setPlainText(lines.isEmpty() ? text::kNothingToReport : lines.join(u'\n'));
     }

@@ -11,14 +11,33 @@ namespace shell {
 
 namespace {
 
-constexpr auto kDatSuffix = "dat";
+// A file dialog that stays open on a name its request refuses, before it asks whether to
+// replace an existing file of that name.
+class FileDialog : public QFileDialog {
+public:
+    FileDialog(QWidget* parent, const app::FileDialogRequest& request)
+        : QFileDialog(parent, request.title, request.folder, request.filter), m_refuse(request.refuse) {}
+
+    void accept() override {
+        const QStringList chosen = selectedFiles();
+        const QString refusal = m_refuse && !chosen.isEmpty() ? m_refuse(chosen.constFirst()) : QString();
+        if (!refusal.isEmpty()) {
+            QMessageBox::warning(this, windowTitle(), refusal);
+            return;
+        }
+        QFileDialog::accept();
+    }
+
+private:
+    std::function<QString(const QString&)> m_refuse;
+};
 
 QString runFileDialog(QWidget* parent, const app::FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    QFileDialog dialog(parent, QString(), request.folder, request.filter);
+    FileDialog dialog(parent, request);
     dialog.setObjectName(QStringLiteral("fileDialog"));
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
-    dialog.setDefaultSuffix(QString::fromLatin1(kDatSuffix));  // a typed name without extension gets ".dat"
+    dialog.setDefaultSuffix(request.defaultSuffix);  // a typed name without extension gets it
     if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());

@@ -58,20 +58,26 @@ void EditorWorkspace::onActivated(QMdiSubWindow* window) {
     // The area also reports "nothing active" while a dialog or another program has the
     // focus; that is no switch between editors.
     if (!entered || entered == m_current) return;
-    if (m_current) m_current->view()->StoreToImage();
+    if (m_current) {
+        m_current->view()->StoreToImage();
+        image::runConsistencyPass(m_env.state.image, m_env.state.bandLimits);
+    }
+    emit stored();  // what changed before the entered editor loads is the user's (an editor closed, say)
     m_current = entered;
     entered->view()->LoadFromImage();
+    storeCorrections({entered});
+    emit settled();
 }
 
 void EditorWorkspace::onClosing(CMyChildFrame* frame) {
     frame->view()->StoreToImage();  // what is on screen is the only copy of the user's edits
+    image::runConsistencyPass(m_env.state.image, m_env.state.bandLimits);
     m_slots[std::size_t(frame->kind())] = nullptr;
     if (m_current == frame) m_current = nullptr;
 }
 
 void EditorWorkspace::storeAll() {
-    for (const QPointer<CMyChildFrame>& frame : m_slots) {
-        if (!frame) continue;
+    for (CMyChildFrame* frame : openFrames()) {
         frame->view()->StoreToImage();
         image::runConsistencyPass(m_env.state.image, m_env.state.bandLimits);
     }
@@ -79,9 +85,28 @@ void EditorWorkspace::storeAll() {
 }
 
 void EditorWorkspace::reloadAll() {
-    for (const QPointer<CMyChildFrame>& frame : m_slots)
-        if (frame) frame->view()->LoadFromImage();
+    const std::vector<CMyChildFrame*> open = openFrames();
+    for (CMyChildFrame* frame : open) frame->view()->LoadFromImage();
+    storeCorrections(open);
     emit reloaded();
+}
+
+void EditorWorkspace::storeCorrections(const std::vector<CMyChildFrame*>& loaded) {
+    const image::RadioImage before = m_env.state.image;
+    for (CMyChildFrame* frame : loaded) {
+        frame->view()->StoreToImage();
+        image::runConsistencyPass(m_env.state.image, m_env.state.bandLimits);
+    }
+    if (m_env.state.image == before) return;
+    // One editor's corrections may reach what another shows (the pass moves the MR channel).
+    for (CMyChildFrame* frame : openFrames()) frame->view()->LoadFromImage();
+}
+
+std::vector<CMyChildFrame*> EditorWorkspace::openFrames() const {
+    std::vector<CMyChildFrame*> open;
+    for (const QPointer<CMyChildFrame>& frame : m_slots)
+        if (frame) open.push_back(frame);
+    return open;
 }
 
 void EditorWorkspace::detach() {
@@ -89,10 +114,6 @@ void EditorWorkspace::detach() {
     m_current = nullptr;
 }
 
-bool EditorWorkspace::hasOpenEditor() const {
-    for (const QPointer<CMyChildFrame>& frame : m_slots)
-        if (frame) return true;
-    return false;
-}
+bool EditorWorkspace::hasOpenEditor() const { return !openFrames().empty(); }
 
 } // namespace shell

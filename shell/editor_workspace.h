@@ -3,6 +3,11 @@
 // child window or nothing; opening an editor creates or activates it; store all and reload
 // all walk the open editors; switching the active editor stores the one left and loads the
 // one entered, so every editor always shows what the others last stored.
+//
+// An editor that loads stores at once: the corrections its store makes to bytes as loaded (a
+// TX above the band, a length past its field, the consistency pass) are in the image before
+// the user does anything, so a later store writes only the user's changes. Undo steps and
+// the unsaved-changes marker rely on it.
 
 #include "shell/child_frame.h"
 #include "shell/editor_kinds.h"
@@ -11,6 +16,7 @@
 #include <QPointer>
 
 #include <array>
+#include <vector>
 
 class QMdiArea;
 class QMdiSubWindow;
@@ -28,7 +34,7 @@ public:
 
     // Every open editor stores its controls, each followed by the consistency pass.
     void storeAll();
-    // Every open editor refills its controls from the image.
+    // Every open editor refills its controls from the image and stores its corrections.
     void reloadAll();
 
     bool hasOpenEditor() const;
@@ -41,9 +47,12 @@ public:
     CMyChildFrame* activeFrame() const { return m_current; }
 
 signals:
-    // After every store all and reload all: the image may have changed (an undo step).
+    // After every store all, the store of an editor left and reload all: the image may have
+    // changed (an undo step).
     void stored();
     void reloaded();
+    // An editor entered has loaded and stored its corrections: a change nobody made.
+    void settled();
     // An editor's Edit commands may apply differently now.
     void commandsChanged();
 
@@ -52,6 +61,10 @@ private:
     void activate(CMyChildFrame* frame, bool giveFocus);
     void onActivated(QMdiSubWindow* window);
     void onClosing(CMyChildFrame* frame);
+    // `loaded` (just loaded, untouched) store; when that changed the image, every open
+    // editor loads again to show the result.
+    void storeCorrections(const std::vector<CMyChildFrame*>& loaded);
+    std::vector<CMyChildFrame*> openFrames() const;
 
     QMdiArea* m_area;
     EditorEnv m_env;

@@ -1,11 +1,24 @@
 #include "shell/help_window.h"
 
+#include "shell/child_frame.h"
+
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
+#include <QComboBox>
 #include <QFile>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMainWindow>
+#include <QMdiArea>
+#include <QScreen>
+#include <QTableView>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 namespace shell {
 
@@ -13,8 +26,39 @@ namespace {
 
 const QString kPagesRoot = QStringLiteral(":/help/");
 constexpr QSize kWindowSize(640, 560);
+constexpr int kMinimumWidth = 360;  // narrower than this the pages wrap too much to read
+constexpr int kGap = 8;             // between the editor's fields and the help
+// Room for the window frame the desktop adds around the window (title bar, borders).
+constexpr int kFrameTop = 32;
+constexpr int kFrameSide = 8;
 
 QUrl pageUrl(const QString& page) { return QUrl(QStringLiteral("qrc") + kPagesRoot + page); }
+
+// The right edge (global) of what a widget shows: a table ends after its last column, a
+// label after its text; other fields use their width. Containers give their children's.
+int usedRight(const QWidget* widget) {
+    if (!widget->isVisible()) return std::numeric_limits<int>::min();
+    const int left = widget->mapToGlobal(QPoint(0, 0)).x();
+    if (const auto* table = qobject_cast<const QTableView*>(widget))
+        return left + 2 * table->frameWidth() + table->verticalHeader()->width() + table->horizontalHeader()->length();
+    if (const auto* label = qobject_cast<const QLabel*>(widget))
+        return left + std::min(widget->width(), label->sizeHint().width());
+    if (qobject_cast<const QAbstractItemView*>(widget) || qobject_cast<const QComboBox*>(widget) ||
+        qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget) ||
+        widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly).isEmpty())
+        return left + widget->width();
+    int right = std::numeric_limits<int>::min();
+    for (const QWidget* child : widget->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        if (child->isWindow() == false) right = std::max(right, usedRight(child));
+    return right;
+}
+
+// The editor in front of the main window's work area, if any (without its Close and Help bar).
+const QWidget* frontEditor(const QWidget* work) {
+    const auto* area = qobject_cast<const QMdiArea*>(work);
+    const auto* frame = area ? qobject_cast<const CMyChildFrame*>(area->activeSubWindow()) : nullptr;
+    return frame ? frame->view() : nullptr;
+}
 
 } // namespace
 
@@ -47,15 +91,29 @@ void HelpWindow::showPage(const QUrl& page) {
     activateWindow();
 }
 
-// The first time, the window stands at the right of the main window's work area, below its
-// menu and toolbar, so it covers neither the commands nor the left of the editors.
+// The first time, the window stands beside the editor in front, right of its fields and
+// below the main window's menu and toolbar, and wholly on the screen: narrower when the room
+// beside the editor is short, over the editor's right part only when even that is too little.
 void HelpWindow::placeBesideWork() {
     m_placed = true;
     const auto* main = qobject_cast<const QMainWindow*>(parentWidget());
     const QWidget* work = main ? main->centralWidget() : nullptr;
-    if (!work) return;
-    const QPoint topRight = work->mapToGlobal(QPoint(work->width(), 0));
-    move(std::max(topRight.x() - width(), 0), topRight.y());
+    const QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
+    if (!work || !screen) return;
+    QRect room = screen->availableGeometry().adjusted(kFrameSide, kFrameTop, -kFrameSide, -kFrameSide);
+    // The status bar stays visible below it.
+    room.setBottom(std::min(room.bottom(), work->mapToGlobal(QPoint(0, work->height() - 1)).y()));
+    const QWidget* editor = frontEditor(work);
+    const int fieldsRight = editor ? usedRight(editor) : work->mapToGlobal(QPoint(0, 0)).x();
+
+    const int width = std::clamp(room.right() - fieldsRight - kGap, kMinimumWidth, kWindowSize.width());
+    const int left = std::clamp(fieldsRight + kGap, room.left(), std::max(room.left(), room.right() + 1 - width));
+    const int top = std::clamp(work->mapToGlobal(QPoint(0, 0)).y(), room.top(), room.bottom());
+    // A narrower window gets the height the screen has below the toolbar instead.
+    const int wanted = width < kWindowSize.width() ? room.height() : kWindowSize.height();
+    const int height = std::min(wanted, room.bottom() + 1 - top);
+    resize(std::min(width, room.width()), std::max(height, 1));
+    move(left, top);
 }
 
 QUrl HelpWindow::currentPage() const { return m_browser->source(); }

@@ -1,5 +1,6 @@
 #include "shell/link_services.h"
 
+#include "link/link_texts.h"
 #include "link/port_provider.h"
 #include "link/transfer_engine.h"
 #include "link/write_verify.h"
@@ -20,9 +21,10 @@ LinkServices programLink(radiolink::PortProvider& ports) {
     link.listPorts = [&ports] { return ports.ports(); };
     link.probe = [&ports](const QString& name) { return ports.probe(name); };
     link.transfer = [&ports](TransferDirection direction, app::AppState& state, app::Prompts& prompts,
-                             const ProgressSink& progress) {
+                             const ProgressSink& progress, bool completionMessage) {
         const auto report = [&progress](const radiolink::TransferProgress& p) { progress(p.position); };
-        return radiolink::runTransfer(engineDirection(direction), state, prompts, ports, report).success();
+        return radiolink::runTransfer(engineDirection(direction), state, prompts, ports, report, completionMessage)
+            .success();
     };
     link.verify = [&ports](app::AppState& state, app::Prompts& prompts, const ProgressSink& progress) {
         const auto report = [&progress](const radiolink::TransferProgress& p) { progress(p.position); };
@@ -32,7 +34,7 @@ LinkServices programLink(radiolink::PortProvider& ports) {
 }
 
 bool reportVerify(const radiolink::VerifyResult& result, app::Prompts& prompts) {
-    const QString text = radiolink::verifyMessage(result);
+    const QString text = radiolink::text::kWriteCompleted + QStringLiteral("\n\n") + radiolink::verifyMessage(result);
     if (result.verified())
         prompts.message(text);
     else

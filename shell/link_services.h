@@ -25,13 +25,15 @@ using ProgressSink = std::function<void(int blocksDone)>;
 
 // Runs one whole transfer on the calling (worker) thread: opens the port named by the
 // configuration, moves the image and asks its questions through `prompts`. True when the
-// transfer completed.
-using TransferRunner =
-    std::function<bool(TransferDirection, app::AppState& state, app::Prompts& prompts, const ProgressSink& progress)>;
+// transfer completed. Without `completionMessage` a completed transfer says nothing: a
+// verify follows and reports both.
+using TransferRunner = std::function<bool(TransferDirection, app::AppState& state, app::Prompts& prompts,
+                                          const ProgressSink& progress, bool completionMessage)>;
 
-// After a write that completed: reads the radio back on the same port, compares it with
-// the image and tells the user the outcome through `prompts`. Runs on the worker thread;
-// true when the radio holds what was written.
+// After a write that completed (and did not announce itself): reads the radio back on the
+// same port, compares it with the image and tells the user in one message that the write
+// completed and how the check ended. Runs on the worker thread; true when the radio holds
+// what was written.
 using VerifyRunner = std::function<bool(app::AppState& state, app::Prompts& prompts, const ProgressSink& progress)>;
 
 struct LinkServices {
@@ -54,9 +56,9 @@ namespace shell {
 // `ports`, which must outlive the returned services.
 LinkServices programLink(radiolink::PortProvider& ports);
 
-// Tells the user how a verify ended: a message when the radio holds what was written,
-// otherwise a warning naming the first differing addresses and their count. Returns
-// whether it verified.
+// Tells the user in one message that the write completed and how its verify ended: a
+// message when the radio holds what was written, otherwise a warning naming the fields that
+// differ and then the first differing addresses and their count. Returns whether it verified.
 bool reportVerify(const radiolink::VerifyResult& result, app::Prompts& prompts);
 
 } // namespace shell

@@ -15,6 +15,9 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -30,6 +33,47 @@ bool displayAvailable() {
 #endif
 }
 
+QString displayName() {
+    const QString x11 = qEnvironmentVariable("DISPLAY");
+    return x11.isEmpty() ? qEnvironmentVariable("WAYLAND_DISPLAY") : x11;
+}
+
+// A display that is set but cannot be opened (no server there, or one that refuses us) makes
+// Qt end the program with a fatal error and a core dump while the application object is
+// built. Meanwhile that error becomes one line and an exit code; the messages before it are
+// held back and go out as usual once the application stands.
+class DisplayStartGuard {
+public:
+    DisplayStartGuard() : m_previous(qInstallMessageHandler(&DisplayStartGuard::handle)) {}
+    ~DisplayStartGuard() {
+        qInstallMessageHandler(m_previous);
+        for (const Held& message : held()) m_previous(message.type, QMessageLogContext(), message.text);
+        held().clear();
+    }
+    DisplayStartGuard(const DisplayStartGuard&) = delete;
+    DisplayStartGuard& operator=(const DisplayStartGuard&) = delete;
+
+private:
+    struct Held {
+        QtMsgType type;
+        QString text;
+    };
+    // A message handler is a plain function, so what it holds lives here, for the start only.
+    static std::vector<Held>& held() {
+        static std::vector<Held> messages;
+        return messages;
+    }
+    static void handle(QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", qPrintable(shell::texts::kDisplayUnreachable.arg(displayName())));
+            std::_Exit(kNoDisplayExitCode);
+        }
+        held().push_back({type, text});
+    }
+
+    QtMessageHandler m_previous;
+};
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -37,7 +81,9 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "%s\n", qPrintable(shell::texts::kNoDisplay));
         return kNoDisplayExitCode;
     }
+    auto startGuard = std::make_unique<DisplayStartGuard>();
     QApplication app(argc, argv);
+    startGuard.reset();
     QApplication::setWindowIcon(shell::applicationIcon());  // every window and dialog, not the toolkit's logo
 
     app::AppState state;

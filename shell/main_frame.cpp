@@ -30,14 +30,13 @@ namespace shell {
 
 namespace {
 
-const QString kDatSuffix = QStringLiteral("dat");
-
 // The first local ".dat" file among dropped URLs; empty when there is none.
 QString droppedParameterFile(const QMimeData* mime) {
     if (!mime || !mime->hasUrls()) return {};
     for (const QUrl& url : mime->urls()) {
         const QString path = url.toLocalFile();
-        if (!path.isEmpty() && QFileInfo(path).suffix().compare(kDatSuffix, Qt::CaseInsensitive) == 0) return path;
+        const bool parameterFile = QFileInfo(path).suffix().compare(kParameterFileSuffix, Qt::CaseInsensitive) == 0;
+        if (!path.isEmpty() && parameterFile) return path;
     }
     return {};
 }
@@ -45,6 +44,7 @@ QString droppedParameterFile(const QMimeData* mime) {
 // The system's text for a failed open or save, and the file it was about ("Permission
 // denied" alone does not say which file).
 QString fileErrorText(const image::FileResult& result, const QString& path) {
+    if (result.wrongSize) return result.errorText;
     return QStringLiteral("%1\n\n%2").arg(result.errorText, QDir::toNativeSeparators(path));
 }
 
@@ -65,6 +65,9 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
 
     m_mdi = new QMdiArea;
     m_mdi->setObjectName(QStringLiteral("mdiArea"));
+    // Without scroll bars Tile grows the whole window until every editor fits its minimum size.
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setCentralWidget(m_mdi);
     m_workspace = new EditorWorkspace(m_mdi, editorEnv(), std::move(editors), this);
 
@@ -85,6 +88,7 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::recordStep);
     connect(m_workspace, &EditorWorkspace::stored, this, &CMainFrame::recordStep);
     connect(m_workspace, &EditorWorkspace::reloaded, this, &CMainFrame::recordStep);
+    connect(m_workspace, &EditorWorkspace::settled, this, &CMainFrame::keepCorrections);
     connect(m_workspace, &EditorWorkspace::commandsChanged, this, &CMainFrame::updateEditActions);
 }
 
@@ -97,7 +101,10 @@ CMainFrame::~CMainFrame() {
 
 EditorEnv CMainFrame::editorEnv() { return EditorEnv{m_state, m_prompts, m_help}; }
 
-void CMainFrame::refreshBandIndicator() { m_freqPane->setText(image::bandIndicatorText(m_state.bandLimits)); }
+// The indicator's leading tabs stood for right alignment; the pane aligns every text so.
+void CMainFrame::refreshBandIndicator() {
+    m_freqPane->setText(image::bandIndicatorText(m_state.bandLimits).trimmed());
+}
 
 void CMainFrame::updateTitle() {
     const QString title = app::windowTitle(m_state.config);
@@ -113,13 +120,13 @@ bool CMainFrame::hasUnsavedChanges() {
 }
 
 void CMainFrame::markClean() {
-    m_changes.markClean(m_state.image, m_state.bandLimits);
+    m_changes.markClean(snapshot());
     m_modified = false;
     updateTitle();
 }
 
 void CMainFrame::refreshModifiedMarker() {
-    m_modified = m_changes.differs(m_state.image, m_state.bandLimits);
+    m_modified = m_changes.differs(snapshot());
     updateTitle();
 }
 
@@ -134,6 +141,16 @@ bool CMainFrame::settleUnsavedChanges() {
     case app::SaveChoice::Cancel: return false;
     }
     return false;
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    // The area names a maximised editor in the title only when it activates one in a visible
+    // window; the Channel editor opened at start came before the window was shown.
+    if (QMdiSubWindow* active = m_mdi->activeSubWindow(); active && active->isMaximized() && !event->spontaneous()) {
+        m_mdi->setActiveSubWindow(nullptr);
+        m_mdi->setActiveSubWindow(active);
+    }
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
@@ -295,7 +312,10 @@ void CMainFrame::keepBackup(app::BackupKind kind) {
 void CMainFrame::openBackupFolder() {
     const QString folder = app::backupFolder(m_state.config);
     QDir().mkpath(folder);
-    QDesktopServices::openUrl(QUrl::fromLocalFile(folder));
+    // Without a file manager (or any opener) the user still learns where the backups are.
+    if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
+        m_prompts.report(texts::kBackupFolderNotOpened.arg(QDir::toNativeSeparators(folder)),
+                         app::Severity::Information);
 }
 
 bool CMainFrame::runTransfer(TransferDirection direction) {
@@ -313,7 +333,7 @@ void CMainFrame::print() {
     const QString name = printDocumentName(m_state.config);
     printer.setDocName(name);
     if (!m_choosePrinter(printer)) return;
-    if (!printDocument(printer, name, printText())) {
+    if (!printDocument(printer, printout())) {
         const QString file = printer.outputFileName();
         m_prompts.message(texts::kPrintFailed.arg(file.isEmpty() ? printer.printerName() : file));
     }

@@ -31,7 +31,14 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
+namespace report {
+struct Printout;
+}
+
 namespace shell {
+
+// The extension of parameter files.
+inline const QString kParameterFileSuffix = QStringLiteral("dat");
 
 // The main window's own help: its resource's help id less the command base.
 inline constexpr int kHelpIdCommandBase = 0x10000;
@@ -85,6 +92,11 @@ public slots:
 
     void openBackupFolder();
 
+    // Program: the radio compared with the open configuration (read beside it, never into it),
+    // and the configuration check (main_frame_checks.cpp).
+    void compareWithRadio();
+    void checkConfiguration();
+
     // Edit: undo and redo across every editor, and the active editor's own commands.
     void undo();
     void redo();
@@ -99,6 +111,7 @@ public slots:
     bool hasUnsavedChanges();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
@@ -118,11 +131,17 @@ private:
     void updateEditActions();
     // The configuration as it is now becomes an undo step when it changed since the last one.
     void recordStep();
+    // What an editor's store just corrected in bytes it had loaded joins the current step, and
+    // the clean state when that was clean.
+    void keepCorrections();
     // After New and Open: what was before is another configuration, not a step to go back to.
     void resetHistory();
     void restore(const std::optional<app::ConfigSnapshot>& snapshot);
     app::ConfigSnapshot snapshot() const;
     void onTreeItemClicked(QTreeWidgetItem* item);
+    // Compare and check (main_frame_checks.cpp).
+    void addCheckCommands(QMenu& program);
+    QString saveRadioConfiguration(const app::AppState& radio);
 
     void refreshBandIndicator();
     void updateTitle();
@@ -140,9 +159,13 @@ private:
     void openRecent(const QString& path);
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
-    // The print text of the configuration report, after every open editor stored.
-    QStringList printText();
+    // The printout of the configuration report, after every open editor stored.
+    report::Printout printout();
     bool writePdf(const QString& path);
+    // Where an export goes (main_frame_csv.cpp): a name typed without extension gets the
+    // request's default suffix; a parameter file's name is refused with a message, so no
+    // export replaces a configuration. Empty when nothing is to be written.
+    QString askExportFileName(app::FileDialogRequest request);
     std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
                                                                         const CsvPlanner& planner);
 

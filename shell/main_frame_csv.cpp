@@ -1,19 +1,37 @@
 // The File menu's channel list commands: export the channels in use as CSV, and import a
-// CSV file after showing the user what it brings and what it leaves out.
+// CSV file after showing the user what it brings and what it leaves out. Also where every
+// export (CSV, PDF) asks for its file name.
 
 #include "shell/main_frame.h"
 
 #include "shell/csv_import_dialog.h"
 #include "shell/shell_texts.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace shell {
 
+QString CMainFrame::askExportFileName(app::FileDialogRequest request) {
+    const QString suffix = request.defaultSuffix;
+    request.refuse = [suffix](const QString& path) {
+        if (QFileInfo(path).suffix().compare(kParameterFileSuffix, Qt::CaseInsensitive) != 0) return QString();
+        return texts::kExportNotOverParameterFile.arg(QDir::toNativeSeparators(path), suffix);
+    };
+    QString path = m_prompts.askSaveFileName(request);
+    if (path.isEmpty()) return {};
+    if (QFileInfo(path).suffix().isEmpty()) path += u'.' + suffix;
+    if (const QString refusal = request.refuse(path); !refusal.isEmpty()) {
+        m_prompts.report(refusal, app::Severity::Warning);
+        return {};
+    }
+    return path;
+}
+
 void CMainFrame::exportChannelsCsv() {
     m_workspace->storeAll();
-    const QString path =
-        m_prompts.askSaveFileName({texts::kCsvFilter, m_state.config.dataDir, texts::kCsvProposedName});
+    const QString path = askExportFileName({texts::kCsvFilter, m_state.config.dataDir, texts::kCsvProposedName,
+                                            texts::kExportCsvTitle, texts::kCsvSuffix});
     if (path.isEmpty()) return;
     const QString error = channels::csv::writeFile(path, channels::csv::exportChannels(m_state.image));
     if (!error.isEmpty()) m_prompts.report(texts::kCsvCannotSave.arg(path, error), app::Severity::Critical);
@@ -21,7 +39,8 @@ void CMainFrame::exportChannelsCsv() {
 
 void CMainFrame::importChannelsCsv() {
     m_workspace->storeAll();
-    const QString path = m_prompts.askOpenFileName({texts::kCsvFilter, m_state.config.dataDir, QString()});
+    const QString path = m_prompts.askOpenFileName(
+        {texts::kCsvFilter, m_state.config.dataDir, QString(), texts::kImportCsvTitle, texts::kCsvSuffix});
     if (path.isEmpty()) return;
     QString text;
     if (const QString error = channels::csv::readFile(path, text); !error.isEmpty()) {

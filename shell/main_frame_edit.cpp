@@ -2,6 +2,8 @@
 // editor's own commands (the channel list's row commands). A step is recorded whenever the
 // editors have stored or reloaded, after a committed cell, a closed dialog and each row
 // command; undo puts back the image and band limits as they were and reloads the editors.
+// The corrections an editor's store makes to what it has just loaded are no step: they
+// belong to the state loaded, and the clean state follows them.
 
 #include "shell/main_frame.h"
 
@@ -9,6 +11,7 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QSignalBlocker>
 
 namespace shell {
 
@@ -82,15 +85,15 @@ void CMainFrame::updateEditActions() {
 app::ConfigSnapshot CMainFrame::snapshot() const { return {m_state.image, m_state.bandLimits}; }
 
 void CMainFrame::recordStep() {
-    // What only the corrections of a store changed (a file's bytes the passes put right the
-    // first time the editors store) is no step of the user's.
+    m_undo.record(snapshot());
+    refreshModifiedMarker();
+    updateEditActions();
+}
+
+void CMainFrame::keepCorrections() {
     const app::ConfigSnapshot now = snapshot();
-    const app::ConfigSnapshot& last = m_undo.current();
-    if (now.limits == last.limits && app::ChangeTracker::normalised(now.image, now.limits) ==
-                                         app::ChangeTracker::normalised(last.image, last.limits))
-        m_undo.replaceCurrent(now);
-    else
-        m_undo.record(now);
+    m_changes.follow(m_undo.current(), now);
+    m_undo.replaceCurrent(now);
     refreshModifiedMarker();
     updateEditActions();
 }
@@ -115,7 +118,14 @@ void CMainFrame::restore(const std::optional<app::ConfigSnapshot>& step) {
         m_state.image = step->image;
         m_state.bandLimits = step->limits;
         refreshBandIndicator();
-        m_workspace->reloadAll();
+        {
+            // The reload is no new step: what it corrects (an editor opened since the step
+            // was recorded) belongs to the step.
+            const QSignalBlocker quiet(m_workspace);
+            m_workspace->reloadAll();
+        }
+        keepCorrections();
+        return;
     }
     refreshModifiedMarker();
     updateEditActions();

@@ -19,8 +19,10 @@ namespace shell {
 
 namespace {
 
-constexpr int kComPaneWidth = 50;
 constexpr int kFreqPaneWidth = 200;
+// The port pane holds a COMn name or a device path; it is wide enough for a usual path from
+// the start, so choosing one does not shift the panes.
+const QString kComPaneRoom = QStringLiteral("/dev/ttyUSB00");
 constexpr int kTreeBarWidth = 210;
 
 QLabel* statusPane(const QString& text, const char* name, int minimumWidth = 0) {
@@ -108,7 +110,7 @@ void CMainFrame::createMenus() {
     file->addSeparator();
     file->addActions({a.importCsv, a.exportCsv, a.openBackups});
     file->addSeparator();
-    file->addActions({a.printPreview, a.exportPdf});
+    file->addActions({a.print, a.printPreview, a.exportPdf});
     file->addSeparator();
     m_recentEnd = file->addSeparator();
     file->addAction(a.exit);
@@ -120,7 +122,9 @@ void CMainFrame::createMenus() {
     for (QAction* action : a.editors) edit->addAction(action);
     addEditActions(*edit);
     addMenu(texts::kMenuSetting, "menuSetting")->addAction(a.port);
-    addMenu(texts::kMenuProgram, "menuProgram")->addActions({a.read, a.write, a.password});
+    QMenu* program = addMenu(texts::kMenuProgram, "menuProgram");
+    program->addActions({a.read, a.write, a.password});
+    addCheckCommands(*program);
     addMenu(texts::kMenuView, "menuView")->addActions({a.viewToolbar, a.viewStatusBar, a.viewTree});
     addMenu(texts::kMenuWindow, "menuWindow")->addActions({a.cascade, a.tile, a.arrange});
     addMenu(texts::kMenuHelp, "menuHelp")->addActions({a.helpTopics, a.about});
@@ -162,8 +166,12 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
-    m_comPane = statusPane(m_state.config.portName, "comPane", kComPaneWidth);
+    m_comPane = statusPane(m_state.config.portName, "comPane");
+    m_comPane->setMinimumWidth(m_comPane->fontMetrics().horizontalAdvance(kComPaneRoom));
+    m_comPane->setAlignment(Qt::AlignCenter);
     m_freqPane = statusPane(image::kInitialBandIndicator, "freqPane", kFreqPaneWidth);
+    m_freqPane->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_freqPane->setIndent(m_freqPane->fontMetrics().averageCharWidth() * 2);
     bar->addPermanentWidget(m_comPane);
     bar->addPermanentWidget(m_freqPane);
     // Qt tells no lock-key state on every platform, so the indicators only name the keys.

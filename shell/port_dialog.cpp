@@ -15,6 +15,8 @@
 #include <QStandardItemModel>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace shell {
 
 namespace {
@@ -125,6 +127,13 @@ QWidget* PortDialog::makeOtherRow(const QList<radiolink::ListedPort>& listed) {
     m_otherPorts->setCurrentIndex(-1);
     m_otherDescription = new QLabel;
     m_otherDescription->setObjectName(QStringLiteral("otherDescription"));
+    // Room for the longest description from the start, so the dialog keeps its size while
+    // the user types and a description comes and goes.
+    int widest = 0;
+    for (int index = 0; index < m_otherPorts->count(); ++index)
+        widest = std::max(widest, m_otherDescription->fontMetrics().horizontalAdvance(
+                                      m_otherPorts->itemData(index, Qt::ToolTipRole).toString()));
+    m_otherDescription->setMinimumWidth(widest);
     const auto chooseOther = [this] { m_other->setChecked(true); };
     connect(m_otherPorts, &QComboBox::activated, m_other, chooseOther);
     connect(m_otherPorts->lineEdit(), &QLineEdit::textEdited, m_other, chooseOther);

@@ -2,39 +2,51 @@
 // Export PDF. All three draw the configuration report through the one page renderer.
 
 #include "app/config_report.h"
+#include "app/print_layout.h"
 #include "shell/main_frame.h"
 #include "shell/print_job.h"
 #include "shell/print_texts.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 
 namespace shell {
 
-QStringList CMainFrame::printText() {
+namespace {
+
+// Unambiguous wherever the printout is read.
+const QString kPrintDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
+
+} // namespace
+
+report::Printout CMainFrame::printout() {
     // Pending edits reach the image first, as before every use of the whole image.
     m_workspace->storeAll();
     const report::ReportSource source{m_state.image, m_state.bandLimits, m_state.config.modelName};
-    return report::printLines(report::buildReport(source));
+    const report::PrintSource title{printDocumentName(m_state.config), m_state.config.currentFileName,
+                                    QDateTime::currentDateTime().toString(kPrintDateFormat)};
+    return report::printout(report::buildReport(source), title);
 }
 
 void CMainFrame::printPreview() {
     QPrinter printer(QPrinter::HighResolution);
     const QString name = printDocumentName(m_state.config);
     printer.setDocName(name);
-    const QStringList lines = printText();
+    const report::Printout pages = printout();
     QPrintPreviewDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("printPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* device) { printDocument(*device, name, lines); });
+            [&](QPrinter* device) { printDocument(*device, pages); });
     dialog.exec();
 }
 
 void CMainFrame::exportPdf() {
     const QString name = printDocumentName(m_state.config);
     const QString suggested = (name.isEmpty() ? m_state.config.modelName : name) + texts::kPdfSuffix;
-    QString path = m_prompts.askSaveFileName({texts::kPdfFilter, m_state.config.dataDir, suggested});
+    QString path = askExportFileName(
+        {texts::kPdfFilter, m_state.config.dataDir, suggested, texts::kExportPdfTitle, texts::kPdfSuffix.mid(1)});
     if (path.isEmpty()) return;
     if (!path.endsWith(texts::kPdfSuffix, Qt::CaseInsensitive)) path += texts::kPdfSuffix;
     if (!writePdf(path)) m_prompts.message(texts::kPdfFailed.arg(QDir::toNativeSeparators(path)));
@@ -46,7 +58,7 @@ bool CMainFrame::writePdf(const QString& path) {
     printer.setOutputFileName(path);
     const QString name = printDocumentName(m_state.config);
     printer.setDocName(name);
-    return printDocument(printer, name, printText());
+    return printDocument(printer, printout());
 }
 
 } // namespace shell

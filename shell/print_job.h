@@ -1,12 +1,14 @@
 #pragma once
-// The printout of the configuration: pages of text lines between a header naming the
-// parameter file and a footer with the page numbers. Nothing fills the lines yet, so a
-// printout is one page with header and footer only.
+// The printout of the configuration on paper or in a PDF: the report's datasheet (title
+// block, the editors' fields as label/value pairs, the lists as tables) on pages between a
+// header naming the parameter file and a footer with the page numbers. Every text is measured
+// with the font it prints in on the device it prints on; what is too long for its place wraps
+// onto more lines and is never cut.
 
 #include "app/app_config.h"
+#include "app/print_layout.h"
 
 #include <QString>
-#include <QStringList>
 
 class QPagedPaintDevice;
 
@@ -19,8 +21,8 @@ QString printDocumentName(const app::AppConfig& config);
 // "-- Page %d of %d --".
 QString printFooterText(int page, int pages);
 
-// Lays out and draws the document on `device` (a printer or a PDF writer), starting a new
+// Lays out and draws the printout on `device` (a printer or a PDF writer), starting a new
 // page of the device for every page after the first. False when a page could not be started.
-bool printDocument(QPagedPaintDevice& device, const QString& documentName, const QStringList& lines);
+bool printDocument(QPagedPaintDevice& device, const report::Printout& printout);
 
 } // namespace shell

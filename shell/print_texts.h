@@ -6,9 +6,10 @@
 namespace shell::texts {
 
 inline const QString kPrintPreview = QStringLiteral("Print Pre&view...");
-inline const QString kExportPdf = QStringLiteral("Export &PDF...");
+inline const QString kExportPdf = QStringLiteral("Export P&DF...");  // "&P" is Print
 inline const QString kPdfFilter = QStringLiteral("PDF Files (*.pdf)");
 inline const QString kPdfSuffix = QStringLiteral(".pdf");
+inline const QString kExportPdfTitle = QStringLiteral("Export PDF");
 // A printer or file that cannot take the document must not look like a finished printout.
 inline const QString kPrintFailed =
     QStringLiteral("The configuration was not printed: the printer \"%1\" could not be started or stopped "

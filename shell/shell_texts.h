@@ -27,6 +27,8 @@ inline const QString kMenuProgram = QStringLiteral("&Program");
 inline const QString kReadFromRadio = QStringLiteral("Read From Radio");
 inline const QString kWriteToRadio = QStringLiteral("Write To Radio");
 inline const QString kPassword = QStringLiteral("Password");
+inline const QString kCompareWithRadio = QStringLiteral("Compare With Radio...");
+inline const QString kCheckConfiguration = QStringLiteral("Check Configuration");
 
 inline const QString kMenuView = QStringLiteral("&View");
 inline const QString kToolbar = QStringLiteral("&Toolbar(&T)");
@@ -42,8 +44,8 @@ inline const QString kMenuHelp = QStringLiteral("&Help");
 inline const QString kHelpTopics = QStringLiteral("Help Topics");
 inline const QString kAbout = QStringLiteral("About...");
 
-// Toolbar-only command.
-inline const QString kPrint = QStringLiteral("Print");
+// Print: the toolbar button (its tip reads "Print"), Ctrl+P and the File menu's item.
+inline const QString kPrint = QStringLiteral("&Print...");
 
 // Status-line prompts.
 inline const QString kPortPrompt = QStringLiteral("Communication port");
@@ -64,13 +66,22 @@ inline const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
 inline const QString kModifiedMarker = QStringLiteral("*");
 inline const QString kSaveChangesQuestion = QStringLiteral("Save changes to %1?");
 inline const QString kOpenBackupFolder = QStringLiteral("Open Backup Folder");
+inline const QString kBackupFolderNotOpened =
+    QStringLiteral("No file manager could open the backup folder. The backups are kept in:\n\n%1");
 inline const QString kBackupFailed = QStringLiteral("The data was transferred, but its backup could not be saved: %1");
 inline const QString kRecentFileMissing = QStringLiteral("%1 no longer exists; it was removed from the recent files.");
 inline const QString kRecentFileEntry = QStringLiteral("&%1 %2");
 inline const QString kExportCsv = QStringLiteral("Export Channels (CSV)...");
 inline const QString kImportCsv = QStringLiteral("Import Channels (CSV)...");
 inline const QString kCsvFilter = QStringLiteral("CSV Files (*.csv)");
+inline const QString kCsvSuffix = QStringLiteral("csv");
 inline const QString kCsvProposedName = QStringLiteral("channels.csv");
+inline const QString kExportCsvTitle = QStringLiteral("Export Channels (CSV)");
+inline const QString kImportCsvTitle = QStringLiteral("Import Channels (CSV)");
+// An export written over a parameter file would lose the configuration in it.
+inline const QString kExportNotOverParameterFile =
+    QStringLiteral("%1 is a parameter file name (\".dat\"); an export never replaces a parameter file.\n\n"
+                   "Choose a name ending in \".%2\".");
 inline const QString kCsvCannotRead = QStringLiteral("Cannot read %1: %2");
 inline const QString kCsvCannotSave = QStringLiteral("Cannot save %1: %2");
 
@@ -79,6 +90,9 @@ inline const QString kClose = QStringLiteral("Close");
 inline const QString kHelp = QStringLiteral("Help");
 
 // Command line.
+inline const QString kDisplayUnreachable = QStringLiteral(
+    "qmr417: cannot open the display \"%1\"; check that it runs and lets this user in, or run it "
+    "headless as \"xvfb-run ./qmr417\" or \"QT_QPA_PLATFORM=offscreen ./qmr417\".");
 inline const QString kNoDisplay = QStringLiteral(
     "qmr417: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set); run it inside a desktop "
     "session, or headless as \"xvfb-run ./qmr417\" or \"QT_QPA_PLATFORM=offscreen ./qmr417\".");

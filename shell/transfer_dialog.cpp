@@ -49,7 +49,7 @@ QPushButton* namedButton(const QString& text, const char* name) {
 TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state, app::Prompts& prompts,
                                const LinkServices& link, QWidget* parent)
     : QDialog(parent), m_direction(direction), m_state(state), m_link(link), m_workerPrompts(prompts),
-      m_progress(new QProgressBar), m_start(namedButton(kStart, "startButton")),
+      m_stage(namedLabel(QString(), "stage")), m_progress(new QProgressBar), m_start(namedButton(kStart, "startButton")),
       m_percent(namedLabel(radiolink::text::kInitialPercent, "percent")), m_exit(namedButton(kExit, "exitButton")),
       m_elapsed(namedLabel(kElapsedFormat.arg(minutesAndSeconds(0)), "elapsed")),
       m_remaining(namedLabel(kRemainingFormat.arg(kUnknownTime), "remaining")), m_clock(new QTimer(this)) {
@@ -71,6 +71,7 @@ TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state
     times->addStretch(1);
     times->addWidget(m_remaining);
     auto* layout = new QVBoxLayout(this);
+    layout->addWidget(m_stage);
     layout->addWidget(m_progress);
     layout->addLayout(times);
     if (!reading && m_link.verify) {
@@ -102,6 +103,7 @@ void TransferDialog::start() {
     if (m_worker || m_state.transfer.running) return;
     m_state.transfer.cancel = false;
     m_start->setEnabled(false);
+    m_stage->setText(m_direction == TransferDirection::Read ? kReading : kWriting);
     m_stopwatch.start();
     m_clock->start(kClockTickMs);
 
@@ -111,7 +113,8 @@ void TransferDialog::start() {
     const bool verify = m_verify && m_verify->isChecked();
     if (m_verify) m_verify->setEnabled(false);
     m_worker.reset(QThread::create([this, progress, verify] {
-        const bool ok = m_link.transfer && m_link.transfer(m_direction, m_state, m_workerPrompts, progress);
+        // With a verify to follow, the write's completion is told together with the check's result.
+        const bool ok = m_link.transfer && m_link.transfer(m_direction, m_state, m_workerPrompts, progress, !verify);
         // The write's own result stands; the verify only adds its report.
         if (ok && verify) {
             QMetaObject::invokeMethod(this, [this] { beginVerify(); }, Qt::QueuedConnection);
@@ -153,9 +156,9 @@ void TransferDialog::showProgress(int blocksDone) {
     if (blocksDone >= m_progress->maximum()) m_clock->stop();
 }
 
-// The read-back starts its own count of the same 1008 blocks.
+// The read-back starts its own count of the same 1008 blocks, in the same dialog.
 void TransferDialog::beginVerify() {
-    setWindowTitle(radiolink::text::kVerifyTitle);
+    m_stage->setText(kVerifying);
     m_progress->setValue(0);
     m_percent->setText(radiolink::text::kInitialPercent);
     m_firstBlocks = -1;

@@ -5,7 +5,8 @@
 // questions are answered here on the user-interface thread; the worker never touches a
 // widget. The dialog closes itself on every path that ends a transfer and cannot be closed
 // while its worker runs. The Write dialog's "Verify after writing" (remembered per user)
-// adds a read-back of the radio after a write that completed; the write's result stands.
+// adds a read-back of the radio after a write that completed, in the same dialog with its
+// own progress; one message then tells both results. The write's result stands.
 
 #include "app/app_state.h"
 #include "shell/link_services.h"
@@ -37,6 +38,9 @@ public:
     static inline const QString kRemainingFormat = QStringLiteral("Remaining %1");
     static inline const QString kUnknownTime = QStringLiteral("--:--");
     static inline const QString kVerifyAfterWriting = QStringLiteral("Verify after writing");
+    static inline const QString kReading = QStringLiteral("Reading...");
+    static inline const QString kWriting = QStringLiteral("Writing...");
+    static inline const QString kVerifying = QStringLiteral("Verifying...");
     static constexpr int kClockTickMs = 500;
 
     TransferDialog(TransferDirection direction, app::AppState& state, app::Prompts& prompts, const LinkServices& link,
@@ -68,6 +72,7 @@ private:
     const LinkServices& m_link;
     ThreadPrompts m_workerPrompts;
 
+    QLabel* m_stage;  // what the progress bar counts: "Writing...", then "Verifying..."
     QProgressBar* m_progress;
     QPushButton* m_start;
     QLabel* m_percent;

@@ -13,6 +13,9 @@ namespace {
 
 namespace dtmf = signalling::dtmf;
 
+constexpr int kPairedRows = 7;  // DTMF ANI | Transmitting Time ... Remotely Kill | Remotely Stun
+constexpr int kWideRows = 2;    // PTT ID Starting, PTT ID Ending
+
 Table encodeTable(const image::RadioImage& im) {
     Table table{QString::fromLatin1(dtmf::texts::kEncode),
                 QStringLiteral("encodeList"),
@@ -61,6 +64,8 @@ Section dtmfSection(const ReportSource& source) {
         entry(t::kPttIdStart, "pttIdStarting", dtmf::unpackCode(im, dtmf::kPttIdStart)),
         entry(t::kPttIdEnd, "pttIdEnding", dtmf::unpackCode(im, dtmf::kPttIdEnd)),
     };
+    // The form shows its fields two to a row, then the PTT ID codes on wide rows of their own.
+    section.printColumns = QList<PrintColumns>(kPairedRows, {1, 1}) << PrintColumns{kWideRows, 0};
     section.tables.append(encodeTable(im));
     return section;
 }

@@ -42,6 +42,14 @@ QString messageFromDigits(const QString& digits) {
     return message;
 }
 
+// An encode list name as the list shows it: a-z in capitals, without trailing blanks.
+QString shownEntryName(const image::RadioImage& img, Addr record) {
+    const QByteArray name = img.text(Addr(record + kEntryName), kEntryNameLength, image::RadioImage::kTextEnd);
+    QString shown = upperAsciiLetters(QString::fromLatin1(name));
+    while (shown.endsWith(u' ')) shown.chop(1);
+    return shown;
+}
+
 // Candidate special call of stored digits, by the first look the radio's software takes.
 std::pair<QString, QString> classify(const QString& digits, const QString& selfId, std::uint8_t interval) {
     const qsizetype length = digits.size();
@@ -236,15 +244,17 @@ void writeInformationId(image::RadioImage& img, int number, const QString& id) {
 QString readFunctionName(const image::RadioImage& img, int number) {
     QString name;
     for (const std::uint8_t b : img.bytes(Addr(informationAddress(number) + kInfoFunctionName), kInfoFunctionNameLength)) {
-        if (!isPrintableLatin1(b)) break;
+        if (!isPrintableLatin1(b) || b == 0xFF) break;  // erased memory reads as the end
         name.append(QChar(char16_t(b)));
     }
     return name;
 }
 
 void writeFunctionName(image::RadioImage& img, int number, const QString& name) {
-    img.setText(Addr(informationAddress(number) + kInfoFunctionName), kInfoFunctionNameLength,
-                name.left(kInfoFunctionNameLength).toLatin1(), 0);
+    const Addr at = Addr(informationAddress(number) + kInfoFunctionName);
+    const bool asStored = readFunctionName(img, number) == name.left(kInfoFunctionNameLength);
+    if (asStored && img.endsErased(at, kInfoFunctionNameLength)) return;
+    img.setText(at, kInfoFunctionNameLength, name.left(kInfoFunctionNameLength).toLatin1(), 0);
 }
 
 // ---- BOT and EOT ---------------------------------------------------------------------
@@ -258,6 +268,11 @@ void writePttIdCode(image::RadioImage& img, Addr record, const QString& code) {
     const QString digits = code.left(kPttIdCodeDigits);
     img.setU8(Addr(record + kCodeLength), std::uint8_t(digits.size()));
     writePackedDigits(img, Addr(record + kCodeDigits), kPttIdCodeDigits / 2, digits.leftJustified(kPttIdCodeDigits, u'0'));
+}
+
+void clampCodeLength(image::RadioImage& img, Addr record, int digits) {
+    const Addr length = Addr(record + kCodeLength);
+    img.setU8(length, std::uint8_t(clampedLength(img.u8(length), digits)));
 }
 
 // ---- special calls -------------------------------------------------------------------
@@ -324,10 +339,7 @@ EncodeEntryCells loadEncodeEntry(const image::RadioImage& img, int entry, const 
     const int standard = img.u8(Addr(record + kCodeStandard));
     if (standard < kStandardCount) cells.standard = fromView(kToneStandards[std::size_t(standard)].name);
     cells.toneLength = QString::number(img.u8(Addr(record + kCodeToneLength)) * 10);
-    const QByteArray name = img.text(Addr(record + kEntryName), kEntryNameLength, QByteArrayView("\0", 1));
-    QString shown = upperAsciiLetters(QString::fromLatin1(name));
-    while (shown.endsWith(u' ')) shown.chop(1);
-    cells.name = shown;
+    cells.name = shownEntryName(img, record);
     return cells;
 }
 
@@ -349,6 +361,8 @@ void storeEncodeEntry(image::RadioImage& img, int entry, const EncodeEntryCells&
         img.setU8(Addr(record + kCodeToneLength), std::uint8_t(toneLengthMs / 10));
 
     const Addr name = Addr(record + kEntryName);
+    if (img.endsErased(name, kEntryNameLength) && shownEntryName(img, record) == cells.name.left(kEntryNameLength))
+        return;
     img.fill(name, kEntryNameLength, 0);
     if (!cells.name.isEmpty()) img.setText(name, kEntryNameLength, cells.name.left(kEntryNameLength).toLatin1(), ' ');
 }
@@ -367,6 +381,10 @@ EncodeEntryCells specialCallCells(const SpecialCall& call, const QString& name) 
     cells.toneLength = QString::number(defaultToneLengthMs(0));
     cells.name = name;
     return cells;
+}
+
+bool encodeEntryInUse(const image::RadioImage& img, int entry) {
+    return img.u8(Addr(encodeEntryAddress(entry) + kCodeLength)) != 0;
 }
 
 QStringList encodeEntriesInUse(const image::RadioImage& img) {

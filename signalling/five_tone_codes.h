@@ -149,6 +149,10 @@ void writeFunctionName(image::RadioImage& img, int number, const QString& name);
 QString readPttIdCode(const image::RadioImage& img, Addr record);
 // Length byte and the digits padded with "0" to 24.
 void writePttIdCode(image::RadioImage& img, Addr record, const QString& code);
+// A code left as loaded keeps its digits, but a length byte larger than the field (erased
+// memory reads 0xFF) would let the radio read past it: at most `digits` (24 for BOT and EOT,
+// 40 for the encode list).
+void clampCodeLength(image::RadioImage& img, Addr record, int digits);
 
 // ---- special calls -------------------------------------------------------------------
 
@@ -207,5 +211,7 @@ void storeEncodeOccupancy(image::RadioImage& img);
 EncodeEntryCells specialCallCells(const SpecialCall& call, const QString& name);
 // Entry numbers of the entries in use (length byte not 0), ascending.
 QStringList encodeEntriesInUse(const image::RadioImage& img);
+// Whether entry 0-99 is in use (length byte not 0).
+bool encodeEntryInUse(const image::RadioImage& img, int entry);
 
 } // namespace signalling::five_tone

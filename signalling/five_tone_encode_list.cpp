@@ -84,14 +84,18 @@ void FiveToneEncodeList::load(const image::RadioImage& img, const QString& selfI
 }
 
 // Storing the same cells with the same self ID again would write the same bytes, so a row
-// that still shows what its bytes stand for is left alone.
+// that still shows what its bytes stand for is left alone, but for a length byte past its
+// field.
 void FiveToneEncodeList::store(image::RadioImage& img, const QString& selfId) {
     m_grid.commitEdit();
     for (int entry = 0; entry < ft::kEncodeEntries; ++entry) {
         const ft::EncodeEntryCells now = cells(entry);
         ft::EncodeEntryCells& inImage = m_inImage[std::size_t(entry)];
         const bool unchanged = now == inImage && (!dependsOnSelfId(now.kind) || selfId == m_inImageSelfId);
-        if (unchanged) continue;
+        if (unchanged) {
+            ft::clampCodeLength(img, ft::encodeEntryAddress(entry), ft::kEntryCodeDigits);
+            continue;
+        }
         ft::storeEncodeEntry(img, entry, now, selfId);
         inImage = now;
     }

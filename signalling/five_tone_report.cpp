@@ -14,6 +14,9 @@ namespace {
 namespace ft = signalling::five_tone;
 namespace t = ft::texts;
 
+constexpr int kGeneralRows = 6;
+constexpr int kPttIdCodeFields = 3;  // Encode ID, Standard, Tone Length
+
 QString text(const char* latin1) { return QString::fromLatin1(latin1); }
 
 Entry entry(const QString& label, const QString& key, const QString& value) { return {label, key, value}; }
@@ -55,7 +58,7 @@ Table informationTable(const image::RadioImage& im) {
         const int response = im.u8(image::Addr(record + ft::kInfoDecodingResponse));
         table.rows.append({QString::number(number), listOf(ft::kFunctionOptionList).value(option),
                            ft::informationResponseEntries(option).value(response), ft::readInformationId(im, number),
-                           ft::hasFunctionName(option) ? ft::readFunctionName(im, number) : QString()});
+                           ft::readFunctionName(im, number)});  // the editor shows it, greyed or not
     }
     return table;
 }
@@ -112,6 +115,9 @@ Section fiveToneSection(const ReportSource& source) {
     };
     appendPttIdCode(section, im, ft::kBotRecord, t::kBotGroup, QStringLiteral("pttIdStarting"));
     appendPttIdCode(section, im, ft::kEotRecord, t::kEotGroup, QStringLiteral("pttIdEnding"));
+    // The general settings in the form's two columns of six with Side Tone below, then the
+    // BOT and EOT codes side by side.
+    section.printColumns = {{kGeneralRows, kGeneralRows}, {1, 0}, {kPttIdCodeFields, kPttIdCodeFields}};
     section.tables = {informationTable(im), encodeTable(im)};
     return section;
 }

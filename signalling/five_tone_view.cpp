@@ -301,8 +301,10 @@ void CT5View::loadPttIdCode(PttIdCode& code) {
 void CT5View::storePttIdCode(const PttIdCode& code) {
     img().setU8(Addr(code.record + ft::kCodeStandard), storeIndex(code.standard));
     img().setU8(Addr(code.record + ft::kCodeToneLength), std::uint8_t(code.toneLength->currentText().toInt() / 10));
-    // A code left as loaded keeps its length and every digit byte, padding included.
+    // A code left as loaded keeps every digit byte, padding included, and its length as far as
+    // the field reaches.
     if (code.encodeId->text() != code.loaded) ft::writePttIdCode(img(), code.record, code.encodeId->text());
+    else ft::clampCodeLength(img(), code.record, ft::kPttIdCodeDigits);
 }
 
 // ---- rules ---------------------------------------------------------------------------

@@ -33,6 +33,11 @@ QString upperAsciiWithoutTrailingBlanks(QString text) {
     return text;
 }
 
+QString shownName(const image::RadioImage& img, Addr entryAt) {
+    const QByteArray name = img.text(Addr(entryAt + entry::kName), entry::kNameLength, image::RadioImage::kTextEnd);
+    return upperAsciiWithoutTrailingBlanks(QString::fromLatin1(name));
+}
+
 } // namespace
 
 bool formatUsesTone(QStringView formatText, int tone) { return formatText.contains(QChar(u'A' + tone)); }
@@ -81,9 +86,7 @@ EncodeRow loadEncodeRow(const image::RadioImage& img, int index) {
     const Tone tone1 = img.u16le(Addr(at + entry::kTone1));
     if (!inToneRange(tone1)) return {};
     const Tone tone2 = img.u16le(Addr(at + entry::kTone2));
-    const QByteArray name = img.text(Addr(at + entry::kName), entry::kNameLength, QByteArrayView("\0", 1));
-    return {toneText(tone1), inToneRange(tone2) ? toneText(tone2) : QString(),
-            upperAsciiWithoutTrailingBlanks(QString::fromLatin1(name))};
+    return {toneText(tone1), inToneRange(tone2) ? toneText(tone2) : QString(), shownName(img, at)};
 }
 
 void storeEncodeRow(image::RadioImage& img, int index, const EncodeRow& row) {
@@ -94,6 +97,9 @@ void storeEncodeRow(image::RadioImage& img, int index, const EncodeRow& row) {
     img.setU16le(Addr(at + entry::kDivider1), divider(kListClock, tone1));
     img.setU16le(Addr(at + entry::kTone2), tone2);
     img.setU16le(Addr(at + entry::kDivider2), divider(kListClock, tone2));
+    const bool untouched = img.endsErased(Addr(at + entry::kName), entry::kNameLength) &&
+                           shownName(img, at) == row.name.left(entry::kNameLength);
+    if (!row.tone1.isEmpty() && untouched) return;
     img.fill(Addr(at + entry::kName), entry::kNameLength, kNameEnd);
     if (!row.name.isEmpty())
         img.setText(Addr(at + entry::kName), entry::kNameLength, row.name.left(entry::kNameLength).toLatin1(),

@@ -12,6 +12,9 @@ namespace {
 
 namespace tt = signalling::twotone;
 
+constexpr int kEncodePageFields = 6;  // the four times, auto reset and side tone
+constexpr int kDecodePageFields = 6;  // call format, decode response, tones A-D
+
 Table encodeTable(const image::RadioImage& im) {
     const auto header = [](int column) { return QString::fromLatin1(tt::texts::kListColumns[std::size_t(column)].header); };
     // The list lies on the "Encode" page.
@@ -54,6 +57,8 @@ Section twoToneSection(const ReportSource& source) {
         const QString shown = tt::checkedDecodeToneText(tt::toneText(im.u16be(tt::decodeToneAddress(tone))));
         section.entries.append(entry(t::kToneLabels[std::size_t(tone)], kToneKeys[tone], shown));
     }
+    // The Encode page's timing beside the Decode page's format and tones.
+    section.printColumns = {{kEncodePageFields, kDecodePageFields}};
     section.tables.append(encodeTable(im));
     return section;
 }

@@ -1,7 +1,12 @@
 // qmr417-cli reading and writing the pseudo-terminal simulator, unpaced, and its exit
 // code for each kind of failure.
 
+#include "default_image.h"
+#include "image/band_limits.h"
 #include "image/parameter_file.h"
+#include "settings/function_setup.h"
+#include "settings/scan_fields.h"
+#include "signalling/dtmf_codes.h"
 
 #include <gtest/gtest.h>
 
@@ -113,6 +118,8 @@ TEST_F(CliEndToEnd, ReadThenWriteProtectedKilledRadio) {
 TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
     ASSERT_TRUE(writeFile(path("short.dat"), QByteArray(16384, '\0')));
     ASSERT_TRUE(writeFile(path("full.dat"), QByteArray(20480, '\0')));
+    ASSERT_TRUE(writeFile(path("long.dat"), QByteArray(20481, '\0')));
+    ASSERT_TRUE(writeFile(path("out.csv"), QByteArray("Location,Frequency\n1,146.52\n")));
     Simulator locked({"--password", "42", "--state", "stunned"});
     Simulator silent({"--silent"});
     ASSERT_FALSE(locked.device().isEmpty());
@@ -121,7 +128,13 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
         {{"read"}, 1, "--port"},
         {{"read", "--port", locked.device(), "--out", path("no/such/folder/x.dat")}, 2, "folder"},
         {{"read", "--port", silent.device(), "--out", m_dir.path()}, 2, "it is a folder"},  // before any exchange
-        {{"write", "--port", locked.device(), "--in", path("short.dat")}, 2, "16384 bytes"},
+        {{"write", "--port", locked.device(), "--in", path("short.dat")},
+         2,
+         "short.dat is not a QMR-417 parameter file: 16384 bytes, a parameter file has 20480."},
+        {{"report", path("short.dat")}, 2, "16384 bytes, a parameter file has 20480"},
+        {{"diff", path("full.dat"), path("long.dat")}, 2, "long.dat is not a QMR-417 parameter file: 20481 bytes"},
+        {{"export-csv", path("short.dat"), path("out.csv")}, 2, "16384 bytes, a parameter file has 20480"},
+        {{"import-csv", path("long.dat"), path("out.csv")}, 2, "20481 bytes, a parameter file has 20480"},
         {{"write", "--port", locked.device(), "--in", path("missing.dat")}, 2, "cannot read"},
         {{"read", "--port", path("no-such-device"), "--out", path("x.dat")}, 3, "absent"},
         {{"read", "--port", silent.device(), "--out", path("x.dat")}, 4, "no answer"},
@@ -138,6 +151,7 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
         EXPECT_EQ(run.errorText.count(u'\n'), 1) << run.errorText.toStdString();  // one line
     }
     EXPECT_FALSE(QFile::exists(path("x.dat")));  // no failed read leaves a file
+    EXPECT_EQ(readFile(path("long.dat")).size(), 20481) << "import-csv left it alone";
 }
 
 // A file read from a killed radio must not disable a healthy one by accident; and a write
@@ -168,6 +182,35 @@ TEST_F(CliEndToEnd, KilledStateNeedsConsentAndAPartialWriteSaysWhatIsNew) {
     ASSERT_EQ(after.size(), 0x4000);
     EXPECT_EQ(after.mid(0x100, 0x200), killedImage.mid(0x100, 0x200));  // the state byte carried as it is
     EXPECT_EQ(after.mid(0x300), healthy.mid(0x300));
+}
+
+// The radio holds the file but for three fields: diff --port names exactly those, the radio
+// on the right, and keeps the read as the usual backup; a file that is the radio gives
+// nothing. A missing file ends before the radio is asked, a port that does not open as a read.
+TEST_F(CliEndToEnd, DiffWithTheRadioNamesThreePlantedDifferences) {
+    const image::RadioImage file = defaultdat::defaultImage();
+    image::RadioImage radio = file;
+    signalling::dtmf::storeSelfId(radio, u"202");
+    radio.setU8(settings::function_setup::kSquelchLevel, 7);
+    radio.setU8(settings::scan::kDwell, 30);
+    ASSERT_TRUE(image::writeParameterFile(path("file.dat"), {}, file).ok);
+    ASSERT_TRUE(image::writeParameterFile(path("radio.dat"), {}, radio).ok);
+    Simulator sim({"--memory", path("radio.dat")});
+    ASSERT_FALSE(sim.device().isEmpty());
+
+    const CliRun differ = runCli({"diff", "--port", sim.device(), path("file.dat")});
+    EXPECT_EQ(differ.exitCode, 1) << differ.errorText.toStdString();
+    EXPECT_EQ(differ.outputText, "Function Setup / Squelch Level: 3 -> 7\n"
+                                 "DTMF / DTMF Self ID: 101 -> 202\n"
+                                 "Scan Information / Dwell Time(s): 2.0 -> 3.0\n");
+    const QString backup = differ.errorText.section(QStringLiteral("backup kept in "), 1).section(u'\n', 0, 0);
+    EXPECT_EQ(readFile(backup).mid(0x1000 + 0x10), readFile(path("radio.dat")).mid(0x1000 + 0x10)) << backup.toStdString();
+
+    const CliRun same = runCli({"diff", "--port", sim.device(), path("radio.dat")});
+    EXPECT_EQ(same.exitCode, 0) << same.errorText.toStdString();
+    EXPECT_TRUE(same.outputText.isEmpty());
+    EXPECT_EQ(runCli({"diff", "--port", sim.device(), path("missing.dat")}).exitCode, 2);
+    EXPECT_EQ(runCli({"diff", "--port", path("no-such-device"), path("file.dat")}).exitCode, 3);
 }
 
 TEST_F(CliEndToEnd, HelpListsEveryCommandAndOptionUnderTheProgramsName) {
@@ -212,9 +255,29 @@ TEST_F(CliEndToEnd, WriteVerifyNamesTheBytesTheRadioStoredWrongly) {
     for (int a = 0x1230; a < 0x1240; ++a)
         EXPECT_TRUE(corrupted.errorText.contains(QStringLiteral("0x%1: wrote").arg(QString::number(a, 16).toUpper()))) << a;
     EXPECT_EQ(corrupted.errorText.count(QStringLiteral(": wrote ")), 16);
+    // Block 0x1230 holds 5Tone encode entries: the fields come first, in the editors' words.
+    const qsizetype field = corrupted.errorText.indexOf(QStringLiteral("\n5Tone / NO."));
+    EXPECT_GT(field, 0) << corrupted.errorText.toStdString();
+    EXPECT_LT(field, corrupted.errorText.indexOf(QStringLiteral("0x1230: wrote")));
     EXPECT_TRUE(corrupted.errorText.contains(QStringLiteral("16 byte(s)")));
 
     const CliRun clean = runCli(write);
     EXPECT_EQ(clean.exitCode, 0) << clean.errorText.toStdString();
     EXPECT_TRUE(clean.errorText.contains(QStringLiteral("verified")));
+}
+
+// import-csv lists what it refused and approximated, then ends with a count line that
+// counts in the singular where it counts one.
+TEST_F(CliEndToEnd, CsvImportEndsItsSummaryWithACountLine) {
+    image::RadioImage img;
+    image::encodeBandLimits(image::BandLimits{}, img);
+    ASSERT_TRUE(image::writeParameterFile(path("radio.dat"), image::FilePrefixBlock{}, img).ok);
+    ASSERT_TRUE(writeFile(path("list.csv"), "Location,Frequency,Power\n0,146.0,5.0W\n1,446.0,\n"));
+
+    const CliRun run = runCli({"import-csv", path("radio.dat"), path("list.csv")});
+    EXPECT_EQ(run.exitCode, 9) << run.errorText.toStdString();
+    EXPECT_TRUE(run.errorText.contains(QStringLiteral("list.csv: line 3: Frequency 446.0 MHz lies outside")));
+    EXPECT_TRUE(run.errorText.endsWith(QStringLiteral("imported 1 channel into %1\n2 rows: 1 imported, 1 refused, 1 warning\n")
+                                           .arg(path("radio.dat"))))
+        << run.errorText.toStdString();
 }

@@ -79,19 +79,30 @@ Program& program() {
     return instance;
 }
 
-void openFile(Program& p, QByteArrayView bytes) {
-    // Start from a known state, so that a short file fills the same image each time.
+void openFile(Program& p, QByteArrayView input) {
+    // Start from a known state, so that a refused file is seen to change nothing.
     std::ranges::fill(p.state.image.all(), std::uint8_t(0));
     p.state.prefix.fill(0);
     const QString path = fuzzing::scratchPath("input.dat");
+    if (input.size() != image::kParameterFileSize) {
+        fuzzing::writeFile(path, input);
+        const image::FileResult refused = app::openParameterFile(p.state, path);
+        require(!refused.ok && refused.wrongSize, "a file of another size is refused");
+        require(std::ranges::all_of(p.state.image.all(), [](std::uint8_t b) { return b == 0; }) &&
+                    std::ranges::all_of(p.state.prefix, [](std::uint8_t b) { return b == 0; }),
+                "a refused file changes nothing");
+    }
+    // The editors get the input as a parameter file: cut or filled with zeros to its size.
+    const QByteArray bytes = input.toByteArray().leftJustified(image::kParameterFileSize, '\0', true);
     fuzzing::writeFile(path, bytes);
-    require(app::openParameterFile(p.state, path).ok, "any file opens");
+    require(app::openParameterFile(p.state, path).ok, "a file of 20480 bytes opens");
 
-    const auto fileByte = [&](qsizetype at) { return at < bytes.size() ? std::uint8_t(bytes[at]) : std::uint8_t(0); };
     for (qsizetype at = 0; at < qsizetype(p.state.prefix.size()); ++at)
-        require(p.state.prefix[std::size_t(at)] == fileByte(at), "the prefix block holds the file's first 4096 bytes");
+        require(p.state.prefix[std::size_t(at)] == std::uint8_t(bytes[at]),
+                "the prefix block holds the file's first 4096 bytes");
     for (qsizetype at = 0; at < qsizetype(RadioImage::kSize); ++at)
-        require(p.state.image.all()[std::size_t(at)] == fileByte(0x1000 + at), "the image holds the file's next 16384 bytes");
+        require(p.state.image.all()[std::size_t(at)] == std::uint8_t(bytes[0x1000 + at]),
+                "the image holds the file's next 16384 bytes");
 }
 
 void passesSettle(Program& p) {

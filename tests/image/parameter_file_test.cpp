@@ -38,27 +38,28 @@ struct Loaded {
     RadioImage img;
 };
 
-// Prefix block and image filled with 0xAA before the load, so untouched bytes show.
-Loaded loadOverMarker(const QString& path) {
-    Loaded loaded;
-    loaded.prefix.fill(0xAA);
-    loaded.img.fill(0, 0x4000, 0xAA);
-    EXPECT_TRUE(image::readParameterFile(path, loaded.prefix, loaded.img).ok);
-    return loaded;
-}
-
 } // namespace
 
-TEST(ParameterFile, FilesOfAnySizeFillOnlyWhatTheyHold) {
+TEST(ParameterFile, OnlyFilesOf20480BytesAreRead) {
     QTemporaryDir dir;
-    for (int size : {0, 1, 4096, 16384, 20480, 30000}) {
+    for (int size : {0, 1, 4096, 16384, 20479, 20480, 20481, 30000}) {
         SCOPED_TRACE(size);
         const QByteArray content = patternBytes(size, std::uint32_t(size));
         const QString path = dir.filePath(QString("f%1.dat").arg(size));
         writeFile(path, content);
-        const Loaded loaded = loadOverMarker(path);
+        Loaded loaded;
+        loaded.prefix.fill(0xAA);
+        loaded.img.fill(0, 0x4000, 0xAA);
+        const image::FileResult result = image::readParameterFile(path, loaded.prefix, loaded.img);
+        EXPECT_EQ(result.ok, size == 20480);
+        EXPECT_EQ(result.wrongSize, size != 20480);
+        if (!result.ok) {
+            EXPECT_EQ(result.errorText, QDir::toNativeSeparators(path) +
+                                            QString(" is not a QMR-417 parameter file: %1 bytes, a parameter file "
+                                                    "has 20480.").arg(size));
+        }
         for (int i = 0; i < 20480; ++i) {
-            const std::uint8_t expected = i < size ? std::uint8_t(content[i]) : 0xAA;
+            const std::uint8_t expected = result.ok ? std::uint8_t(content[i]) : 0xAA;
             const std::uint8_t actual = i < 4096 ? loaded.prefix[i] : loaded.img.u8(image::Addr(i - 4096));
             ASSERT_EQ(actual, expected) << "file offset " << i;
         }

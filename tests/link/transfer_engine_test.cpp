@@ -93,7 +93,11 @@ TEST_F(LinkTest, PortThatCannotOpenIsReported) {
         const TransferOutcome outcome = run(Direction::Read);
         EXPECT_EQ(outcome.result, TransferResult::PortNotOpened);
         EXPECT_EQ(outcome.openStatus, status);
-        EXPECT_EQ(prompts.log, QStringList{"message:" + text::kCannotOpenPort});
+        // The program's own line first, then the port and why.
+        ASSERT_EQ(prompts.log.size(), 1);
+        EXPECT_TRUE(prompts.log[0].startsWith("message:" + text::kCannotOpenPort + "\n" + state.config.portName + ": " +
+                                              radiolink::openStatusText(status)))
+            << prompts.log[0].toStdString();
         EXPECT_FALSE(state.transfer.running);
     }
     EXPECT_TRUE(radio.received().isEmpty());

@@ -1,13 +1,16 @@
 // Times the configuration report of a full configuration (203 channels, every list full):
-// building the model with its print text, the command-line text and JSON, and the PDF.
+// building the model with its printout, the command-line text and JSON, and the PDF.
+// QMR_REPORT_PDF=file keeps the last PDF, for a look at the pages.
 //   bench_report [repeats]        (headless unless QT_QPA_PLATFORM says otherwise)
 
 #include "app/config_report.h"
+#include "app/print_layout.h"
 #include "report_fixture.h"
 #include "shell/print_job.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QPrinter>
 #include <QTemporaryDir>
 
@@ -39,18 +42,25 @@ int main(int argc, char* argv[]) {
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const image::RadioImage img = reporttest::fullConfiguration();
     const report::ReportSource source{img, image::decodeBandLimits(img), QStringLiteral("QMR-417")};
-    const QStringList lines = report::printLines(report::buildReport(source));
-    std::printf("full configuration: %lld print lines\n", static_cast<long long>(lines.size()));
+    const report::PrintSource title{QStringLiteral("bench"), QStringLiteral("bench.dat"), QStringLiteral("2026-01-01 12:00")};
+    const report::Printout printout = report::printout(report::buildReport(source), title);
+    qsizetype rows = 0;
+    for (const report::PrintSection& section : printout.sections)
+        for (const report::PrintTable& table : section.tables) rows += table.rows.size();
+    std::printf("full configuration: %lld sections, %lld table rows\n", static_cast<long long>(printout.sections.size()),
+                static_cast<long long>(rows));
 
-    measure("report model + print lines", repeats, [&] { report::printLines(report::buildReport(source)); });
+    measure("report model + printout", repeats, [&] { report::printout(report::buildReport(source), title); });
     measure("report text (CLI)", repeats, [&] { report::plainText(report::buildReport(source)); });
     measure("report JSON (CLI --json)", repeats, [&] { report::toJson(report::buildReport(source)); });
     const QTemporaryDir dir;
+    const QString pdf = dir.filePath(QStringLiteral("bench.pdf"));
     measure("PDF (report + pages + file)", repeats, [&] {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(dir.filePath(QStringLiteral("bench.pdf")));
-        shell::printDocument(printer, QStringLiteral("bench"), report::printLines(report::buildReport(source)));
+        printer.setOutputFileName(pdf);
+        shell::printDocument(printer, report::printout(report::buildReport(source), title));
     });
+    if (qEnvironmentVariableIsSet("QMR_REPORT_PDF")) QFile::copy(pdf, qEnvironmentVariable("QMR_REPORT_PDF"));
     return 0;
 }

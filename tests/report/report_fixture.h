@@ -53,7 +53,7 @@ inline image::RadioImage smallConfiguration() {
     return img;
 }
 
-// Every channel slot, DTMF code, 2Tone entry and contact in use.
+// Every channel slot, DTMF code, 2Tone entry and contact in use; some channels with options.
 inline image::RadioImage fullConfiguration() {
     image::RadioImage img = defaultdat::defaultImage();
     for (int slot = channels::kFirstSlot; slot <= channels::kLastSlot; ++slot) {
@@ -64,6 +64,10 @@ inline image::RadioImage fullConfiguration() {
         record.setToneType(ToneSide::Encode, channels::kToneTypeCtcss);
         record.setCtcss(ToneSide::Encode, slot % 51);
         record.setSignallingType(slot % 4);
+        // A few channels set options of the Channel Edit dialog, as real lists do.
+        if (slot % 10 == 4) record.setSquelchMode(1);  // CTCSS/DCS
+        if (slot % 20 == 4) channels::setScanSkip(img, slot, true);
+        if (slot % 30 == 7) record.setTalkAround(true);
     }
     for (int index = 0; index < signalling::dtmf::kEncodeEntries; ++index)
         signalling::dtmf::packCode(img, signalling::dtmf::encodeEntry(index), QString::number(100000 + index));

@@ -1,7 +1,8 @@
 // The printout of a full configuration, drawn to a PDF and read back with pdftotext: header,
-// footers, page count and a sample of the fields on several pages.
+// footers, page count, and every text in the editors' order.
 
 #include "app/config_report.h"
+#include "app/print_layout.h"
 #include "report_fixture.h"
 #include "shell/print_job.h"
 
@@ -15,35 +16,68 @@
 
 namespace {
 
-// The text of every page, split at the form feeds pdftotext puts between pages.
-QStringList pdfPages(const QString& pdf) {
+// What pdftotext reads from a PDF: -layout gives each page as it looks (split at the form
+// feeds between pages), -raw gives the text in the order it was drawn.
+QString pdfText(const QString& pdf, const QString& mode) {
     const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
     // Missing poppler-utils must fail the test, not skip it: tools/install-deps.sh installs them.
     EXPECT_FALSE(tool.isEmpty()) << "pdftotext not found; run tools/install-deps.sh";
     if (tool.isEmpty()) return {};
     QProcess process;
-    process.start(tool, {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+    process.start(tool, {mode, pdf, QStringLiteral("-")});
     process.waitForFinished(30000);
-    QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f');
+    // A face's ligatures ("ﬀ") read as their letters.
+    return QString::fromUtf8(process.readAllStandardOutput()).normalized(QString::NormalizationForm_KC);
+}
+
+QStringList pdfPages(const QString& pdf) {
+    QStringList pages = pdfText(pdf, QStringLiteral("-layout")).split(u'\f');
     if (!pages.isEmpty() && pages.last().trimmed().isEmpty()) pages.removeLast();
     return pages;
 }
 
 QString simplified(const QString& text) { return text.simplified(); }
-// Without any blank: a pair's label and value stand a few dots apart, which pdftotext may or
-// may not read as a space.
+// Without any blank: where a text wraps or two texts stand apart depends on the font.
 QString squeezed(const QString& text) { return text.simplified().remove(u' '); }
 
-TEST(ReportPdfTest, FullConfigurationPrintsOnSeveralNumberedPages) {
+report::Printout fullPrintout() {
     const image::RadioImage img = reporttest::fullConfiguration();
-    const QStringList lines =
-        report::printLines(report::buildReport({img, image::decodeBandLimits(img), QStringLiteral("QMR-417")}));
+    return report::printout(report::buildReport({img, image::decodeBandLimits(img), QStringLiteral("QMR-417")}),
+                            {QStringLiteral("site-7"), QStringLiteral("site-7.dat"),
+                             QStringLiteral("2026-12-07 10:51")});
+}
+
+// What the printout says, in reading order: each section's title, its fields (down the left
+// column of a run, then the right), its tables' rows with their notes.
+QStringList readingOrder(const report::Printout& printout) {
+    QStringList texts{printout.heading};
+    for (const report::PrintPair& pair : printout.titleFields.left + printout.titleFields.right)
+        texts.append(pair.label + pair.value);
+    for (const report::PrintSection& section : printout.sections) {
+        texts.append(section.title);
+        for (const report::PrintBand& band : section.bands)
+            for (const report::PrintPair& pair : band.left + band.right) texts.append(pair.label + pair.value);
+        for (const report::PrintTable& table : section.tables) {
+            if (!table.caption.isEmpty()) texts.append(table.caption);
+            texts.append(table.headers.join(QString()));
+            for (qsizetype r = 0; r < table.rows.size(); ++r)
+                texts.append(table.rows[r].join(QString()) + table.notes[r]);
+        }
+    }
+    return texts;
+}
+
+// Every page carries the file's name and its number; every text of the printout is drawn,
+// whole and in the editors' order, whichever font the system gives (texts that do not fit
+// their place wrap, so only the order of what is drawn is checked, not where lines break).
+TEST(ReportPdfTest, FullConfigurationPrintsInTheEditorsOrderOnNumberedPages) {
+    const report::Printout printout = fullPrintout();
     const QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("full.pdf"));
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    ASSERT_TRUE(shell::printDocument(printer, QStringLiteral("site-7"), lines));
+    ASSERT_TRUE(shell::printDocument(printer, printout));
     // QMR_REPORT_PDF=file keeps a copy, for a look at the pages (docs/ holds two of them).
     if (qEnvironmentVariableIsSet("QMR_REPORT_PDF")) QFile::copy(pdf, qEnvironmentVariable("QMR_REPORT_PDF"));
 
@@ -55,17 +89,17 @@ TEST(ReportPdfTest, FullConfigurationPrintsOnSeveralNumberedPages) {
         EXPECT_TRUE(text.startsWith(QStringLiteral("site-7"))) << page;
         EXPECT_TRUE(text.endsWith(shell::printFooterText(page, count))) << text.right(60).toStdString();
     }
-    const QString first = simplified(pages[0]);
-    EXPECT_TRUE(squeezed(first).contains(QStringLiteral("Model:QMR-417RX(MHz):136-174TX(MHz):136-174")));
-    EXPECT_TRUE(first.contains(QStringLiteral("CH 0: RX Frequency 140.01250, TX Frequency 145.01250, CH Name CH1")));
-    const QString all = squeezed(pages.join(u' '));
-    // Pairs: the label right-aligned in its column, the value beside it, three to a line.
-    EXPECT_TRUE(all.contains(QStringLiteral("MRChannel:0SquelchLevel:3FrequencyScan:TO")));
-    EXPECT_TRUE(all.contains(QStringLiteral("DTMFSelfID:101")));
-    EXPECT_TRUE(all.contains(QStringLiteral("CHVFO:RXFrequency")));
-    EXPECT_TRUE(all.contains(QStringLiteral("124:10124NAME124125:10125NAME125126:10126NAME126127:10127NAME127")));
-    EXPECT_TRUE(all.contains(QStringLiteral("FUNC+P4:DELCHFUNC+P5:LOCK")));
-    EXPECT_TRUE(all.contains(QStringLiteral("NO.98:EncodeID12345098,EncodeStandardZVEI1,TimeofEncodeTone(ms)70,NameF98")));
+
+    const QString drawn = squeezed(pdfText(pdf, QStringLiteral("-raw")));
+    qsizetype at = 0;
+    for (const QString& text : readingOrder(printout)) {
+        const qsizetype found = drawn.indexOf(squeezed(text), at);
+        ASSERT_GE(found, 0) << "missing or out of order: " << text.toStdString();
+        at = found;
+    }
+    // A channel row holds the grid's columns; the list's title line of old is gone.
+    EXPECT_TRUE(drawn.contains(QStringLiteral("0140.01250145.01250CH112.525HighD001N67.0DTMFM5")));
+    EXPECT_FALSE(drawn.contains(QStringLiteral("NO.:DTMFEncode")));
 }
 
 // A printer that will not start a second page: the job stops there and reports the failure,
@@ -79,9 +113,7 @@ TEST(ReportPdfTest, FailedPageAbortsTheJob) {
     SecondPageFails printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("half.pdf")));
-    QStringList lines;
-    for (int i = 0; i < 200; ++i) lines.append(QStringLiteral("line %1").arg(i));
-    EXPECT_FALSE(shell::printDocument(printer, QStringLiteral("half"), lines));
+    EXPECT_FALSE(shell::printDocument(printer, fullPrintout()));
 }
 
 } // namespace

@@ -1,8 +1,9 @@
 // The configuration report on configurations built in code: the text against a golden file,
-// the JSON against the model it comes from, the print lines, the comparison of two images,
+// the JSON against the model it comes from, the printout's layout, the comparison of two images,
 // and the command-line commands end to end.
 
 #include "app/config_report.h"
+#include "app/print_layout.h"
 #include "image/parameter_file.h"
 #include "report_fixture.h"
 
@@ -86,30 +87,85 @@ TEST(ConfigReportTest, JsonHoldsEveryValueOfTheModelInTreeOrder) {
     EXPECT_EQ(root.value("communicationNote").toObject().value("contacts").toArray().size(), 128);
 }
 
-// Every field reaches the printout once, as a "label:value^^" pair of at most three to a line
-// or as a plain line of its own, and no printed line runs far past the page.
-TEST(ConfigReportTest, PrintLinesCarryEveryFieldOnce) {
-    const report::ConfigReport model = reportOf(fullConfiguration());
-    const QStringList lines = report::printLines(model);
-    qsizetype start = 0;
-    for (qsizetype s = 0; s < model.sections.size(); ++s) {
-        const report::Section& section = model.sections[s];
-        ASSERT_EQ(lines.indexOf(section.title, start), start) << section.title.toStdString();
-        const qsizetype end =
-            s + 1 < model.sections.size() ? lines.indexOf(model.sections[s + 1].title, start + 1) : lines.size();
-        const QStringList own = lines.mid(start, end - start);
-        const QString joined = own.join(u'\n');
-        for (const report::Entry& entry : section.entries) {
-            const QString pair = entry.label + u':' + entry.value + QStringLiteral("^^");
-            const QString plain = entry.label + QStringLiteral(": ") + entry.value;
-            EXPECT_EQ(joined.count(pair) + own.count(plain), 1) << entry.label.toStdString();
+// The printout lays every section out in the editor's order: its fields, read down the left
+// column of each run and then down the right, are exactly the section's fields (each once, none
+// moved); the editors' two-column forms keep their two columns; the lists become tables of the
+// rows in use with the grid's columns, and a channel row notes only the options that differ
+// from a new channel.
+TEST(ConfigReportTest, PrintoutKeepsTheEditorsOrderAndPlacement) {
+    for (const image::RadioImage& img : {smallConfiguration(), fullConfiguration()}) {
+        const report::ConfigReport model = reportOf(img);
+        const report::Printout printout =
+            report::printout(model, {QStringLiteral("site-7"), QString(), QStringLiteral("today")});
+        EXPECT_EQ(printout.heading, "QMR-417 configuration");
+        ASSERT_EQ(printout.sections.size(), model.sections.size() - 1);  // the model heads the title block
+        for (qsizetype s = 0; s < printout.sections.size(); ++s) {
+            const report::Section& section = model.sections[s + 1];
+            const report::PrintSection& printed = printout.sections[s];
+            EXPECT_EQ(printed.title, section.title);
+            QStringList read;
+            for (const report::PrintBand& band : printed.bands)
+                for (const auto* column : {&band.left, &band.right})
+                    for (const report::PrintPair& pair : *column) read.append(pair.label + u'=' + pair.value);
+            QStringList fields;
+            for (const report::Entry& entry : section.entries) fields.append(entry.label + u'=' + entry.value);
+            EXPECT_EQ(read, fields) << section.title.toStdString();
+            ASSERT_EQ(printed.tables.size(), section.tables.size());
+            for (qsizetype t = 0; t < printed.tables.size(); ++t) {
+                EXPECT_EQ(printed.tables[t].rows.size(), section.tables[t].rows.size());
+                EXPECT_EQ(printed.tables[t].notes.size(), section.tables[t].rows.size());
+            }
         }
-        start = end;
     }
-    for (const QString& line : lines) {
-        EXPECT_LE(line.count(QStringLiteral("^^")), 3) << line.toStdString();
-        EXPECT_LE(line.size(), 110) << line.toStdString();
-    }
+    const report::Printout small = report::printout(reportOf(smallConfiguration()), {});
+    const auto section = [&](const char* title) {
+        for (const report::PrintSection& s : small.sections)
+            if (s.title == QLatin1String(title)) return s;
+        return report::PrintSection{};
+    };
+    // Function Setup: the form's left column of eleven beside its right column, then the lock-outs.
+    const report::PrintSection functionSetup = section("Function Setup");
+    ASSERT_EQ(functionSetup.bands.size(), 2);
+    EXPECT_EQ(functionSetup.bands[0].left.size(), 11);
+    EXPECT_EQ(functionSetup.bands[0].left.last().label, "Voice Prompt");
+    EXPECT_EQ(functionSetup.bands[0].right.first().label, "BackLight Color");
+    EXPECT_TRUE(functionSetup.bands[1].right.isEmpty());
+    // DTMF pairs its fields row by row, as its form does; its list names no column twice.
+    const report::PrintSection dtmf = section("DTMF");
+    EXPECT_EQ(dtmf.bands[0].left.first().label, "DTMF ANI");
+    EXPECT_EQ(dtmf.bands[0].right.first().label, "DTMF Transmitting Time(ms)");
+    ASSERT_EQ(dtmf.tables.size(), 1);
+    EXPECT_EQ(dtmf.tables[0].caption, "");
+    EXPECT_EQ(dtmf.tables[0].headers, QStringList({"NO.", "DTMF Encode"}));
+    EXPECT_EQ(dtmf.tables[0].rows, QList<QStringList>({{"M1", "123"}}));
+
+    const report::PrintTable channels = section("Channel").tables.value(0);
+    EXPECT_EQ(channels.headers, QStringList({"CH", "RX Frequency", "TX Frequency", "CH Name", "Step(KHz)",
+                                             "Channel Spacing", "TX Power", "CTCSS/DCS Decode", "CTCSS/DCS Encode",
+                                             "Optional Signaling"}));
+    EXPECT_EQ(channels.rows.value(1), QStringList({"12", "150.00000", "155.60000", "RPT", "12.5", "25", "Low", "Off",
+                                                   "D023N", "Off"}));
+    EXPECT_EQ(channels.notes, QStringList({"Squelch Mode CTCSS/DCS", "Scan Skip Yes"}));
+    EXPECT_EQ(small.titleFields.right.value(0).value, "(not saved)");
+}
+
+// Values as the editors show them: a key code the Key Setting list does not offer shows no
+// selection; a 5Tone function name shows whatever the function option; the keys of the FUNC
+// presses are as the README lists them.
+TEST(ConfigReportTest, ValuesAndKeysAreTheEditorsAndTheReadmes) {
+    image::RadioImage img = smallConfiguration();
+    img.setU8(0x01F3, 20);  // "RESET" on P1 Short
+    const image::Addr info = signalling::five_tone::informationAddress(1);
+    img.setU8(image::Addr(info + signalling::five_tone::kInfoFunctionOption), 6);  // "Group Call"
+    img.setText(image::Addr(info + signalling::five_tone::kInfoFunctionName), 7, "GROUP", 0);
+    const QJsonObject root = QJsonDocument::fromJson(report::toJson(reportOf(img))).object();
+    const QJsonObject keys = root.value("keySetting").toObject();
+    EXPECT_EQ(keys.value("p1Short").toString("missing"), "");
+    EXPECT_EQ(keys.keys().filter(QStringLiteral("func")),
+              QStringList({"funcP1", "funcP2", "funcP3", "funcP4", "funcP5"}));
+    const QJsonObject code = root.value("fiveTone").toObject().value("informationCodes").toArray()[0].toObject();
+    EXPECT_EQ(code.value("functionOption").toString(), "Group Call");
+    EXPECT_EQ(code.value("functionName").toString(), "GROUP");
 }
 
 TEST(ConfigReportTest, ComparisonNamesTheChangedChannelAndSetting) {

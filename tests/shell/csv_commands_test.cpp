@@ -8,14 +8,21 @@
 #include "channels/channel_record.h"
 #include "default_image.h"
 #include "shell/csv_import_dialog.h"
+#include "shell/dialog_prompts.h"
 #include "shell/main_frame.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -43,8 +50,8 @@ protected:
         frame = std::make_unique<shell::CMainFrame>(state, prompts, help, loggingEditors(log), link.services());
         log.clear();
     }
-    QString writeCsv(const QString& text) const {
-        QFile file(dir.file(QStringLiteral("list.csv")));
+    QString writeCsv(const QString& text, const QString& name = QStringLiteral("list.csv")) const {
+        QFile file(dir.file(name));
         file.open(QIODevice::WriteOnly);
         file.write(text.toUtf8());
         return file.fileName();
@@ -63,13 +70,13 @@ TEST_F(CsvCommandsTest, ImportShowsTheReportThenWritesTheChosenPlacementAndReloa
     });
     trigger("actionImportCsv");
 
-    EXPECT_EQ(shownSummary, QStringLiteral("list.csv: 1 channels to import, 1 rows left out, 0 warnings."));
+    EXPECT_EQ(shownSummary, QStringLiteral("list.csv: 1 channel to import, 1 row left out, 0 warnings."));
     const channels::ChannelRecordView first(state.image, 1);
     EXPECT_EQ(first.rx(), image::Freq10Hz(14652000)) << "the next empty channel, not Location 4";
     EXPECT_EQ(first.name(), QStringLiteral("HOME"));
     EXPECT_EQ(first.toneText(channels::ToneSide::Encode), QStringLiteral("100.0"));
     EXPECT_FALSE(channels::usageBit(state.image, 1));
-    EXPECT_EQ(log, QStringList({"Channel:store", "Channel:load"}));
+    EXPECT_EQ(log, QStringList({"Channel:store", "Channel:load", "Channel:store"}));
 }
 
 TEST_F(CsvCommandsTest, CancelledImportChangesNothing) {
@@ -89,7 +96,7 @@ TEST_F(CsvCommandsTest, ImportButtonIsOffWhenTheFileBringsNoChannel) {
     });
     EXPECT_FALSE(dialog.findChild<QPushButton*>("import")->isEnabled());
     EXPECT_EQ(dialog.findChild<QLabel*>("summary")->text(),
-              QStringLiteral("x.csv cannot be imported: the header has no Frequency column"));
+              QStringLiteral("x.csv cannot be imported: no Frequency column in the header line (columns must be separated by commas)"));
 }
 
 TEST_F(CsvCommandsTest, ExportWritesTheChannelsInUse) {
@@ -102,6 +109,52 @@ TEST_F(CsvCommandsTest, ExportWritesTheChannelsInUse) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(QString::fromUtf8(file.readAll()), channels::csv::exportChannels(state.image));
     EXPECT_TRUE(QString(channels::csv::exportChannels(state.image)).contains(QStringLiteral("\r\n2,,146.000000,")));
+}
+
+// Exports ask with their own title, filter and extension, and never write over a parameter
+// file: "walkexp" becomes walkexp.csv, "victim.dat" is refused and keeps its bytes.
+TEST_F(CsvCommandsTest, ExportsTakeTheirOwnExtensionAndNeverReplaceAParameterFile) {
+    const QString victim = writeCsv(QStringLiteral("configuration"), QStringLiteral("victim.dat"));
+    prompts.saveNames = {dir.file("walkexp"), victim, dir.file("walkpdf")};
+    trigger("actionExportCsv");
+    trigger("actionExportCsv");
+    trigger("actionExportPdf");
+    ASSERT_EQ(prompts.saveRequests.size(), 3u);
+    const auto& [csv, pdf] = std::pair(prompts.saveRequests[0], prompts.saveRequests[2]);
+    EXPECT_EQ(QStringList({csv.title, csv.filter, csv.defaultSuffix}),
+              QStringList({"Export Channels (CSV)", "CSV Files (*.csv)", "csv"}));
+    EXPECT_EQ(QStringList({pdf.title, pdf.filter, pdf.defaultSuffix}),
+              QStringList({"Export PDF", "PDF Files (*.pdf)", "pdf"}));
+    EXPECT_TRUE(QFile::exists(dir.file("walkexp.csv")) && QFile::exists(dir.file("walkpdf.pdf")));
+    QFile kept(victim);
+    EXPECT_TRUE(kept.open(QIODevice::ReadOnly) && kept.readAll() == "configuration");
+    EXPECT_EQ(prompts.messages, QStringList({QDir::toNativeSeparators(victim) +
+                                             " is a parameter file name (\".dat\"); an export never replaces a "
+                                             "parameter file.\n\nChoose a name ending in \".csv\"."}));
+
+    // The program's own dialog: a ".dat" name keeps it open, before it could ask to replace the
+    // file; a name typed without extension gets ".csv".
+    shell::DialogPrompts dialogs(state.config);
+    app::FileDialogRequest request = csv;
+    request.folder = dir.path();
+    QString refusal;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        dialog->selectFile(QStringLiteral("victim.dat"));
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            refusal = box ? box->text() : QString();
+            if (box) box->accept();
+        });
+        QTest::keyClick(name, Qt::Key_Return);
+        EXPECT_TRUE(dialog->isVisible());
+        dialog->selectFile(QStringLiteral("walkexp2"));
+        QTest::keyClick(name, Qt::Key_Return);
+    });
+    EXPECT_EQ(dialogs.askSaveFileName(request), QDir::toNativeSeparators(dir.file("walkexp2.csv")));
+    EXPECT_EQ(refusal, prompts.messages[0]);
 }
 
 } // namespace

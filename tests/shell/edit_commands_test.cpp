@@ -11,20 +11,29 @@
 #include "channels/program_view.h"
 #include "default_image.h"
 #include "grid/grid_view.h"
+#include "image/parameter_file.h"
 #include "shell/child_frame.h"
 #include "shell/main_frame.h"
+#include "shell/model_dialog.h"
+#include "shell/transfer_dialog.h"
 #include "tests/channels/image_diff.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <array>
+#include <random>
 
 using namespace shelltest;
 
@@ -77,6 +86,39 @@ struct EditCommandsTest : ::testing::Test {
         return testing_support::joinLines(testing_support::imageDiff(a, b));
     }
     bool marked() const { return frame->windowTitle().startsWith(u'*'); }
+    app::ConfigSnapshot now() const { return {state.image, state.bandLimits}; }
+    void typeInCell(int row, int column, const QString& text) const {
+        grid::GridView* grid = channelView()->grid();
+        grid->setFocus();
+        grid->setCurrentCell(row, column);
+        QTest::keyClick(grid, Qt::Key_Return);
+        if (!grid->activeEditor()) return;
+        QTest::keyClicks(grid->activeEditor(), text);
+        QTest::keyClick(grid->activeEditor(), Qt::Key_Return);
+    }
+    // Setting > Model with these limits, and "Yes" to moving channels.
+    void changeBand(int rxLow, int rxHigh, int txLow, int txHigh) {
+        prompts.yesNo = {true};
+        QTimer::singleShot(0, [&] {
+            auto* d = qobject_cast<shell::ModelDialog*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(d);
+            const std::pair<const char*, int> entries[] = {
+                {"rxLow", rxLow}, {"rxHigh", rxHigh}, {"txLow", txLow}, {"txHigh", txHigh}};
+            for (const auto& [field, value] : entries) d->findChild<QLineEdit*>(field)->setText(QString::number(value));
+            d->findChild<QPushButton*>("okButton")->click();
+        });
+        frame->showModel();
+    }
+    QString writeDat(const QString& name, const image::RadioImage& img) const {
+        image::writeParameterFile(dir.file(name), image::FilePrefixBlock{}, img);
+        return dir.file(name);
+    }
+    QString writeDat(const QString& name, const QByteArray& bytes) const {
+        QFile file(dir.file(name));
+        file.open(QIODevice::WriteOnly);
+        file.write(bytes);
+        return file.fileName();
+    }
 };
 
 TEST_F(EditCommandsTest, RowCommandsMoveChannelsTheOtherEditorsFollowAndUndoRedoWalkEveryStep) {
@@ -141,7 +183,7 @@ TEST_F(EditCommandsTest, CopyGivesCsvPasteTakesASpreadsheetsRowsAndReportsTheBad
     const image::RadioImage before = state.image;
     QGuiApplication::clipboard()->setText(QStringLiteral("Name\tFrequency\tPower\n"
                                                          "CALL\t146.52\tLow\n"
-                                                         "WRONG\t146.52\tLoud\n"
+                                                         "WRONG\t446.52\tLow\n"
                                                          "RPT\t145.6\t\n"));
     clickLabel(10);
     trigger("actionPaste");
@@ -149,11 +191,38 @@ TEST_F(EditCommandsTest, CopyGivesCsvPasteTakesASpreadsheetsRowsAndReportsTheBad
     EXPECT_FALSE(channels::rows::inUse(state.image, 11 + kFirstSlot)) << "the refused row leaves its channel";
     EXPECT_EQ(name(12), "RPT");
     ASSERT_FALSE(prompts.messages.isEmpty());
-    EXPECT_TRUE(prompts.messages.last().contains(QStringLiteral("line 3: Power \"Loud\"")));
+    EXPECT_TRUE(prompts.messages.last().contains(QStringLiteral("line 3: Frequency 446.52 MHz")));
 
     trigger("actionUndo");
     EXPECT_EQ(state.image, before) << diff(before, state.image);
     EXPECT_EQ(channelView()->grid()->text(11, channels::kColRx), "");
+}
+
+// Channels copied in the program come back whole: every field of the record, also those CSV
+// has no column for, and the scan-skip bit. The clipboard holds the CSV text beside them.
+TEST_F(EditCommandsTest, CopyAndPasteOfRowsKeepEveryField) {
+    channels::ChannelRecord zero(state.image, kFirstSlot);
+    zero.setSignallingType(1);  // DTMF, code "M3"
+    zero.setDtmfCode(2);
+    zero.setBusyLock(1);
+    zero.setScrambler(2);
+    zero.setCompander(true);
+    zero.setTalkAround(true);
+    zero.setDtmfPttId(3);
+    state.image.setU8(image::Addr(zero.address() + 0x1E), 0x77);  // a byte no editor shows
+    channels::setScanSkip(state.image, kFirstSlot, true);
+    frame->workspace().reloadAll();
+    const auto record = [&](int slot) {
+        const auto bytes = state.image.bytes(channels::recordAddress(slot), channels::record::kSize);
+        return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
+    };
+    clickLabel(0);
+    trigger("actionCopy");
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QStringLiteral("Location,Name,Frequency,")));
+    clickLabel(5);
+    trigger("actionPaste");
+    EXPECT_EQ(record(6), record(1));
+    EXPECT_TRUE(channels::scanSkip(state.image, 6));
 }
 
 TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
@@ -169,6 +238,15 @@ TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
     EXPECT_EQ(state.image.u8(kChannelReferences[0]), 5);
     EXPECT_EQ(mrChannel->currentText(), "5");
     EXPECT_FALSE(action("actionCopy")->isEnabled()) << "the row commands belong to the channel list";
+
+    // An edit the editor stores as it closes is the user's change too, not a correction.
+    mrChannel->setCurrentIndex(mrChannel->findText("4"));
+    frame->workspace().frame(app::EditorKind::FunctionSetup)->close();
+    QApplication::processEvents();
+    EXPECT_EQ(state.image.u8(kChannelReferences[0]), 4);
+    EXPECT_TRUE(marked());
+    trigger("actionUndo");
+    EXPECT_EQ(state.image.u8(kChannelReferences[0]), 5);
 }
 
 TEST_F(EditCommandsTest, EachCommittedCellAndEachClosedDialogIsOneStepAndATextFieldKeepsItsOwnUndo) {
@@ -214,6 +292,174 @@ TEST_F(EditCommandsTest, EachCommittedCellAndEachClosedDialogIsOneStepAndATextFi
     trigger("actionUndo");
     EXPECT_EQ(state.image, start) << diff(start, state.image);
     EXPECT_EQ(grid->text(21, channels::kColRx), "");
+}
+
+} // namespace
+
+namespace {
+
+// A file that the channel list corrects on its first store: channel 1's TX above the
+// transmit band, and "PA" holding bytes the list does not keep.
+image::RadioImage fileTheListCorrects(image::RadioImage img) {
+    channels::ChannelRecord(img, 2).writeRxTx(image::Freq10Hz(14510000), image::Freq10Hz(18000000));
+    const image::Addr pa = channels::recordAddress(channels::kSlotPA);
+    for (int i = 0; i < channels::record::kSize; ++i) img.setU8(image::Addr(pa + i), std::uint8_t(0x5A + 37 * i));
+    channels::ChannelRecord(img, channels::kSlotPA).setRx(image::Freq10Hz(14600000));
+    channels::setUsageBit(img, channels::kSlotPA, false);
+    return img;
+}
+
+// Commands as the user gives them, checked against a model of the history they make: Undo
+// gives back the configuration before the command it takes back and Redo the one after it,
+// image and band limits byte for byte; Undo and Redo are offered exactly when there is such
+// a step; "*" shows exactly while the configuration differs from the one at the start.
+class HistoryCheck {
+public:
+    explicit HistoryCheck(EditCommandsTest& test) : m_test(test), m_states{test.now()} {}
+
+    void run(const std::function<void()>& command) {
+        command();
+        if (!(m_test.now() == m_states[m_at])) {
+            m_states.resize(m_at + 1);
+            m_states.push_back(m_test.now());
+            ++m_at;
+        }
+        check();
+    }
+    void undo() {
+        m_test.frame->undo();  // as its key does, also with nothing to undo
+        if (m_at > 0) --m_at;
+        check();
+    }
+    void redo() {
+        m_test.frame->redo();
+        if (m_at + 1 < m_states.size()) ++m_at;
+        check();
+    }
+    void walkBackAndForth() {
+        while (m_at > 0) undo();
+        while (m_at + 1 < m_states.size()) redo();
+    }
+
+private:
+    void check() const {
+        ASSERT_TRUE(m_test.now() == m_states[m_at]) << "step " << m_at << "\n"
+                                                    << m_test.diff(m_states[m_at].image, m_test.state.image);
+        EXPECT_EQ(m_test.action("actionUndo")->isEnabled(), m_at > 0);
+        EXPECT_EQ(m_test.action("actionRedo")->isEnabled(), m_at + 1 < m_states.size());
+        EXPECT_EQ(m_test.marked(), !(m_states[m_at] == m_states[0]));
+    }
+
+    EditCommandsTest& m_test;
+    std::vector<app::ConfigSnapshot> m_states;  // after each step, the start first
+    std::size_t m_at = 0;
+};
+
+TEST_F(EditCommandsTest, UndoTakesBackABandChangeAndRedoBringsItBack) {
+    HistoryCheck history(*this);
+    history.run([&] { changeBand(400, 490, 400, 490); });
+    EXPECT_EQ(channelView()->grid()->text(1, channels::kColRx), "400.00000");
+    history.undo();
+    EXPECT_EQ(channelView()->grid()->text(1, channels::kColRx), "145.00000");
+    history.undo();
+    history.redo();
+}
+
+TEST_F(EditCommandsTest, RedoSurvivesUndoingToTheStartOfAFileTheListCorrects) {
+    const image::RadioImage file = fileTheListCorrects(state.image);
+    frame->openPath(writeDat("corrected.dat", file));
+    ASSERT_NE(state.image, file) << "the list corrected the file when it loaded";
+    HistoryCheck history(*this);
+    clickLabel(1);
+    history.run([&] { trigger("actionMoveDown"); });
+    history.undo();
+    history.undo();
+    history.redo();
+}
+
+// A "TX off" channel whose RX lies outside the transmit band: the paste or import writes
+// TX = RX, the list corrects it into the band.
+TEST_F(EditCommandsTest, UndoPassesAPastedOrImportedChannelTheListCorrects) {
+    image::RadioImage img = state.image;
+    image::encodeBandLimits(image::bandLimitsFromMHz(216, 280, 220, 260), img);
+    for (int n = 0; n < 6; ++n)
+        channels::ChannelRecord(img, n + kFirstSlot).writeRxTx(image::Freq10Hz(22500000), image::Freq10Hz(22500000));
+    frame->openPath(writeDat("band.dat", img));
+    const QString row = QStringLiteral("Location,Frequency,Duplex,Offset\n0,217.000000,off,0.000000\n");
+    prompts.openNames = {writeDat("row.csv", row.toLatin1())};
+    frame->setCsvImportConfirmer([](const QString&, const shell::CMainFrame::CsvPlanner& planner) {
+        return std::optional(planner(channels::csv::Placement::AtLocation));
+    });
+    HistoryCheck history(*this);
+    history.run([&] {
+        QGuiApplication::clipboard()->setText(row);
+        clickLabel(10);
+        trigger("actionPaste");
+    });
+    history.run([&] { trigger("actionImportCsv"); });
+    EXPECT_EQ(channelView()->grid()->text(1, channels::kColRx), "217.00000");
+    history.run([&] { typeInCell(3, channels::kColName, "x"); });
+    history.walkBackAndForth();
+}
+
+// Random command sequences, each from a file the channel list corrects when it loads.
+TEST_F(EditCommandsTest, UndoAndRedoAreExactInversesOverRandomCommands) {
+    std::mt19937 random(19);
+    const auto pick = [&](int count) { return int(random() % unsigned(count)); };
+    constexpr std::array kRowCommands{"actionMoveUp", "actionMoveDown", "actionDelete",  "actionInsertRow",
+                                      "actionDeleteRow", "actionSortByRx", "actionCut", "actionCopy", "actionPaste"};
+    for (int round = 0; round < 3; ++round) {
+        image::RadioImage file = fileTheListCorrects(state.image);
+        for (int n = 0; n < 6; ++n) {  // more TX above the band
+            const int slot = kFirstSlot + pick(12);
+            channels::ChannelRecord(file, slot).writeRxTx(image::Freq10Hz(14400000 + 12500 * pick(100)),
+                                                          image::Freq10Hz(17500000 + 12500 * pick(100)));
+            channels::setUsageBit(file, slot, false);
+        }
+        frame->openPath(writeDat(QStringLiteral("random%1.dat").arg(round), file));
+        HistoryCheck history(*this);
+        for (int command = 0; command < 30; ++command) {
+            SCOPED_TRACE(testing::Message() << "round " << round << ", command " << command);
+            switch (pick(6)) {
+            case 0: history.undo(); break;
+            case 1: history.redo(); break;
+            case 2:
+                clickLabel(pick(14));
+                if (pick(2)) clickLabel(pick(14), Qt::ShiftModifier);
+                history.run([&] { trigger(kRowCommands[std::size_t(pick(int(kRowCommands.size())))]); });
+                break;
+            case 3: {
+                const QString rx = QStringLiteral("1%1.125").arg(40 + pick(40));  // in the band or not
+                history.run([&] { typeInCell(1 + pick(14), channels::kColRx, rx); });
+                break;
+            }
+            case 4: history.run([&] { typeInCell(1 + pick(14), channels::kColName, QString::number(pick(100))); }); break;
+            default: history.run([&] { pick(2) ? changeBand(136, 174, 136, 174) : changeBand(130, 176, 130, 176); });
+            }
+        }
+        history.walkBackAndForth();
+    }
+}
+
+// Reading a radio whose memory is erased, then looking at every editor without changing
+// anything, is no change: the editors' corrections of the bytes they load are not the user's.
+TEST_F(EditCommandsTest, LookingAtABlankRadioInEveryEditorIsNoChange) {
+    link.radio.memory().fill(0x0000, image::RadioImage::kSize, 0xFF);
+    QTimer::singleShot(0, [] {
+        if (auto* dialog = qobject_cast<shell::TransferDialog*>(QApplication::activeModalWidget()))
+            dialog->findChild<QPushButton*>("startButton")->click();
+    });
+    frame->readFromRadio();
+    ASSERT_TRUE(state.image.allBytesAre(0x3F00, 0x10, 0xFF)) << "the blank radio was read";
+    EXPECT_FALSE(marked());
+    for (const app::EditorKindInfo& info : app::kEditorKinds) {
+        frame->openEditor(info.kind);
+        EXPECT_FALSE(marked()) << info.windowTitle;
+    }
+    for (const app::EditorKindInfo& info : app::kEditorKinds) frame->openEditor(info.kind);
+    EXPECT_FALSE(frame->hasUnsavedChanges());
+    trigger("actionNew");  // answered No
+    EXPECT_EQ(prompts.questions, QStringList({"Warnning: All data will be cleared"}));
 }
 
 } // namespace

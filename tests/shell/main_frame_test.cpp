@@ -6,6 +6,7 @@
 #include "channels/channel_record.h"
 #include "channels/value_tables.h"
 #include "default_image.h"
+#include "app/app_files.h"
 #include "image/consistency_pass.h"
 #include "image/memory_map.h"
 #include "shell/about_dialog.h"
@@ -119,11 +120,11 @@ protected:
 
 TEST_F(MainFrameTest, StartUpLoadsDefaultFileOpensChannelMaximisedAndFillsStatusPanes) {
     start();
-    EXPECT_EQ(title(), "QMR-417");
+    EXPECT_EQ(frame->windowTitle(), "QMR-417 - [Channel]");
     EXPECT_EQ(state.image, deliveredImage());
     EXPECT_EQ(state.prefix[0], 0x5A);
     EXPECT_EQ(pane("comPane"), "COM3");
-    EXPECT_EQ(pane("freqPane"), "\t\tVHF");
+    EXPECT_EQ(pane("freqPane"), "VHF");  // right-aligned like every band, not by its tabs
     ASSERT_NE(editor(EditorKind::Channel), nullptr);
     EXPECT_TRUE(frame->workspace().frame(EditorKind::Channel)->isMaximized());
     EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), QString::number(kDefaultMarker));
@@ -167,7 +168,8 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
     auto items = [&](const char* menu) { return actionTexts(find<QMenu>(menu)->actions()); };
     EXPECT_EQ(items("menuFile"), QStringList({"&New(&N)", "&Open(&O)...", "&Save(&S)", "Save &As(&A)...", "|",
                                               "Import Channels (CSV)...", "Export Channels (CSV)...",
-                                              "Open Backup Folder", "|", "Print Pre&view...", "Export &PDF...", "|",
+                                              "Open Backup Folder", "|", "&Print...", "Print Pre&view...",
+                                              "Export P&DF...", "|",
                                               "|", "E&xit(&X)"}));
     EXPECT_EQ(items("menuModel"), QStringList({"Model"}));
     EXPECT_EQ(items("menuEdit"), QStringList({"Channel", "Function Setup", "Dtmf", "2Tone", "5Tone", "Scan Information",
@@ -176,7 +178,8 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
                                               "&Insert Row", "Delete &Row", "|", "Move &Up", "Move Do&wn",
                                               "&Sort by RX Frequency"}));
     EXPECT_EQ(items("menuSetting"), QStringList({"Port"}));
-    EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password"}));
+    EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password", "|",
+                                                 "Compare With Radio...", "Check Configuration"}));
     EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));
     EXPECT_EQ(items("menuWindow"), QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)"}));
     EXPECT_TRUE(items("menuHelp").contains("About..."));
@@ -192,6 +195,7 @@ TEST_F(MainFrameTest, ToolbarAcceleratorsAndStatusPrompts) {
     EXPECT_EQ(find<QAction>("actionOpen")->shortcut(), QKeySequence("Ctrl+O"));
     EXPECT_EQ(find<QAction>("actionSave")->shortcut(), QKeySequence("Ctrl+S"));
     EXPECT_EQ(find<QAction>("actionPrint")->shortcut(), QKeySequence("Ctrl+P"));
+    EXPECT_EQ(find<QAction>("actionPrint")->toolTip(), "Print");
     EXPECT_EQ(find<QAction>("actionPort")->statusTip(), "Communication port");
     EXPECT_EQ(find<QAction>("actionWrite")->statusTip(), "Write Data To Radio");
     EXPECT_EQ(find<QAction>("actionRead")->statusTip(), "Read Data From Radio");
@@ -252,6 +256,24 @@ TEST_F(MainFrameTest, EditorWithoutFactoryDoesNothing) {
     EXPECT_EQ(frame->mdiArea()->subWindowList().size(), 1);
 }
 
+// With every real editor open, Window > Tile and then Cascade leave the main window its
+// size: editors that do not fit the area are reached by scrolling it.
+TEST_F(MainFrameTest, TileAndCascadeKeepTheWindowItsSize) {
+    state.config = app::startupConfig(dir.exePath());
+    frame = std::make_unique<shell::CMainFrame>(state, prompts, help, shell::programEditors(), link.services());
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const QSize size = frame->size();
+    for (const app::EditorKindInfo& info : app::kEditorKinds) frame->openEditor(info.kind);
+    ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 9);
+    trigger("actionTile");
+    QApplication::processEvents();
+    EXPECT_EQ(frame->size(), size);
+    trigger("actionCascade");
+    QApplication::processEvents();
+    EXPECT_EQ(frame->size(), size);
+}
+
 // --- New ---------------------------------------------------------------------------------
 
 class NewCommandTest : public MainFrameTest {
@@ -275,7 +297,7 @@ TEST_F(NewCommandTest, YesReloadsDefaultsForgetsTheFileAndReloadsEditors) {
     EXPECT_EQ(state.image, deliveredImage());
     EXPECT_EQ(state.config.currentFilePath, "");
     EXPECT_EQ(title(), "QMR-417");
-    EXPECT_EQ(log, QStringList({"Channel:store", "Channel:load"}));
+    EXPECT_EQ(log, QStringList({"Channel:store", "Channel:load", "Channel:store"}));
     EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), QString::number(kDefaultMarker));
 }
 
@@ -308,32 +330,42 @@ TEST_F(NewCommandTest, MissingDefaultFileKeepsDataButForgetsTheFile) {
 
 // --- Open ----------------------------------------------------------------------------------
 
-struct OpenCase {
-    int size;
-    int prefixBytes;  // of the file that land in the prefix block
-    int imageBytes;   // of the file that land in the image
-};
-
-class OpenSizeTest : public MainFrameTest, public ::testing::WithParamInterface<OpenCase> {};
-
-TEST_P(OpenSizeTest, FillsOnlyWhatTheFileHolds) {
+// A file of another size is no parameter file: Open, a recent file and a drop refuse it
+// with its name and size, and the configuration, its name, the marker and the recent list
+// stay as they were.
+TEST_F(MainFrameTest, OnlyFilesOfAParameterFilesSizeOpen) {
     start();
-    const OpenCase c = GetParam();
+    const QString mine = writeRawFile(dir.file("mine.dat"), patternBytes(20480, 1));
+    frame->openPath(mine);
+    editor(EditorKind::Channel)->field()->setText("9");
+    frame->hasUnsavedChanges();
     const QByteArray before = prefixAndImage(state);
-    const QByteArray content = patternBytes(c.size, 11);
-    prompts.openNames = {writeRawFile(dir.file("sized.dat"), content)};
-    trigger("actionOpen");
-
-    const QByteArray after = prefixAndImage(state);
-    const int loaded = c.prefixBytes + c.imageBytes;
-    EXPECT_EQ(after.left(loaded), content.left(loaded));
-    EXPECT_EQ(after.mid(loaded), before.mid(loaded));
-    EXPECT_EQ(title(), "QMR-417 [ " + dir.file("sized.dat") + " ]");
+    const QString titleBefore = title();
+    const QString other = dir.file("other.dat");
+    const auto drop = [&] {
+        QMimeData mime;
+        mime.setUrls({QUrl::fromLocalFile(other)});
+        QDropEvent event(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        static_cast<QObject*>(frame.get())->event(&event);
+    };
+    const std::pair<int, std::function<void()>> attempts[] = {
+        {907, [&] { prompts.openNames = {other}; trigger("actionOpen"); }},
+        {20481, drop},
+        {0, [&] { frame->openPath(other); }},  // the command line
+        {16384, [&] { writeRawFile(mine, patternBytes(16384, 1)); find<QAction>("actionRecent1")->trigger(); }},
+    };
+    for (const auto& [size, open] : attempts) {
+        writeRawFile(other, patternBytes(size, 2));
+        prompts.messages.clear();
+        open();
+        const QString name = QDir::toNativeSeparators(size == 16384 ? mine : other);
+        EXPECT_EQ(prompts.messages, QStringList({name + QStringLiteral(" is not a QMR-417 parameter file: %1 bytes, a "
+                                                                      "parameter file has 20480.").arg(size)}));
+        EXPECT_EQ(prefixAndImage(state), before);
+        EXPECT_EQ(title(), titleBefore);
+        EXPECT_EQ(find<QAction>("actionRecent2"), nullptr) << "only mine.dat is listed, and stays";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Sizes, OpenSizeTest,
-                         ::testing::Values(OpenCase{20480, 4096, 16384}, OpenCase{16384, 4096, 12288},
-                                           OpenCase{30000, 4096, 16384}, OpenCase{100, 100, 0}));
 
 TEST_F(MainFrameTest, OpenAsksInTheDataFolderWithNoProposedName) {
     start();
@@ -376,7 +408,10 @@ TEST_F(MainFrameTest, DroppedParameterFileOpensLikeOpen) {
     // Straight to the window: the application delivers drops only to a real drag's target.
     static_cast<QObject*>(frame.get())->event(&drop);
     EXPECT_EQ(state.config.currentFilePath, path);
-    EXPECT_EQ(prefixAndImage(state), patternBytes(20480, 5));
+    app::AppState opened;
+    app::openParameterFile(opened, path);
+    image::runConsistencyPass(opened.image, opened.bandLimits);  // the open editor's store runs it
+    EXPECT_EQ(prefixAndImage(state), prefixAndImage(opened));
 }
 
 // --- Save and Save As -----------------------------------------------------------------------
@@ -472,7 +507,7 @@ TEST_F(MainFrameTest, ModelOkStoresAllReloadsAllAndRefreshesTheIndicator) {
     EXPECT_EQ(state.bandLimits, image::bandLimitsFromMHz(400, 490, 400, 490));
     EXPECT_EQ(pane("freqPane"), "UHF");
     EXPECT_EQ(log.first(), "Channel:store");
-    EXPECT_EQ(log.last(), "Channel:load");
+    EXPECT_EQ(log.mid(log.size() - 2), QStringList({"Channel:load", "Channel:store"}));
 }
 
 TEST_F(MainFrameTest, ModelOkWithNoEditorOpenStillReachesTheImage) {

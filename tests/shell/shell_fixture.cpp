@@ -131,10 +131,11 @@ shell::LinkServices FakeLink::services() {
         return openable.contains(name) ? radiolink::OpenStatus::Opened : radiolink::OpenStatus::Absent;
     };
     link.transfer = [this](shell::TransferDirection direction, app::AppState& state, app::Prompts& prompts,
-                           const shell::ProgressSink& progress) {
+                           const shell::ProgressSink& progress, bool completionMessage) {
         radiolink::ManualClock clock;
         radiolink::SimulatedPort port(radio, clock);
         radiolink::TransferEngine engine(port, clock, prompts, state);
+        engine.setCompletionMessage(completionMessage);
         engine.setProgressCallback([&](const radiolink::TransferProgress& p) {
             progress(p.position);
             if (onBlock) onBlock(p.position);

@@ -215,6 +215,29 @@ TEST_F(FiveToneView, ValuesOutsideTheListsAreKeptWhileUntouched) {
     EXPECT_EQ(img().u8(kStopCode), 0xFF);
 }
 
+// A length byte larger than its field, left untouched, is stored as the field's length and
+// nothing else changes, so the radio never reads past the field. Names in erased memory
+// read as empty and keep their bytes.
+TEST_F(FiveToneView, LengthBytesPastTheirFieldsAreClampedOnStoreAndErasedNamesReadEmpty) {
+    img().fill(informationAddress(1) + kInfoFunctionName, kInfoFunctionNameLength, 0xFF);
+    img().fill(encodeEntryAddress(0) + kEntryName, kEntryNameLength, 0xFF);
+    img().setU8(kBotRecord + kCodeLength, 0xFF);
+    img().setU8(kEotRecord + kCodeLength, 25);
+    img().setU8(encodeEntryAddress(0) + kCodeLength, 41);
+    img().setMapBit(kEncodeFreeMap, 0, false);
+    img().setU8(encodeEntryAddress(1) + kCodeLength, 40);
+    img().setMapBit(kEncodeFreeMap, 1, false);
+    open();
+    EXPECT_EQ(edit("functionName")->text(), "");
+    EXPECT_EQ(cell(1, 5), "");
+    const RadioImage loaded = img();
+    view->StoreToImage();
+    EXPECT_EQ(joinLines(imageDiff(loaded, img())), "0x0362 bits 0-2: 111 -> 000\n"  // 0xFF -> 24
+                                                    "0x0362 bits 5-7: 111 -> 000\n"
+                                                    "0x0372 bits 0-0: 1 -> 0\n"     // 25 -> 24
+                                                    "0x0D02 bits 0-0: 1 -> 0\n");   // 41 -> 40
+}
+
 TEST_F(FiveToneView, ChoosingAStandardSetsItsToneLengthAndShowsItsTable) {
     open();
     const auto* table = find<QPlainTextEdit>("toneTable");

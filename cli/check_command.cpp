@@ -1,0 +1,73 @@
+// qmr417-cli check FILE.dat [FILE.dat...]: the findings of the configuration check, one a
+// line ("FILE: Section / field: message"), each file's own first, then (for several files,
+// a fleet) those between the radios. Files shorter than a parameter file are refused, as
+// the write refuses them: the check is there to vet what goes into radios.
+
+#include "app/config_check.h"
+#include "cli/cli_texts.h"
+#include "cli/cli_transfer.h"
+#include "cli/commands.h"
+#include "cli/configuration_reports.h"
+#include "cli/exit_codes.h"
+#include "image/band_limits.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <QSet>
+
+#include <climits>
+#include <optional>
+#include <vector>
+
+namespace cli {
+
+namespace {
+
+constexpr int kExitFindings = 1;
+
+void printFinding(const QString& file, const check::Finding& finding) {
+    writeOut((check::findingLine(file, finding) + u'\n').toUtf8());
+}
+
+} // namespace
+
+int checkCommand(const QStringList& arguments) {
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Checks parameter files for settings that do not fit together."));
+    parser.addHelpOption();
+    parser.addPositionalArgument(QStringLiteral("FILE.dat"),
+                                 QStringLiteral("Parameter files; several are also checked against each other."));
+    // A usage error must not pass for "there are findings" (1), so it ends like a file error.
+    if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kCheckUsage, 1, INT_MAX))
+        return *done == kExitOk ? kExitOk : kExitFile;
+
+    std::vector<check::FleetRadio> radios;
+    QSet<QString> seen;  // a file named twice is one radio, not two with the same IDs
+    bool fileError = false;
+    int findings = 0;
+    for (const QString& path : parser.positionalArguments()) {
+        const QString canonical = QFileInfo(path).canonicalFilePath();
+        if (!canonical.isEmpty() && seen.contains(canonical)) continue;
+        const std::optional<image::RadioImage> img = readConfiguration(path);
+        if (!img) {
+            fileError = true;
+            continue;
+        }
+        seen.insert(canonical);
+        for (const check::Finding& finding : check::checkConfiguration({*img, image::decodeBandLimits(*img)})) {
+            printFinding(path, finding);
+            ++findings;
+        }
+        radios.push_back({path, *img});
+    }
+    if (radios.size() > 1) {
+        for (const check::FleetFinding& finding : check::checkFleet(radios)) {
+            printFinding(finding.radio, finding.finding);
+            ++findings;
+        }
+    }
+    if (fileError) return kExitFile;
+    return findings == 0 ? kExitOk : kExitFindings;
+}
+
+} // namespace cli

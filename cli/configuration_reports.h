@@ -1,0 +1,23 @@
+#pragma once
+// What the report, diff and check commands share: a parameter file read with one clear error
+// line when it cannot be, and the configuration report of a file or of an image read from a
+// radio, under the model name the program's printout uses.
+
+#include "app/config_report.h"
+#include "image/parameter_file.h"
+#include "image/radio_image.h"
+
+#include <QString>
+
+#include <optional>
+
+namespace cli {
+
+// The parameter file at `path`; nothing, after printing why, when it cannot be read or is
+// no parameter file (not 20480 bytes long).
+std::optional<image::RadioImage> readConfiguration(const QString& path);
+
+std::optional<report::ConfigReport> reportOfFile(const QString& path);
+report::ConfigReport reportOfImage(const image::RadioImage& img);
+
+} // namespace cli

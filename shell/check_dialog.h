@@ -1,0 +1,49 @@
+#pragma once
+// "Check Configuration": the findings of the configuration check, one a row (section, field,
+// finding). It stays open beside the editors: double-clicking a finding opens the editor
+// where it is mended, and "Check Again" checks what the editors hold now.
+
+#include "app/config_check.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace shell {
+
+class CheckDialog : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kTitle = QStringLiteral("Check Configuration");
+    static inline const QString kSection = QStringLiteral("Section");
+    static inline const QString kField = QStringLiteral("Field");
+    static inline const QString kFinding = QStringLiteral("Finding");
+    static inline const QString kCheckAgain = QStringLiteral("Check Again");
+    static inline const QString kClose = QStringLiteral("Close");
+    static inline const QString kNone = QStringLiteral("No findings: the configuration's settings fit together.");
+    static inline const QString kOne = QStringLiteral("1 finding. Double-click it to open its editor.");
+    static inline const QString kMany = QStringLiteral("%1 findings. Double-click one to open its editor.");
+
+    // `check` stores the editors and checks the configuration; `openEditor` opens the
+    // editor of a section (its tree text).
+    using Checker = std::function<QList<check::Finding>()>;
+    using EditorOpener = std::function<void(const QString& section)>;
+    CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent = nullptr);
+
+    // Checks again and shows the findings.
+    void refresh();
+
+private:
+    void open(const QTreeWidgetItem* item);
+
+    Checker m_check;
+    EditorOpener m_openEditor;
+    QLabel* m_summary;
+    QTreeWidget* m_list;
+};
+
+} // namespace shell

@@ -1,0 +1,74 @@
+// The Program menu's commands for dealers: compare the radio with the open configuration
+// (the radio is read beside it, never into it) and check the configuration.
+
+#include "shell/main_frame.h"
+
+#include "app/config_check.h"
+#include "app/config_report.h"
+#include "shell/check_dialog.h"
+#include "shell/compare_dialog.h"
+#include "shell/radio_reading.h"
+#include "shell/shell_texts.h"
+
+#include <QAction>
+#include <QDir>
+#include <QMenu>
+
+namespace shell {
+
+void CMainFrame::addCheckCommands(QMenu& program) {
+    program.addSeparator();
+    program.addAction(addAction(texts::kCompareWithRadio, "actionCompareWithRadio", &CMainFrame::compareWithRadio));
+    program.addAction(addAction(texts::kCheckConfiguration, "actionCheckConfiguration", &CMainFrame::checkConfiguration));
+}
+
+void CMainFrame::compareWithRadio() {
+    m_workspace->storeAll();  // "this file" is what the editors show
+    app::AppState radio;
+    if (!readRadioBeside(radio, m_state, m_prompts, m_link, this)) return;
+    m_state.transferPassword = radio.transferPassword;  // the radio's password is asked once
+    const QString model = m_state.config.modelName;
+    const QList<report::Difference> differences =
+        report::compare(report::buildReport({m_state.image, m_state.bandLimits, model}),
+                        report::buildReport({radio.image, radio.bandLimits, model}));
+    CompareDialog dialog(differences, [this, &radio] { return saveRadioConfiguration(radio); }, this);
+    dialog.exec();
+}
+
+QString CMainFrame::saveRadioConfiguration(const app::AppState& radio) {
+    const QString path = m_prompts.askSaveFileName(
+        {texts::kFileFilter, m_state.config.dataDir, m_state.config.defaultDataFileName});
+    if (path.isEmpty()) return {};
+    // The radio's bytes as read, as Read From Radio and Save would keep them; the open
+    // configuration and its file name stay as they are.
+    const image::FileResult result = image::writeParameterFile(path, radio.prefix, radio.image);
+    if (!result.ok) {
+        m_prompts.report(QStringLiteral("%1\n\n%2").arg(result.errorText, QDir::toNativeSeparators(path)),
+                         app::Severity::Critical);
+        return {};
+    }
+    return path;
+}
+
+void CMainFrame::checkConfiguration() {
+    // One window, checked again when the command is chosen again.
+    if (auto* open = findChild<CheckDialog*>(QStringLiteral("checkDialog"))) {
+        open->refresh();
+        open->show();
+        open->raise();
+        open->activateWindow();
+        return;
+    }
+    const auto check = [this] {
+        m_workspace->storeAll();
+        return check::checkConfiguration({m_state.image, m_state.bandLimits});
+    };
+    const auto openSection = [this](const QString& section) {
+        if (const auto kind = editorForTreeText(section)) openEditor(*kind);
+    };
+    auto* dialog = new CheckDialog(check, openSection, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+}
+
+} // namespace shell
