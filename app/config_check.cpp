@@ -11,18 +11,18 @@ namespace {
 
 // The position of a section in the navigation tree; unknown sections go last.
 std::size_t treeOrder(const QString& section) {
-    for (std::size_t i = 0; i < shell::kEditorKinds.size(); ++i)
-        if (section == QLatin1String(shell::kEditorKinds[i].treeText)) return i;
-    return shell::kEditorKinds.size();
+    for (std::size_t i = 0; i < app::kEditorKinds.size(); ++i)
+        if (section == QLatin1String(app::kEditorKinds[i].treeText)) return i;
+    return app::kEditorKinds.size();
 }
 
 } // namespace
 
-Finding finding(shell::EditorKind editor, const QString& field, const QString& message) {
+Finding finding(app::EditorKind editor, const QString& field, const QString& message) {
     return {sectionTitle(editor), field, message};
 }
 
-QString sectionTitle(shell::EditorKind editor) { return report::editorSection(editor, QString()).title; }
+QString sectionTitle(app::EditorKind editor) { return report::editorSection(editor, QString()).title; }
 
 QList<Finding> checkConfiguration(const CheckSource& source) {
     Findings out;

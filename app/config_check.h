@@ -26,8 +26,8 @@ struct Finding {
 };
 
 // A finding in the section of an editor, and that section's title.
-Finding finding(shell::EditorKind editor, const QString& field, const QString& message);
-QString sectionTitle(shell::EditorKind editor);
+Finding finding(app::EditorKind editor, const QString& field, const QString& message);
+QString sectionTitle(app::EditorKind editor);
 
 struct CheckSource {
     const image::RadioImage& image;

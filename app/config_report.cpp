@@ -170,8 +170,8 @@ QString differenceText(const QList<Difference>& differences) {
     return text;
 }
 
-Section editorSection(shell::EditorKind kind, const QString& key) {
-    return Section{QString::fromLatin1(shell::kEditorKinds[std::size_t(kind)].treeText), key, {}, {}};
+Section editorSection(app::EditorKind kind, const QString& key) {
+    return Section{QString::fromLatin1(app::kEditorKinds[std::size_t(kind)].treeText), key, {}, {}};
 }
 
 QStringList listOf(std::span<const std::string_view> entries) {

@@ -7,7 +7,7 @@
 
 #include "image/band_limits.h"
 #include "image/radio_image.h"
-#include "shell/editor_kind_table.h"
+#include "app/editor_kind_table.h"
 
 #include <QByteArray>
 #include <QList>
@@ -104,7 +104,7 @@ QList<Difference> compare(const ConfigReport& before, const ConfigReport& after)
 QString differenceText(const QList<Difference>& differences);
 
 // Section builders' helpers. An editor's section is titled with its tree item text.
-Section editorSection(shell::EditorKind kind, const QString& key);
+Section editorSection(app::EditorKind kind, const QString& key);
 QStringList listOf(std::span<const std::string_view> entries);
 // The text of the first entry beginning with `formatted` (letter case ignored), else the
 // first entry, else "": what a number or name drop-down shows.

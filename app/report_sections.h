@@ -7,7 +7,7 @@
 
 namespace report {
 
-Section modelSection(const ReportSource& source);             // image/band_limits_report.cpp
+Section modelSection(const ReportSource& source);             // app/band_limits_report.cpp
 Section channelSection(const ReportSource& source);           // channels/channel_report.cpp
 Section functionSetupSection(const ReportSource& source);     // settings/function_setup_report.cpp
 Section dtmfSection(const ReportSource& source);              // signalling/dtmf_report.cpp

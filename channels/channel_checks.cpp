@@ -47,7 +47,7 @@ QString bandText(image::Freq10Hz low, image::Freq10Hz high) {
 void checkBand(const image::RadioImage& img, const image::BandLimits& limits, int slot, Findings& out) {
     const ChannelRecordView record(img, slot);
     const auto add = [&](const char* label, const QString& message) {
-        out.append(finding(shell::EditorKind::Channel, channels::channelField(slot, label), message));
+        out.append(finding(app::EditorKind::Channel, channels::channelField(slot, label), message));
     };
     if (!limits.rxInBand(record.rx()))
         add(ct::kRxFrequency, texts::kOutsideReceiveBand.arg(image::formatFrequency(record.rx()),
@@ -74,7 +74,7 @@ void checkAlike(const image::RadioImage& img, const QList<int>& used, Findings& 
             first.insert(key, slot);
             continue;
         }
-        out.append(finding(shell::EditorKind::Channel, channels::channelField(slot, ct::kRxFrequency),
+        out.append(finding(app::EditorKind::Channel, channels::channelField(slot, ct::kRxFrequency),
                            texts::kSameAsChannel.arg(channels::channelLabel(*earlier), rx, decode, encode)));
     }
 }
@@ -145,7 +145,7 @@ void checkFleetChannelNames(std::span<const FleetRadio> radios, FleetFindings& o
                 const QString message = texts::kNameDiffers.arg(name, channels::channelLabel(there.slot),
                                                                 radios[std::size_t(reference->radio)].name,
                                                                 nameDifferences(here, there));
-                out.append({radio.name, finding(shell::EditorKind::Channel,
+                out.append({radio.name, finding(app::EditorKind::Channel,
                                                 channels::channelField(here.slot, ct::kChannelName), message)});
             }
         }

@@ -4,8 +4,8 @@
 #include "channels/channel_rows.h"
 #include "channels/channel_texts.h"
 #include "channels/value_tables.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -56,7 +56,7 @@ bool userLeftField(const QFocusEvent& focus) {
 
 } // namespace
 
-CChannelEditDialog::CChannelEditDialog(shell::EditorEnv env, int slot, QWidget* parent)
+CChannelEditDialog::CChannelEditDialog(forms::EditorEnv env, int slot, QWidget* parent)
     : QDialog(parent), m_env(env), m_slot(clampedSlot(slot)) {
     setObjectName(QStringLiteral("channelEditDialog"));
     setWindowTitle(QString::fromLatin1(texts::kDialogTitle));

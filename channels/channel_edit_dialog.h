@@ -4,7 +4,7 @@
 // (stepping to another one, or closing in any way) and owns nothing but its controls.
 
 #include "channels/channel_record.h"
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QDialog>
 #include <QString>
@@ -20,7 +20,7 @@ namespace channels {
 class CChannelEditDialog : public QDialog {
     Q_OBJECT
 public:
-    CChannelEditDialog(shell::EditorEnv env, int slot, QWidget* parent = nullptr);
+    CChannelEditDialog(forms::EditorEnv env, int slot, QWidget* parent = nullptr);
     ~CChannelEditDialog() override;
 
     int currentSlot() const { return m_slot; }
@@ -70,7 +70,7 @@ private:
     void toneTypeChosen(ToneSide side);
     void signallingTypeChosen();
 
-    shell::EditorEnv m_env;
+    forms::EditorEnv m_env;
     int m_slot;
     QString m_rememberedRx;  // RX text as last loaded or committed; empty for an empty slot
     QString m_rememberedTx;  // TX text as last loaded or committed

@@ -1,15 +1,10 @@
 #include "channels/channel_record.h"
 
-#include "image/memory_map.h"
-
-#include <QtGlobal>
-
 #include <algorithm>
 #include <limits>
 
 namespace channels {
 
-namespace map = image::map;
 using image::RadioImage;
 
 namespace {
@@ -26,10 +21,6 @@ constexpr int kDcsCodeMask = 0x1FF;
 // The name ends at the first 0xFF or 0x00.
 constexpr char kNameTerminators[] = {char(0xFF), char(0x00)};
 
-void checkSlot(int slot) {
-    if (slot < kFirstSlot || slot > kLastSlot) qFatal("channel slot %d outside 1-203", slot);
-}
-
 Freq10Hz saturated(std::int64_t value) {
     constexpr std::int64_t lo = std::numeric_limits<std::int32_t>::min();
     constexpr std::int64_t hi = std::numeric_limits<std::int32_t>::max();
@@ -37,14 +28,6 @@ Freq10Hz saturated(std::int64_t value) {
 }
 
 } // namespace
-
-Addr recordAddress(int slot) {
-    checkSlot(slot);
-    if (slot == kSlotPA) return map::kRecordPA;
-    if (slot == kSlotPB) return map::kRecordPB;
-    if (slot == kSlotVFO) return map::kRecordVFO;
-    return Addr(map::kChannelRecords + map::kChannelRecordSize * (slot - 1));
-}
 
 // ---- reading -------------------------------------------------------------------------
 
@@ -209,27 +192,7 @@ void ChannelRecord::setDtmfPttId(int index) { m_writable.set(bits(record::kDtmfP
 void ChannelRecord::setFiveTonePttId(int index) { m_writable.set(bits(record::kFiveTonePttId), unsigned(index)); }
 void ChannelRecord::setSquelchMode(int index) { m_writable.setU8(byteAt(record::kSquelchMode), std::uint8_t(index)); }
 
-// ---- slot bitmaps and whole-table operations -----------------------------------------
-
-bool usageBit(const RadioImage& img, int slot) {
-    checkSlot(slot);
-    return img.mapBit(map::kChannelUsageMap, slot - 1);
-}
-
-void setUsageBit(RadioImage& img, int slot, bool empty) {
-    checkSlot(slot);
-    img.setMapBit(map::kChannelUsageMap, slot - 1, empty);
-}
-
-bool scanSkip(const RadioImage& img, int slot) {
-    checkSlot(slot);
-    return img.mapBit(map::kScanSkipMap, slot - 1);
-}
-
-void setScanSkip(RadioImage& img, int slot, bool skip) {
-    checkSlot(slot);
-    img.setMapBit(map::kScanSkipMap, slot - 1, skip);
-}
+// ---- whole-record operations ---------------------------------------------------------
 
 void channelClear(RadioImage& img, int slot) {
     const Addr at = recordAddress(slot);
@@ -242,15 +205,6 @@ void channelClear(RadioImage& img, int slot) {
     img.fill(Addr(at + kClearedTailFrom), kClearedTailCount, 0);
     setScanSkip(img, slot, false);
     setUsageBit(img, slot, true);
-}
-
-void channelValidityPass(RadioImage& img, const image::BandLimits& limits) {
-    img.fill(map::kChannelUsageMap, map::kSlotMapBytes, 0xFF);
-    for (int slot = kFirstSlot; slot <= kSlotPB; ++slot) {
-        // 0xFF bytes decode as 165 each, so an empty field lands far above any band.
-        if (limits.rxInBand(img.bcdFreq(recordAddress(slot)))) setUsageBit(img, slot, false);
-        else setScanSkip(img, slot, true);
-    }
 }
 
 } // namespace channels

@@ -7,6 +7,8 @@
 #include "channels/tone.h"
 #include "channels/value_tables.h"
 #include "image/band_limits.h"
+#include "image/channel_slots.h"
+#include "image/memory_map.h"
 #include "image/radio_image.h"
 
 #include <QString>
@@ -19,9 +21,14 @@ namespace channels {
 using image::Addr;
 using image::Freq10Hz;
 
-// Slots 1-200 at 0x2000 + 32 (n - 1); 201 "PA" 0x0280; 202 "PB" 0x0260; 203 "VFO" 0x02C0.
-// Any other slot is a programming error.
-Addr recordAddress(int slot);
+// Where each slot's record lies, the slot bitmaps and the channel validity pass belong to the
+// image (image/channel_slots.h); the channel code names them as its own.
+using image::channelValidityPass;
+using image::recordAddress;
+using image::scanSkip;
+using image::setScanSkip;
+using image::setUsageBit;
+using image::usageBit;
 
 // Record layout, offsets from the record address:
 //   +00-03 RX frequency (BCD; FFFFFFFF or 00000000 = empty)   +04-07 TX offset (BCD, |RX - TX|)
@@ -66,8 +73,8 @@ constexpr std::uint8_t kDecodeCtcss = 0x0D;
 constexpr std::uint8_t kEncodeDcsLow = 0x0E;
 constexpr std::uint8_t kDecodeDcsLow = 0x0F;
 constexpr std::uint8_t kSignallingType = 0x10;
-constexpr std::uint8_t kSignallingCode = 0x11;
-constexpr std::uint8_t kFiveToneCode = 0x12;
+constexpr std::uint8_t kSignallingCode = image::map::kChannelSignallingCodeOffset;
+constexpr std::uint8_t kFiveToneCode = image::map::kChannelFiveToneCodeOffset;
 constexpr std::uint8_t kName = 0x13;
 constexpr int kNameLength = 7;
 constexpr std::uint8_t kBusyLock = 0x1A;
@@ -188,19 +195,8 @@ private:
     image::RadioImage& m_writable;
 };
 
-// Slot bitmaps: bit (n - 1) % 8 of byte (n - 1) / 8.
-// Usage bit set = the slot is empty or unusable.
-bool usageBit(const image::RadioImage& img, int slot);
-void setUsageBit(image::RadioImage& img, int slot, bool empty);
-bool scanSkip(const image::RadioImage& img, int slot);
-void setScanSkip(image::RadioImage& img, int slot, bool skip);
-
 // Resets a record to the defaults of a new channel (step "12.5", DTMF code "M5", all else
 // off, name and frequencies empty), clears its scan-skip bit and sets its usage bit.
 void channelClear(image::RadioImage& img, int slot);
-
-// Marks every slot 1-202 whose RX lies outside the receive band as empty and skipped, and
-// every other one as in use. The "VFO" slot is not visited and stays marked empty.
-void channelValidityPass(image::RadioImage& img, const image::BandLimits& limits);
 
 } // namespace channels

@@ -84,7 +84,7 @@ Section channelSection(const ReportSource& source) {
         const ChannelRowCells cells = loadChannelRow(source.image, source.limits, slot);
         if (!cells[kColRx].isEmpty()) table.rows.append(channelRow(source.image, slot, cells));
     }
-    Section section = editorSection(shell::EditorKind::Channel, QStringLiteral("channel"));
+    Section section = editorSection(app::EditorKind::Channel, QStringLiteral("channel"));
     section.tables.append(table);
     return section;
 }

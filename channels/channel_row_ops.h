@@ -8,8 +8,6 @@
 #include "channels/value_tables.h"
 #include "image/memory_map.h"
 #include "image/radio_image.h"
-#include "settings/emergency_fields.h"
-#include "settings/scan_fields.h"
 
 #include <QByteArray>
 
@@ -23,8 +21,8 @@ namespace channels::rows {
 // (200 and 201 there name "PA" and "PB"), the two priority channels of scanning and the
 // emergency channel. A value above 199 names no ordinary channel and never changes.
 inline constexpr std::array<image::Addr, 4> kChannelReferences{
-    image::map::kMrChannel, settings::scan::kPriorityChannel1, settings::scan::kPriorityChannel2,
-    settings::emergency::kEmergencyChannel};
+    image::map::kMrChannel, image::map::kPriorityChannel1, image::map::kPriorityChannel2,
+    image::map::kEmergencyChannel};
 
 // A new arrangement of the ordinary channels: order[i] is the slot whose channel ends up in
 // slot kFirstSlot + i. Every slot 1-200 appears exactly once.

@@ -8,8 +8,8 @@
 #include "channels/value_tables.h"
 #include "grid/grid_view.h"
 #include "image/consistency_pass.h"
-#include "shell/combo_helpers.h"
-#include "shell/edit_commands.h"
+#include "forms/combo_helpers.h"
+#include "forms/edit_commands.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -66,7 +66,7 @@ grid::EditorSetup columnEditor(int column) {
 
 } // namespace
 
-CProgramView::CProgramView(shell::EditorEnv env, QWidget* parent)
+CProgramView::CProgramView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_grid(new grid::GridView(this)),
       m_edit(new QPushButton(QString::fromLatin1(texts::kEditButton), this)),
       m_runEditDialog([](CChannelEditDialog& dialog) { dialog.exec(); }) {
@@ -213,8 +213,8 @@ bool CProgramView::gridKey(const QKeyEvent& event) {
     const bool wholeRows = !selected.empty() && std::all_of(selected.begin(), selected.end(), [this](int r) {
         return m_grid->isWholeRowSelected(r);
     });
-    if (event.key() == Qt::Key_Delete && wholeRows && canRun(shell::EditCommand::Delete)) {
-        run(shell::EditCommand::Delete);
+    if (event.key() == Qt::Key_Delete && wholeRows && canRun(forms::EditCommand::Delete)) {
+        run(forms::EditCommand::Delete);
         return true;
     }
     return false;
@@ -246,8 +246,8 @@ bool CProgramView::allOrdinary(const std::vector<int>& chosen) const {
     return !chosen.empty() && chosen.front() >= kFirstSlot && chosen.back() <= kLastOrdinarySlot;
 }
 
-bool CProgramView::canRun(shell::EditCommand command) const {
-    using shell::EditCommand;
+bool CProgramView::canRun(forms::EditCommand command) const {
+    using forms::EditCommand;
     const std::vector<int> chosen = commandSlots();
     const bool ordinary = allOrdinary(chosen);
     switch (command) {
@@ -265,8 +265,8 @@ bool CProgramView::canRun(shell::EditCommand command) const {
     return false;
 }
 
-void CProgramView::run(shell::EditCommand command) {
-    using shell::EditCommand;
+void CProgramView::run(forms::EditCommand command) {
+    using forms::EditCommand;
     if (!canRun(command)) return;
     const std::vector<int> chosen = commandSlots();
     switch (command) {
@@ -383,7 +383,7 @@ void CProgramView::showContextMenu(const QPoint& globalPos) {
     m_grid->commitEdit();
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("channelContextMenu"));
-    for (const shell::EditCommandInfo& info : shell::kEditCommands) {
+    for (const forms::EditCommandInfo& info : forms::kEditCommands) {
         if (info.separatorBefore) menu.addSeparator();
         QString label = QString::fromLatin1(info.text.data(), qsizetype(info.text.size()));
         if (!info.keys.empty()) label += u'\t' + QString::fromLatin1(info.keys.data(), qsizetype(info.keys.size()));

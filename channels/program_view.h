@@ -4,7 +4,7 @@
 // Between a load and a store the grid cells are the only copy of the user's edits.
 
 #include "channels/channel_rows.h"
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <functional>
 #include <vector>
@@ -21,19 +21,19 @@ namespace channels {
 
 class CChannelEditDialog;
 
-class CProgramView : public shell::CBaseFormView {
+class CProgramView : public forms::CBaseFormView {
     Q_OBJECT
 public:
     // Runs the Channel Edit dialog and returns once it is closed; modal by default.
     using EditDialogRunner = std::function<void(CChannelEditDialog&)>;
 
-    explicit CProgramView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CProgramView(forms::EditorEnv env, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;
     int helpContext() const override;
-    bool canRun(shell::EditCommand command) const override;
-    void run(shell::EditCommand command) override;
+    bool canRun(forms::EditCommand command) const override;
+    void run(forms::EditCommand command) override;
 
     // Tests replace the modal run with one that acts on the dialog and closes it.
     void setEditDialogRunner(EditDialogRunner runner) { m_runEditDialog = std::move(runner); }

@@ -4,6 +4,8 @@
 // labels and DTMF symbol coding, DCS code texts and the character filter of frequency
 // edits. All constant; the editors, the command-line tool and the tests use the same ones.
 
+#include "image/channel_slots.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -42,13 +44,14 @@ inline constexpr std::array<std::string_view, 4> kPttIdList{"Off", "Begin", "End
 // Characters a frequency edit accepts: digits, the decimal point and backspace.
 inline constexpr std::string_view kFrequencyCharacterFilter = "0123456789.\b";
 
-// Channel slots: 1-200 are the channels labelled "0"-"199", then "PA", "PB" and "VFO".
-inline constexpr int kFirstSlot = 1;
-inline constexpr int kOrdinarySlots = 200;
-inline constexpr int kSlotPA = 201;
-inline constexpr int kSlotPB = 202;
-inline constexpr int kSlotVFO = 203;
-inline constexpr int kLastSlot = kSlotVFO;
+// Channel slots: 1-200 are the channels labelled "0"-"199", then "PA", "PB" and "VFO"
+// (numbered by the image, image/channel_slots.h).
+using image::kFirstSlot;
+using image::kLastSlot;
+using image::kOrdinarySlots;
+using image::kSlotPA;
+using image::kSlotPB;
+using image::kSlotVFO;
 
 // Position of the exact (case-sensitive) text in a list; -1 when it is not there.
 int indexOf(std::span<const std::string_view> list, QStringView text);

@@ -1,6 +1,6 @@
 #include "image/consistency_pass.h"
 
-#include "channels/channel_record.h"
+#include "image/channel_slots.h"
 #include "image/memory_map.h"
 
 namespace image {
@@ -9,7 +9,7 @@ namespace {
 
 constexpr std::uint8_t kNoEntry = 0xFF;
 constexpr int kNameLength = 7;
-constexpr int kListedSlots = channels::kSlotPB;  // channels 1-200, "PA", "PB": the pass never visits "VFO"
+constexpr int kListedSlots = kSlotPB;  // channels 1-200, "PA", "PB": the pass never visits "VFO"
 
 // Display modes 0 and 2 cannot lock the channel display.
 void clearDisplayLockForModes(RadioImage& img) {
@@ -53,15 +53,15 @@ std::uint8_t rebuildFiveToneMap(RadioImage& img) {
     return first;
 }
 
-bool slotInUse(const RadioImage& img, int slot) { return !channels::usageBit(img, slot); }
+bool slotInUse(const RadioImage& img, int slot) { return !usageBit(img, slot); }
 
 // A channel naming a free signalling entry is pointed at the first entry in use instead.
 void repointChannelSignalling(RadioImage& img, std::uint8_t firstTwoTone, std::uint8_t firstFiveTone) {
-    constexpr int kTwoToneCode = channels::record::kSignallingCode;
-    constexpr int kFiveToneCode = channels::record::kFiveToneCode;
+    constexpr int kTwoToneCode = map::kChannelSignallingCodeOffset;
+    constexpr int kFiveToneCode = map::kChannelFiveToneCodeOffset;
     for (int slot = 1; slot <= kListedSlots; ++slot) {
         if (!slotInUse(img, slot)) continue;
-        const Addr record = channels::recordAddress(slot);
+        const Addr record = recordAddress(slot);
         const std::uint8_t twoTone = img.u8(Addr(record + kTwoToneCode));
         if (twoTone < map::kTwoToneEntries && img.mapBit(map::kTwoToneFreeMap, twoTone))
             img.setU8(Addr(record + kTwoToneCode), firstTwoTone);

@@ -52,6 +52,12 @@ constexpr Addr kRecordVFO = 0x02C0; // slot 203
 constexpr Addr kTwoToneFreeMap = 0x0380;   // 32 entries
 constexpr Addr kFiveToneFreeMap = 0x0390;  // 100 entries
 
+// Channel numbers (0-199) kept by the emergency and scan settings; like the MR channel they
+// follow a channel that the channel list's row commands move
+constexpr Addr kEmergencyChannel = 0x03A8;
+constexpr Addr kPriorityChannel1 = 0x03BB;
+constexpr Addr kPriorityChannel2 = 0x03BD;
+
 // 0x0B00-0x0CFF 2Tone encode list: 32 entries of 16 bytes
 constexpr Addr kTwoToneList = 0x0B00;
 constexpr int kTwoToneEntries = 32;
@@ -69,5 +75,8 @@ constexpr int kFiveToneNameOffset = 0x18;   // 7 characters
 // 0x2000-0x38FF channel records of slots 1-200, 32 bytes each
 constexpr Addr kChannelRecords = 0x2000;
 constexpr int kChannelRecordSize = 32;
+// The record bytes that name a signalling list entry, which the consistency pass repoints
+constexpr int kChannelSignallingCodeOffset = 0x11;  // DTMF or 2Tone entry
+constexpr int kChannelFiveToneCodeOffset = 0x12;    // 5Tone entry
 
 } // namespace image::map

@@ -3,8 +3,8 @@
 #include "settings/emergency_fields.h"
 #include "settings/emergency_ids.h"
 #include "settings/emergency_rules.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,7 +28,7 @@ QStringList entries(const QComboBox* box) {
 
 } // namespace
 
-CAlarmView::CAlarmView(shell::EditorEnv env, QWidget* parent)
+CAlarmView::CAlarmView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_alarmType(form::combo("alarmType", this)),
       m_eniType(form::combo("eniType", this)), m_emergencyId(form::combo("emergencyId", this)),
       m_alarmTime(form::combo("alarmTime", this)), m_txDuration(form::combo("txDuration", this)),

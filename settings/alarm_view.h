@@ -3,7 +3,7 @@
 // triggered (local alarm, ENI identification by DTMF or 5Tone, the channel it is sent on and
 // the alarm cycle timings). It owns only its drop-downs; the rules live in emergency_rules.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QSet>
 
@@ -12,10 +12,10 @@ class QKeyEvent;
 
 namespace settings {
 
-class CAlarmView : public shell::CBaseFormView {
+class CAlarmView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CAlarmView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CAlarmView(forms::EditorEnv env, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;

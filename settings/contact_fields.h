@@ -24,4 +24,7 @@ constexpr int kNameLength = 7;
 constexpr Addr callIdAddress(int contact) { return Addr(kCallIds + kCallIdRecordSize * contact); }
 constexpr Addr nameAddress(int contact) { return Addr(kNames + kNameRecordSize * contact); }
 
+// Help context of the editor: its form number.
+constexpr int kHelpContext = 178;
+
 } // namespace settings::contact

@@ -24,7 +24,7 @@ Section communicationNoteSection(const ReportSource& source) {
         const QString name = contact::name(source.image, k);
         if (!callId.isEmpty() || !name.isEmpty()) table.rows.append({QString::number(k), callId, name});
     }
-    Section section = editorSection(shell::EditorKind::CommunicationNote, QStringLiteral("communicationNote"));
+    Section section = editorSection(app::EditorKind::CommunicationNote, QStringLiteral("communicationNote"));
     section.tables.append(table);
     return section;
 }

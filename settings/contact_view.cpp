@@ -3,7 +3,6 @@
 #include "grid/grid_view.h"
 #include "settings/contact_book.h"
 #include "settings/contact_fields.h"
-#include "shell/help_window.h"
 
 #include <QLabel>
 #include <QVBoxLayout>
@@ -23,7 +22,7 @@ int rowOf(int contact) { return contact + 1; }
 
 } // namespace
 
-CContactView::CContactView(shell::EditorEnv env, QWidget* parent)
+CContactView::CContactView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_grid(new grid::GridView(this)) {
     setObjectName(QStringLiteral("contactView"));
     auto* hint = new QLabel(latin1(contact::texts::kFieldsHint), this);
@@ -38,7 +37,7 @@ CContactView::CContactView(shell::EditorEnv env, QWidget* parent)
 // The grid outlives this object's own members during destruction; its hooks use them.
 CContactView::~CContactView() { m_grid->setHooks({}); }
 
-int CContactView::helpContext() const { return shell::kCommunicationNoteHelp; }
+int CContactView::helpContext() const { return contact::kHelpContext; }
 
 void CContactView::setUpGrid() {
     m_grid->setObjectName(QStringLiteral("contactGrid"));

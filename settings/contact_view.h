@@ -3,7 +3,7 @@
 // digits and a name of up to seven capitals or digits, edited in place in a grid. Unlike the
 // single-value forms, the grid cells hold the contacts between a load and a store.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 class QKeyEvent;
 
@@ -13,10 +13,10 @@ class GridView;
 
 namespace settings {
 
-class CContactView : public shell::CBaseFormView {
+class CContactView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CContactView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CContactView(forms::EditorEnv env, QWidget* parent = nullptr);
     ~CContactView() override;
 
     void LoadFromImage() override;

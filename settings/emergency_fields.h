@@ -14,6 +14,7 @@
 //   0x03A9  emergency cycle       0 = "Continuous", 1-255 cycles
 //   0x03AA-0x03AF not ours
 
+#include "image/memory_map.h"
 #include "image/radio_image.h"
 
 #include <array>
@@ -29,7 +30,7 @@ constexpr image::Addr kAlarmTime = 0x03A3;
 constexpr image::Addr kTxDuration = 0x03A4;
 constexpr image::Addr kRxDuration = 0x03A5;
 constexpr image::Addr kSendChannel = 0x03A6;
-constexpr image::Addr kEmergencyChannel = 0x03A8;
+constexpr image::Addr kEmergencyChannel = image::map::kEmergencyChannel;
 constexpr image::Addr kCycle = 0x03A9;
 
 // The bytes a store may write (0x03A7 lies between them and is left alone).

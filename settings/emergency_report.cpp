@@ -31,7 +31,7 @@ Section emergencySection(const ReportSource& source) {
     const auto secondsText = [&](image::Addr at) { return shownPrefixEntry(seconds, QString::number(im.u8(at))); };
     // A type byte past the list shows the first type.
     const QString alarmType = alarmTypes.value(im.u8(em::kAlarmType), alarmTypes.value(0));
-    Section section = editorSection(shell::EditorKind::EmergencyInformation, QStringLiteral("emergencyInformation"));
+    Section section = editorSection(app::EditorKind::EmergencyInformation, QStringLiteral("emergencyInformation"));
     section.entries = {
         entry(em::kAlarmTypeLabel, "emergencyAlarm", alarmType),
         entry(em::kEniTypeLabel, "eniType", listOf(em::kEniTypeList).value(im.u8(em::kEniType))),

@@ -41,7 +41,7 @@ QString scrambleText(const image::RadioImage& im) {
 Section functionSetupSection(const ReportSource& source) {
     const image::RadioImage& im = source.image;
     namespace t = fs::texts;
-    Section section = editorSection(shell::EditorKind::FunctionSetup, QStringLiteral("functionSetup"));
+    Section section = editorSection(app::EditorKind::FunctionSetup, QStringLiteral("functionSetup"));
     const bool usePassword = im.get(fs::kUsePassword) != 0;
     section.entries = {
         entry(t::kStartingDisplay, "startingDisplay", fs::startingDisplay(im)),

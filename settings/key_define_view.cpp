@@ -1,8 +1,8 @@
 #include "settings/key_define_view.h"
 
 #include "settings/key_setting.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -28,7 +28,7 @@ QStringList choosableFunctions() {
 
 } // namespace
 
-CKeyDefineView::CKeyDefineView(shell::EditorEnv env, QWidget* parent) : CBaseFormView(env, parent) {
+CKeyDefineView::CKeyDefineView(forms::EditorEnv env, QWidget* parent) : CBaseFormView(env, parent) {
     setObjectName(QStringLiteral("keyDefineView"));
     auto* grid = new QGridLayout;
     const QStringList functions = choosableFunctions();

@@ -3,7 +3,7 @@
 // long, and with FUNC). It owns only its controls; the slots, codes and the MONI rule live
 // in settings/key_setting.h.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <array>
 
@@ -11,10 +11,10 @@ class QComboBox;
 
 namespace settings {
 
-class CKeyDefineView : public shell::CBaseFormView {
+class CKeyDefineView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CKeyDefineView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CKeyDefineView(forms::EditorEnv env, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;

@@ -31,7 +31,7 @@ QString keyOf(const char* label) {
 
 Section keySettingSection(const ReportSource& source) {
     namespace keys = settings::keys;
-    Section section = editorSection(shell::EditorKind::KeySetting, QStringLiteral("keySetting"));
+    Section section = editorSection(app::EditorKind::KeySetting, QStringLiteral("keySetting"));
     for (const keys::KeySlot& slot : keys::kKeySlots) {
         const std::uint8_t code = keys::allowedCode(source.image, slot, source.image.u8(slot.at));
         const QString label = QString::fromLatin1(slot.label);

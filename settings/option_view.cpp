@@ -2,8 +2,8 @@
 
 #include "settings/function_setup.h"
 #include "settings/key_setting.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +28,7 @@ bool isFormKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter |
 
 } // namespace
 
-COptionView::COptionView(shell::EditorEnv env, QWidget* parent) : CBaseFormView(env, parent) {
+COptionView::COptionView(forms::EditorEnv env, QWidget* parent) : CBaseFormView(env, parent) {
     setObjectName(QStringLiteral("optionView"));
     buildControls();
     layOut();

@@ -4,7 +4,7 @@
 // for field in the same order. Its rules (scramble word, MR channel list, texts) live in
 // settings/function_setup.h.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 class QCheckBox;
 class QComboBox;
@@ -13,10 +13,10 @@ class QLineEdit;
 
 namespace settings {
 
-class COptionView : public shell::CBaseFormView {
+class COptionView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit COptionView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit COptionView(forms::EditorEnv env, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;

@@ -8,6 +8,7 @@
 //   BD priority channel 2 (channel number 0-199)                      BE BF not ours
 // The bytes marked "not ours" belong to the radio and survive every store.
 
+#include "image/memory_map.h"
 #include "image/radio_image.h"
 
 namespace settings::scan {
@@ -22,11 +23,14 @@ constexpr Addr kLookBackB = 0x03B4;
 constexpr Addr kDropoutDelay = 0x03B5;
 constexpr Addr kDwell = 0x03B6;
 constexpr Addr kEnterTone = 0x03B8;
-constexpr Addr kPriorityChannel1 = 0x03BB;
-constexpr Addr kPriorityChannel2 = 0x03BD;
+constexpr Addr kPriorityChannel1 = image::map::kPriorityChannel1;
+constexpr Addr kPriorityChannel2 = image::map::kPriorityChannel2;
 
 // The bytes the editor writes, for checks that nothing else moves.
 inline constexpr Addr kOwnBytes[] = {kMode,         kPriorityMode, kRevertChannel, kLookBackA,        kLookBackB,
                                      kDropoutDelay, kDwell,        kEnterTone,     kPriorityChannel1, kPriorityChannel2};
+
+// Help context of the editor: its form number.
+constexpr int kHelpContext = 198;
 
 } // namespace settings::scan

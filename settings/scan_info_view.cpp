@@ -3,9 +3,8 @@
 #include "settings/scan_fields.h"
 #include "settings/scan_rules.h"
 #include "settings/scan_texts.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
-#include "shell/help_window.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -22,7 +21,7 @@ using image::RadioImage;
 
 } // namespace
 
-CScanInfoView::CScanInfoView(shell::EditorEnv env, QWidget* parent)
+CScanInfoView::CScanInfoView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent),
       m_scanMode(form::combo("scanMode", this)),
       m_priorityMode(form::combo("priorityMode", this)),
@@ -43,7 +42,7 @@ CScanInfoView::CScanInfoView(shell::EditorEnv env, QWidget* parent)
     connect(m_enterTone, &QCheckBox::clicked, this, [this] { m_enterTone->setTristate(false); });
 }
 
-int CScanInfoView::helpContext() const { return shell::kScanInformationHelp; }
+int CScanInfoView::helpContext() const { return scan::kHelpContext; }
 
 void CScanInfoView::buildForm() {
     auto* layout = new QGridLayout(this);

@@ -3,7 +3,7 @@
 // priority channels, the revert channel, four scan timings and the scan-enter tone. It owns
 // only its controls; between a load and a store they are the only copy of the user's edits.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <cstdint>
 
@@ -13,10 +13,10 @@ class QKeyEvent;
 
 namespace settings {
 
-class CScanInfoView : public shell::CBaseFormView {
+class CScanInfoView : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CScanInfoView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CScanInfoView(forms::EditorEnv env, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;

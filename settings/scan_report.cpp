@@ -35,7 +35,7 @@ Section scanSection(const ReportSource& source) {
     const image::RadioImage& im = source.image;
     namespace t = scan::texts;
     const QStringList channels = scan::priorityChannelEntries(im);
-    Section section = editorSection(shell::EditorKind::ScanInformation, QStringLiteral("scanInformation"));
+    Section section = editorSection(app::EditorKind::ScanInformation, QStringLiteral("scanInformation"));
     section.entries = {
         entry(t::kScanMode, "scanMode", listOf(t::kScanModeList).value(im.u8(scan::kMode))),
         entry(t::kPriorityMode, "priorityChannel", listOf(t::kPriorityModeList).value(im.u8(scan::kPriorityMode))),

@@ -48,7 +48,7 @@ std::optional<QString> namedChannelProblem(const image::RadioImage& img, int num
 void checkMrChannel(const image::RadioImage& img, Findings& out) {
     if (img.u8(fs::kVfoMr) != kMrMode) return;
     if (const auto problem = namedChannelProblem(img, img.u8(fs::kMrChannel), kLastMrNumber))
-        out.append(finding(shell::EditorKind::FunctionSetup, QString::fromLatin1(fs::texts::kMrChannel), *problem));
+        out.append(finding(app::EditorKind::FunctionSetup, QString::fromLatin1(fs::texts::kMrChannel), *problem));
 }
 
 // The priority channel a revert code returns to: 1, 2, or 0 for none. "Priority Channel1" (2)
@@ -73,7 +73,7 @@ void checkScan(const image::RadioImage& img, Findings& out) {
     for (std::size_t i = 0; i < addresses.size(); ++i) {
         if (!inEffect[i]) continue;
         if (const auto problem = namedChannelProblem(img, img.u8(addresses[i]), kLastChannelNumber)) {
-            out.append(finding(shell::EditorKind::ScanInformation, QString::fromLatin1(labels[i]), *problem));
+            out.append(finding(app::EditorKind::ScanInformation, QString::fromLatin1(labels[i]), *problem));
             told[i] = true;
         }
     }
@@ -84,7 +84,7 @@ void checkScan(const image::RadioImage& img, Findings& out) {
     const int number = img.u8(addresses[std::size_t(priority - 1)]);
     if (number <= kLastChannelNumber && !channelEmpty(img, number)) return;
     const QString label = channels::channelLabel(number + channels::kFirstSlot);
-    out.append(finding(shell::EditorKind::ScanInformation, QString::fromLatin1(scan::texts::kRevertChannel),
+    out.append(finding(app::EditorKind::ScanInformation, QString::fromLatin1(scan::texts::kRevertChannel),
                        texts::kRevertEmpty.arg(scan::revertText(std::uint8_t(revertCode)),
                                                label.isEmpty() ? QString::number(number) : label)));
 }
@@ -109,7 +109,7 @@ void checkEmergency(const image::RadioImage& img, Findings& out) {
     const int alarmType = img.u8(em::kAlarmType);
     if (alarmType == em::kAlarmOnly || alarmType >= int(em::kAlarmTypeList.size())) return;
     const auto add = [&](std::string_view label, const std::optional<QString>& problem) {
-        if (problem) out.append(finding(shell::EditorKind::EmergencyInformation, text(label), *problem));
+        if (problem) out.append(finding(app::EditorKind::EmergencyInformation, text(label), *problem));
     };
     add(em::kEmergencyIdLabel, emergencyIdProblem(img, img.u8(em::kEniType), img.u8(em::kEmergencyId)));
     if (img.u8(em::kSendChannel) == em::kAssignedChannel)

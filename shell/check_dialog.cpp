@@ -49,7 +49,7 @@ CheckDialog::CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent
     connect(again, &QPushButton::clicked, this, &CheckDialog::refresh);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // A double-click on a finding opens its editor, and so does Enter.
-    connect(m_list, &QTreeWidget::itemActivated, this, [this](const QTreeWidgetItem* item) { open(item); });
+    connect(m_list, &QTreeWidget::itemActivated, this, [this](const QTreeWidgetItem* item) { openEditorOf(item); });
     refresh();
 }
 
@@ -62,7 +62,7 @@ void CheckDialog::refresh() {
     m_summary->setText(summaryText(findings.size()));
 }
 
-void CheckDialog::open(const QTreeWidgetItem* item) {
+void CheckDialog::openEditorOf(const QTreeWidgetItem* item) {
     if (item && m_openEditor) m_openEditor(item->text(kSectionColumn));
 }
 

@@ -38,7 +38,7 @@ public:
     void refresh();
 
 private:
-    void open(const QTreeWidgetItem* item);
+    void openEditorOf(const QTreeWidgetItem* item);
 
     Checker m_check;
     EditorOpener m_openEditor;

@@ -2,7 +2,7 @@
 // The child window of one editor: the editor's view above a bottom bar with "Close" and
 // "Help". It is deleted when closed, which empties the editor's slot in the main window.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 #include "shell/editor_kinds.h"
 
 #include <QMdiSubWindow>

@@ -4,8 +4,8 @@
 // editor's view. An editor whose factory is not registered yet keeps its menu and tree
 // items; choosing them does nothing.
 
-#include "shell/base_form_view.h"
-#include "shell/editor_kind_table.h"
+#include "forms/base_form_view.h"
+#include "app/editor_kind_table.h"
 
 #include <QString>
 
@@ -14,6 +14,16 @@
 #include <optional>
 
 namespace shell {
+
+// The editor table and the editor framework the main window hosts, under the names the
+// shell uses.
+using app::EditorKind;
+using app::EditorKindInfo;
+using app::kEditorKinds;
+using forms::CBaseFormView;
+using forms::EditCommand;
+using forms::EditorEnv;
+using forms::HelpService;
 
 const EditorKindInfo& editorInfo(EditorKind kind);
 // The editor a tree item names; nothing for the root or any other text.

@@ -3,7 +3,7 @@
 // Requests name a context number (F1 in an editor, the main window's help) or the default
 // topic; a context without a page of its own shows the start page.
 
-#include "shell/help_service.h"
+#include "forms/help_service.h"
 
 #include <QPointer>
 #include <QString>
@@ -67,7 +67,7 @@ private:
 };
 
 // The help service of the program: opens (and reuses) one help window.
-class BuiltInHelp : public HelpService {
+class BuiltInHelp : public forms::HelpService {
 public:
     explicit BuiltInHelp(QWidget* windowParent = nullptr) : m_parent(windowParent) {}
     // The help window closes with this window (set before the first request).

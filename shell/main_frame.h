@@ -12,7 +12,7 @@
 #include "channels/channel_csv.h"
 #include "shell/editor_kinds.h"
 #include "shell/editor_workspace.h"
-#include "shell/help_service.h"
+#include "forms/help_service.h"
 #include "app/prompts.h"
 #include "shell/link_services.h"
 

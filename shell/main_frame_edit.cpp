@@ -7,13 +7,18 @@
 
 #include "shell/main_frame.h"
 
-#include "shell/edit_commands.h"
+#include "forms/edit_commands.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QSignalBlocker>
 
 namespace shell {
+
+using forms::EditCommandInfo;
+using forms::kEditCommands;
+using forms::kRedoText;
+using forms::kUndoText;
 
 namespace {
 

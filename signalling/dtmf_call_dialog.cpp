@@ -1,8 +1,8 @@
 #include "signalling/dtmf_call_dialog.h"
 
 #include "channels/value_tables.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 #include "signalling/dtmf_texts.h"
 
 #include <QComboBox>

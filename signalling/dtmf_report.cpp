@@ -34,7 +34,7 @@ Section dtmfSection(const ReportSource& source) {
     const image::RadioImage& im = source.image;
     namespace t = dtmf::texts;
     const auto prefix = [](const QStringList& entries, const QString& text) { return shownPrefixEntry(entries, text); };
-    Section section = editorSection(shell::EditorKind::Dtmf, QStringLiteral("dtmf"));
+    Section section = editorSection(app::EditorKind::Dtmf, QStringLiteral("dtmf"));
     section.entries = {
         entry(t::kAni, "ani", listOf(dtmf::kAniList).value(int(im.get(dtmf::kAni)))),
         entry(t::kTransmittingTime, "transmittingTimeMs",

@@ -2,8 +2,8 @@
 
 #include "channels/value_tables.h"
 #include "grid/grid_view.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 #include "signalling/dtmf_codes.h"
 #include "signalling/dtmf_call_dialog.h"
 #include "signalling/dtmf_texts.h"
@@ -45,7 +45,7 @@ void storeIndex(image::RadioImage& img, image::Addr at, const QComboBox* box) {
 
 } // namespace
 
-CDtmfView::CDtmfView(shell::EditorEnv env, QWidget* parent)
+CDtmfView::CDtmfView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_ani(form::combo("ani", this)),
       m_transmittingTime(form::combo("transmittingTime", this)),
       m_selfId(form::filteredEdit("selfId", dtmf::kSelfIdDigits, QString::fromLatin1(form::kDigits), false, this)),

@@ -4,7 +4,7 @@
 // Between a load and a store its controls are the only copy of the user's edits; the
 // conversions to and from image bytes live in dtmf_codes.h.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QString>
 
@@ -24,13 +24,13 @@ namespace signalling {
 
 class CDtmfSpecialCallDialog;
 
-class CDtmfView : public shell::CBaseFormView {
+class CDtmfView : public forms::CBaseFormView {
     Q_OBJECT
 public:
     // Runs the special call dialog and returns its result; modal by default.
     using SpecialCallRunner = std::function<int(CDtmfSpecialCallDialog&)>;
 
-    explicit CDtmfView(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CDtmfView(forms::EditorEnv env, QWidget* parent = nullptr);
     ~CDtmfView() override;
 
     void LoadFromImage() override;

@@ -1,7 +1,7 @@
 #include "signalling/five_tone_call_dialog.h"
 
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 #include "signalling/five_tone_texts.h"
 
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "app/prompts.h"
 #include "grid/grid_view.h"
-#include "shell/form_widgets.h"
+#include "forms/form_widgets.h"
 #include "signalling/five_tone_texts.h"
 
 #include <algorithm>

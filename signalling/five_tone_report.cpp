@@ -89,7 +89,7 @@ Table encodeTable(const image::RadioImage& im) {
 
 Section fiveToneSection(const ReportSource& source) {
     const image::RadioImage& im = source.image;
-    Section section = editorSection(shell::EditorKind::FiveTone, QStringLiteral("fiveTone"));
+    Section section = editorSection(app::EditorKind::FiveTone, QStringLiteral("fiveTone"));
     const QStringList delays = ft::delayEntries();
     section.entries = {
         entry(text(t::kSelfId), QStringLiteral("selfId"), ft::readSelfId(im)),

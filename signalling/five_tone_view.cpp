@@ -1,8 +1,8 @@
 #include "signalling/five_tone_view.h"
 
 #include "grid/grid_view.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 #include "signalling/five_tone_codes.h"
 #include "signalling/five_tone_encode_list.h"
 #include "signalling/five_tone_call_dialog.h"
@@ -64,7 +64,7 @@ void selectText(QComboBox* box, const QString& text) {
 
 } // namespace
 
-CT5View::CT5View(shell::EditorEnv env, QWidget* parent)
+CT5View::CT5View(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_runSpecialCall([](CFiveToneSpecialCallDialog& dialog) {
           return dialog.exec() == QDialog::Accepted;
       }) {

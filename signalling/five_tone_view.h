@@ -4,7 +4,7 @@
 // store the controls are the only copy of what the user edits; the special call dialogs
 // alone write one byte (the interval character) into the image at once.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 #include "signalling/five_tone_fields.h"
 
 #include <QString>
@@ -30,13 +30,13 @@ namespace signalling {
 class CFiveToneSpecialCallDialog;
 class FiveToneEncodeList;
 
-class CT5View : public shell::CBaseFormView {
+class CT5View : public forms::CBaseFormView {
     Q_OBJECT
 public:
     // Runs a special call dialog; true when it closed with "OK". Modal by default.
     using SpecialCallRunner = std::function<bool(CFiveToneSpecialCallDialog&)>;
 
-    explicit CT5View(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CT5View(forms::EditorEnv env, QWidget* parent = nullptr);
     ~CT5View() override;
 
     void LoadFromImage() override;

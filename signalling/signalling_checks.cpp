@@ -80,19 +80,19 @@ std::optional<QString> pttIdProblem(int pttId, const PttIdCodes& codes) {
     return std::nullopt;
 }
 
-QString codeName(shell::EditorKind editor, const char* label) {
+QString codeName(app::EditorKind editor, const char* label) {
     return texts::kPttIdCode.arg(sectionTitle(editor), QString::fromLatin1(label));
 }
 
 PttIdCodes dtmfPttIdCodes(const image::RadioImage& img) {
-    return {codeName(shell::EditorKind::Dtmf, dtmf::texts::kPttIdStart),
-            codeName(shell::EditorKind::Dtmf, dtmf::texts::kPttIdEnd), dtmf::unpackCode(img, dtmf::kPttIdStart).isEmpty(),
+    return {codeName(app::EditorKind::Dtmf, dtmf::texts::kPttIdStart),
+            codeName(app::EditorKind::Dtmf, dtmf::texts::kPttIdEnd), dtmf::unpackCode(img, dtmf::kPttIdStart).isEmpty(),
             dtmf::unpackCode(img, dtmf::kPttIdEnd).isEmpty()};
 }
 
 PttIdCodes fiveTonePttIdCodes(const image::RadioImage& img) {
-    return {codeName(shell::EditorKind::FiveTone, ft::texts::kBotGroup),
-            codeName(shell::EditorKind::FiveTone, ft::texts::kEotGroup), ft::readPttIdCode(img, ft::kBotRecord).isEmpty(),
+    return {codeName(app::EditorKind::FiveTone, ft::texts::kBotGroup),
+            codeName(app::EditorKind::FiveTone, ft::texts::kEotGroup), ft::readPttIdCode(img, ft::kBotRecord).isEmpty(),
             ft::readPttIdCode(img, ft::kEotRecord).isEmpty()};
 }
 
@@ -100,7 +100,7 @@ void checkChannel(const image::RadioImage& img, int slot, const PttIdCodes& dtmf
                   Findings& out) {
     const ChannelRecordView record(img, slot);
     const auto add = [&](const char* label, const std::optional<QString>& problem) {
-        if (problem) out.append(finding(shell::EditorKind::Channel, channels::channelField(slot, label), *problem));
+        if (problem) out.append(finding(app::EditorKind::Channel, channels::channelField(slot, label), *problem));
     };
     add(channels::texts::kSignalling, signallingProblem(img, record));
     add(channels::texts::kDtmfPttId, pttIdProblem(record.dtmfPttId(), dtmfCodes));
@@ -121,7 +121,7 @@ void checkDtmfSelfId(const image::RadioImage& img, Findings& out) {
         if (!dtmf::encodeEntryInUse(img, index)) continue;
         const QString code = dtmf::unpackCode(img, dtmf::encodeEntry(index));
         if (calledDtmfId(code) == selfId)
-            out.append(finding(shell::EditorKind::Dtmf, QString::fromLatin1(dtmf::texts::kSelfId),
+            out.append(finding(app::EditorKind::Dtmf, QString::fromLatin1(dtmf::texts::kSelfId),
                                texts::kOwnIdCalled.arg(selfId, channels::dtmfCodeLabel(index), code)));
     }
 }
@@ -145,7 +145,7 @@ void checkFiveToneSelfId(const image::RadioImage& img, Findings& out) {
         const ft::EncodeEntryCells cells = ft::loadEncodeEntry(img, entry, selfId, interval);
         if (!cells.inUse() || calledFiveToneId(cells) != selfId) continue;
         const QString shown = cells.kind.isEmpty() ? cells.id : (cells.kind + u' ' + cells.id).trimmed();
-        out.append(finding(shell::EditorKind::FiveTone, QString::fromLatin1(ft::texts::kSelfId),
+        out.append(finding(app::EditorKind::FiveTone, QString::fromLatin1(ft::texts::kSelfId),
                            texts::kOwnIdCalled.arg(selfId, QString::number(entry), shown)));
     }
 }
@@ -164,7 +164,7 @@ void checkSignalling(const CheckSource& source, Findings& out) {
 void checkFleetSelfIds(std::span<const FleetRadio> radios, FleetFindings& out) {
     // Per system, the first radio that holds each ID.
     QHash<QString, qsizetype> dtmfOwners, fiveToneOwners;
-    const auto claim = [&](QHash<QString, qsizetype>& owners, qsizetype radio, const QString& id, shell::EditorKind editor,
+    const auto claim = [&](QHash<QString, qsizetype>& owners, qsizetype radio, const QString& id, app::EditorKind editor,
                            const char* label) {
         const auto owner = owners.constFind(id);
         if (owner == owners.constEnd()) {
@@ -177,8 +177,8 @@ void checkFleetSelfIds(std::span<const FleetRadio> radios, FleetFindings& out) {
     };
     for (qsizetype r = 0; r < qsizetype(radios.size()); ++r) {
         const image::RadioImage& img = radios[std::size_t(r)].image;
-        claim(dtmfOwners, r, dtmf::selfIdText(img), shell::EditorKind::Dtmf, dtmf::texts::kSelfId);
-        claim(fiveToneOwners, r, ft::readSelfId(img), shell::EditorKind::FiveTone, ft::texts::kSelfId);
+        claim(dtmfOwners, r, dtmf::selfIdText(img), app::EditorKind::Dtmf, dtmf::texts::kSelfId);
+        claim(fiveToneOwners, r, ft::readSelfId(img), app::EditorKind::FiveTone, ft::texts::kSelfId);
     }
 }
 

@@ -2,8 +2,8 @@
 
 #include "grid/grid_view.h"
 #include "grid/twips.h"
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 #include "signalling/two_tone_texts.h"
 
 #include <QCheckBox>

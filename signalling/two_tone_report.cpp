@@ -39,7 +39,7 @@ Section twoToneSection(const ReportSource& source) {
     namespace t = tt::texts;
     const QStringList durations = tt::durationEntries();
     const auto duration = [&](image::Addr at) { return shownPrefixEntry(durations, tt::tenthsText(im.u8(at))); };
-    Section section = editorSection(shell::EditorKind::TwoTone, QStringLiteral("twoTone"));
+    Section section = editorSection(app::EditorKind::TwoTone, QStringLiteral("twoTone"));
     section.entries = {
         entry(t::kTone1Duration, "tone1DurationS", duration(tt::kTone1Duration)),
         entry(t::kTone2Duration, "tone2DurationS", duration(tt::kTone2Duration)),

@@ -14,7 +14,7 @@ constexpr int kEncodeTab = 0;
 constexpr int kDecodeTab = 1;
 } // namespace
 
-CT2View::CT2View(shell::EditorEnv env, QWidget* parent)
+CT2View::CT2View(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_tabs(new QTabWidget(this)), m_encode(new CT2EncodePage),
       m_decode(new CT2DecodePage) {
     setObjectName(QStringLiteral("twoToneView"));

@@ -5,7 +5,7 @@
 // is shown, so a page hidden while a file was opened or a radio read never writes its older
 // values over the newer image.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 class QKeyEvent;
 class QTabWidget;
@@ -16,10 +16,10 @@ class CT2Page;
 class CT2EncodePage;
 class CT2DecodePage;
 
-class CT2View : public shell::CBaseFormView {
+class CT2View : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    explicit CT2View(shell::EditorEnv env, QWidget* parent = nullptr);
+    explicit CT2View(forms::EditorEnv env, QWidget* parent = nullptr);
     ~CT2View() override;
 
     void LoadFromImage() override;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the tests (widget tests run headless).
 #
-#   tools/test.sh [CTEST-ARGS...]  the quick pass: build/ and the whole suite
+#   tools/test.sh [CTEST-ARGS...]  the quick pass: the layer check, build/ and the whole suite
 #   tools/test.sh --sanitize       the whole suite built with AddressSanitizer and
 #                                  UndefinedBehaviorSanitizer, in build-sanitize/
 #   tools/test.sh --fuzz [SECONDS] each fuzz target for SECONDS (20), in build-fuzz/
@@ -11,12 +11,16 @@ cd "$(dirname "$0")/.."
 
 jobs="$(nproc)"
 export QT_QPA_PLATFORM=offscreen
+# Every build of the tests treats a warning in our own code as an error.
+export QMR_WERROR=ON
 
 # The Debian package test (label "package") needs dpkg-deb: left out on other systems.
 package_label=()
 if ! command -v dpkg-deb > /dev/null; then package_label=(-LE package); fi
 
 quick_pass() {
+  # No #include may run against the folders' layer order (README, "Layout").
+  tools/layers.sh
   tools/build.sh
   ctest --test-dir build --output-on-failure --timeout 300 -j "$jobs" "${package_label[@]}" "$@"
 }
@@ -34,7 +38,7 @@ sanitize_pass() {
   sanitizer_environment
   # -O1 and line tables only: a third of the build time of -O2 -g, stack traces still name lines.
   cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DQMR_SANITIZE=ON > /dev/null
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DQMR_SANITIZE=ON -DQMR_WERROR=ON > /dev/null
   cmake --build build-sanitize
   # The realtime link test and the command-line tests run several times slower here.
   # The package test belongs to the quick pass: a package is never made from this build.

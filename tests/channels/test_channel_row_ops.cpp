@@ -20,8 +20,6 @@ namespace {
 using image::RadioImage;
 using Bytes = std::vector<std::uint8_t>;
 
-constexpr int kLast = kFirstSlot + kOrdinarySlots - 1;
-
 Bytes recordOf(const RadioImage& img, int slot) {
     const auto b = img.bytes(recordAddress(slot), record::kSize);
     return {b.begin(), b.end()};

@@ -6,7 +6,7 @@
 #include "channels/channel_record.h"
 #include "image/band_limits.h"
 #include "image/memory_map.h"
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QStringList>
 
@@ -32,7 +32,7 @@ public:
     QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 };
 
-class RecordingHelp : public shell::HelpService {
+class RecordingHelp : public forms::HelpService {
 public:
     std::vector<int> contexts;
     void showContext(int context) override { contexts.push_back(context); }
@@ -74,7 +74,7 @@ struct Env {
     RecordingHelp help;
 
     Env() { blankImage(state.image, state.bandLimits); }
-    shell::EditorEnv editorEnv() { return {state, prompts, help}; }
+    forms::EditorEnv editorEnv() { return {state, prompts, help}; }
 };
 
 } // namespace channels_test

@@ -44,7 +44,7 @@ public:
     QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 };
 
-class NoHelp final : public shell::HelpService {
+class NoHelp final : public forms::HelpService {
 public:
     void showContext(int) override {}
     void showDefaultTopic() override {}
@@ -52,7 +52,7 @@ public:
 
 struct OpenEditor {
     const char* name;
-    std::unique_ptr<shell::CBaseFormView> view;
+    std::unique_ptr<forms::CBaseFormView> view;
 };
 
 // One program for the whole run, as the main window keeps its editor windows across File
@@ -65,13 +65,13 @@ struct Program {
 
     Program() {
         const shell::EditorFactories factories = shell::programEditors();
-        for (const shell::EditorKindInfo& info : shell::kEditorKinds) {
+        for (const app::EditorKindInfo& info : app::kEditorKinds) {
             if (!factories.has(info.kind)) continue;
-            editors.push_back({info.windowTitle, std::unique_ptr<shell::CBaseFormView>(
+            editors.push_back({info.windowTitle, std::unique_ptr<forms::CBaseFormView>(
                                                      factories.get(info.kind)(env(), nullptr))});
         }
     }
-    shell::EditorEnv env() { return {state, prompts, help}; }
+    forms::EditorEnv env() { return {state, prompts, help}; }
 };
 
 Program& program() {

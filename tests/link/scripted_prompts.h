@@ -3,6 +3,7 @@
 // An exhausted script answers Cancel, as the command-line tool does.
 
 #include "app/prompts.h"
+#include "tests/support/scripted_answer.h"
 
 #include <QStringList>
 
@@ -33,11 +34,11 @@ public:
     }
     std::optional<QString> askPassword(app::PasswordMode, const QString& initial) override {
         log << QStringLiteral("password:") + initial;
-        return take(passwordAnswers, std::optional<QString>());
+        return takeTextAnswer(passwordAnswers);
     }
     std::optional<QString> askReviveCode(const QString& text) override {
         log << QStringLiteral("revive:") + text;
-        return take(reviveAnswers, std::optional<QString>());
+        return takeTextAnswer(reviveAnswers);
     }
     QString askOpenFileName(const app::FileDialogRequest&) override { return {}; }
     QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }

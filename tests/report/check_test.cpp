@@ -14,11 +14,12 @@
 
 #include <gtest/gtest.h>
 
+// Readable failures for texts (beside QString, in the global namespace, where GoogleTest looks).
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace {
 
 using namespace reporttest;
-
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 // The findings, one a line.
 QString findingTexts(const image::RadioImage& img) {

@@ -16,11 +16,12 @@
 
 #include <gtest/gtest.h>
 
+// Readable failures for texts (beside QString, in the global namespace, where GoogleTest looks).
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace {
 
 using namespace reporttest;
-
-inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
 report::ConfigReport reportOf(const image::RadioImage& img) {
     return report::buildReport({img, image::decodeBandLimits(img), QStringLiteral("QMR-417")});

@@ -24,7 +24,7 @@ struct Env {
     shelltest::ScriptedPrompts prompts;
     shelltest::RecordingHelp help;
 
-    shell::EditorEnv editorEnv() { return {state, prompts, help}; }
+    forms::EditorEnv editorEnv() { return {state, prompts, help}; }
 };
 
 // Every byte random, so unused bits, odd indexes and stray texts all occur.

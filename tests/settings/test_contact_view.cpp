@@ -145,7 +145,7 @@ struct ContactsInTheMainWindow : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     }
     template <typename View>
-    View* open(shell::EditorKind kind) {
+    View* open(app::EditorKind kind) {
         frame->workspace().open(kind);
         return static_cast<View*>(frame->workspace().frame(kind)->view());
     }
@@ -158,7 +158,7 @@ struct ContactsInTheMainWindow : ::testing::Test {
 };
 
 TEST_F(ContactsInTheMainWindow, ATypedContactReachesTheFileFromTheToolbarAndNewForgetsIt) {
-    auto* view = open<settings::CContactView>(shell::EditorKind::CommunicationNote);
+    auto* view = open<settings::CContactView>(app::EditorKind::CommunicationNote);
     typeInto(view->grid(), 1, 1, "5");
     ASSERT_NE(typeInto(view->grid(), 1, 2, "base"), nullptr);  // still open
     prompts.saveNames = {dir.file("contacts.dat")};
@@ -182,7 +182,7 @@ TEST(DeliveredFile, BothEditorsLoadAndStoreItUnchanged) {
     env.state.image = defaultdat::defaultImage();
     settings::CScanInfoView scanInfo(env.editorEnv());
     settings::CContactView contacts(env.editorEnv());
-    for (shell::CBaseFormView* view : std::initializer_list<shell::CBaseFormView*>{&scanInfo, &contacts}) {
+    for (forms::CBaseFormView* view : std::initializer_list<forms::CBaseFormView*>{&scanInfo, &contacts}) {
         view->LoadFromImage();
         view->StoreToImage();
     }

@@ -191,7 +191,7 @@ TEST(EmergencyEditorProperty, LoadThenStoreChangesOnlyItsOwnBytesAndSettles) {
 }
 
 TEST(EmergencyEditorProgram, RegisteredWithHelpAndDefaultsThatLoadUnchanged) {
-    EXPECT_TRUE(shell::programEditors().has(shell::EditorKind::EmergencyInformation));
+    EXPECT_TRUE(shell::programEditors().has(app::EditorKind::EmergencyInformation));
     EXPECT_TRUE(shell::helpPageUrl(em::kHelpContext).toString().endsWith("emergency-information.html"));
 
     Env env;

@@ -9,7 +9,7 @@
 #include "report_fixture.h"
 #include "shell/child_frame.h"
 #include "shell/editor_kinds.h"
-#include "shell/help_service.h"
+#include "forms/help_service.h"
 #include "shell/main_frame.h"
 
 #include <QApplication>
@@ -35,7 +35,7 @@ public:
     QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 };
 
-class NoHelp : public shell::HelpService {
+class NoHelp : public forms::HelpService {
 public:
     void showContext(int) override {}
     void showDefaultTopic() override {}
@@ -78,29 +78,29 @@ int main(int argc, char** argv) {
     frame.show();
     QApplication::processEvents();
 
-    const auto close = [&](shell::EditorKind kind) {
+    const auto close = [&](app::EditorKind kind) {
         if (shell::CMyChildFrame* child = frame.workspace().frame(kind)) {
             child->close();
             QApplication::processEvents();
         }
     };
     // The first round pays for Qt's own set-up of each kind of widget; it is not counted.
-    for (const shell::EditorKindInfo& info : shell::kEditorKinds) {
-        if (info.kind == shell::EditorKind::Channel) continue;
+    for (const app::EditorKindInfo& info : app::kEditorKinds) {
+        if (info.kind == app::EditorKind::Channel) continue;
         timed([&] { frame.openEditor(info.kind); });
         close(info.kind);
     }
-    for (const shell::EditorKindInfo& info : shell::kEditorKinds) {
+    for (const app::EditorKindInfo& info : app::kEditorKinds) {
         std::vector<double> samples;
         for (int i = 0; i < repeats; ++i) {
-            if (info.kind == shell::EditorKind::Channel) close(info.kind);
+            if (info.kind == app::EditorKind::Channel) close(info.kind);
             samples.push_back(timed([&] { frame.openEditor(info.kind); }));
-            if (info.kind != shell::EditorKind::Channel) close(info.kind);
+            if (info.kind != app::EditorKind::Channel) close(info.kind);
         }
         printFigures(qPrintable(QStringLiteral("open %1").arg(QLatin1String(info.windowTitle))), samples);
     }
 
-    for (const shell::EditorKindInfo& info : shell::kEditorKinds) frame.openEditor(info.kind);
+    for (const app::EditorKindInfo& info : app::kEditorKinds) frame.openEditor(info.kind);
     QApplication::processEvents();
     std::vector<double> stores;
     for (int i = 0; i < repeats; ++i) {

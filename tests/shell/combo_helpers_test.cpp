@@ -1,7 +1,7 @@
 // The drop-down conventions every editor relies on.
 
-#include "shell/combo_helpers.h"
-#include "shell/form_widgets.h"
+#include "forms/combo_helpers.h"
+#include "forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QLineEdit>

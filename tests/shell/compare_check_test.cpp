@@ -27,7 +27,7 @@
 #include <gtest/gtest.h>
 
 using namespace shelltest;
-using shell::EditorKind;
+using app::EditorKind;
 
 namespace {
 

@@ -165,6 +165,20 @@ TEST(HelpTest, ContextsWithoutTheirOwnPageShowTheStartPage) {
     delete help.window();
 }
 
+// Each editor names its own help context beside its code; the help window must carry a page
+// for every one of them, or F1 would show the start page.
+TEST(HelpTest, EveryEditorOfTheProgramOpensAPageOfItsOwn) {
+    app::AppState state;
+    ScriptedPrompts prompts;
+    RecordingHelp help;
+    const shell::EditorFactories editors = shell::programEditors();
+    for (const app::EditorKindInfo& info : app::kEditorKinds) {
+        ASSERT_TRUE(editors.has(info.kind)) << info.treeText;
+        const std::unique_ptr<forms::CBaseFormView> view(editors.get(info.kind)({state, prompts, help}, nullptr));
+        EXPECT_NE(shell::helpPageUrl(view->helpContext()), shell::helpStartPageUrl()) << info.treeText;
+    }
+}
+
 // --- Questions from the worker thread ------------------------------------------------------------
 
 TEST(ThreadPromptsTest, WorkerQuestionsAreAnsweredOnTheUserInterfaceThread) {

@@ -71,7 +71,7 @@ struct EditCommandsTest : ::testing::Test {
         frame->workspace().storeAll();  // the defaults' bytes as a store corrects them
     }
     channels::CProgramView* channelView() const {
-        return static_cast<channels::CProgramView*>(frame->workspace().frame(shell::EditorKind::Channel)->view());
+        return static_cast<channels::CProgramView*>(frame->workspace().frame(app::EditorKind::Channel)->view());
     }
     QAction* action(const char* name) const { return frame->findChild<QAction*>(QLatin1String(name)); }
     void trigger(const char* name) const { action(name)->trigger(); }
@@ -122,10 +122,10 @@ struct EditCommandsTest : ::testing::Test {
 };
 
 TEST_F(EditCommandsTest, RowCommandsMoveChannelsTheOtherEditorsFollowAndUndoRedoWalkEveryStep) {
-    frame->workspace().open(shell::EditorKind::FunctionSetup);
+    frame->workspace().open(app::EditorKind::FunctionSetup);
     auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
     ASSERT_TRUE(mrChannel);
-    frame->workspace().open(shell::EditorKind::Channel);
+    frame->workspace().open(app::EditorKind::Channel);
     std::vector<image::RadioImage> seen{state.image};
     EXPECT_FALSE(action("actionMoveUp")->isEnabled() && action("actionUndo")->isEnabled());
 
@@ -226,7 +226,7 @@ TEST_F(EditCommandsTest, CopyAndPasteOfRowsKeepEveryField) {
 }
 
 TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
-    frame->workspace().open(shell::EditorKind::FunctionSetup);
+    frame->workspace().open(app::EditorKind::FunctionSetup);
     auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
     const image::RadioImage before = state.image;
     mrChannel->setCurrentIndex(mrChannel->findText("5"));
@@ -241,7 +241,7 @@ TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
 
     // An edit the editor stores as it closes is the user's change too, not a correction.
     mrChannel->setCurrentIndex(mrChannel->findText("4"));
-    frame->workspace().frame(shell::EditorKind::FunctionSetup)->close();
+    frame->workspace().frame(app::EditorKind::FunctionSetup)->close();
     QApplication::processEvents();
     EXPECT_EQ(state.image.u8(kChannelReferences[0]), 4);
     EXPECT_TRUE(marked());
@@ -452,11 +452,11 @@ TEST_F(EditCommandsTest, LookingAtABlankRadioInEveryEditorIsNoChange) {
     frame->readFromRadio();
     ASSERT_TRUE(state.image.allBytesAre(0x3F00, 0x10, 0xFF)) << "the blank radio was read";
     EXPECT_FALSE(marked());
-    for (const shell::EditorKindInfo& info : shell::kEditorKinds) {
+    for (const app::EditorKindInfo& info : app::kEditorKinds) {
         frame->openEditor(info.kind);
         EXPECT_FALSE(marked()) << info.windowTitle;
     }
-    for (const shell::EditorKindInfo& info : shell::kEditorKinds) frame->openEditor(info.kind);
+    for (const app::EditorKindInfo& info : app::kEditorKinds) frame->openEditor(info.kind);
     EXPECT_FALSE(frame->hasUnsavedChanges());
     trigger("actionNew");  // answered No
     EXPECT_EQ(prompts.questions, QStringList({"Warnning: All data will be cleared"}));

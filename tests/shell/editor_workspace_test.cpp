@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace shelltest;
-using shell::EditorKind;
+using app::EditorKind;
 
 class EditorWorkspaceTest : public ::testing::Test {
 protected:
@@ -22,7 +22,7 @@ protected:
     RecordingHelp help;
     CallLog log;
     QMdiArea area;
-    shell::EditorWorkspace workspace{&area, shell::EditorEnv{state, prompts, help}, loggingEditors(log)};
+    shell::EditorWorkspace workspace{&area, forms::EditorEnv{state, prompts, help}, loggingEditors(log)};
 
     void SetUp() override {
         area.resize(800, 600);

@@ -36,7 +36,7 @@
 #include <gtest/gtest.h>
 
 using namespace shelltest;
-using shell::EditorKind;
+using app::EditorKind;
 
 namespace {
 
@@ -264,7 +264,7 @@ TEST_F(MainFrameTest, TileAndCascadeKeepTheWindowItsSize) {
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     const QSize size = frame->size();
-    for (const shell::EditorKindInfo& info : shell::kEditorKinds) frame->openEditor(info.kind);
+    for (const app::EditorKindInfo& info : app::kEditorKinds) frame->openEditor(info.kind);
     ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 9);
     trigger("actionTile");
     QApplication::processEvents();

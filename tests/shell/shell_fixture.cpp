@@ -7,6 +7,7 @@
 #include "link/transfer_engine.h"
 #include "app/recent_files.h"
 #include "app/settings_file.h"
+#include "tests/support/scripted_answer.h"
 
 #include <QFile>
 #include <QSettings>
@@ -60,18 +61,12 @@ bool ScriptedPrompts::askRetryCancel(const QString& text) {
 
 std::optional<QString> ScriptedPrompts::askPassword(app::PasswordMode mode, const QString& initial) {
     passwordRequests.emplace_back(mode, initial);
-    if (passwords.empty()) return std::nullopt;
-    auto answer = passwords.front();
-    passwords.pop_front();
-    return answer;
+    return testing_support::takeTextAnswer(passwords);
 }
 
 std::optional<QString> ScriptedPrompts::askReviveCode(const QString& text) {
     questions.append(text);
-    if (reviveCodes.empty()) return std::nullopt;
-    auto answer = reviveCodes.front();
-    reviveCodes.pop_front();
-    return answer;
+    return testing_support::takeTextAnswer(reviveCodes);
 }
 
 QString ScriptedPrompts::askOpenFileName(const app::FileDialogRequest& request) {
@@ -98,7 +93,7 @@ QString ScriptedPrompts::askSaveFileName(const app::FileDialogRequest& request) 
     return name;
 }
 
-LoggingEditor::LoggingEditor(shell::EditorKind kind, shell::EditorEnv env, CallLog& log, QWidget* parent)
+LoggingEditor::LoggingEditor(app::EditorKind kind, forms::EditorEnv env, CallLog& log, QWidget* parent)
     : CBaseFormView(env, parent), m_kind(kind), m_log(log), m_field(new QLineEdit) {
     m_field->setObjectName(QStringLiteral("value"));
     auto* layout = new QVBoxLayout(this);
@@ -118,12 +113,12 @@ void LoggingEditor::StoreToImage() {
     img().setU8(addressOf(m_kind), std::uint8_t(m_field->text().toUInt()));
 }
 
-shell::EditorFactories loggingEditors(CallLog& log, std::vector<shell::EditorKind> kinds) {
+shell::EditorFactories loggingEditors(CallLog& log, std::vector<app::EditorKind> kinds) {
     if (kinds.empty())
-        for (const shell::EditorKindInfo& info : shell::kEditorKinds) kinds.push_back(info.kind);
+        for (const app::EditorKindInfo& info : app::kEditorKinds) kinds.push_back(info.kind);
     shell::EditorFactories factories;
-    for (shell::EditorKind kind : kinds)
-        factories.set(kind, [kind, &log](shell::EditorEnv env, QWidget* parent) {
+    for (app::EditorKind kind : kinds)
+        factories.set(kind, [kind, &log](forms::EditorEnv env, QWidget* parent) {
             return new LoggingEditor(kind, env, log, parent);
         });
     return factories;

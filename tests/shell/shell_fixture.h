@@ -74,7 +74,7 @@ public:
     app::SaveChoice askSaveChanges(const QString& name) override;
 };
 
-class RecordingHelp : public shell::HelpService {
+class RecordingHelp : public forms::HelpService {
 public:
     std::vector<int> contexts;  // 0 stands for the default topic
     void showContext(int context) override { contexts.push_back(context); }
@@ -86,12 +86,12 @@ using CallLog = QStringList;
 
 // A one-field editor: it shows the image byte at its own address (one per kind, in a
 // region no editor interprets) and logs every load and store.
-class LoggingEditor : public shell::CBaseFormView {
+class LoggingEditor : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    static image::Addr addressOf(shell::EditorKind kind) { return image::Addr(0x3F00 + int(kind)); }
+    static image::Addr addressOf(app::EditorKind kind) { return image::Addr(0x3F00 + int(kind)); }
 
-    LoggingEditor(shell::EditorKind kind, shell::EditorEnv env, CallLog& log, QWidget* parent = nullptr);
+    LoggingEditor(app::EditorKind kind, forms::EditorEnv env, CallLog& log, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;
@@ -102,13 +102,13 @@ public:
 private:
     QString tag() const;
 
-    shell::EditorKind m_kind;
+    app::EditorKind m_kind;
     CallLog& m_log;
     QLineEdit* m_field;
 };
 
 // Logging editors for `kinds` (all nine when empty).
-shell::EditorFactories loggingEditors(CallLog& log, std::vector<shell::EditorKind> kinds = {});
+shell::EditorFactories loggingEditors(CallLog& log, std::vector<app::EditorKind> kinds = {});
 
 // Ports for the Port dialog and the transfer: a fixed list and a probe that opens the
 // names in `openable`; transfers run the real engine against `radio` in virtual time.

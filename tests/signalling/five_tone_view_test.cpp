@@ -55,7 +55,7 @@ public:
     QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 };
 
-class NoHelp : public shell::HelpService {
+class NoHelp : public forms::HelpService {
 public:
     void showContext(int) override {}
     void showDefaultTopic() override {}
@@ -85,7 +85,7 @@ struct FiveToneView : ::testing::Test {
     RadioImage& img() { return state.image; }
 
     void open() {
-        view = std::make_unique<CT5View>(shell::EditorEnv{state, prompts, help});
+        view = std::make_unique<CT5View>(forms::EditorEnv{state, prompts, help});
         view->resize(1400, 900);
         view->show();
         view->LoadFromImage();

@@ -246,7 +246,7 @@ TEST_F(TwoToneEditor, TheDeliveredDefaultsLoadWithoutCorrection) {
 }
 
 TEST_F(TwoToneEditor, IsRegisteredAndOpensItsHelpPage) {
-    EXPECT_TRUE(shell::programEditors().has(shell::EditorKind::TwoTone));
+    EXPECT_TRUE(shell::programEditors().has(app::EditorKind::TwoTone));
     open();
     QTest::keyClick(view.get(), Qt::Key_F1);
     ASSERT_EQ(env.help.contexts.size(), 1u);

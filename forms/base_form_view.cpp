@@ -1,10 +1,10 @@
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 
-namespace shell {
+namespace forms {
 
 CBaseFormView::~CBaseFormView() {
     // The editor's own part is gone by now, but its controls live until the widget part is
@@ -27,4 +27,4 @@ void CBaseFormView::commitFocusedField() {
     if (field && isAncestorOf(field)) emit field->editingFinished();
 }
 
-} // namespace shell
+} // namespace forms

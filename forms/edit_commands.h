@@ -2,12 +2,12 @@
 // The Edit menu's commands on an editor's entries, as the menu and the channel list's
 // context menu show them: text, the keys that run them, and the object name of the action.
 
-#include "shell/base_form_view.h"
+#include "forms/base_form_view.h"
 
 #include <array>
 #include <string_view>
 
-namespace shell {
+namespace forms {
 
 struct EditCommandInfo {
     EditCommand command;
@@ -32,4 +32,4 @@ inline constexpr std::array<EditCommandInfo, 9> kEditCommands{{
 inline const QString kUndoText = QStringLiteral("&Undo");
 inline const QString kRedoText = QStringLiteral("&Redo");
 
-} // namespace shell
+} // namespace forms

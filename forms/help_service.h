@@ -2,7 +2,7 @@
 // Help requests from editors (F1 at their context number), the main window (command id
 // - 0x10000) and the Help command (default topic) all go to one service.
 
-namespace shell {
+namespace forms {
 
 class HelpService {
 public:
@@ -11,4 +11,4 @@ public:
     virtual void showDefaultTopic() = 0;
 };
 
-} // namespace shell
+} // namespace forms

@@ -1,4 +1,4 @@
-#include "shell/form_widgets.h"
+#include "forms/form_widgets.h"
 
 #include "grid/char_filter_validator.h"
 

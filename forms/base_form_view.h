@@ -4,15 +4,15 @@
 // editors and image in step (store all, reload all, switching the active editor).
 
 #include "app/app_state.h"
-#include "shell/help_service.h"
+#include "forms/help_service.h"
 #include "app/prompts.h"
 
 #include <QWidget>
 
-namespace shell {
+namespace forms {
 
 // The commands of the Edit menu that an editor may offer on what it shows (the channel list
-// offers them all on its rows); the texts are in shell/edit_commands.h.
+// offers them all on its rows); the texts are in forms/edit_commands.h.
 enum class EditCommand { Copy, Cut, Paste, Delete, InsertRow, DeleteRow, MoveUp, MoveDown, SortByRx };
 
 // What every editor may use: the application state, the message service and help.
@@ -67,4 +67,4 @@ private:
     EditorEnv m_env;
 };
 
-} // namespace shell
+} // namespace forms

@@ -1,4 +1,4 @@
-#include "shell/combo_helpers.h"
+#include "forms/combo_helpers.h"
 
 namespace combo {
 

@@ -4,7 +4,7 @@
 
 #include <array>
 
-namespace shell {
+namespace app {
 
 enum class EditorKind {
     Channel,
@@ -41,4 +41,4 @@ inline constexpr std::array<EditorKindInfo, 9> kEditorKinds{{
      "communicationNote"},
 }};
 
-} // namespace shell
+} // namespace app
