@@ -171,10 +171,11 @@ TEST(HelpTest, EveryEditorOfTheProgramOpensAPageOfItsOwn) {
     app::AppState state;
     ScriptedPrompts prompts;
     RecordingHelp help;
+    RecordingHost host;
     const shell::EditorFactories editors = shell::programEditors();
     for (const app::EditorKindInfo& info : app::kEditorKinds) {
         ASSERT_TRUE(editors.has(info.kind)) << info.treeText;
-        const std::unique_ptr<forms::CBaseFormView> view(editors.get(info.kind)({state, prompts, help}, nullptr));
+        const std::unique_ptr<forms::CBaseFormView> view(editors.get(info.kind)({state, prompts, help, host}, nullptr));
         EXPECT_NE(shell::helpPageUrl(view->helpContext()), shell::helpStartPageUrl()) << info.treeText;
     }
 }
