@@ -141,17 +141,20 @@ void CMainFrame::refreshModifiedMarker() {
     updateTitle();
 }
 
-bool CMainFrame::settleUnsavedChanges() {
-    if (!hasUnsavedChanges()) return true;
+CMainFrame::Settled CMainFrame::settleChanges() {
+    if (!hasUnsavedChanges()) return Settled::NoChanges;
     const QString name = m_state.config.currentFileName.isEmpty() ? m_state.config.defaultDataFileName
                                                                   : m_state.config.currentFileName;
     switch (m_prompts.askSaveChanges(name)) {
-    case app::SaveChoice::Save:
-        return m_state.config.currentFilePath.isEmpty() ? saveAsFromDialog() : writeTo(m_state.config.currentFilePath);
-    case app::SaveChoice::Discard: return true;
-    case app::SaveChoice::Cancel: return false;
+    case app::SaveChoice::Save: {
+        const QString& path = m_state.config.currentFilePath;
+        const bool saved = path.isEmpty() ? saveAsFromDialog() : writeTo(path);
+        return saved ? Settled::Answered : Settled::Cancelled;
     }
-    return false;
+    case app::SaveChoice::Discard: return Settled::Answered;
+    case app::SaveChoice::Cancel: return Settled::Cancelled;
+    }
+    return Settled::Cancelled;
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {
@@ -172,8 +175,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 // --- File -----------------------------------------------------------------------------
 
 void CMainFrame::newFile() {
-    if (!settleUnsavedChanges()) return;
-    if (!m_prompts.askYesNo(texts::kNewQuestion, texts::kNewCaption)) return;
+    // Whoever has just answered "Save changes?" has decided; the warning is for the others.
+    const Settled settled = settleChanges();
+    if (settled == Settled::Cancelled) return;
+    if (settled == Settled::NoChanges && !m_prompts.askYesNo(texts::kNewQuestion, texts::kNewCaption)) return;
     app::loadDefaultFile(m_state);  // a missing "Default.dat" keeps the data as it is
     app::forgetCurrentFile(m_state);
     refreshBandIndicator();

@@ -161,7 +161,10 @@ private:
     // Before a command replaces the configuration: stores the editors and, when there are
     // changes, asks "Save changes to <name>?". False when the user cancelled (or the save
     // did not happen), so the command must stop.
-    bool settleUnsavedChanges();
+    bool settleUnsavedChanges() { return settleChanges() != Settled::Cancelled; }
+    // The same, telling also whether the question was asked.
+    enum class Settled { NoChanges, Answered, Cancelled };
+    Settled settleChanges();
     void markClean();
     void refreshModifiedMarker();
     void keepBackup(app::BackupKind kind);
