@@ -39,35 +39,18 @@ double contrast(QColor a, QColor b) {
 }
 
 // How far what is drawn in `area` stands out from its background (the most frequent colour).
-double drawnContrast(const QImage& image, const QRect& area) {
+double drawnContrast(QWidget* widget, const QRect& area) {
+    const QImage image = widget->grab().toImage();
     std::map<QRgb, int> counts;
     const QRect inside = area.intersected(image.rect());
     for (int y = inside.top(); y <= inside.bottom(); ++y)
         for (int x = inside.left(); x <= inside.right(); ++x) ++counts[image.pixel(x, y)];
     if (counts.empty()) return 0;
-    const QColor background = std::max_element(counts.begin(), counts.end(), [](const auto& a, const auto& b) {
-                                  return a.second < b.second;
-                              })->first;
+    const QColor background =
+        std::max_element(counts.begin(), counts.end(), [](auto a, auto b) { return a.second < b.second; })->first;
     double best = 1;
     for (const auto& [rgb, count] : counts) best = std::max(best, contrast(QColor(rgb), background));
     return best;
-}
-
-double drawnContrast(QWidget* widget, const QRect& area) { return drawnContrast(widget->grab().toImage(), area); }
-
-QPalette darkPalette() {
-    QPalette dark;
-    const QColor window(53, 53, 53), base(35, 35, 35), text(230, 230, 230);
-    for (const auto& [role, colour] : {std::pair{QPalette::Window, window}, {QPalette::WindowText, text},
-                                       {QPalette::Base, base}, {QPalette::AlternateBase, window},
-                                       {QPalette::Text, text}, {QPalette::Button, window},
-                                       {QPalette::ButtonText, text}, {QPalette::ToolTipBase, base},
-                                       {QPalette::ToolTipText, text}, {QPalette::Highlight, QColor(42, 130, 218)},
-                                       {QPalette::HighlightedText, Qt::white}, {QPalette::Link, QColor(110, 170, 255)}})
-        dark.setColor(role, colour);
-    dark.setColor(QPalette::Disabled, QPalette::WindowText, QColor(140, 140, 140));
-    dark.setColor(QPalette::Disabled, QPalette::Text, QColor(140, 140, 140));
-    return dark;
 }
 
 // A dark desktop for the length of a test: the Fusion style with a dark palette.
@@ -75,7 +58,10 @@ class DarkDesktop {
 public:
     DarkDesktop() : m_style(QApplication::style()->name()), m_palette(QApplication::palette()) {
         QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-        QApplication::setPalette(darkPalette());
+        QPalette dark(QColor(53, 53, 53));  // window and button; texts and the rest follow
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        QApplication::setPalette(dark);
     }
     ~DarkDesktop() {
         QApplication::setStyle(QStyleFactory::create(m_style));
@@ -94,7 +80,7 @@ constexpr double kReadable = 4.5;  // the guidelines' minimum for text
 TEST(DarkPaletteTest, ListStatusBarAndHelpTextsKeepTheirContrast) {
     const DarkDesktop dark;
     AppDir dir;
-    image::RadioImage img = defaultdat::defaultImage();
+    image::RadioImage img = defaultdat::defaultImage();  // one channel: texts in its cells
     channels::channelClear(img, channels::kFirstSlot);
     channels::setUsageBit(img, channels::kFirstSlot, false);
     channels::ChannelRecord(img, channels::kFirstSlot).writeRxTx(image::Freq10Hz(14500000), image::Freq10Hz(14500000));

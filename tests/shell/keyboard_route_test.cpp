@@ -84,9 +84,10 @@ TEST_F(KeyboardRouteTest, FunctionSetupFromTheTreeThenAChannelThenSaveWithKeysOn
     press(Qt::Key_Home, Qt::ControlModifier);  // the first channel's RX Frequency
     press(Qt::Key_Return);
     ASSERT_TRUE(grid->activeEditor());
-    EXPECT_EQ(grid->activeEditor()->accessibleName(), "RX Frequency, CH 0");
+    EXPECT_EQ(grid->activeEditor()->accessibleName(), "RX Frequency, CH 0");  // what a screen reader says
     type(QStringLiteral("145.5"));
     press(Qt::Key_Return);
+    EXPECT_EQ(grid->model()->index(0, 0).data(Qt::AccessibleTextRole), "RX Frequency, CH 0: 145.50000");
 
     // A drop-down column opens its list with F4 straight from the cell.
     for (int i = 0; i < 3; ++i) press(Qt::Key_Right);  // past TX Frequency and CH Name to Step
