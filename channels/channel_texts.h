@@ -24,6 +24,7 @@ inline constexpr const char* kEmptyTxKept = "TX cannot be empty: kept %1";
 inline constexpr const char* kEditButton = "Edit";
 // The context menu's command that opens the Channel Edit dialog, as the button does.
 inline constexpr const char* kEditCommand = "&Edit...";
+inline constexpr const char* kListName = "Channel List";  // a screen reader's name for the list
 // Row commands of the channel list
 inline constexpr const char* kInsertRefused =
     "No row can be inserted: channel %1 is in use, and the channels below would move past channel 199.";
@@ -57,5 +58,9 @@ inline constexpr const char* kTalkAround = "Talk Around";
 inline constexpr const char* kCompander = "Compnader";
 inline constexpr const char* kTxOff = "TX Off";
 inline constexpr const char* kClose = "Close";
+// What a screen reader calls the fields that stand beside another field's label.
+inline constexpr const char* kDecodeCodeName = "CTCSS/DCS Decode Code";
+inline constexpr const char* kEncodeCodeName = "CTCSS/DCS Encode Code";
+inline constexpr const char* kSignallingCodeName = "Optional Signaling Code";
 
 } // namespace channels::texts

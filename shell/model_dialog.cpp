@@ -2,6 +2,7 @@
 
 #include "channels/channel_record.h"
 #include "channels/value_tables.h"
+#include "forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -19,9 +20,10 @@ namespace shell {
 
 namespace {
 
-QLineEdit* mhzEntry(int mhz, const char* name) {
+QLineEdit* mhzEntry(int mhz, const char* name, const QString& spokenName) {
     auto* entry = new QLineEdit(QString::number(mhz));
     entry->setObjectName(QLatin1String(name));
+    entry->setAccessibleName(spokenName);
     entry->setMaxLength(ModelDialog::kEntryLength);
     return entry;
 }
@@ -61,15 +63,18 @@ ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limi
     model->setCurrentIndex(0);
     model->setEnabled(false);
 
-    m_entries = {mhzEntry(limits.rxLow.wholeMHz(), "rxLow"), mhzEntry(limits.rxHigh.wholeMHz(), "rxHigh"),
-                 mhzEntry(limits.txLow.wholeMHz(), "txLow"), mhzEntry(limits.txHigh.wholeMHz(), "txHigh")};
+    m_entries = {mhzEntry(limits.rxLow.wholeMHz(), "rxLow", kRxLowName),
+                 mhzEntry(limits.rxHigh.wholeMHz(), "rxHigh", kRxHighName),
+                 mhzEntry(limits.txLow.wholeMHz(), "txLow", kTxLowName),
+                 mhzEntry(limits.txHigh.wholeMHz(), "txHigh", kTxHighName)};
 
     auto* table = new QPlainTextEdit(image::bandTableText());
     table->setObjectName(QStringLiteral("bandTable"));
     table->setReadOnly(true);
+    table->setAccessibleName(kBandTableName);
 
     auto* modelRow = new QHBoxLayout;
-    modelRow->addWidget(new QLabel(kModelLabel));
+    modelRow->addWidget(form::labelFor(kModelLabel, model));
     modelRow->addWidget(model, 1);
 
     m_refusal = new QLabel;
@@ -87,6 +92,7 @@ ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limi
     layout->addWidget(m_refusal);
     layout->addWidget(table, 1);
     layout->addLayout(makeButtons());
+    form::addButtonMnemonics(this);
 }
 
 QLayout* ModelDialog::makeRangeRow(const QString& label, QLineEdit* low, QLineEdit* high) {
