@@ -77,7 +77,7 @@ void COptionView::buildControls() {
 
 // Two columns in screen order, then the group of operator lock-outs.
 void COptionView::layOut() {
-    const auto row = [this](QFormLayout* column, const char* text, QWidget* control) {
+    const auto row = [](QFormLayout* column, const char* text, QWidget* control) {
         column->addRow(form::labelFor(text, control), control);
     };
     const auto pair = [](QWidget* first, QWidget* second) {
