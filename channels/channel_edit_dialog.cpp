@@ -380,28 +380,36 @@ void CChannelEditDialog::commitRx() {
         showEmptyRecord();
     } else {
         setRecordControlsEnabled(true);
-        const RxEntry entry = rxEntry(image::parseFrequencyText(text), m_env.state.bandLimits);
+        const RxEntry entry = rxEntry(text, m_env.state.bandLimits);
         m_rx->setText(image::formatFrequency(entry.rx));
+        app::Correction correction = entry.rxNote;
         if (m_rememberedRx.isEmpty()) {
             // A new channel starts from the defaults of a cleared record.
             m_tx->setText(image::formatFrequency(entry.tx));
             m_rememberedTx = m_tx->text();
             channelClear(m_env.state.image, m_slot);
             loadOptions(ChannelRecordView(m_env.state.image, m_slot));
+            if (!correction.corrected()) correction = entry.txNote;
         }
         m_rememberedRx = m_rx->text();
+        m_env.host.showCorrection(correction);
     }
     m_committing = false;
 }
 
 void CChannelEditDialog::commitTx() {
     if (m_rx->text().isEmpty()) return;
-    const Freq10Hz typed = image::parseFrequencyText(m_tx->text());
     // An emptied TX puts the last one back, as in the list: a zero TX frequency would be
     // written as an offset the size of the RX frequency.
-    if (typed.value == 0) m_tx->setText(m_rememberedTx);
-    else m_tx->setText(image::formatFrequency(image::entryRounding(typed)));
+    if (image::parseFrequencyText(m_tx->text()).value == 0) {
+        m_tx->setText(m_rememberedTx);
+        m_env.host.showCorrection(keptTxNote(m_rememberedTx));
+        return;
+    }
+    const TxEntry entry = roundedTxEntry(m_tx->text());
+    m_tx->setText(image::formatFrequency(entry.tx));
     m_rememberedTx = m_tx->text();
+    m_env.host.showCorrection(entry.note);
 }
 
 // Closing or stepping by the arrows moves no focus, so an edit still being typed is

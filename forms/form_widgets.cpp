@@ -2,14 +2,125 @@
 
 #include "grid/char_filter_validator.h"
 
+#include <QAbstractItemModel>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QToolButton>
+#include <QtMath>
+
+#include <algorithm>
 
 namespace form {
+
+namespace {
+
+// A drop-down that measures its entries once. QComboBox measures the text of every entry
+// for its size hint when a layout first asks, again when it is first shown and again for its
+// minimum size hint; with the long number lists of the signalling editors that text shaping
+// took most of an editor's opening. This one works the sizes out as QComboBox does and keeps
+// them as QComboBox keeps its own (the minimum from the first request until the style
+// changes, the size hint until the font, the style, a size setting or, before the first show
+// or when sized to its contents, the entries change), so every size is the one QComboBox
+// would give; it only skips measuring again what has not changed. Form drop-downs show text
+// only: no entry has an icon.
+class MeasuredOnceCombo final : public QComboBox {
+public:
+    explicit MeasuredOnceCombo(QWidget* parent) : QComboBox(parent) {
+        const QAbstractItemModel* entries = model();
+        const auto changed = [this] { entriesChanged(); };
+        connect(entries, &QAbstractItemModel::rowsInserted, this, changed);
+        connect(entries, &QAbstractItemModel::rowsRemoved, this, changed);
+        connect(entries, &QAbstractItemModel::modelReset, this, changed);
+        connect(entries, &QAbstractItemModel::dataChanged, this, changed);
+        connect(entries, &QAbstractItemModel::layoutChanged, this, changed);
+    }
+
+    QSize sizeHint() const override {
+        if (settings() != m_measuredWith) m_hint = QSize();
+        if (!m_hint.isValid()) {
+            m_hint = measure(true);
+            m_measuredWith = settings();
+            m_changed = false;
+        }
+        return m_hint;
+    }
+
+    QSize minimumSizeHint() const override {
+        if (!m_minimum.isValid()) {
+            const bool hintIsCurrent = m_hint.isValid() && !m_changed && settings() == m_measuredWith;
+            m_minimum = hintIsCurrent && minimumContentsLength() == 0 ? m_hint : measure(false);
+        }
+        return m_minimum;
+    }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        // QComboBox measures again when first shown, for entries added since it was asked.
+        if (!m_shownOnce && sizeAdjustPolicy() == AdjustToContentsOnFirstShow && m_changed) m_hint = QSize();
+        m_shownOnce = true;
+        QComboBox::showEvent(event);
+    }
+
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+            m_hint = QSize();
+            m_changed = true;
+        }
+        if (event->type() == QEvent::StyleChange) m_minimum = QSize();
+        QComboBox::changeEvent(event);
+    }
+
+private:
+    struct Settings {
+        SizeAdjustPolicy policy = AdjustToContentsOnFirstShow;
+        int minimumLength = 0;
+        QSize iconSize;
+        bool operator==(const Settings&) const = default;
+    };
+    Settings settings() const { return {sizeAdjustPolicy(), minimumContentsLength(), iconSize()}; }
+
+    void entriesChanged() {
+        m_changed = true;
+        if (sizeAdjustPolicy() == AdjustToContents) m_hint = QSize();
+    }
+
+    // QComboBox's own measure: the widest entry (the minimum leaves the entries out when a
+    // minimum contents length is set), at least that many "X", one text line high, plus what
+    // the style adds.
+    QSize measure(bool forHint) const {
+        const QFontMetrics& metrics = fontMetrics();
+        const bool withIcon = sizeAdjustPolicy() == AdjustToMinimumContentsLengthWithIcon;
+        QSize size;
+        if ((forHint || minimumContentsLength() == 0) && !withIcon) {
+            if (count() == 0) size.setWidth(7 * metrics.horizontalAdvance(u'x'));
+            for (int i = 0; i < count(); ++i) size.setWidth(std::max(size.width(), metrics.boundingRect(itemText(i)).width()));
+        }
+        const int iconRoom = withIcon ? iconSize().width() + 4 : 0;
+        if (minimumContentsLength() > 0)
+            size.setWidth(std::max(size.width(), minimumContentsLength() * metrics.horizontalAdvance(u'X') + iconRoom));
+        if (!placeholderText().isEmpty())
+            size.setWidth(std::max(size.width(), metrics.boundingRect(placeholderText()).width()));
+        size.setHeight(std::max(qCeil(QFontMetricsF(metrics).height()), 14) + 2);
+        if (withIcon) size.setHeight(std::max(size.height(), iconSize().height() + 2));
+        QStyleOptionComboBox option;
+        initStyleOption(&option);
+        return style()->sizeFromContents(QStyle::CT_ComboBox, &option, size, this);
+    }
+
+    mutable QSize m_hint;
+    mutable QSize m_minimum;
+    mutable Settings m_measuredWith;
+    mutable bool m_changed = false;  // entries, font or style changed since the hint was measured
+    bool m_shownOnce = false;
+};
+
+} // namespace
 
 QString printableAscii() {
     QString chars;
@@ -28,7 +139,7 @@ QLabel* labelFor(const QString& text, QWidget* control) {
 QLabel* labelFor(const char* text, QWidget* control) { return labelFor(QString::fromLatin1(text), control); }
 
 QComboBox* combo(const char* objectName, QWidget* parent) {
-    auto* box = new QComboBox(parent);
+    auto* box = new MeasuredOnceCombo(parent);
     box->setObjectName(QString::fromLatin1(objectName));
     return box;
 }

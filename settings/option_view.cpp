@@ -154,7 +154,7 @@ void COptionView::fillFixedLists() {
 void COptionView::connectControls() {
     connect(m_usePassword, &QCheckBox::clicked, this, [this] { updatePasswordVisibility(); });
     connect(m_displayMode, &QComboBox::activated, this, [this] { updateDisplayModeDependants(); });
-    connect(m_scramble, &QLineEdit::editingFinished, this, [this] { correctScramble(); });
+    connect(m_scramble, &QLineEdit::editingFinished, this, [this] { leaveScramble(); });
 }
 
 // ---- image ---------------------------------------------------------------------------
@@ -252,6 +252,13 @@ void COptionView::updateDisplayModeDependants() {
 
 void COptionView::correctScramble() {
     m_scramble->setText(QString::number(fs::correctedScrambleHz(m_scramble->text())));
+}
+
+// The user leaving the field: the same correction, and a word when it changed the value.
+void COptionView::leaveScramble() {
+    const fs::CheckedScramble checked = fs::checkTypedScramble(m_scramble->text());
+    m_scramble->setText(QString::number(checked.hz));
+    env().host.showCorrection(checked.note);
 }
 
 // ---- keys ----------------------------------------------------------------------------

@@ -84,11 +84,11 @@ void EditorWorkspace::storeAll() {
     emit stored();
 }
 
-void EditorWorkspace::reloadAll() {
+void EditorWorkspace::reloadAll(const QString& stepName) {
     const std::vector<CMyChildFrame*> open = openFrames();
     for (CMyChildFrame* frame : open) frame->view()->LoadFromImage();
     storeCorrections(open);
-    emit reloaded();
+    emit reloaded(stepName);
 }
 
 void EditorWorkspace::storeCorrections(const std::vector<CMyChildFrame*>& loaded) {

@@ -1,8 +1,9 @@
 #pragma once
 // "Model Infomation": shows the model and the band limits in whole MHz and lets the user
-// pick other limits, accepted only when one row of the band table holds them. The Enter
-// and Escape keys do nothing here, so a half-typed entry is never taken or dropped by
-// accident; only the buttons close the dialog.
+// pick other limits, accepted only when one row of the band table holds them; "OK" with
+// other limits says under the fields why they were refused. The Enter and Escape keys do
+// nothing here, so a half-typed entry is never taken or dropped by accident; only the
+// buttons close the dialog.
 
 #include "image/band_limits.h"
 #include "image/radio_image.h"
@@ -12,6 +13,7 @@
 #include <array>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 
 namespace shell {
@@ -34,6 +36,13 @@ public:
     static inline const QString kTxHighName = QStringLiteral("TX High (MHz)");
     static inline const QString kBandTableName = QStringLiteral("Band Table");
     static constexpr int kEntryLength = 3;
+    // Shown in the dialog when "OK" finds limits no band of the radio takes.
+    static inline const QString kNotWholeMHz = QStringLiteral("Enter each limit as a whole number of MHz.");
+    static inline const QString kRxInNoBand =
+        QStringLiteral("No band of this radio receives on %1-%2 MHz: choose RX limits within one line of the list.");
+    static inline const QString kTxOutsideBand =
+        QStringLiteral("With RX %1-%2 MHz this radio transmits within %3 MHz only: TX %4-%5 MHz lies outside.");
+    static inline const QString kBandsJoiner = QStringLiteral(" or ");
     // Asked when the new band would move channels.
     static inline const QString kOneChannel = QStringLiteral("1 channel lies");
     static inline const QString kChannels = QStringLiteral("%1 channels lie");
@@ -58,6 +67,7 @@ protected:
 
 private:
     void tryAccept();
+    void showRefusal(const QString& text);
     QLayout* makeRangeRow(const QString& label, QLineEdit* low, QLineEdit* high);
     QLayout* makeButtons();
 
@@ -65,6 +75,7 @@ private:
     Confirm m_confirm;
     enum Entry { RxLow, RxHigh, TxLow, TxHigh };
     std::array<QLineEdit*, 4> m_entries{};
+    QLabel* m_refusal = nullptr;  // why "OK" did not take the limits; hidden until then
 };
 
 // The channels that new limits would move: every channel the channel list shows (a slot in

@@ -90,6 +90,11 @@ inline const QString kExportNotOverParameterFile =
 inline const QString kCsvCannotRead = QStringLiteral("Cannot read %1: %2");
 inline const QString kCsvCannotSave = QStringLiteral("Cannot save %1: %2");
 
+// Undo steps that are no menu command of their own: what the user typed or chose in an
+// editor, and a CSV import.
+inline const QString kEditStep = QStringLiteral("Edit");
+inline const QString kImportStep = QStringLiteral("Import Channels");
+
 // Child frame bottom bar.
 inline const QString kClose = QStringLiteral("Close");
 inline const QString kHelp = QStringLiteral("Help");

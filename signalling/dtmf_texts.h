@@ -10,6 +10,8 @@ inline constexpr int kHelpContext = 152;
 inline constexpr const char* kAni = "DTMF ANI";
 inline constexpr const char* kTransmittingTime = "DTMF Transmitting Time(ms)";
 inline constexpr const char* kSelfId = "DTMF Self ID";
+// Status bar note when the self ID is left empty.
+inline constexpr const char* kSelfIdEmpty = "DTMF Self ID cannot be empty: set back to %1";
 inline constexpr const char* kIntervalCharacter = "DTMF Interval Character";
 inline constexpr const char* kGroupCode = "Group Code";
 inline constexpr const char* kDecodingResponse = "Decoding Response";

@@ -224,6 +224,7 @@ void CDtmfView::selfIdLeft() {
     const QString typed = m_selfId->text();
     const QString completed = dtmf::completedSelfId(typed, m_previousSelfId);
     if (completed != typed) m_selfId->setText(completed);
+    env().host.showCorrection(dtmf::selfIdNote(typed, m_previousSelfId));
     if (typed.isEmpty()) return;  // the previous ID is back; nothing else changes
     resuffixEncodeList(m_previousInterval + m_previousSelfId, m_interval->currentText() + completed);
     m_previousSelfId = completed;

@@ -42,8 +42,8 @@ QComboBox* listCombo(const char* objectName, const QStringList& entries, QWidget
 
 // ---- "Encode" ------------------------------------------------------------------------
 
-CT2EncodePage::CT2EncodePage(QWidget* parent)
-    : CT2Page(parent), m_grid(new grid::GridView(this)),
+CT2EncodePage::CT2EncodePage(forms::EditorHost& host, QWidget* parent)
+    : CT2Page(parent), m_host(host), m_grid(new grid::GridView(this)),
       m_tone1Duration(listCombo("tone1Duration", durationEntries(), this)),
       m_tone2Duration(listCombo("tone2Duration", durationEntries(), this)),
       m_longToneDuration(listCombo("longToneDuration", durationEntries(), this)),
@@ -163,13 +163,19 @@ bool CT2EncodePage::beforeEdit(int gridRow, int) {
 
 void CT2EncodePage::commitCell(int gridRow, int column, const QString& text) {
     const EncodeRow before = row(gridRow);
-    showRow(gridRow, column == kColName ? commitNameCell(before, text) : commitToneCell(before, column, text));
+    if (column == kColName) {
+        showRow(gridRow, commitNameCell(before, text));
+        return;
+    }
+    const ToneCellCommit commit = commitToneCell(before, column, text);
+    showRow(gridRow, commit.row);
+    m_host.showCorrection(commit.note);
 }
 
 // ---- "Decode" ------------------------------------------------------------------------
 
-CT2DecodePage::CT2DecodePage(QWidget* parent)
-    : CT2Page(parent), m_callFormat(form::combo("callFormat", this)),
+CT2DecodePage::CT2DecodePage(forms::EditorHost& host, QWidget* parent)
+    : CT2Page(parent), m_host(host), m_callFormat(form::combo("callFormat", this)),
       m_decodeResponse(form::combo("decodeResponse", this)) {
     setObjectName(QStringLiteral("decodePage"));
     combo::fill(m_callFormat, kCallFormatList);
@@ -185,7 +191,7 @@ CT2DecodePage::CT2DecodePage(QWidget* parent)
                                              QString::fromLatin1(kToneCharacters), false, this);
         m_tones[std::size_t(tone)] = edit;
         fields->addRow(form::labelFor(texts::kToneLabels[std::size_t(tone)], edit), edit);
-        connect(edit, &QLineEdit::editingFinished, this, [this, tone] { checkTone(tone); });
+        connect(edit, &QLineEdit::editingFinished, this, [this, tone] { leaveTone(tone); });
     }
     // The user's choice of format changes which tones it takes; a load sets the format
     // without this signal and runs the rule itself.
@@ -232,6 +238,14 @@ void CT2DecodePage::checkTone(int tone) {
     QLineEdit* edit = m_tones[std::size_t(tone)];
     const QString checked = checkedDecodeToneText(edit->text());
     if (checked != edit->text()) edit->setText(checked);
+}
+
+// The user leaving a tone field: the same check, and a word when it corrected the tone.
+void CT2DecodePage::leaveTone(int tone) {
+    QLineEdit* edit = m_tones[std::size_t(tone)];
+    const CheckedTone checked = checkTypedDecodeTone(tone, edit->text());
+    if (checked.text != edit->text()) edit->setText(checked.text);
+    m_host.showCorrection(checked.note);
 }
 
 } // namespace signalling
