@@ -10,12 +10,6 @@
 
 namespace form {
 
-QString printableAscii() {
-    QString chars;
-    for (char c = ' '; c <= '~'; ++c) chars.append(QLatin1Char(c));
-    return chars;
-}
-
 QLabel* label(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
 
 QComboBox* combo(const char* objectName, QWidget* parent) {

@@ -4,6 +4,7 @@
 // and Escape keys do nothing here, so a half-typed entry is never taken or dropped by
 // accident; only the buttons close the dialog.
 
+#include "channels/channel_rows.h"
 #include "image/band_limits.h"
 #include "image/radio_image.h"
 
@@ -61,11 +62,8 @@ private:
     std::array<QLineEdit*, 4> m_entries{};
 };
 
-// The channels that new limits would move: every channel the channel list shows (a slot in
-// use with an RX frequency, and always "VFO") whose RX lies outside the receive band or
-// whose TX lies outside the transmit band. The list shows such a channel at the band's
-// nearest limit and the next store writes it there.
-int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits);
+// The channels that new limits would move (the channel list's own count).
+using channels::channelsOutsideBand;
 
 // The question asked before such limits are taken, naming how many channels would move.
 QString channelsOutsideBandQuestion(int count, const image::BandLimits& limits);
