@@ -219,6 +219,21 @@ public:
         }
     }
 
+    // A 2Tone or 5Tone entry that exists but is not in use (its editor cleared it) is what the
+    // dialog meets on a file whose lists changed after the channel was set: it shows the first
+    // entry in use, and so does the channel here, with a warning.
+    Verdict enterCode(const QStringList& codes, int signallingType) const {
+        const Verdict verdict = enterEntry(codes, m_code);
+        if (verdict.kind != Verdict::Kind::Refused || codes.isEmpty()) return verdict;
+        const int entries = signallingType == kSignallingTwoTone    ? image::map::kTwoToneEntries
+                            : signallingType == kSignallingFiveTone ? image::map::kFiveToneEntries
+                                                                    : 0;
+        bool number = false;
+        const int entry = m_code.toInt(&number);
+        if (!number || entry < 0 || entry >= entries || QString::number(entry) != m_code) return verdict;
+        return warned(codes.first(), QStringLiteral("entry %1 is not in use; becomes %2").arg(m_code, codes.first()));
+    }
+
     // The options only the dialog shows; the dialog stores the whole channel when one changed.
     void enterDialog() {
         if (!m_entered) return;
@@ -230,7 +245,7 @@ public:
         if (!m_code.isEmpty() || m_row.has(key(kColSignalling))) {
             if (m_code != shownCode) {
                 const QStringList codes = signallingCodeEntries(m_img, record.signallingType());
-                const Verdict verdict = m_code.isEmpty() && codes.isEmpty() ? taken(m_code) : enterEntry(codes, m_code);
+                const Verdict verdict = m_code.isEmpty() && codes.isEmpty() ? taken(m_code) : enterCode(codes, record.signallingType());
                 if (noteVerdict(verdict, m_row.pathOf(key(kColSignalling)), *m_row.text(key(kColSignalling)), m_problems)) {
                     edit.code = verdict.text;
                     anyChanged = true;

@@ -23,7 +23,6 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <random>
 
 using namespace shelltest;
@@ -115,15 +114,16 @@ report::ApplyResult apply(const QByteArray& json, RadioImage& base) {
     return report::applyConfiguration(json, base, limits, {kModel});
 }
 
-// For a file X as the editors leave it (SX) and any base B: applying the report of SX onto B
-// takes every value without an error, gives SX's report, and leaves what the editors would
-// leave (a store of all changes nothing). Onto SX itself it changes no byte: the editors' own
-// bytes come out as a store of all nine leaves them, and everything else from the base.
+// For a random file X, SX the file as a store of all nine editors leaves it, and any base B:
+// applying the report of SX onto B takes every value without a problem, gives SX's report, and
+// leaves what the editors would leave (a store of all changes nothing); onto SX itself it
+// changes no byte. The report of X itself (which may still show what only a store of another
+// editor corrects, such as a channel naming a 2Tone entry that editor clears) applies with
+// warnings at most.
 TEST(ConfigJson, ReportOfARandomFileReadsBackOntoAnyBase) {
     Editors editors;
     RandomFiles files(20261207);
-    const auto started = std::chrono::steady_clock::now();
-    const int count = qEnvironmentVariableIntValue("QMR_ROUND_TRIPS") > 0 ? qEnvironmentVariableIntValue("QMR_ROUND_TRIPS") : 8;
+    const int count = qEnvironmentVariableIntValue("QMR_ROUND_TRIPS") > 0 ? qEnvironmentVariableIntValue("QMR_ROUND_TRIPS") : 12;
     for (int n = 0; n < count; ++n) {
         const RadioImage x = files.next();
         const RadioImage stored = editors.storedAll(x, image::decodeBandLimits(x));
@@ -132,7 +132,6 @@ TEST(ConfigJson, ReportOfARandomFileReadsBackOntoAnyBase) {
         RadioImage onto = files.next();
         const report::ApplyResult result = apply(json, onto);
         ASSERT_TRUE(result.applied) << "file " << n << ":\n" << errorLines(result).toStdString();
-        if (qEnvironmentVariableIsSet("QMR_SHOW")) { for (auto& p : result.problems) qDebug() << report::problemLine(p); qDebug() << json.left(3000); }
         EXPECT_EQ(jsonOf(onto), json) << "file " << n;
         const RadioImage settled = editors.storedAll(onto, image::decodeBandLimits(onto));
         EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(onto, settled)), "")
@@ -142,9 +141,11 @@ TEST(ConfigJson, ReportOfARandomFileReadsBackOntoAnyBase) {
         ASSERT_TRUE(apply(json, self).applied);
         EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(stored, self)), "")
             << "file " << n << ": applied onto itself";
+
+        RadioImage fromRaw = files.next();
+        const report::ApplyResult raw = apply(jsonOf(x), fromRaw);
+        ASSERT_TRUE(raw.applied) << "file " << n << ":\n" << errorLines(raw).toStdString();
     }
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
-    RecordProperty("milliseconds", int(ms.count()));
 }
 
 } // namespace
