@@ -13,6 +13,7 @@ inline constexpr const char* kVfoCannotBeNull = "VFO can`t be null!";
 
 // Channel list
 inline constexpr const char* kEditButton = "Edit";
+inline constexpr const char* kListName = "Channel List";  // a screen reader's name for the list
 // Row commands of the channel list
 inline constexpr const char* kInsertRefused =
     "No row can be inserted: channel %1 is in use, and the channels below would move past channel 199.";
@@ -46,5 +47,9 @@ inline constexpr const char* kTalkAround = "Talk Around";
 inline constexpr const char* kCompander = "Compnader";
 inline constexpr const char* kTxOff = "TX Off";
 inline constexpr const char* kClose = "Close";
+// What a screen reader calls the fields that stand beside another field's label.
+inline constexpr const char* kDecodeCodeName = "CTCSS/DCS Decode Code";
+inline constexpr const char* kEncodeCodeName = "CTCSS/DCS Encode Code";
+inline constexpr const char* kSignallingCodeName = "Optional Signaling Code";
 
 } // namespace channels::texts

@@ -72,6 +72,7 @@ CProgramView::CProgramView(forms::EditorEnv env, QWidget* parent)
       m_runEditDialog([](CChannelEditDialog& dialog) { dialog.exec(); }) {
     setObjectName(QStringLiteral("programView"));
     m_edit->setObjectName(QStringLiteral("edit"));
+    m_grid->setAccessibleName(QString::fromLatin1(texts::kListName));
     m_edit->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_edit);

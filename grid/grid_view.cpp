@@ -34,6 +34,11 @@ bool isTypedCharacter(const QKeyEvent& event)
     return !text.isEmpty() && text.at(0).isPrint();
 }
 
+bool opensList(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_F4 || (event.key() == Qt::Key_Down && (event.modifiers() & Qt::AltModifier));
+}
+
 } // namespace
 
 GridView::GridView(QWidget* parent)
@@ -295,6 +300,14 @@ void GridView::keyPressEvent(QKeyEvent* event)
         return;
     default:
         break;
+    }
+    if (opensList(*event) && currentIndex().isValid()) {
+        // F4 and Alt+Down on a list cell open its edit with the list shown, as on a drop-down.
+        const EditorSetup* setup = columnEditor(currentIndex().column() + 1);
+        if (setup && std::holds_alternative<ListEditorSetup>(*setup)) {
+            openEditor(event);
+            return;
+        }
     }
     if (isTypedCharacter(*event)) {
         // Typing starts an edit with that character, as in a spreadsheet. It never searches

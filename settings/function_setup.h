@@ -113,6 +113,7 @@ namespace texts {
 inline constexpr int kHelpContext = 151;
 inline constexpr const char* kStartingDisplay = "Starting Display";
 inline constexpr const char* kDisplayMode = "Display Mode";
+inline constexpr const char* kDisplayLockName = "Display Mode Lock";  // a screen reader's name; no label shows it
 inline constexpr const char* kVfoMr = "VFO/MR";
 inline constexpr const char* kMrChannel = "MR Channel";
 inline constexpr const char* kSquelchLevel = "Squelch Level";

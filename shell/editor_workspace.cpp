@@ -50,7 +50,7 @@ void EditorWorkspace::activate(CMyChildFrame* frame, bool giveFocus) {
     m_area->setActiveSubWindow(frame);
     // The area reports no change while its window is inactive; the switch still happens.
     onActivated(frame);
-    if (giveFocus) frame->view()->setFocus(Qt::OtherFocusReason);
+    if (giveFocus) frame->focusEditor();
 }
 
 void EditorWorkspace::onActivated(QMdiSubWindow* window) {

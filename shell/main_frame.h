@@ -115,6 +115,11 @@ public slots:
     void cascade();
     void tile();
     void arrangeIcons();
+    // The keyboard's way around: the next or previous editor window, and F6 between the
+    // Tree Bar and the editor in front (main_frame_keys.cpp).
+    void nextEditor();
+    void previousEditor();
+    void switchPane();
 
     // True when the configuration differs from the one last opened, saved, read or written
     // (after storing the open editors).
@@ -133,6 +138,8 @@ private:
     void createToolBar();
     void createStatusBar();
     void createTreeBar();
+    void createKeyboardActions();
+    void focusActiveEditor();
     QAction* addAction(const QString& text, const char* name, void (CMainFrame::*slot)());
     QMenu* addMenu(const QString& title, const char* name);
     // Undo, redo and the editors' commands (main_frame_edit.cpp).
@@ -208,7 +215,7 @@ private:
         QAction *exportJson, *importJson;
         QAction *model, *port, *read, *write, *password;
         QAction *viewToolbar, *viewStatusBar, *viewTree;
-        QAction *cascade, *tile, *arrange;
+        QAction *cascade, *tile, *arrange, *nextWindow, *previousWindow, *switchPane;
         QAction *helpTopics, *about, *print, *contextHelp;
         QAction *printPreview, *exportPdf;
         std::array<QAction*, kEditorKinds.size()> editors;

@@ -1,5 +1,6 @@
 #include "shell/model_dialog.h"
 
+#include "forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -14,9 +15,10 @@ namespace shell {
 
 namespace {
 
-QLineEdit* mhzEntry(int mhz, const char* name) {
+QLineEdit* mhzEntry(int mhz, const char* name, const QString& spokenName) {
     auto* entry = new QLineEdit(QString::number(mhz));
     entry->setObjectName(QLatin1String(name));
+    entry->setAccessibleName(spokenName);
     entry->setMaxLength(ModelDialog::kEntryLength);
     return entry;
 }
@@ -41,15 +43,18 @@ ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limi
     model->setCurrentIndex(0);
     model->setEnabled(false);
 
-    m_entries = {mhzEntry(limits.rxLow.wholeMHz(), "rxLow"), mhzEntry(limits.rxHigh.wholeMHz(), "rxHigh"),
-                 mhzEntry(limits.txLow.wholeMHz(), "txLow"), mhzEntry(limits.txHigh.wholeMHz(), "txHigh")};
+    m_entries = {mhzEntry(limits.rxLow.wholeMHz(), "rxLow", kRxLowName),
+                 mhzEntry(limits.rxHigh.wholeMHz(), "rxHigh", kRxHighName),
+                 mhzEntry(limits.txLow.wholeMHz(), "txLow", kTxLowName),
+                 mhzEntry(limits.txHigh.wholeMHz(), "txHigh", kTxHighName)};
 
     auto* table = new QPlainTextEdit(image::bandTableText());
     table->setObjectName(QStringLiteral("bandTable"));
     table->setReadOnly(true);
+    table->setAccessibleName(kBandTableName);
 
     auto* modelRow = new QHBoxLayout;
-    modelRow->addWidget(new QLabel(kModelLabel));
+    modelRow->addWidget(form::labelFor(kModelLabel, model));
     modelRow->addWidget(model, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -58,6 +63,7 @@ ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limi
     layout->addLayout(makeRangeRow(kTxLabel, m_entries[TxLow], m_entries[TxHigh]));
     layout->addWidget(table, 1);
     layout->addLayout(makeButtons());
+    form::addButtonMnemonics(this);
 }
 
 QLayout* ModelDialog::makeRangeRow(const QString& label, QLineEdit* low, QLineEdit* high) {

@@ -28,6 +28,12 @@ public:
     static inline const QString kMHzLabel = QStringLiteral("MHz)");
     static inline const QString kOk = QStringLiteral("OK");
     static inline const QString kCancel = QStringLiteral("Cancel");
+    // What a screen reader calls the entries between "RX(" and "MHz)", and the band table.
+    static inline const QString kRxLowName = QStringLiteral("RX Low (MHz)");
+    static inline const QString kRxHighName = QStringLiteral("RX High (MHz)");
+    static inline const QString kTxLowName = QStringLiteral("TX Low (MHz)");
+    static inline const QString kTxHighName = QStringLiteral("TX High (MHz)");
+    static inline const QString kBandTableName = QStringLiteral("Band Table");
     static constexpr int kEntryLength = 3;
     // Asked when the new band would move channels.
     static inline const QString kOneChannel = QStringLiteral("1 channel lies");

@@ -39,6 +39,11 @@ inline const QString kMenuWindow = QStringLiteral("&Window");
 inline const QString kCascade = QStringLiteral("Cascade(&C)");
 inline const QString kTile = QStringLiteral("Tile(&T)");
 inline const QString kArrange = QStringLiteral("Arrange(&A)");
+// Keyboard: Ctrl+Tab and Ctrl+Shift+Tab between the editors, F6 between the Tree Bar and the
+// editor in front (an action of the window, not in a menu).
+inline const QString kNextWindow = QStringLiteral("&Next Window");
+inline const QString kPreviousWindow = QStringLiteral("Pre&vious Window");
+inline const QString kSwitchPane = QStringLiteral("Switch Pane");
 
 inline const QString kMenuHelp = QStringLiteral("&Help");
 inline const QString kHelpTopics = QStringLiteral("Help Topics");

@@ -29,6 +29,8 @@ inline constexpr const char* kSymbolHint = "Please Input 0~9,A,B,C,D,*,#";
 // Encode list headers
 inline constexpr const char* kNo = "NO.";
 inline constexpr const char* kEncode = "DTMF Encode";
+// What a screen reader calls the list (no label stands beside it).
+inline constexpr const char* kEncodeListName = "DTMF Encode List";
 
 // DTMF Special Call dialog
 inline constexpr const char* kSpecialCallTitle = "DTMF Special Call";

@@ -52,15 +52,16 @@ CT2EncodePage::CT2EncodePage(QWidget* parent)
       m_sideTone(form::check(texts::kSideTone, "sideTone", this)) {
     setObjectName(QStringLiteral("encodePage"));
     m_grid->setObjectName(QStringLiteral("encodeList"));
+    m_grid->setAccessibleName(QString::fromLatin1(texts::kEncodeListName));
     setUpGrid();
 
     auto* settings = new QFormLayout;
     settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    settings->addRow(form::label(texts::kTone1Duration, this), m_tone1Duration);
-    settings->addRow(form::label(texts::kTone2Duration, this), m_tone2Duration);
-    settings->addRow(form::label(texts::kLongToneDuration, this), m_longToneDuration);
-    settings->addRow(form::label(texts::kGapTime, this), m_gapTime);
-    settings->addRow(form::label(texts::kAutoResetTime, this), m_autoResetTime);
+    settings->addRow(form::labelFor(texts::kTone1Duration, m_tone1Duration), m_tone1Duration);
+    settings->addRow(form::labelFor(texts::kTone2Duration, m_tone2Duration), m_tone2Duration);
+    settings->addRow(form::labelFor(texts::kLongToneDuration, m_longToneDuration), m_longToneDuration);
+    settings->addRow(form::labelFor(texts::kGapTime, m_gapTime), m_gapTime);
+    settings->addRow(form::labelFor(texts::kAutoResetTime, m_autoResetTime), m_autoResetTime);
     settings->addRow(m_sideTone);
     auto* right = new QVBoxLayout;
     right->addLayout(settings);
@@ -176,14 +177,14 @@ CT2DecodePage::CT2DecodePage(QWidget* parent)
 
     auto* fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    fields->addRow(form::label(texts::kCallFormat, this), m_callFormat);
-    fields->addRow(form::label(texts::kDecodeResponse, this), m_decodeResponse);
+    fields->addRow(form::labelFor(texts::kCallFormat, m_callFormat), m_callFormat);
+    fields->addRow(form::labelFor(texts::kDecodeResponse, m_decodeResponse), m_decodeResponse);
     static constexpr std::array<const char*, kDecodeToneCount> kNames{"toneA", "toneB", "toneC", "toneD"};
     for (int tone = 0; tone < kDecodeToneCount; ++tone) {
         QLineEdit* edit = form::filteredEdit(kNames[std::size_t(tone)], kToneLength,
                                              QString::fromLatin1(kToneCharacters), false, this);
         m_tones[std::size_t(tone)] = edit;
-        fields->addRow(form::label(texts::kToneLabels[std::size_t(tone)], this), edit);
+        fields->addRow(form::labelFor(texts::kToneLabels[std::size_t(tone)], edit), edit);
         connect(edit, &QLineEdit::editingFinished, this, [this, tone] { checkTone(tone); });
     }
     // The user's choice of format changes which tones it takes; a load sets the format

@@ -21,6 +21,9 @@ inline constexpr const char* kAutoResetTime = "Auto Reset Time(s)";
 inline constexpr const char* kSideTone = "Side Tone";
 inline constexpr const char* kRangeHint = "Please Input: 288- 3116Hz";
 
+// What a screen reader calls the list (the hint above it is no name).
+inline constexpr const char* kEncodeListName = "2Tone Encode List";
+
 // "Decode" page
 inline constexpr const char* kCallFormat = "2Tone Call Format";
 inline constexpr const char* kDecodeResponse = "Decode Response";

@@ -181,7 +181,8 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
     EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password", "|",
                                                  "Compare With Radio...", "Check Configuration"}));
     EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));
-    EXPECT_EQ(items("menuWindow"), QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)"}));
+    EXPECT_EQ(items("menuWindow"),
+              QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)", "|", "&Next Window", "Pre&vious Window"}));
     EXPECT_TRUE(items("menuHelp").contains("About..."));
 }
 
