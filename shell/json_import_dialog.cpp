@@ -1,5 +1,7 @@
 #include "shell/json_import_dialog.h"
 
+#include "forms/form_widgets.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -69,6 +71,7 @@ JsonImportDialog::JsonImportDialog(const QString& fileName, const report::ApplyR
     layout->addWidget(reportLabel);
     layout->addWidget(m_report);
     layout->addWidget(buttons);
+    form::addButtonMnemonics(this);
 }
 
 } // namespace shell

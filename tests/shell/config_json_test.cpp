@@ -149,3 +149,61 @@ TEST(ConfigJson, ReportOfARandomFileReadsBackOntoAnyBase) {
 }
 
 } // namespace
+
+// The File menu's JSON commands as a user meets them: a typo shows its line and changes
+// nothing; a good document changes what it says once confirmed, and one Undo puts back the
+// image and band limits byte for byte; export adds ".json" and refuses a parameter file.
+TEST(ConfigJsonCommands, ImportShowsProblemsFirstIsOneUndoStepAndExportNamesItsFile) {
+    AppDir dir;
+    dir.writeDefaultDat(defaultdat::defaultImage());
+    app::AppState state;
+    state.config = app::startupConfig(dir.exePath());
+    ScriptedPrompts prompts;
+    RecordingHelp help;
+    CallLog log;
+    FakeLink link;
+    shell::CMainFrame frame(state, prompts, help, loggingEditors(log), link.services());
+    const auto trigger = [&](const char* name) { frame.findChild<QAction*>(QLatin1String(name))->trigger(); };
+    const auto document = [&](const char* json) {
+        QFile file(dir.file(QStringLiteral("site.json")));
+        file.open(QIODevice::WriteOnly);
+        file.write(json);
+        return file.fileName();
+    };
+    QStringList shown;
+    bool confirm = true;
+    frame.setJsonImportConfirmer([&](const QString& fileName, const report::ApplyResult& result) {
+        shell::JsonImportDialog dialog(fileName, result);
+        shown.append(dialog.findChild<QPlainTextEdit*>("report")->toPlainText());
+        return confirm;
+    });
+    const RadioImage before = state.image;
+    const image::BandLimits limitsBefore = state.bandLimits;
+
+    prompts.openNames = {document(R"({"functionSetup": {"squelchLevl": "5"}})")};
+    trigger("actionImportJson");
+    EXPECT_EQ(shown.value(0), QStringLiteral("functionSetup.squelchLevl: unknown key"));
+    EXPECT_EQ(state.image, before);
+
+    confirm = false;
+    prompts.openNames = {document(R"({"dtmf": {"selfId": "202"}})")};
+    trigger("actionImportJson");
+    EXPECT_EQ(state.image, before) << "nothing changes until the user confirms";
+
+    confirm = true;
+    prompts.openNames = {document(R"({"model": {"rxMHz": "400-480", "txMHz": "400-480"}, "dtmf": {"selfId": "202"}})")};
+    trigger("actionImportJson");
+    EXPECT_NE(state.image, before);
+    EXPECT_EQ(state.bandLimits.rxLow, image::Freq10Hz::fromMHz(400));
+    trigger("actionUndo");
+    EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(before, state.image)), "");
+    EXPECT_EQ(state.bandLimits, limitsBefore);
+
+    prompts.saveNames = {dir.file(QStringLiteral("exported")), dir.file(QStringLiteral("Default.dat"))};
+    trigger("actionExportJson");
+    trigger("actionExportJson");
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("exported.json"))));
+    EXPECT_EQ(prompts.saveRequests.at(0).title, QStringLiteral("Export Configuration (JSON)"));
+    EXPECT_EQ(QFile(dir.file(QStringLiteral("Default.dat"))).size(), 20480) << "a parameter file is never replaced";
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
