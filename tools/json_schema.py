@@ -28,21 +28,27 @@ MOST_OPTIONS = 110
 # Sections and keys whose texts are not option lists even when few: the model name comes
 # from the program's settings, the band from the Model dialog's entry.
 FREE_SECTIONS = {"model"}
-WRITE_FILES = 400
+WRITE_FILES = 1500
 WRITE_SEED = 417
 CHECK_FILES = 6
 CHECK_SEED = 20261207
 
 
 def random_file(rng):
-    """A parameter file of random bytes biased to 0x00, 0xFF and small numbers."""
+    """A parameter file of random bytes: half of them one value chosen for the file (so that
+    over many files every position of every option list is shown), the rest biased to 0x00,
+    0xFF and small numbers."""
+    theme = rng.randrange(128)
+
     def byte():
-        kind = rng.randrange(8)
-        if kind == 0:
+        kind = rng.randrange(16)
+        if kind < 8:
+            return theme
+        if kind == 8:
             return 0x00
-        if kind == 1:
+        if kind == 9:
             return 0xFF
-        if kind == 2:
+        if kind == 10:
             return rng.randrange(10)
         return rng.randrange(256)
     return bytes(PREFIX_BYTES) + bytes(byte() for _ in range(IMAGE_BYTES))
