@@ -137,7 +137,7 @@ bool noteVerdict(const Verdict& verdict, const QString& path, const QString& tex
 QList<Entry> reportEntries(const FormFields& fields, const image::RadioImage& img) {
     QList<Entry> entries;
     for (const FormField& field : fields)
-        if (!field.inReport || field.inReport(img)) entries.append({field.label, field.key, field.read(img)});
+        if (!field.inReport || field.inReport(img)) entries.append({field.label, field.key, field.read(img), field.options});
     return entries;
 }
 
@@ -217,21 +217,31 @@ FormField indexField(const char* label, const char* key, const QStringList& entr
     return {QString::fromLatin1(label), QString::fromLatin1(key),
             [entries, at](const image::RadioImage& img) { return entries.value(img.u8(at)); },
             [entries](const image::RadioImage&, const QString& text) { return enterIndexEntry(entries, text); },
-            [entries, at](image::RadioImage& img, const QString& text) { storeIndexEntry(img, at, entries, text); }};
+            [entries, at](image::RadioImage& img, const QString& text) { storeIndexEntry(img, at, entries, text); },
+            {},
+            indexOptions(entries)};
 }
+
+QStringList indexOptions(const QStringList& entries) { return entries + QStringList{QString()}; }
+
+QStringList checkOptions() { return {checkText(true), checkText(false)}; }
 
 FormField checkBitsField(const char* label, const char* key, image::Bits bits) {
     return {QString::fromLatin1(label), QString::fromLatin1(key),
             [bits](const image::RadioImage& img) { return checkText(img.get(bits) != 0); },
             [](const image::RadioImage&, const QString& text) { return enterCheck(text); },
-            [bits](image::RadioImage& img, const QString& text) { img.set(bits, isYes(text) ? 1u : 0u); }};
+            [bits](image::RadioImage& img, const QString& text) { img.set(bits, isYes(text) ? 1u : 0u); },
+            {},
+            checkOptions()};
 }
 
 FormField checkByteField(const char* label, const char* key, image::Addr at) {
     return {QString::fromLatin1(label), QString::fromLatin1(key),
             [at](const image::RadioImage& img) { return checkText(img.u8(at) != 0); },
             [](const image::RadioImage&, const QString& text) { return enterCheck(text); },
-            [at](image::RadioImage& img, const QString& text) { img.setU8(at, isYes(text) ? 1 : 0); }};
+            [at](image::RadioImage& img, const QString& text) { img.setU8(at, isYes(text) ? 1 : 0); },
+            {},
+            checkOptions()};
 }
 
 FormField prefixField(const char* label, const char* key, EntriesOf entries,
@@ -241,6 +251,15 @@ FormField prefixField(const char* label, const char* key, EntriesOf entries,
             [entries, format, at](const image::RadioImage& img) { return shownPrefixEntry(entries(img), format(img.u8(at))); },
             [entries](const image::RadioImage& img, const QString& text) { return enterEntry(entries(img), text); },
             [value, at](image::RadioImage& img, const QString& text) { img.setU8(at, value(text)); }};
+}
+
+FormField prefixField(const char* label, const char* key, const QStringList& entries,
+                      std::function<QString(std::uint8_t)> format, std::function<std::uint8_t(QStringView)> value,
+                      image::Addr at) {
+    FormField field = prefixField(
+        label, key, [entries](const image::RadioImage&) { return entries; }, std::move(format), std::move(value), at);
+    field.options = entries;
+    return field;
 }
 
 Verdict enterCheck(const QString& text) { return enterEntry({kYes, kNo}, text); }

@@ -92,6 +92,9 @@ struct FormField {
     std::function<void(image::RadioImage&, const QString&)> store;
     // The report shows the field only when this holds (the editor hides it otherwise).
     std::function<bool(const image::RadioImage&)> inReport = {};
+    // The texts the field can show when it is an option list ("" for no selection where a
+    // byte past the list shows none); empty for free text and for lists that follow the image.
+    QStringList options = {};
 };
 using FormFields = std::vector<FormField>;
 
@@ -137,10 +140,18 @@ bool isYes(const QString& text);
 // 1 or 0); a list of numbers or names shows the first entry that begins with the formatted
 // stored value (else the first entry) and stores the shown text converted back.
 FormField indexField(const char* label, const char* key, const QStringList& entries, image::Addr at);
+// An index list's texts: its entries, and "" for a byte past the list.
+QStringList indexOptions(const QStringList& entries);
+// "Yes" and "No".
+QStringList checkOptions();
 FormField checkBitsField(const char* label, const char* key, image::Bits bits);
 FormField checkByteField(const char* label, const char* key, image::Addr at);
 using EntriesOf = std::function<QStringList(const image::RadioImage&)>;
 FormField prefixField(const char* label, const char* key, EntriesOf entries,
+                      std::function<QString(std::uint8_t)> format, std::function<std::uint8_t(QStringView)> value,
+                      image::Addr at);
+// The same with a list that does not follow the image: its entries are the field's options.
+FormField prefixField(const char* label, const char* key, const QStringList& entries,
                       std::function<QString(std::uint8_t)> format, std::function<std::uint8_t(QStringView)> value,
                       image::Addr at);
 

@@ -43,27 +43,28 @@ QString latin(std::string_view text) { return QString::fromLatin1(text.data(), q
 QString header(ChannelColumn column) { return latin(kChannelColumnInfo[std::size_t(column)].header); }
 
 QList<Column> channelColumns() {
+    const QStringList yesNo = checkOptions();
     return {
         {header(kColLabel), QStringLiteral("channel")},
         {header(kColRx), QStringLiteral("rxFrequency")},
         {header(kColTx), QStringLiteral("txFrequency")},
         {header(kColName), QStringLiteral("name")},
-        {header(kColStep), QStringLiteral("stepKHz")},
-        {header(kColSpacing), QStringLiteral("spacingKHz")},
-        {header(kColPower), QStringLiteral("txPower")},
+        {header(kColStep), QStringLiteral("stepKHz"), {}, indexOptions(listOf(columnOptions(kColStep)))},
+        {header(kColSpacing), QStringLiteral("spacingKHz"), {}, indexOptions(listOf(columnOptions(kColSpacing)))},
+        {header(kColPower), QStringLiteral("txPower"), {}, indexOptions(listOf(columnOptions(kColPower)))},
         {header(kColDecode), QStringLiteral("decode")},
         {header(kColEncode), QStringLiteral("encode")},
         {header(kColSignalling), QStringLiteral("signalling")},
-        {QString::fromLatin1(texts::kSquelchMode), QStringLiteral("squelchMode")},
-        {QString::fromLatin1(texts::kDtmfPttId), QStringLiteral("dtmfPttId")},
-        {QString::fromLatin1(texts::kFiveTonePttId), QStringLiteral("fiveTonePttId")},
-        {QString::fromLatin1(texts::kScrambler), QStringLiteral("scrambler")},
-        {QString::fromLatin1(texts::kBusyLock), QStringLiteral("busyChannelLockout")},
-        {QString::fromLatin1(texts::kScanSkip), QStringLiteral("scanSkip")},
-        {QString::fromLatin1(texts::kReverse), QStringLiteral("reverse")},
-        {QString::fromLatin1(texts::kTalkAround), QStringLiteral("talkAround")},
-        {QString::fromLatin1(texts::kCompander), QStringLiteral("compander")},
-        {QString::fromLatin1(texts::kTxOff), QStringLiteral("txOff")},
+        {QString::fromLatin1(texts::kSquelchMode), QStringLiteral("squelchMode"), {}, listOf(kSquelchModeList)},
+        {QString::fromLatin1(texts::kDtmfPttId), QStringLiteral("dtmfPttId"), {}, listOf(kPttIdList)},
+        {QString::fromLatin1(texts::kFiveTonePttId), QStringLiteral("fiveTonePttId"), {}, listOf(kPttIdList)},
+        {QString::fromLatin1(texts::kScrambler), QStringLiteral("scrambler"), {}, listOf(kScramblerList)},
+        {QString::fromLatin1(texts::kBusyLock), QStringLiteral("busyChannelLockout"), {}, indexOptions(listOf(kBusyLockList))},
+        {QString::fromLatin1(texts::kScanSkip), QStringLiteral("scanSkip"), {}, yesNo},
+        {QString::fromLatin1(texts::kReverse), QStringLiteral("reverse"), {}, yesNo},
+        {QString::fromLatin1(texts::kTalkAround), QStringLiteral("talkAround"), {}, yesNo},
+        {QString::fromLatin1(texts::kCompander), QStringLiteral("compander"), {}, yesNo},
+        {QString::fromLatin1(texts::kTxOff), QStringLiteral("txOff"), {}, yesNo},
     };
 }
 

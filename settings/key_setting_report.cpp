@@ -56,7 +56,9 @@ FormFields fields() {
                          [&slot](const image::RadioImage& im, const QString& text) { return enterFunction(im, slot, text); },
                          [&slot](image::RadioImage& im, const QString& text) {
                              im.setU8(slot.at, keys::allowedCode(im, slot, keys::functionCode(slot, text)));
-                         }});
+                         },
+                         {},
+                         indexOptions(choosableFunctions())});
     }
     return table;
 }

@@ -55,8 +55,7 @@ void storeEnterTone(image::RadioImage& im, const QString& text) {
 
 FormField tenthsField(const char* label, const char* key, int firstTenths, image::Addr at) {
     const QStringList entries = scan::tenthsList(firstTenths, scan::kTimeLastTenths);
-    return prefixField(label, key, [entries](const image::RadioImage&) { return entries; },
-                       [](std::uint8_t tenths) { return scan::tenthsText(tenths); }, scan::tenthsFromText, at);
+    return prefixField(label, key, entries, [](std::uint8_t tenths) { return scan::tenthsText(tenths); }, scan::tenthsFromText, at);
 }
 
 FormField priorityChannelField(const char* label, const char* key, image::Addr at) {

@@ -55,7 +55,7 @@ Verdict enterSelfId(const QString& shown, const QString& text) {
 
 FormField prefix(const char* label, const char* key, QStringList entries, QString (*format)(std::uint8_t),
                  std::uint8_t (*value)(QStringView), image::Addr at) {
-    return prefixField(label, key, [entries](const image::RadioImage&) { return entries; }, format, value, at);
+    return prefixField(label, key, entries, format, value, at);
 }
 
 FormFields fields() {

@@ -39,7 +39,7 @@ TextRule hexRule(int digits) {
 }
 
 FormField numberField(const char* label, const char* key, QStringList entries, Addr at) {
-    return prefixField(label, key, [entries](const image::RadioImage&) { return entries; }, ft::msText, ft::msValue, at);
+    return prefixField(label, key, entries, ft::msText, ft::msValue, at);
 }
 
 // Five digits, completed on the left with "0" when the field is left; the bytes show
@@ -63,14 +63,14 @@ FormFields generalFields() {
         indexField(t::kDecodingResponse, "decodingResponse", listOf(ft::kDecodingResponseList), ft::kDecodingResponse),
         numberField(t::kDecodeToneLength, "decodeToneLengthMs", ft::toneLengthEntries(), ft::kDecodeToneLength),
         numberField(t::kPretime, "pretimeMs", ft::delayEntries(), ft::kPretime),
-        prefixField(t::kAutoResetTime, "autoResetTimeS", [](const image::RadioImage&) { return ft::autoResetEntries(); },
+        prefixField(t::kAutoResetTime, "autoResetTimeS", ft::autoResetEntries(),
                     [](std::uint8_t tenths) { return ft::tenthsText(tenths); },
                     [](QStringView entry) { return ft::autoResetValue(entry.toString()); }, ft::kAutoResetTime),
         numberField(t::kTimeLapseAfterEncode, "timeLapseAfterEncodeMs", ft::delayEntries(), ft::kTimeLapseAfterEncode),
-        prefixField(t::kPttIdPause, "pttIdPauseTimeS", [](const image::RadioImage&) { return ft::pttIdPauseEntries(); },
+        prefixField(t::kPttIdPause, "pttIdPauseTimeS", ft::pttIdPauseEntries(),
                     ft::pttIdPauseText, ft::pttIdPauseValue, ft::kPttIdPause),
         numberField(t::kFirstDelay, "firstDelayMs", ft::delayEntries(), ft::kFirstDelay),
-        prefixField(t::kStopCode, "stopCode", [](const image::RadioImage&) { return listOf(ft::kStopCodeList); },
+        prefixField(t::kStopCode, "stopCode", listOf(ft::kStopCodeList),
                     ft::stopCodeText, [](QStringView entry) { return ft::stopCodeByte(entry.toString()); }, ft::kStopCode),
         numberField(t::kStopTime, "stopTimeMs", ft::stopTimeEntries(), ft::kStopTime),
         numberField(t::kDecodeTime, "decodeTimeMs", ft::decodeTimeEntries(), ft::kDecodeTime),
@@ -167,7 +167,7 @@ void storeInformation(image::RadioImage& im, int number, const Information& info
 
 QList<Column> informationColumns() {
     return {{text(t::kInformationNumber), QStringLiteral("number")},
-            {text(t::kFunctionOption), QStringLiteral("functionOption")},
+            {text(t::kFunctionOption), QStringLiteral("functionOption"), {}, indexOptions(optionList())},
             {text(t::kDecodingResponse), QStringLiteral("decodingResponse")},
             {text(t::kInformationId), QStringLiteral("informationId")},
             {text(t::kFunctionName), QStringLiteral("functionName")}};
@@ -254,9 +254,9 @@ void applyInformationCodes(DocumentObject& section, image::RadioImage& im, Probl
 QList<Column> encodeColumns() {
     const auto header = [](int column) { return text(t::kListHeaders[column]); };
     return {{header(0), QStringLiteral("number")},
-            {header(1), QStringLiteral("specialCall")},
+            {header(1), QStringLiteral("specialCall"), {}, indexOptions(listOf(ft::kCallKindList))},
             {header(2), QStringLiteral("encodeId")},
-            {header(3), QStringLiteral("standard")},
+            {header(3), QStringLiteral("standard"), {}, indexOptions(ft::standardNames())},
             {header(4), QStringLiteral("toneLengthMs")},
             {header(5), QStringLiteral("name")}};
 }

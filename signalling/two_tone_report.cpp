@@ -24,7 +24,7 @@ constexpr std::array<const char*, tt::kDecodeToneCount> kToneKeys{"toneAHz", "to
 
 FormField prefix(const char* label, const char* key, QStringList entries, QString (*format)(std::uint8_t),
                  std::uint8_t (*value)(QStringView), image::Addr at) {
-    return prefixField(label, key, [entries](const image::RadioImage&) { return entries; }, format, value, at);
+    return prefixField(label, key, entries, format, value, at);
 }
 
 FormFields encodePage() {
