@@ -54,15 +54,18 @@ JsonImportDialog::JsonImportDialog(const QString& fileName, const report::ApplyR
     m_report->setPlainText(lines.isEmpty() ? text::kNothingToReport : lines.join(u'\n'));
 
     auto* buttons = new QDialogButtonBox(this);
-    m_import = buttons->addButton(text::kImport, QDialogButtonBox::AcceptRole);
-    m_import->setObjectName(QStringLiteral("import"));
-    m_import->setAccessibleName(text::kImport);
-    m_import->setVisible(result.applied);
+    // A document that cannot be imported offers no Import at all (the button box would show
+    // a button that is merely hidden).
+    if (result.applied) {
+        m_import = buttons->addButton(text::kImport, QDialogButtonBox::AcceptRole);
+        m_import->setObjectName(QStringLiteral("import"));
+        m_import->setAccessibleName(text::kImport);
+    }
     const QString cancel = result.applied ? text::kCancel : text::kClose;
     m_cancel = buttons->addButton(cancel, QDialogButtonBox::RejectRole);
     m_cancel->setObjectName(QStringLiteral("cancel"));
     m_cancel->setAccessibleName(cancel);
-    (result.applied ? m_import : m_cancel)->setDefault(true);
+    (m_import ? m_import : m_cancel)->setDefault(true);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 

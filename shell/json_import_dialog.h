@@ -21,7 +21,7 @@ public:
 private:
     QLabel* m_summary;
     QPlainTextEdit* m_report;
-    QPushButton* m_import;
+    QPushButton* m_import = nullptr;
     QPushButton* m_cancel;
 };
 

@@ -20,6 +20,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 #include <gtest/gtest.h>
 
@@ -174,7 +175,10 @@ TEST(ConfigJsonCommands, ImportShowsProblemsFirstIsOneUndoStepAndExportNamesItsF
     bool confirm = true;
     frame.setJsonImportConfirmer([&](const QString& fileName, const report::ApplyResult& result) {
         shell::JsonImportDialog dialog(fileName, result);
+        dialog.show();
         shown.append(dialog.findChild<QPlainTextEdit*>("report")->toPlainText());
+        const auto* import = dialog.findChild<QPushButton*>("import");
+        EXPECT_EQ(import && import->isVisible(), result.applied) << "Import only for a document it can take";
         return confirm;
     });
     const RadioImage before = state.image;
