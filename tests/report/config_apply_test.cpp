@@ -6,8 +6,14 @@
 #include "app/config_apply.h"
 #include "app/config_report.h"
 #include "default_image.h"
+#include "channels/channel_record.h"
 #include "image/memory_map.h"
+#include "image/parameter_file.h"
 #include "signalling/dtmf_fields.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -137,6 +143,94 @@ TEST(ConfigApply, PartialDocumentChangesWhatItSaysAndNothingElse) {
         return records || bitmaps || selfId;
     };
     EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(defaultdat::defaultImage(), applied.image, ours)), "");
+}
+
+// A list that is present replaces its list whole; one that is absent stays. Fleet programming
+// applies a small document onto a master: the second document names one 2Tone entry and
+// leaves the contacts out.
+TEST(ConfigApply, PresentListReplacesTheListWholeAndAnAbsentOneStays) {
+    Applied master = applyOntoDefault(R"({
+        "twoTone": {"encodeList": [{"number": "0", "tone1Hz": "1000.0", "tone2Hz": "1500.0", "name": "DEPOT"},
+                                   {"number": "4", "tone1Hz": "1200.0", "tone2Hz": "1800.0", "name": "YARD"}]},
+        "communicationNote": {"contacts": [{"number": "3", "callId": "123", "name": "BOSS"}]}})");
+    ASSERT_TRUE(master.result.applied) << lines(master.result).join(u'\n').toStdString();
+    image::BandLimits limits = image::decodeBandLimits(master.image);
+    const report::ApplyResult row = report::applyConfiguration(
+        QByteArray(R"({"twoTone": {"encodeList": [{"number": "4", "tone1Hz": "1200.0", "tone2Hz": "1800.0", "name": "GATE"}]}})"),
+        master.image, limits, {kModel});
+    ASSERT_TRUE(row.applied) << lines(row).join(u'\n').toStdString();
+    const QByteArray json = report::toJson(report::buildReport({master.image, limits, kModel}));
+    const QString text = QString::fromUtf8(json).simplified();
+    EXPECT_TRUE(text.contains(QStringLiteral(R"("encodeList": [ { "number": "4", "tone1Hz": "1200.0", "tone2Hz": "1800.0", "name": "GATE" } ])")))
+        << json.toStdString();
+    EXPECT_TRUE(text.contains(QStringLiteral(R"("contacts": [ { "number": "3", "callId": "123", "name": "BOSS" } ])")))
+        << json.toStdString();
+}
+
+// Every option the report model lists for a field (and so the schema in docs/) is a text the
+// document may give: applying it alone onto "Default.dat" finds no error.
+TEST(ConfigApply, EveryListedOptionIsTaken) {
+    const image::RadioImage img = defaultdat::defaultImage();
+    const report::ConfigReport model = report::buildReport({img, image::decodeBandLimits(img), kModel});
+    int tried = 0;
+    for (const report::Section& section : model.sections)
+        for (const report::Entry& entry : section.entries)
+            for (const QString& option : entry.options) {
+                if (option.isEmpty()) continue;  // no selection: only a file holds it
+                const QString json = QStringLiteral(R"({"%1": {"%2": "%3"}})").arg(section.key, entry.key, option);
+                const Applied applied = applyOntoDefault(json.toUtf8().constData());
+                EXPECT_EQ(applied.result.errors(), 0) << json.toStdString() << "\n" << lines(applied.result).join(u'\n').toStdString();
+                ++tried;
+            }
+    EXPECT_GT(tried, 300);
+}
+
+struct CliRun {
+    int exitCode;
+    QString err;
+};
+
+CliRun runCli(const QStringList& arguments) {
+    QProcess cli;
+    cli.start(QStringLiteral(QMR_CLI_PROGRAM), arguments);
+    cli.waitForFinished(30000);
+    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, QString::fromUtf8(cli.readAllStandardError())};
+}
+
+// The command: --out is checked first; with an error every problem is one line, exit 10 and
+// no file; a warning writes, unless --strict; "-" is "Default.dat" beside the program.
+TEST(ConfigApply, ApplyCommandWritesOnlyADocumentWithoutErrors) {
+    const QTemporaryDir dir;
+    const auto write = [&](const char* name, const char* text) {
+        QFile file(dir.filePath(QString::fromLatin1(name)));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+        return file.fileName();
+    };
+    const QString out = dir.filePath(QStringLiteral("new.dat"));
+    const QString bad = write("bad.json", R"({"dtmf": {"selfId": "1234"}, "functionSetup": {"squelchLevl": "5"}})");
+    const CliRun refused = runCli({QStringLiteral("apply"), bad, QStringLiteral("-"), QStringLiteral("--out"), out});
+    EXPECT_EQ(refused.exitCode, 10);
+    EXPECT_EQ(refused.err, QStringLiteral("dtmf.selfId: \"1234\": at most 3 digits\nfunctionSetup.squelchLevl: unknown key\n") +
+                               bad + QStringLiteral(": 2 errors, 0 warnings; nothing written\n"));
+    EXPECT_FALSE(QFile::exists(out));
+
+    const CliRun noFolder = runCli({QStringLiteral("apply"), dir.filePath(QStringLiteral("missing.json")), QStringLiteral("-"),
+                                    QStringLiteral("--out"), dir.filePath(QStringLiteral("no/such/folder.dat"))});
+    EXPECT_EQ(noFolder.exitCode, 2);
+    EXPECT_TRUE(noFolder.err.contains(QStringLiteral("cannot save"))) << noFolder.err.toStdString();
+
+    const QString offRaster = write("raster.json", R"({"channel": {"channels": [{"channel": "1", "rxFrequency": "146.5231"}]}})");
+    const CliRun strict = runCli({QStringLiteral("apply"), offRaster, QStringLiteral("-"), QStringLiteral("--out"), out,
+                                  QStringLiteral("--strict")});
+    EXPECT_EQ(strict.exitCode, 10);
+    EXPECT_FALSE(QFile::exists(out));
+    const CliRun warned = runCli({QStringLiteral("apply"), offRaster, QStringLiteral("-"), QStringLiteral("--out"), out});
+    EXPECT_EQ(warned.exitCode, 0) << warned.err.toStdString();
+    image::FilePrefixBlock prefix{};
+    image::RadioImage img;
+    ASSERT_TRUE(image::readParameterFile(out, prefix, img).ok);
+    EXPECT_EQ(channels::ChannelRecordView(img, 2).rx(), image::Freq10Hz(14652000));
 }
 
 } // namespace
