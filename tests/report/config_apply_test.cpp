@@ -17,6 +17,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 // Readable failures for texts (beside QString, in the global namespace, where GoogleTest looks).
 inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
 
@@ -231,6 +233,55 @@ TEST(ConfigApply, ApplyCommandWritesOnlyADocumentWithoutErrors) {
     image::RadioImage img;
     ASSERT_TRUE(image::readParameterFile(out, prefix, img).ok);
     EXPECT_EQ(channels::ChannelRecordView(img, 2).rx(), image::Freq10Hz(14652000));
+}
+
+// Damaged documents, as a script or an editor may leave them: a seeded run of cut, doubled and
+// replaced characters and changed digits in a real document, and nesting far deeper than any configuration. None
+// may crash; one that is refused says why and changes nothing; one that is taken leaves a
+// configuration whose own report applies onto it without changing a byte.
+TEST(ConfigApply, DamagedDocumentsAreRefusedWholeOrTakenConsistently) {
+    const Applied partial = applyOntoDefault(R"({"channel": {"channels": [{"channel": "0", "rxFrequency": "145.5", "name": "BASE"}]},
+                                                "dtmf": {"selfId": "202", "encodeList": [{"number": "M1", "code": "123"}]}})");
+    ASSERT_TRUE(partial.result.applied);
+    const QByteArray original =
+        report::toJson(report::buildReport({partial.image, image::decodeBandLimits(partial.image), kModel}));
+    std::mt19937 random(417);
+    const auto pick = [&](qsizetype high) { return qsizetype(std::uniform_int_distribution<qsizetype>(0, high)(random)); };
+    const QByteArray alphabet = QByteArrayLiteral("{}[]\",: 0123456789.-abcdefxyzDTMFe+\\u\n\x01\xc3\xa9\xff");
+    int taken = 0;
+    for (int n = 0; n < 200; ++n) {
+        QByteArray json = original;
+        for (int edit = 0, edits = int(pick(3)) + 1; edit < edits; ++edit) {
+            const qsizetype at = pick(json.size() - 1);
+            const qsizetype digit = json.indexOf(QByteArrayView("0123456789").sliced(pick(9), 1), at);
+            switch (pick(3)) {
+            case 0: json.remove(at, pick(8) + 1); break;
+            case 1: json.insert(at, json.mid(pick(json.size() - 1), pick(12))); break;
+            case 2: json[at] = alphabet[pick(alphabet.size() - 1)]; break;
+            default:  // another digit in a value: mostly a document that can still be taken
+                if (digit >= 0) json[digit] = char('0' + pick(9));
+                break;
+            }
+        }
+        Applied applied{{}, defaultdat::defaultImage()};
+        image::BandLimits limits = image::decodeBandLimits(applied.image);
+        applied.result = report::applyConfiguration(json, applied.image, limits, {kModel});
+        if (!applied.result.applied) {
+            EXPECT_GT(applied.result.errors(), 0) << json.toStdString();
+            EXPECT_EQ(applied.image, defaultdat::defaultImage()) << json.toStdString();
+            continue;
+        }
+        ++taken;
+        const QByteArray again = report::toJson(report::buildReport({applied.image, limits, kModel}));
+        image::RadioImage onto = applied.image;
+        ASSERT_TRUE(report::applyConfiguration(again, onto, limits, {kModel}).applied) << json.toStdString();
+        EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(applied.image, onto)), "") << json.toStdString();
+    }
+    EXPECT_GT(taken, 0);
+    RecordProperty("taken", taken);
+
+    const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
+    EXPECT_EQ(lines(applyOntoDefault(deep.constData()).result), QStringList{QStringLiteral("line 1, column 65: nested too deeply")});
 }
 
 } // namespace
