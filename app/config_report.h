@@ -24,6 +24,7 @@ struct Entry {
     QString label;
     QString key;
     QString value;
+    QStringList options = {};  // the texts of the option list the field offers; empty for free text
 };
 
 // An entry whose label is an editor's text and whose key is its JSON name.
@@ -38,6 +39,7 @@ struct Column {
     QString header;
     QString key;
     QString usual = {};
+    QStringList options = {};  // the texts of the option list the cell offers; empty for free text
 };
 
 // A list of entries in use (channels, encode lists, contacts). Column 0 names the row

@@ -307,63 +307,35 @@ void CChannelEditDialog::signallingTypeChosen() {
 }
 
 // ---- store ---------------------------------------------------------------------------
-// A drop-down without a selection shows a stored index outside its list; its field is left
-// as it is rather than overwritten with a value the user never chose.
+
+ChannelEdit::Tone CChannelEditDialog::toneEdit(ToneSide side) const {
+    const ToneControls& t = side == ToneSide::Decode ? m_decode : m_encode;
+    return {t.type->currentIndex(), t.value->currentIndex(), t.reverse->isChecked()};
+}
 
 void CChannelEditDialog::storeSlot() {
-    image::RadioImage& img = m_env.state.image;
-    if (m_rx->text().isEmpty()) {
-        channelClear(img, m_slot);
-        return;
-    }
-    setUsageBit(img, m_slot, false);
-    ChannelRecord record(img, m_slot);
-    record.writeRxTx(image::parseFrequencyText(m_rx->text()), image::parseFrequencyText(m_tx->text()));
-    if (m_step->currentIndex() >= 0) record.setStep(m_step->currentIndex());
-    if (m_spacing->currentIndex() >= 0) record.setSpacing(m_spacing->currentIndex());
-    if (m_power->currentIndex() >= 0) record.setPower(m_power->currentIndex());
-    storeTone(ToneSide::Decode, record);
-    storeTone(ToneSide::Encode, record);
-    storeSignalling(record);
-    record.setName(m_name->text());
-    if (m_busyLock->currentIndex() >= 0) record.setBusyLock(m_busyLock->currentIndex());
-    record.setSquelchMode(squelchCode(m_squelch->currentText()));
-    record.setTxOff(m_txOff->isChecked());
-    record.setReverse(m_reverse->isChecked());
-    record.setCompander(m_compander->isChecked());
-    record.setTalkAround(m_talkAround->isChecked());
-    if (m_dtmfPttId->currentIndex() >= 0) record.setDtmfPttId(m_dtmfPttId->currentIndex());
-    if (m_fiveTonePttId->currentIndex() >= 0) record.setFiveTonePttId(m_fiveTonePttId->currentIndex());
-    record.setScrambler(std::max(m_scrambler->currentIndex(), 0));
-    setScanSkip(img, m_slot, m_scanSkip->isChecked());
-}
-
-void CChannelEditDialog::storeTone(ToneSide side, ChannelRecord& record) const {
-    const ToneControls& t = side == ToneSide::Decode ? m_decode : m_encode;
-    const int type = t.type->currentIndex();
-    const int value = t.value->currentIndex();
-    if (type < 0) return;
-    record.setToneType(side, unsigned(type));
-    if (value < 0) return;
-    if (type == int(kToneTypeCtcss)) record.setCtcss(side, value);
-    if (type == int(kToneTypeDcs)) {
-        record.setDcsCode(side, value);
-        record.setDcsInverted(side, t.reverse->isChecked());
-    }
-}
-
-void CChannelEditDialog::storeSignalling(ChannelRecord& record) const {
-    const int type = m_signalling->currentIndex();
-    if (type < 0) return;
-    record.setSignallingType(type);
-    // With no 2Tone or 5Tone entry in use the code list is empty, and its empty text stands for 0.
-    const int code = signallingCodeValue(m_code->currentText());
-    if (type == kSignallingDtmf) {
-        record.setDtmfCode(code);
-        record.setSignallingCode(code);
-    }
-    if (type == kSignallingTwoTone) record.setSignallingCode(code);
-    if (type == kSignallingFiveTone) record.setFiveToneCode(code);
+    ChannelEdit edit;
+    edit.rx = m_rx->text();
+    edit.tx = m_tx->text();
+    edit.name = m_name->text();
+    edit.step = m_step->currentIndex();
+    edit.spacing = m_spacing->currentIndex();
+    edit.power = m_power->currentIndex();
+    edit.decode = toneEdit(ToneSide::Decode);
+    edit.encode = toneEdit(ToneSide::Encode);
+    edit.signalling = m_signalling->currentIndex();
+    edit.code = m_code->currentText();
+    edit.squelch = m_squelch->currentText();
+    edit.busyLock = m_busyLock->currentIndex();
+    edit.dtmfPttId = m_dtmfPttId->currentIndex();
+    edit.fiveTonePttId = m_fiveTonePttId->currentIndex();
+    edit.scrambler = m_scrambler->currentIndex();
+    edit.txOff = m_txOff->isChecked();
+    edit.reverse = m_reverse->isChecked();
+    edit.compander = m_compander->isChecked();
+    edit.talkAround = m_talkAround->isChecked();
+    edit.scanSkip = m_scanSkip->isChecked();
+    storeChannelEdit(m_env.state.image, m_slot, edit);
 }
 
 // ---- commits and navigation ----------------------------------------------------------

@@ -3,6 +3,7 @@
 // list does not show. It writes straight into the radio image whenever it leaves a slot
 // (stepping to another one, or closing in any way) and owns nothing but its controls.
 
+#include "channels/channel_edit_rules.h"
 #include "channels/channel_record.h"
 #include "forms/base_form_view.h"
 
@@ -54,8 +55,7 @@ private:
     void setRecordControlsEnabled(bool on);
 
     void storeSlot();
-    void storeTone(ToneSide side, ChannelRecord& record) const;
-    void storeSignalling(ChannelRecord& record) const;
+    ChannelEdit::Tone toneEdit(ToneSide side) const;
 
     void commitRx();
     void commitTx();

@@ -80,6 +80,103 @@ QString loadedSignallingCodeText(const image::RadioImage& img, const ChannelReco
 
 int signallingCodeValue(QStringView text) { return dtmfCodeIndex(text); }
 
+namespace {
+
+// A drop-down loaded with a stored position shows it, or nothing when it lies past the list.
+int shownPosition(int stored, std::size_t listSize) { return stored >= 0 && stored < int(listSize) ? stored : -1; }
+
+void storeTone(ChannelRecord& record, ToneSide side, const ChannelEdit::Tone& tone) {
+    if (tone.type < 0) return;
+    record.setToneType(side, unsigned(tone.type));
+    if (tone.value < 0) return;
+    if (tone.type == int(kToneTypeCtcss)) record.setCtcss(side, tone.value);
+    if (tone.type == int(kToneTypeDcs)) {
+        record.setDcsCode(side, tone.value);
+        record.setDcsInverted(side, tone.inverted);
+    }
+}
+
+void storeSignalling(ChannelRecord& record, int type, const QString& codeText) {
+    if (type < 0) return;
+    record.setSignallingType(type);
+    // With no 2Tone or 5Tone entry in use the code list is empty, and its empty text stands for 0.
+    const int code = signallingCodeValue(codeText);
+    if (type == kSignallingDtmf) {
+        record.setDtmfCode(code);
+        record.setSignallingCode(code);
+    }
+    if (type == kSignallingTwoTone) record.setSignallingCode(code);
+    if (type == kSignallingFiveTone) record.setFiveToneCode(code);
+}
+
+ChannelEdit::Tone loadedTone(const ChannelRecordView& record, ToneSide side) {
+    ChannelEdit::Tone tone;
+    tone.type = shownPosition(int(record.toneType(side)), kToneTypeList.size());
+    if (tone.type == int(kToneTypeCtcss)) tone.value = shownPosition(record.ctcss(side), kCtcssTable.size());
+    if (tone.type == int(kToneTypeDcs)) {
+        tone.value = record.dcsCode(side);
+        tone.inverted = record.dcsInverted(side);
+    }
+    return tone;
+}
+
+} // namespace
+
+// A drop-down without a selection shows a stored index outside its list; its field is left
+// as it is rather than overwritten with a value the user never chose.
+void storeChannelEdit(image::RadioImage& img, int slot, const ChannelEdit& edit) {
+    if (edit.rx.isEmpty()) {
+        channelClear(img, slot);
+        return;
+    }
+    setUsageBit(img, slot, false);
+    ChannelRecord record(img, slot);
+    record.writeRxTx(image::parseFrequencyText(edit.rx), image::parseFrequencyText(edit.tx));
+    if (edit.step >= 0) record.setStep(edit.step);
+    if (edit.spacing >= 0) record.setSpacing(edit.spacing);
+    if (edit.power >= 0) record.setPower(edit.power);
+    storeTone(record, ToneSide::Decode, edit.decode);
+    storeTone(record, ToneSide::Encode, edit.encode);
+    storeSignalling(record, edit.signalling, edit.code);
+    record.setName(edit.name);
+    if (edit.busyLock >= 0) record.setBusyLock(edit.busyLock);
+    record.setSquelchMode(squelchCode(edit.squelch));
+    record.setTxOff(edit.txOff);
+    record.setReverse(edit.reverse);
+    record.setCompander(edit.compander);
+    record.setTalkAround(edit.talkAround);
+    if (edit.dtmfPttId >= 0) record.setDtmfPttId(edit.dtmfPttId);
+    if (edit.fiveTonePttId >= 0) record.setFiveTonePttId(edit.fiveTonePttId);
+    record.setScrambler(std::max(edit.scrambler, 0));
+    setScanSkip(img, slot, edit.scanSkip);
+}
+
+ChannelEdit loadedChannelEdit(const image::RadioImage& img, int slot) {
+    const ChannelRecordView record(img, slot);
+    ChannelEdit edit;
+    edit.rx = image::formatFrequency(record.rx());
+    edit.tx = image::formatFrequency(record.txFrequency());
+    edit.name = record.name();
+    edit.step = shownPosition(record.step(), kStepList.size());
+    edit.spacing = shownPosition(record.spacing(), kSpacingList.size());
+    edit.power = shownPosition(record.power(), kPowerList.size());
+    edit.decode = loadedTone(record, ToneSide::Decode);
+    edit.encode = loadedTone(record, ToneSide::Encode);
+    edit.signalling = shownPosition(record.signallingType(), kSignallingTypeList.size());
+    edit.code = loadedSignallingCodeText(img, record);
+    edit.squelch = loadedSquelchText(record);
+    edit.busyLock = shownPosition(record.busyLock(), kBusyLockList.size());
+    edit.dtmfPttId = shownPosition(record.dtmfPttId(), kPttIdList.size());
+    edit.fiveTonePttId = shownPosition(record.fiveTonePttId(), kPttIdList.size());
+    edit.scrambler = std::max(shownPosition(record.scrambler(), kScramblerList.size()), 0);
+    edit.txOff = record.txOff();
+    edit.reverse = record.reverse();
+    edit.compander = record.compander();
+    edit.talkAround = record.talkAround();
+    edit.scanSkip = scanSkip(img, slot);
+    return edit;
+}
+
 int clampedSlot(int slot) { return std::clamp(slot, kFirstSlot, kLastSlot); }
 
 int steppedSlot(int namedSlot, int step) {

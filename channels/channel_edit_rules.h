@@ -37,6 +37,41 @@ int signallingCodeValue(QStringView text);
 // entry of its signalling type, else the first code offered ("" for "Off").
 QString loadedSquelchText(const ChannelRecordView& record);
 QString loadedSignallingCodeText(const image::RadioImage& img, const ChannelRecordView& record);
+// What the Channel Edit dialog holds when it stores a channel: its texts and the positions
+// chosen in its drop-downs, -1 where a list shows no selection (a stored index past the
+// list, which the store then keeps). The dialog fills it from its controls.
+struct ChannelEdit {
+    struct Tone {
+        int type = -1;   // tone-type list position
+        int value = -1;  // CTCSS table position or DCS code
+        bool inverted = false;
+    };
+    QString rx;
+    QString tx;
+    QString name;
+    int step = -1;
+    int spacing = -1;
+    int power = -1;
+    Tone decode;
+    Tone encode;
+    int signalling = -1;
+    QString code;  // the code entry shown: "M5", "3", or "" when the type offers none
+    QString squelch;
+    int busyLock = -1;
+    int dtmfPttId = -1;
+    int fiveTonePttId = -1;
+    int scrambler = -1;  // no selection stores "Off"
+    bool txOff = false;
+    bool reverse = false;
+    bool compander = false;
+    bool talkAround = false;
+    bool scanSkip = false;
+};
+// The dialog's store: an empty RX clears the slot; otherwise every field, the slot marked in use.
+void storeChannelEdit(image::RadioImage& img, int slot, const ChannelEdit& edit);
+// What the dialog shows on loading the record of a slot in use.
+ChannelEdit loadedChannelEdit(const image::RadioImage& img, int slot);
+
 // "NO." holds a channel label: "199" and "VFO" are the longest.
 inline constexpr int kSlotTextLength = 3;
 

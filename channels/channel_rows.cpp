@@ -176,6 +176,17 @@ void commitOptionCell(ChannelRowCells& row, int column, QStringView text) {
     else row[column] = isToneColumn(column) ? normaliseToneText(text) : text.toString();
 }
 
+int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits) {
+    int count = 0;
+    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+        if (slot != kSlotVFO && usageBit(img, slot)) continue;
+        const ChannelRecordView record(img, slot);
+        if (record.isEmpty()) continue;
+        if (!limits.rxInBand(record.rx()) || !limits.txInBand(record.txFrequency())) ++count;
+    }
+    return count;
+}
+
 bool isFrequencyCharacter(QChar c) {
     return c.unicode() < 0x80 && kFrequencyCharacterFilter.find(char(c.unicode())) != std::string_view::npos;
 }

@@ -117,6 +117,12 @@ app::Correction commitTxCell(ChannelRowCells& row, const image::BandLimits& limi
 // row has an RX frequency; an empty row stays empty.
 void commitOptionCell(ChannelRowCells& row, int column, QStringView text);
 
+// The channels that new limits would move: every channel the channel list shows (a slot in
+// use with an RX frequency, and always "VFO") whose RX lies outside the receive band or
+// whose TX lies outside the transmit band. The list shows such a channel at the band's
+// nearest limit and the next store writes it there.
+int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits);
+
 // Keys: only the frequency characters may be typed into a frequency edit.
 bool isFrequencyCharacter(QChar c);
 

@@ -11,6 +11,9 @@
 #include "link/port_provider.h"
 #include "link/write_verify.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QtGlobal>
 
 #include <algorithm>
@@ -234,6 +237,18 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
     if (given.size() > most) return fail(kExitUsage, text::kUnexpectedArgument.arg(given[most]));
     if (given.size() < positionals) return fail(kExitUsage, text::kUsage.arg(text::kProgramName, usage));
     return std::nullopt;
+}
+
+QString cannotSaveReason(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.absoluteDir().exists()) return text::kNoFolder.arg(path);
+    if (info.isDir()) return text::kIsFolder.arg(path);
+    const bool existed = info.exists();
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return text::kCannotSave.arg(path, file.errorString());
+    file.close();
+    if (!existed) file.remove();
+    return {};
 }
 
 void printLine(const QString& line) {

@@ -54,6 +54,10 @@ std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringLis
 // come from a radio), and keeps the usual read backup. Returns the exit code of the read.
 int readRadio(app::AppState& state, const TransferRequest& request, const std::atomic<bool>& interrupted);
 
+// Why `path` cannot be created or replaced; empty when it can. A file that does not exist
+// yet is created to find out, and removed again. Commands check their --out with it first.
+QString cannotSaveReason(const QString& path);
+
 void printLine(const QString& text);
 // A command's result on stdout, as it is.
 void writeOut(const QByteArray& bytes);

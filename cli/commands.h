@@ -22,5 +22,7 @@ int reportCommand(const QStringList& arguments);
 int diffCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
 // The configuration check of parameter files, each alone and together as a fleet.
 int checkCommand(const QStringList& arguments);
+// A configuration document (the layout of report --json) applied onto a parameter file.
+int applyCommand(const QStringList& arguments);
 
 } // namespace cli

@@ -12,19 +12,15 @@
 
 namespace cli {
 
-namespace {
-
 // The model name is not in the image: "Program.ini" beside the program names it, as it does
 // for the program's printout.
-QString modelName() {
+QString programModelName() {
     const QString ini = QCoreApplication::applicationDirPath() + u'/' + app::kSettingsFileName;
     const QString fallback = app::AppConfig().modelName;
     if (!QFileInfo::exists(ini)) return fallback;
     const QString name = app::SettingsFile(ini).read(app::kSettingsSection, app::kModelKey, QString());
     return name.isEmpty() ? fallback : name;
 }
-
-} // namespace
 
 std::optional<image::RadioImage> readConfiguration(const QString& path) {
     if (!QFileInfo(path).isFile()) {
@@ -48,7 +44,7 @@ std::optional<report::ConfigReport> reportOfFile(const QString& path) {
 }
 
 report::ConfigReport reportOfImage(const image::RadioImage& img) {
-    return report::buildReport({img, image::decodeBandLimits(img), modelName()});
+    return report::buildReport({img, image::decodeBandLimits(img), programModelName()});
 }
 
 } // namespace cli

@@ -18,6 +18,8 @@ namespace cli {
 std::optional<image::RadioImage> readConfiguration(const QString& path);
 
 std::optional<report::ConfigReport> reportOfFile(const QString& path);
+// The model name "Program.ini" beside the program names (the program's own when it names none).
+QString programModelName();
 report::ConfigReport reportOfImage(const image::RadioImage& img);
 
 } // namespace cli

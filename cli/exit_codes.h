@@ -14,6 +14,7 @@ enum ExitCode : int {
     kExitCancelled = 7,   // interrupted (Ctrl-C) and stopped between blocks
     kExitVerify = 8,      // write --verify: the radio does not hold what was written, or could not be read back
     kExitRowsSkipped = 9, // a CSV import left rows out (listed on stderr)
+    kExitDocument = 10,   // apply: the configuration document has errors (listed on stderr); nothing written
 };
 
 } // namespace cli

@@ -33,6 +33,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("check"), [](const QStringList& a) { return cli::checkCommand(a); }},
         {QStringLiteral("export-csv"), [](const QStringList& a) { return cli::exportCsvCommand(a); }},
         {QStringLiteral("import-csv"), [](const QStringList& a) { return cli::importCsvCommand(a); }},
+        {QStringLiteral("apply"), [](const QStringList& a) { return cli::applyCommand(a); }},
     };
 
     QStringList arguments = QCoreApplication::arguments();

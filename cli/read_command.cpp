@@ -9,29 +9,8 @@
 #include "cli/exit_codes.h"
 #include "image/parameter_file.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 
 namespace cli {
-
-namespace {
-
-// Why `path` cannot be created or replaced; empty when it can. A file that does not exist
-// yet is created to find out, and removed again.
-QString cannotSaveReason(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.absoluteDir().exists()) return text::kNoFolder.arg(path);
-    if (info.isDir()) return text::kIsFolder.arg(path);
-    const bool existed = info.exists();
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) return text::kCannotSave.arg(path, file.errorString());
-    file.close();
-    if (!existed) file.remove();
-    return {};
-}
-
-} // namespace
 
 int readCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted) {
     QCommandLineParser parser;

@@ -122,12 +122,6 @@ private:
 
 } // namespace
 
-QString printableAscii() {
-    QString chars;
-    for (char c = ' '; c <= '~'; ++c) chars.append(QLatin1Char(c));
-    return chars;
-}
-
 QLabel* label(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
 
 QLabel* labelFor(const QString& text, QWidget* control) {

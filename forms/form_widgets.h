@@ -3,6 +3,8 @@
 // find controls with findChild) and text fields get the same ASCII filtering everywhere.
 // Texts go to image bytes and back as Latin-1, so bytes the user did not touch survive.
 
+#include "app/typed_characters.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -16,11 +18,10 @@ class QWidget;
 namespace form {
 
 // Character sets for text fields: explicit ASCII, never the locale's idea of a letter.
-inline constexpr const char* kDigits = "0123456789";
-inline constexpr const char* kDtmfSymbols = "0123456789ABCD*#";
-inline constexpr const char* kHexDigits = "0123456789ABCDEF";
-// Every printable ASCII character, blank included.
-QString printableAscii();
+using app::chars::kDigits;
+using app::chars::kDtmfSymbols;
+using app::chars::kHexDigits;
+using app::chars::printableAscii;
 
 QLabel* label(const char* text, QWidget* parent);
 // The label a user sees beside `control`: its buddy, so that a screen reader announces the

@@ -66,6 +66,9 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     m_confirmCsvImport = [this](const QString& fileName, const CsvPlanner& planner) {
         return confirmCsvImportWithDialog(fileName, planner);
     };
+    m_confirmJsonImport = [this](const QString& fileName, const report::ApplyResult& result) {
+        return confirmJsonImportWithDialog(fileName, result);
+    };
 
     m_mdi = new QMdiArea;
     m_mdi->setObjectName(QStringLiteral("mdiArea"));

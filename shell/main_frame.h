@@ -6,6 +6,7 @@
 
 #include "app/app_state.h"
 #include "app/backups.h"
+#include "app/config_apply.h"
 #include "app/change_tracker.h"
 #include "app/recent_files.h"
 #include "app/undo_history.h"
@@ -65,6 +66,12 @@ public:
         std::function<std::optional<channels::csv::ImportPlan>(const QString& fileName, const CsvPlanner&)>;
     void setCsvImportConfirmer(CsvImportConfirmer confirmer) { m_confirmCsvImport = std::move(confirmer); }
 
+    // Shows what a configuration document would do (its problems and warnings); true to take
+    // it. The program shows the import dialog, which offers Import only for a document without
+    // errors.
+    using JsonImportConfirmer = std::function<bool(const QString& fileName, const report::ApplyResult& result)>;
+    void setJsonImportConfirmer(JsonImportConfirmer confirmer) { m_confirmJsonImport = std::move(confirmer); }
+
     EditorWorkspace& workspace() { return *m_workspace; }
     QMdiArea* mdiArea() const { return m_mdi; }
 
@@ -82,6 +89,9 @@ public slots:
     void saveAs();
     void exportChannelsCsv();
     void importChannelsCsv();
+    // The whole configuration as JSON (main_frame_json.cpp), in the layout of report --json.
+    void exportConfigurationJson();
+    void importConfigurationJson();
 
     void showModel();
     void openEditor(EditorKind kind);
@@ -188,6 +198,7 @@ private:
     QString askExportFileName(app::FileDialogRequest request);
     std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
                                                                         const CsvPlanner& planner);
+    bool confirmJsonImportWithDialog(const QString& fileName, const report::ApplyResult& result);
 
     app::AppState& m_state;
     app::Prompts& m_prompts;
@@ -195,6 +206,7 @@ private:
     LinkServices m_link;
     PrinterChooser m_choosePrinter;
     CsvImportConfirmer m_confirmCsvImport;
+    JsonImportConfirmer m_confirmJsonImport;
     app::ChangeTracker m_changes;
     app::UndoHistory m_undo;
     bool m_modified = false;  // shown as the title's marker
@@ -213,6 +225,7 @@ private:
 
     struct Actions {
         QAction *fileNew, *fileOpen, *fileSave, *fileSaveAs, *exportCsv, *importCsv, *openBackups, *exit;
+        QAction *exportJson, *importJson;
         QAction *model, *port, *read, *write, *password;
         QAction *viewToolbar, *viewStatusBar, *viewTree;
         QAction *cascade, *tile, *arrange, *nextWindow, *previousWindow, *switchPane;

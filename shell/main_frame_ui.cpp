@@ -62,6 +62,8 @@ void CMainFrame::createActions() {
     a.fileSaveAs = addAction(texts::kSaveAs, "actionSaveAs", &CMainFrame::saveAs);
     a.exportCsv = addAction(texts::kExportCsv, "actionExportCsv", &CMainFrame::exportChannelsCsv);
     a.importCsv = addAction(texts::kImportCsv, "actionImportCsv", &CMainFrame::importChannelsCsv);
+    a.exportJson = addAction(texts::kExportJson, "actionExportJson", &CMainFrame::exportConfigurationJson);
+    a.importJson = addAction(texts::kImportJson, "actionImportJson", &CMainFrame::importConfigurationJson);
     a.openBackups = addAction(texts::kOpenBackupFolder, "actionOpenBackupFolder", &CMainFrame::openBackupFolder);
     a.exit = addAction(texts::kExit, "actionExit", nullptr);
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
@@ -109,7 +111,7 @@ void CMainFrame::createMenus() {
     QMenu* file = addMenu(texts::kMenuFile, "menuFile");
     file->addActions({a.fileNew, a.fileOpen, a.fileSave, a.fileSaveAs});
     file->addSeparator();
-    file->addActions({a.importCsv, a.exportCsv, a.openBackups});
+    file->addActions({a.importCsv, a.exportCsv, a.importJson, a.exportJson, a.openBackups});
     file->addSeparator();
     file->addActions({a.print, a.printPreview, a.exportPdf});
     file->addSeparator();

@@ -1,7 +1,5 @@
 #include "shell/model_dialog.h"
 
-#include "channels/channel_record.h"
-#include "channels/value_tables.h"
 #include "forms/form_widgets.h"
 
 #include <QComboBox>
@@ -161,17 +159,6 @@ void ModelDialog::keyPressEvent(QKeyEvent* event) {
     default:
         QDialog::keyPressEvent(event);
     }
-}
-
-int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits) {
-    int count = 0;
-    for (int slot = channels::kFirstSlot; slot <= channels::kLastSlot; ++slot) {
-        if (slot != channels::kSlotVFO && channels::usageBit(img, slot)) continue;
-        const channels::ChannelRecordView record(img, slot);
-        if (record.isEmpty()) continue;
-        if (!limits.rxInBand(record.rx()) || !limits.txInBand(record.txFrequency())) ++count;
-    }
-    return count;
 }
 
 QString channelsOutsideBandQuestion(int count, const image::BandLimits& limits) {

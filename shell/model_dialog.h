@@ -5,6 +5,7 @@
 // nothing here, so a half-typed entry is never taken or dropped by accident; only the
 // buttons close the dialog.
 
+#include "channels/channel_rows.h"
 #include "image/band_limits.h"
 #include "image/radio_image.h"
 
@@ -78,11 +79,8 @@ private:
     QLabel* m_refusal = nullptr;  // why "OK" did not take the limits; hidden until then
 };
 
-// The channels that new limits would move: every channel the channel list shows (a slot in
-// use with an RX frequency, and always "VFO") whose RX lies outside the receive band or
-// whose TX lies outside the transmit band. The list shows such a channel at the band's
-// nearest limit and the next store writes it there.
-int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits);
+// The channels that new limits would move (the channel list's own count).
+using channels::channelsOutsideBand;
 
 // The question asked before such limits are taken, naming how many channels would move.
 QString channelsOutsideBandQuestion(int count, const image::BandLimits& limits);

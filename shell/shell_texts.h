@@ -89,6 +89,14 @@ inline const QString kExportNotOverParameterFile =
                    "Choose a name ending in \".%2\".");
 inline const QString kCsvCannotRead = QStringLiteral("Cannot read %1: %2");
 inline const QString kCsvCannotSave = QStringLiteral("Cannot save %1: %2");
+inline const QString kExportJson = QStringLiteral("Export Configuration (JSON)...");
+inline const QString kImportJson = QStringLiteral("Import Configuration (JSON)...");
+inline const QString kJsonFilter = QStringLiteral("JSON Files (*.json)");
+inline const QString kJsonSuffix = QStringLiteral("json");
+inline const QString kExportJsonTitle = QStringLiteral("Export Configuration (JSON)");
+inline const QString kImportJsonTitle = QStringLiteral("Import Configuration (JSON)");
+inline const QString kJsonCannotRead = QStringLiteral("Cannot read %1: %2");
+inline const QString kJsonCannotSave = QStringLiteral("Cannot save %1: %2");
 
 // Undo steps that are no menu command of their own: what the user typed or chose in an
 // editor, and a CSV import.

@@ -191,6 +191,18 @@ std::optional<int> parseTenths(const QString& text) {
     return units * 10 + tenth;
 }
 
+QString msText(std::uint8_t tensOfMs) { return QString::number(tensOfMs * 10); }
+
+std::uint8_t msValue(QStringView entry) { return std::uint8_t(entry.toInt() / 10); }
+
+QString pttIdPauseText(std::uint8_t seconds) {
+    return seconds == 0 ? QString::fromLatin1(texts::kOff) : QString::number(seconds);
+}
+
+std::uint8_t pttIdPauseValue(QStringView entry) { return std::uint8_t(entry.toInt()); }  // "Off" gives 0
+
+std::uint8_t autoResetValue(const QString& entry) { return std::uint8_t(parseTenths(entry).value_or(0)); }
+
 QString readSelfId(const image::RadioImage& img) {
     QString digits;
     for (const std::uint8_t b : img.bytes(kSelfId, kSelfIdDigits)) {
@@ -365,6 +377,22 @@ void storeEncodeEntry(image::RadioImage& img, int entry, const EncodeEntryCells&
         return;
     img.fill(name, kEntryNameLength, 0);
     if (!cells.name.isEmpty()) img.setText(name, kEntryNameLength, cells.name.left(kEntryNameLength).toLatin1(), ' ');
+}
+
+bool callDependsOnSelfId(const QString& kind) {
+    const CallKind call = callKindFromText(kind);
+    return call == CallKind::PttId || call == CallKind::Ani;
+}
+
+bool storeListedEntry(image::RadioImage& img, int entry, const EncodeEntryCells& cells, const EncodeEntryCells& inImage,
+                      const QString& selfId, const QString& inImageSelfId) {
+    const bool unchanged = cells == inImage && (!callDependsOnSelfId(cells.kind) || selfId == inImageSelfId);
+    if (unchanged) {
+        clampCodeLength(img, encodeEntryAddress(entry), kEntryCodeDigits);
+        return false;
+    }
+    storeEncodeEntry(img, entry, cells, selfId);
+    return true;
 }
 
 void storeEncodeOccupancy(image::RadioImage& img) {

@@ -124,6 +124,15 @@ QString tenthsText(int tenths);
 // "12.3" -> 123, exactly; nothing when the text is not such a number.
 std::optional<int> parseTenths(const QString& text);
 
+// The number drop-downs both ways. Milliseconds are stored in tens ("70" <-> 7), the PTT ID
+// pause in seconds ("Off" <-> 0), the auto reset time in tenths; a text that is not such a
+// number stores 0.
+QString msText(std::uint8_t tensOfMs);
+std::uint8_t msValue(QStringView entry);
+QString pttIdPauseText(std::uint8_t seconds);
+std::uint8_t pttIdPauseValue(QStringView entry);
+std::uint8_t autoResetValue(const QString& entry);
+
 // The self ID as shown: each digit byte as "%X", up to the first byte of 16 or more,
 // completed on the left with "0" to five digits.
 QString readSelfId(const image::RadioImage& img);
@@ -205,6 +214,14 @@ EncodeEntryCells loadEncodeEntry(const image::RadioImage& img, int entry, const 
                                  std::uint8_t interval);
 // Writes one entry; an entry not in use only gets its length byte cleared.
 void storeEncodeEntry(image::RadioImage& img, int entry, const EncodeEntryCells& cells, const QString& selfId);
+// PTT ID and ANI calls carry the self ID, so a new self ID rewrites them.
+bool callDependsOnSelfId(const QString& kind);
+// What the list's store does with one entry: a row that still shows what its bytes stand for
+// (`inImage`, read with `inImageSelfId`) keeps them, but for a length byte past its field,
+// unless its call carries a self ID that changed; any other row is written with `selfId`.
+// True when the row was written.
+bool storeListedEntry(image::RadioImage& img, int entry, const EncodeEntryCells& cells, const EncodeEntryCells& inImage,
+                      const QString& selfId, const QString& inImageSelfId);
 // Every occupancy bit from its entry's length byte (set = free).
 void storeEncodeOccupancy(image::RadioImage& img);
 // The cells a list special call gives its row (column 5 keeps its name).

@@ -24,12 +24,6 @@ constexpr int kHeaderRowTwips = 600;
 
 int rowOf(int entry) { return entry + 1; }
 
-// PTT ID and ANI calls carry the self ID, so a new self ID rewrites them.
-bool dependsOnSelfId(const QString& kind) {
-    const ft::CallKind call = ft::callKindFromText(kind);
-    return call == ft::CallKind::PttId || call == ft::CallKind::Ani;
-}
-
 } // namespace
 
 FiveToneEncodeList::FiveToneEncodeList(grid::GridView& grid, app::Prompts& prompts,
@@ -91,13 +85,7 @@ void FiveToneEncodeList::store(image::RadioImage& img, const QString& selfId) {
     for (int entry = 0; entry < ft::kEncodeEntries; ++entry) {
         const ft::EncodeEntryCells now = cells(entry);
         ft::EncodeEntryCells& inImage = m_inImage[std::size_t(entry)];
-        const bool unchanged = now == inImage && (!dependsOnSelfId(now.kind) || selfId == m_inImageSelfId);
-        if (unchanged) {
-            ft::clampCodeLength(img, ft::encodeEntryAddress(entry), ft::kEntryCodeDigits);
-            continue;
-        }
-        ft::storeEncodeEntry(img, entry, now, selfId);
-        inImage = now;
+        if (ft::storeListedEntry(img, entry, now, inImage, selfId, m_inImageSelfId)) inImage = now;
     }
     m_inImageSelfId = selfId;
     ft::storeEncodeOccupancy(img);

@@ -273,10 +273,9 @@ void CT5View::loadGeneral() {
     loadIndex(m_decodingResponse, img().u8(ft::kDecodingResponse));
     loadIndex(m_decodeStandard, img().u8(ft::kDecodeStandard));
     form::setLoadedText(m_selfId, ft::readSelfId(img()));
-    for (const MsList& list : m_msLists) combo::selectPrefix(list.box, QString::number(img().u8(list.at) * 10));
+    for (const MsList& list : m_msLists) combo::selectPrefix(list.box, ft::msText(img().u8(list.at)));
     combo::selectPrefix(m_autoResetTime, ft::tenthsText(img().u8(ft::kAutoResetTime)));
-    const std::uint8_t pause = img().u8(ft::kPttIdPause);
-    combo::selectPrefix(m_pttIdPause, pause == 0 ? QString::fromLatin1(ft::texts::kOff) : QString::number(pause));
+    combo::selectPrefix(m_pttIdPause, ft::pttIdPauseText(img().u8(ft::kPttIdPause)));
     combo::selectPrefix(m_stopCode, ft::stopCodeText(img().u8(ft::kStopCode)));
     m_sideTone->setChecked(img().u8(ft::kSideTone) != 0);
 }
@@ -285,16 +284,16 @@ void CT5View::storeGeneral() {
     img().setU8(ft::kDecodingResponse, storeIndex(m_decodingResponse));
     img().setU8(ft::kDecodeStandard, storeIndex(m_decodeStandard));
     ft::writeSelfId(img(), m_selfId->text());
-    for (const MsList& list : m_msLists) img().setU8(list.at, std::uint8_t(list.box->currentText().toInt() / 10));
-    img().setU8(ft::kAutoResetTime, std::uint8_t(ft::parseTenths(m_autoResetTime->currentText()).value_or(0)));
-    img().setU8(ft::kPttIdPause, std::uint8_t(m_pttIdPause->currentText().toInt()));  // "Off" gives 0
+    for (const MsList& list : m_msLists) img().setU8(list.at, ft::msValue(list.box->currentText()));
+    img().setU8(ft::kAutoResetTime, ft::autoResetValue(m_autoResetTime->currentText()));
+    img().setU8(ft::kPttIdPause, ft::pttIdPauseValue(m_pttIdPause->currentText()));
     img().setU8(ft::kStopCode, ft::stopCodeByte(m_stopCode->currentText()));
     img().setU8(ft::kSideTone, m_sideTone->isChecked() ? 1 : 0);
 }
 
 void CT5View::loadPttIdCode(PttIdCode& code) {
     loadIndex(code.standard, img().u8(Addr(code.record + ft::kCodeStandard)));
-    combo::selectPrefix(code.toneLength, QString::number(img().u8(Addr(code.record + ft::kCodeToneLength)) * 10));
+    combo::selectPrefix(code.toneLength, ft::msText(img().u8(Addr(code.record + ft::kCodeToneLength))));
     code.loaded = ft::readPttIdCode(img(), code.record);
     form::setLoadedText(code.encodeId, code.loaded);
     code.typed = false;
@@ -302,7 +301,7 @@ void CT5View::loadPttIdCode(PttIdCode& code) {
 
 void CT5View::storePttIdCode(const PttIdCode& code) {
     img().setU8(Addr(code.record + ft::kCodeStandard), storeIndex(code.standard));
-    img().setU8(Addr(code.record + ft::kCodeToneLength), std::uint8_t(code.toneLength->currentText().toInt() / 10));
+    img().setU8(Addr(code.record + ft::kCodeToneLength), ft::msValue(code.toneLength->currentText()));
     // A code left as loaded keeps every digit byte, padding included, and its length as far as
     // the field reaches.
     if (code.encodeId->text() != code.loaded) ft::writePttIdCode(img(), code.record, code.encodeId->text());

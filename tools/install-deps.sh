@@ -10,6 +10,7 @@ packages=(
   libgl-dev libgtest-dev googletest
   xvfb xauth
   poppler-utils  # pdftotext, pdftoppm: the printout tests read the PDF back
+  python3-jsonschema  # a test validates report --json against the schema in docs/
   file  # CPack reads the programs with it to work out the Debian package's dependencies
   clang libclang-rt-14-dev
 )

@@ -13,6 +13,7 @@
 #include "shell/csv_import_dialog.h"
 #include "shell/dialog_prompts.h"
 #include "shell/help_window.h"
+#include "shell/json_import_dialog.h"
 #include "shell/main_frame.h"
 #include "shell/password_dialog.h"
 
@@ -172,12 +173,16 @@ TEST(AccessibilityTest, EveryEditorAndEveryWindowOfTheProgramNamesItsControlsAnd
     shell::CsvImportDialog(QStringLiteral("channels.csv"), planner, &frame).exec();
     shell::CompareDialog({{"Channel", "0 / RX Frequency", "145.00000", "146.00000"}}, {}, &frame).exec();
     shell::ReviveDialog(QStringLiteral("Radio is stunned"), &frame).exec();
+    report::ApplyResult refused;
+    refused.problems.append({QStringLiteral("dtmf.selfId"), QStringLiteral("\"12A\""), QStringLiteral("only digits 0-9")});
+    shell::JsonImportDialog(QStringLiteral("site.json"), refused, &frame).exec();
+    shell::JsonImportDialog(QStringLiteral("site.json"), report::ApplyResult{{}, true}, &frame).exec();
 
     EXPECT_TRUE(inspector.faults.isEmpty()) << inspector.faults.join(u'\n').toStdString();
     // A window counts only if it opened: these must have been among those that did.
     for (const char* expected :
          {"shell::ModelDialog", "shell::PortDialog", "shell::PasswordDialog", "shell::TransferDialog",
           "shell::AboutDialog", "shell::CheckDialog", "shell::HelpWindow", "channels::CChannelEditDialog",
-          "signalling::CDtmfSpecialCallDialog", "signalling::CFiveToneSpecialCallDialog"})
+          "signalling::CDtmfSpecialCallDialog", "signalling::CFiveToneSpecialCallDialog", "shell::JsonImportDialog"})
         EXPECT_TRUE(inspector.seen.contains(QLatin1String(expected))) << expected << " did not open";
 }

@@ -168,6 +168,7 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
     auto items = [&](const char* menu) { return actionTexts(find<QMenu>(menu)->actions()); };
     EXPECT_EQ(items("menuFile"), QStringList({"&New(&N)", "&Open(&O)...", "&Save(&S)", "Save &As(&A)...", "|",
                                               "Import Channels (CSV)...", "Export Channels (CSV)...",
+                                              "Import Configuration (JSON)...", "Export Configuration (JSON)...",
                                               "Open Backup Folder", "|", "&Print...", "Print Pre&view...",
                                               "Export P&DF...", "|",
                                               "|", "E&xit(&X)"}));

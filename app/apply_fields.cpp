@@ -1,0 +1,293 @@
+#include "app/apply_fields.h"
+
+#include <QHash>
+
+namespace report {
+
+namespace {
+
+constexpr int kBriefEntries = 8;
+const QString kYes = QStringLiteral("Yes");
+const QString kNo = QStringLiteral("No");
+
+QString kindName(app::json::Value::Kind kind) {
+    using Kind = app::json::Value::Kind;
+    switch (kind) {
+    case Kind::Object: return QStringLiteral("an object");
+    case Kind::Array: return QStringLiteral("a list");
+    case Kind::String: return QStringLiteral("a text");
+    case Kind::Number: return QStringLiteral("a number");
+    case Kind::Boolean: return QStringLiteral("true or false");
+    case Kind::Null: return QStringLiteral("null");
+    }
+    return {};
+}
+
+} // namespace
+
+// ---- document objects ----------------------------------------------------------------------
+
+DocumentObject::DocumentObject(const app::json::Value& value, QString path, Problems& problems, QStringList known)
+    : m_value(value), m_path(std::move(path)), m_problems(problems), m_known(std::move(known)) {
+    QSet<QString> seen;
+    for (const auto& [key, member] : m_value.members) {
+        if (seen.contains(key)) m_problems.error(pathOf(key), app::json::quoted(member), QStringLiteral("given twice"));
+        seen.insert(key);
+    }
+}
+
+bool DocumentObject::has(const QString& key) const {
+    for (const auto& member : m_value.members)
+        if (member.first == key) return true;
+    return false;
+}
+
+const app::json::Value* DocumentObject::member(const QString& key) {
+    m_asked.insert(key);
+    const app::json::Value* found = nullptr;
+    for (const auto& [name, value] : m_value.members)
+        if (name == key) found = &value;  // a key given twice reads as its last (and is reported)
+    return found;
+}
+
+std::optional<QString> DocumentObject::text(const QString& key) {
+    const app::json::Value* value = member(key);
+    if (!value) return std::nullopt;
+    if (value->isString()) return value->text;
+    const QString hint = value->kind == app::json::Value::Kind::Number || value->kind == app::json::Value::Kind::Boolean
+                             ? QStringLiteral(" (write %1)").arg(app::json::quoted(value->text))
+                             : QString();
+    m_problems.error(pathOf(key), app::json::quoted(*value),
+                     QStringLiteral("%1, not a text%2").arg(kindName(value->kind), hint));
+    return std::nullopt;
+}
+
+const app::json::Value* DocumentObject::list(const QString& key) {
+    const app::json::Value* value = member(key);
+    if (!value || value->isArray()) return value;
+    m_problems.error(pathOf(key), app::json::quoted(*value), QStringLiteral("%1, not a list").arg(kindName(value->kind)));
+    return nullptr;
+}
+
+void DocumentObject::reportUnknownKeys() {
+    QSet<QString> told;
+    for (const auto& member : m_value.members) {
+        const QString& key = member.first;
+        if (m_asked.contains(key) || m_known.contains(key) || told.contains(key)) continue;
+        told.insert(key);
+        m_problems.error(pathOf(key), QString(), QStringLiteral("unknown key"));
+    }
+}
+
+QStringList keysOf(const QList<Column>& columns) {
+    QStringList keys;
+    for (const Column& column : columns) keys.append(column.key);
+    return keys;
+}
+
+std::vector<ListedRow> readListRows(const app::json::Value& list, const QString& path, const QStringList& columns,
+                                    const std::function<std::optional<int>(const QString&)>& entryOf,
+                                    const QString& whatExists, Problems& problems) {
+    const QString& idKey = columns.constFirst();
+    std::vector<ListedRow> rows;
+    QHash<int, qsizetype> listedAt;
+    for (qsizetype i = 0; i < qsizetype(list.items.size()); ++i) {
+        const app::json::Value& item = list.items[std::size_t(i)];
+        const QString rowPath = QStringLiteral("%1[%2]").arg(path).arg(i);
+        if (!item.isObject()) {
+            problems.error(rowPath, app::json::quoted(item), QStringLiteral("%1, not an object").arg(kindName(item.kind)));
+            continue;
+        }
+        DocumentObject row(item, rowPath, problems, columns);
+        const std::optional<QString> id = row.text(idKey);
+        if (!id) {
+            if (!row.has(idKey)) problems.error(row.pathOf(idKey), QString(), QStringLiteral("missing: every entry names its %1").arg(idKey));
+            row.reportUnknownKeys();
+            continue;
+        }
+        const std::optional<int> entry = entryOf(*id);
+        if (!entry) {
+            problems.error(row.pathOf(idKey), app::json::quoted(*id), QStringLiteral("no such entry (%1)").arg(whatExists));
+            row.reportUnknownKeys();
+            continue;
+        }
+        if (listedAt.contains(*entry)) {
+            problems.error(row.pathOf(idKey), app::json::quoted(*id),
+                           QStringLiteral("listed twice (also %1[%2])").arg(path).arg(listedAt.value(*entry)));
+            row.reportUnknownKeys();
+            continue;
+        }
+        listedAt.insert(*entry, i);
+        rows.push_back({*entry, std::move(row)});
+    }
+    return rows;
+}
+
+// ---- verdicts and field tables ----------------------------------------------------------------
+
+bool noteVerdict(const Verdict& verdict, const QString& path, const QString& text, Problems& problems) {
+    switch (verdict.kind) {
+    case Verdict::Kind::Taken: return true;
+    case Verdict::Kind::Warned: problems.warning(path, app::json::quoted(text), verdict.reason); return true;
+    case Verdict::Kind::Refused: problems.error(path, app::json::quoted(text), verdict.reason); return false;
+    }
+    return false;
+}
+
+QList<Entry> reportEntries(const FormFields& fields, const image::RadioImage& img) {
+    QList<Entry> entries;
+    for (const FormField& field : fields)
+        if (!field.inReport || field.inReport(img)) entries.append({field.label, field.key, field.read(img), field.options});
+    return entries;
+}
+
+bool EnteredFields::anyChanged() const {
+    return std::find(changed.begin(), changed.end(), true) != changed.end();
+}
+
+namespace {
+
+// The text one field holds once the document is entered, and whether the document changed it.
+std::pair<QString, bool> enterField(const FormField& field, DocumentObject& document, const image::RadioImage& img,
+                                    Problems& problems) {
+    const QString shown = field.read(img);
+    const std::optional<QString> given = document.text(field.key);
+    if (!given || *given == shown) return {shown, false};
+    const Verdict verdict = field.enter(img, *given);
+    if (!noteVerdict(verdict, document.pathOf(field.key), *given, problems)) return {shown, false};
+    return {verdict.text, verdict.text != shown};
+}
+
+} // namespace
+
+EnteredFields enterFields(const FormFields& fields, DocumentObject& document, const image::RadioImage& img,
+                          Problems& problems) {
+    EnteredFields entered;
+    for (const FormField& field : fields) {
+        const auto [text, changed] = enterField(field, document, img, problems);
+        entered.texts.append(text);
+        entered.changed.push_back(changed);
+    }
+    return entered;
+}
+
+void storeFields(const FormFields& fields, const EnteredFields& entered, image::RadioImage& img) {
+    for (std::size_t i = 0; i < fields.size(); ++i) fields[i].store(img, entered.texts[qsizetype(i)]);
+}
+
+EnteredFields applyFieldByField(const FormFields& fields, DocumentObject& document, image::RadioImage& img,
+                                Problems& problems) {
+    EnteredFields entered;
+    for (const FormField& field : fields) {
+        const auto [text, changed] = enterField(field, document, img, problems);
+        field.store(img, text);
+        entered.texts.append(text);
+        entered.changed.push_back(changed);
+    }
+    return entered;
+}
+
+// ---- conventions ------------------------------------------------------------------------------
+
+QString listBrief(const QStringList& entries) {
+    if (entries.size() <= kBriefEntries) return entries.join(QStringLiteral(", "));
+    return entries.mid(0, 3).join(QStringLiteral(", ")) + QStringLiteral(" ... ") + entries.constLast();
+}
+
+Verdict enterEntry(const QStringList& entries, const QString& text) {
+    if (entries.contains(text)) return taken(text);
+    if (entries.isEmpty()) return refused(QStringLiteral("the list offers nothing here"));
+    return refused(QStringLiteral("not one of: %1").arg(listBrief(entries)));
+}
+
+Verdict enterIndexEntry(const QStringList& entries, const QString& text) {
+    if (text.isEmpty()) return warned(text, QStringLiteral("no entry chosen: a byte past the list, kept as a file holds it"));
+    return enterEntry(entries, text);
+}
+
+void storeIndexEntry(image::RadioImage& img, image::Addr at, const QStringList& entries, const QString& text) {
+    // A byte that shows the text already stays: a list may hold a text twice, and a byte past
+    // the list shows no selection.
+    if (entries.value(img.u8(at)) == text) return;
+    const qsizetype index = entries.indexOf(text);
+    img.setU8(at, index >= 0 ? std::uint8_t(index) : std::uint8_t(0xFF));
+}
+
+FormField indexField(const char* label, const char* key, const QStringList& entries, image::Addr at) {
+    return {QString::fromLatin1(label), QString::fromLatin1(key),
+            [entries, at](const image::RadioImage& img) { return entries.value(img.u8(at)); },
+            [entries](const image::RadioImage&, const QString& text) { return enterIndexEntry(entries, text); },
+            [entries, at](image::RadioImage& img, const QString& text) { storeIndexEntry(img, at, entries, text); },
+            {},
+            indexOptions(entries)};
+}
+
+QStringList indexOptions(const QStringList& entries) { return entries + QStringList{QString()}; }
+
+QStringList checkOptions() { return {checkText(true), checkText(false)}; }
+
+FormField checkBitsField(const char* label, const char* key, image::Bits bits) {
+    return {QString::fromLatin1(label), QString::fromLatin1(key),
+            [bits](const image::RadioImage& img) { return checkText(img.get(bits) != 0); },
+            [](const image::RadioImage&, const QString& text) { return enterCheck(text); },
+            [bits](image::RadioImage& img, const QString& text) { img.set(bits, isYes(text) ? 1u : 0u); },
+            {},
+            checkOptions()};
+}
+
+FormField checkByteField(const char* label, const char* key, image::Addr at) {
+    return {QString::fromLatin1(label), QString::fromLatin1(key),
+            [at](const image::RadioImage& img) { return checkText(img.u8(at) != 0); },
+            [](const image::RadioImage&, const QString& text) { return enterCheck(text); },
+            [at](image::RadioImage& img, const QString& text) { img.setU8(at, isYes(text) ? 1 : 0); },
+            {},
+            checkOptions()};
+}
+
+FormField prefixField(const char* label, const char* key, EntriesOf entries,
+                      std::function<QString(std::uint8_t)> format, std::function<std::uint8_t(QStringView)> value,
+                      image::Addr at) {
+    return {QString::fromLatin1(label), QString::fromLatin1(key),
+            [entries, format, at](const image::RadioImage& img) { return shownPrefixEntry(entries(img), format(img.u8(at))); },
+            [entries](const image::RadioImage& img, const QString& text) { return enterEntry(entries(img), text); },
+            [value, at](image::RadioImage& img, const QString& text) { img.setU8(at, value(text)); }};
+}
+
+FormField prefixField(const char* label, const char* key, const QStringList& entries,
+                      std::function<QString(std::uint8_t)> format, std::function<std::uint8_t(QStringView)> value,
+                      image::Addr at) {
+    FormField field = prefixField(
+        label, key, [entries](const image::RadioImage&) { return entries; }, std::move(format), std::move(value), at);
+    field.options = entries;
+    return field;
+}
+
+Verdict enterCheck(const QString& text) { return enterEntry({kYes, kNo}, text); }
+
+bool isYes(const QString& text) { return text == kYes; }
+
+Verdict enterText(const QString& text, const TextRule& rule) {
+    if (text.size() > rule.most) return refused(QStringLiteral("at most %1 characters").arg(rule.most));
+    const auto typable = [&](const QString& t) {
+        return rule.typable.isEmpty() || std::all_of(t.begin(), t.end(), [&](QChar c) { return rule.typable.contains(c); });
+    };
+    const bool showable = std::all_of(text.begin(), text.end(), rule.showable);
+    const QString typed = rule.upperCase ? upperAscii(text) : text;
+    if (typed == text && typable(text) && showable) return taken(text);
+    if (showable && typable(typed))
+        return warned(text, QStringLiteral("small letters kept as written; typed, they become capitals"));
+    if (showable) return warned(text, rule.onlyWhat);
+    if (typable(typed) && std::all_of(typed.begin(), typed.end(), rule.showable))
+        return warned(typed, QStringLiteral("typed, it becomes %1").arg(app::json::quoted(typed)));
+    return refused(rule.onlyWhat);
+}
+
+bool latin1Shown(QChar c) { return c.unicode() > 0x00 && c.unicode() < 0xFF; }
+
+QString upperAscii(QString text) {
+    for (QChar& c : text)
+        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - u'a' + u'A');
+    return text;
+}
+
+} // namespace report

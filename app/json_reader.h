@@ -1,0 +1,43 @@
+#pragma once
+// A small JSON reader for configuration documents. Unlike QJsonDocument it keeps an object's
+// members in document order and keeps a key that is given twice (Qt keeps the last one in
+// silence), so a document with a repeated key can be refused instead of half applied. It
+// also keeps a number's text as written, so a message can quote what the document says.
+
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+#include <utility>
+#include <vector>
+
+namespace app::json {
+
+struct Value {
+    enum class Kind { Null, Boolean, Number, String, Array, Object };
+    Kind kind = Kind::Null;
+    QString text;                                  // a string's value; other scalars as written
+    std::vector<Value> items;                      // an array's values
+    std::vector<std::pair<QString, Value>> members;  // an object's members, in document order
+
+    bool isObject() const { return kind == Kind::Object; }
+    bool isArray() const { return kind == Kind::Array; }
+    bool isString() const { return kind == Kind::String; }
+};
+
+struct ReadResult {
+    std::optional<Value> value;
+    QString error;  // "line 3, column 7: expected ':'" when the text is no JSON document
+};
+
+// Reads a whole document: UTF-8 (a byte-order mark is skipped), one value, nothing after it
+// but blanks. Nesting deeper than 64 levels is refused rather than read on the stack.
+ReadResult read(QByteArrayView utf8);
+
+// A value as a message quotes it: a string in JSON quotes, other scalars as written, an
+// array or object as "[...]" or "{...}".
+QString quoted(const Value& value);
+// A text in JSON quotes, escaped as JSON escapes it.
+QString quoted(const QString& text);
+
+} // namespace app::json

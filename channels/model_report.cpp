@@ -1,0 +1,103 @@
+// The first section of the configuration report and of a configuration document: the model
+// name and the band limits as the model dialog shows them (whole MHz, low-high). A band the
+// document changes is taken as the model dialog takes it, and the channels outside it move
+// to its nearest limit as the channel list moves them, unless the document lists the
+// channels itself.
+
+#include "app/apply_fields.h"
+#include "app/report_sections.h"
+#include "channels/channel_record.h"
+#include "channels/channel_rows.h"
+
+#include <QRegularExpression>
+
+namespace report {
+
+namespace {
+
+constexpr int k10HzPerMHz = 100000;
+const QString kModelKey = QStringLiteral("model");
+const QString kRxKey = QStringLiteral("rxMHz");
+const QString kTxKey = QStringLiteral("txMHz");
+
+QString rangeText(image::Freq10Hz low, image::Freq10Hz high) {
+    return QStringLiteral("%1-%2").arg(low.value / k10HzPerMHz).arg(high.value / k10HzPerMHz);
+}
+
+struct Range {
+    int low;
+    int high;
+};
+
+// "136-174": whole MHz, as the model dialog's entries take them.
+std::optional<Range> parseRange(const QString& text) {
+    static const QRegularExpression pattern(QStringLiteral("^(\\d{1,3})-(\\d{1,3})$"));
+    const QRegularExpressionMatch match = pattern.match(text);
+    if (!match.hasMatch()) return std::nullopt;
+    return Range{match.captured(1).toInt(), match.captured(2).toInt()};
+}
+
+// The range a key gives, the shown one when it gives none; nothing after a problem.
+std::optional<Range> enteredRange(DocumentObject& section, const QString& key, const QString& shown, Range current,
+                                  bool& changed, Problems& problems) {
+    const std::optional<QString> given = section.text(key);
+    if (!given || *given == shown) return current;
+    changed = true;
+    const std::optional<Range> range = parseRange(*given);
+    if (!range) problems.error(section.pathOf(key), app::json::quoted(*given), QStringLiteral("not a range of whole MHz such as 136-174"));
+    return range;
+}
+
+// The channel list loads every channel clamped into the new band and stores what it shows.
+void moveChannelsInto(image::RadioImage& im, const image::BandLimits& limits) {
+    for (int slot = channels::kFirstSlot; slot <= channels::kLastSlot; ++slot)
+        channels::storeChannelRow(im, slot, channels::loadChannelRow(im, limits, slot));
+    channels::channelValidityPass(im, limits);
+}
+
+} // namespace
+
+Section modelSection(const ReportSource& source) {
+    const image::BandLimits& limits = source.limits;
+    return Section{QStringLiteral("Model"),
+                   kModelKey,
+                   {{QStringLiteral("Model"), kModelKey, source.modelName},
+                    {QStringLiteral("RX(MHz)"), kRxKey, rangeText(limits.rxLow, limits.rxHigh)},
+                    {QStringLiteral("TX(MHz)"), kTxKey, rangeText(limits.txLow, limits.txHigh)}},
+                   {}};
+}
+
+void applyModelSection(DocumentObject& section, ApplyContext& context) {
+    Problems& problems = context.problems;
+    if (const std::optional<QString> model = section.text(kModelKey); model && *model != context.modelName)
+        problems.warning(section.pathOf(kModelKey), app::json::quoted(*model),
+                         QStringLiteral("a parameter file does not hold the model name; this program's is %1")
+                             .arg(context.modelName));
+    const image::BandLimits& limits = context.limits;
+    bool rxChanged = false;
+    bool txChanged = false;
+    const auto rx = enteredRange(section, kRxKey, rangeText(limits.rxLow, limits.rxHigh),
+                                 {limits.rxLow.wholeMHz(), limits.rxHigh.wholeMHz()}, rxChanged, problems);
+    const auto tx = enteredRange(section, kTxKey, rangeText(limits.txLow, limits.txHigh),
+                                 {limits.txLow.wholeMHz(), limits.txHigh.wholeMHz()}, txChanged, problems);
+    if (!rx || !tx || (!rxChanged && !txChanged)) return;
+    if (!image::modelEntryValid(rx->low, rx->high, tx->low, tx->high)) {
+        const QString key = rxChanged ? kRxKey : kTxKey;
+        problems.error(section.pathOf(key), app::json::quoted(*section.text(key)),
+                       QStringLiteral("RX %1-%2 and TX %3-%4 MHz lie within no band of this radio (see the Model dialog)")
+                           .arg(rx->low).arg(rx->high).arg(tx->low).arg(tx->high));
+        return;
+    }
+    const image::BandLimits chosen = image::bandLimitsFromMHz(rx->low, rx->high, tx->low, tx->high);
+    const int outside = channels::channelsOutsideBand(context.image, chosen);
+    if (!context.hasChannelSection && outside > 0) {
+        moveChannelsInto(context.image, chosen);
+        const QString key = rxChanged ? kRxKey : kTxKey;
+        problems.warning(section.pathOf(key), app::json::quoted(*section.text(key)),
+                         QStringLiteral("%1 outside the new band; each moves to the band's nearest limit")
+                             .arg(outside == 1 ? QStringLiteral("1 channel lies") : QStringLiteral("%1 channels lie").arg(outside)));
+    }
+    context.limits = chosen;
+}
+
+} // namespace report

@@ -1,0 +1,62 @@
+// The File menu's configuration as text: export the whole configuration as JSON (what
+// report --json prints), and import such a document after showing the user its problems.
+// The import is one undo step.
+
+#include "shell/main_frame.h"
+
+#include "app/config_report.h"
+#include "shell/json_import_dialog.h"
+#include "shell/print_job.h"
+#include "shell/shell_texts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace shell {
+
+void CMainFrame::exportConfigurationJson() {
+    m_workspace->storeAll();
+    const QString name = printDocumentName(m_state.config);
+    const QString proposed = (name.isEmpty() ? m_state.config.modelName : name) + u'.' + texts::kJsonSuffix;
+    const QString path = askExportFileName(
+        {texts::kJsonFilter, m_state.config.dataDir, proposed, texts::kExportJsonTitle, texts::kJsonSuffix});
+    if (path.isEmpty()) return;
+    const QByteArray json =
+        report::toJson(report::buildReport({m_state.image, m_state.bandLimits, m_state.config.modelName}));
+    QSaveFile file(path);
+    const bool saved = file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
+    if (!saved)
+        m_prompts.report(texts::kJsonCannotSave.arg(QDir::toNativeSeparators(path), file.errorString()),
+                         app::Severity::Critical);
+}
+
+void CMainFrame::importConfigurationJson() {
+    m_workspace->storeAll();
+    const QString path = m_prompts.askOpenFileName(
+        {texts::kJsonFilter, m_state.config.dataDir, QString(), texts::kImportJsonTitle, texts::kJsonSuffix});
+    if (path.isEmpty()) return;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        m_prompts.report(texts::kJsonCannotRead.arg(QDir::toNativeSeparators(path), file.errorString()),
+                         app::Severity::Critical);
+        return;
+    }
+    image::RadioImage img = m_state.image;
+    image::BandLimits limits = m_state.bandLimits;
+    const report::ApplyResult result = report::applyConfiguration(file.readAll(), img, limits, {m_state.config.modelName});
+    if (!m_confirmJsonImport(QFileInfo(path).fileName(), result) || !result.applied) return;
+    m_state.image = img;
+    m_state.bandLimits = limits;
+    refreshBandIndicator();
+    m_workspace->reloadAll();
+    if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
+}
+
+bool CMainFrame::confirmJsonImportWithDialog(const QString& fileName, const report::ApplyResult& result) {
+    JsonImportDialog dialog(fileName, result, this);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+} // namespace shell

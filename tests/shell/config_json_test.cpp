@@ -1,0 +1,213 @@
+// The configuration as JSON, both ways: a report read back onto any base gives the same
+// report and the bytes the nine editors leave, on seeded random files; and the File menu's
+// export and import as a user meets them.
+
+#include "shell_fixture.h"
+
+#include "../channels/image_diff.h"
+#include "app/config_apply.h"
+#include "app/config_report.h"
+#include "channels/channel_record.h"
+#include "default_image.h"
+#include "forms/base_form_view.h"
+#include "image/consistency_pass.h"
+#include "image/memory_map.h"
+#include "shell/editor_kinds.h"
+#include "shell/json_import_dialog.h"
+#include "shell/main_frame.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+using namespace shelltest;
+
+namespace {
+
+using image::RadioImage;
+
+const QString kModel = QStringLiteral("QMR-417");
+
+// The nine editors of the program on one state, as the main window holds them.
+class Editors {
+public:
+    Editors() {
+        const shell::EditorFactories factories = shell::programEditors();
+        for (const app::EditorKindInfo& info : app::kEditorKinds)
+            m_views.emplace_back(factories.get(info.kind)(forms::EditorEnv{m_state, m_prompts, m_help}, nullptr));
+    }
+
+    // What the editors leave in an image once they loaded it and stored all, reloading after
+    // a store changed what another shows, until nothing changes (as the main window does).
+    RadioImage storedAll(const RadioImage& img, const image::BandLimits& limits) {
+        m_state.image = img;
+        m_state.bandLimits = limits;
+        for (int round = 0; round < 4; ++round) {
+            const RadioImage before = m_state.image;
+            for (const auto& view : m_views) view->LoadFromImage();
+            for (const auto& view : m_views) {
+                view->StoreToImage();
+                image::runConsistencyPass(m_state.image, m_state.bandLimits);
+            }
+            if (m_state.image == before) break;
+        }
+        return m_state.image;
+    }
+
+private:
+    app::AppState m_state;
+    ScriptedPrompts m_prompts;
+    RecordingHelp m_help;
+    std::vector<std::unique_ptr<forms::CBaseFormView>> m_views;
+};
+
+// Random bytes biased to the values the editors test for (0x00, 0xFF, small numbers), with
+// band limits of a band the radio is built for and some channels in that band.
+class RandomFiles {
+public:
+    explicit RandomFiles(unsigned seed) : m_random(seed) {}
+
+    RadioImage next() {
+        RadioImage img;
+        for (std::uint8_t& byte : img.all()) byte = biasedByte();
+        const image::BandRow& row = image::kBandTable[std::size_t(pick(0, int(image::kBandTable.size()) - 1))];
+        const image::BandLimits limits = image::bandLimitsFromMHz(row.rxLowMHz, row.rxHighMHz, row.txLowMHz, row.txHighMHz);
+        image::encodeBandLimits(limits, img);
+        for (int slot = channels::kFirstSlot; slot <= channels::kLastSlot; ++slot)
+            if (pick(0, 2) == 0)
+                channels::ChannelRecord(img, slot).setRx(image::Freq10Hz(pick(limits.rxLow.value, limits.rxHigh.value)));
+        return img;
+    }
+
+private:
+    int pick(int low, int high) { return std::uniform_int_distribution<int>(low, high)(m_random); }
+    std::uint8_t biasedByte() {
+        switch (pick(0, 7)) {
+        case 0: return 0x00;
+        case 1: return 0xFF;
+        case 2: return std::uint8_t(pick(0, 9));
+        default: return std::uint8_t(pick(0, 255));
+        }
+    }
+    std::mt19937 m_random;
+};
+
+QByteArray jsonOf(const RadioImage& img) {
+    return report::toJson(report::buildReport({img, image::decodeBandLimits(img), kModel}));
+}
+
+QString errorLines(const report::ApplyResult& result) {
+    QString lines;
+    for (const report::Problem& problem : result.problems)
+        if (!problem.warning) lines += report::problemLine(problem) + u'\n';
+    return lines;
+}
+
+// Applies onto `base` as the command-line tool does: the base's own band limits.
+report::ApplyResult apply(const QByteArray& json, RadioImage& base) {
+    image::BandLimits limits = image::decodeBandLimits(base);
+    return report::applyConfiguration(json, base, limits, {kModel});
+}
+
+// For a random file X, SX the file as a store of all nine editors leaves it, and any base B:
+// applying the report of SX onto B takes every value without a problem, gives SX's report, and
+// leaves what the editors would leave (a store of all changes nothing); onto SX itself it
+// changes no byte. The report of X itself (which may still show what only a store of another
+// editor corrects, such as a channel naming a 2Tone entry that editor clears) applies with
+// warnings at most.
+TEST(ConfigJson, ReportOfARandomFileReadsBackOntoAnyBase) {
+    Editors editors;
+    RandomFiles files(20261207);
+    const int count = qEnvironmentVariableIntValue("QMR_ROUND_TRIPS") > 0 ? qEnvironmentVariableIntValue("QMR_ROUND_TRIPS") : 12;
+    for (int n = 0; n < count; ++n) {
+        const RadioImage x = files.next();
+        const RadioImage stored = editors.storedAll(x, image::decodeBandLimits(x));
+        const QByteArray json = jsonOf(stored);
+
+        RadioImage onto = files.next();
+        const report::ApplyResult result = apply(json, onto);
+        ASSERT_TRUE(result.applied) << "file " << n << ":\n" << errorLines(result).toStdString();
+        EXPECT_EQ(jsonOf(onto), json) << "file " << n;
+        const RadioImage settled = editors.storedAll(onto, image::decodeBandLimits(onto));
+        EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(onto, settled)), "")
+            << "file " << n << ": a store of all changes the applied file";
+
+        RadioImage self = stored;
+        ASSERT_TRUE(apply(json, self).applied);
+        EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(stored, self)), "")
+            << "file " << n << ": applied onto itself";
+
+        RadioImage fromRaw = files.next();
+        const report::ApplyResult raw = apply(jsonOf(x), fromRaw);
+        ASSERT_TRUE(raw.applied) << "file " << n << ":\n" << errorLines(raw).toStdString();
+    }
+}
+
+} // namespace
+
+// The File menu's JSON commands as a user meets them: a typo shows its line and changes
+// nothing; a good document changes what it says once confirmed, and one Undo puts back the
+// image and band limits byte for byte; export adds ".json" and refuses a parameter file.
+TEST(ConfigJsonCommands, ImportShowsProblemsFirstIsOneUndoStepAndExportNamesItsFile) {
+    AppDir dir;
+    dir.writeDefaultDat(defaultdat::defaultImage());
+    app::AppState state;
+    state.config = app::startupConfig(dir.exePath());
+    ScriptedPrompts prompts;
+    RecordingHelp help;
+    CallLog log;
+    FakeLink link;
+    shell::CMainFrame frame(state, prompts, help, loggingEditors(log), link.services());
+    const auto trigger = [&](const char* name) { frame.findChild<QAction*>(QLatin1String(name))->trigger(); };
+    const auto document = [&](const char* json) {
+        QFile file(dir.file(QStringLiteral("site.json")));
+        file.open(QIODevice::WriteOnly);
+        file.write(json);
+        return file.fileName();
+    };
+    QStringList shown;
+    bool confirm = true;
+    frame.setJsonImportConfirmer([&](const QString& fileName, const report::ApplyResult& result) {
+        shell::JsonImportDialog dialog(fileName, result);
+        dialog.show();
+        shown.append(dialog.findChild<QPlainTextEdit*>("report")->toPlainText());
+        const auto* import = dialog.findChild<QPushButton*>("import");
+        EXPECT_EQ(import && import->isVisible(), result.applied) << "Import only for a document it can take";
+        return confirm;
+    });
+    const RadioImage before = state.image;
+    const image::BandLimits limitsBefore = state.bandLimits;
+
+    prompts.openNames = {document(R"({"functionSetup": {"squelchLevl": "5"}})")};
+    trigger("actionImportJson");
+    EXPECT_EQ(shown.value(0), QStringLiteral("functionSetup.squelchLevl: unknown key"));
+    EXPECT_EQ(state.image, before);
+
+    confirm = false;
+    prompts.openNames = {document(R"({"dtmf": {"selfId": "202"}})")};
+    trigger("actionImportJson");
+    EXPECT_EQ(state.image, before) << "nothing changes until the user confirms";
+
+    confirm = true;
+    prompts.openNames = {document(R"({"model": {"rxMHz": "400-480", "txMHz": "400-480"}, "dtmf": {"selfId": "202"}})")};
+    trigger("actionImportJson");
+    EXPECT_NE(state.image, before);
+    EXPECT_EQ(state.bandLimits.rxLow, image::Freq10Hz::fromMHz(400));
+    trigger("actionUndo");
+    EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(before, state.image)), "");
+    EXPECT_EQ(state.bandLimits, limitsBefore);
+
+    prompts.saveNames = {dir.file(QStringLiteral("exported")), dir.file(QStringLiteral("Default.dat"))};
+    trigger("actionExportJson");
+    trigger("actionExportJson");
+    EXPECT_TRUE(QFile::exists(dir.file(QStringLiteral("exported.json"))));
+    EXPECT_EQ(prompts.saveRequests.at(0).title, QStringLiteral("Export Configuration (JSON)"));
+    EXPECT_EQ(QFile(dir.file(QStringLiteral("Default.dat"))).size(), 20480) << "a parameter file is never replaced";
+    EXPECT_EQ(prompts.messages.size(), 1);
+}
