@@ -371,22 +371,32 @@ void FleetDialog::runQueue(const std::vector<Job>& queue) {
                                       Qt::QueuedConnection);
             if (code == fleet::kCodeDone || m_stopping) break;
             if (!m_askRun) break;
-            if (!askAfterFailure(job, code, message)) break;
+            if (!askAfterFailure(job, message)) break;
         }
     }
 }
 
+// The run's own questions, asked on the user-interface thread; once the run stops (another
+// radio's question answered so, or "Stop"), the questions still waiting are not shown.
+bool FleetDialog::askOnUiThread(const std::function<bool()>& ask) {
+    bool answer = false;
+    QMetaObject::invokeMethod(
+        this, [this, &ask, &answer] { answer = !m_stopping && ask(); }, Qt::BlockingQueuedConnection);
+    return answer;
+}
+
 bool FleetDialog::askBefore(const Job& job) {
     const QString question = m_parallelRun ? text::kConnectTo.arg(job.radio.radio, job.radio.port)
-                                                     : text::kConnect.arg(job.radio.radio);
-    const bool go = m_workerPrompts.askOkCancel(question, kTitle);
-    if (!go) m_stopping = true;
+                                           : text::kConnect.arg(job.radio.radio);
+    const bool go = askOnUiThread([&] { return m_prompts.askOkCancel(question, kTitle); });
+    if (!go) stop();
     return go;
 }
 
-bool FleetDialog::askAfterFailure(const Job& job, int, const QString& message) {
-    if (m_workerPrompts.askRetryCancel(text::kFailedRetry.arg(job.radio.radio, message))) return true;
-    if (!m_workerPrompts.askYesNo(text::kGoOn, kTitle)) m_stopping = true;
+bool FleetDialog::askAfterFailure(const Job& job, const QString& message) {
+    const QString question = text::kFailedRetry.arg(job.radio.radio, message);
+    if (askOnUiThread([&] { return m_prompts.askRetryCancel(question); })) return true;
+    if (!askOnUiThread([&] { return m_prompts.askYesNo(text::kGoOn, kTitle); })) stop();
     return false;
 }
 

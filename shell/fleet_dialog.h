@@ -16,6 +16,7 @@
 #include <QDialog>
 
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <set>
@@ -96,7 +97,8 @@ private:
     void runQueue(const std::vector<Job>& queue);
     int writeRadio(const Job& job, QString& message, QString& backup);
     bool askBefore(const Job& job);
-    bool askAfterFailure(const Job& job, int code, const QString& message);
+    bool askAfterFailure(const Job& job, const QString& message);
+    bool askOnUiThread(const std::function<bool()>& ask);
     void progress(int tableRow, Stage stage, int blocks);
     void workerDone();
 
