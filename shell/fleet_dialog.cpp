@@ -134,6 +134,10 @@ FleetDialog::FleetDialog(const app::AppState& master, app::Prompts& prompts, con
     m_start->setObjectName(QStringLiteral("startButton"));
     m_stop->setObjectName(QStringLiteral("stopButton"));
     m_close->setObjectName(QStringLiteral("closeButton"));
+    m_verify->setObjectName(QStringLiteral("verifyBox"));
+    m_askEach->setObjectName(QStringLiteral("askEachBox"));
+    m_resume->setObjectName(QStringLiteral("resumeBox"));
+    m_parallel->setObjectName(QStringLiteral("parallelBox"));
 
     auto* rosterButtons = new QHBoxLayout;
     for (QPushButton* button : {m_import, m_add, m_remove}) rosterButtons->addWidget(button);
@@ -186,6 +190,7 @@ void FleetDialog::addRow() {
     m_table->insertRow(row);
     m_table->setItem(row, m_table->columnCount() - 1, stateItem(QString()));
     m_table->setCurrentCell(row, 0);
+    m_table->setFocus();  // typing goes into the new row's Radio cell
 }
 
 void FleetDialog::removeRow() {
@@ -298,7 +303,10 @@ bool FleetDialog::start() {
     m_stopping = false;
     m_queues.clear();
     for (auto& [port, queue] : queues) m_queues.push_back(std::move(queue));
-    if (m_queues.empty()) return true;
+    if (m_queues.empty()) {
+        emit finished();
+        return true;
+    }
     setRunning(true);
     for (const std::vector<Job>& queue : m_queues) {
         m_workers.emplace_back(QThread::create([this, &queue] { runQueue(queue); }));
