@@ -121,9 +121,10 @@ public:
             workers.emplace_back(QThread::create([this, &queue] {
                 for (const fleet::PreparedRadio* radio : queue) {
                     if (m_stop) break;
-                    const int code = programRadio(*radio);
+                    const std::optional<int> code = programRadio(*radio);
+                    if (!code) break;  // stopped before it was written
                     const std::lock_guard lock(m_mutex);
-                    m_codes[radio->row] = code;
+                    m_codes[radio->row] = *code;
                 }
                 const std::lock_guard lock(m_mutex);
                 ++m_finished;
@@ -151,12 +152,13 @@ private:
         for (const auto& worker : workers) worker->wait();
     }
 
-    int programRadio(const fleet::PreparedRadio& radio) {
+    // The radio's exit code; nothing when the run stopped before it was written.
+    std::optional<int> programRadio(const fleet::PreparedRadio& radio) {
         int code = kExitOk;
         for (;;) {
             if (!m_settings.yes && ask(connectText(radio), false) == Answer::Stop) {
                 m_stop = true;
-                return kExitCancelled;
+                return std::nullopt;
             }
             code = writeRadio(radio);
             if (code == kExitOk || m_interrupted || m_settings.yes) break;
@@ -179,7 +181,10 @@ private:
         std::fprintf(stderr, "%s%s", qPrintable(question), afterFailure ? "" : "\n");
         std::fflush(stderr);
         const std::optional<QString> answer = readAnswer(m_interrupted);
-        if (!answer) return Answer::Stop;
+        if (!answer) {
+            std::fputc('\n', stderr);  // the question's line ends with its answer
+            return Answer::Stop;
+        }
         if (!afterFailure) return Answer::Go;
         if (answer->startsWith(u'r', Qt::CaseInsensitive)) return Answer::Retry;
         if (answer->startsWith(u's', Qt::CaseInsensitive)) return Answer::Skip;
