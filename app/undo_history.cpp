@@ -10,9 +10,9 @@ void UndoHistory::reset(const ConfigSnapshot& current) {
     m_current = current;
 }
 
-bool UndoHistory::record(const ConfigSnapshot& current) {
+bool UndoHistory::record(const ConfigSnapshot& current, const QString& name) {
     if (current == m_current) return false;
-    m_undo.push_back(m_current);
+    m_undo.push_back({m_current, name});
     if (m_undo.size() > m_depth) m_undo.pop_front();
     m_redo.clear();
     m_current = current;
@@ -22,18 +22,20 @@ bool UndoHistory::record(const ConfigSnapshot& current) {
 std::optional<ConfigSnapshot> UndoHistory::undo(const ConfigSnapshot& current) {
     record(current);
     if (m_undo.empty()) return std::nullopt;
-    m_redo.push_back(m_current);
-    m_current = m_undo.back();
+    Step step = std::move(m_undo.back());
     m_undo.pop_back();
+    m_redo.push_back({m_current, step.name});
+    m_current = std::move(step.state);
     return m_current;
 }
 
 std::optional<ConfigSnapshot> UndoHistory::redo(const ConfigSnapshot& current) {
     record(current);
     if (m_redo.empty()) return std::nullopt;
-    m_undo.push_back(m_current);
-    m_current = m_redo.back();
+    Step step = std::move(m_redo.back());
     m_redo.pop_back();
+    m_undo.push_back({m_current, step.name});
+    m_current = std::move(step.state);
     return m_current;
 }
 

@@ -6,8 +6,13 @@
 //
 // Every state recorded is one the open editors have stored after loading it, so storing
 // them again changes nothing: undo and redo land on states no store turns into a new step.
+//
+// Each step keeps the name of the command that made it ("Paste", "Model"), so Undo and Redo
+// can say which step they take.
 
 #include "app/config_snapshot.h"
+
+#include <QString>
 
 #include <cstddef>
 #include <deque>
@@ -24,8 +29,8 @@ public:
     // Forgets every step: `current` is where the history starts (after New or Open).
     void reset(const ConfigSnapshot& current);
     // When `current` differs from the state at the last step, the difference becomes one step
-    // and the steps that could be redone are gone. True when a step was added.
-    bool record(const ConfigSnapshot& current);
+    // named `name` and the steps that could be redone are gone. True when a step was added.
+    bool record(const ConfigSnapshot& current, const QString& name = {});
     // The state at the last step becomes `current` without a new step: a change no user made
     // (the corrections an editor's store applies to bytes it just loaded) is nothing to undo.
     void replaceCurrent(const ConfigSnapshot& current) { m_current = current; }
@@ -39,12 +44,20 @@ public:
     bool canUndo() const { return !m_undo.empty(); }
     bool canRedo() const { return !m_redo.empty(); }
     std::size_t undoSteps() const { return m_undo.size(); }
+    // The names of the steps undo and redo would take; empty when there is none.
+    QString undoName() const { return m_undo.empty() ? QString() : m_undo.back().name; }
+    QString redoName() const { return m_redo.empty() ? QString() : m_redo.back().name; }
 
 private:
+    struct Step {
+        ConfigSnapshot state;  // before the step in the undo list, after it in the redo list
+        QString name;
+    };
+
     std::size_t m_depth;
-    std::deque<ConfigSnapshot> m_undo;  // oldest first
-    std::deque<ConfigSnapshot> m_redo;  // the next redo last
-    ConfigSnapshot m_current;           // the state at the last step
+    std::deque<Step> m_undo;  // oldest first
+    std::deque<Step> m_redo;  // the next redo last
+    ConfigSnapshot m_current;  // the state at the last step
 };
 
 } // namespace app

@@ -117,19 +117,22 @@ void CChannelEditDialog::buildControls() {
 
     auto* grid = new QGridLayout(this);
     int row = 0;
-    grid->addWidget(form::label(texts::kNo, this), row, 0);
+    grid->addWidget(form::labelFor(texts::kNo, m_no), row, 0);
     grid->addLayout(number, row++, 1);
     const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
-        grid->addWidget(form::label(leftText, this), row, 0);
+        grid->addWidget(form::labelFor(leftText, left), row, 0);
         grid->addWidget(left, row, 1);
-        grid->addWidget(form::label(rightText, this), row, 2);
+        grid->addWidget(*rightText ? form::labelFor(rightText, right) : form::label(rightText, this), row, 2);
         grid->addWidget(right, row++, 3);
     };
     pair(texts::kRxFrequency, m_rx, texts::kTxFrequency, m_tx);
     pair(texts::kChannelName, m_name, texts::kStep, m_step);
     pair(texts::kSpacing, m_spacing, texts::kPower, m_power);
+    m_decode.value->setAccessibleName(QString::fromLatin1(texts::kDecodeCodeName));
+    m_encode.value->setAccessibleName(QString::fromLatin1(texts::kEncodeCodeName));
+    m_code->setAccessibleName(QString::fromLatin1(texts::kSignallingCodeName));
     for (const auto& [text, side] : {std::pair{texts::kDecode, &m_decode}, std::pair{texts::kEncode, &m_encode}}) {
-        grid->addWidget(form::label(text, this), row, 0);
+        grid->addWidget(form::labelFor(text, side->type), row, 0);
         grid->addWidget(side->type, row, 1);
         grid->addWidget(side->value, row, 2);
         grid->addWidget(side->reverse, row++, 3);
@@ -143,6 +146,7 @@ void CChannelEditDialog::buildControls() {
     checks->addStretch(1);  // each box only as wide as what it shows, so a click beside it does nothing
     grid->addLayout(checks, row++, 0, 1, 4);
     grid->addWidget(m_close, row, 3);
+    form::addButtonMnemonics(this);
 }
 
 void CChannelEditDialog::fillFixedLists() {
@@ -348,28 +352,36 @@ void CChannelEditDialog::commitRx() {
         showEmptyRecord();
     } else {
         setRecordControlsEnabled(true);
-        const RxEntry entry = rxEntry(image::parseFrequencyText(text), m_env.state.bandLimits);
+        const RxEntry entry = rxEntry(text, m_env.state.bandLimits);
         m_rx->setText(image::formatFrequency(entry.rx));
+        app::Correction correction = entry.rxNote;
         if (m_rememberedRx.isEmpty()) {
             // A new channel starts from the defaults of a cleared record.
             m_tx->setText(image::formatFrequency(entry.tx));
             m_rememberedTx = m_tx->text();
             channelClear(m_env.state.image, m_slot);
             loadOptions(ChannelRecordView(m_env.state.image, m_slot));
+            if (!correction.corrected()) correction = entry.txNote;
         }
         m_rememberedRx = m_rx->text();
+        m_env.host.showCorrection(correction);
     }
     m_committing = false;
 }
 
 void CChannelEditDialog::commitTx() {
     if (m_rx->text().isEmpty()) return;
-    const Freq10Hz typed = image::parseFrequencyText(m_tx->text());
     // An emptied TX puts the last one back, as in the list: a zero TX frequency would be
     // written as an offset the size of the RX frequency.
-    if (typed.value == 0) m_tx->setText(m_rememberedTx);
-    else m_tx->setText(image::formatFrequency(image::entryRounding(typed)));
+    if (image::parseFrequencyText(m_tx->text()).value == 0) {
+        m_tx->setText(m_rememberedTx);
+        m_env.host.showCorrection(keptTxNote(m_rememberedTx));
+        return;
+    }
+    const TxEntry entry = roundedTxEntry(m_tx->text());
+    m_tx->setText(image::formatFrequency(entry.tx));
     m_rememberedTx = m_tx->text();
+    m_env.host.showCorrection(entry.note);
 }
 
 // Closing or stepping by the arrows moves no focus, so an edit still being typed is

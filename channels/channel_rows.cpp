@@ -1,6 +1,7 @@
 #include "channels/channel_rows.h"
 
 #include "channels/channel_record.h"
+#include "channels/channel_texts.h"
 #include "channels/tone.h"
 #include "channels/value_tables.h"
 
@@ -18,6 +19,29 @@ void storeListIndex(std::span<const std::string_view> list, const QString& text,
 
 void storeTone(ChannelRecord& record, ToneSide side, const QString& text) {
     if (!text.isEmpty()) record.storeToneText(side, text);
+}
+
+// A band limit in MHz as people write it: "136", "136.5".
+QString limitText(Freq10Hz limit) {
+    QString text = image::formatFrequency(limit);
+    while (text.endsWith(u'0')) text.chop(1);
+    if (text.endsWith(u'.')) text.chop(1);
+    return text;
+}
+
+app::Correction outsideBandNote(const char* field, QStringView typed, Freq10Hz low, Freq10Hz high, Freq10Hz set) {
+    return {QString::fromLatin1(texts::kOutsideBand)
+                .arg(QString::fromLatin1(field), typed.trimmed().toString(), limitText(low), limitText(high),
+                     image::formatFrequency(set))};
+}
+
+// Entry rounding, and the note when it moved the typed value.
+Freq10Hz roundedEntry(const char* field, QStringView text, Freq10Hz typed, app::Correction& note) {
+    const Freq10Hz rounded = image::entryRounding(typed);
+    if (rounded != typed)
+        note = {QString::fromLatin1(texts::kOffRaster)
+                    .arg(QString::fromLatin1(field), text.trimmed().toString(), image::formatFrequency(rounded))};
+    return rounded;
 }
 
 } // namespace
@@ -81,43 +105,70 @@ void storeChannelRow(image::RadioImage& img, int slot, const ChannelRowCells& ro
     storeListIndex(kSignallingTypeList, row[kColSignalling], [&](int i) { record.setSignallingType(i); });
 }
 
-RxEntry rxEntry(Freq10Hz typed, const image::BandLimits& limits) {
-    if (!limits.rxInBand(typed)) return {image::entryRounding(limits.rxLow), limits.txLow};
-    const Freq10Hz rx = image::entryRounding(typed);
-    return {rx, limits.txInBand(typed) ? rx : limits.txLow};
+RxEntry rxEntry(QStringView text, const image::BandLimits& limits) {
+    const Freq10Hz typed = image::parseFrequencyText(text);
+    RxEntry entry;
+    if (!limits.rxInBand(typed)) {
+        entry.rx = image::entryRounding(limits.rxLow);
+        entry.tx = limits.txLow;
+        entry.rxNote = outsideBandNote(texts::kRx, text, limits.rxLow, limits.rxHigh, entry.rx);
+        return entry;
+    }
+    entry.rx = roundedEntry(texts::kRx, text, typed, entry.rxNote);
+    entry.tx = entry.rx;
+    if (!limits.txInBand(typed)) {
+        entry.tx = limits.txLow;
+        entry.txNote = {QString::fromLatin1(texts::kTxDoesNotFollow)
+                            .arg(text.trimmed().toString(), limitText(limits.txLow), limitText(limits.txHigh),
+                                 image::formatFrequency(entry.tx))};
+    }
+    return entry;
 }
 
-Freq10Hz txEntry(Freq10Hz typed, const image::BandLimits& limits) {
-    return image::entryRounding(limits.txInBand(typed) ? typed : limits.txLow);
+TxEntry txEntry(QStringView text, const image::BandLimits& limits) {
+    const Freq10Hz typed = image::parseFrequencyText(text);
+    if (limits.txInBand(typed)) return roundedTxEntry(text);
+    const Freq10Hz tx = image::entryRounding(limits.txLow);
+    return {tx, outsideBandNote(texts::kTx, text, limits.txLow, limits.txHigh, tx)};
 }
+
+TxEntry roundedTxEntry(QStringView text) {
+    TxEntry entry;
+    entry.tx = roundedEntry(texts::kTx, text, image::parseFrequencyText(text), entry.note);
+    return entry;
+}
+
+app::Correction keptTxNote(const QString& kept) { return {QString::fromLatin1(texts::kEmptyTxKept).arg(kept)}; }
 
 RxCommit commitRxCell(ChannelRowCells& row, image::RadioImage& img, const image::BandLimits& limits, int slot,
                       QStringView text) {
     const Freq10Hz typed = image::parseFrequencyText(text);
     const bool hadRx = !row[kColRx].isEmpty();
     if (typed.value == 0) {
-        if (slot == kSlotVFO) return RxCommit::VfoCannotBeNull;
+        if (slot == kSlotVFO) return {true, {}};
         for (int column = kColRx; column < kChannelColumns; ++column) row[column].clear();
         if (hadRx) channelClear(img, slot);
-        return RxCommit::Done;
+        return {};
     }
-    const RxEntry entry = rxEntry(typed, limits);
+    const RxEntry entry = rxEntry(text, limits);
     row[kColRx] = image::formatFrequency(entry.rx);
-    if (!hadRx) {
-        row[kColTx] = image::formatFrequency(entry.tx);
-        channelClear(img, slot);
-        fillOptionCells(row, img, slot);
-    }
-    return RxCommit::Done;
+    if (hadRx) return {false, entry.rxNote};
+    row[kColTx] = image::formatFrequency(entry.tx);
+    channelClear(img, slot);
+    fillOptionCells(row, img, slot);
+    // A new channel's TX follows RX, so a TX that does not is worth a word too.
+    return {false, entry.rxNote.corrected() ? entry.rxNote : entry.txNote};
 }
 
-void commitTxCell(ChannelRowCells& row, const image::BandLimits& limits, QStringView text) {
+app::Correction commitTxCell(ChannelRowCells& row, const image::BandLimits& limits, QStringView text) {
     if (row[kColRx].isEmpty()) {
         row[kColTx].clear();
-        return;
+        return {};
     }
-    const Freq10Hz typed = image::parseFrequencyText(text);
-    if (typed.value != 0) row[kColTx] = image::formatFrequency(txEntry(typed, limits));
+    if (image::parseFrequencyText(text).value == 0) return keptTxNote(row[kColTx]);
+    const TxEntry entry = txEntry(text, limits);
+    row[kColTx] = image::formatFrequency(entry.tx);
+    return entry.note;
 }
 
 void commitOptionCell(ChannelRowCells& row, int column, QStringView text) {

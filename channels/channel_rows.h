@@ -3,6 +3,7 @@
 // and written back into it, plus the entry rules of its frequency cells, which the Channel
 // Edit dialog shares. No widgets here, so the rules are tested on plain images.
 
+#include "app/correction.h"
 #include "image/band_limits.h"
 #include "image/radio_image.h"
 
@@ -76,25 +77,42 @@ void storeChannelRow(image::RadioImage& img, int slot, const ChannelRowCells& ro
 // limit with TX at the transmit low limit; in the receive band but out of the transmit band
 // TX becomes the transmit low limit; otherwise TX follows RX. RX then takes the entry
 // rounding, and a TX that follows RX takes the rounded value too, so an entry off the
-// raster never turns a simplex channel into a split of a few hundred hertz.
+// raster never turns a simplex channel into a split of a few hundred hertz. The notes say
+// what differs from the typed text: RX itself, and a TX that does not follow RX.
 struct RxEntry {
     Freq10Hz rx;
     Freq10Hz tx;
+    app::Correction rxNote;
+    app::Correction txNote;
 };
-RxEntry rxEntry(Freq10Hz typed, const image::BandLimits& limits);
+RxEntry rxEntry(QStringView typed, const image::BandLimits& limits);
+
+// A typed TX frequency and what was corrected in it.
+struct TxEntry {
+    Freq10Hz tx;
+    app::Correction note;
+};
 // A TX entry in the list: out of the transmit band it becomes the transmit low limit; then
 // the entry rounding.
-Freq10Hz txEntry(Freq10Hz typed, const image::BandLimits& limits);
+TxEntry txEntry(QStringView typed, const image::BandLimits& limits);
+// A TX entry in the Channel Edit dialog: the entry rounding only (the list clamps what it shows).
+TxEntry roundedTxEntry(QStringView typed);
+// What an emptied (or zero) TX entry says: the TX kept.
+app::Correction keptTxNote(const QString& kept);
 
 // Commits of the in-cell editors into a row of slot `slot`. A new row starts from the
 // defaults of a cleared record, and an emptied (or zero) RX deletes the channel; both clear
 // the record in the image at once. The "VFO" slot refuses to lose its RX: the row is left
-// as it was and the caller shows the message.
-enum class RxCommit { Done, VfoCannotBeNull };
+// as it was and the caller shows the message. The correction says what differs from the
+// typed text.
+struct RxCommit {
+    bool vfoCannotBeNull = false;
+    app::Correction correction;
+};
 RxCommit commitRxCell(ChannelRowCells& row, image::RadioImage& img, const image::BandLimits& limits, int slot,
                       QStringView text);
 // An empty (or zero) TX keeps the old one; a row without RX keeps no TX.
-void commitTxCell(ChannelRowCells& row, const image::BandLimits& limits, QStringView text);
+app::Correction commitTxCell(ChannelRowCells& row, const image::BandLimits& limits, QStringView text);
 // Name, list and tone cells take the editor's text (a tone first canonicalised) when the
 // row has an RX frequency; an empty row stays empty.
 void commitOptionCell(ChannelRowCells& row, int column, QStringView text);

@@ -11,8 +11,20 @@ inline constexpr int kChannelHelpContext = 0x8017;
 // Shared by the list and the dialog: slot 203 may never lose its RX frequency.
 inline constexpr const char* kVfoCannotBeNull = "VFO can`t be null!";
 
+// Status bar notes when a typed frequency is corrected (the list and the dialog): the field
+// ("RX", "TX"), the text as typed, then what it became.
+inline constexpr const char* kRx = "RX";
+inline constexpr const char* kTx = "TX";
+inline constexpr const char* kOutsideBand = "%1 %2 lies outside %3-%4 MHz: set to %5";
+inline constexpr const char* kOffRaster = "%1 %2 lies between the 2.5 and 6.25 kHz steps: set to %3";
+inline constexpr const char* kTxDoesNotFollow = "RX %1 lies outside the TX band %2-%3 MHz: TX set to %4";
+inline constexpr const char* kEmptyTxKept = "TX cannot be empty: kept %1";
+
 // Channel list
 inline constexpr const char* kEditButton = "Edit";
+// The context menu's command that opens the Channel Edit dialog, as the button does.
+inline constexpr const char* kEditCommand = "&Edit...";
+inline constexpr const char* kListName = "Channel List";  // a screen reader's name for the list
 // Row commands of the channel list
 inline constexpr const char* kInsertRefused =
     "No row can be inserted: channel %1 is in use, and the channels below would move past channel 199.";
@@ -46,5 +58,9 @@ inline constexpr const char* kTalkAround = "Talk Around";
 inline constexpr const char* kCompander = "Compnader";
 inline constexpr const char* kTxOff = "TX Off";
 inline constexpr const char* kClose = "Close";
+// What a screen reader calls the fields that stand beside another field's label.
+inline constexpr const char* kDecodeCodeName = "CTCSS/DCS Decode Code";
+inline constexpr const char* kEncodeCodeName = "CTCSS/DCS Encode Code";
+inline constexpr const char* kSignallingCodeName = "Optional Signaling Code";
 
 } // namespace channels::texts

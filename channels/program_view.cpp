@@ -72,6 +72,7 @@ CProgramView::CProgramView(forms::EditorEnv env, QWidget* parent)
       m_runEditDialog([](CChannelEditDialog& dialog) { dialog.exec(); }) {
     setObjectName(QStringLiteral("programView"));
     m_edit->setObjectName(QStringLiteral("edit"));
+    m_grid->setAccessibleName(QString::fromLatin1(texts::kListName));
     m_edit->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_edit);
@@ -162,17 +163,21 @@ bool CProgramView::beforeEdit(int row, int) {
 
 void CProgramView::commitCell(int row, int column, const QString& text) {
     ChannelRowCells cells = rowCells(row);
+    app::Correction correction;
     if (column == kColRx) {
-        if (commitRxCell(cells, img(), state().bandLimits, row, text) == RxCommit::VfoCannotBeNull) {
+        const RxCommit commit = commitRxCell(cells, img(), state().bandLimits, row, text);
+        if (commit.vfoCannotBeNull) {
             env().prompts.message(QString::fromLatin1(texts::kVfoCannotBeNull));
             return;
         }
+        correction = commit.correction;
     } else if (column == kColTx) {
-        commitTxCell(cells, state().bandLimits, text);
+        correction = commitTxCell(cells, state().bandLimits, text);
     } else {
         commitOptionCell(cells, column, text);
     }
     showRow(row, cells);
+    env().host.showCorrection(correction);
     if (!m_syncing) emit editCompleted();
 }
 
@@ -273,25 +278,25 @@ void CProgramView::run(forms::EditCommand command) {
     case EditCommand::Copy: copyRows(chosen); return;
     case EditCommand::Cut:
         copyRows(chosen);
-        changeImage([&] { rows::clearRows(img(), chosen); });
+        changeImage(command, [&] { rows::clearRows(img(), chosen); });
         return;
-    case EditCommand::Delete: changeImage([&] { rows::clearRows(img(), chosen); }); return;
+    case EditCommand::Delete: changeImage(command, [&] { rows::clearRows(img(), chosen); }); return;
     case EditCommand::Paste: paste(chosen.front()); return;
     case EditCommand::InsertRow: insertRows(chosen); return;
     case EditCommand::DeleteRow:
-        changeImage([&] { rows::deleteRows(img(), chosen); });
+        changeImage(command, [&] { rows::deleteRows(img(), chosen); });
         selectSlots({chosen.front()});
         return;
     case EditCommand::MoveUp:
     case EditCommand::MoveDown: {
         const int delta = command == EditCommand::MoveUp ? -1 : 1;
-        changeImage([&] { rows::moveRows(img(), chosen, delta); });
+        changeImage(command, [&] { rows::moveRows(img(), chosen, delta); });
         std::vector<int> moved;
         for (const int slot : chosen) moved.push_back(slot + delta);
         selectSlots(moved);
         return;
     }
-    case EditCommand::SortByRx: changeImage([&] { rows::sortByRx(img(), chosen); }); return;
+    case EditCommand::SortByRx: changeImage(command, [&] { rows::sortByRx(img(), chosen); }); return;
     }
 }
 
@@ -321,7 +326,7 @@ void CProgramView::paste(int firstSlot) {
     }
     csv::applyImport(img(), state().bandLimits, plan);
     LoadFromImage();
-    emit imageChanged();
+    emit imageChanged(forms::stepName(forms::EditCommand::Paste));
     std::vector<int> pasted;
     for (const csv::ImportedChannel& channel : plan.channels) pasted.push_back(channel.slot);
     selectSlots(pasted);
@@ -340,7 +345,7 @@ bool CProgramView::pasteRecords(int firstSlot) {
     const QByteArray copied = mime->data(kRecordsMimeType);
     if (!rows::holdsRecords(copied)) return false;  // not ours after all: the text decides
     rows::RecordPaste result;
-    changeImage([&] { result = rows::pasteRecords(img(), copied, firstSlot); });
+    changeImage(forms::EditCommand::Paste, [&] { result = rows::pasteRecords(img(), copied, firstSlot); });
     selectSlots(result.pasted);
     if (result.leftOut > 0)
         env().prompts.message(text(texts::kPasteRecordsPastEnd).arg(result.pasted.size()).arg(result.leftOut));
@@ -351,7 +356,7 @@ void CProgramView::insertRows(const std::vector<int>& chosen) {
     const int first = chosen.front();
     const int count = int(chosen.size());
     int refusedAt = 0;
-    changeImage([&] { refusedAt = rows::insertRows(img(), first, count); });
+    changeImage(forms::EditCommand::InsertRow, [&] { refusedAt = rows::insertRows(img(), first, count); });
     if (refusedAt > 0) {
         env().prompts.message(text(texts::kInsertRefused).arg(channelLabel(refusedAt)));
         return;
@@ -361,7 +366,7 @@ void CProgramView::insertRows(const std::vector<int>& chosen) {
     selectSlots(inserted);
 }
 
-void CProgramView::changeImage(const std::function<void()>& change) {
+void CProgramView::changeImage(forms::EditCommand command, const std::function<void()>& change) {
     emit imageAboutToChange();
     StoreToImage();
     change();
@@ -369,7 +374,7 @@ void CProgramView::changeImage(const std::function<void()>& change) {
     channelValidityPass(img(), state().bandLimits);
     image::runConsistencyPass(img(), state().bandLimits);
     LoadFromImage();
-    emit imageChanged();
+    emit imageChanged(forms::stepName(command));
 }
 
 void CProgramView::selectSlots(const std::vector<int>& chosen) {
@@ -379,10 +384,21 @@ void CProgramView::selectSlots(const std::vector<int>& chosen) {
     emit commandsChanged();
 }
 
+// The row commands as the Edit menu has them, after the Channel Edit dialog and the main
+// window's Undo and Redo.
 void CProgramView::showContextMenu(const QPoint& globalPos) {
-    m_grid->commitEdit();
+    m_grid->commitEdit();  // a committed cell is a step of its own before Undo is named
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("channelContextMenu"));
+    QAction* edit = menu.addAction(text(texts::kEditCommand));
+    edit->setObjectName(QStringLiteral("actionEditChannel"));
+    connect(edit, &QAction::triggered, this, [this] { openEditDialog(); });
+    const QList<QAction*> history = env().host.historyActions();
+    if (!history.isEmpty()) {
+        menu.addSeparator();
+        menu.addActions(history);
+    }
+    menu.addSeparator();
     for (const forms::EditCommandInfo& info : forms::kEditCommands) {
         if (info.separatorBefore) menu.addSeparator();
         QString label = QString::fromLatin1(info.text.data(), qsizetype(info.text.size()));

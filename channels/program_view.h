@@ -60,8 +60,8 @@ private:
     bool pasteRecords(int firstSlot);
     void insertRows(const std::vector<int>& chosen);
     // Stores, lets `change` work on the image, reloads, and tells the main window so it keeps
-    // the other editors in step and records one undo step.
-    void changeImage(const std::function<void()>& change);
+    // the other editors in step and records one undo step named after the command.
+    void changeImage(forms::EditCommand command, const std::function<void()>& change);
     void selectSlots(const std::vector<int>& chosen);
     void showContextMenu(const QPoint& globalPos);
 

@@ -4,8 +4,9 @@
 // editors and image in step (store all, reload all, switching the active editor).
 
 #include "app/app_state.h"
-#include "forms/help_service.h"
 #include "app/prompts.h"
+#include "forms/editor_host.h"
+#include "forms/help_service.h"
 
 #include <QWidget>
 
@@ -15,11 +16,13 @@ namespace forms {
 // offers them all on its rows); the texts are in forms/edit_commands.h.
 enum class EditCommand { Copy, Cut, Paste, Delete, InsertRow, DeleteRow, MoveUp, MoveDown, SortByRx };
 
-// What every editor may use: the application state, the message service and help.
+// What every editor may use: the application state, the message service, help and the
+// main window around it.
 struct EditorEnv {
     app::AppState& state;
     app::Prompts& prompts;
     HelpService& help;
+    EditorHost& host;
 };
 
 class CBaseFormView : public QWidget {
@@ -41,8 +44,9 @@ signals:
     // A command of this editor is about to change the image beyond its own controls (a paste,
     // a row command): the main window stores every open editor first, so no edit is lost.
     void imageAboutToChange();
-    // ... and it has changed it: every open editor reloads, and it becomes one undo step.
-    void imageChanged();
+    // ... and it has changed it: every open editor reloads, and it becomes one undo step
+    // named after the command ("Paste").
+    void imageChanged(const QString& stepName);
     // An edit of this editor is complete (a committed cell, a closed dialog): the editors
     // store and the change becomes one undo step.
     void editCompleted();

@@ -31,5 +31,15 @@ inline constexpr std::array<EditCommandInfo, 9> kEditCommands{{
 
 inline const QString kUndoText = QStringLiteral("&Undo");
 inline const QString kRedoText = QStringLiteral("&Redo");
+// With the step they take back or bring back: "Undo Paste", "Redo Move Down".
+inline const QString kUndoStepText = QStringLiteral("&Undo %1");
+inline const QString kRedoStepText = QStringLiteral("&Redo %1");
+
+// A command's name as its undo step: the menu text without its "&" ("Move Down").
+inline QString stepName(EditCommand command) {
+    for (const EditCommandInfo& info : kEditCommands)
+        if (info.command == command) return QString::fromLatin1(info.text.data(), qsizetype(info.text.size())).remove(u'&');
+    return {};
+}
 
 } // namespace forms

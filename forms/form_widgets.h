@@ -24,6 +24,11 @@ using app::chars::kHexDigits;
 using app::chars::printableAscii;
 
 QLabel* label(const char* text, QWidget* parent);
+// The label a user sees beside `control`: its buddy, so that a screen reader announces the
+// label's text as the control's name and a mnemonic in it moves the focus there. It becomes
+// the control's sibling (Qt looks for a buddy among them).
+QLabel* labelFor(const QString& text, QWidget* control);
+QLabel* labelFor(const char* text, QWidget* control);
 QComboBox* combo(const char* objectName, QWidget* parent);
 // A line edit limited to `maxLength` characters (0: no limit of ours).
 QLineEdit* lineEdit(const char* objectName, int maxLength, QWidget* parent);
@@ -37,6 +42,11 @@ QCheckBox* check(const char* text, const char* objectName, QWidget* parent);
 void setLoadedText(QLineEdit* edit, const QString& text);
 // An up/down arrow like an up-down control: it never takes the focus.
 QToolButton* arrow(Qt::ArrowType direction, const char* objectName, QWidget* parent);
+
+// Gives each push button of `dialog` without a mnemonic the first letter of its text that no
+// other button there has, word starts first ("Check Again" -> "Check &Again" when C is taken),
+// so that every button is reached with Alt and a letter. Call it when the buttons exist.
+void addButtonMnemonics(QWidget* dialog);
 
 // Image text bytes to a field's text and back, byte for byte.
 inline QString fromBytes(const QByteArray& bytes) { return QString::fromLatin1(bytes); }

@@ -68,7 +68,10 @@ QWidget* GridDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
     const EditorSetup* setup = m_view.columnEditor(index.column() + 1);
     if (setup == nullptr)
         return nullptr;
-    return std::visit([parent](const auto& s) { return makeEditor(s, parent); }, *setup);
+    QWidget* editor = std::visit([parent](const auto& s) { return makeEditor(s, parent); }, *setup);
+    // The cell's place names the editor typed into: "RX Frequency, CH 5".
+    editor->setAccessibleName(index.data(Qt::AccessibleDescriptionRole).toString());
+    return editor;
 }
 
 void GridDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const

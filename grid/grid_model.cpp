@@ -71,7 +71,7 @@ void GridModel::setText(int row, int column, const QString& text)
         emit headerDataChanged(Qt::Vertical, row - 1, row - 1);
     else {
         const QModelIndex changed = index(row - 1, column - 1);
-        emit dataChanged(changed, changed, {Qt::DisplayRole});
+        emit dataChanged(changed, changed, {Qt::DisplayRole, Qt::AccessibleTextRole});
     }
 }
 
@@ -132,9 +132,29 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         return m_cells[cellAt(row, column)];
     case Qt::TextAlignmentRole:
         return int(m_alignment[std::size_t(column)]);
+    case Qt::AccessibleTextRole:
+        return spokenText(row, column);
+    case Qt::AccessibleDescriptionRole:
+        return spokenPlace(row, column);
     default:
         return {};
     }
+}
+
+// A screen reader moving from cell to cell says where it is, "RX Frequency, CH 5" (the column
+// header, the label column's header and the entry's label), and what the cell holds:
+// "RX Frequency, CH 5: 145.00000". Header texts may wrap onto two lines.
+QString GridModel::spokenPlace(int row, int column) const
+{
+    const QString header = m_cells[cellAt(0, column)].simplified();
+    const QString entry = (m_cells[cellAt(0, 0)] + u' ' + m_cells[cellAt(row, 0)]).simplified();
+    return header.isEmpty() ? entry : header + QStringLiteral(", ") + entry;
+}
+
+QString GridModel::spokenText(int row, int column) const
+{
+    const QString& text = m_cells[cellAt(row, column)];
+    return text.isEmpty() ? spokenPlace(row, column) : spokenPlace(row, column) + QStringLiteral(": ") + text;
 }
 
 QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const

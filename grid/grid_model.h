@@ -41,6 +41,8 @@ public:
 
 private:
     std::size_t cellAt(int row, int column) const;
+    QString spokenPlace(int row, int column) const;
+    QString spokenText(int row, int column) const;
 
     int m_rows = 0;
     int m_columns = 0;

@@ -26,6 +26,22 @@ namespace {
 // Data rows get a compact height so that many channels fit; the lists set only the header row.
 constexpr int kRowPadding = 6;
 
+// The row labels. Their width is set, so the header's own size hint, which measures the text
+// of up to 200 labels and is asked again after every label set, has nothing to tell the
+// table; only a column left without a set width sizes to its labels.
+class LabelColumn final : public QHeaderView
+{
+public:
+    explicit LabelColumn(QWidget* parent) : QHeaderView(Qt::Vertical, parent) {}
+
+    QSize sizeHint() const override
+    {
+        if (minimumWidth() == maximumWidth())
+            return {minimumWidth(), defaultSectionSize()};
+        return QHeaderView::sizeHint();
+    }
+};
+
 bool isTypedCharacter(const QKeyEvent& event)
 {
     if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
@@ -34,12 +50,18 @@ bool isTypedCharacter(const QKeyEvent& event)
     return !text.isEmpty() && text.at(0).isPrint();
 }
 
+bool opensList(const QKeyEvent& event)
+{
+    return event.key() == Qt::Key_F4 || (event.key() == Qt::Key_Down && (event.modifiers() & Qt::AltModifier));
+}
+
 } // namespace
 
 GridView::GridView(QWidget* parent)
     : QTableView(parent), m_model(new GridModel(this)), m_delegate(new GridDelegate(*this))
 {
     setObjectName(QStringLiteral("grid"));
+    setVerticalHeader(new LabelColumn(this));
     setModel(m_model);
     setItemDelegate(m_delegate);
     setEditTriggers(NoEditTriggers);   // editors open only through openEditor(), with the hooks
@@ -295,6 +317,14 @@ void GridView::keyPressEvent(QKeyEvent* event)
         return;
     default:
         break;
+    }
+    if (opensList(*event) && currentIndex().isValid()) {
+        // F4 and Alt+Down on a list cell open its edit with the list shown, as on a drop-down.
+        const EditorSetup* setup = columnEditor(currentIndex().column() + 1);
+        if (setup && std::holds_alternative<ListEditorSetup>(*setup)) {
+            openEditor(event);
+            return;
+        }
     }
     if (isTypedCharacter(*event)) {
         // Typing starts an edit with that character, as in a spreadsheet. It never searches

@@ -56,14 +56,26 @@ QString bandTableText() {
     return text;
 }
 
+namespace {
+
+bool bothWithin(int a, int b, int low, int high) { return low <= a && a <= high && low <= b && b <= high; }
+
+} // namespace
+
 bool modelEntryValid(int rxLowMHz, int rxHighMHz, int txLowMHz, int txHighMHz) {
-    auto within = [](int v, int low, int high) { return low <= v && v <= high; };
     for (const BandRow& r : kBandTable) {
-        if (within(rxLowMHz, r.rxLowMHz, r.rxHighMHz) && within(rxHighMHz, r.rxLowMHz, r.rxHighMHz) &&
-            within(txLowMHz, r.txLowMHz, r.txHighMHz) && within(txHighMHz, r.txLowMHz, r.txHighMHz))
+        if (bothWithin(rxLowMHz, rxHighMHz, r.rxLowMHz, r.rxHighMHz) &&
+            bothWithin(txLowMHz, txHighMHz, r.txLowMHz, r.txHighMHz))
             return true;
     }
     return false;
+}
+
+std::vector<BandRow> rowsHoldingReceive(int rxLowMHz, int rxHighMHz) {
+    std::vector<BandRow> rows;
+    for (const BandRow& r : kBandTable)
+        if (bothWithin(rxLowMHz, rxHighMHz, r.rxLowMHz, r.rxHighMHz)) rows.push_back(r);
+    return rows;
 }
 
 BandLimits bandLimitsFromMHz(int rxLowMHz, int rxHighMHz, int txLowMHz, int txHighMHz) {

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <array>
+#include <vector>
 
 namespace image {
 
@@ -65,6 +66,9 @@ QString bandTableText();
 // The model dialog accepts an entry (whole MHz) when one row holds both receive values in
 // its receive pair and both transmit values in its transmit pair, bounds inclusive.
 bool modelEntryValid(int rxLowMHz, int rxHighMHz, int txLowMHz, int txHighMHz);
+// The rows whose receive pair holds both receive values, in table order: where an entry the
+// dialog refuses went wrong (none: the receive band; else the transmit band).
+std::vector<BandRow> rowsHoldingReceive(int rxLowMHz, int rxHighMHz);
 BandLimits bandLimitsFromMHz(int rxLowMHz, int rxHighMHz, int txLowMHz, int txHighMHz);
 
 // Program password at 0x014C-0x014F: only its leading ASCII digits count (at most 4).

@@ -16,6 +16,8 @@ namespace settings::contact {
 namespace texts {
 // Grid header row: number, call ID, name.
 inline constexpr std::array<std::string_view, 3> kHeaders{"NO.", "Call ID", "Name"};
+// What a screen reader calls the list.
+inline constexpr std::string_view kListName = "Contact List";
 // Above the list: what a contact's fields may hold.
 inline constexpr std::string_view kFieldsHint =
     "Call ID: up to 5 digits (0-9).   Name: up to 7 letters (A-Z) or digits, in capitals.";

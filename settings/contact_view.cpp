@@ -41,6 +41,7 @@ int CContactView::helpContext() const { return contact::kHelpContext; }
 
 void CContactView::setUpGrid() {
     m_grid->setObjectName(QStringLiteral("contactGrid"));
+    m_grid->setAccessibleName(latin1(contact::texts::kListName));
     m_grid->setRowCount(kGridRows);
     m_grid->setColumnCount(kGridColumns);
     for (int column = 0; column < kGridColumns; ++column) {

@@ -45,6 +45,14 @@ int correctedScrambleHz(QStringView text) {
     return ok && hz >= kScrambleMinHz && hz <= kScrambleMaxHz ? hz : kScrambleDefaultHz;
 }
 
+CheckedScramble checkTypedScramble(QStringView typed) {
+    const int hz = correctedScrambleHz(typed);
+    bool ok = false;
+    if (typed.trimmed().isEmpty()) return {hz, {QString::fromLatin1(texts::kScrambleEmpty).arg(hz)}};
+    if (typed.toInt(&ok) == hz && ok) return {hz, {}};
+    return {hz, {QString::fromLatin1(texts::kScrambleOutside).arg(typed.trimmed().toString()).arg(hz)}};
+}
+
 std::uint16_t scrambleWordToStore(std::uint16_t storedWord, int shownHz) {
     const bool inRange = storedWord >= image::kScrambleWordMin && storedWord <= image::kScrambleWordMax;
     if (inRange && scrambleHzFromWord(storedWord) == shownHz) return storedWord;

@@ -19,6 +19,7 @@
 // other bits of 0x0230, 0x0233, 0x0238. The short-press key bytes 0x01F0-0x01F4 are written
 // when the squelch key becomes momentary (see the key settings).
 
+#include "app/correction.h"
 #include "image/memory_map.h"
 #include "image/radio_image.h"
 
@@ -91,6 +92,12 @@ int scrambleHzFromWord(std::uint16_t word);
 std::uint16_t scrambleWordFromHz(int hz);
 // The edit's text as a frequency in range: empty, unreadable or outside 2600-4000 gives 3300.
 int correctedScrambleHz(QStringView text);
+// The same for a text the user typed, with what was corrected in it.
+struct CheckedScramble {
+    int hz;
+    app::Correction note;
+};
+CheckedScramble checkTypedScramble(QStringView typed);
 // The word to store for the frequency shown: the word already stored when it lies in range and
 // shows as that frequency (the edit cannot show every word), else the word of the frequency.
 std::uint16_t scrambleWordToStore(std::uint16_t storedWord, int shownHz);
@@ -113,6 +120,7 @@ namespace texts {
 inline constexpr int kHelpContext = 151;
 inline constexpr const char* kStartingDisplay = "Starting Display";
 inline constexpr const char* kDisplayMode = "Display Mode";
+inline constexpr const char* kDisplayLockName = "Display Mode Lock";  // a screen reader's name; no label shows it
 inline constexpr const char* kVfoMr = "VFO/MR";
 inline constexpr const char* kMrChannel = "MR Channel";
 inline constexpr const char* kSquelchLevel = "Squelch Level";
@@ -126,6 +134,9 @@ inline constexpr const char* kBacklightColour = "BackLight Color";
 inline constexpr const char* kPttReleaseBeep = "PTT Release Beep";
 inline constexpr const char* kScramble = "Scramble Frequency";
 inline constexpr const char* kScrambleNote = " (2600 - 4000Hz)";
+// Status bar notes when a typed scramble frequency is corrected.
+inline constexpr const char* kScrambleOutside = "Scramble Frequency %1 lies outside 2600-4000 Hz: set to %2";
+inline constexpr const char* kScrambleEmpty = "Scramble Frequency cannot be empty: set to %1";
 inline constexpr const char* kSquelchKey = "SQL Key Function";
 inline constexpr const char* kTailEliminator = "Tail EliminatorType";
 inline constexpr const char* kTxPower = "Choose TX Power";

@@ -61,8 +61,9 @@ void COptionView::buildControls() {
     m_tailEliminator = form::combo("tailEliminator", this);
     m_txPower = form::combo("txPower", this);
     m_usePassword = form::check(texts::kUsePassword, "usePassword", this);
-    m_passwordLabel = form::label(texts::kPassword, this);
     m_password = form::filteredEdit("startingPassword", fs::kPasswordLength, form::kDigits, false, this);
+    m_passwordLabel = form::labelFor(texts::kPassword, m_password);
+    m_displayLock->setAccessibleName(QString::fromLatin1(texts::kDisplayLockName));
     m_inhibitBackground = form::check(texts::kInhibitBackground, "inhibitBackground", this);
     m_inhibitInitialise = form::check(texts::kInhibitInitialise, "inhibitInitialise", this);
     m_eliminateTail = form::check(texts::kEliminateTail, "eliminateSquelchTail", this);
@@ -76,8 +77,8 @@ void COptionView::buildControls() {
 
 // Two columns in screen order, then the group of operator lock-outs.
 void COptionView::layOut() {
-    const auto row = [this](QFormLayout* column, const char* text, QWidget* control) {
-        column->addRow(form::label(text, this), control);
+    const auto row = [](QFormLayout* column, const char* text, QWidget* control) {
+        column->addRow(form::labelFor(text, control), control);
     };
     const auto pair = [](QWidget* first, QWidget* second) {
         auto* line = new QHBoxLayout;
@@ -88,7 +89,7 @@ void COptionView::layOut() {
 
     auto* left = new QFormLayout;
     row(left, texts::kStartingDisplay, m_startingDisplay);
-    left->addRow(form::label(texts::kDisplayMode, this), pair(m_displayMode, m_displayLock));
+    left->addRow(form::labelFor(texts::kDisplayMode, m_displayMode), pair(m_displayMode, m_displayLock));
     row(left, texts::kVfoMr, m_vfoMr);
     row(left, texts::kMrChannel, m_mrChannel);
     row(left, texts::kSquelchLevel, m_squelchLevel);
@@ -102,7 +103,8 @@ void COptionView::layOut() {
     auto* right = new QFormLayout;
     row(right, texts::kBacklightColour, m_backlightColour);
     row(right, texts::kPttReleaseBeep, m_pttReleaseBeep);
-    right->addRow(form::label(texts::kScramble, this), pair(m_scramble, form::label(texts::kScrambleNote, this)));
+    right->addRow(form::labelFor(texts::kScramble, m_scramble),
+                  pair(m_scramble, form::label(texts::kScrambleNote, this)));
     row(right, texts::kSquelchKey, m_squelchKey);
     row(right, texts::kTailEliminator, m_tailEliminator);
     row(right, texts::kTxPower, m_txPower);
@@ -152,7 +154,7 @@ void COptionView::fillFixedLists() {
 void COptionView::connectControls() {
     connect(m_usePassword, &QCheckBox::clicked, this, [this] { updatePasswordVisibility(); });
     connect(m_displayMode, &QComboBox::activated, this, [this] { updateDisplayModeDependants(); });
-    connect(m_scramble, &QLineEdit::editingFinished, this, [this] { correctScramble(); });
+    connect(m_scramble, &QLineEdit::editingFinished, this, [this] { leaveScramble(); });
 }
 
 // ---- image ---------------------------------------------------------------------------
@@ -250,6 +252,13 @@ void COptionView::updateDisplayModeDependants() {
 
 void COptionView::correctScramble() {
     m_scramble->setText(QString::number(fs::correctedScrambleHz(m_scramble->text())));
+}
+
+// The user leaving the field: the same correction, and a word when it changed the value.
+void COptionView::leaveScramble() {
+    const fs::CheckedScramble checked = fs::checkTypedScramble(m_scramble->text());
+    m_scramble->setText(QString::number(checked.hz));
+    env().host.showCorrection(checked.note);
 }
 
 // ---- keys ----------------------------------------------------------------------------

@@ -37,6 +37,7 @@ private:
     void updatePasswordVisibility();
     void updateDisplayModeDependants();
     void correctScramble();
+    void leaveScramble();
     void loadMrChannel();
 
     bool m_shown = false;  // the first show puts the focus on "Squelch Level"

@@ -1,6 +1,7 @@
 #include "shell/about_dialog.h"
 
 #include "app/settings_file.h"
+#include "forms/form_widgets.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -33,6 +34,7 @@ AboutDialog::AboutDialog(const app::AppConfig& config, QWidget* parent) : QDialo
     layout->addWidget(line(version, "versionLine"));
     layout->addWidget(line(kAppliesTo.arg(config.modelName), "appliesToLine"));
     layout->addWidget(buttons);
+    form::addButtonMnemonics(this);
 }
 
 } // namespace shell

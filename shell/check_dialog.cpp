@@ -1,5 +1,7 @@
 #include "shell/check_dialog.h"
 
+#include "forms/form_widgets.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
@@ -33,6 +35,7 @@ CheckDialog::CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent
     m_list->setObjectName(QStringLiteral("findings"));
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({kSection, kField, kFinding});
+    m_summary->setBuddy(m_list);  // a screen reader names the list by the count above it
 
     auto* buttons = new QDialogButtonBox;
     QPushButton* again = buttons->addButton(kCheckAgain, QDialogButtonBox::ActionRole);
@@ -51,6 +54,7 @@ CheckDialog::CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent
     // A double-click on a finding opens its editor, and so does Enter.
     connect(m_list, &QTreeWidget::itemActivated, this, [this](const QTreeWidgetItem* item) { openEditorOf(item); });
     refresh();
+    form::addButtonMnemonics(this);
 }
 
 void CheckDialog::refresh() {

@@ -49,6 +49,30 @@ void CMyChildFrame::showHelp() {
         m_help.showContext(context);
 }
 
+namespace {
+
+bool takesKeys(const QWidget* control) {
+    return control->isVisible() && control->isEnabled() && (control->focusPolicy() & Qt::TabFocus);
+}
+
+} // namespace
+
+void CMyChildFrame::focusEditor() {
+    // A window keeps, along its children, which one last had the focus.
+    if (QWidget* last = m_view->focusWidget(); last && last != m_view && takesKeys(last)) {
+        last->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    for (QWidget* control = m_view->nextInFocusChain(); control && control != m_view;
+         control = control->nextInFocusChain()) {
+        if (m_view->isAncestorOf(control) && takesKeys(control)) {
+            control->setFocus(Qt::TabFocusReason);
+            return;
+        }
+    }
+    m_view->setFocus(Qt::OtherFocusReason);
+}
+
 void CMyChildFrame::closeEvent(QCloseEvent* event) {
     emit closing(this);
     QMdiSubWindow::closeEvent(event);

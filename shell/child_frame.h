@@ -19,6 +19,9 @@ public:
 
     // F1 and the "Help" button: the editor's own help topic, or the default topic.
     void showHelp();
+    // Gives the keyboard to the control last used in this editor, else to its first control,
+    // so keys go to a field and not to the window around it.
+    void focusEditor();
 
 signals:
     // Sent before the window goes away, so the editor can keep what is on screen.

@@ -1,5 +1,7 @@
 #include "shell/compare_dialog.h"
 
+#include "forms/form_widgets.h"
+
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QHeaderView>
@@ -46,6 +48,7 @@ CompareDialog::CompareDialog(const QList<report::Difference>& differences, Radio
     m_list->setRootIsDecorated(false);
     m_list->setHeaderLabels({kSection, kField, kThisFile, kTheRadio});
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_summary->setBuddy(m_list);  // a screen reader names the list by the count above it
     for (const report::Difference& d : differences) {
         auto* item = new QTreeWidgetItem(m_list, {d.section, d.label, d.before, d.after});
         item->setToolTip(kFirstValueColumn, d.before);
@@ -71,6 +74,7 @@ CompareDialog::CompareDialog(const QList<report::Difference>& differences, Radio
     layout->addWidget(buttons);
     connect(m_save, &QPushButton::clicked, this, &CompareDialog::saveRadio);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    form::addButtonMnemonics(this);
 }
 
 void CompareDialog::saveRadio() {

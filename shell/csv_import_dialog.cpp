@@ -1,5 +1,7 @@
 #include "shell/csv_import_dialog.h"
 
+#include "forms/form_widgets.h"
+
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -47,6 +49,7 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, Planner planner, QWidg
     m_report = new QPlainTextEdit(this);
     m_report->setObjectName(QStringLiteral("report"));
     m_report->setReadOnly(true);
+    m_summary->setBuddy(m_report);  // a screen reader names the report by the summary above it
     m_report->setMinimumSize(kReportWidth, kReportHeight);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
@@ -63,6 +66,7 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, Planner planner, QWidg
     layout->addWidget(m_report);
     layout->addWidget(buttons);
     replan();
+    form::addButtonMnemonics(this);
 }
 
 void CsvImportDialog::replan() {

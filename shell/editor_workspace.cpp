@@ -50,7 +50,7 @@ void EditorWorkspace::activate(CMyChildFrame* frame, bool giveFocus) {
     m_area->setActiveSubWindow(frame);
     // The area reports no change while its window is inactive; the switch still happens.
     onActivated(frame);
-    if (giveFocus) frame->view()->setFocus(Qt::OtherFocusReason);
+    if (giveFocus) frame->focusEditor();
 }
 
 void EditorWorkspace::onActivated(QMdiSubWindow* window) {
@@ -84,11 +84,11 @@ void EditorWorkspace::storeAll() {
     emit stored();
 }
 
-void EditorWorkspace::reloadAll() {
+void EditorWorkspace::reloadAll(const QString& stepName) {
     const std::vector<CMyChildFrame*> open = openFrames();
     for (CMyChildFrame* frame : open) frame->view()->LoadFromImage();
     storeCorrections(open);
-    emit reloaded();
+    emit reloaded(stepName);
 }
 
 void EditorWorkspace::storeCorrections(const std::vector<CMyChildFrame*>& loaded) {

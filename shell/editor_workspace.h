@@ -34,8 +34,9 @@ public:
 
     // Every open editor stores its controls, each followed by the consistency pass.
     void storeAll();
-    // Every open editor refills its controls from the image and stores its corrections.
-    void reloadAll();
+    // Every open editor refills its controls from the image and stores its corrections;
+    // `stepName` names the command that changed the image.
+    void reloadAll(const QString& stepName = {});
 
     bool hasOpenEditor() const;
 
@@ -50,7 +51,7 @@ signals:
     // After every store all, the store of an editor left and reload all: the image may have
     // changed (an undo step).
     void stored();
-    void reloaded();
+    void reloaded(const QString& stepName);
     // An editor entered has loaded and stored its corrections: a change nobody made.
     void settled();
     // An editor's Edit commands may apply differently now.

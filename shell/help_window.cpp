@@ -76,6 +76,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser
     setObjectName(QStringLiteral("helpWindow"));
     setWindowTitle(kHelpWindowTitle);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setAccessibleName(kHelpWindowTitle);
     m_browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

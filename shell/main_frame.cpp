@@ -24,11 +24,15 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QScreen>
+#include <QStatusBar>
 #include <QUrl>
 
 namespace shell {
 
 namespace {
+
+// A correction of a typed value stays in the status bar this long.
+constexpr int kCorrectionShownMs = 6000;
 
 // The first local ".dat" file among dropped URLs; empty when there is none.
 QString droppedParameterFile(const QMimeData* mime) {
@@ -88,8 +92,9 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     markClean();
     resetHistory();
     // Switching editors stores the one left: the marker and the undo history follow what it stored.
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, &CMainFrame::recordStep);
-    connect(m_workspace, &EditorWorkspace::stored, this, &CMainFrame::recordStep);
+    // What a store writes is what the user typed or chose: an "Edit" step.
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { recordStep(texts::kEditStep); });
+    connect(m_workspace, &EditorWorkspace::stored, this, [this] { recordStep(texts::kEditStep); });
     connect(m_workspace, &EditorWorkspace::reloaded, this, &CMainFrame::recordStep);
     connect(m_workspace, &EditorWorkspace::settled, this, &CMainFrame::keepCorrections);
     connect(m_workspace, &EditorWorkspace::commandsChanged, this, &CMainFrame::updateEditActions);
@@ -102,7 +107,13 @@ CMainFrame::~CMainFrame() {
     m_workspace->detach();
 }
 
-EditorEnv CMainFrame::editorEnv() { return EditorEnv{m_state, m_prompts, m_help}; }
+EditorEnv CMainFrame::editorEnv() { return EditorEnv{m_state, m_prompts, m_help, *this}; }
+
+void CMainFrame::showCorrection(const app::Correction& correction) {
+    if (correction.corrected()) statusBar()->showMessage(correction.note, kCorrectionShownMs);
+}
+
+QList<QAction*> CMainFrame::historyActions() { return {m_actions.undo, m_actions.redo}; }
 
 // The indicator's leading tabs stood for right alignment; the pane aligns every text so.
 void CMainFrame::refreshBandIndicator() {
@@ -133,17 +144,20 @@ void CMainFrame::refreshModifiedMarker() {
     updateTitle();
 }
 
-bool CMainFrame::settleUnsavedChanges() {
-    if (!hasUnsavedChanges()) return true;
+CMainFrame::Settled CMainFrame::settleChanges() {
+    if (!hasUnsavedChanges()) return Settled::NoChanges;
     const QString name = m_state.config.currentFileName.isEmpty() ? m_state.config.defaultDataFileName
                                                                   : m_state.config.currentFileName;
     switch (m_prompts.askSaveChanges(name)) {
-    case app::SaveChoice::Save:
-        return m_state.config.currentFilePath.isEmpty() ? saveAsFromDialog() : writeTo(m_state.config.currentFilePath);
-    case app::SaveChoice::Discard: return true;
-    case app::SaveChoice::Cancel: return false;
+    case app::SaveChoice::Save: {
+        const QString& path = m_state.config.currentFilePath;
+        const bool saved = path.isEmpty() ? saveAsFromDialog() : writeTo(path);
+        return saved ? Settled::Answered : Settled::Cancelled;
     }
-    return false;
+    case app::SaveChoice::Discard: return Settled::Answered;
+    case app::SaveChoice::Cancel: return Settled::Cancelled;
+    }
+    return Settled::Cancelled;
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {
@@ -164,8 +178,10 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
 // --- File -----------------------------------------------------------------------------
 
 void CMainFrame::newFile() {
-    if (!settleUnsavedChanges()) return;
-    if (!m_prompts.askYesNo(texts::kNewQuestion, texts::kNewCaption)) return;
+    // Whoever has just answered "Save changes?" has decided; the warning is for the others.
+    const Settled settled = settleChanges();
+    if (settled == Settled::Cancelled) return;
+    if (settled == Settled::NoChanges && !m_prompts.askYesNo(texts::kNewQuestion, texts::kNewCaption)) return;
     app::loadDefaultFile(m_state);  // a missing "Default.dat" keeps the data as it is
     app::forgetCurrentFile(m_state);
     refreshBandIndicator();
@@ -266,7 +282,7 @@ void CMainFrame::showModel() {
         // The next store would carry the limits into the image, but with no editor open none
         // comes before a Save or Write; so they go in now.
         image::encodeBandLimits(m_state.bandLimits, m_state.image);
-        m_workspace->reloadAll();
+        m_workspace->reloadAll(texts::kModel);
     }
     refreshBandIndicator();
 }
@@ -282,7 +298,7 @@ void CMainFrame::setPassword() {
     const QString current = QString::fromLatin1(image::programPasswordDigits(m_state.image));
     if (const auto entry = m_prompts.askPassword(app::PasswordMode::SetProgramPassword, current))
         image::setProgramPassword(m_state.image, *entry);
-    recordStep();
+    recordStep(texts::kPassword);
 }
 
 // --- Radio ---------------------------------------------------------------------------------
@@ -295,7 +311,7 @@ void CMainFrame::readFromRadio() {
     // Another radio's data is no longer the file opened before: Save must ask for a name.
     app::forgetCurrentFile(m_state);
     refreshBandIndicator();
-    m_workspace->reloadAll();
+    m_workspace->reloadAll(texts::kReadFromRadio);
     markClean();
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
 }

@@ -13,6 +13,7 @@
 #include "channels/channel_csv.h"
 #include "shell/editor_kinds.h"
 #include "shell/editor_workspace.h"
+#include "forms/editor_host.h"
 #include "forms/help_service.h"
 #include "app/prompts.h"
 #include "shell/link_services.h"
@@ -45,7 +46,7 @@ inline const QString kParameterFileSuffix = QStringLiteral("dat");
 inline constexpr int kHelpIdCommandBase = 0x10000;
 inline constexpr int kMainFrameHelpId = 0x20000 + 128;
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public forms::EditorHost {
     Q_OBJECT
 public:
     // `state` is configured already (startupConfig); the window loads "Default.dat" from its
@@ -73,6 +74,11 @@ public:
 
     EditorWorkspace& workspace() { return *m_workspace; }
     QMdiArea* mdiArea() const { return m_mdi; }
+
+    // What the editors get from the window around them: corrections of typed values in the
+    // status bar for a few seconds, and Undo and Redo for their context menus.
+    void showCorrection(const app::Correction& correction) override;
+    QList<QAction*> historyActions() override;
 
 public slots:
     // File (the loading half of Open, also used by drops and the command line).
@@ -117,6 +123,11 @@ public slots:
     void cascade();
     void tile();
     void arrangeIcons();
+    // The keyboard's way around: the next or previous editor window, and F6 between the
+    // Tree Bar and the editor in front (main_frame_keys.cpp).
+    void nextEditor();
+    void previousEditor();
+    void switchPane();
 
     // True when the configuration differs from the one last opened, saved, read or written
     // (after storing the open editors).
@@ -135,14 +146,20 @@ private:
     void createToolBar();
     void createStatusBar();
     void createTreeBar();
+    void createKeyboardActions();
+    void focusActiveEditor();
     QAction* addAction(const QString& text, const char* name, void (CMainFrame::*slot)());
     QMenu* addMenu(const QString& title, const char* name);
     // Undo, redo and the editors' commands (main_frame_edit.cpp).
     void createEditActions();
     void addEditActions(QMenu& menu);
     void updateEditActions();
-    // The configuration as it is now becomes an undo step when it changed since the last one.
-    void recordStep();
+    // Before the Edit menu opens: what the active editor shows is stored, so Undo names the
+    // step it would take back.
+    void prepareEditMenu();
+    // The configuration as it is now becomes an undo step named `name` when it changed since
+    // the last one.
+    void recordStep(const QString& name);
     // What an editor's store just corrected in bytes it had loaded joins the current step, and
     // the clean state when that was clean.
     void keepCorrections();
@@ -163,7 +180,10 @@ private:
     // Before a command replaces the configuration: stores the editors and, when there are
     // changes, asks "Save changes to <name>?". False when the user cancelled (or the save
     // did not happen), so the command must stop.
-    bool settleUnsavedChanges();
+    bool settleUnsavedChanges() { return settleChanges() != Settled::Cancelled; }
+    // The same, telling also whether the question was asked.
+    enum class Settled { NoChanges, Answered, Cancelled };
+    Settled settleChanges();
     void markClean();
     void refreshModifiedMarker();
     void keepBackup(app::BackupKind kind);
@@ -210,7 +230,7 @@ private:
         QAction *exportJson, *importJson;
         QAction *model, *port, *read, *write, *password;
         QAction *viewToolbar, *viewStatusBar, *viewTree;
-        QAction *cascade, *tile, *arrange;
+        QAction *cascade, *tile, *arrange, *nextWindow, *previousWindow, *switchPane;
         QAction *helpTopics, *about, *print, *contextHelp;
         QAction *printPreview, *exportPdf;
         std::array<QAction*, kEditorKinds.size()> editors;

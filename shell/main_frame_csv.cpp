@@ -54,7 +54,7 @@ void CMainFrame::importChannelsCsv() {
     const std::optional<channels::csv::ImportPlan> plan = m_confirmCsvImport(fileName, planner);
     if (!plan || !plan->ok()) return;
     channels::csv::applyImport(m_state.image, m_state.bandLimits, *plan);
-    m_workspace->reloadAll();
+    m_workspace->reloadAll(texts::kImportStep);
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
 }
 

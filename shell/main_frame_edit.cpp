@@ -8,8 +8,12 @@
 #include "shell/main_frame.h"
 
 #include "forms/edit_commands.h"
+#include "grid/grid_view.h"
+#include "shell/shell_texts.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
 #include <QMenu>
 #include <QSignalBlocker>
 
@@ -17,7 +21,9 @@ namespace shell {
 
 using forms::EditCommandInfo;
 using forms::kEditCommands;
+using forms::kRedoStepText;
 using forms::kRedoText;
+using forms::kUndoStepText;
 using forms::kUndoText;
 
 namespace {
@@ -61,6 +67,7 @@ void CMainFrame::createEditActions() {
 }
 
 void CMainFrame::addEditActions(QMenu& menu) {
+    connect(&menu, &QMenu::aboutToShow, this, &CMainFrame::prepareEditMenu);
     menu.addSeparator();
     menu.addActions({m_actions.undo, m_actions.redo});
     menu.addSeparator();
@@ -78,14 +85,36 @@ void CMainFrame::updateEditActions() {
     const bool formEdits = active && active->kind() != EditorKind::Channel;
     m_actions.undo->setEnabled(m_undo.canUndo() || formEdits);
     m_actions.redo->setEnabled(m_undo.canRedo());
+    const QString undoName = m_undo.undoName();
+    const QString redoName = m_undo.redoName();
+    m_actions.undo->setText(undoName.isEmpty() ? kUndoText : kUndoStepText.arg(undoName));
+    m_actions.redo->setText(redoName.isEmpty() ? kRedoText : kRedoStepText.arg(redoName));
     for (std::size_t i = 0; i < kEditCommands.size(); ++i)
         m_actions.commands[i]->setEnabled(view && view->canRun(kEditCommands[i].command));
 }
 
+// Undo first stores what the active editor shows: a form editor's choices are stored only
+// then, so until they are, Undo would name the step before them. They are stored now, unless
+// the user is still typing in a field or a cell: finishing that edit is the user's to do, and
+// Undo then says no name.
+void CMainFrame::prepareEditMenu() {
+    const CMyChildFrame* active = m_workspace->activeFrame();
+    if (!active) return;
+    const CBaseFormView* view = active->view();
+    const QWidget* focus = QApplication::focusWidget();
+    bool typing = focus && view->isAncestorOf(focus) && qobject_cast<const QLineEdit*>(focus);
+    for (const grid::GridView* grid : view->findChildren<grid::GridView*>()) typing = typing || grid->activeEditor();
+    if (!typing) {
+        m_workspace->storeAll();
+        return;
+    }
+    m_actions.undo->setText(kUndoText);
+}
+
 app::ConfigSnapshot CMainFrame::snapshot() const { return {m_state.image, m_state.bandLimits}; }
 
-void CMainFrame::recordStep() {
-    m_undo.record(snapshot());
+void CMainFrame::recordStep(const QString& name) {
+    m_undo.record(snapshot(), name);
     refreshModifiedMarker();
     updateEditActions();
 }

@@ -89,6 +89,7 @@ void CMainFrame::createActions() {
     a.cascade = addAction(texts::kCascade, "actionCascade", &CMainFrame::cascade);
     a.tile = addAction(texts::kTile, "actionTile", &CMainFrame::tile);
     a.arrange = addAction(texts::kArrange, "actionArrange", &CMainFrame::arrangeIcons);
+    createKeyboardActions();
 
     a.helpTopics = addAction(texts::kHelpTopics, "actionHelpTopics", &CMainFrame::helpTopics);
     a.about = addAction(texts::kAbout, "actionAbout", &CMainFrame::about);
@@ -128,7 +129,10 @@ void CMainFrame::createMenus() {
     program->addActions({a.read, a.write, a.password});
     addCheckCommands(*program);
     addMenu(texts::kMenuView, "menuView")->addActions({a.viewToolbar, a.viewStatusBar, a.viewTree});
-    addMenu(texts::kMenuWindow, "menuWindow")->addActions({a.cascade, a.tile, a.arrange});
+    QMenu* window = addMenu(texts::kMenuWindow, "menuWindow");
+    window->addActions({a.cascade, a.tile, a.arrange});
+    window->addSeparator();
+    window->addActions({a.nextWindow, a.previousWindow});
     addMenu(texts::kMenuHelp, "menuHelp")->addActions({a.helpTopics, a.about});
 }
 
@@ -195,10 +199,17 @@ void CMainFrame::createTreeBar() {
     m_tree = new QTreeWidget;
     m_tree->setObjectName(QStringLiteral("tree"));
     m_tree->setHeaderHidden(true);
+    m_tree->setAccessibleName(texts::kTreeBarTitle);  // the bar's title stands above it
     auto* root = new QTreeWidgetItem(m_tree, {m_state.config.modelName});
     for (const EditorKindInfo& info : kEditorKinds) new QTreeWidgetItem(root, {QLatin1String(info.treeText)});
     root->setExpanded(true);
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { onTreeItemClicked(item); });
+    // Enter (and a double-click) on an item opens it too and hands it the keyboard, so the
+    // keyboard reaches every editor; F6 comes back.
+    connect(m_tree, &QTreeWidget::itemActivated, this, [this](QTreeWidgetItem* item) {
+        onTreeItemClicked(item);
+        if (item->parent()) focusActiveEditor();
+    });
 
     m_treeBar = new QDockWidget(texts::kTreeBarTitle, this);
     m_treeBar->setObjectName(QStringLiteral("treeBar"));

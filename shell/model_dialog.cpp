@@ -1,5 +1,6 @@
 #include "shell/model_dialog.h"
 
+#include "forms/form_widgets.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -10,22 +11,41 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <optional>
+#include <vector>
+
 namespace shell {
 
 namespace {
 
-QLineEdit* mhzEntry(int mhz, const char* name) {
+QLineEdit* mhzEntry(int mhz, const char* name, const QString& spokenName) {
     auto* entry = new QLineEdit(QString::number(mhz));
     entry->setObjectName(QLatin1String(name));
+    entry->setAccessibleName(spokenName);
     entry->setMaxLength(ModelDialog::kEntryLength);
     return entry;
 }
 
-// The entry read as a signed whole number; text that is none reads as 0.
-int entryValue(const QLineEdit* entry) {
+// The entry read as a signed whole number; nothing for text that is none.
+std::optional<int> entryValue(const QLineEdit* entry) {
     bool ok = false;
     const int value = entry->text().trimmed().toInt(&ok);
-    return ok ? value : 0;
+    if (!ok) return std::nullopt;
+    return value;
+}
+
+// Why a band row lookup refused limits the user typed, in whole MHz.
+QString refusalText(int rxLow, int rxHigh, int txLow, int txHigh) {
+    const std::vector<image::BandRow> rows = image::rowsHoldingReceive(rxLow, rxHigh);
+    if (rows.empty()) return ModelDialog::kRxInNoBand.arg(rxLow).arg(rxHigh);
+    QStringList transmit;
+    for (const image::BandRow& row : rows) transmit.append(QStringLiteral("%1-%2").arg(row.txLowMHz).arg(row.txHighMHz));
+    transmit.removeDuplicates();
+    return ModelDialog::kTxOutsideBand.arg(rxLow)
+        .arg(rxHigh)
+        .arg(transmit.join(ModelDialog::kBandsJoiner))
+        .arg(txLow)
+        .arg(txHigh);
 }
 
 } // namespace
@@ -41,23 +61,36 @@ ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limi
     model->setCurrentIndex(0);
     model->setEnabled(false);
 
-    m_entries = {mhzEntry(limits.rxLow.wholeMHz(), "rxLow"), mhzEntry(limits.rxHigh.wholeMHz(), "rxHigh"),
-                 mhzEntry(limits.txLow.wholeMHz(), "txLow"), mhzEntry(limits.txHigh.wholeMHz(), "txHigh")};
+    m_entries = {mhzEntry(limits.rxLow.wholeMHz(), "rxLow", kRxLowName),
+                 mhzEntry(limits.rxHigh.wholeMHz(), "rxHigh", kRxHighName),
+                 mhzEntry(limits.txLow.wholeMHz(), "txLow", kTxLowName),
+                 mhzEntry(limits.txHigh.wholeMHz(), "txHigh", kTxHighName)};
 
     auto* table = new QPlainTextEdit(image::bandTableText());
     table->setObjectName(QStringLiteral("bandTable"));
     table->setReadOnly(true);
+    table->setAccessibleName(kBandTableName);
 
     auto* modelRow = new QHBoxLayout;
-    modelRow->addWidget(new QLabel(kModelLabel));
+    modelRow->addWidget(form::labelFor(kModelLabel, model));
     modelRow->addWidget(model, 1);
+
+    m_refusal = new QLabel;
+    m_refusal->setObjectName(QStringLiteral("refusal"));
+    m_refusal->setWordWrap(true);
+    m_refusal->setTextFormat(Qt::PlainText);
+    m_refusal->hide();
+    // Typing again answers the refusal.
+    for (QLineEdit* entry : m_entries) connect(entry, &QLineEdit::textEdited, m_refusal, &QWidget::hide);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(modelRow);
     layout->addLayout(makeRangeRow(kRxLabel, m_entries[RxLow], m_entries[RxHigh]));
     layout->addLayout(makeRangeRow(kTxLabel, m_entries[TxLow], m_entries[TxHigh]));
+    layout->addWidget(m_refusal);
     layout->addWidget(table, 1);
     layout->addLayout(makeButtons());
+    form::addButtonMnemonics(this);
 }
 
 QLayout* ModelDialog::makeRangeRow(const QString& label, QLineEdit* low, QLineEdit* high) {
@@ -90,15 +123,30 @@ QLayout* ModelDialog::makeButtons() {
 }
 
 void ModelDialog::tryAccept() {
-    const int rxLow = entryValue(m_entries[RxLow]);
-    const int rxHigh = entryValue(m_entries[RxHigh]);
-    const int txLow = entryValue(m_entries[TxLow]);
-    const int txHigh = entryValue(m_entries[TxHigh]);
-    if (!image::modelEntryValid(rxLow, rxHigh, txLow, txHigh)) return;  // stays open, no message
+    std::array<int, 4> mhz{};
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const std::optional<int> value = entryValue(m_entries[i]);
+        if (!value) {
+            showRefusal(kNotWholeMHz);
+            return;
+        }
+        mhz[i] = *value;
+    }
+    const auto [rxLow, rxHigh, txLow, txHigh] = mhz;
+    if (!image::modelEntryValid(rxLow, rxHigh, txLow, txHigh)) {
+        showRefusal(refusalText(rxLow, rxHigh, txLow, txHigh));  // the dialog stays open
+        return;
+    }
+    m_refusal->hide();
     const image::BandLimits chosen = image::bandLimitsFromMHz(rxLow, rxHigh, txLow, txHigh);
     if (m_confirm && !m_confirm(chosen)) return;  // the user keeps the dialog and the channels
     m_limits = chosen;
     accept();
+}
+
+void ModelDialog::showRefusal(const QString& text) {
+    m_refusal->setText(text);
+    m_refusal->show();
 }
 
 void ModelDialog::keyPressEvent(QKeyEvent* event) {

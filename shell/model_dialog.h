@@ -1,8 +1,9 @@
 #pragma once
 // "Model Infomation": shows the model and the band limits in whole MHz and lets the user
-// pick other limits, accepted only when one row of the band table holds them. The Enter
-// and Escape keys do nothing here, so a half-typed entry is never taken or dropped by
-// accident; only the buttons close the dialog.
+// pick other limits, accepted only when one row of the band table holds them; "OK" with
+// other limits says under the fields why they were refused. The Enter and Escape keys do
+// nothing here, so a half-typed entry is never taken or dropped by accident; only the
+// buttons close the dialog.
 
 #include "channels/channel_rows.h"
 #include "image/band_limits.h"
@@ -13,6 +14,7 @@
 #include <array>
 #include <functional>
 
+class QLabel;
 class QLineEdit;
 
 namespace shell {
@@ -28,7 +30,20 @@ public:
     static inline const QString kMHzLabel = QStringLiteral("MHz)");
     static inline const QString kOk = QStringLiteral("OK");
     static inline const QString kCancel = QStringLiteral("Cancel");
+    // What a screen reader calls the entries between "RX(" and "MHz)", and the band table.
+    static inline const QString kRxLowName = QStringLiteral("RX Low (MHz)");
+    static inline const QString kRxHighName = QStringLiteral("RX High (MHz)");
+    static inline const QString kTxLowName = QStringLiteral("TX Low (MHz)");
+    static inline const QString kTxHighName = QStringLiteral("TX High (MHz)");
+    static inline const QString kBandTableName = QStringLiteral("Band Table");
     static constexpr int kEntryLength = 3;
+    // Shown in the dialog when "OK" finds limits no band of the radio takes.
+    static inline const QString kNotWholeMHz = QStringLiteral("Enter each limit as a whole number of MHz.");
+    static inline const QString kRxInNoBand =
+        QStringLiteral("No band of this radio receives on %1-%2 MHz: choose RX limits within one line of the list.");
+    static inline const QString kTxOutsideBand =
+        QStringLiteral("With RX %1-%2 MHz this radio transmits within %3 MHz only: TX %4-%5 MHz lies outside.");
+    static inline const QString kBandsJoiner = QStringLiteral(" or ");
     // Asked when the new band would move channels.
     static inline const QString kOneChannel = QStringLiteral("1 channel lies");
     static inline const QString kChannels = QStringLiteral("%1 channels lie");
@@ -53,6 +68,7 @@ protected:
 
 private:
     void tryAccept();
+    void showRefusal(const QString& text);
     QLayout* makeRangeRow(const QString& label, QLineEdit* low, QLineEdit* high);
     QLayout* makeButtons();
 
@@ -60,6 +76,7 @@ private:
     Confirm m_confirm;
     enum Entry { RxLow, RxHigh, TxLow, TxHigh };
     std::array<QLineEdit*, 4> m_entries{};
+    QLabel* m_refusal = nullptr;  // why "OK" did not take the limits; hidden until then
 };
 
 // The channels that new limits would move (the channel list's own count).

@@ -1,5 +1,7 @@
 #include "shell/password_dialog.h"
 
+#include "forms/form_widgets.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -44,6 +46,7 @@ PasswordDialog::PasswordDialog(app::PasswordMode mode, const QString& initial, Q
     layout->addLayout(form);
     layout->addWidget(okCancel(this));
     keepTitleVisible(*this);
+    form::addButtonMnemonics(this);
 }
 
 QString PasswordDialog::entry() const { return m_entry->text(); }
@@ -54,12 +57,14 @@ ReviveDialog::ReviveDialog(const QString& message, QWidget* parent) : QDialog(pa
     auto* label = new QLabel(message);
     label->setObjectName(QStringLiteral("message"));
     m_entry->setObjectName(QStringLiteral("code"));
+    label->setBuddy(m_entry);  // the radio's state is what the code is asked for
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(label);
     layout->addWidget(m_entry);
     layout->addWidget(okCancel(this));
     keepTitleVisible(*this);
+    form::addButtonMnemonics(this);
 }
 
 QString ReviveDialog::entry() const { return m_entry->text(); }

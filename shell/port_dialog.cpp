@@ -2,6 +2,7 @@
 
 #include "link/link_texts.h"
 #include "app/settings_file.h"
+#include "forms/form_widgets.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -72,6 +73,7 @@ PortDialog::PortDialog(app::AppConfig& config, const LinkServices& link, QWidget
     layout->addWidget(makePortGroup(listed));
     layout->addWidget(buttons);
     selectCurrent();
+    form::addButtonMnemonics(this);
 }
 
 QWidget* PortDialog::makePortGroup(const QList<radiolink::ListedPort>& listed) {
@@ -111,6 +113,7 @@ QWidget* PortDialog::makeOtherRow(const QList<radiolink::ListedPort>& listed) {
     m_group->addButton(m_other, kOtherId);
     m_otherPorts = new QComboBox;
     m_otherPorts->setObjectName(QStringLiteral("otherPorts"));
+    m_otherPorts->setAccessibleName(kOtherLabel);  // the radio button beside it says what it is
     m_otherPorts->setEditable(true);
     m_otherPorts->setInsertPolicy(QComboBox::NoInsert);
     m_otherPorts->setMinimumContentsLength(kOtherMinimumLength);

@@ -40,6 +40,11 @@ inline const QString kMenuWindow = QStringLiteral("&Window");
 inline const QString kCascade = QStringLiteral("Cascade(&C)");
 inline const QString kTile = QStringLiteral("Tile(&T)");
 inline const QString kArrange = QStringLiteral("Arrange(&A)");
+// Keyboard: Ctrl+Tab and Ctrl+Shift+Tab between the editors, F6 between the Tree Bar and the
+// editor in front (an action of the window, not in a menu).
+inline const QString kNextWindow = QStringLiteral("&Next Window");
+inline const QString kPreviousWindow = QStringLiteral("Pre&vious Window");
+inline const QString kSwitchPane = QStringLiteral("Switch Pane");
 
 inline const QString kMenuHelp = QStringLiteral("&Help");
 inline const QString kHelpTopics = QStringLiteral("Help Topics");
@@ -93,6 +98,11 @@ inline const QString kExportJsonTitle = QStringLiteral("Export Configuration (JS
 inline const QString kImportJsonTitle = QStringLiteral("Import Configuration (JSON)");
 inline const QString kJsonCannotRead = QStringLiteral("Cannot read %1: %2");
 inline const QString kJsonCannotSave = QStringLiteral("Cannot save %1: %2");
+
+// Undo steps that are no menu command of their own: what the user typed or chose in an
+// editor, and a CSV import.
+inline const QString kEditStep = QStringLiteral("Edit");
+inline const QString kImportStep = QStringLiteral("Import Channels");
 
 // Child frame bottom bar.
 inline const QString kClose = QStringLiteral("Close");

@@ -1,6 +1,8 @@
 #include "shell/toolbar_icons.h"
 
+#include <QGuiApplication>
 #include <QIconEngine>
+#include <QPalette>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -106,8 +108,11 @@ void drawHandheld(QPainter& p) {
             p.drawEllipse(QPointF(6 + column * 2, 10.4 + row * 1.7), 0.55, 0.55);
 }
 
+// The outlines take the desktop's text colour: black on a light toolbar, light on a dark one,
+// where black lines around the dark radio would vanish.
 void drawIcon(QPainter& p, ToolbarIcon which) {
-    p.setPen(QPen(Qt::black, 0.8, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(QGuiApplication::palette().color(QPalette::WindowText), 0.8, Qt::SolidLine, Qt::RoundCap,
+                  Qt::RoundJoin));
     switch (which) {
     case ToolbarIcon::New: drawPage(p); break;
     case ToolbarIcon::Open: drawFolder(p); break;

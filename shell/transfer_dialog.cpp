@@ -1,5 +1,6 @@
 #include "shell/transfer_dialog.h"
 
+#include "forms/form_widgets.h"
 #include "image/memory_map.h"
 #include "link/link_texts.h"
 #include "link/write_verify.h"
@@ -87,6 +88,7 @@ TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state
     connect(m_start, &QPushButton::clicked, this, &TransferDialog::start);
     connect(m_exit, &QPushButton::clicked, this, &TransferDialog::requestExit);
     connect(m_clock, &QTimer::timeout, this, &TransferDialog::updateTimes);
+    form::addButtonMnemonics(this);
 }
 
 TransferDialog::~TransferDialog() {

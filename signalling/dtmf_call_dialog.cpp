@@ -50,10 +50,11 @@ CDtmfSpecialCallDialog::CDtmfSpecialCallDialog(int entry, QString interval, QStr
     ok->setDefault(true);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(form::label(dtmf::texts::kNo, this), 0, 0);
+    layout->addWidget(form::labelFor(dtmf::texts::kNo, m_no), 0, 0);
     layout->addWidget(m_no, 0, 1);
-    layout->addWidget(form::label(dtmf::texts::kCallType, this), 1, 0);
+    layout->addWidget(form::labelFor(dtmf::texts::kCallType, m_callType), 1, 0);
     layout->addWidget(m_callType, 1, 1);
+    m_otherSideLabel->setBuddy(m_otherSide);
     layout->addWidget(m_otherSideLabel, 2, 0);
     layout->addWidget(m_otherSide, 2, 1);
     layout->addWidget(buttons, 3, 0, 1, 2);
@@ -62,6 +63,7 @@ CDtmfSpecialCallDialog::CDtmfSpecialCallDialog(int entry, QString interval, QStr
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_callType, &QComboBox::activated, this, [this](int type) { showOtherSideFor(type); });
     showOtherSideFor(m_callType->currentIndex());
+    form::addButtonMnemonics(this);
 }
 
 void CDtmfSpecialCallDialog::showOtherSideFor(int callType) {

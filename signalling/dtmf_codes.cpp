@@ -2,6 +2,7 @@
 
 #include "channels/text_reading.h"
 #include "channels/value_tables.h"
+#include "signalling/dtmf_texts.h"
 
 #include <algorithm>
 
@@ -66,6 +67,11 @@ void storeSelfId(image::RadioImage& img, QStringView text) {
 QString completedSelfId(QStringView text, QStringView previous) {
     if (text.isEmpty()) return previous.toString();
     return text.toString().rightJustified(kSelfIdDigits, QLatin1Char(kFill));
+}
+
+app::Correction selfIdNote(QStringView text, QStringView previous) {
+    if (!text.isEmpty() || previous.isEmpty()) return {};
+    return {QString::fromLatin1(texts::kSelfIdEmpty).arg(previous.toString())};
 }
 
 // ---- number drop-downs -----------------------------------------------------------------------

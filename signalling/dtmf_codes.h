@@ -4,6 +4,7 @@
 // and the codes the special call composes. The DTMF editor, the configuration report and the
 // command-line tool convert the same way through these.
 
+#include "app/correction.h"
 #include "signalling/dtmf_fields.h"
 
 #include <QString>
@@ -38,6 +39,9 @@ void storeSelfId(image::RadioImage& img, QStringView text);
 // What leaving the self ID field makes of its text: an empty field returns to `previous`;
 // 1 or 2 digits are padded on the left with "0" ("7" becomes "007").
 QString completedSelfId(QStringView text, QStringView previous);
+// What that completion corrected: an emptied field that returned to `previous` (padding keeps
+// the number as typed).
+app::Correction selfIdNote(QStringView text, QStringView previous);
 
 // ---- number drop-downs -----------------------------------------------------------------------
 

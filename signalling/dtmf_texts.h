@@ -10,6 +10,8 @@ inline constexpr int kHelpContext = 152;
 inline constexpr const char* kAni = "DTMF ANI";
 inline constexpr const char* kTransmittingTime = "DTMF Transmitting Time(ms)";
 inline constexpr const char* kSelfId = "DTMF Self ID";
+// Status bar note when the self ID is left empty.
+inline constexpr const char* kSelfIdEmpty = "DTMF Self ID cannot be empty: set back to %1";
 inline constexpr const char* kIntervalCharacter = "DTMF Interval Character";
 inline constexpr const char* kGroupCode = "Group Code";
 inline constexpr const char* kDecodingResponse = "Decoding Response";
@@ -29,6 +31,8 @@ inline constexpr const char* kSymbolHint = "Please Input 0~9,A,B,C,D,*,#";
 // Encode list headers
 inline constexpr const char* kNo = "NO.";
 inline constexpr const char* kEncode = "DTMF Encode";
+// What a screen reader calls the list (no label stands beside it).
+inline constexpr const char* kEncodeListName = "DTMF Encode List";
 
 // DTMF Special Call dialog
 inline constexpr const char* kSpecialCallTitle = "DTMF Special Call";

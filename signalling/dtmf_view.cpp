@@ -62,6 +62,7 @@ CDtmfView::CDtmfView(forms::EditorEnv env, QWidget* parent)
       m_runSpecialCall([](CDtmfSpecialCallDialog& dialog) { return dialog.exec(); }) {
     setObjectName(QStringLiteral("dtmfView"));
     m_grid->setObjectName(QStringLiteral("encodeList"));
+    m_grid->setAccessibleName(QString::fromLatin1(texts::kEncodeListName));
     m_specialCall->setObjectName(QStringLiteral("specialCall"));
     m_specialCall->setAutoDefault(false);
     buildControls();
@@ -82,13 +83,13 @@ void CDtmfView::buildControls() {
     auto* fields = new QGridLayout;
     int row = 0;
     const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
-        fields->addWidget(form::label(leftText, this), row, 0);
+        fields->addWidget(form::labelFor(leftText, left), row, 0);
         fields->addWidget(left, row, 1);
-        if (rightText) fields->addWidget(form::label(rightText, this), row, 2);
+        if (rightText) fields->addWidget(form::labelFor(rightText, right), row, 2);
         fields->addWidget(right, row++, 3);
     };
     const auto wide = [&](const char* text, QWidget* edit) {
-        fields->addWidget(form::label(text, this), row, 0);
+        fields->addWidget(form::labelFor(text, edit), row, 0);
         fields->addWidget(edit, row++, 1, 1, 3);
     };
     pair(texts::kAni, m_ani, texts::kTransmittingTime, m_transmittingTime);
@@ -223,6 +224,7 @@ void CDtmfView::selfIdLeft() {
     const QString typed = m_selfId->text();
     const QString completed = dtmf::completedSelfId(typed, m_previousSelfId);
     if (completed != typed) m_selfId->setText(completed);
+    env().host.showCorrection(dtmf::selfIdNote(typed, m_previousSelfId));
     if (typed.isEmpty()) return;  // the previous ID is back; nothing else changes
     resuffixEncodeList(m_previousInterval + m_previousSelfId, m_interval->currentText() + completed);
     m_previousSelfId = completed;

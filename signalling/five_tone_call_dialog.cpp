@@ -50,18 +50,19 @@ CFiveToneSpecialCallDialog::CFiveToneSpecialCallDialog(Variant variant, std::uin
     m_interval = form::combo("intervalCharacter", this);
     m_message = form::filteredEdit("message", list ? kListMessageLength : kPttIdMessageLength, lettersAndDigits(),
                                    false, this);
-    m_otherSideIdLabel = form::label(ft::texts::kOtherSideId, this);
-    m_intervalLabel = form::label(ft::texts::kIntervalCharacter, this);
-    m_messageLabel = form::label(ft::texts::kMessage, this);
+    m_otherSideIdLabel = form::labelFor(ft::texts::kOtherSideId, m_otherSideId);
+    m_intervalLabel = form::labelFor(ft::texts::kIntervalCharacter, m_interval);
+    m_messageLabel = form::labelFor(ft::texts::kMessage, m_message);
 
     auto* fields = new QFormLayout;
     if (list) {
         m_entry = form::combo("entryNumber", this);
         combo::fill(m_entry, ft::numberList(0, ft::kEncodeEntries - 1, 1));
         combo::selectIndex(m_entry, entry);
-        fields->addRow(form::label(ft::texts::kEntryNumber, this), m_entry);
+        fields->addRow(form::labelFor(ft::texts::kEntryNumber, m_entry), m_entry);
     }
-    fields->addRow(form::label(list ? ft::texts::kChooseCallFormat : ft::texts::kChooseCallType, this), m_kind);
+    const char* kindLabel = list ? ft::texts::kChooseCallFormat : ft::texts::kChooseCallType;
+    fields->addRow(form::labelFor(kindLabel, m_kind), m_kind);
     fields->addRow(m_otherSideIdLabel, m_otherSideId);
     fields->addRow(m_intervalLabel, m_interval);
     fields->addRow(m_messageLabel, m_message);
@@ -89,6 +90,7 @@ CFiveToneSpecialCallDialog::CFiveToneSpecialCallDialog(Variant variant, std::uin
     layout->addLayout(fields);
     layout->addLayout(buttons);
     showFieldsForKind();
+    form::addButtonMnemonics(this);
 }
 
 void CFiveToneSpecialCallDialog::showFieldsForKind() {

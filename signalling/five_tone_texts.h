@@ -43,6 +43,9 @@ inline constexpr const char* kFunctionName = "Function Name";
 inline constexpr const char* kListHeaders[] = {"NO.", "Spaciel Call", "Encode ID", "Encode Standard",
                                                 "Time of Encode Tone(ms)", "Name"};
 inline constexpr int kListWidthsTwips[] = {480, 1020, 4200, 1500, 1400, 1200};
+// What a screen reader calls the list and the standard's tone table (no label stands beside them).
+inline constexpr const char* kEncodeListName = "5Tone Encode List";
+inline constexpr const char* kToneTableName = "Tone Table";
 inline constexpr const char* kResetCallId = "Reset Call ID";
 inline constexpr const char* kPromptCaption = "Prompt";
 

@@ -76,9 +76,11 @@ CT5View::CT5View(forms::EditorEnv env, QWidget* parent)
     m_toneTable = new QPlainTextEdit(this);
     m_toneTable->setObjectName(QStringLiteral("toneTable"));
     m_toneTable->setReadOnly(true);
+    m_toneTable->setAccessibleName(QString::fromLatin1(ft::texts::kToneTableName));
     m_toneTable->setMinimumHeight(m_toneTable->fontMetrics().lineSpacing() * kToneTableLines / 2);
     m_toneTable->setFixedWidth(m_toneTable->fontMetrics().horizontalAdvance(QStringLiteral("0")) * kToneTableColumns);
     m_grid = new grid::GridView(this);
+    m_grid->setAccessibleName(QString::fromLatin1(ft::texts::kEncodeListName));
     m_listSpecialCall = button(ft::texts::kSpecialCall, "listSpecialCall", this);
     m_list = std::make_unique<FiveToneEncodeList>(*m_grid, env.prompts, [this](int s) { showToneTable(s); });
 
@@ -146,7 +148,7 @@ QWidget* CT5View::buildGeneral() {
     constexpr int kRows = 6;
     int i = 0;
     for (const auto& [text, control] : fields) {
-        grid->addWidget(form::label(text, box), i % kRows, 2 * (i / kRows));
+        grid->addWidget(form::labelFor(text, control), i % kRows, 2 * (i / kRows));
         grid->addWidget(control, i % kRows, 2 * (i / kRows) + 1);
         ++i;
     }
@@ -164,9 +166,9 @@ QGroupBox* CT5View::buildPttIdCode(PttIdCode& code, const char* title, const cha
     code.toneLength = form::combo(name("ToneLength").constData(), group);
     code.specialCall = button(ft::texts::kSpecialCall, name("SpecialCall").constData(), group);
     auto* fields = new QFormLayout(group);
-    fields->addRow(form::label(ft::texts::kEncodeId, group), code.encodeId);
-    fields->addRow(form::label(ft::texts::kStandard, group), code.standard);
-    fields->addRow(form::label(ft::texts::kToneLength, group), code.toneLength);
+    fields->addRow(form::labelFor(ft::texts::kEncodeId, code.encodeId), code.encodeId);
+    fields->addRow(form::labelFor(ft::texts::kStandard, code.standard), code.standard);
+    fields->addRow(form::labelFor(ft::texts::kToneLength, code.toneLength), code.toneLength);
     fields->addRow(QString(), code.specialCall);
     return group;
 }
@@ -179,11 +181,11 @@ QGroupBox* CT5View::buildInformation() {
     m_infoId = form::filteredEdit("informationId", ft::kInfoIdDigits, QString::fromLatin1(form::kHexDigits), true, group);
     m_functionName = form::filteredEdit("functionName", ft::kInfoFunctionNameLength, form::printableAscii(), true, group);
     auto* fields = new QFormLayout(group);
-    fields->addRow(form::label(ft::texts::kInformationNumber, group), m_infoNumber);
-    fields->addRow(form::label(ft::texts::kFunctionOption, group), m_functionOption);
-    fields->addRow(form::label(ft::texts::kDecodingResponse, group), m_infoResponse);
-    fields->addRow(form::label(ft::texts::kInformationId, group), m_infoId);
-    fields->addRow(form::label(ft::texts::kFunctionName, group), m_functionName);
+    fields->addRow(form::labelFor(ft::texts::kInformationNumber, m_infoNumber), m_infoNumber);
+    fields->addRow(form::labelFor(ft::texts::kFunctionOption, m_functionOption), m_functionOption);
+    fields->addRow(form::labelFor(ft::texts::kDecodingResponse, m_infoResponse), m_infoResponse);
+    fields->addRow(form::labelFor(ft::texts::kInformationId, m_infoId), m_infoId);
+    fields->addRow(form::labelFor(ft::texts::kFunctionName, m_functionName), m_functionName);
     return group;
 }
 

@@ -2,6 +2,7 @@
 
 #include "channels/tone.h"
 #include "image/frequency.h"
+#include "signalling/two_tone_texts.h"
 
 #include <algorithm>
 
@@ -33,6 +34,15 @@ QString upperAsciiWithoutTrailingBlanks(QString text) {
     return text;
 }
 
+// A typed tone that became `tone`: nothing to say when it is what was typed.
+app::Correction toneNote(const char* field, QStringView typed, Tone tone) {
+    const QString set = toneText(tone);
+    if (typed.trimmed().isEmpty()) return {QString::fromLatin1(texts::kToneEmpty).arg(QString::fromLatin1(field), set)};
+    if (image::parseScaledDecimal(typed, 1) == tone) return {};
+    return {QString::fromLatin1(texts::kToneOutsideRange)
+                .arg(QString::fromLatin1(field), typed.trimmed().toString(), set)};
+}
+
 QString shownName(const image::RadioImage& img, Addr entryAt) {
     const QByteArray name = img.text(Addr(entryAt + entry::kName), entry::kNameLength, image::RadioImage::kTextEnd);
     return upperAsciiWithoutTrailingBlanks(QString::fromLatin1(name));
@@ -54,6 +64,12 @@ QString checkedDecodeToneText(QStringView text) {
 }
 
 Tone decodeTone(QStringView text) { return Tone(image::parseScaledDecimal(checkedDecodeToneText(text), 1)); }
+
+CheckedTone checkTypedDecodeTone(int tone, QStringView typed) {
+    const QString checked = checkedDecodeToneText(typed);
+    const Tone set = Tone(image::parseScaledDecimal(checked, 1));
+    return {checked, toneNote(texts::kDecodeToneNames.at(std::size_t(tone)), typed, set)};
+}
 
 Tone listTone(QStringView text) {
     const std::int64_t tenths = image::parseScaledDecimal(text, 1);
@@ -106,16 +122,24 @@ void storeEncodeRow(image::RadioImage& img, int index, const EncodeRow& row) {
                     kNamePad);
 }
 
-EncodeRow commitToneCell(EncodeRow row, int column, QStringView text) {
-    const QString tone = listToneText(text);
+ToneCellCommit commitToneCell(EncodeRow row, int column, QStringView text) {
+    const Tone tone = listTone(text);
+    const QString shown = tone == 0 ? QString() : toneText(tone);
+    // An emptied cell empties what it stands for; only a tone set differs from what was typed.
+    const std::size_t field = column == 2 ? 1 : 0;
+    const app::Correction note = tone == 0 ? app::Correction{} : toneNote(texts::kListToneNames[field], text, tone);
     if (column == 2) {
-        row.tone2 = row.tone1.isEmpty() ? QString() : tone;
-        return row;
+        if (row.tone1.isEmpty()) {
+            row.tone2.clear();
+            return {row, {}};
+        }
+        row.tone2 = shown;
+        return {row, note};
     }
-    if (tone.isEmpty()) return {};
-    if (row.tone1.isEmpty()) return {tone, tone, QString()};
-    row.tone1 = tone;
-    return row;
+    if (shown.isEmpty()) return {};
+    if (row.tone1.isEmpty()) return {{shown, shown, QString()}, note};
+    row.tone1 = shown;
+    return {row, note};
 }
 
 EncodeRow commitNameCell(EncodeRow row, QStringView text) {

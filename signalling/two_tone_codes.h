@@ -4,6 +4,7 @@
 // the radio reads instead of deriving them. The editor, the command-line tool and the tests
 // share them. All arithmetic is on integers; a tone text is read on its decimal digits.
 
+#include "app/correction.h"
 #include "image/radio_image.h"
 #include "signalling/two_tone_fields.h"
 
@@ -56,6 +57,12 @@ QString toneText(Tone tone);
 // empty or outside the range gives 288.0 Hz.
 QString checkedDecodeToneText(QStringView text);
 Tone decodeTone(QStringView text);
+// The same for a field the user leaves, with what was corrected: `tone` 0-3 is A-D.
+struct CheckedTone {
+    QString text;
+    app::Correction note;
+};
+CheckedTone checkTypedDecodeTone(int tone, QStringView typed);
 
 // An encode list tone cell: the leading number of the text x 10, a non-zero value brought
 // into the range; 0 (empty cell) stays 0.
@@ -89,8 +96,12 @@ void storeEncodeRow(image::RadioImage& img, int index, const EncodeRow& row);
 
 // What an in-cell edit does to its row. A first tone typed into an empty row fills both
 // tones and starts without a name; emptying the first tone empties the row. The second tone
-// and the name only exist beside a first tone.
-EncodeRow commitToneCell(EncodeRow row, int column, QStringView text);
+// and the name only exist beside a first tone. A tone cell says what it corrected.
+struct ToneCellCommit {
+    EncodeRow row;
+    app::Correction note;
+};
+ToneCellCommit commitToneCell(EncodeRow row, int column, QStringView text);
 EncodeRow commitNameCell(EncodeRow row, QStringView text);
 
 // The radio's occupancy rule: only the low byte of the first tone word is looked at.

@@ -42,8 +42,8 @@ QComboBox* listCombo(const char* objectName, const QStringList& entries, QWidget
 
 // ---- "Encode" ------------------------------------------------------------------------
 
-CT2EncodePage::CT2EncodePage(QWidget* parent)
-    : CT2Page(parent), m_grid(new grid::GridView(this)),
+CT2EncodePage::CT2EncodePage(forms::EditorHost& host, QWidget* parent)
+    : CT2Page(parent), m_host(host), m_grid(new grid::GridView(this)),
       m_tone1Duration(listCombo("tone1Duration", durationEntries(), this)),
       m_tone2Duration(listCombo("tone2Duration", durationEntries(), this)),
       m_longToneDuration(listCombo("longToneDuration", durationEntries(), this)),
@@ -52,15 +52,16 @@ CT2EncodePage::CT2EncodePage(QWidget* parent)
       m_sideTone(form::check(texts::kSideTone, "sideTone", this)) {
     setObjectName(QStringLiteral("encodePage"));
     m_grid->setObjectName(QStringLiteral("encodeList"));
+    m_grid->setAccessibleName(QString::fromLatin1(texts::kEncodeListName));
     setUpGrid();
 
     auto* settings = new QFormLayout;
     settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    settings->addRow(form::label(texts::kTone1Duration, this), m_tone1Duration);
-    settings->addRow(form::label(texts::kTone2Duration, this), m_tone2Duration);
-    settings->addRow(form::label(texts::kLongToneDuration, this), m_longToneDuration);
-    settings->addRow(form::label(texts::kGapTime, this), m_gapTime);
-    settings->addRow(form::label(texts::kAutoResetTime, this), m_autoResetTime);
+    settings->addRow(form::labelFor(texts::kTone1Duration, m_tone1Duration), m_tone1Duration);
+    settings->addRow(form::labelFor(texts::kTone2Duration, m_tone2Duration), m_tone2Duration);
+    settings->addRow(form::labelFor(texts::kLongToneDuration, m_longToneDuration), m_longToneDuration);
+    settings->addRow(form::labelFor(texts::kGapTime, m_gapTime), m_gapTime);
+    settings->addRow(form::labelFor(texts::kAutoResetTime, m_autoResetTime), m_autoResetTime);
     settings->addRow(m_sideTone);
     auto* right = new QVBoxLayout;
     right->addLayout(settings);
@@ -162,13 +163,19 @@ bool CT2EncodePage::beforeEdit(int gridRow, int) {
 
 void CT2EncodePage::commitCell(int gridRow, int column, const QString& text) {
     const EncodeRow before = row(gridRow);
-    showRow(gridRow, column == kColName ? commitNameCell(before, text) : commitToneCell(before, column, text));
+    if (column == kColName) {
+        showRow(gridRow, commitNameCell(before, text));
+        return;
+    }
+    const ToneCellCommit commit = commitToneCell(before, column, text);
+    showRow(gridRow, commit.row);
+    m_host.showCorrection(commit.note);
 }
 
 // ---- "Decode" ------------------------------------------------------------------------
 
-CT2DecodePage::CT2DecodePage(QWidget* parent)
-    : CT2Page(parent), m_callFormat(form::combo("callFormat", this)),
+CT2DecodePage::CT2DecodePage(forms::EditorHost& host, QWidget* parent)
+    : CT2Page(parent), m_host(host), m_callFormat(form::combo("callFormat", this)),
       m_decodeResponse(form::combo("decodeResponse", this)) {
     setObjectName(QStringLiteral("decodePage"));
     combo::fill(m_callFormat, kCallFormatList);
@@ -176,15 +183,15 @@ CT2DecodePage::CT2DecodePage(QWidget* parent)
 
     auto* fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    fields->addRow(form::label(texts::kCallFormat, this), m_callFormat);
-    fields->addRow(form::label(texts::kDecodeResponse, this), m_decodeResponse);
+    fields->addRow(form::labelFor(texts::kCallFormat, m_callFormat), m_callFormat);
+    fields->addRow(form::labelFor(texts::kDecodeResponse, m_decodeResponse), m_decodeResponse);
     static constexpr std::array<const char*, kDecodeToneCount> kNames{"toneA", "toneB", "toneC", "toneD"};
     for (int tone = 0; tone < kDecodeToneCount; ++tone) {
         QLineEdit* edit = form::filteredEdit(kNames[std::size_t(tone)], kToneLength,
                                              QString::fromLatin1(kToneCharacters), false, this);
         m_tones[std::size_t(tone)] = edit;
-        fields->addRow(form::label(texts::kToneLabels[std::size_t(tone)], this), edit);
-        connect(edit, &QLineEdit::editingFinished, this, [this, tone] { checkTone(tone); });
+        fields->addRow(form::labelFor(texts::kToneLabels[std::size_t(tone)], edit), edit);
+        connect(edit, &QLineEdit::editingFinished, this, [this, tone] { leaveTone(tone); });
     }
     // The user's choice of format changes which tones it takes; a load sets the format
     // without this signal and runs the rule itself.
@@ -231,6 +238,14 @@ void CT2DecodePage::checkTone(int tone) {
     QLineEdit* edit = m_tones[std::size_t(tone)];
     const QString checked = checkedDecodeToneText(edit->text());
     if (checked != edit->text()) edit->setText(checked);
+}
+
+// The user leaving a tone field: the same check, and a word when it corrected the tone.
+void CT2DecodePage::leaveTone(int tone) {
+    QLineEdit* edit = m_tones[std::size_t(tone)];
+    const CheckedTone checked = checkTypedDecodeTone(tone, edit->text());
+    if (checked.text != edit->text()) edit->setText(checked.text);
+    m_host.showCorrection(checked.note);
 }
 
 } // namespace signalling

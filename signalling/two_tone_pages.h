@@ -2,6 +2,7 @@
 // The two pages of the 2Tone editor. Each page loads itself from the radio image and stores
 // itself back; the view decides when (only the page on screen does either).
 
+#include "forms/editor_host.h"
 #include "image/radio_image.h"
 #include "signalling/two_tone_codes.h"
 
@@ -33,7 +34,8 @@ public:
 class CT2EncodePage final : public CT2Page {
     Q_OBJECT
 public:
-    explicit CT2EncodePage(QWidget* parent = nullptr);
+    // `host` hears what the list corrects in a typed tone.
+    explicit CT2EncodePage(forms::EditorHost& host, QWidget* parent = nullptr);
     ~CT2EncodePage() override;
 
     void load(const image::RadioImage& img) override;
@@ -48,6 +50,7 @@ private:
     bool beforeEdit(int gridRow, int column);
     void commitCell(int gridRow, int column, const QString& text);
 
+    forms::EditorHost& m_host;
     grid::GridView* m_grid;  // children: owned through the widget tree
     QComboBox* m_tone1Duration;
     QComboBox* m_tone2Duration;
@@ -61,7 +64,8 @@ private:
 class CT2DecodePage final : public CT2Page {
     Q_OBJECT
 public:
-    explicit CT2DecodePage(QWidget* parent = nullptr);
+    // `host` hears what a tone field corrects when the user leaves it.
+    explicit CT2DecodePage(forms::EditorHost& host, QWidget* parent = nullptr);
 
     void load(const image::RadioImage& img) override;
     void store(image::RadioImage& img) override;
@@ -69,7 +73,9 @@ public:
 private:
     void enableFormatTones();
     void checkTone(int tone);
+    void leaveTone(int tone);
 
+    forms::EditorHost& m_host;
     QComboBox* m_callFormat;  // children: owned through the widget tree
     QComboBox* m_decodeResponse;
     std::array<QLineEdit*, twotone::kDecodeToneCount> m_tones{};

@@ -21,11 +21,21 @@ inline constexpr const char* kAutoResetTime = "Auto Reset Time(s)";
 inline constexpr const char* kSideTone = "Side Tone";
 inline constexpr const char* kRangeHint = "Please Input: 288- 3116Hz";
 
+// What a screen reader calls the list (the hint above it is no name).
+inline constexpr const char* kEncodeListName = "2Tone Encode List";
+
 // "Decode" page
 inline constexpr const char* kCallFormat = "2Tone Call Format";
 inline constexpr const char* kDecodeResponse = "Decode Response";
 inline constexpr std::array<const char*, 4> kToneLabels{
     "ATone Frequency(Hz)", "BTone Frequency(Hz)", "CTone Frequency(Hz)", "DTone Frequency(Hz)"};
+
+// Status bar notes when a typed tone is corrected: the field, the text as typed, the tone set.
+inline constexpr std::array<const char*, 4> kDecodeToneNames{
+    "ATone Frequency", "BTone Frequency", "CTone Frequency", "DTone Frequency"};
+inline constexpr std::array<const char*, 2> kListToneNames{"1st Tone Frequency", "2nd Tone Frequency"};
+inline constexpr const char* kToneOutsideRange = "%1 %2 lies outside 288.0-3116.0 Hz: set to %3";
+inline constexpr const char* kToneEmpty = "%1 cannot be empty: set to %2";
 
 // Encode list: header and width (twips) of each column.
 struct ListColumn {

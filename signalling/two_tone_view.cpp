@@ -15,8 +15,8 @@ constexpr int kDecodeTab = 1;
 } // namespace
 
 CT2View::CT2View(forms::EditorEnv env, QWidget* parent)
-    : CBaseFormView(env, parent), m_tabs(new QTabWidget(this)), m_encode(new CT2EncodePage),
-      m_decode(new CT2DecodePage) {
+    : CBaseFormView(env, parent), m_tabs(new QTabWidget(this)), m_encode(new CT2EncodePage(env.host)),
+      m_decode(new CT2DecodePage(env.host)) {
     setObjectName(QStringLiteral("twoToneView"));
     m_tabs->setObjectName(QStringLiteral("tabs"));
     m_tabs->insertTab(kEncodeTab, m_encode, QString::fromLatin1(twotone::texts::kEncodeTab));

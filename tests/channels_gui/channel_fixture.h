@@ -39,6 +39,15 @@ public:
     void showDefaultTopic() override { contexts.push_back(0); }
 };
 
+// The notes an editor would show in the main window's status bar.
+class RecordingHost : public forms::EditorHost {
+public:
+    QStringList notes;
+    void showCorrection(const app::Correction& correction) override {
+        if (correction.corrected()) notes.append(correction.note);
+    }
+};
+
 inline Freq10Hz mhz(const char* text) { return image::parseFrequencyText(QString::fromLatin1(text)); }
 
 // Every record cleared, so the whole list is empty; both signalling lists free.
@@ -72,9 +81,10 @@ struct Env {
     app::AppState state;
     ScriptedPrompts prompts;
     RecordingHelp help;
+    RecordingHost host;
 
     Env() { blankImage(state.image, state.bandLimits); }
-    forms::EditorEnv editorEnv() { return {state, prompts, help}; }
+    forms::EditorEnv editorEnv() { return {state, prompts, help, host}; }
 };
 
 } // namespace channels_test

@@ -99,7 +99,7 @@ TEST_F(Rows, StoreWritesToneTextsIntoTheirBits) {
 
 TEST_F(Rows, NewRowStartsFromTheDefaults) {
     ChannelRowCells row;
-    EXPECT_EQ(commitRxCell(row, img, limits, 4, u"146.52"), RxCommit::Done);
+    EXPECT_FALSE(commitRxCell(row, img, limits, 4, u"146.52").vfoCannotBeNull);
     const ChannelRowCells expected{"", "146.52000", "146.52000", "", "12.5", "25", "High", "Off", "Off", "Off"};
     EXPECT_EQ(row, expected);
 }
@@ -139,14 +139,14 @@ TEST_F(Rows, EmptyOrZeroRxDeletesExceptOnVfo) {
     for (const char16_t* typed : {u"", u"0", u"0.000"}) {
         putChannel(img, 8, "146.52000", "146.52000");
         ChannelRowCells row = loadChannelRow(img, limits, 8);
-        EXPECT_EQ(commitRxCell(row, img, limits, 8, typed), RxCommit::Done);
+        EXPECT_FALSE(commitRxCell(row, img, limits, 8, typed).vfoCannotBeNull);
         EXPECT_EQ(row, ChannelRowCells{"7"});
         EXPECT_EQ(recordBytes(img, 8), clearedRecord());
     }
     putChannel(img, kSlotVFO, "146.52000", "146.52000");
     ChannelRowCells vfo = loadChannelRow(img, limits, kSlotVFO);
     const ChannelRowCells before = vfo;
-    EXPECT_EQ(commitRxCell(vfo, img, limits, kSlotVFO, u""), RxCommit::VfoCannotBeNull);
+    EXPECT_TRUE(commitRxCell(vfo, img, limits, kSlotVFO, u"").vfoCannotBeNull);
     EXPECT_EQ(vfo, before);
 }
 

@@ -50,6 +50,11 @@ public:
     void showDefaultTopic() override {}
 };
 
+class NoHost final : public forms::EditorHost {
+public:
+    void showCorrection(const app::Correction&) override {}
+};
+
 struct OpenEditor {
     const char* name;
     std::unique_ptr<forms::CBaseFormView> view;
@@ -61,6 +66,7 @@ struct Program {
     app::AppState state;
     SilentPrompts prompts;
     NoHelp help;
+    NoHost host;
     std::vector<OpenEditor> editors;
 
     Program() {
@@ -71,7 +77,7 @@ struct Program {
                                                      factories.get(info.kind)(env(), nullptr))});
         }
     }
-    forms::EditorEnv env() { return {state, prompts, help}; }
+    forms::EditorEnv env() { return {state, prompts, help, host}; }
 };
 
 Program& program() {

@@ -23,8 +23,9 @@ struct Env {
     app::AppState state;
     shelltest::ScriptedPrompts prompts;
     shelltest::RecordingHelp help;
+    shelltest::RecordingHost host;
 
-    forms::EditorEnv editorEnv() { return {state, prompts, help}; }
+    forms::EditorEnv editorEnv() { return {state, prompts, help, host}; }
 };
 
 // Every byte random, so unused bits, odd indexes and stray texts all occur.

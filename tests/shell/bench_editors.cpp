@@ -1,7 +1,8 @@
 // Times the editors in the main window on a full configuration (203 channels, every list
 // full): opening each editor (created, loaded, shown and painted, with the Channel editor open
 // as after start-up) and a store all with all nine editors open.
-//   bench_editors [repeats]        (headless unless QT_QPA_PLATFORM says otherwise)
+//   bench_editors [repeats] [editor]   (headless unless QT_QPA_PLATFORM says otherwise)
+// Naming an editor ("5Tone") times only its opening, for a profiler run.
 
 #include "app/app_config.h"
 #include "app/app_state.h"
@@ -63,6 +64,10 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
     QApplication app(argc, argv);
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
+    const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
+    const auto counted = [&](const app::EditorKindInfo& info) {
+        return only.isEmpty() || only == QLatin1String(info.windowTitle);
+    };
 
     // An application folder without "Default.dat": the window keeps the image it is given.
     const QTemporaryDir folder;
@@ -86,11 +91,12 @@ int main(int argc, char** argv) {
     };
     // The first round pays for Qt's own set-up of each kind of widget; it is not counted.
     for (const app::EditorKindInfo& info : app::kEditorKinds) {
-        if (info.kind == app::EditorKind::Channel) continue;
+        if (info.kind == app::EditorKind::Channel || !counted(info)) continue;
         timed([&] { frame.openEditor(info.kind); });
         close(info.kind);
     }
     for (const app::EditorKindInfo& info : app::kEditorKinds) {
+        if (!counted(info)) continue;
         std::vector<double> samples;
         for (int i = 0; i < repeats; ++i) {
             if (info.kind == app::EditorKind::Channel) close(info.kind);
@@ -100,6 +106,7 @@ int main(int argc, char** argv) {
         printFigures(qPrintable(QStringLiteral("open %1").arg(QLatin1String(info.windowTitle))), samples);
     }
 
+    if (!only.isEmpty()) return 0;
     for (const app::EditorKindInfo& info : app::kEditorKinds) frame.openEditor(info.kind);
     QApplication::processEvents();
     std::vector<double> stores;

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 
 namespace {
 
@@ -84,4 +85,34 @@ TEST(FormWidgetsTest, LoadedTextKeepsBytesTheFilterWouldDropButTypingIsFiltered)
     EXPECT_EQ(edit->text(), QString::fromLatin1("1\xE9" "2"));
     edit->setText(QStringLiteral("9x8"));
     EXPECT_EQ(edit->text(), QStringLiteral("98"));
+}
+
+// A form's drop-down measures its entries once, yet every size it gives is the one a plain
+// drop-down gives in the same steps, quirks included: the minimum stays what it was when
+// first asked, and after the first show only a drop-down sized to its contents follows its
+// entries.
+TEST(FormWidgetsTest, DropDownSizesAreThoseOfAPlainDropDown) {
+    QWidget form;
+    QComboBox* measured = form::combo("measured", &form);
+    auto* plain = new QComboBox(&form);
+    const auto step = [&](const char* what, const std::function<void(QComboBox*)>& change) {
+        for (QComboBox* box : {measured, plain}) change(box);
+        EXPECT_EQ(measured->sizeHint(), plain->sizeHint()) << what;
+        EXPECT_EQ(measured->minimumSizeHint(), plain->minimumSizeHint()) << what;
+    };
+    step("empty", [](QComboBox*) {});
+    step("filled", [](QComboBox* box) { combo::fill(box, QStringList({"Off", "5", "75"})); });
+    step("shown", [&](QComboBox*) { form.show(); });
+    step("an entry added", [](QComboBox* box) { box->addItem(QStringLiteral("Beep Tone & Response")); });
+    step("refilled", [](QComboBox* box) { combo::fill(box, kSteps); });
+    step("sized to its contents", [](QComboBox* box) { box->setSizeAdjustPolicy(QComboBox::AdjustToContents); });
+    step("an entry renamed", [](QComboBox* box) { box->setItemText(1, QStringLiteral("Beep Tone & Response")); });
+    step("an entry removed", [](QComboBox* box) { box->removeItem(1); });
+    step("with a minimum length", [](QComboBox* box) { box->setMinimumContentsLength(20); });
+    step("in a larger font", [](QComboBox* box) {
+        QFont font = box->font();
+        font.setPointSize(font.pointSize() + 6);
+        box->setFont(font);
+    });
+    step("restyled", [](QComboBox* box) { box->setStyleSheet(QStringLiteral("QComboBox { padding: 6px; }")); });
 }

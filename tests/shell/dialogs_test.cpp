@@ -30,6 +30,7 @@ using namespace shelltest;
 struct ModelCase {
     int rxLow, rxHigh, txLow, txHigh;
     bool accepted;
+    const char* refusal = "";  // what the dialog says under the fields when it refuses
 };
 
 class ModelDialogTest : public ::testing::TestWithParam<ModelCase> {
@@ -73,18 +74,33 @@ TEST_P(ModelDialogTest, OkAcceptsOnlyARowOfTheBandTable) {
     EXPECT_EQ(dialog.result() == QDialog::Accepted, c.accepted);
     EXPECT_EQ(dialog.isVisible(), !c.accepted);  // a refused entry keeps the dialog open
     EXPECT_EQ(dialog.limits(), c.accepted ? image::bandLimitsFromMHz(c.rxLow, c.rxHigh, c.txLow, c.txHigh) : start);
+    const auto* refusal = dialog.findChild<QLabel*>("refusal");
+    EXPECT_EQ(refusal->isVisible() ? refusal->text() : QString(), c.refusal);
 }
 
-INSTANTIATE_TEST_SUITE_P(Entries, ModelDialogTest,
-                         ::testing::Values(ModelCase{136, 174, 136, 174, true}, ModelCase{216, 280, 216, 280, false},
-                                           ModelCase{174, 136, 174, 136, true}, ModelCase{216, 280, 220, 260, true},
-                                           ModelCase{136, 174, 400, 490, false}, ModelCase{0, 0, 0, 0, false}));
+INSTANTIATE_TEST_SUITE_P(
+    Entries, ModelDialogTest,
+    ::testing::Values(
+        ModelCase{136, 174, 136, 174, true},
+        ModelCase{216, 280, 216, 280, false,
+                  "With RX 216-280 MHz this radio transmits within 220-260 MHz only: TX 216-280 MHz lies outside."},
+        ModelCase{174, 136, 174, 136, true}, ModelCase{216, 280, 220, 260, true},
+        ModelCase{136, 174, 400, 490, false,
+                  "With RX 136-174 MHz this radio transmits within 136-174 or 130-176 MHz only: TX 400-490 MHz lies "
+                  "outside."},
+        ModelCase{0, 0, 0, 0, false,
+                  "No band of this radio receives on 0-0 MHz: choose RX limits within one line of the list."}));
 
-TEST_F(ModelDialogTest, TextThatIsNoNumberReadsAsZeroAndIsRefused) {
+TEST_F(ModelDialogTest, TextThatIsNoNumberIsRefusedAndTypingAgainTakesTheReasonAway) {
     dialog.show();
     entry("rxLow")->setText("abc");
     dialog.findChild<QPushButton*>("okButton")->click();
     EXPECT_TRUE(dialog.isVisible());
+    const auto* refusal = dialog.findChild<QLabel*>("refusal");
+    EXPECT_EQ(refusal->text(), "Enter each limit as a whole number of MHz.");
+    EXPECT_TRUE(refusal->isVisible());
+    QTest::keyClick(entry("rxLow"), Qt::Key_Backspace);
+    EXPECT_FALSE(refusal->isVisible());
 }
 
 TEST_F(ModelDialogTest, EnterAndEscapeDoNothing) {
@@ -171,10 +187,11 @@ TEST(HelpTest, EveryEditorOfTheProgramOpensAPageOfItsOwn) {
     app::AppState state;
     ScriptedPrompts prompts;
     RecordingHelp help;
+    RecordingHost host;
     const shell::EditorFactories editors = shell::programEditors();
     for (const app::EditorKindInfo& info : app::kEditorKinds) {
         ASSERT_TRUE(editors.has(info.kind)) << info.treeText;
-        const std::unique_ptr<forms::CBaseFormView> view(editors.get(info.kind)({state, prompts, help}, nullptr));
+        const std::unique_ptr<forms::CBaseFormView> view(editors.get(info.kind)({state, prompts, help, host}, nullptr));
         EXPECT_NE(shell::helpPageUrl(view->helpContext()), shell::helpStartPageUrl()) << info.treeText;
     }
 }

@@ -16,6 +16,8 @@
 #include "shell/main_frame.h"
 #include "shell/model_dialog.h"
 #include "shell/transfer_dialog.h"
+#include "signalling/two_tone_pages.h"
+#include "signalling/two_tone_view.h"
 #include "tests/channels/image_diff.h"
 
 #include <QAction>
@@ -26,7 +28,9 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTimer>
 
@@ -87,8 +91,8 @@ struct EditCommandsTest : ::testing::Test {
     }
     bool marked() const { return frame->windowTitle().startsWith(u'*'); }
     app::ConfigSnapshot now() const { return {state.image, state.bandLimits}; }
-    void typeInCell(int row, int column, const QString& text) const {
-        grid::GridView* grid = channelView()->grid();
+    void typeInCell(int row, int column, const QString& text) const { typeInCell(channelView()->grid(), row, column, text); }
+    static void typeInCell(grid::GridView* grid, int row, int column, const QString& text) {
         grid->setFocus();
         grid->setCurrentCell(row, column);
         QTest::keyClick(grid, Qt::Key_Return);
@@ -292,6 +296,79 @@ TEST_F(EditCommandsTest, EachCommittedCellAndEachClosedDialogIsOneStepAndATextFi
     trigger("actionUndo");
     EXPECT_EQ(state.image, start) << diff(start, state.image);
     EXPECT_EQ(grid->text(21, channels::kColRx), "");
+}
+
+// Values the editors correct when they are left are corrected as they always were, and the
+// status bar says what happened; a value taken as typed says nothing.
+TEST_F(EditCommandsTest, EveryCorrectionOfATypedValueIsToldInTheStatusBar) {
+    const QStatusBar* status = frame->statusBar();
+    grid::GridView* grid = channelView()->grid();
+    typeInCell(21, channels::kColRx, "999");
+    EXPECT_EQ(grid->text(21, channels::kColRx), "136.00000");
+    EXPECT_EQ(status->currentMessage(), "RX 999 lies outside 136-174 MHz: set to 136.00000");
+    typeInCell(21, channels::kColTx, "146.0013");
+    EXPECT_EQ(status->currentMessage(), "TX 146.0013 lies between the 2.5 and 6.25 kHz steps: set to 146.00000");
+    frame->statusBar()->clearMessage();
+    typeInCell(22, channels::kColRx, "146.52");
+    typeInCell(22, channels::kColTx, "147.125");
+    EXPECT_EQ(status->currentMessage(), "") << "values taken as typed";
+
+    channelView()->setEditDialogRunner([](channels::CChannelEditDialog& dialog) {
+        auto* rx = dialog.findChild<QLineEdit*>("rxFrequency");
+        rx->setText("180");
+        QTest::keyClick(rx, Qt::Key_Return);
+        dialog.close();
+    });
+    channelView()->findChild<QPushButton*>("edit")->click();
+    EXPECT_EQ(grid->text(22, channels::kColRx), "136.00000");
+    EXPECT_EQ(status->currentMessage(), "RX 180 lies outside 136-174 MHz: set to 136.00000");
+
+    frame->openEditor(app::EditorKind::TwoTone);
+    auto* twoTone = static_cast<signalling::CT2View*>(frame->workspace().frame(app::EditorKind::TwoTone)->view());
+    typeInCell(twoTone->encodePage()->grid(), 3, 1, "5000");
+    EXPECT_EQ(twoTone->encodePage()->grid()->text(3, 1), "3116.0");
+    EXPECT_EQ(status->currentMessage(), "1st Tone Frequency 5000 lies outside 288.0-3116.0 Hz: set to 3116.0");
+    twoTone->tabs()->setCurrentIndex(1);
+    auto* toneA = twoTone->findChild<QLineEdit*>("toneA");
+    toneA->setFocus();
+    toneA->selectAll();
+    QTest::keyClicks(toneA, "5000");
+    QTest::keyClick(toneA, Qt::Key_Return);
+    EXPECT_EQ(toneA->text(), "288.0");
+    EXPECT_EQ(status->currentMessage(), "ATone Frequency 5000 lies outside 288.0-3116.0 Hz: set to 288.0");
+
+    // A value still being typed when the toolbar saves is left first, and told too.
+    frame->openEditor(app::EditorKind::FunctionSetup);
+    auto* scramble = frame->findChild<QLineEdit*>("scrambleFrequency");
+    scramble->setFocus();
+    scramble->selectAll();
+    QTest::keyClicks(scramble, "5000");
+    frame->workspace().storeAll();
+    EXPECT_EQ(scramble->text(), "3300");
+    EXPECT_EQ(status->currentMessage(), "Scramble Frequency 5000 lies outside 2600-4000 Hz: set to 3300");
+}
+
+TEST_F(EditCommandsTest, UndoAndRedoNameTheStepTheyTake) {
+    const auto names = [&] { return QStringList({action("actionUndo")->text(), action("actionRedo")->text()}); };
+    EXPECT_EQ(names(), QStringList({"&Undo", "&Redo"}));
+    clickLabel(2);
+    trigger("actionMoveDown");
+    EXPECT_EQ(names(), QStringList({"&Undo Move Down", "&Redo"}));
+    typeInCell(5, channels::kColName, "x");
+    EXPECT_EQ(names(), QStringList({"&Undo Edit", "&Redo"}));
+    trigger("actionUndo");
+    EXPECT_EQ(names(), QStringList({"&Undo Move Down", "&Redo Edit"}));
+    changeBand(400, 490, 400, 490);
+    EXPECT_EQ(names(), QStringList({"&Undo Model", "&Redo"}));
+    trigger("actionUndo");
+    EXPECT_EQ(names(), QStringList({"&Undo Move Down", "&Redo Model"}));
+
+    // A choice in a form editor is stored when the Edit menu opens, so Undo names it.
+    frame->openEditor(app::EditorKind::FunctionSetup);
+    auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
+    mrChannel->setCurrentIndex(mrChannel->findText("5"));
+    emit frame->findChild<QMenu*>("menuEdit")->aboutToShow();
+    EXPECT_EQ(names(), QStringList({"&Undo Edit", "&Redo"}));
 }
 
 } // namespace

@@ -20,9 +20,10 @@ protected:
     app::AppState state;
     ScriptedPrompts prompts;
     RecordingHelp help;
+    RecordingHost host;
     CallLog log;
     QMdiArea area;
-    shell::EditorWorkspace workspace{&area, forms::EditorEnv{state, prompts, help}, loggingEditors(log)};
+    shell::EditorWorkspace workspace{&area, forms::EditorEnv{state, prompts, help, host}, loggingEditors(log)};
 
     void SetUp() override {
         area.resize(800, 600);

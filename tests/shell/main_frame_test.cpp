@@ -181,7 +181,8 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
     EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password", "|",
                                                  "Compare With Radio...", "Check Configuration"}));
     EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));
-    EXPECT_EQ(items("menuWindow"), QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)"}));
+    EXPECT_EQ(items("menuWindow"),
+              QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)", "|", "&Next Window", "Pre&vious Window"}));
     EXPECT_TRUE(items("menuHelp").contains("About..."));
 }
 
@@ -289,11 +290,10 @@ protected:
 
 TEST_F(NewCommandTest, YesReloadsDefaultsForgetsTheFileAndReloadsEditors) {
     startWithOpenedFile();
-    prompts.yesNo = {true};
     trigger("actionNew");
-    // The edit in the Channel editor is a change: New asks about it before its own question.
-    EXPECT_EQ(prompts.questions,
-              QStringList({"Save changes to radio.dat?", "Warnning: All data will be cleared"}));
+    // The edit in the Channel editor is a change: New asks about it, and whoever answered
+    // that has decided, so the warning is not asked after it.
+    EXPECT_EQ(prompts.questions, QStringList({"Save changes to radio.dat?"}));
     EXPECT_EQ(state.image, deliveredImage());
     EXPECT_EQ(state.config.currentFilePath, "");
     EXPECT_EQ(title(), "QMR-417");
@@ -301,11 +301,11 @@ TEST_F(NewCommandTest, YesReloadsDefaultsForgetsTheFileAndReloadsEditors) {
     EXPECT_EQ(editor(EditorKind::Channel)->field()->text(), QString::number(kDefaultMarker));
 }
 
-TEST_F(NewCommandTest, NoChangesNothingButTheStoreOfTheEdit) {
+TEST_F(NewCommandTest, CancelChangesNothingButTheStoreOfTheEdit) {
     startWithOpenedFile();
     image::RadioImage before = state.image;
     const QString titleBefore = title();
-    prompts.yesNo = {false};
+    prompts.saveChoices = {app::SaveChoice::Cancel};
     trigger("actionNew");
     before.setU8(LoggingEditor::addressOf(EditorKind::Channel), 99);
     image::runConsistencyPass(before, state.bandLimits);  // the store of every editor runs it

@@ -81,6 +81,15 @@ public:
     void showDefaultTopic() override { contexts.push_back(0); }
 };
 
+// The notes an editor would show in the main window's status bar.
+class RecordingHost : public forms::EditorHost {
+public:
+    QStringList notes;
+    void showCorrection(const app::Correction& correction) override {
+        if (correction.corrected()) notes.append(correction.note);
+    }
+};
+
 // "Channel:load", "Dtmf:store", ... in call order.
 using CallLog = QStringList;
 

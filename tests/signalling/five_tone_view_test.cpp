@@ -61,6 +61,11 @@ public:
     void showDefaultTopic() override {}
 };
 
+class NoHost : public forms::EditorHost {
+public:
+    void showCorrection(const app::Correction&) override {}
+};
+
 // The bytes this editor owns (the information record on screen is number 1).
 bool editorBit(unsigned at, int bit) {
     const auto in = [at](unsigned first, unsigned last) { return at >= first && at <= last; };
@@ -76,6 +81,7 @@ struct FiveToneView : ::testing::Test {
     app::AppState state;
     ScriptedPrompts prompts;
     NoHelp help;
+    NoHost host;
     std::unique_ptr<CT5View> view;
     grid::GridView* grid = nullptr;
 
@@ -85,7 +91,7 @@ struct FiveToneView : ::testing::Test {
     RadioImage& img() { return state.image; }
 
     void open() {
-        view = std::make_unique<CT5View>(forms::EditorEnv{state, prompts, help});
+        view = std::make_unique<CT5View>(forms::EditorEnv{state, prompts, help, host});
         view->resize(1400, 900);
         view->show();
         view->LoadFromImage();
