@@ -168,6 +168,7 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
     auto items = [&](const char* menu) { return actionTexts(find<QMenu>(menu)->actions()); };
     EXPECT_EQ(items("menuFile"), QStringList({"&New(&N)", "&Open(&O)...", "&Save(&S)", "Save &As(&A)...", "|",
                                               "Import Channels (CSV)...", "Export Channels (CSV)...",
+                                              "Import Configuration (JSON)...", "Export Configuration (JSON)...",
                                               "Open Backup Folder", "|", "&Print...", "Print Pre&view...",
                                               "Export P&DF...", "|",
                                               "|", "E&xit(&X)"}));
@@ -179,7 +180,7 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
                                               "&Sort by RX Frequency"}));
     EXPECT_EQ(items("menuSetting"), QStringList({"Port"}));
     EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password", "|",
-                                                 "Compare With Radio...", "Check Configuration"}));
+                                                 "Compare With Radio...", "Check Configuration", "Fleet Write..."}));
     EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));
     EXPECT_EQ(items("menuWindow"),
               QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)", "|", "&Next Window", "Pre&vious Window"}));
