@@ -114,7 +114,7 @@ public:
         // One queue per port; without --parallel one queue for all.
         std::map<QString, std::vector<const fleet::PreparedRadio*>> queues;
         for (const fleet::PreparedRadio& radio : radios)
-            queues[m_settings.parallel ? radio.port : QString()].push_back(&radio);
+            queues[m_settings.parallel ? fleet::portKey(radio.port) : QString()].push_back(&radio);
         // QThreads: a serial port needs a Qt thread for its notifiers.
         std::vector<std::unique_ptr<QThread>> workers;
         for (auto& [port, queue] : queues)

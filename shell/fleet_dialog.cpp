@@ -291,7 +291,7 @@ bool FleetDialog::start() {
             continue;
         }
         setState(tableRow, kWaiting);
-        const QString queue = m_parallel->isChecked() ? radio.port : QString();
+        const QString queue = m_parallel->isChecked() ? fleet::portKey(radio.port) : QString();
         queues[queue].push_back({tableRow, std::move(radio)});
     }
     m_config = m_master.config;

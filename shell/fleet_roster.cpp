@@ -3,6 +3,7 @@
 #include "app/config_apply.h"
 #include "app/config_report.h"
 #include "channels/channel_csv.h"
+#include "link/port_names.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -215,6 +216,11 @@ RosterCheck checkRoster(const Roster& roster, const image::RadioImage& master, c
     }
     if (!check.ok()) check.radios.clear();
     return check;
+}
+
+QString portKey(const QString& port) {
+    const radiolink::PortTarget target = radiolink::resolvePortName(port, radiolink::systemPortCatalog());
+    return target.kind == radiolink::PortTarget::Kind::Device ? target.device : port;
 }
 
 QString logHeader(const Roster& roster) { return csvLine(headerColumns(roster)); }

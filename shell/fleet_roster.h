@@ -101,6 +101,10 @@ QString logProblem(const QString& path, const Roster& roster);
 // The Radio labels the log shows as done.
 QSet<QString> doneRadios(const QString& path);
 
+// What a port name stands for: "COM1" and the device it names are one cable, so radios
+// given either wait for each other when written side by side.
+QString portKey(const QString& port);
+
 // The exit codes the log records, the command-line tool's own.
 enum Code : int {
     kCodeDone = 0,
