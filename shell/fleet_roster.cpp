@@ -134,7 +134,9 @@ Roster parseRoster(const QString& text, const QString& name, QStringList& proble
         row.line = record.line;
         row.values = QStringList(roster.paths.size(), QString());
         for (int c = 0; c < record.fields.size() && c < target.size(); ++c) {
-            const QString cell = record.fields[c].trimmed();
+            // A quoted cell's blanks are meant (a starting display may be centred).
+            const bool quoted = std::size_t(c) < record.quoted.size() && record.quoted[std::size_t(c)];
+            const QString cell = quoted ? record.fields[c] : record.fields[c].trimmed();
             if (target[c] == -1) row.radio = cell;
             else if (target[c] == -2) row.port = cell;
             else row.values[target[c]] = cell;

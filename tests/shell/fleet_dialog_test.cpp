@@ -7,6 +7,7 @@
 #include "default_image.h"
 #include "settings/function_setup.h"
 #include "shell/fleet_dialog.h"
+#include "shell/fleet_roster.h"
 #include "signalling/dtmf_codes.h"
 
 #include <QCheckBox>
@@ -14,6 +15,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -90,4 +92,56 @@ TEST(FleetDialogTest, EachRadioGetsItsOwnRowLoggedAndNothingTwiceOrWithASharedId
         << prompts.messages[0].toStdString();
     EXPECT_EQ(link.radio.memory(), image::RadioImage());
     EXPECT_EQ(logLines(dialog.logPath()).size(), 3);
+}
+
+// The roster as spreadsheets write it: any separator, quoted cells, blank lines; an empty cell
+// keeps the master's value; what cannot be a roster is named once, with its row.
+TEST(FleetRosterTest, ReadsWhatSpreadsheetsWriteAndNamesEveryProblem) {
+    QStringList problems;
+    const fleet::Roster roster = fleet::parseRoster(
+        QStringLiteral("port;RADIO;dtmf.selfId;functionSetup.startingDisplay\r\n"
+                       "COM2;A-1;201;\" UNIT;1\"\r\n\r\n;A-2;;\r\n"),
+        QStringLiteral("r.csv"), problems);
+    EXPECT_TRUE(problems.isEmpty()) << problems.join(u'\n').toStdString();
+    EXPECT_EQ(roster.paths, QStringList({"dtmf.selfId", "functionSetup.startingDisplay"}));
+    ASSERT_EQ(roster.rows.size(), 2);
+    EXPECT_EQ(roster.rows[0].port, "COM2");
+    EXPECT_EQ(roster.rows[1].line, 4);
+    EXPECT_EQ(fleet::rowDocument(roster, roster.rows[0]),
+              R"({"dtmf":{"selfId":"201"},"functionSetup":{"startingDisplay":" UNIT;1"}})");
+    EXPECT_EQ(fleet::rowDocument(roster, roster.rows[1]), "{}");
+
+    const image::RadioImage master = defaultdat::defaultImage();
+    const fleet::RosterCheck check = fleet::checkRoster(roster, master, QStringLiteral("COM1"), QStringLiteral("QMR-417"));
+    ASSERT_TRUE(check.ok()) << check.problems.join(u'\n').toStdString();
+    ASSERT_EQ(check.radios.size(), 2u);
+    EXPECT_EQ(check.radios[0].port, "COM2");
+    EXPECT_EQ(check.radios[1].port, "COM1");
+    EXPECT_TRUE(check.radios[1].image == master) << "empty cells keep the master";
+
+    const struct { const char* text; const char* problem; } bad[] = {
+        {"Name,dtmf.selfId\nA,1\n", "r.csv: no \"Radio\" column in the header line"},
+        {"Radio,dtmf\nA,1\n", "r.csv: column \"dtmf\" names no value"},
+        {"Radio,Radio\nA,B\n", "r.csv: column \"Radio\" appears twice"},
+        {"Radio,dtmf.selfId\nA,1,2\n", "r.csv row 2 (Radio A): 3 cells, the header has 2 columns"},
+        {"Radio\n", "r.csv: no radios below the header line"},
+    };
+    for (const auto& b : bad) {
+        QStringList found;
+        fleet::parseRoster(QString::fromLatin1(b.text), QStringLiteral("r.csv"), found);
+        EXPECT_TRUE(found.join(u'\n').startsWith(QString::fromLatin1(b.problem))) << b.text << "\n"
+                                                                                 << found.join(u'\n').toStdString();
+    }
+    QStringList none;
+    const fleet::Roster portless = fleet::parseRoster(QStringLiteral("Radio\nA\n"), QStringLiteral("r.csv"), none);
+    EXPECT_EQ(fleet::checkRoster(portless, master, QString(), QStringLiteral("QMR-417")).problems,
+              QStringList({"r.csv row 2 (Radio A): no Port, and no port given for the run"}));
+
+    // A log kept for another roster is not mixed with this one's lines.
+    QTemporaryDir dir;
+    const QString log = dir.filePath(QStringLiteral("log.csv"));
+    fleet::LogEntry entry{QDateTime::currentDateTime(), QStringLiteral("A-1"), QStringLiteral("COM2"), {"201", ""}, true};
+    EXPECT_EQ(fleet::appendLog(log, roster, entry), QString());
+    EXPECT_EQ(fleet::doneRadios(log), QSet<QString>({"A-1"}));
+    EXPECT_FALSE(fleet::appendLog(log, portless, entry).isEmpty());
 }
