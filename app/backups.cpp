@@ -1,6 +1,7 @@
 #include "app/backups.h"
 
 #include <QDir>
+#include <QFile>
 
 namespace app {
 
@@ -12,6 +13,18 @@ void prune(QDir folder, int kept) {
     // Names start with the time, so the name order is the age order.
     const QStringList names = folder.entryList({kBackupFilter}, QDir::Files, QDir::Name | QDir::Reversed);
     for (qsizetype i = kept; i < names.size(); ++i) folder.remove(names[i]);
+}
+
+// Two radios programmed side by side can finish in the same millisecond: each backup takes
+// a name of its own, created at once so no other writer can take it, a millisecond later
+// when its own is taken.
+QString reserveName(const QDir& folder, QDateTime when, BackupKind kind) {
+    constexpr int kTries = 1000;
+    for (int i = 0; i < kTries; ++i, when = when.addMSecs(1)) {
+        const QString path = folder.filePath(backupFileName(when, kind));
+        if (QFile file(path); file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) return path;
+    }
+    return folder.filePath(backupFileName(when, kind));
 }
 
 } // namespace
@@ -31,11 +44,12 @@ BackupResult saveBackup(const AppConfig& config, const image::FilePrefixBlock& p
         result.errorText = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder.path()));
         return result;
     }
-    result.path = folder.filePath(backupFileName(when, kind));
+    result.path = reserveName(folder, when, kind);
     const image::FileResult written = image::writeParameterFile(result.path, prefix, img);
     result.ok = written.ok;
     result.errorText = written.errorText;
     if (result.ok) prune(folder, kept);
+    else QFile::remove(result.path);
     return result;
 }
 

@@ -24,12 +24,16 @@ inline const QString kDescription = QStringLiteral(
     "                                 read channels from CSV into a parameter file\n"
     "  apply CONFIG.json BASE.dat --out NEW.dat [--strict]\n"
     "                                 write BASE.dat (- for Default.dat) with the values of a\n"
-    "                                 configuration document in the layout of report --json\n\n"
+    "                                 configuration document in the layout of report --json\n"
+    "  fleet --in MASTER.dat --roster ROSTER.csv --port NAME [--verify] [--log LOG.csv]\n"
+    "        [--yes] [--resume] [--parallel]\n"
+    "                                 write MASTER.dat into radio after radio, each with its\n"
+    "                                 roster row's values (its own self ID), logging each\n\n"
     "NAME is COMn, a device path such as /dev/ttyUSB0, or SIMULATOR (a built-in radio).\n"
     "\"%1 COMMAND --help\" shows the options of one command; all of them follow.\n\n"
     "Exit codes: 0 done, 1 usage, 2 file, 3 port, 4 no answer, 5 password,\n"
     "6 radio killed or stunned, 7 interrupted, 8 verify failed, 9 CSV rows skipped,\n"
-    "10 errors in a configuration document (nothing written).");
+    "10 errors in a configuration document or a fleet roster (nothing written).");
 // The usage line of each command's help.
 inline const QString kUsage = QStringLiteral("Usage: %1 %2");
 inline const QString kTopUsage = QStringLiteral("COMMAND [options]");

@@ -40,18 +40,21 @@ bool stderrIsTerminal() {
 // Progress on stderr: one line rewritten in place on a terminal, else a line per 10 %.
 class ProgressPrinter {
 public:
-    explicit ProgressPrinter(radiolink::Direction direction)
-        : ProgressPrinter(direction == radiolink::Direction::Read ? "reading" : "writing") {}
-    explicit ProgressPrinter(const char* verb) : m_verb(verb), m_terminal(stderrIsTerminal()) {}
+    ProgressPrinter(radiolink::Direction direction, const QString& label)
+        : ProgressPrinter(direction == radiolink::Direction::Read ? "reading" : "writing", label) {}
+    // A labelled transfer runs beside others: a line each, never one rewritten in place.
+    ProgressPrinter(const char* verb, const QString& label)
+        : m_verb(label.isEmpty() ? QString::fromLatin1(verb) : label + QStringLiteral(": ") + QString::fromLatin1(verb)),
+          m_terminal(label.isEmpty() && stderrIsTerminal()) {}
 
     void show(const radiolink::TransferProgress& p) {
         if (p.percentText == m_lastText) return;
         m_lastText = p.percentText;
         const int percent = p.position * 100 / p.upperBound;
         if (m_terminal) {
-            std::fprintf(stderr, "\r%s %4d/%d %s ", m_verb, p.position, p.upperBound, qPrintable(p.percentText));
+            std::fprintf(stderr, "\r%s %4d/%d %s ", qPrintable(m_verb), p.position, p.upperBound, qPrintable(p.percentText));
         } else if (percent % 10 == 0) {
-            std::fprintf(stderr, "%s %d/%d %s\n", m_verb, p.position, p.upperBound, qPrintable(p.percentText));
+            std::fprintf(stderr, "%s %d/%d %s\n", qPrintable(m_verb), p.position, p.upperBound, qPrintable(p.percentText));
         }
         std::fflush(stderr);
     }
@@ -60,9 +63,30 @@ public:
     }
 
 private:
-    const char* m_verb;
+    QString m_verb;
     bool m_terminal;
     QString m_lastText;
+};
+
+// What one transfer prints: each line starts with its label when it has one, and the last
+// failure line and the backup go to the caller's record.
+class TransferPrinter {
+public:
+    TransferPrinter(const TransferRequest& request, TransferRecord* record) : m_label(request.label), m_record(record) {}
+    void line(const QString& text) const { printLine(labelled(text)); }
+    int fail(int exitCode, const QString& text) const {
+        if (m_record) m_record->failure = text;
+        return cli::fail(exitCode, labelled(text));
+    }
+    void backup(const QString& path) const {
+        if (m_record) m_record->backupPath = path;
+    }
+    const QString& label() const { return m_label; }
+
+private:
+    QString labelled(const QString& text) const { return m_label.isEmpty() ? text : m_label + QStringLiteral(": ") + text; }
+    QString m_label;
+    TransferRecord* m_record;
 };
 
 QString byteText(std::uint8_t byte) {
@@ -130,21 +154,21 @@ int exitCode(radiolink::TransferResult result) {
 // A write that stopped after the radio accepted blocks has changed the radio: whatever the
 // cause, the user must know which part of it is new.
 int reportFailure(const radiolink::TransferOutcome& outcome, const CliPrompts& prompts, const TransferRequest& request,
-                  radiolink::Direction direction, const app::AppState& state) {
+                  radiolink::Direction direction, const app::AppState& state, const TransferPrinter& out) {
     QString line = failureText(outcome, prompts, request, direction, state);
     if (direction == radiolink::Direction::Write && outcome.blocksDone > 0) {
         const int lastNew = image::map::kWriteStart + (outcome.blocksDone - 1) * image::map::kBlockSize;
         line = text::kPartialWrite.arg(line).arg(QString::number(lastNew, 16).toUpper().rightJustified(4, u'0'));
     }
-    return fail(exitCode(outcome.result), line);
+    return out.fail(exitCode(outcome.result), line);
 }
 
 // Reads the radio back on the port of the write (the built-in radio lives in `ports`) and
 // names every field and every byte that differs, so a script can tell what the radio really
 // holds.
 int verifyWrite(app::AppState& state, CliPrompts& prompts, radiolink::PortProvider& ports,
-                const TransferRequest& request, const std::atomic<bool>& interrupted) {
-    ProgressPrinter printer("verifying");
+                const TransferRequest& request, const std::atomic<bool>& interrupted, const TransferPrinter& out) {
+    ProgressPrinter printer("verifying", out.label());
     radiolink::VerifyResult result = radiolink::verifyWrite(
         state, prompts, ports, [&](const radiolink::TransferProgress& p) { printer.show(p); });
     printer.finish();
@@ -153,19 +177,19 @@ int verifyWrite(app::AppState& state, CliPrompts& prompts, radiolink::PortProvid
     if (!result.readBack.success()) {
         const QString why = failureText(result.readBack, prompts, request, radiolink::Direction::Read, state);
         const int code = result.readBack.result == radiolink::TransferResult::Cancelled ? kExitCancelled : kExitVerify;
-        return fail(code, text::kVerifyNotDone.arg(why));
+        return out.fail(code, text::kVerifyNotDone.arg(why));
     }
     if (result.differences.isEmpty()) {
-        printLine(text::kVerified);
+        out.line(text::kVerified);
         return kExitOk;
     }
     // The fields the user knows first, then every byte for whoever checks the memory itself.
-    for (const QString& field : result.fields) printLine(field);
-    if (result.fields.isEmpty()) printLine(radiolink::text::kVerifyNoFieldDiffers);
+    for (const QString& field : result.fields) out.line(field);
+    if (result.fields.isEmpty()) out.line(radiolink::text::kVerifyNoFieldDiffers);
     for (const image::Addr address : result.differences)
-        printLine(text::kVerifyDifference.arg(radiolink::addressList({address}, 1), byteText(state.image.u8(address)),
+        out.line(text::kVerifyDifference.arg(radiolink::addressList({address}, 1), byteText(state.image.u8(address)),
                                               byteText(result.radio.u8(address))));
-    return fail(kExitVerify, text::kVerifyFailed.arg(result.differences.size()));
+    return out.fail(kExitVerify, text::kVerifyFailed.arg(result.differences.size()));
 }
 
 } // namespace
@@ -175,10 +199,10 @@ void TransferOptions::addTo(QCommandLineParser& parser) const {
 }
 
 std::optional<TransferRequest> TransferOptions::read(const QCommandLineParser& parser, const QString& command,
-                                                     QString& error) const {
+                                                     QString& error, bool portRequired) const {
     TransferRequest request;
     request.port = parser.value(m_port);
-    if (request.port.isEmpty()) return error = text::kMissingOption.arg(command, m_port.names().constFirst()), std::nullopt;
+    if (request.port.isEmpty() && portRequired) return error = text::kMissingOption.arg(command, m_port.names().constFirst()), std::nullopt;
     request.password = parser.value(m_password);
     request.policy.reviveCode = parser.value(m_revive);
     const QString policy = parser.value(m_onFailure);
@@ -193,9 +217,10 @@ std::optional<TransferRequest> TransferOptions::read(const QCommandLineParser& p
 }
 
 int runTransfer(radiolink::Direction direction, app::AppState& state, const TransferRequest& request,
-                const std::atomic<bool>& interrupted) {
+                const std::atomic<bool>& interrupted, TransferRecord* record) {
+    const TransferPrinter out(request, record);
     CliPrompts prompts(request.policy, interrupted);
-    ProgressPrinter printer(direction);
+    ProgressPrinter printer(direction, request.label);
     radiolink::PortProvider ports;
 
     state.config.portName = request.port;
@@ -206,21 +231,23 @@ int runTransfer(radiolink::Direction direction, app::AppState& state, const Tran
     // Ctrl-C at a "Check connection" question is answered Cancel: report it as the interruption.
     if (interrupted && outcome.result == radiolink::TransferResult::NoAnswer)
         outcome.result = radiolink::TransferResult::Cancelled;
-    if (!outcome.success()) return reportFailure(outcome, prompts, request, direction, state);
-    for (const QString& message : prompts.messages()) printLine(message);
-    keepBackup(state, direction);
+    if (!outcome.success()) return reportFailure(outcome, prompts, request, direction, state, out);
+    for (const QString& message : prompts.messages()) out.line(message);
+    out.backup(keepBackup(state, direction, request.label));
     if (direction == radiolink::Direction::Write && request.verify)
-        return verifyWrite(state, prompts, ports, request, interrupted);
+        return verifyWrite(state, prompts, ports, request, interrupted, out);
     return kExitOk;
 }
 
-void keepBackup(app::AppState& state, radiolink::Direction direction) {
+QString keepBackup(app::AppState& state, radiolink::Direction direction, const QString& label) {
     if (state.config.dataDir.isEmpty())
         state.config.dataDir = app::programFilesFolder(QCoreApplication::applicationFilePath()) + app::kDataFolderName;
     const auto kind = direction == radiolink::Direction::Read ? app::BackupKind::Read : app::BackupKind::Written;
     const app::BackupResult backup = app::saveBackup(state.config, state.prefix, state.image, kind);
     // The transfer went through either way; a missing backup is said, not made an error.
-    printLine(backup.ok ? text::kBackupSaved.arg(backup.path) : text::kBackupFailed.arg(backup.errorText));
+    const QString line = backup.ok ? text::kBackupSaved.arg(backup.path) : text::kBackupFailed.arg(backup.errorText);
+    printLine(label.isEmpty() ? line : label + QStringLiteral(": ") + line);
+    return backup.ok ? backup.path : QString();
 }
 
 std::optional<int> parseCommandLine(QCommandLineParser& parser, const QStringList& arguments, const QString& usage,

@@ -19,13 +19,22 @@ struct TransferRequest {
     QString password;
     AnswerPolicy policy;
     bool verify = false;  // after a completed write, read the radio back and compare
+    QString label;        // set: every line the transfer prints starts with it (a fleet's radio)
+};
+
+// What a transfer leaves for a caller that keeps a log of it.
+struct TransferRecord {
+    QString failure;     // the line that reported the failure, without the program's name
+    QString backupPath;  // the backup kept after it completed
 };
 
 class TransferOptions {
 public:
     void addTo(QCommandLineParser& parser) const;
-    // Empty with `error` set when an option is missing or malformed.
-    std::optional<TransferRequest> read(const QCommandLineParser& parser, const QString& command, QString& error) const;
+    // Empty with `error` set when an option is missing or malformed. Without `portRequired`
+    // the port may be missing (a fleet's roster names each radio's).
+    std::optional<TransferRequest> read(const QCommandLineParser& parser, const QString& command, QString& error,
+                                        bool portRequired = true) const;
 
 private:
     QCommandLineOption m_port{QStringLiteral("port"), QStringLiteral("Port: COMn, a device path or SIMULATOR."), QStringLiteral("name")};
@@ -38,10 +47,11 @@ private:
 // Runs one transfer on the requested port and prints its outcome; returns the exit code.
 // `interrupted` is set by the InterruptWatcher that main() installed.
 int runTransfer(radiolink::Direction direction, app::AppState& state, const TransferRequest& request,
-                const std::atomic<bool>& interrupted);
+                const std::atomic<bool>& interrupted, TransferRecord* record = nullptr);
 
-// Keeps the image just read or written in the backups folder of the data directory.
-void keepBackup(app::AppState& state, radiolink::Direction direction);
+// Keeps the image just read or written in the backups folder of the data directory and says
+// where (after `label` when there is one). Returns the backup's path, empty when it failed.
+QString keepBackup(app::AppState& state, radiolink::Direction direction, const QString& label = {});
 
 // Parses a command's own arguments, which take `positionals` file names (up to
 // `maxPositionals` when more are allowed). Empty when the command goes on; otherwise the

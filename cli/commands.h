@@ -24,5 +24,7 @@ int diffCommand(const QStringList& arguments, app::AppState& state, const std::a
 int checkCommand(const QStringList& arguments);
 // A configuration document (the layout of report --json) applied onto a parameter file.
 int applyCommand(const QStringList& arguments);
+// A master configuration written into a fleet of radios, each with its roster row's values.
+int fleetCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
 
 } // namespace cli

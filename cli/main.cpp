@@ -34,6 +34,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("export-csv"), [](const QStringList& a) { return cli::exportCsvCommand(a); }},
         {QStringLiteral("import-csv"), [](const QStringList& a) { return cli::importCsvCommand(a); }},
         {QStringLiteral("apply"), [](const QStringList& a) { return cli::applyCommand(a); }},
+        {QStringLiteral("fleet"), [&](const QStringList& a) { return cli::fleetCommand(a, state, interrupted); }},
     };
 
     QStringList arguments = QCoreApplication::arguments();

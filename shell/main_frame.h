@@ -112,6 +112,8 @@ public slots:
     // and the configuration check (main_frame_checks.cpp).
     void compareWithRadio();
     void checkConfiguration();
+    // Program: the open configuration written into a fleet of radios (main_frame_checks.cpp).
+    void fleetWrite();
 
     // Edit: undo and redo across every editor, and the active editor's own commands.
     void undo();

@@ -7,6 +7,7 @@
 #include "app/config_report.h"
 #include "shell/check_dialog.h"
 #include "shell/compare_dialog.h"
+#include "shell/fleet_dialog.h"
 #include "shell/radio_reading.h"
 #include "shell/shell_texts.h"
 
@@ -20,6 +21,13 @@ void CMainFrame::addCheckCommands(QMenu& program) {
     program.addSeparator();
     program.addAction(addAction(texts::kCompareWithRadio, "actionCompareWithRadio", &CMainFrame::compareWithRadio));
     program.addAction(addAction(texts::kCheckConfiguration, "actionCheckConfiguration", &CMainFrame::checkConfiguration));
+    program.addAction(addAction(texts::kFleetWrite, "actionFleetWrite", &CMainFrame::fleetWrite));
+}
+
+void CMainFrame::fleetWrite() {
+    m_workspace->storeAll();  // the master is what the editors show
+    FleetDialog dialog(m_state, m_prompts, m_link, this);
+    dialog.exec();
 }
 
 void CMainFrame::compareWithRadio() {

@@ -29,6 +29,7 @@ inline const QString kWriteToRadio = QStringLiteral("Write To Radio");
 inline const QString kPassword = QStringLiteral("Password");
 inline const QString kCompareWithRadio = QStringLiteral("Compare With Radio...");
 inline const QString kCheckConfiguration = QStringLiteral("Check Configuration");
+inline const QString kFleetWrite = QStringLiteral("Fleet Write...");
 
 inline const QString kMenuView = QStringLiteral("&View");
 inline const QString kToolbar = QStringLiteral("&Toolbar(&T)");

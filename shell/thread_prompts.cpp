@@ -32,6 +32,10 @@ bool ThreadPrompts::askYesNo(const QString& text, const QString& caption) {
     return onUiThread([&] { return m_target.askYesNo(text, caption); });
 }
 
+bool ThreadPrompts::askOkCancel(const QString& text, const QString& caption) {
+    return onUiThread([&] { return m_target.askOkCancel(text, caption); });
+}
+
 bool ThreadPrompts::askRetryCancel(const QString& text) {
     return onUiThread([&] { return m_target.askRetryCancel(text); });
 }

@@ -19,6 +19,7 @@ public:
     void message(const QString& text) override;
     void report(const QString& text, app::Severity severity) override;
     bool askYesNo(const QString& text, const QString& caption) override;
+    bool askOkCancel(const QString& text, const QString& caption) override;
     bool askRetryCancel(const QString& text) override;
     std::optional<QString> askPassword(app::PasswordMode mode, const QString& initial) override;
     std::optional<QString> askReviveCode(const QString& text) override;

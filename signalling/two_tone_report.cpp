@@ -130,7 +130,7 @@ tt::EncodeRow enteredRow(DocumentObject& row, const tt::EncodeRow& shown, Proble
         return verdict.text;
     };
     if (const auto tone1 = take("tone1Hz", shown.tone1, [](const QString& x) { return enterListTone(x, false); }))
-        entered = tt::commitToneCell(entered, 1, *tone1);
+        entered = tt::commitToneCell(entered, 1, *tone1).row;
     else if (shown.tone1.isEmpty() && !row.has(QStringLiteral("tone1Hz")))
         problems.error(row.pathOf(QStringLiteral("tone1Hz")), QString(), QStringLiteral("missing: a new entry needs its first tone"));
     if (const auto tone2 = take("tone2Hz", entered.tone2, [](const QString& x) { return enterListTone(x, true); }))

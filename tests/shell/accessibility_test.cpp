@@ -182,7 +182,8 @@ TEST(AccessibilityTest, EveryEditorAndEveryWindowOfTheProgramNamesItsControlsAnd
     // A window counts only if it opened: these must have been among those that did.
     for (const char* expected :
          {"shell::ModelDialog", "shell::PortDialog", "shell::PasswordDialog", "shell::TransferDialog",
-          "shell::AboutDialog", "shell::CheckDialog", "shell::HelpWindow", "channels::CChannelEditDialog",
-          "signalling::CDtmfSpecialCallDialog", "signalling::CFiveToneSpecialCallDialog", "shell::JsonImportDialog"})
+          "shell::AboutDialog", "shell::CheckDialog", "shell::FleetDialog", "shell::HelpWindow",
+          "channels::CChannelEditDialog", "signalling::CDtmfSpecialCallDialog", "signalling::CFiveToneSpecialCallDialog",
+          "shell::JsonImportDialog"})
         EXPECT_TRUE(inspector.seen.contains(QLatin1String(expected))) << expected << " did not open";
 }

@@ -40,7 +40,7 @@ public:
     Editors() {
         const shell::EditorFactories factories = shell::programEditors();
         for (const app::EditorKindInfo& info : app::kEditorKinds)
-            m_views.emplace_back(factories.get(info.kind)(forms::EditorEnv{m_state, m_prompts, m_help}, nullptr));
+            m_views.emplace_back(factories.get(info.kind)(forms::EditorEnv{m_state, m_prompts, m_help, m_host}, nullptr));
     }
 
     // What the editors leave in an image once they loaded it and stored all, reloading after
@@ -64,6 +64,7 @@ private:
     app::AppState m_state;
     ScriptedPrompts m_prompts;
     RecordingHelp m_help;
+    RecordingHost m_host;
     std::vector<std::unique_ptr<forms::CBaseFormView>> m_views;
 };
 

@@ -180,7 +180,7 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
                                               "&Sort by RX Frequency"}));
     EXPECT_EQ(items("menuSetting"), QStringList({"Port"}));
     EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password", "|",
-                                                 "Compare With Radio...", "Check Configuration"}));
+                                                 "Compare With Radio...", "Check Configuration", "Fleet Write..."}));
     EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));
     EXPECT_EQ(items("menuWindow"),
               QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)", "|", "&Next Window", "Pre&vious Window"}));

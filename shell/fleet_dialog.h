@@ -1,0 +1,142 @@
+#pragma once
+// Program > "Fleet Write...": the open configuration as the master, written into radio after
+// radio with each roster row's values. The roster is an editable table (imported from CSV,
+// rows added and removed); "Start" checks every row before any radio is touched, then writes
+// them one port at a time (radios on different ports at once when asked), each row showing
+// its state, and appends one line per radio to the same log the command-line tool keeps.
+// The transfers run on worker threads: they ask through the prompts service (each question
+// names its radio) and report their progress to this dialog, never touching a widget.
+
+#include "app/app_state.h"
+#include "app/prompts.h"
+#include "shell/fleet_roster.h"
+#include "shell/link_services.h"
+#include "shell/thread_prompts.h"
+
+#include <QDialog>
+
+#include <atomic>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <set>
+#include <vector>
+
+class QCheckBox;
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class QThread;
+
+namespace shell {
+
+class FleetDialog : public QDialog {
+    Q_OBJECT
+public:
+    static inline const QString kTitle = QStringLiteral("Fleet Write");
+    static inline const QString kImport = QStringLiteral("&Import CSV...");
+    static inline const QString kAddRow = QStringLiteral("&Add Row");
+    static inline const QString kRemoveRow = QStringLiteral("&Remove Row");
+    static inline const QString kLogFile = QStringLiteral("&Log File...");
+    static inline const QString kStart = QStringLiteral("&Start");
+    static inline const QString kStop = QStringLiteral("S&top");
+    static inline const QString kClose = QStringLiteral("&Close");
+    static inline const QString kVerify = QStringLiteral("&Verify after writing");
+    static inline const QString kAskEach = QStringLiteral("As&k before each radio");
+    static inline const QString kResume = QStringLiteral("Skip radios the log shows as &done");
+    static inline const QString kParallel = QStringLiteral("Write radios on different &ports at the same time");
+    static inline const QString kRosterName = QStringLiteral("Roster");
+    static inline const QString kStateColumn = QStringLiteral("State");
+    static inline const QString kLogText = QStringLiteral("Log: %1");
+    static inline const QString kMasterText = QStringLiteral(
+        "Every radio gets the open configuration, with its own row's values (an empty cell keeps the "
+        "configuration's). Port: the radio's port; empty for the program's (%1).");
+    static inline const QString kWaiting = QStringLiteral("waiting");
+    static inline const QString kWriting = QStringLiteral("writing %1%");
+    static inline const QString kVerifying = QStringLiteral("verifying %1%");
+    static inline const QString kDone = QStringLiteral("done");
+    static inline const QString kFailed = QStringLiteral("failed (%1): %2");
+    static inline const QString kDoneBefore = QStringLiteral("done before");
+    static inline const QString kNotWritten = QStringLiteral("not written");
+
+    // `master` is the open configuration, stored by the editors; it is read, never changed.
+    FleetDialog(const app::AppState& master, app::Prompts& prompts, const LinkServices& link, QWidget* parent = nullptr);
+    ~FleetDialog() override;
+
+    // The roster in the table, as a file would give it.
+    fleet::Roster roster() const;
+    // Fills the table from a roster file; problems with the file are reported.
+    bool importRoster(const QString& path);
+    void setLogPath(const QString& path);
+    QString logPath() const { return m_logPath; }
+    bool running() const { return !m_workers.empty(); }
+
+    // "Start": checks every row, then writes the radios; false when the check refused.
+    bool start();
+    void stop();
+    void reject() override;  // Escape and "Close" stop a run first
+
+signals:
+    void finished();  // a run has ended (every worker is done)
+
+private:
+    struct Job {
+        int tableRow = 0;
+        fleet::PreparedRadio radio;
+    };
+    enum class Stage { Writing, Verifying };
+
+    void buildTable(const QStringList& paths);
+    void chooseLogFile();
+    void importFromDialog();
+    void addRow();
+    void removeRow();
+    void setRunning(bool running);
+    void setState(int tableRow, const QString& state);
+    // Worker side.
+    void runQueue(const std::vector<Job>& queue);
+    int writeRadio(const Job& job, QString& message, QString& backup);
+    bool askBefore(const Job& job);
+    bool askAfterFailure(const Job& job, const QString& message);
+    bool askOnUiThread(const std::function<bool()>& ask);
+    void progress(int tableRow, Stage stage, int blocks);
+    void workerDone();
+
+    const app::AppState& m_master;
+    app::Prompts& m_prompts;
+    const LinkServices& m_link;
+    ThreadPrompts m_workerPrompts;
+
+    QLabel* m_intro;
+    QTableWidget* m_table;
+    QLabel* m_log;
+    QCheckBox* m_verify;
+    QCheckBox* m_askEach;
+    QCheckBox* m_resume;
+    QCheckBox* m_parallel;
+    QPushButton* m_import;
+    QPushButton* m_add;
+    QPushButton* m_remove;
+    QPushButton* m_logButton;
+    QPushButton* m_start;
+    QPushButton* m_stop;
+    QPushButton* m_close;
+    QString m_logPath;
+
+    // The run: its roster, what the workers share and the workers themselves.
+    fleet::Roster m_roster;
+    std::vector<std::vector<Job>> m_queues;
+    std::vector<std::unique_ptr<QThread>> m_workers;
+    std::mutex m_mutex;  // the log, the password and the cancel flags
+    std::set<std::atomic<bool>*> m_cancels;
+    std::atomic<bool> m_stopping{false};
+    QString m_password;
+    bool m_verifyRun = false;
+    bool m_askRun = true;
+    bool m_parallelRun = false;
+    app::AppConfig m_config;
+    image::FilePrefixBlock m_prefix{};
+    int m_running = 0;
+};
+
+} // namespace shell
