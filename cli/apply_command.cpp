@@ -55,7 +55,7 @@ int applyCommand(const QStringList& arguments) {
     if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kUsage, 2)) return *done;
     const QString out = parser.value(outOption);
     if (out.isEmpty()) return fail(kExitUsage, text::kMissingOut);
-    if (const QString problem = cannotSaveReason(out); !problem.isEmpty()) return fail(kExitFile, problem);
+    if (const QString problem = cannotSaveParameterFileReason(out); !problem.isEmpty()) return fail(kExitFile, problem);
 
     const QString documentPath = parser.positionalArguments().at(0);
     QFile document(documentPath);

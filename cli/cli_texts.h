@@ -77,6 +77,10 @@ inline const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 inline const QString kCannotSave = QStringLiteral("cannot save %1: %2");
 inline const QString kNoFolder = QStringLiteral("cannot save %1: the folder does not exist");
 inline const QString kIsFolder = QStringLiteral("cannot save %1: it is a folder");
+inline const QString kNotAParameterFile =
+    QStringLiteral("cannot save %1: it exists and is not a parameter file (%2 bytes, not 20480); it is not replaced");
+inline const QString kTextOverParameterFile =
+    QStringLiteral("cannot save %1: a \".dat\" name is a parameter file's; a text file never replaces one");
 inline const QString kSaved = QStringLiteral("saved %1");
 inline const QString kBackupSaved = QStringLiteral("backup kept in %1");
 inline const QString kBackupFailed = QStringLiteral("warning: the transfer went through, but its backup could not be saved: %1");

@@ -6,6 +6,7 @@
 #include "cli/cli_texts.h"
 #include "cli/exit_codes.h"
 #include "image/memory_map.h"
+#include "image/parameter_file.h"
 #include "link/link_constants.h"
 #include "link/link_texts.h"
 #include "link/port_provider.h"
@@ -276,6 +277,18 @@ QString cannotSaveReason(const QString& path) {
     file.close();
     if (!existed) file.remove();
     return {};
+}
+
+QString cannotSaveParameterFileReason(const QString& path) {
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() != image::kParameterFileSize)
+        return text::kNotAParameterFile.arg(path).arg(info.size());
+    return cannotSaveReason(path);
+}
+
+QString cannotSaveTextFileReason(const QString& path) {
+    if (path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive)) return text::kTextOverParameterFile.arg(path);
+    return cannotSaveReason(path);
 }
 
 void printLine(const QString& line) {

@@ -67,6 +67,12 @@ int readRadio(app::AppState& state, const TransferRequest& request, const std::a
 // Why `path` cannot be created or replaced; empty when it can. A file that does not exist
 // yet is created to find out, and removed again. Commands check their --out with it first.
 QString cannotSaveReason(const QString& path);
+// As cannotSaveReason, for a parameter file: an existing file that is not one (a CSV list, the
+// JSON document itself typed as --out by mistake) is never replaced by one.
+QString cannotSaveParameterFileReason(const QString& path);
+// As cannotSaveReason, for a text file the command writes (a CSV list, a log): a ".dat" name is
+// refused, so a text never replaces a parameter file.
+QString cannotSaveTextFileReason(const QString& path);
 
 void printLine(const QString& text);
 // A command's result on stdout, as it is.

@@ -60,6 +60,7 @@ int exportCsvCommand(const QStringList& arguments) {
     parser.addHelpOption();
     if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kExportUsage, 2)) return *done;
     const QStringList files = parser.positionalArguments();
+    if (const QString problem = cannotSaveTextFileReason(files[1]); !problem.isEmpty()) return fail(kExitFile, problem);
 
     const std::optional<LoadedFile> loaded = loadParameterFile(files[0]);
     if (!loaded) return kExitFile;
@@ -82,6 +83,8 @@ int importCsvCommand(const QStringList& arguments) {
     if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kImportUsage, 2)) return *done;
     const QStringList files = parser.positionalArguments();
     const QString out = parser.isSet(outOption) ? parser.value(outOption) : files[0];
+    if (parser.isSet(outOption))
+        if (const QString problem = cannotSaveParameterFileReason(out); !problem.isEmpty()) return fail(kExitFile, problem);
 
     std::optional<LoadedFile> loaded = loadParameterFile(files[0]);
     if (!loaded) return kExitFile;

@@ -304,7 +304,7 @@ int fleetCommand(const QStringList& arguments, app::AppState& state, const std::
                            parser.isSet(logOption) ? parser.value(logOption) : defaultLogPath(rosterPath)};
     if (const QString problem = fleet::logProblem(settings.logPath, roster); !problem.isEmpty())
         return fail(kExitFile, problem);
-    if (const QString problem = cannotSaveReason(settings.logPath); !problem.isEmpty()) return fail(kExitFile, problem);
+    if (const QString problem = cannotSaveTextFileReason(settings.logPath); !problem.isEmpty()) return fail(kExitFile, problem);
 
     std::vector<fleet::PreparedRadio> radios;
     int doneBefore = 0;

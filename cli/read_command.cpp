@@ -27,7 +27,7 @@ int readCommand(const QStringList& arguments, app::AppState& state, const std::a
     const QString out = parser.value(outOption);
     if (out.isEmpty()) return fail(kExitUsage, text::kMissingOption.arg(QStringLiteral("read"), outOption.names().constFirst()));
     // Checked first, so a long read is not wasted on a path that cannot be saved.
-    if (const QString problem = cannotSaveReason(out); !problem.isEmpty()) return fail(kExitFile, problem);
+    if (const QString problem = cannotSaveParameterFileReason(out); !problem.isEmpty()) return fail(kExitFile, problem);
 
     const int result = readRadio(state, *request, interrupted);
     if (result != kExitOk) return result;

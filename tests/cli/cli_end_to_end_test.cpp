@@ -119,7 +119,9 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
     ASSERT_TRUE(writeFile(path("short.dat"), QByteArray(16384, '\0')));
     ASSERT_TRUE(writeFile(path("full.dat"), QByteArray(20480, '\0')));
     ASSERT_TRUE(writeFile(path("long.dat"), QByteArray(20481, '\0')));
-    ASSERT_TRUE(writeFile(path("out.csv"), QByteArray("Location,Frequency\n1,146.52\n")));
+    const QByteArray csv("Location,Frequency\n1,146.52\n");
+    ASSERT_TRUE(writeFile(path("out.csv"), csv));
+    ASSERT_TRUE(writeFile(path("site.json"), QByteArray(R"({"dtmf": {"selfId": "202"}})")));
     Simulator locked({"--password", "42", "--state", "stunned"});
     Simulator silent({"--silent"});
     ASSERT_FALSE(locked.device().isEmpty());
@@ -135,6 +137,11 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
         {{"diff", path("full.dat"), path("long.dat")}, 2, "long.dat is not a QMR-417 parameter file: 20481 bytes"},
         {{"export-csv", path("short.dat"), path("out.csv")}, 2, "16384 bytes, a parameter file has 20480"},
         {{"import-csv", path("long.dat"), path("out.csv")}, 2, "20481 bytes, a parameter file has 20480"},
+        // A parameter file never replaces a file of another kind, nor a text a parameter file.
+        {{"read", "--port", silent.device(), "--out", path("out.csv")}, 2, "is not a parameter file"},
+        {{"apply", path("site.json"), path("full.dat"), "--out", path("site.json")}, 2, "is not a parameter file"},
+        {{"import-csv", path("full.dat"), path("out.csv"), "--out", path("out.csv")}, 2, "is not a parameter file"},
+        {{"export-csv", path("full.dat"), path("long.dat")}, 2, "a text file never replaces one"},
         {{"write", "--port", locked.device(), "--in", path("missing.dat")}, 2, "cannot read"},
         {{"read", "--port", path("no-such-device"), "--out", path("x.dat")}, 3, "absent"},
         {{"read", "--port", silent.device(), "--out", path("x.dat")}, 4, "no answer"},
@@ -151,7 +158,9 @@ TEST_F(CliEndToEnd, EachFailureHasItsOwnExitCode) {
         EXPECT_EQ(run.errorText.count(u'\n'), 1) << run.errorText.toStdString();  // one line
     }
     EXPECT_FALSE(QFile::exists(path("x.dat")));  // no failed read leaves a file
-    EXPECT_EQ(readFile(path("long.dat")).size(), 20481) << "import-csv left it alone";
+    EXPECT_EQ(readFile(path("long.dat")).size(), 20481) << "import-csv and export-csv left it alone";
+    EXPECT_EQ(readFile(path("out.csv")), csv);
+    EXPECT_EQ(readFile(path("site.json")).size(), 27);
 }
 
 // A file read from a killed radio must not disable a healthy one by accident; and a write
