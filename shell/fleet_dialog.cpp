@@ -15,6 +15,7 @@
 #include <QThread>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <map>
 
 namespace shell {
@@ -236,6 +237,9 @@ bool FleetDialog::importRoster(const QString& path) {
         m_table->setItem(r, m_table->columnCount() - 1, stateItem(QString()));
     }
     m_table->resizeColumnsToContents();
+    // A roster without ports leaves the column empty; keep room for the device a user types.
+    const int portWidth = m_table->fontMetrics().horizontalAdvance(QStringLiteral("/dev/ttyUSB0")) + 16;
+    m_table->setColumnWidth(1, std::max(m_table->columnWidth(1), portWidth));
     const QFileInfo file(path);
     setLogPath(file.dir().filePath(file.completeBaseName() + text::kLogSuffix));
     if (!problems.isEmpty()) m_prompts.report(problems.join(u'\n'), app::Severity::Warning);
