@@ -1,6 +1,7 @@
 // qmr417-cli reading and writing the pseudo-terminal simulator, unpaced, and its exit
 // code for each kind of failure.
 
+#include "cli_process.h"
 #include "default_image.h"
 #include "image/band_limits.h"
 #include "image/parameter_file.h"
@@ -18,42 +19,14 @@
 
 namespace {
 
-constexpr int kSimStartMs = 5000;
+using clitest::CliRun;
+using clitest::readFile;
+using clitest::Simulator;
+using clitest::writeFile;
+
 constexpr int kTransferMs = 60000;
 
-struct CliRun {
-    int exitCode = -1;
-    QString errorText;
-    QString outputText;
-};
-
-CliRun runCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(QMR_CLI_PROGRAM), arguments);
-    cli.waitForFinished(kTransferMs);
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            QString::fromLocal8Bit(cli.readAllStandardError()), QString::fromLocal8Bit(cli.readAllStandardOutput())};
-}
-
-// The simulator as a child process; closing its stdin makes it save its memory and quit.
-class Simulator {
-public:
-    explicit Simulator(const QStringList& arguments) {
-        m_process.start(QStringLiteral(QMR_SIM_PROGRAM), arguments + QStringList{QStringLiteral("--quit-on-eof")});
-        if (m_process.waitForReadyRead(kSimStartMs)) m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~Simulator() { stop(); }
-    QString device() const { return m_device; }
-    void stop() {
-        if (m_process.state() == QProcess::NotRunning) return;
-        m_process.closeWriteChannel();
-        if (!m_process.waitForFinished(kSimStartMs)) m_process.kill();
-    }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
+clitest::CliRun runCli(const QStringList& arguments) { return clitest::runCli(arguments, kTransferMs); }
 
 QByteArray randomImage(unsigned seed) {
     std::mt19937 random(seed);
@@ -64,15 +37,6 @@ QByteArray randomImage(unsigned seed) {
 
 void setBytes(QByteArray& image, int at, const QByteArray& bytes) { image.replace(at, bytes.size(), bytes); }
 
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class CliEndToEnd : public ::testing::Test {
 protected:

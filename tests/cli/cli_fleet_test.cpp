@@ -2,6 +2,7 @@
 // master with only its own roster row's values, the log says so, and a resumed run leaves
 // them alone; a roster with a problem writes nothing at all.
 
+#include "cli_process.h"
 #include "default_image.h"
 #include "image/parameter_file.h"
 #include "settings/function_setup.h"
@@ -21,52 +22,14 @@
 
 namespace {
 
-constexpr int kSimStartMs = 5000;
+using clitest::CliRun;
+using clitest::readFile;
+using clitest::Simulator;
+using clitest::writeFile;
+
 constexpr int kFleetMs = 120000;
 
-struct CliRun {
-    int exitCode = -1;
-    QString errorText;
-};
-
-CliRun runCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(QMR_CLI_PROGRAM), arguments);
-    cli.closeWriteChannel();  // a question that waits for Enter would get the end of input
-    cli.waitForFinished(kFleetMs);
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            QString::fromLocal8Bit(cli.readAllStandardError())};
-}
-
-// The simulator as a child process; closing its stdin makes it save its memory and quit.
-class Simulator {
-public:
-    explicit Simulator(const QStringList& arguments) {
-        m_process.start(QStringLiteral(QMR_SIM_PROGRAM), arguments + QStringList{QStringLiteral("--quit-on-eof")});
-        if (m_process.waitForReadyRead(kSimStartMs)) m_device = QString::fromLocal8Bit(m_process.readLine()).trimmed();
-    }
-    ~Simulator() { stop(); }
-    QString device() const { return m_device; }
-    void stop() {
-        if (m_process.state() == QProcess::NotRunning) return;
-        m_process.closeWriteChannel();
-        if (!m_process.waitForFinished(kSimStartMs)) m_process.kill();
-    }
-
-private:
-    QProcess m_process;
-    QString m_device;
-};
-
-QByteArray readFile(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-bool writeFile(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
+clitest::CliRun runCli(const QStringList& arguments) { return clitest::runCli(arguments, kFleetMs, true); }
 
 // What a radio holds before the fleet reaches it: anything but the master, normal, no password.
 QByteArray otherRadio(unsigned seed) {
