@@ -101,6 +101,9 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
 }
 
 CMainFrame::~CMainFrame() {
+    // A field that loses the focus may still tell the status bar of a correction: let it do so
+    // now, while this window is whole, not when closing the window takes its focus later.
+    if (QWidget* focused = focusWidget()) focused->clearFocus();
     // The area reports its windows going away while this window's members are already gone.
     disconnect(m_mdi, nullptr, this, nullptr);
     disconnect(m_workspace, nullptr, this, nullptr);
