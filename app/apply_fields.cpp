@@ -38,7 +38,7 @@ DocumentObject::DocumentObject(const app::json::Value& value, QString path, Prob
 
 bool DocumentObject::has(const QString& key) const {
     for (const auto& member : m_value.members)
-        if (member.first == key) return true;
+        if (member.key == key) return true;
     return false;
 }
 
@@ -72,7 +72,7 @@ const app::json::Value* DocumentObject::list(const QString& key) {
 void DocumentObject::reportUnknownKeys() {
     QSet<QString> told;
     for (const auto& member : m_value.members) {
-        const QString& key = member.first;
+        const QString& key = member.key;
         if (m_asked.contains(key) || m_known.contains(key) || told.contains(key)) continue;
         told.insert(key);
         m_problems.error(pathOf(key), QString(), QStringLiteral("unknown key"));

@@ -51,7 +51,7 @@ bool applySections(const app::json::Value& root, ApplyContext& context) {
         const QString key = QLatin1String(rule.key);
         const app::json::Value* section = nullptr;
         for (const auto& member : root.members)
-            if (member.first == key) section = &member.second;
+            if (member.key == key) section = &member.value;
         if (!section) continue;
         if (!section->isObject()) {
             context.problems.error(key, app::json::quoted(*section), QStringLiteral("not an object"));

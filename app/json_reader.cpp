@@ -100,7 +100,7 @@ private:
             if (!readString(key) || !expect(u':')) return false;
             Value member;
             if (!readValue(member, depth)) return false;
-            value.members.emplace_back(std::move(key), std::move(member));
+            value.members.push_back(Member{std::move(key), std::move(member)});
             skipBlanks();
             if (peek() == u',') {
                 ++m_at;

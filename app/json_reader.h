@@ -13,16 +13,25 @@
 
 namespace app::json {
 
+struct Member;
+
 struct Value {
     enum class Kind { Null, Boolean, Number, String, Array, Object };
     Kind kind = Kind::Null;
     QString text;                                  // a string's value; other scalars as written
     std::vector<Value> items;                      // an array's values
-    std::vector<std::pair<QString, Value>> members;  // an object's members, in document order
+    std::vector<Member> members;                   // an object's members, in document order
 
     bool isObject() const { return kind == Kind::Object; }
     bool isArray() const { return kind == Kind::Array; }
     bool isString() const { return kind == Kind::String; }
+};
+
+// Declared apart from Value: a std::pair naming Value inside Value's own definition needs
+// Value complete, which Clang with libstdc++ refuses.
+struct Member {
+    QString key;
+    Value value;
 };
 
 struct ReadResult {
