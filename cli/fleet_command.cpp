@@ -117,8 +117,8 @@ public:
             queues[m_settings.parallel ? fleet::portKey(radio.port) : QString()].push_back(&radio);
         // QThreads: a serial port needs a Qt thread for its notifiers.
         std::vector<std::unique_ptr<QThread>> workers;
-        for (auto& [port, queue] : queues)
-            workers.emplace_back(QThread::create([this, &queue] {
+        for (auto& entry : queues)
+            workers.emplace_back(QThread::create([this, &queue = entry.second] {
                 for (const fleet::PreparedRadio* radio : queue) {
                     if (m_stop) break;
                     const std::optional<int> code = programRadio(*radio);

@@ -141,7 +141,7 @@ tt::EncodeRow enteredRow(DocumentObject& row, const tt::EncodeRow& shown, Proble
 
 std::vector<tt::EncodeRow> enteredList(const app::json::Value& list, const QString& path,
                                        const std::vector<tt::EncodeRow>& shown, Problems& problems) {
-    std::vector<tt::EncodeRow> rows(std::size_t(tt::kEntries));
+    std::vector<tt::EncodeRow> rows(static_cast<std::size_t>(tt::kEntries));
     const auto entryOf = [](const QString& text) { return entryNumbered(text, tt::kEntries); };
     for (ListedRow& row : readListRows(list, path, keysOf(encodeColumns()), entryOf, QStringLiteral("0-31"), problems)) {
         rows[std::size_t(row.entry)] = enteredRow(row.object, shown[std::size_t(row.entry)], problems);
