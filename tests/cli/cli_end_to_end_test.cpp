@@ -1,7 +1,7 @@
 // qmr417-cli reading and writing the pseudo-terminal simulator, unpaced, and its exit
 // code for each kind of failure.
 
-#include "cli_process.h"
+#include "tests/support/cli_process.h"
 #include "default_image.h"
 #include "image/band_limits.h"
 #include "image/parameter_file.h"

@@ -2,7 +2,7 @@
 // master with only its own roster row's values, the log says so, and a resumed run leaves
 // them alone; a roster with a problem writes nothing at all.
 
-#include "cli_process.h"
+#include "tests/support/cli_process.h"
 #include "default_image.h"
 #include "image/parameter_file.h"
 #include "settings/function_setup.h"

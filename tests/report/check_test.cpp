@@ -2,6 +2,7 @@
 // their findings, settings that are not in effect give none, a fleet's radios are checked
 // against each other, and qmr417-cli check prints the same lines with its exit codes.
 
+#include "tests/support/cli_process.h"
 #include "app/config_check.h"
 #include "image/parameter_file.h"
 #include "report_fixture.h"
@@ -9,7 +10,6 @@
 #include "settings/scan_fields.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -117,19 +117,8 @@ TEST(ConfigCheckTest, AFleetSharesNoSelfIdAndNoChannelNameWithOtherFrequencies) 
                                   "146.55000 here, 146.52000 there; TX Frequency 146.55000 here, 146.52000 there");
 }
 
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(QMR_CLI_PROGRAM), arguments);
-    cli.waitForFinished(30000);
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError())};
-}
+using clitest::CliRun;
+using clitest::runCli;
 
 TEST(ConfigCheckTest, CheckCommandPrintsOneLinePerFindingWithItsFile) {
     const QTemporaryDir dir;
@@ -140,20 +129,20 @@ TEST(ConfigCheckTest, CheckCommandPrintsOneLinePerFindingWithItsFile) {
     };
     const QString faulty = save("faulty.dat", sixFaults());
     const CliRun six = runCli({QStringLiteral("check"), faulty});
-    EXPECT_EQ(six.exitCode, 1) << six.err.toStdString();
-    const QStringList lines = six.out.split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(lines.size(), 6) << six.out.toStdString();
+    EXPECT_EQ(six.exitCode, 1) << six.errorText.toStdString();
+    const QStringList lines = six.outputText.split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_EQ(lines.size(), 6) << six.outputText.toStdString();
     EXPECT_EQ(lines[4], faulty + ": DTMF / DTMF Self ID: 101 is called by this radio's own encode entry M2 (101)");
 
     const std::vector<check::FleetRadio> radios = fleet();
     const QString a = save("a.dat", radios[0].image), b = save("b.dat", radios[1].image);
     const CliRun clean = runCli({QStringLiteral("check"), a});
     EXPECT_EQ(clean.exitCode, 0);
-    EXPECT_TRUE(clean.out.isEmpty());
+    EXPECT_TRUE(clean.outputText.isEmpty());
     const CliRun pair = runCli({QStringLiteral("check"), a, b, a});  // a file named twice is one radio
     EXPECT_EQ(pair.exitCode, 1);
-    EXPECT_EQ(pair.out.count(u'\n'), 2) << pair.out.toStdString();
-    EXPECT_TRUE(pair.out.startsWith(b + ": DTMF / DTMF Self ID: 101 is also the self ID of " + a + "\n"));
+    EXPECT_EQ(pair.outputText.count(u'\n'), 2) << pair.outputText.toStdString();
+    EXPECT_TRUE(pair.outputText.startsWith(b + ": DTMF / DTMF Self ID: 101 is also the self ID of " + a + "\n"));
 
     const QString shortFile = dir.filePath(QStringLiteral("short.dat"));
     QFile file(shortFile);
@@ -165,7 +154,7 @@ TEST(ConfigCheckTest, CheckCommandPrintsOneLinePerFindingWithItsFile) {
                                          QStringList{QStringLiteral("check")}}) {
         const CliRun failed = runCli(arguments);
         EXPECT_EQ(failed.exitCode, 2) << arguments.join(u' ').toStdString();
-        EXPECT_EQ(failed.err.count(u'\n'), 1) << failed.err.toStdString();
+        EXPECT_EQ(failed.errorText.count(u'\n'), 1) << failed.errorText.toStdString();
     }
 }
 

@@ -2,6 +2,7 @@
 // that names the problem and nothing changed, and a partial document that changes what it
 // says and nothing else.
 
+#include "tests/support/cli_process.h"
 #include "../channels/image_diff.h"
 #include "app/config_apply.h"
 #include "app/config_report.h"
@@ -12,7 +13,6 @@
 #include "signalling/dtmf_fields.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -187,17 +187,8 @@ TEST(ConfigApply, EveryListedOptionIsTaken) {
     EXPECT_GT(tried, 300);
 }
 
-struct CliRun {
-    int exitCode;
-    QString err;
-};
-
-CliRun runCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(QMR_CLI_PROGRAM), arguments);
-    cli.waitForFinished(30000);
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, QString::fromUtf8(cli.readAllStandardError())};
-}
+using clitest::CliRun;
+using clitest::runCli;
 
 // The command: --out is checked first; with an error every problem is one line, exit 10 and
 // no file; a warning writes, unless --strict; "-" is "Default.dat" beside the program.
@@ -213,14 +204,14 @@ TEST(ConfigApply, ApplyCommandWritesOnlyADocumentWithoutErrors) {
     const QString bad = write("bad.json", R"({"dtmf": {"selfId": "1234"}, "functionSetup": {"squelchLevl": "5"}})");
     const CliRun refused = runCli({QStringLiteral("apply"), bad, QStringLiteral("-"), QStringLiteral("--out"), out});
     EXPECT_EQ(refused.exitCode, 10);
-    EXPECT_EQ(refused.err, QStringLiteral("dtmf.selfId: \"1234\": at most 3 digits\nfunctionSetup.squelchLevl: unknown key\n") +
+    EXPECT_EQ(refused.errorText, QStringLiteral("dtmf.selfId: \"1234\": at most 3 digits\nfunctionSetup.squelchLevl: unknown key\n") +
                                bad + QStringLiteral(": 2 errors, 0 warnings; nothing written\n"));
     EXPECT_FALSE(QFile::exists(out));
 
     const CliRun noFolder = runCli({QStringLiteral("apply"), dir.filePath(QStringLiteral("missing.json")), QStringLiteral("-"),
                                     QStringLiteral("--out"), dir.filePath(QStringLiteral("no/such/folder.dat"))});
     EXPECT_EQ(noFolder.exitCode, 2);
-    EXPECT_TRUE(noFolder.err.contains(QStringLiteral("cannot save"))) << noFolder.err.toStdString();
+    EXPECT_TRUE(noFolder.errorText.contains(QStringLiteral("cannot save"))) << noFolder.errorText.toStdString();
 
     const QString offRaster = write("raster.json", R"({"channel": {"channels": [{"channel": "1", "rxFrequency": "146.5231"}]}})");
     const CliRun strict = runCli({QStringLiteral("apply"), offRaster, QStringLiteral("-"), QStringLiteral("--out"), out,
@@ -228,7 +219,7 @@ TEST(ConfigApply, ApplyCommandWritesOnlyADocumentWithoutErrors) {
     EXPECT_EQ(strict.exitCode, 10);
     EXPECT_FALSE(QFile::exists(out));
     const CliRun warned = runCli({QStringLiteral("apply"), offRaster, QStringLiteral("-"), QStringLiteral("--out"), out});
-    EXPECT_EQ(warned.exitCode, 0) << warned.err.toStdString();
+    EXPECT_EQ(warned.exitCode, 0) << warned.errorText.toStdString();
     image::FilePrefixBlock prefix{};
     image::RadioImage img;
     ASSERT_TRUE(image::readParameterFile(out, prefix, img).ok);

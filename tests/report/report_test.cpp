@@ -2,6 +2,7 @@
 // the JSON against the model it comes from, the printout's layout, the comparison of two images,
 // and the command-line commands end to end.
 
+#include "tests/support/cli_process.h"
 #include "app/config_report.h"
 #include "app/print_layout.h"
 #include "image/parameter_file.h"
@@ -11,7 +12,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -189,19 +189,8 @@ TEST(ConfigReportTest, ComparisonNamesTheChangedChannelAndSetting) {
 
 // --- qmr417-cli report and diff --------------------------------------------------------------
 
-struct CliRun {
-    int exitCode;
-    QString out;
-    QString err;
-};
-
-CliRun runCli(const QStringList& arguments) {
-    QProcess cli;
-    cli.start(QStringLiteral(QMR_CLI_PROGRAM), arguments);
-    cli.waitForFinished(30000);
-    return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1, QString::fromUtf8(cli.readAllStandardOutput()),
-            QString::fromUtf8(cli.readAllStandardError())};
-}
+using clitest::CliRun;
+using clitest::runCli;
 
 QString saved(const QTemporaryDir& dir, const char* name, const image::RadioImage& img) {
     const QString path = dir.filePath(QString::fromLatin1(name));
@@ -215,19 +204,19 @@ TEST(ReportCommandsTest, ReportJsonAndDiffOfParameterFiles) {
     const QString changed = saved(dir, "changed.dat", changedConfiguration());
 
     const CliRun text = runCli({QStringLiteral("report"), small});
-    EXPECT_EQ(text.exitCode, 0) << text.err.toStdString();
-    expectSameLines(text.out, golden());
+    EXPECT_EQ(text.exitCode, 0) << text.errorText.toStdString();
+    expectSameLines(text.outputText, golden());
 
     const CliRun json = runCli({QStringLiteral("report"), QStringLiteral("--json"), small});
     EXPECT_EQ(json.exitCode, 0);
-    EXPECT_EQ(json.out.toUtf8(), report::toJson(reportOf(smallConfiguration())));
+    EXPECT_EQ(json.outputText.toUtf8(), report::toJson(reportOf(smallConfiguration())));
 
     const CliRun same = runCli({QStringLiteral("diff"), small, small});
     EXPECT_EQ(same.exitCode, 0);
-    EXPECT_TRUE(same.out.isEmpty());
+    EXPECT_TRUE(same.outputText.isEmpty());
     const CliRun differ = runCli({QStringLiteral("diff"), small, changed});
     EXPECT_EQ(differ.exitCode, 1);
-    EXPECT_EQ(differ.out, "Channel / CH 12 RX Frequency: 150.00000 -> 151.00000\n"
+    EXPECT_EQ(differ.outputText, "Channel / CH 12 RX Frequency: 150.00000 -> 151.00000\n"
                           "Function Setup / Squelch Level: 5 -> 6\n");
 
     for (const QStringList& arguments : {QStringList{QStringLiteral("diff"), small, dir.filePath("missing.dat")},
@@ -235,7 +224,7 @@ TEST(ReportCommandsTest, ReportJsonAndDiffOfParameterFiles) {
                                          QStringList{QStringLiteral("report"), dir.path()}}) {
         const CliRun failed = runCli(arguments);
         EXPECT_EQ(failed.exitCode, 2) << arguments.join(u' ').toStdString();
-        EXPECT_FALSE(failed.err.isEmpty());
+        EXPECT_FALSE(failed.errorText.isEmpty());
     }
 }
 

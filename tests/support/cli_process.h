@@ -11,6 +11,8 @@ namespace clitest {
 
 inline constexpr int kSimStartMs = 5000;
 
+// Each file that uses it defines QMR_CLI_PROGRAM (and QMR_SIM_PROGRAM for the simulator).
+
 struct CliRun {
     int exitCode = -1;
     QString errorText;
@@ -19,15 +21,16 @@ struct CliRun {
 
 // Runs the tool to its end (or `timeoutMs`). With `closeInput`, a question that waits for
 // Enter gets the end of input at once.
-inline CliRun runCli(const QStringList& arguments, int timeoutMs, bool closeInput = false) {
+inline CliRun runCli(const QStringList& arguments, int timeoutMs = 30000, bool closeInput = false) {
     QProcess cli;
     cli.start(QStringLiteral(QMR_CLI_PROGRAM), arguments);
     if (closeInput) cli.closeWriteChannel();
     cli.waitForFinished(timeoutMs);
     return {cli.exitStatus() == QProcess::NormalExit ? cli.exitCode() : -1,
-            QString::fromLocal8Bit(cli.readAllStandardError()), QString::fromLocal8Bit(cli.readAllStandardOutput())};
+            QString::fromUtf8(cli.readAllStandardError()), QString::fromUtf8(cli.readAllStandardOutput())};
 }
 
+#ifdef QMR_SIM_PROGRAM
 // The simulator as a child process; closing its stdin makes it save its memory and quit.
 class Simulator {
 public:
@@ -50,6 +53,7 @@ private:
     QProcess m_process;
     QString m_device;
 };
+#endif
 
 inline bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
