@@ -61,7 +61,7 @@ grid::EditorSetup columnEditor(int column) {
     if (isFrequencyColumn(column)) return grid::LineEditorSetup{typedFrequencyCharacters()};
     if (column == kColName) return grid::LineEditorSetup{QString(), kChannelNameLength, true};
     if (isToneColumn(column)) return grid::ListEditorSetup{toneCellList(), {}};
-    return grid::ListEditorSetup{combo::toStringList(columnOptions(column)), {}};
+    return grid::ListEditorSetup{forms::combo::toStringList(columnOptions(column)), {}};
 }
 
 } // namespace

@@ -29,11 +29,11 @@ QStringList entries(const QComboBox* box) {
 } // namespace
 
 CAlarmView::CAlarmView(forms::EditorEnv env, QWidget* parent)
-    : CBaseFormView(env, parent), m_alarmType(form::combo("alarmType", this)),
-      m_eniType(form::combo("eniType", this)), m_emergencyId(form::combo("emergencyId", this)),
-      m_alarmTime(form::combo("alarmTime", this)), m_txDuration(form::combo("txDuration", this)),
-      m_rxDuration(form::combo("rxDuration", this)), m_sendChannel(form::combo("sendChannel", this)),
-      m_emergencyChannel(form::combo("emergencyChannel", this)), m_cycle(form::combo("emergencyCycle", this)) {
+    : CBaseFormView(env, parent), m_alarmType(forms::comboBox("alarmType", this)),
+      m_eniType(forms::comboBox("eniType", this)), m_emergencyId(forms::comboBox("emergencyId", this)),
+      m_alarmTime(forms::comboBox("alarmTime", this)), m_txDuration(forms::comboBox("txDuration", this)),
+      m_rxDuration(forms::comboBox("rxDuration", this)), m_sendChannel(forms::comboBox("sendChannel", this)),
+      m_emergencyChannel(forms::comboBox("emergencyChannel", this)), m_cycle(forms::comboBox("emergencyCycle", this)) {
     setObjectName(QStringLiteral("alarmView"));
     buildForm();
     fillFixedLists();
@@ -68,13 +68,13 @@ void CAlarmView::buildForm() {
 }
 
 void CAlarmView::fillFixedLists() {
-    combo::fill(m_alarmType, em::kAlarmTypeList);
-    combo::fill(m_eniType, em::kEniTypeList);
-    combo::fill(m_sendChannel, em::kSendChannelList);
-    combo::fill(m_alarmTime, em::secondsList());
-    combo::fill(m_txDuration, em::secondsList());
-    combo::fill(m_rxDuration, em::secondsList());
-    combo::fill(m_cycle, em::cycleList());
+    forms::combo::fill(m_alarmType, em::kAlarmTypeList);
+    forms::combo::fill(m_eniType, em::kEniTypeList);
+    forms::combo::fill(m_sendChannel, em::kSendChannelList);
+    forms::combo::fill(m_alarmTime, em::secondsList());
+    forms::combo::fill(m_txDuration, em::secondsList());
+    forms::combo::fill(m_rxDuration, em::secondsList());
+    forms::combo::fill(m_cycle, em::cycleList());
 }
 
 // Rules run on the user's choices only; a load applies them itself.
@@ -90,22 +90,22 @@ void CAlarmView::LoadFromImage() {
     commitFocusedField();
     m_chosen.clear();
     const image::RadioImage& image = img();
-    combo::fill(m_emergencyChannel, em::usedChannelNumbers(image));
+    forms::combo::fill(m_emergencyChannel, em::usedChannelNumbers(image));
 
     // A byte past the list shows the first type; the store keeps that byte (indexToStore).
     const int alarmType = image.u8(em::kAlarmType);
     m_alarmType->setCurrentIndex(alarmType < m_alarmType->count() ? alarmType : 0);
 
-    combo::selectIndex(m_eniType, image.u8(em::kEniType));
+    forms::combo::selectIndex(m_eniType, image.u8(em::kEniType));
     rebuildIdList(true);
     m_emergencyId->setCurrentIndex(
         em::idPosition(entries(m_emergencyId), m_eniType->currentIndex(), image.u8(em::kEmergencyId)));
 
-    combo::selectIndex(m_sendChannel, image.u8(em::kSendChannel));
-    combo::selectPrefix(m_emergencyChannel, QString::number(image.u8(em::kEmergencyChannel)));
-    combo::selectPrefix(m_alarmTime, QString::number(image.u8(em::kAlarmTime)));
-    combo::selectPrefix(m_txDuration, QString::number(image.u8(em::kTxDuration)));
-    combo::selectPrefix(m_rxDuration, QString::number(image.u8(em::kRxDuration)));
+    forms::combo::selectIndex(m_sendChannel, image.u8(em::kSendChannel));
+    forms::combo::selectPrefix(m_emergencyChannel, QString::number(image.u8(em::kEmergencyChannel)));
+    forms::combo::selectPrefix(m_alarmTime, QString::number(image.u8(em::kAlarmTime)));
+    forms::combo::selectPrefix(m_txDuration, QString::number(image.u8(em::kTxDuration)));
+    forms::combo::selectPrefix(m_rxDuration, QString::number(image.u8(em::kRxDuration)));
     m_cycle->setCurrentIndex(m_cycle->findText(em::cycleText(image.u8(em::kCycle))));
     applyEnableRule();
 }
@@ -135,9 +135,9 @@ void CAlarmView::storeIndex(QComboBox* box, image::Addr at, int listSize) {
 // user chooses it, but a load empties it, so no ID is taken from the previous file's list.
 void CAlarmView::rebuildIdList(bool loading) {
     if (const auto ids = em::idsForEniType(img(), m_eniType->currentIndex()))
-        combo::fill(m_emergencyId, *ids);
+        forms::combo::fill(m_emergencyId, *ids);
     else if (loading)
-        combo::fill(m_emergencyId, QStringList{});
+        forms::combo::fill(m_emergencyId, QStringList{});
     m_emergencyId->setCurrentIndex(m_emergencyId->count() > 0 ? 0 : -1);
 }
 

@@ -23,7 +23,7 @@ QByteArray objectNameFor(const char* label) {
 }
 
 QStringList choosableFunctions() {
-    return combo::toStringList(std::span(keys::kFunctionTexts).first(keys::kChoosableFunctions));
+    return forms::combo::toStringList(std::span(keys::kFunctionTexts).first(keys::kChoosableFunctions));
 }
 
 } // namespace
@@ -34,12 +34,12 @@ CKeyDefineView::CKeyDefineView(forms::EditorEnv env, QWidget* parent) : CBaseFor
     const QStringList functions = choosableFunctions();
     for (std::size_t i = 0; i < m_keys.size(); ++i) {
         const keys::KeySlot& slot = keys::kKeySlots[i];
-        m_keys[i] = form::combo(objectNameFor(slot.label).constData(), this);
-        combo::fill(m_keys[i], functions);
+        m_keys[i] = forms::comboBox(objectNameFor(slot.label).constData(), this);
+        forms::combo::fill(m_keys[i], functions);
         // One column per group (short, long, FUNC), keys P1-P5 down each column.
         const int group = int(i) / keys::kKeysPerGroup;
         const int key = int(i) % keys::kKeysPerGroup;
-        grid->addWidget(form::labelFor(slot.label, m_keys[i]), key, 2 * group);
+        grid->addWidget(forms::labelFor(slot.label, m_keys[i]), key, 2 * group);
         grid->addWidget(m_keys[i], key, 2 * group + 1);
         if (slot.shortPress)
             connect(m_keys[i], &QComboBox::activated, this, [this, i] { applyMoniRule(i); });

@@ -42,31 +42,31 @@ int COptionView::helpContext() const { return texts::kHelpContext; }
 
 void COptionView::buildControls() {
     m_startingDisplay =
-        form::filteredEdit("startingDisplay", fs::kStartingDisplayLength, form::printableAscii(), false, this);
-    m_displayMode = form::combo("displayMode", this);
-    m_displayLock = form::combo("displayLock", this);
-    m_vfoMr = form::combo("vfoMr", this);
-    m_mrChannel = form::combo("mrChannel", this);
-    m_squelchLevel = form::combo("squelchLevel", this);
-    m_scanResume = form::combo("frequencyScan", this);
-    m_brightness = form::combo("backlightBrightness", this);
-    m_toneBurst = form::combo("toneBurst", this);
-    m_timeOutTimer = form::combo("timeOutTimer", this);
-    m_autoPowerOff = form::combo("autoPowerOff", this);
-    m_voicePrompt = form::combo("voicePrompt", this);
-    m_backlightColour = form::combo("backlightColor", this);
-    m_pttReleaseBeep = form::combo("pttReleaseBeep", this);
-    m_scramble = form::filteredEdit("scrambleFrequency", fs::kScrambleDigits, form::kDigits, false, this);
-    m_squelchKey = form::combo("sqlKeyFunction", this);
-    m_tailEliminator = form::combo("tailEliminator", this);
-    m_txPower = form::combo("txPower", this);
-    m_usePassword = form::check(texts::kUsePassword, "usePassword", this);
-    m_password = form::filteredEdit("startingPassword", fs::kPasswordLength, form::kDigits, false, this);
-    m_passwordLabel = form::labelFor(texts::kPassword, m_password);
+        forms::filteredEdit("startingDisplay", fs::kStartingDisplayLength, forms::printableAscii(), false, this);
+    m_displayMode = forms::comboBox("displayMode", this);
+    m_displayLock = forms::comboBox("displayLock", this);
+    m_vfoMr = forms::comboBox("vfoMr", this);
+    m_mrChannel = forms::comboBox("mrChannel", this);
+    m_squelchLevel = forms::comboBox("squelchLevel", this);
+    m_scanResume = forms::comboBox("frequencyScan", this);
+    m_brightness = forms::comboBox("backlightBrightness", this);
+    m_toneBurst = forms::comboBox("toneBurst", this);
+    m_timeOutTimer = forms::comboBox("timeOutTimer", this);
+    m_autoPowerOff = forms::comboBox("autoPowerOff", this);
+    m_voicePrompt = forms::comboBox("voicePrompt", this);
+    m_backlightColour = forms::comboBox("backlightColor", this);
+    m_pttReleaseBeep = forms::comboBox("pttReleaseBeep", this);
+    m_scramble = forms::filteredEdit("scrambleFrequency", fs::kScrambleDigits, forms::kDigits, false, this);
+    m_squelchKey = forms::comboBox("sqlKeyFunction", this);
+    m_tailEliminator = forms::comboBox("tailEliminator", this);
+    m_txPower = forms::comboBox("txPower", this);
+    m_usePassword = forms::check(texts::kUsePassword, "usePassword", this);
+    m_password = forms::filteredEdit("startingPassword", fs::kPasswordLength, forms::kDigits, false, this);
+    m_passwordLabel = forms::labelFor(texts::kPassword, m_password);
     m_displayLock->setAccessibleName(QString::fromLatin1(texts::kDisplayLockName));
-    m_inhibitBackground = form::check(texts::kInhibitBackground, "inhibitBackground", this);
-    m_inhibitInitialise = form::check(texts::kInhibitInitialise, "inhibitInitialise", this);
-    m_eliminateTail = form::check(texts::kEliminateTail, "eliminateSquelchTail", this);
+    m_inhibitBackground = forms::check(texts::kInhibitBackground, "inhibitBackground", this);
+    m_inhibitInitialise = forms::check(texts::kInhibitInitialise, "inhibitInitialise", this);
+    m_eliminateTail = forms::check(texts::kEliminateTail, "eliminateSquelchTail", this);
     for (QLineEdit* edit : {m_startingDisplay, m_scramble, m_password}) edit->installEventFilter(this);
     // The lock comes and goes with the display mode; its place stays, so nothing else moves.
     QSizePolicy lockPolicy = m_displayLock->sizePolicy();
@@ -78,7 +78,7 @@ void COptionView::buildControls() {
 // Two columns in screen order, then the group of operator lock-outs.
 void COptionView::layOut() {
     const auto row = [](QFormLayout* column, const char* text, QWidget* control) {
-        column->addRow(form::labelFor(text, control), control);
+        column->addRow(forms::labelFor(text, control), control);
     };
     const auto pair = [](QWidget* first, QWidget* second) {
         auto* line = new QHBoxLayout;
@@ -89,7 +89,7 @@ void COptionView::layOut() {
 
     auto* left = new QFormLayout;
     row(left, texts::kStartingDisplay, m_startingDisplay);
-    left->addRow(form::labelFor(texts::kDisplayMode, m_displayMode), pair(m_displayMode, m_displayLock));
+    left->addRow(forms::labelFor(texts::kDisplayMode, m_displayMode), pair(m_displayMode, m_displayLock));
     row(left, texts::kVfoMr, m_vfoMr);
     row(left, texts::kMrChannel, m_mrChannel);
     row(left, texts::kSquelchLevel, m_squelchLevel);
@@ -103,8 +103,8 @@ void COptionView::layOut() {
     auto* right = new QFormLayout;
     row(right, texts::kBacklightColour, m_backlightColour);
     row(right, texts::kPttReleaseBeep, m_pttReleaseBeep);
-    right->addRow(form::labelFor(texts::kScramble, m_scramble),
-                  pair(m_scramble, form::label(texts::kScrambleNote, this)));
+    right->addRow(forms::labelFor(texts::kScramble, m_scramble),
+                  pair(m_scramble, forms::label(texts::kScrambleNote, this)));
     row(right, texts::kSquelchKey, m_squelchKey);
     row(right, texts::kTailEliminator, m_tailEliminator);
     row(right, texts::kTxPower, m_txPower);
@@ -132,21 +132,21 @@ void COptionView::layOut() {
 }
 
 void COptionView::fillFixedLists() {
-    combo::fill(m_displayMode, fs::kDisplayModeList);
-    combo::fill(m_displayLock, fs::kDisplayLockList);
-    combo::fill(m_vfoMr, fs::kVfoMrList);
-    combo::fill(m_squelchLevel, fs::squelchLevelList());
-    combo::fill(m_scanResume, fs::kScanResumeList);
-    combo::fill(m_brightness, fs::brightnessList());
-    combo::fill(m_toneBurst, fs::kToneBurstList);
-    combo::fill(m_timeOutTimer, fs::timeOutTimerList());
-    combo::fill(m_autoPowerOff, fs::kAutoPowerOffList);
-    combo::fill(m_voicePrompt, fs::kOffOnList);
-    combo::fill(m_backlightColour, fs::kBacklightColourList);
-    combo::fill(m_pttReleaseBeep, fs::kOffOnList);
-    combo::fill(m_squelchKey, fs::kSquelchKeyList);
-    combo::fill(m_tailEliminator, fs::kTailEliminatorList);
-    combo::fill(m_txPower, fs::kTxPowerList);
+    forms::combo::fill(m_displayMode, fs::kDisplayModeList);
+    forms::combo::fill(m_displayLock, fs::kDisplayLockList);
+    forms::combo::fill(m_vfoMr, fs::kVfoMrList);
+    forms::combo::fill(m_squelchLevel, fs::squelchLevelList());
+    forms::combo::fill(m_scanResume, fs::kScanResumeList);
+    forms::combo::fill(m_brightness, fs::brightnessList());
+    forms::combo::fill(m_toneBurst, fs::kToneBurstList);
+    forms::combo::fill(m_timeOutTimer, fs::timeOutTimerList());
+    forms::combo::fill(m_autoPowerOff, fs::kAutoPowerOffList);
+    forms::combo::fill(m_voicePrompt, fs::kOffOnList);
+    forms::combo::fill(m_backlightColour, fs::kBacklightColourList);
+    forms::combo::fill(m_pttReleaseBeep, fs::kOffOnList);
+    forms::combo::fill(m_squelchKey, fs::kSquelchKeyList);
+    forms::combo::fill(m_tailEliminator, fs::kTailEliminatorList);
+    forms::combo::fill(m_txPower, fs::kTxPowerList);
 }
 
 // The rules follow the user's actions only; a load sets values without running them and
@@ -164,27 +164,27 @@ void COptionView::LoadFromImage() {
     const image::RadioImage& im = img();
     loadMrChannel();
     m_scramble->setText(QString::number(fs::scrambleHzFromWord(im.u16le(fs::kScrambleWord))));
-    form::setLoadedText(m_password, fs::password(im));
-    combo::selectIndex(m_displayMode, im.u8(fs::kDisplayMode));
-    combo::selectIndex(m_displayLock, im.u8(fs::kDisplayLock));
-    combo::selectIndex(m_vfoMr, im.u8(fs::kVfoMr));
-    combo::selectIndex(m_squelchLevel, im.u8(fs::kSquelchLevel));
-    combo::selectIndex(m_scanResume, im.u8(fs::kScanResume));
-    combo::selectIndex(m_brightness, im.u8(fs::kBrightness));
-    combo::selectIndex(m_toneBurst, im.u8(fs::kToneBurst));
-    combo::selectIndex(m_timeOutTimer, im.u8(fs::kTimeOutTimer));
-    combo::selectIndex(m_autoPowerOff, im.u8(fs::kAutoPowerOff));
-    combo::selectIndex(m_voicePrompt, im.u8(fs::kVoicePrompt));
-    combo::selectIndex(m_backlightColour, im.u8(fs::kBacklightColour));
-    combo::selectIndex(m_pttReleaseBeep, im.u8(fs::kPttReleaseBeep));
-    combo::selectIndex(m_squelchKey, int(im.get(fs::kSquelchKeyFunction)));
-    combo::selectIndex(m_tailEliminator, im.u8(fs::kTailEliminator));
-    combo::selectIndex(m_txPower, im.u8(fs::kTxPowerClass));
+    forms::setLoadedText(m_password, fs::password(im));
+    forms::combo::selectIndex(m_displayMode, im.u8(fs::kDisplayMode));
+    forms::combo::selectIndex(m_displayLock, im.u8(fs::kDisplayLock));
+    forms::combo::selectIndex(m_vfoMr, im.u8(fs::kVfoMr));
+    forms::combo::selectIndex(m_squelchLevel, im.u8(fs::kSquelchLevel));
+    forms::combo::selectIndex(m_scanResume, im.u8(fs::kScanResume));
+    forms::combo::selectIndex(m_brightness, im.u8(fs::kBrightness));
+    forms::combo::selectIndex(m_toneBurst, im.u8(fs::kToneBurst));
+    forms::combo::selectIndex(m_timeOutTimer, im.u8(fs::kTimeOutTimer));
+    forms::combo::selectIndex(m_autoPowerOff, im.u8(fs::kAutoPowerOff));
+    forms::combo::selectIndex(m_voicePrompt, im.u8(fs::kVoicePrompt));
+    forms::combo::selectIndex(m_backlightColour, im.u8(fs::kBacklightColour));
+    forms::combo::selectIndex(m_pttReleaseBeep, im.u8(fs::kPttReleaseBeep));
+    forms::combo::selectIndex(m_squelchKey, int(im.get(fs::kSquelchKeyFunction)));
+    forms::combo::selectIndex(m_tailEliminator, im.u8(fs::kTailEliminator));
+    forms::combo::selectIndex(m_txPower, im.u8(fs::kTxPowerClass));
     m_usePassword->setChecked(im.get(fs::kUsePassword) != 0);
     m_inhibitBackground->setChecked(im.get(fs::kInhibitBackgroundSetup) != 0);
     m_inhibitInitialise->setChecked(im.get(fs::kInhibitInitialise) != 0);
     m_eliminateTail->setChecked(im.get(fs::kEliminateTailWithoutTone) != 0);
-    form::setLoadedText(m_startingDisplay, fs::startingDisplay(im));
+    forms::setLoadedText(m_startingDisplay, fs::startingDisplay(im));
     runDependants();
 }
 
@@ -194,20 +194,20 @@ void COptionView::StoreToImage() {
     image::RadioImage& im = img();
     im.setU16le(fs::kScrambleWord, fs::scrambleWordToStore(im.u16le(fs::kScrambleWord), m_scramble->text().toInt()));
     fs::setPassword(im, m_password->text());
-    combo::storeSelectedIndex(im, fs::kDisplayMode, m_displayMode);
-    combo::storeSelectedIndex(im, fs::kDisplayLock, m_displayLock);
-    combo::storeSelectedIndex(im, fs::kVfoMr, m_vfoMr);
-    combo::storeSelectedIndex(im, fs::kSquelchLevel, m_squelchLevel);
-    combo::storeSelectedIndex(im, fs::kScanResume, m_scanResume);
-    combo::storeSelectedIndex(im, fs::kBrightness, m_brightness);
-    combo::storeSelectedIndex(im, fs::kToneBurst, m_toneBurst);
-    combo::storeSelectedIndex(im, fs::kTimeOutTimer, m_timeOutTimer);
-    combo::storeSelectedIndex(im, fs::kAutoPowerOff, m_autoPowerOff);
-    combo::storeSelectedIndex(im, fs::kVoicePrompt, m_voicePrompt);
-    combo::storeSelectedIndex(im, fs::kBacklightColour, m_backlightColour);
-    combo::storeSelectedIndex(im, fs::kPttReleaseBeep, m_pttReleaseBeep);
-    combo::storeSelectedIndex(im, fs::kTailEliminator, m_tailEliminator);
-    combo::storeSelectedIndex(im, fs::kTxPowerClass, m_txPower);
+    forms::combo::storeSelectedIndex(im, fs::kDisplayMode, m_displayMode);
+    forms::combo::storeSelectedIndex(im, fs::kDisplayLock, m_displayLock);
+    forms::combo::storeSelectedIndex(im, fs::kVfoMr, m_vfoMr);
+    forms::combo::storeSelectedIndex(im, fs::kSquelchLevel, m_squelchLevel);
+    forms::combo::storeSelectedIndex(im, fs::kScanResume, m_scanResume);
+    forms::combo::storeSelectedIndex(im, fs::kBrightness, m_brightness);
+    forms::combo::storeSelectedIndex(im, fs::kToneBurst, m_toneBurst);
+    forms::combo::storeSelectedIndex(im, fs::kTimeOutTimer, m_timeOutTimer);
+    forms::combo::storeSelectedIndex(im, fs::kAutoPowerOff, m_autoPowerOff);
+    forms::combo::storeSelectedIndex(im, fs::kVoicePrompt, m_voicePrompt);
+    forms::combo::storeSelectedIndex(im, fs::kBacklightColour, m_backlightColour);
+    forms::combo::storeSelectedIndex(im, fs::kPttReleaseBeep, m_pttReleaseBeep);
+    forms::combo::storeSelectedIndex(im, fs::kTailEliminator, m_tailEliminator);
+    forms::combo::storeSelectedIndex(im, fs::kTxPowerClass, m_txPower);
     im.setU8(fs::kMrChannel, fs::mrChannelByte(m_mrChannel->currentText()));
     const bool momentary = m_squelchKey->currentIndex() == fs::kSquelchOffMomentary;
     im.set(fs::kSquelchKeyFunction, momentary ? 0 : 1);
@@ -222,7 +222,7 @@ void COptionView::StoreToImage() {
 // The list holds the channels in use; the stored channel is found by its exact text (so 1
 // never lands on 10), else the first channel in use is shown, or nothing in an empty radio.
 void COptionView::loadMrChannel() {
-    combo::fill(m_mrChannel, fs::mrChannelList(img()));
+    forms::combo::fill(m_mrChannel, fs::mrChannelList(img()));
     const int index = m_mrChannel->findText(fs::mrChannelText(img().u8(fs::kMrChannel)));
     m_mrChannel->setCurrentIndex(index >= 0 ? index : (m_mrChannel->count() > 0 ? 0 : -1));
 }

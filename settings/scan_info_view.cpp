@@ -23,16 +23,16 @@ using image::RadioImage;
 
 CScanInfoView::CScanInfoView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent),
-      m_scanMode(form::combo("scanMode", this)),
-      m_priorityMode(form::combo("priorityMode", this)),
-      m_priority1(form::combo("priorityChannel1", this)),
-      m_priority2(form::combo("priorityChannel2", this)),
-      m_revert(form::combo("revertChannel", this)),
-      m_lookBackA(form::combo("lookBackTimeA", this)),
-      m_lookBackB(form::combo("lookBackTimeB", this)),
-      m_dropoutDelay(form::combo("dropoutDelayTime", this)),
-      m_dwell(form::combo("dwellTime", this)),
-      m_enterTone(form::check(scan::texts::kEnterTone, "scanEnterTone", this)) {
+      m_scanMode(forms::comboBox("scanMode", this)),
+      m_priorityMode(forms::comboBox("priorityMode", this)),
+      m_priority1(forms::comboBox("priorityChannel1", this)),
+      m_priority2(forms::comboBox("priorityChannel2", this)),
+      m_revert(forms::comboBox("revertChannel", this)),
+      m_lookBackA(forms::comboBox("lookBackTimeA", this)),
+      m_lookBackB(forms::comboBox("lookBackTimeB", this)),
+      m_dropoutDelay(forms::comboBox("dropoutDelayTime", this)),
+      m_dwell(forms::comboBox("dwellTime", this)),
+      m_enterTone(forms::check(scan::texts::kEnterTone, "scanEnterTone", this)) {
     setObjectName(QStringLiteral("scanInfoView"));
     buildForm();
     fillFixedLists();
@@ -55,7 +55,7 @@ void CScanInfoView::buildForm() {
     };
     int row = 0;
     for (const auto& [text, box] : rows) {
-        QLabel* label = form::label(text, this);
+        QLabel* label = forms::label(text, this);
         label->setBuddy(box);
         box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         box->setMaxVisibleItems(16);
@@ -69,15 +69,15 @@ void CScanInfoView::buildForm() {
 }
 
 void CScanInfoView::fillFixedLists() {
-    combo::fill(m_scanMode, scan::texts::kScanModeList);
-    combo::fill(m_priorityMode, scan::texts::kPriorityModeList);
-    combo::fill(m_revert, combo::toStringList(scan::texts::kRevertList));
+    forms::combo::fill(m_scanMode, scan::texts::kScanModeList);
+    forms::combo::fill(m_priorityMode, scan::texts::kPriorityModeList);
+    forms::combo::fill(m_revert, forms::combo::toStringList(scan::texts::kRevertList));
     const QStringList lookBack = scan::tenthsList(scan::kLookBackFirstTenths, scan::kTimeLastTenths);
     const QStringList delay = scan::tenthsList(scan::kDelayFirstTenths, scan::kTimeLastTenths);
-    combo::fill(m_lookBackA, lookBack);
-    combo::fill(m_lookBackB, lookBack);
-    combo::fill(m_dropoutDelay, delay);
-    combo::fill(m_dwell, delay);
+    forms::combo::fill(m_lookBackA, lookBack);
+    forms::combo::fill(m_lookBackB, lookBack);
+    forms::combo::fill(m_dropoutDelay, delay);
+    forms::combo::fill(m_dwell, delay);
 }
 
 // ---- image ---------------------------------------------------------------------------
@@ -88,19 +88,19 @@ void CScanInfoView::LoadFromImage() {
     commitFocusedField();
     const RadioImage& image = img();
     const QStringList channels = scan::priorityChannelEntries(image);
-    combo::fill(m_priority1, channels);
-    combo::fill(m_priority2, channels);
-    combo::selectIndex(m_scanMode, image.u8(scan::kMode));
-    combo::selectIndex(m_priorityMode, image.u8(scan::kPriorityMode));
+    forms::combo::fill(m_priority1, channels);
+    forms::combo::fill(m_priority2, channels);
+    forms::combo::selectIndex(m_scanMode, image.u8(scan::kMode));
+    forms::combo::selectIndex(m_priorityMode, image.u8(scan::kPriorityMode));
     fillRevertList();  // for the priority mode just loaded, before the revert code is selected
     selectRevert(image.u8(scan::kRevertChannel));
-    combo::selectPrefix(m_lookBackA, scan::tenthsText(image.u8(scan::kLookBackA)));
-    combo::selectPrefix(m_lookBackB, scan::tenthsText(image.u8(scan::kLookBackB)));
-    combo::selectPrefix(m_dropoutDelay, scan::tenthsText(image.u8(scan::kDropoutDelay)));
-    combo::selectPrefix(m_dwell, scan::tenthsText(image.u8(scan::kDwell)));
+    forms::combo::selectPrefix(m_lookBackA, scan::tenthsText(image.u8(scan::kLookBackA)));
+    forms::combo::selectPrefix(m_lookBackB, scan::tenthsText(image.u8(scan::kLookBackB)));
+    forms::combo::selectPrefix(m_dropoutDelay, scan::tenthsText(image.u8(scan::kDropoutDelay)));
+    forms::combo::selectPrefix(m_dwell, scan::tenthsText(image.u8(scan::kDwell)));
     loadEnterTone(image.u8(scan::kEnterTone));
-    combo::selectPrefix(m_priority1, QString::number(image.u8(scan::kPriorityChannel1)));
-    combo::selectPrefix(m_priority2, QString::number(image.u8(scan::kPriorityChannel2)));
+    forms::combo::selectPrefix(m_priority1, QString::number(image.u8(scan::kPriorityChannel1)));
+    forms::combo::selectPrefix(m_priority2, QString::number(image.u8(scan::kPriorityChannel2)));
     applyEnableRules();
 }
 
@@ -108,8 +108,8 @@ void CScanInfoView::LoadFromImage() {
 void CScanInfoView::StoreToImage() {
     commitFocusedField();
     RadioImage& image = img();
-    combo::storeSelectedIndex(image, scan::kMode, m_scanMode);
-    combo::storeSelectedIndex(image, scan::kPriorityMode, m_priorityMode);
+    forms::combo::storeSelectedIndex(image, scan::kMode, m_scanMode);
+    forms::combo::storeSelectedIndex(image, scan::kPriorityMode, m_priorityMode);
     storeRevert();
     image.setU8(scan::kLookBackA, scan::tenthsFromText(m_lookBackA->currentText()));
     image.setU8(scan::kLookBackB, scan::tenthsFromText(m_lookBackB->currentText()));
@@ -121,7 +121,7 @@ void CScanInfoView::StoreToImage() {
 }
 
 void CScanInfoView::fillRevertList() {
-    combo::fill(m_revert, scan::revertEntries(m_priorityMode->currentIndex()));
+    forms::combo::fill(m_revert, scan::revertEntries(m_priorityMode->currentIndex()));
 }
 
 // The stored code's entry, or "Selected" when this priority mode does not offer it. A code
@@ -131,7 +131,7 @@ void CScanInfoView::selectRevert(std::uint8_t code) {
     if (text.isEmpty())
         m_revert->setCurrentIndex(-1);
     else
-        combo::selectPrefix(m_revert, text);
+        forms::combo::selectPrefix(m_revert, text);
 }
 
 void CScanInfoView::storeRevert() {

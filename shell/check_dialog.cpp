@@ -54,7 +54,7 @@ CheckDialog::CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent
     // A double-click on a finding opens its editor, and so does Enter.
     connect(m_list, &QTreeWidget::itemActivated, this, [this](const QTreeWidgetItem* item) { openEditorOf(item); });
     refresh();
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 void CheckDialog::refresh() {

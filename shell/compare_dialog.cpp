@@ -74,7 +74,7 @@ CompareDialog::CompareDialog(const QList<report::Difference>& differences, Radio
     layout->addWidget(buttons);
     connect(m_save, &QPushButton::clicked, this, &CompareDialog::saveRadio);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 void CompareDialog::saveRadio() {

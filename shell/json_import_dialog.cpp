@@ -74,7 +74,7 @@ JsonImportDialog::JsonImportDialog(const QString& fileName, const report::ApplyR
     layout->addWidget(reportLabel);
     layout->addWidget(m_report);
     layout->addWidget(buttons);
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 } // namespace shell

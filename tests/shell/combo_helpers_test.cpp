@@ -20,68 +20,68 @@ constexpr std::array<std::string_view, 3> kSteps{"2.5", "5", "12.5"};
 
 TEST(ComboHelpersTest, IndexListSelectsStoredPositionAndNothingPastTheEnd) {
     QComboBox box;
-    combo::fill(&box, kSteps);
+    forms::combo::fill(&box, kSteps);
     EXPECT_EQ(box.currentIndex(), -1);
-    EXPECT_EQ(combo::storedIndex(&box), 0xFF);  // nothing selected
+    EXPECT_EQ(forms::combo::storedIndex(&box), 0xFF);  // nothing selected
 
-    combo::selectIndex(&box, 2);
+    forms::combo::selectIndex(&box, 2);
     EXPECT_EQ(box.currentText(), "12.5");
-    EXPECT_EQ(combo::storedIndex(&box), 2);
+    EXPECT_EQ(forms::combo::storedIndex(&box), 2);
 
-    combo::selectIndex(&box, 3);
+    forms::combo::selectIndex(&box, 3);
     EXPECT_EQ(box.currentIndex(), -1);
-    EXPECT_EQ(combo::storedIndex(&box), 0xFF);
-    combo::selectIndex(&box, 0xFF);
+    EXPECT_EQ(forms::combo::storedIndex(&box), 0xFF);
+    forms::combo::selectIndex(&box, 0xFF);
     EXPECT_EQ(box.currentIndex(), -1);
 }
 
 TEST(ComboHelpersTest, PrefixSelectsTheFirstMatchIgnoringCaseElseTheFirstEntry) {
     QComboBox box;
-    combo::fill(&box, QStringList({"Off", "Carrier", "CTCSS/DCS", "cTc only"}));
-    combo::selectPrefix(&box, "ct");
+    forms::combo::fill(&box, QStringList({"Off", "Carrier", "CTCSS/DCS", "cTc only"}));
+    forms::combo::selectPrefix(&box, "ct");
     EXPECT_EQ(box.currentIndex(), 2);
-    combo::selectPrefix(&box, "CAR");
+    forms::combo::selectPrefix(&box, "CAR");
     EXPECT_EQ(box.currentIndex(), 1);
-    combo::selectPrefix(&box, "xyz");
+    forms::combo::selectPrefix(&box, "xyz");
     EXPECT_EQ(box.currentIndex(), 0);
-    combo::selectPrefix(&box, "");
+    forms::combo::selectPrefix(&box, "");
     EXPECT_EQ(box.currentIndex(), 0);
 }
 
 TEST(ComboHelpersTest, PrefixOnAnEmptyListSelectsNothing) {
     QComboBox box;
-    combo::selectPrefix(&box, "5");
+    forms::combo::selectPrefix(&box, "5");
     EXPECT_EQ(box.currentIndex(), -1);
-    EXPECT_EQ(combo::storedIndex(&box), 0xFF);
+    EXPECT_EQ(forms::combo::storedIndex(&box), 0xFF);
 }
 
 TEST(ComboHelpersTest, FillReplacesEntriesAndClearsTheSelection) {
     QComboBox box;
-    combo::fill(&box, QStringList({"a", "b"}));
-    combo::selectIndex(&box, 1);
-    combo::fill(&box, kSteps);
+    forms::combo::fill(&box, QStringList({"a", "b"}));
+    forms::combo::selectIndex(&box, 1);
+    forms::combo::fill(&box, kSteps);
     EXPECT_EQ(box.count(), 3);
     EXPECT_EQ(box.currentIndex(), -1);
-    EXPECT_EQ(combo::toStringList(kSteps), QStringList({"2.5", "5", "12.5"}));
+    EXPECT_EQ(forms::combo::toStringList(kSteps), QStringList({"2.5", "5", "12.5"}));
 }
 
 TEST(ComboHelpersTest, NoSelectionKeepsTheStoredByte) {
     QComboBox box;
-    combo::fill(&box, kSteps);
+    forms::combo::fill(&box, kSteps);
     image::RadioImage img;
     img.setU8(0x0300, 0x42);
-    combo::selectIndex(&box, 0x42);
-    combo::storeSelectedIndex(img, 0x0300, &box);
+    forms::combo::selectIndex(&box, 0x42);
+    forms::combo::storeSelectedIndex(img, 0x0300, &box);
     EXPECT_EQ(img.u8(0x0300), 0x42);
     box.setCurrentIndex(2);
-    combo::storeSelectedIndex(img, 0x0300, &box);
+    forms::combo::storeSelectedIndex(img, 0x0300, &box);
     EXPECT_EQ(img.u8(0x0300), 2);
 }
 
 TEST(FormWidgetsTest, LoadedTextKeepsBytesTheFilterWouldDropButTypingIsFiltered) {
-    QLineEdit* edit = form::filteredEdit("field", 7, form::kDigits, false, nullptr);
+    QLineEdit* edit = forms::filteredEdit("field", 7, forms::kDigits, false, nullptr);
     const std::unique_ptr<QLineEdit> owner(edit);
-    form::setLoadedText(edit, QString::fromLatin1("1\xE9" "2"));
+    forms::setLoadedText(edit, QString::fromLatin1("1\xE9" "2"));
     EXPECT_EQ(edit->text(), QString::fromLatin1("1\xE9" "2"));
     edit->setText(QStringLiteral("9x8"));
     EXPECT_EQ(edit->text(), QStringLiteral("98"));
@@ -93,7 +93,7 @@ TEST(FormWidgetsTest, LoadedTextKeepsBytesTheFilterWouldDropButTypingIsFiltered)
 // entries.
 TEST(FormWidgetsTest, DropDownSizesAreThoseOfAPlainDropDown) {
     QWidget form;
-    QComboBox* measured = form::combo("measured", &form);
+    QComboBox* measured = forms::comboBox("measured", &form);
     auto* plain = new QComboBox(&form);
     const auto step = [&](const char* what, const std::function<void(QComboBox*)>& change) {
         for (QComboBox* box : {measured, plain}) change(box);
@@ -101,10 +101,10 @@ TEST(FormWidgetsTest, DropDownSizesAreThoseOfAPlainDropDown) {
         EXPECT_EQ(measured->minimumSizeHint(), plain->minimumSizeHint()) << what;
     };
     step("empty", [](QComboBox*) {});
-    step("filled", [](QComboBox* box) { combo::fill(box, QStringList({"Off", "5", "75"})); });
+    step("filled", [](QComboBox* box) { forms::combo::fill(box, QStringList({"Off", "5", "75"})); });
     step("shown", [&](QComboBox*) { form.show(); });
     step("an entry added", [](QComboBox* box) { box->addItem(QStringLiteral("Beep Tone & Response")); });
-    step("refilled", [](QComboBox* box) { combo::fill(box, kSteps); });
+    step("refilled", [](QComboBox* box) { forms::combo::fill(box, kSteps); });
     step("sized to its contents", [](QComboBox* box) { box->setSizeAdjustPolicy(QComboBox::AdjustToContents); });
     step("an entry renamed", [](QComboBox* box) { box->setItemText(1, QStringLiteral("Beep Tone & Response")); });
     step("an entry removed", [](QComboBox* box) { box->removeItem(1); });
