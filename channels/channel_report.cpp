@@ -117,7 +117,7 @@ QString bandText(Freq10Hz low, Freq10Hz high) {
 // band's low limit in its place, so that is refused; the entry rounding (raster, 10 Hz) that
 // the list makes silently is a warning.
 Verdict enterFrequency(const QString& text, Freq10Hz low, Freq10Hz high, const QString& band) {
-    if (text.isEmpty() || !channels::text::isPlainDecimal(text) || text == QStringLiteral("."))
+    if (text.isEmpty() || !channels::isPlainDecimal(text) || text == QStringLiteral("."))
         return refused(QStringLiteral("not a frequency in MHz"));
     const Freq10Hz typed = image::parseFrequencyText(text);
     if (typed.value == 0) return refused(QStringLiteral("not a frequency in MHz"));

@@ -45,7 +45,7 @@ QString toneRange() {
 
 // A tone in Hz with at most one decimal that counts; the edit keeps tenths and drops the rest.
 Verdict enterTone(const QString& text, const QString& normalised) {
-    if (text.isEmpty() || !channels::text::isPlainDecimal(text)) return refused(QStringLiteral("not a frequency in Hz"));
+    if (text.isEmpty() || !channels::isPlainDecimal(text)) return refused(QStringLiteral("not a frequency in Hz"));
     if (!tt::inToneRange(image::parseScaledDecimal(text, 1))) return refused(toneRange());
     if (image::parseScaledDecimal(text, 6) != image::parseScaledDecimal(normalised, 6))
         return warned(normalised, QStringLiteral("becomes %1").arg(normalised));
@@ -103,7 +103,7 @@ Verdict enterListName(const QString& text) {
 
 Verdict enterListTone(const QString& text, bool secondTone) {
     if (secondTone && text.isEmpty()) return taken(text);
-    if (text.isEmpty() || !channels::text::isPlainDecimal(text) || tt::listTone(text) == 0)
+    if (text.isEmpty() || !channels::isPlainDecimal(text) || tt::listTone(text) == 0)
         return refused(secondTone ? QStringLiteral("not a frequency in Hz (empty for none)")
                                   : QStringLiteral("not a frequency in Hz"));
     if (!tt::inToneRange(image::parseScaledDecimal(text, 1))) return refused(toneRange());
