@@ -2,7 +2,7 @@
 
 #include <QHash>
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -290,4 +290,4 @@ QString upperAscii(QString text) {
     return text;
 }
 
-} // namespace report
+} // namespace app::report

@@ -15,7 +15,7 @@
 #include <optional>
 #include <vector>
 
-namespace report {
+namespace app::report {
 
 // What applying a section works on: the configuration as it stands (earlier sections
 // applied), the problems found so far, and what the document as a whole says.
@@ -172,4 +172,4 @@ bool latin1Shown(QChar c);
 // a-z become A-Z; nothing else changes.
 QString upperAscii(QString text);
 
-} // namespace report
+} // namespace app::report

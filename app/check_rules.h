@@ -5,7 +5,7 @@
 
 #include "app/config_check.h"
 
-namespace check {
+namespace app::check {
 
 using Findings = QList<Finding>;
 using FleetFindings = QList<FleetFinding>;
@@ -24,4 +24,4 @@ void checkReferences(const CheckSource& source, Findings& out);
 void checkFleetChannelNames(std::span<const FleetRadio> radios, FleetFindings& out);
 void checkFleetSelfIds(std::span<const FleetRadio> radios, FleetFindings& out);
 
-} // namespace check
+} // namespace app::check

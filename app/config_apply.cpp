@@ -6,7 +6,7 @@
 
 #include <array>
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -125,4 +125,4 @@ ApplyResult applyConfiguration(QByteArrayView json, image::RadioImage& image, im
     return result;
 }
 
-} // namespace report
+} // namespace app::report

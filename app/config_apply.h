@@ -17,7 +17,7 @@
 #include <QList>
 #include <QString>
 
-namespace report {
+namespace app::report {
 
 // One thing wrong with a document: `path` names the value (`dtmf.selfId`,
 // `channel.channels[3].rxFrequency`), `value` quotes it as the document wrote it (empty when
@@ -63,4 +63,4 @@ struct ApplyResult {
 ApplyResult applyConfiguration(QByteArrayView json, image::RadioImage& image, image::BandLimits& limits,
                                const ApplyOptions& options);
 
-} // namespace report
+} // namespace app::report

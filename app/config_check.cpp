@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-namespace check {
+namespace app::check {
 
 namespace {
 
@@ -22,7 +22,7 @@ Finding finding(app::EditorKind editor, const QString& field, const QString& mes
     return {sectionTitle(editor), field, message};
 }
 
-QString sectionTitle(app::EditorKind editor) { return report::editorSection(editor, QString()).title; }
+QString sectionTitle(app::EditorKind editor) { return app::report::editorSection(editor, QString()).title; }
 
 QList<Finding> checkConfiguration(const CheckSource& source) {
     Findings out;
@@ -46,4 +46,4 @@ QString findingText(const Finding& f) { return texts::kFindingText.arg(f.section
 
 QString findingLine(const QString& radio, const Finding& f) { return texts::kFindingLine.arg(radio, findingText(f)); }
 
-} // namespace check
+} // namespace app::check

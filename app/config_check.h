@@ -16,7 +16,7 @@
 
 #include <span>
 
-namespace check {
+namespace app::check {
 
 struct Finding {
     QString section;  // the editor's tree text, as the report titles its section
@@ -59,4 +59,4 @@ QString findingText(const Finding& finding);
 // "FILE: Section / field: message".
 QString findingLine(const QString& radio, const Finding& finding);
 
-} // namespace check
+} // namespace app::check

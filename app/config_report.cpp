@@ -8,7 +8,7 @@
 
 #include <algorithm>
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -191,4 +191,4 @@ QString shownIndexEntry(const QStringList& entries, int stored) { return entries
 
 QString checkText(bool on) { return on ? QStringLiteral("Yes") : QStringLiteral("No"); }
 
-} // namespace report
+} // namespace app::report

@@ -17,7 +17,7 @@
 #include <span>
 #include <string_view>
 
-namespace report {
+namespace app::report {
 
 // One field: the label the editor shows, a stable English key for JSON, the shown value.
 struct Entry {
@@ -115,4 +115,4 @@ QString shownPrefixEntry(const QStringList& entries, const QString& formatted);
 QString shownIndexEntry(const QStringList& entries, int stored);
 QString checkText(bool on);  // "Yes" / "No": a ticked or cleared check box
 
-} // namespace report
+} // namespace app::report

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -92,4 +92,4 @@ Printout printout(const ConfigReport& report, const PrintSource& source) {
     return out;
 }
 
-} // namespace report
+} // namespace app::report

@@ -11,7 +11,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace report {
+namespace app::report {
 
 struct PrintPair {
     QString label;
@@ -64,4 +64,4 @@ inline const QString kPrintNoFile = QStringLiteral("(not saved)");
 // other section follows in the report's order.
 Printout printout(const ConfigReport& report, const PrintSource& source);
 
-} // namespace report
+} // namespace app::report

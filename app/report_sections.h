@@ -7,7 +7,7 @@
 
 #include "app/config_report.h"
 
-namespace report {
+namespace app::report {
 
 Section modelSection(const ReportSource& source);             // channels/model_report.cpp
 Section channelSection(const ReportSource& source);           // channels/channel_report.cpp
@@ -34,4 +34,4 @@ void applyEmergencySection(DocumentObject& section, ApplyContext& context);
 void applyKeySettingSection(DocumentObject& section, ApplyContext& context);
 void applyCommunicationNoteSection(DocumentObject& section, ApplyContext& context);
 
-} // namespace report
+} // namespace app::report

@@ -26,13 +26,13 @@ QList<int> checkedSlots(const image::RadioImage& img) {
 
 QString channelField(int slot, const char* label) {
     const std::string_view column = kChannelColumnInfo[kColLabel].header;
-    return check::texts::kChannelField.arg(QLatin1String(column.data(), qsizetype(column.size())), channelLabel(slot),
+    return app::check::texts::kChannelField.arg(QLatin1String(column.data(), qsizetype(column.size())), channelLabel(slot),
                                            QString::fromLatin1(label));
 }
 
 } // namespace channels
 
-namespace check {
+namespace app::check {
 
 namespace {
 
@@ -152,4 +152,4 @@ void checkFleetChannelNames(std::span<const FleetRadio> radios, FleetFindings& o
     }
 }
 
-} // namespace check
+} // namespace app::check

@@ -14,7 +14,7 @@
 #include "channels/tone.h"
 #include "channels/value_tables.h"
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -395,4 +395,4 @@ void applyChannelSection(DocumentObject& section, ApplyContext& context) {
     channelValidityPass(img, context.limits);
 }
 
-} // namespace report
+} // namespace app::report

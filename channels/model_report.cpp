@@ -11,7 +11,7 @@
 
 #include <QRegularExpression>
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -100,4 +100,4 @@ void applyModelSection(DocumentObject& section, ApplyContext& context) {
     context.limits = chosen;
 }
 
-} // namespace report
+} // namespace app::report

@@ -17,9 +17,9 @@ namespace cli {
 // no parameter file (not 20480 bytes long).
 std::optional<image::RadioImage> readConfiguration(const QString& path);
 
-std::optional<report::ConfigReport> reportOfFile(const QString& path);
+std::optional<app::report::ConfigReport> reportOfFile(const QString& path);
 // The model name "Program.ini" beside the program names (the program's own when it names none).
 QString programModelName();
-report::ConfigReport reportOfImage(const image::RadioImage& img);
+app::report::ConfigReport reportOfImage(const image::RadioImage& img);
 
 } // namespace cli

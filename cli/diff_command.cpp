@@ -21,9 +21,9 @@ namespace {
 // Differing configurations end with 1, as diff(1) does; a file that cannot be read ends with 2.
 constexpr int kExitDiffers = 1;
 
-int printDifferences(const report::ConfigReport& before, const report::ConfigReport& after) {
-    const QList<report::Difference> differences = report::compare(before, after);
-    writeOut(report::differenceText(differences).toUtf8());
+int printDifferences(const app::report::ConfigReport& before, const app::report::ConfigReport& after) {
+    const QList<app::report::Difference> differences = app::report::compare(before, after);
+    writeOut(app::report::differenceText(differences).toUtf8());
     return differences.isEmpty() ? kExitOk : kExitDiffers;
 }
 

@@ -25,7 +25,7 @@ int reportCommand(const QStringList& arguments) {
 
     const auto configuration = reportOfFile(parser.positionalArguments().constFirst());
     if (!configuration) return kExitFile;
-    writeOut(parser.isSet(json) ? report::toJson(*configuration) : report::plainText(*configuration).toUtf8());
+    writeOut(parser.isSet(json) ? app::report::toJson(*configuration) : app::report::plainText(*configuration).toUtf8());
     return kExitOk;
 }
 

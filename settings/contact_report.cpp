@@ -7,7 +7,7 @@
 #include "settings/contact_book.h"
 #include "settings/contact_fields.h"
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -94,4 +94,4 @@ void applyCommunicationNoteSection(DocumentObject& section, ApplyContext& contex
     }
 }
 
-} // namespace report
+} // namespace app::report

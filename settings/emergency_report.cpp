@@ -7,7 +7,7 @@
 #include "settings/emergency_ids.h"
 #include "settings/emergency_rules.h"
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -88,4 +88,4 @@ void applyEmergencySection(DocumentObject& section, ApplyContext& context) {
     applyFieldByField(fields(), section, context.image, context.problems);
 }
 
-} // namespace report
+} // namespace app::report

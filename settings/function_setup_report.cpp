@@ -8,7 +8,7 @@
 #include "settings/function_setup.h"
 #include "settings/key_setting.h"
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -165,4 +165,4 @@ void applyFunctionSetupSection(DocumentObject& section, ApplyContext& context) {
     applyFieldByField(fields(), section, context.image, context.problems);
 }
 
-} // namespace report
+} // namespace app::report

@@ -6,7 +6,7 @@
 #include "app/report_sections.h"
 #include "settings/key_setting.h"
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -77,4 +77,4 @@ void applyKeySettingSection(DocumentObject& section, ApplyContext& context) {
     applyFieldByField(fields(), section, context.image, context.problems);
 }
 
-} // namespace report
+} // namespace app::report

@@ -7,7 +7,7 @@
 #include "settings/scan_rules.h"
 #include "settings/scan_texts.h"
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -98,4 +98,4 @@ void applyScanSection(DocumentObject& section, ApplyContext& context) {
     applyFieldByField(fields(), section, context.image, context.problems);
 }
 
-} // namespace report
+} // namespace app::report

@@ -19,7 +19,7 @@
 #include <array>
 #include <optional>
 
-namespace check {
+namespace app::check {
 
 namespace {
 
@@ -124,4 +124,4 @@ void checkReferences(const CheckSource& source, Findings& out) {
     checkEmergency(source.image, out);
 }
 
-} // namespace check
+} // namespace app::check

@@ -30,7 +30,7 @@ public:
 
     // `check` stores the editors and checks the configuration; `openEditor` opens the
     // editor of a section (its tree text).
-    using Checker = std::function<QList<check::Finding>()>;
+    using Checker = std::function<QList<app::check::Finding>()>;
     using EditorOpener = std::function<void(const QString& section)>;
     CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent = nullptr);
 

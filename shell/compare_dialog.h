@@ -33,7 +33,7 @@ public:
     // Saves the radio's configuration where the user chooses; the path, or empty when
     // nothing was saved (cancelled, or a failure the saver reported).
     using RadioSaver = std::function<QString()>;
-    CompareDialog(const QList<report::Difference>& differences, RadioSaver saveRadio, QWidget* parent = nullptr);
+    CompareDialog(const QList<app::report::Difference>& differences, RadioSaver saveRadio, QWidget* parent = nullptr);
 
 private:
     void saveRadio();

@@ -67,12 +67,12 @@ QString rowProblem(const Roster& roster, const RosterRow& row, const QString& wh
 }
 
 // The value a radio ends up with at `path`, as the report shows it.
-QString reportValue(const report::ConfigReport& report, const QString& path) {
+QString reportValue(const app::report::ConfigReport& report, const QString& path) {
     const QString section = path.section(u'.', 0, 0);
     const QString key = path.section(u'.', 1);
-    for (const report::Section& s : report.sections) {
+    for (const app::report::Section& s : report.sections) {
         if (s.key != section) continue;
-        for (const report::Entry& e : s.entries)
+        for (const app::report::Entry& e : s.entries)
             if (e.key == key) return e.value;
     }
     return {};
@@ -195,13 +195,13 @@ RosterCheck checkRoster(const Roster& roster, const image::RadioImage& master, c
 
         PreparedRadio radio{i, row.radio, port, master};
         image::BandLimits limits = masterLimits;
-        const report::ApplyResult applied =
-            report::applyConfiguration(rowDocument(roster, row), radio.image, limits, {modelName, true});
-        for (const report::Problem& problem : applied.problems)
-            check.problems << rowProblem(roster, row, report::problemLine(problem));
+        const app::report::ApplyResult applied =
+            app::report::applyConfiguration(rowDocument(roster, row), radio.image, limits, {modelName, true});
+        for (const app::report::Problem& problem : applied.problems)
+            check.problems << rowProblem(roster, row, app::report::problemLine(problem));
         if (!applied.applied) continue;
 
-        const report::ConfigReport result = report::buildReport({radio.image, limits, modelName});
+        const app::report::ConfigReport result = app::report::buildReport({radio.image, limits, modelName});
         for (const QString& path : kUniquePaths) {
             if (!roster.paths.contains(path)) continue;  // every radio keeps the master's, as meant
             const QString value = reportValue(result, path);

@@ -16,7 +16,7 @@ namespace shell {
 class JsonImportDialog : public QDialog {
     Q_OBJECT
 public:
-    JsonImportDialog(const QString& fileName, const report::ApplyResult& result, QWidget* parent = nullptr);
+    JsonImportDialog(const QString& fileName, const app::report::ApplyResult& result, QWidget* parent = nullptr);
 
 private:
     QLabel* m_summary;

@@ -21,20 +21,20 @@ const QString kPrintDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 } // namespace
 
-report::Printout CMainFrame::printout() {
+app::report::Printout CMainFrame::printout() {
     // Pending edits reach the image first, as before every use of the whole image.
     m_workspace->storeAll();
-    const report::ReportSource source{m_state.image, m_state.bandLimits, m_state.config.modelName};
-    const report::PrintSource title{printDocumentName(m_state.config), m_state.config.currentFileName,
+    const app::report::ReportSource source{m_state.image, m_state.bandLimits, m_state.config.modelName};
+    const app::report::PrintSource title{printDocumentName(m_state.config), m_state.config.currentFileName,
                                     QDateTime::currentDateTime().toString(kPrintDateFormat)};
-    return report::printout(report::buildReport(source), title);
+    return app::report::printout(app::report::buildReport(source), title);
 }
 
 void CMainFrame::printPreview() {
     QPrinter printer(QPrinter::HighResolution);
     const QString name = printDocumentName(m_state.config);
     printer.setDocName(name);
-    const report::Printout pages = printout();
+    const app::report::Printout pages = printout();
     QPrintPreviewDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("printPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,

@@ -23,6 +23,6 @@ QString printFooterText(int page, int pages);
 
 // Lays out and draws the printout on `device` (a printer or a PDF writer), starting a new
 // page of the device for every page after the first. False when a page could not be started.
-bool printDocument(QPagedPaintDevice& device, const report::Printout& printout);
+bool printDocument(QPagedPaintDevice& device, const app::report::Printout& printout);
 
 } // namespace shell

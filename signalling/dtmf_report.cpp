@@ -9,7 +9,7 @@
 #include "signalling/dtmf_fields.h"
 #include "signalling/dtmf_texts.h"
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -191,4 +191,4 @@ void applyDtmfSection(DocumentObject& section, ApplyContext& context) {
     for (int index = 0; index < dtmf::kEncodeEntries; ++index) dtmf::packCode(im, dtmf::encodeEntry(index), codes[index]);
 }
 
-} // namespace report
+} // namespace app::report

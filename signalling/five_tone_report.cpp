@@ -9,7 +9,7 @@
 #include "signalling/five_tone_fields.h"
 #include "signalling/five_tone_texts.h"
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -426,4 +426,4 @@ void applyFiveToneSection(DocumentObject& section, ApplyContext& context) {
     ft::storeEncodeOccupancy(im);
 }
 
-} // namespace report
+} // namespace app::report

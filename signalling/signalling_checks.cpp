@@ -20,7 +20,7 @@
 
 #include <optional>
 
-namespace check {
+namespace app::check {
 
 namespace {
 
@@ -182,4 +182,4 @@ void checkFleetSelfIds(std::span<const FleetRadio> radios, FleetFindings& out) {
     }
 }
 
-} // namespace check
+} // namespace app::check

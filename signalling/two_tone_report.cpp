@@ -11,7 +11,7 @@
 #include "signalling/two_tone_fields.h"
 #include "signalling/two_tone_texts.h"
 
-namespace report {
+namespace app::report {
 
 namespace {
 
@@ -183,4 +183,4 @@ void applyTwoToneSection(DocumentObject& section, ApplyContext& context) {
     tt::storeOccupancy(im);
 }
 
-} // namespace report
+} // namespace app::report

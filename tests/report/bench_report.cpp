@@ -41,25 +41,25 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const image::RadioImage img = reporttest::fullConfiguration();
-    const report::ReportSource source{img, image::decodeBandLimits(img), QStringLiteral("QMR-417")};
-    const report::PrintSource title{QStringLiteral("bench"), QStringLiteral("bench.dat"), QStringLiteral("2026-01-01 12:00")};
-    const report::Printout printout = report::printout(report::buildReport(source), title);
+    const app::report::ReportSource source{img, image::decodeBandLimits(img), QStringLiteral("QMR-417")};
+    const app::report::PrintSource title{QStringLiteral("bench"), QStringLiteral("bench.dat"), QStringLiteral("2026-01-01 12:00")};
+    const app::report::Printout printout = app::report::printout(app::report::buildReport(source), title);
     qsizetype rows = 0;
-    for (const report::PrintSection& section : printout.sections)
-        for (const report::PrintTable& table : section.tables) rows += table.rows.size();
+    for (const app::report::PrintSection& section : printout.sections)
+        for (const app::report::PrintTable& table : section.tables) rows += table.rows.size();
     std::printf("full configuration: %lld sections, %lld table rows\n", static_cast<long long>(printout.sections.size()),
                 static_cast<long long>(rows));
 
-    measure("report model + printout", repeats, [&] { report::printout(report::buildReport(source), title); });
-    measure("report text (CLI)", repeats, [&] { report::plainText(report::buildReport(source)); });
-    measure("report JSON (CLI --json)", repeats, [&] { report::toJson(report::buildReport(source)); });
+    measure("report model + printout", repeats, [&] { app::report::printout(app::report::buildReport(source), title); });
+    measure("report text (CLI)", repeats, [&] { app::report::plainText(app::report::buildReport(source)); });
+    measure("report JSON (CLI --json)", repeats, [&] { app::report::toJson(app::report::buildReport(source)); });
     const QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("bench.pdf"));
     measure("PDF (report + pages + file)", repeats, [&] {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        shell::printDocument(printer, report::printout(report::buildReport(source), title));
+        shell::printDocument(printer, app::report::printout(app::report::buildReport(source), title));
     });
     if (qEnvironmentVariableIsSet("QMR_REPORT_PDF")) QFile::copy(pdf, qEnvironmentVariable("QMR_REPORT_PDF"));
     return 0;

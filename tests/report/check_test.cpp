@@ -24,8 +24,8 @@ using namespace reporttest;
 // The findings, one a line.
 QString findingTexts(const image::RadioImage& img) {
     QStringList lines;
-    for (const check::Finding& f : check::checkConfiguration({img, image::decodeBandLimits(img)}))
-        lines.append(check::findingText(f));
+    for (const app::check::Finding& f : app::check::checkConfiguration({img, image::decodeBandLimits(img)}))
+        lines.append(app::check::findingText(f));
     return lines.join(u'\n');
 }
 
@@ -98,8 +98,8 @@ TEST(ConfigCheckTest, SettingsNamingAnEmptyChannelOrEntryCountOnlyInEffect) {
 
 // Three radios: the second shares the first's DTMF self ID and calls "DEPOT" another
 // frequency; the third uses "DEPOT" as the first does, and its own IDs.
-std::vector<check::FleetRadio> fleet() {
-    std::vector<check::FleetRadio> radios;
+std::vector<app::check::FleetRadio> fleet() {
+    std::vector<app::check::FleetRadio> radios;
     for (const char* name : {"a.dat", "b.dat", "c.dat"}) radios.push_back({QString::fromLatin1(name), defaultdat::defaultImage()});
     putChannel(radios[0].image, 1, 14652000, 14652000).setName(u"DEPOT");
     putChannel(radios[1].image, 5, 14655000, 14655000).setName(u"DEPOT");
@@ -111,7 +111,7 @@ std::vector<check::FleetRadio> fleet() {
 
 TEST(ConfigCheckTest, AFleetSharesNoSelfIdAndNoChannelNameWithOtherFrequencies) {
     QStringList lines;
-    for (const check::FleetFinding& f : check::checkFleet(fleet())) lines.append(check::findingLine(f.radio, f.finding));
+    for (const app::check::FleetFinding& f : app::check::checkFleet(fleet())) lines.append(app::check::findingLine(f.radio, f.finding));
     EXPECT_EQ(lines.join(u'\n'), "b.dat: DTMF / DTMF Self ID: 101 is also the self ID of a.dat\n"
                                   "b.dat: Channel / CH 4 CH Name: \"DEPOT\" differs from CH 0 in a.dat: RX Frequency "
                                   "146.55000 here, 146.52000 there; TX Frequency 146.55000 here, 146.52000 there");
@@ -134,7 +134,7 @@ TEST(ConfigCheckTest, CheckCommandPrintsOneLinePerFindingWithItsFile) {
     ASSERT_EQ(lines.size(), 6) << six.outputText.toStdString();
     EXPECT_EQ(lines[4], faulty + ": DTMF / DTMF Self ID: 101 is called by this radio's own encode entry M2 (101)");
 
-    const std::vector<check::FleetRadio> radios = fleet();
+    const std::vector<app::check::FleetRadio> radios = fleet();
     const QString a = save("a.dat", radios[0].image), b = save("b.dat", radios[1].image);
     const CliRun clean = runCli({QStringLiteral("check"), a});
     EXPECT_EQ(clean.exitCode, 0);

@@ -27,20 +27,20 @@ namespace {
 const QString kModel = QStringLiteral("QMR-417");
 
 struct Applied {
-    report::ApplyResult result;
+    app::report::ApplyResult result;
     image::RadioImage image;
 };
 
 Applied applyOntoDefault(const char* json, bool strict = false) {
     Applied applied{{}, defaultdat::defaultImage()};
     image::BandLimits limits = image::decodeBandLimits(applied.image);
-    applied.result = report::applyConfiguration(QByteArray(json), applied.image, limits, {kModel, strict});
+    applied.result = app::report::applyConfiguration(QByteArray(json), applied.image, limits, {kModel, strict});
     return applied;
 }
 
-QStringList lines(const report::ApplyResult& result) {
+QStringList lines(const app::report::ApplyResult& result) {
     QStringList out;
-    for (const report::Problem& problem : result.problems) out.append(report::problemLine(problem));
+    for (const app::report::Problem& problem : result.problems) out.append(app::report::problemLine(problem));
     return out;
 }
 
@@ -121,9 +121,9 @@ TEST(ConfigApply, PartialDocumentChangesWhatItSaysAndNothingElse) {
               QStringList{QStringLiteral(R"(channel.channels[1].rxFrequency: "146.5231": warning: off the raster, becomes 146.52000)")});
 
     const auto reportOf = [](const image::RadioImage& img) {
-        return report::buildReport({img, image::decodeBandLimits(img), kModel});
+        return app::report::buildReport({img, image::decodeBandLimits(img), kModel});
     };
-    EXPECT_EQ(report::differenceText(report::compare(reportOf(defaultdat::defaultImage()), reportOf(applied.image))),
+    EXPECT_EQ(app::report::differenceText(app::report::compare(reportOf(defaultdat::defaultImage()), reportOf(applied.image))),
               QStringLiteral(
                   "Channel / CH 0: (not in use) -> RX Frequency 145.50000, TX Frequency 145.50000, CH Name BASE, "
                   "Step(KHz) 12.5, Channel Spacing 25, TX Power High, CTCSS/DCS Decode Off, CTCSS/DCS Encode Off, "
@@ -157,11 +157,11 @@ TEST(ConfigApply, PresentListReplacesTheListWholeAndAnAbsentOneStays) {
         "communicationNote": {"contacts": [{"number": "3", "callId": "123", "name": "BOSS"}]}})");
     ASSERT_TRUE(master.result.applied) << lines(master.result).join(u'\n').toStdString();
     image::BandLimits limits = image::decodeBandLimits(master.image);
-    const report::ApplyResult row = report::applyConfiguration(
+    const app::report::ApplyResult row = app::report::applyConfiguration(
         QByteArray(R"({"twoTone": {"encodeList": [{"number": "4", "tone1Hz": "1200.0", "tone2Hz": "1800.0", "name": "GATE"}]}})"),
         master.image, limits, {kModel});
     ASSERT_TRUE(row.applied) << lines(row).join(u'\n').toStdString();
-    const QByteArray json = report::toJson(report::buildReport({master.image, limits, kModel}));
+    const QByteArray json = app::report::toJson(app::report::buildReport({master.image, limits, kModel}));
     const QString text = QString::fromUtf8(json).simplified();
     EXPECT_TRUE(text.contains(QStringLiteral(R"("encodeList": [ { "number": "4", "tone1Hz": "1200.0", "tone2Hz": "1800.0", "name": "GATE" } ])")))
         << json.toStdString();
@@ -173,10 +173,10 @@ TEST(ConfigApply, PresentListReplacesTheListWholeAndAnAbsentOneStays) {
 // document may give: applying it alone onto "Default.dat" finds no error.
 TEST(ConfigApply, EveryListedOptionIsTaken) {
     const image::RadioImage img = defaultdat::defaultImage();
-    const report::ConfigReport model = report::buildReport({img, image::decodeBandLimits(img), kModel});
+    const app::report::ConfigReport model = app::report::buildReport({img, image::decodeBandLimits(img), kModel});
     int tried = 0;
-    for (const report::Section& section : model.sections)
-        for (const report::Entry& entry : section.entries)
+    for (const app::report::Section& section : model.sections)
+        for (const app::report::Entry& entry : section.entries)
             for (const QString& option : entry.options) {
                 if (option.isEmpty()) continue;  // no selection: only a file holds it
                 const QString json = QStringLiteral(R"({"%1": {"%2": "%3"}})").arg(section.key, entry.key, option);
@@ -235,7 +235,7 @@ TEST(ConfigApply, DamagedDocumentsAreRefusedWholeOrTakenConsistently) {
                                                 "dtmf": {"selfId": "202", "encodeList": [{"number": "M1", "code": "123"}]}})");
     ASSERT_TRUE(partial.result.applied);
     const QByteArray original =
-        report::toJson(report::buildReport({partial.image, image::decodeBandLimits(partial.image), kModel}));
+        app::report::toJson(app::report::buildReport({partial.image, image::decodeBandLimits(partial.image), kModel}));
     std::mt19937 random(417);
     const auto pick = [&](qsizetype high) { return qsizetype(std::uniform_int_distribution<qsizetype>(0, high)(random)); };
     const QByteArray alphabet = QByteArrayLiteral("{}[]\",: 0123456789.-abcdefxyzDTMFe+\\u\n\x01\xc3\xa9\xff");
@@ -256,16 +256,16 @@ TEST(ConfigApply, DamagedDocumentsAreRefusedWholeOrTakenConsistently) {
         }
         Applied applied{{}, defaultdat::defaultImage()};
         image::BandLimits limits = image::decodeBandLimits(applied.image);
-        applied.result = report::applyConfiguration(json, applied.image, limits, {kModel});
+        applied.result = app::report::applyConfiguration(json, applied.image, limits, {kModel});
         if (!applied.result.applied) {
             EXPECT_GT(applied.result.errors(), 0) << json.toStdString();
             EXPECT_EQ(applied.image, defaultdat::defaultImage()) << json.toStdString();
             continue;
         }
         ++taken;
-        const QByteArray again = report::toJson(report::buildReport({applied.image, limits, kModel}));
+        const QByteArray again = app::report::toJson(app::report::buildReport({applied.image, limits, kModel}));
         image::RadioImage onto = applied.image;
-        ASSERT_TRUE(report::applyConfiguration(again, onto, limits, {kModel}).applied) << json.toStdString();
+        ASSERT_TRUE(app::report::applyConfiguration(again, onto, limits, {kModel}).applied) << json.toStdString();
         EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(applied.image, onto)), "") << json.toStdString();
     }
     EXPECT_GT(taken, 0);

@@ -100,20 +100,20 @@ private:
 };
 
 QByteArray jsonOf(const RadioImage& img) {
-    return report::toJson(report::buildReport({img, image::decodeBandLimits(img), kModel}));
+    return app::report::toJson(app::report::buildReport({img, image::decodeBandLimits(img), kModel}));
 }
 
-QString errorLines(const report::ApplyResult& result) {
+QString errorLines(const app::report::ApplyResult& result) {
     QString lines;
-    for (const report::Problem& problem : result.problems)
-        if (!problem.warning) lines += report::problemLine(problem) + u'\n';
+    for (const app::report::Problem& problem : result.problems)
+        if (!problem.warning) lines += app::report::problemLine(problem) + u'\n';
     return lines;
 }
 
 // Applies onto `base` as the command-line tool does: the base's own band limits.
-report::ApplyResult apply(const QByteArray& json, RadioImage& base) {
+app::report::ApplyResult apply(const QByteArray& json, RadioImage& base) {
     image::BandLimits limits = image::decodeBandLimits(base);
-    return report::applyConfiguration(json, base, limits, {kModel});
+    return app::report::applyConfiguration(json, base, limits, {kModel});
 }
 
 // For a random file X, SX the file as a store of all nine editors leaves it, and any base B:
@@ -132,7 +132,7 @@ TEST(ConfigJson, ReportOfARandomFileReadsBackOntoAnyBase) {
         const QByteArray json = jsonOf(stored);
 
         RadioImage onto = files.next();
-        const report::ApplyResult result = apply(json, onto);
+        const app::report::ApplyResult result = apply(json, onto);
         ASSERT_TRUE(result.applied) << "file " << n << ":\n" << errorLines(result).toStdString();
         EXPECT_EQ(jsonOf(onto), json) << "file " << n;
         const RadioImage settled = editors.storedAll(onto, image::decodeBandLimits(onto));
@@ -145,7 +145,7 @@ TEST(ConfigJson, ReportOfARandomFileReadsBackOntoAnyBase) {
             << "file " << n << ": applied onto itself";
 
         RadioImage fromRaw = files.next();
-        const report::ApplyResult raw = apply(jsonOf(x), fromRaw);
+        const app::report::ApplyResult raw = apply(jsonOf(x), fromRaw);
         ASSERT_TRUE(raw.applied) << "file " << n << ":\n" << errorLines(raw).toStdString();
     }
 }
@@ -174,7 +174,7 @@ TEST(ConfigJsonCommands, ImportShowsProblemsFirstIsOneUndoStepAndExportNamesItsF
     };
     QStringList shown;
     bool confirm = true;
-    frame.setJsonImportConfirmer([&](const QString& fileName, const report::ApplyResult& result) {
+    frame.setJsonImportConfirmer([&](const QString& fileName, const app::report::ApplyResult& result) {
         shell::JsonImportDialog dialog(fileName, result);
         dialog.show();
         shown.append(dialog.findChild<QPlainTextEdit*>("report")->toPlainText());
