@@ -3,7 +3,7 @@
 //   bench_channel_view [repeats]        (headless unless QT_QPA_PLATFORM says otherwise)
 
 #include "channel_fixture.h"
-#include "channels/program_view.h"
+#include "channels/channel_view.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 
 #include "channel_fixture.h"
 #include "channels/channel_edit_dialog.h"
-#include "channels/program_view.h"
+#include "channels/channel_view.h"
 #include "grid/grid_view.h"
 #include "tests/channels/image_diff.h"
 

@@ -6,8 +6,8 @@
 #include "default_image.h"
 #include "grid/grid_view.h"
 #include "settings/contact_fields.h"
-#include "settings/contact_view.h"
-#include "settings/scan_info_view.h"
+#include "settings/communication_note_view.h"
+#include "settings/scan_information_view.h"
 #include "shell/child_frame.h"
 #include "shell/main_frame.h"
 

@@ -1,7 +1,7 @@
 // The Emergency Information editor, driven as a user would: load an image, choose entries
 // with the keyboard, store, and look at the bytes.
 
-#include "settings/alarm_view.h"
+#include "settings/emergency_information_view.h"
 #include "settings/emergency_fields.h"
 
 #include "default_image.h"

@@ -4,7 +4,7 @@
 
 #include "image/memory_map.h"
 #include "settings/scan_fields.h"
-#include "settings/scan_info_view.h"
+#include "settings/scan_information_view.h"
 #include "settings/scan_rules.h"
 
 #include <QCheckBox>

@@ -8,7 +8,7 @@
 #include "channels/channel_edit_dialog.h"
 #include "channels/channel_record.h"
 #include "channels/channel_row_ops.h"
-#include "channels/program_view.h"
+#include "channels/channel_view.h"
 #include "default_image.h"
 #include "grid/grid_view.h"
 #include "image/parameter_file.h"

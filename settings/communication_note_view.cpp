@@ -1,4 +1,4 @@
-#include "settings/contact_view.h"
+#include "settings/communication_note_view.h"
 
 #include "grid/grid_view.h"
 #include "settings/contact_book.h"

@@ -1,4 +1,4 @@
-#include "settings/scan_info_view.h"
+#include "settings/scan_information_view.h"
 
 #include "settings/scan_fields.h"
 #include "settings/scan_rules.h"

@@ -1,4 +1,4 @@
-#include "channels/program_view.h"
+#include "channels/channel_view.h"
 
 #include "channels/channel_csv.h"
 #include "channels/channel_edit_dialog.h"

@@ -1,4 +1,4 @@
-#include "settings/alarm_view.h"
+#include "settings/emergency_information_view.h"
 
 #include "settings/emergency_fields.h"
 #include "settings/emergency_ids.h"

@@ -1,4 +1,4 @@
-#include "settings/option_view.h"
+#include "settings/function_setup_view.h"
 
 #include "settings/function_setup.h"
 #include "settings/key_setting.h"

@@ -1,4 +1,4 @@
-#include "settings/key_define_view.h"
+#include "settings/key_setting_view.h"
 
 #include "settings/key_setting.h"
 #include "forms/combo_helpers.h"
