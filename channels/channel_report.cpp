@@ -5,7 +5,7 @@
 // dialog for the options only it shows; the list then stores every row, as it does.
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "channels/channel_sections.h"
 #include "channels/channel_edit_rules.h"
 #include "channels/channel_record.h"
 #include "channels/channel_rows.h"
@@ -14,11 +14,12 @@
 #include "channels/tone.h"
 #include "channels/value_tables.h"
 
-namespace app::report {
+namespace channels {
+
+using namespace app::report;
 
 namespace {
 
-using namespace channels;
 
 // The dialog's columns, after the list's.
 enum DialogColumn : int {
@@ -353,7 +354,7 @@ Section channelSection(const ReportSource& source) {
         const ChannelRowCells cells = loadChannelRow(source.image, source.limits, slot);
         if (!cells[kColRx].isEmpty()) table.rows.append(channelRow(source.image, slot, cells));
     }
-    Section section = editorSection(app::EditorKind::Channel, QStringLiteral("channel"));
+    Section section = editorSection(channels::texts::kEditorNames);
     section.tables.append(table);
     return section;
 }
@@ -395,4 +396,4 @@ void applyChannelSection(DocumentObject& section, ApplyContext& context) {
     channelValidityPass(img, context.limits);
 }
 
-} // namespace app::report
+} // namespace channels

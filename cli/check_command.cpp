@@ -3,7 +3,7 @@
 // a fleet) those between the radios. Files shorter than a parameter file are refused, as
 // the write refuses them: the check is there to vet what goes into radios.
 
-#include "app/config_check.h"
+#include "config/config_check.h"
 #include "cli/cli_texts.h"
 #include "cli/cli_transfer.h"
 #include "cli/commands.h"
@@ -54,14 +54,14 @@ int checkCommand(const QStringList& arguments) {
             continue;
         }
         seen.insert(canonical);
-        for (const app::check::Finding& finding : app::check::checkConfiguration({*img, image::decodeBandLimits(*img)})) {
+        for (const app::check::Finding& finding : config::checkConfiguration({*img, image::decodeBandLimits(*img)})) {
             printFinding(path, finding);
             ++findings;
         }
         radios.push_back({path, *img});
     }
     if (radios.size() > 1) {
-        for (const app::check::FleetFinding& finding : app::check::checkFleet(radios)) {
+        for (const app::check::FleetFinding& finding : config::checkFleet(radios)) {
             printFinding(finding.radio, finding.finding);
             ++findings;
         }

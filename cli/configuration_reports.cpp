@@ -44,7 +44,7 @@ std::optional<app::report::ConfigReport> reportOfFile(const QString& path) {
 }
 
 app::report::ConfigReport reportOfImage(const image::RadioImage& img) {
-    return app::report::buildReport({img, image::decodeBandLimits(img), programModelName()});
+    return config::buildReport({img, image::decodeBandLimits(img), programModelName()});
 }
 
 } // namespace cli

@@ -3,7 +3,7 @@
 // line when it cannot be, and the configuration report of a file or of an image read from a
 // radio, under the model name the program's printout uses.
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 #include "image/parameter_file.h"
 #include "image/radio_image.h"
 

@@ -1,6 +1,6 @@
 #include "link/write_verify.h"
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 #include "image/band_limits.h"
 #include "image/memory_map.h"
 #include "link/port_provider.h"
@@ -31,7 +31,7 @@ QString shownValue(const QString& value) { return value.isEmpty() ? text::kVerif
 
 // The report as the editors would show these bytes; the model name is not in the image.
 app::report::ConfigReport reportOf(const image::RadioImage& img) {
-    return app::report::buildReport({img, image::decodeBandLimits(img), QString()});
+    return config::buildReport({img, image::decodeBandLimits(img), QString()});
 }
 
 // The field lines the message has room for, then how many it leaves out.
@@ -46,7 +46,7 @@ QString fieldSummary(const QStringList& fields) {
 
 QStringList fieldDifferences(const image::RadioImage& sent, const image::RadioImage& radio) {
     QStringList lines;
-    for (const app::report::Difference& d : app::report::compare(reportOf(sent), reportOf(radio)))
+    for (const config::Difference& d : config::compare(reportOf(sent), reportOf(radio)))
         lines.append(text::kVerifyFieldLine.arg(d.section, d.label, shownValue(d.before), shownValue(d.after)));
     return lines;
 }

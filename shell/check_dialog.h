@@ -3,7 +3,7 @@
 // finding). It stays open beside the editors: double-clicking a finding opens the editor
 // where it is mended, and "Check Again" checks what the editors hold now.
 
-#include "app/config_check.h"
+#include "config/config_check.h"
 
 #include <QDialog>
 

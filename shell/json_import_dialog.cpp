@@ -32,7 +32,7 @@ QString counted(int count, const QString& noun) {
 
 } // namespace
 
-JsonImportDialog::JsonImportDialog(const QString& fileName, const app::report::ApplyResult& result, QWidget* parent)
+JsonImportDialog::JsonImportDialog(const QString& fileName, const config::ApplyResult& result, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(text::kTitle);
     setObjectName(QStringLiteral("jsonImportDialog"));

@@ -3,7 +3,7 @@
 // shows (first tone in range).
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "signalling/signalling_sections.h"
 #include "app/typed_characters.h"
 #include "channels/text_reading.h"
 #include "image/frequency.h"
@@ -11,7 +11,9 @@
 #include "signalling/two_tone_fields.h"
 #include "signalling/two_tone_texts.h"
 
-namespace app::report {
+namespace signalling {
+
+using namespace app::report;
 
 namespace {
 
@@ -153,7 +155,7 @@ std::vector<tt::EncodeRow> enteredList(const app::json::Value& list, const QStri
 } // namespace
 
 Section twoToneSection(const ReportSource& source) {
-    Section section = editorSection(app::EditorKind::TwoTone, QStringLiteral("twoTone"));
+    Section section = editorSection(signalling::twotone::texts::kEditorNames);
     section.entries = reportEntries(encodePage(), source.image) + reportEntries(decodePage(), source.image);
     // The Encode page's timing beside the Decode page's format and tones.
     section.printColumns = {{kEncodePageFields, kDecodePageFields}};
@@ -183,4 +185,4 @@ void applyTwoToneSection(DocumentObject& section, ApplyContext& context) {
     tt::storeOccupancy(im);
 }
 
-} // namespace app::report
+} // namespace signalling

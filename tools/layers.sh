@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # Lists every #include that runs against the project's layer order, lowest first:
-#   image  app  link  grid  forms  channels  signalling  settings  shell  cli
+#   image  app  link  grid  forms  channels  signalling  settings  config  shell  cli
 # A file may include its own folder and any folder below it, never one above. Folders outside the
 # order (tools/, tests/, ...) are not checked. Run from the project root; exit 1 when something
 # runs back up.
 # Usage: tools/layers.sh [ORDER...]   (another order, e.g. while a folder is planned)
 set -u
 order="$*"
-[ -n "$order" ] || order="image app link grid forms channels signalling settings shell cli"
+[ -n "$order" ] || order="image app link grid forms channels signalling settings config shell cli"
 git ls-files -z -- '*.h' '*.hpp' '*.cpp' '*.cc' \
   | xargs -0 -r grep -HnE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[a-z_]+/' 2>/dev/null \
   | awk -v order="$order" '

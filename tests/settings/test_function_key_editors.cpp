@@ -10,7 +10,7 @@
 #include "settings/function_setup_view.h"
 #include "shell/help_window.h"
 #include "tests/channels/image_diff.h"
-#include "tests/channels_gui/channel_fixture.h"
+#include "tests/channels/channel_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -5,7 +5,7 @@
 // and for each option list the texts the editors' own tables give. So the file in docs/
 // cannot drift from the program without the check failing.
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 #include "default_image.h"
 #include "image/band_limits.h"
 
@@ -42,7 +42,7 @@ QJsonObject sectionsOf(const std::vector<image::RadioImage>& images) {
     QJsonObject sections;
     for (const image::RadioImage& img : images) {
         for (const app::report::Section& section :
-             app::report::buildReport({img, image::decodeBandLimits(img), kModel}).sections) {
+             config::buildReport({img, image::decodeBandLimits(img), kModel}).sections) {
             QJsonObject object = sections.value(section.key).toObject();
             QJsonObject fields = object.value(QStringLiteral("properties")).toObject();
             for (const app::report::Entry& entry : section.entries) fields.insert(entry.key, textSchema(entry.options));

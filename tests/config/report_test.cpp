@@ -3,8 +3,8 @@
 // and the command-line commands end to end.
 
 #include "tests/support/cli_process.h"
-#include "app/config_report.h"
-#include "app/print_layout.h"
+#include "config/config_report.h"
+#include "config/print_layout.h"
 #include "image/parameter_file.h"
 #include "report_fixture.h"
 
@@ -24,7 +24,7 @@ namespace {
 using namespace reporttest;
 
 app::report::ConfigReport reportOf(const image::RadioImage& img) {
-    return app::report::buildReport({img, image::decodeBandLimits(img), QStringLiteral("QMR-417")});
+    return config::buildReport({img, image::decodeBandLimits(img), QStringLiteral("QMR-417")});
 }
 
 QString golden() {
@@ -50,7 +50,7 @@ image::RadioImage changedConfiguration() {
 
 // QMR_WRITE_GOLDEN=1 writes the text as the new golden file; read it through before committing.
 TEST(ConfigReportTest, SmallConfigurationReadsAsTheGoldenText) {
-    const QString text = app::report::plainText(reportOf(smallConfiguration()));
+    const QString text = config::plainText(reportOf(smallConfiguration()));
     if (qEnvironmentVariableIsSet("QMR_WRITE_GOLDEN")) {
         QFile file(QStringLiteral(QMR_GOLDEN_DIR "/small_report.txt"));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
@@ -63,7 +63,7 @@ TEST(ConfigReportTest, SmallConfigurationReadsAsTheGoldenText) {
 // sections in tree order; so the JSON can never tell another story than the text.
 TEST(ConfigReportTest, JsonHoldsEveryValueOfTheModelInTreeOrder) {
     const app::report::ConfigReport model = reportOf(fullConfiguration());
-    const QByteArray json = app::report::toJson(model);
+    const QByteArray json = config::toJson(model);
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(json, &error).object();
     ASSERT_EQ(error.error, QJsonParseError::NoError) << error.errorString().toStdString();
@@ -95,18 +95,18 @@ TEST(ConfigReportTest, JsonHoldsEveryValueOfTheModelInTreeOrder) {
 TEST(ConfigReportTest, PrintoutKeepsTheEditorsOrderAndPlacement) {
     for (const image::RadioImage& img : {smallConfiguration(), fullConfiguration()}) {
         const app::report::ConfigReport model = reportOf(img);
-        const app::report::Printout printout =
-            app::report::printout(model, {QStringLiteral("site-7"), QString(), QStringLiteral("today")});
+        const config::Printout printout =
+            config::printout(model, {QStringLiteral("site-7"), QString(), QStringLiteral("today")});
         EXPECT_EQ(printout.heading, "QMR-417 configuration");
         ASSERT_EQ(printout.sections.size(), model.sections.size() - 1);  // the model heads the title block
         for (qsizetype s = 0; s < printout.sections.size(); ++s) {
             const app::report::Section& section = model.sections[s + 1];
-            const app::report::PrintSection& printed = printout.sections[s];
+            const config::PrintSection& printed = printout.sections[s];
             EXPECT_EQ(printed.title, section.title);
             QStringList read;
-            for (const app::report::PrintBand& band : printed.bands)
+            for (const config::PrintBand& band : printed.bands)
                 for (const auto* column : {&band.left, &band.right})
-                    for (const app::report::PrintPair& pair : *column) read.append(pair.label + u'=' + pair.value);
+                    for (const config::PrintPair& pair : *column) read.append(pair.label + u'=' + pair.value);
             QStringList fields;
             for (const app::report::Entry& entry : section.entries) fields.append(entry.label + u'=' + entry.value);
             EXPECT_EQ(read, fields) << section.title.toStdString();
@@ -117,21 +117,21 @@ TEST(ConfigReportTest, PrintoutKeepsTheEditorsOrderAndPlacement) {
             }
         }
     }
-    const app::report::Printout small = app::report::printout(reportOf(smallConfiguration()), {});
+    const config::Printout small = config::printout(reportOf(smallConfiguration()), {});
     const auto section = [&](const char* title) {
-        for (const app::report::PrintSection& s : small.sections)
+        for (const config::PrintSection& s : small.sections)
             if (s.title == QLatin1String(title)) return s;
-        return app::report::PrintSection{};
+        return config::PrintSection{};
     };
     // Function Setup: the form's left column of eleven beside its right column, then the lock-outs.
-    const app::report::PrintSection functionSetup = section("Function Setup");
+    const config::PrintSection functionSetup = section("Function Setup");
     ASSERT_EQ(functionSetup.bands.size(), 2);
     EXPECT_EQ(functionSetup.bands[0].left.size(), 11);
     EXPECT_EQ(functionSetup.bands[0].left.last().label, "Voice Prompt");
     EXPECT_EQ(functionSetup.bands[0].right.first().label, "BackLight Color");
     EXPECT_TRUE(functionSetup.bands[1].right.isEmpty());
     // DTMF pairs its fields row by row, as its form does; its list names no column twice.
-    const app::report::PrintSection dtmf = section("DTMF");
+    const config::PrintSection dtmf = section("DTMF");
     EXPECT_EQ(dtmf.bands[0].left.first().label, "DTMF ANI");
     EXPECT_EQ(dtmf.bands[0].right.first().label, "DTMF Transmitting Time(ms)");
     ASSERT_EQ(dtmf.tables.size(), 1);
@@ -139,7 +139,7 @@ TEST(ConfigReportTest, PrintoutKeepsTheEditorsOrderAndPlacement) {
     EXPECT_EQ(dtmf.tables[0].headers, QStringList({"NO.", "DTMF Encode"}));
     EXPECT_EQ(dtmf.tables[0].rows, QList<QStringList>({{"M1", "123"}}));
 
-    const app::report::PrintTable channels = section("Channel").tables.value(0);
+    const config::PrintTable channels = section("Channel").tables.value(0);
     EXPECT_EQ(channels.headers, QStringList({"CH", "RX Frequency", "TX Frequency", "CH Name", "Step(KHz)",
                                              "Channel Spacing", "TX Power", "CTCSS/DCS Decode", "CTCSS/DCS Encode",
                                              "Optional Signaling"}));
@@ -158,7 +158,7 @@ TEST(ConfigReportTest, ValuesAndKeysAreTheEditorsAndTheReadmes) {
     const image::Addr info = signalling::five_tone::informationAddress(1);
     img.setU8(image::Addr(info + signalling::five_tone::kInfoFunctionOption), 6);  // "Group Call"
     img.setText(image::Addr(info + signalling::five_tone::kInfoFunctionName), 7, "GROUP", 0);
-    const QJsonObject root = QJsonDocument::fromJson(app::report::toJson(reportOf(img))).object();
+    const QJsonObject root = QJsonDocument::fromJson(config::toJson(reportOf(img))).object();
     const QJsonObject keys = root.value("keySetting").toObject();
     EXPECT_EQ(keys.value("p1Short").toString("missing"), "");
     EXPECT_EQ(keys.keys().filter(QStringLiteral("func")),
@@ -169,18 +169,18 @@ TEST(ConfigReportTest, ValuesAndKeysAreTheEditorsAndTheReadmes) {
 }
 
 TEST(ConfigReportTest, ComparisonNamesTheChangedChannelAndSetting) {
-    const QList<app::report::Difference> differences = app::report::compare(reportOf(smallConfiguration()),
+    const QList<config::Difference> differences = config::compare(reportOf(smallConfiguration()),
                                                                   reportOf(changedConfiguration()));
     ASSERT_EQ(differences.size(), 2);
-    EXPECT_EQ(app::report::differenceText(differences),
+    EXPECT_EQ(config::differenceText(differences),
               "Channel / CH 12 RX Frequency: 150.00000 -> 151.00000\n"
               "Function Setup / Squelch Level: 5 -> 6\n");
-    EXPECT_TRUE(app::report::compare(reportOf(smallConfiguration()), reportOf(smallConfiguration())).isEmpty());
+    EXPECT_TRUE(config::compare(reportOf(smallConfiguration()), reportOf(smallConfiguration())).isEmpty());
 
     image::RadioImage fewer = smallConfiguration();
     settings::contact::setCallId(fewer, 5, u"");
     settings::contact::setName(fewer, 5, u"");
-    const QList<app::report::Difference> removed = app::report::compare(reportOf(smallConfiguration()), reportOf(fewer));
+    const QList<config::Difference> removed = config::compare(reportOf(smallConfiguration()), reportOf(fewer));
     ASSERT_EQ(removed.size(), 1);
     EXPECT_EQ(removed[0].label, "NO. 5");
     EXPECT_EQ(removed[0].before, "Call ID 12345, Name BOB");
@@ -209,7 +209,7 @@ TEST(ReportCommandsTest, ReportJsonAndDiffOfParameterFiles) {
 
     const CliRun json = runCli({QStringLiteral("report"), QStringLiteral("--json"), small});
     EXPECT_EQ(json.exitCode, 0);
-    EXPECT_EQ(json.outputText.toUtf8(), app::report::toJson(reportOf(smallConfiguration())));
+    EXPECT_EQ(json.outputText.toUtf8(), config::toJson(reportOf(smallConfiguration())));
 
     const CliRun same = runCli({QStringLiteral("diff"), small, small});
     EXPECT_EQ(same.exitCode, 0);

@@ -1,8 +1,10 @@
-#include "app/print_layout.h"
+#include "config/print_layout.h"
 
 #include <algorithm>
 
-namespace app::report {
+namespace config {
+
+using namespace app::report;
 
 namespace {
 
@@ -92,4 +94,4 @@ Printout printout(const ConfigReport& report, const PrintSource& source) {
     return out;
 }
 
-} // namespace app::report
+} // namespace config

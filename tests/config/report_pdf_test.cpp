@@ -1,8 +1,8 @@
 // The printout of a full configuration, drawn to a PDF and read back with pdftotext: header,
 // footers, page count, and every text in the editors' order.
 
-#include "app/config_report.h"
-#include "app/print_layout.h"
+#include "config/config_report.h"
+#include "config/print_layout.h"
 #include "report_fixture.h"
 #include "shell/print_job.h"
 
@@ -40,24 +40,24 @@ QString simplified(const QString& text) { return text.simplified(); }
 // Without any blank: where a text wraps or two texts stand apart depends on the font.
 QString squeezed(const QString& text) { return text.simplified().remove(u' '); }
 
-app::report::Printout fullPrintout() {
+config::Printout fullPrintout() {
     const image::RadioImage img = reporttest::fullConfiguration();
-    return app::report::printout(app::report::buildReport({img, image::decodeBandLimits(img), QStringLiteral("QMR-417")}),
+    return config::printout(config::buildReport({img, image::decodeBandLimits(img), QStringLiteral("QMR-417")}),
                             {QStringLiteral("site-7"), QStringLiteral("site-7.dat"),
                              QStringLiteral("2026-12-07 10:51")});
 }
 
 // What the printout says, in reading order: each section's title, its fields (down the left
 // column of a run, then the right), its tables' rows with their notes.
-QStringList readingOrder(const app::report::Printout& printout) {
+QStringList readingOrder(const config::Printout& printout) {
     QStringList texts{printout.heading};
-    for (const app::report::PrintPair& pair : printout.titleFields.left + printout.titleFields.right)
+    for (const config::PrintPair& pair : printout.titleFields.left + printout.titleFields.right)
         texts.append(pair.label + pair.value);
-    for (const app::report::PrintSection& section : printout.sections) {
+    for (const config::PrintSection& section : printout.sections) {
         texts.append(section.title);
-        for (const app::report::PrintBand& band : section.bands)
-            for (const app::report::PrintPair& pair : band.left + band.right) texts.append(pair.label + pair.value);
-        for (const app::report::PrintTable& table : section.tables) {
+        for (const config::PrintBand& band : section.bands)
+            for (const config::PrintPair& pair : band.left + band.right) texts.append(pair.label + pair.value);
+        for (const config::PrintTable& table : section.tables) {
             if (!table.caption.isEmpty()) texts.append(table.caption);
             texts.append(table.headers.join(QString()));
             for (qsizetype r = 0; r < table.rows.size(); ++r)
@@ -71,7 +71,7 @@ QStringList readingOrder(const app::report::Printout& printout) {
 // whole and in the editors' order, whichever font the system gives (texts that do not fit
 // their place wrap, so only the order of what is drawn is checked, not where lines break).
 TEST(ReportPdfTest, FullConfigurationPrintsInTheEditorsOrderOnNumberedPages) {
-    const app::report::Printout printout = fullPrintout();
+    const config::Printout printout = fullPrintout();
     const QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("full.pdf"));
     QPrinter printer(QPrinter::HighResolution);

@@ -10,6 +10,8 @@
 // replace becomes an error. A value only a file can hold (a byte past a list, a letter in a
 // digits-only field) is kept as written, with a warning.
 
+#include "app/apply_fields.h"
+#include "app/json_reader.h"
 #include "image/band_limits.h"
 #include "image/radio_image.h"
 
@@ -17,33 +19,10 @@
 #include <QList>
 #include <QString>
 
-namespace app::report {
+namespace config {
 
-// One thing wrong with a document: `path` names the value (`dtmf.selfId`,
-// `channel.channels[3].rxFrequency`), `value` quotes it as the document wrote it (empty when
-// the problem is not about a value, such as an unknown key).
-struct Problem {
-    QString path;
-    QString value;
-    QString reason;
-    bool warning = false;
-};
+using app::report::Problem;
 
-// "path: value: reason"; a warning reads "path: value: warning: reason".
-QString problemLine(const Problem& problem);
-
-class Problems {
-public:
-    void error(const QString& path, const QString& value, const QString& reason);
-    void warning(const QString& path, const QString& value, const QString& reason);
-
-    const QList<Problem>& all() const { return m_all; }
-    int errors() const;
-    int warnings() const;
-
-private:
-    QList<Problem> m_all;
-};
 
 struct ApplyOptions {
     QString modelName;    // the program's model name, which a parameter file does not hold
@@ -62,5 +41,9 @@ struct ApplyResult {
 // consistency pass a store runs; with an error (or a warning under `strict`) they are unchanged.
 ApplyResult applyConfiguration(QByteArrayView json, image::RadioImage& image, image::BandLimits& limits,
                                const ApplyOptions& options);
+// The same for a document already read (or put together, as a roster row is): an object of
+// sections.
+ApplyResult applyDocument(const app::json::Value& document, image::RadioImage& image, image::BandLimits& limits,
+                          const ApplyOptions& options);
 
-} // namespace app::report
+} // namespace config

@@ -3,8 +3,8 @@
 // QMR_REPORT_PDF=file keeps the last PDF, for a look at the pages.
 //   bench_report [repeats]        (headless unless QT_QPA_PLATFORM says otherwise)
 
-#include "app/config_report.h"
-#include "app/print_layout.h"
+#include "config/config_report.h"
+#include "config/print_layout.h"
 #include "report_fixture.h"
 #include "shell/print_job.h"
 
@@ -42,24 +42,24 @@ int main(int argc, char* argv[]) {
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 10;
     const image::RadioImage img = reporttest::fullConfiguration();
     const app::report::ReportSource source{img, image::decodeBandLimits(img), QStringLiteral("QMR-417")};
-    const app::report::PrintSource title{QStringLiteral("bench"), QStringLiteral("bench.dat"), QStringLiteral("2026-01-01 12:00")};
-    const app::report::Printout printout = app::report::printout(app::report::buildReport(source), title);
+    const config::PrintSource title{QStringLiteral("bench"), QStringLiteral("bench.dat"), QStringLiteral("2026-01-01 12:00")};
+    const config::Printout printout = config::printout(config::buildReport(source), title);
     qsizetype rows = 0;
-    for (const app::report::PrintSection& section : printout.sections)
-        for (const app::report::PrintTable& table : section.tables) rows += table.rows.size();
+    for (const config::PrintSection& section : printout.sections)
+        for (const config::PrintTable& table : section.tables) rows += table.rows.size();
     std::printf("full configuration: %lld sections, %lld table rows\n", static_cast<long long>(printout.sections.size()),
                 static_cast<long long>(rows));
 
-    measure("report model + printout", repeats, [&] { app::report::printout(app::report::buildReport(source), title); });
-    measure("report text (CLI)", repeats, [&] { app::report::plainText(app::report::buildReport(source)); });
-    measure("report JSON (CLI --json)", repeats, [&] { app::report::toJson(app::report::buildReport(source)); });
+    measure("report model + printout", repeats, [&] { config::printout(config::buildReport(source), title); });
+    measure("report text (CLI)", repeats, [&] { config::plainText(config::buildReport(source)); });
+    measure("report JSON (CLI --json)", repeats, [&] { config::toJson(config::buildReport(source)); });
     const QTemporaryDir dir;
     const QString pdf = dir.filePath(QStringLiteral("bench.pdf"));
     measure("PDF (report + pages + file)", repeats, [&] {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        shell::printDocument(printer, app::report::printout(app::report::buildReport(source), title));
+        shell::printDocument(printer, config::printout(config::buildReport(source), title));
     });
     if (qEnvironmentVariableIsSet("QMR_REPORT_PDF")) QFile::copy(pdf, qEnvironmentVariable("QMR_REPORT_PDF"));
     return 0;

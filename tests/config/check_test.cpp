@@ -3,7 +3,7 @@
 // against each other, and qmr417-cli check prints the same lines with its exit codes.
 
 #include "tests/support/cli_process.h"
-#include "app/config_check.h"
+#include "config/config_check.h"
 #include "image/parameter_file.h"
 #include "report_fixture.h"
 #include "settings/emergency_fields.h"
@@ -24,7 +24,7 @@ using namespace reporttest;
 // The findings, one a line.
 QString findingTexts(const image::RadioImage& img) {
     QStringList lines;
-    for (const app::check::Finding& f : app::check::checkConfiguration({img, image::decodeBandLimits(img)}))
+    for (const app::check::Finding& f : config::checkConfiguration({img, image::decodeBandLimits(img)}))
         lines.append(app::check::findingText(f));
     return lines.join(u'\n');
 }
@@ -111,7 +111,7 @@ std::vector<app::check::FleetRadio> fleet() {
 
 TEST(ConfigCheckTest, AFleetSharesNoSelfIdAndNoChannelNameWithOtherFrequencies) {
     QStringList lines;
-    for (const app::check::FleetFinding& f : app::check::checkFleet(fleet())) lines.append(app::check::findingLine(f.radio, f.finding));
+    for (const app::check::FleetFinding& f : config::checkFleet(fleet())) lines.append(app::check::findingLine(f.radio, f.finding));
     EXPECT_EQ(lines.join(u'\n'), "b.dat: DTMF / DTMF Self ID: 101 is also the self ID of a.dat\n"
                                   "b.dat: Channel / CH 4 CH Name: \"DEPOT\" differs from CH 0 in a.dat: RX Frequency "
                                   "146.55000 here, 146.52000 there; TX Frequency 146.55000 here, 146.52000 there");

@@ -5,13 +5,13 @@
 // and its lists as tables of the rows in use. The page renderer measures, wraps and pages it
 // with the font it prints in.
 
-#include "app/config_report.h"
+#include "app/report_model.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 
-namespace app::report {
+namespace config {
 
 struct PrintPair {
     QString label;
@@ -62,6 +62,6 @@ inline const QString kPrintNoFile = QStringLiteral("(not saved)");
 
 // The report's first section (the model and its band) goes into the title block; every
 // other section follows in the report's order.
-Printout printout(const ConfigReport& report, const PrintSource& source);
+Printout printout(const app::report::ConfigReport& report, const PrintSource& source);
 
-} // namespace app::report
+} // namespace config

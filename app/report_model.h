@@ -1,13 +1,12 @@
 #pragma once
-// The configuration report: the whole radio image as the editors show it, section by section
-// in navigation-tree order. One model feeds the printout, the command-line text, the JSON
-// and the comparison of two files, so those four can never disagree. Each editor builds its
-// own section next to its code (report_sections.h lists them); labels and option texts come
-// from the editors' own tables and values from their own load conversions.
+// The configuration report's model: the whole radio image as the editors show it, section by
+// section. Each editor builds its own section next to its code with these types and helpers;
+// labels and option texts come from the editors' own tables and values from their own load
+// conversions. config/config_report.h puts the sections together and writes them out.
 
 #include "image/band_limits.h"
 #include "image/radio_image.h"
-#include "app/editor_kind_table.h"
+#include "app/editor_names.h"
 
 #include <QByteArray>
 #include <QList>
@@ -84,29 +83,9 @@ struct ReportSource {
     QString modelName;
 };
 
-ConfigReport buildReport(const ReportSource& source);
-
-// The command-line text: section titles, "label: value" lines, list rows one per line.
-QString plainText(const ConfigReport& report);
-
-// JSON: one object whose members are the sections in tree order; each section holds its
-// fields (key: value) and then its lists (key: array of row objects), in the editor's order.
-QByteArray toJson(const ConfigReport& report);
-
-// One field that differs between two reports. A list row present in only one report shows
-// as "(not in use)" on the other side.
-struct Difference {
-    QString section;
-    QString label;
-    QString before;
-    QString after;
-};
-QList<Difference> compare(const ConfigReport& before, const ConfigReport& after);
-// "Section / label: before -> after", one per line.
-QString differenceText(const QList<Difference>& differences);
-
-// Section builders' helpers. An editor's section is titled with its tree item text.
-Section editorSection(app::EditorKind kind, const QString& key);
+// Section builders' helpers. An editor's section is titled with its tree item text and keyed
+// by its section key.
+Section editorSection(const EditorNames& editor);
 QStringList listOf(std::span<const std::string_view> entries);
 // The text of the first entry beginning with `formatted` (letter case ignored), else the
 // first entry, else "": what a number or name drop-down shows.

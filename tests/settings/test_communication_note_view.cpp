@@ -145,7 +145,7 @@ struct ContactsInTheMainWindow : ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
     }
     template <typename View>
-    View* open(app::EditorKind kind) {
+    View* open(config::EditorKind kind) {
         frame->workspace().open(kind);
         return static_cast<View*>(frame->workspace().frame(kind)->view());
     }
@@ -158,7 +158,7 @@ struct ContactsInTheMainWindow : ::testing::Test {
 };
 
 TEST_F(ContactsInTheMainWindow, ATypedContactReachesTheFileFromTheToolbarAndNewForgetsIt) {
-    auto* view = open<settings::CContactView>(app::EditorKind::CommunicationNote);
+    auto* view = open<settings::CContactView>(config::EditorKind::CommunicationNote);
     typeInto(view->grid(), 1, 1, "5");
     ASSERT_NE(typeInto(view->grid(), 1, 2, "base"), nullptr);  // still open
     prompts.saveNames = {dir.file("contacts.dat")};

@@ -4,8 +4,8 @@
 
 #include "tests/support/cli_process.h"
 #include "../channels/image_diff.h"
-#include "app/config_apply.h"
-#include "app/config_report.h"
+#include "config/config_apply.h"
+#include "config/config_report.h"
 #include "default_image.h"
 #include "channels/channel_record.h"
 #include "image/memory_map.h"
@@ -27,18 +27,18 @@ namespace {
 const QString kModel = QStringLiteral("QMR-417");
 
 struct Applied {
-    app::report::ApplyResult result;
+    config::ApplyResult result;
     image::RadioImage image;
 };
 
 Applied applyOntoDefault(const char* json, bool strict = false) {
     Applied applied{{}, defaultdat::defaultImage()};
     image::BandLimits limits = image::decodeBandLimits(applied.image);
-    applied.result = app::report::applyConfiguration(QByteArray(json), applied.image, limits, {kModel, strict});
+    applied.result = config::applyConfiguration(QByteArray(json), applied.image, limits, {kModel, strict});
     return applied;
 }
 
-QStringList lines(const app::report::ApplyResult& result) {
+QStringList lines(const config::ApplyResult& result) {
     QStringList out;
     for (const app::report::Problem& problem : result.problems) out.append(app::report::problemLine(problem));
     return out;
@@ -121,9 +121,9 @@ TEST(ConfigApply, PartialDocumentChangesWhatItSaysAndNothingElse) {
               QStringList{QStringLiteral(R"(channel.channels[1].rxFrequency: "146.5231": warning: off the raster, becomes 146.52000)")});
 
     const auto reportOf = [](const image::RadioImage& img) {
-        return app::report::buildReport({img, image::decodeBandLimits(img), kModel});
+        return config::buildReport({img, image::decodeBandLimits(img), kModel});
     };
-    EXPECT_EQ(app::report::differenceText(app::report::compare(reportOf(defaultdat::defaultImage()), reportOf(applied.image))),
+    EXPECT_EQ(config::differenceText(config::compare(reportOf(defaultdat::defaultImage()), reportOf(applied.image))),
               QStringLiteral(
                   "Channel / CH 0: (not in use) -> RX Frequency 145.50000, TX Frequency 145.50000, CH Name BASE, "
                   "Step(KHz) 12.5, Channel Spacing 25, TX Power High, CTCSS/DCS Decode Off, CTCSS/DCS Encode Off, "
@@ -157,11 +157,11 @@ TEST(ConfigApply, PresentListReplacesTheListWholeAndAnAbsentOneStays) {
         "communicationNote": {"contacts": [{"number": "3", "callId": "123", "name": "BOSS"}]}})");
     ASSERT_TRUE(master.result.applied) << lines(master.result).join(u'\n').toStdString();
     image::BandLimits limits = image::decodeBandLimits(master.image);
-    const app::report::ApplyResult row = app::report::applyConfiguration(
+    const config::ApplyResult row = config::applyConfiguration(
         QByteArray(R"({"twoTone": {"encodeList": [{"number": "4", "tone1Hz": "1200.0", "tone2Hz": "1800.0", "name": "GATE"}]}})"),
         master.image, limits, {kModel});
     ASSERT_TRUE(row.applied) << lines(row).join(u'\n').toStdString();
-    const QByteArray json = app::report::toJson(app::report::buildReport({master.image, limits, kModel}));
+    const QByteArray json = config::toJson(config::buildReport({master.image, limits, kModel}));
     const QString text = QString::fromUtf8(json).simplified();
     EXPECT_TRUE(text.contains(QStringLiteral(R"("encodeList": [ { "number": "4", "tone1Hz": "1200.0", "tone2Hz": "1800.0", "name": "GATE" } ])")))
         << json.toStdString();
@@ -173,7 +173,7 @@ TEST(ConfigApply, PresentListReplacesTheListWholeAndAnAbsentOneStays) {
 // document may give: applying it alone onto "Default.dat" finds no error.
 TEST(ConfigApply, EveryListedOptionIsTaken) {
     const image::RadioImage img = defaultdat::defaultImage();
-    const app::report::ConfigReport model = app::report::buildReport({img, image::decodeBandLimits(img), kModel});
+    const app::report::ConfigReport model = config::buildReport({img, image::decodeBandLimits(img), kModel});
     int tried = 0;
     for (const app::report::Section& section : model.sections)
         for (const app::report::Entry& entry : section.entries)
@@ -235,7 +235,7 @@ TEST(ConfigApply, DamagedDocumentsAreRefusedWholeOrTakenConsistently) {
                                                 "dtmf": {"selfId": "202", "encodeList": [{"number": "M1", "code": "123"}]}})");
     ASSERT_TRUE(partial.result.applied);
     const QByteArray original =
-        app::report::toJson(app::report::buildReport({partial.image, image::decodeBandLimits(partial.image), kModel}));
+        config::toJson(config::buildReport({partial.image, image::decodeBandLimits(partial.image), kModel}));
     std::mt19937 random(417);
     const auto pick = [&](qsizetype high) { return qsizetype(std::uniform_int_distribution<qsizetype>(0, high)(random)); };
     const QByteArray alphabet = QByteArrayLiteral("{}[]\",: 0123456789.-abcdefxyzDTMFe+\\u\n\x01\xc3\xa9\xff");
@@ -256,16 +256,16 @@ TEST(ConfigApply, DamagedDocumentsAreRefusedWholeOrTakenConsistently) {
         }
         Applied applied{{}, defaultdat::defaultImage()};
         image::BandLimits limits = image::decodeBandLimits(applied.image);
-        applied.result = app::report::applyConfiguration(json, applied.image, limits, {kModel});
+        applied.result = config::applyConfiguration(json, applied.image, limits, {kModel});
         if (!applied.result.applied) {
             EXPECT_GT(applied.result.errors(), 0) << json.toStdString();
             EXPECT_EQ(applied.image, defaultdat::defaultImage()) << json.toStdString();
             continue;
         }
         ++taken;
-        const QByteArray again = app::report::toJson(app::report::buildReport({applied.image, limits, kModel}));
+        const QByteArray again = config::toJson(config::buildReport({applied.image, limits, kModel}));
         image::RadioImage onto = applied.image;
-        ASSERT_TRUE(app::report::applyConfiguration(again, onto, limits, {kModel}).applied) << json.toStdString();
+        ASSERT_TRUE(config::applyConfiguration(again, onto, limits, {kModel}).applied) << json.toStdString();
         EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(applied.image, onto)), "") << json.toStdString();
     }
     EXPECT_GT(taken, 0);

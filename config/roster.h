@@ -10,6 +10,7 @@
 // log keeps one CSV line per radio programmed, so a run can be resumed. No widgets: the
 // command-line tool and the program's Fleet Write window share this.
 
+#include "app/json_reader.h"
 #include "image/band_limits.h"
 #include "image/radio_image.h"
 
@@ -21,7 +22,7 @@
 
 #include <vector>
 
-namespace fleet {
+namespace config::fleet {
 
 inline const QString kRadioColumn = QStringLiteral("Radio");
 inline const QString kPortColumn = QStringLiteral("Port");
@@ -49,8 +50,8 @@ Roster parseRoster(const QString& text, const QString& name, QStringList& proble
 // The same from a file (UTF-8, UTF-16 with a byte-order mark or Latin-1).
 Roster readRoster(const QString& path, QStringList& problems);
 
-// A row's values as a configuration document: {"dtmf":{"selfId":"123"}}.
-QByteArray rowDocument(const Roster& roster, const RosterRow& row);
+// A row's values as a configuration document, {"dtmf":{"selfId":"123"}}, applied as it stands.
+app::json::Value rowDocument(const Roster& roster, const RosterRow& row);
 
 // What a row writes: the master with the row's values applied.
 struct PreparedRadio {
@@ -117,4 +118,4 @@ enum Code : int {
     kCodeRoster = 10,
 };
 
-} // namespace fleet
+} // namespace config::fleet

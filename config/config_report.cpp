@@ -1,6 +1,6 @@
-#include "app/config_report.h"
+#include "config/config_report.h"
 
-#include "app/report_sections.h"
+#include "config/editor_table.h"
 
 #include <QHash>
 #include <QJsonArray>
@@ -8,7 +8,9 @@
 
 #include <algorithm>
 
-namespace app::report {
+namespace config {
+
+using namespace app::report;
 
 namespace {
 
@@ -109,19 +111,10 @@ void compareRows(const QString& sectionTitle, const Table& before, const Table& 
 } // namespace
 
 ConfigReport buildReport(const ReportSource& source) {
-    // Navigation-tree order.
-    return ConfigReport{{
-        modelSection(source),
-        channelSection(source),
-        functionSetupSection(source),
-        dtmfSection(source),
-        twoToneSection(source),
-        fiveToneSection(source),
-        scanSection(source),
-        emergencySection(source),
-        keySettingSection(source),
-        communicationNoteSection(source),
-    }};
+    // The Model, then the editors in navigation-tree order.
+    ConfigReport report{{kModelSection.report(source)}};
+    for (const Editor& editor : kEditors) report.sections.append(editor.section.report(source));
+    return report;
 }
 
 QString plainText(const ConfigReport& report) {
@@ -170,25 +163,4 @@ QString differenceText(const QList<Difference>& differences) {
     return text;
 }
 
-Section editorSection(app::EditorKind kind, const QString& key) {
-    return Section{QString::fromLatin1(app::kEditorKinds[std::size_t(kind)].treeText), key, {}, {}};
-}
-
-QStringList listOf(std::span<const std::string_view> entries) {
-    QStringList list;
-    list.reserve(qsizetype(entries.size()));
-    for (std::string_view e : entries) list.append(QString::fromLatin1(e.data(), qsizetype(e.size())));
-    return list;
-}
-
-QString shownPrefixEntry(const QStringList& entries, const QString& formatted) {
-    for (const QString& entry : entries)
-        if (entry.startsWith(formatted, Qt::CaseInsensitive)) return entry;
-    return entries.value(0);
-}
-
-QString shownIndexEntry(const QStringList& entries, int stored) { return entries.value(stored); }
-
-QString checkText(bool on) { return on ? QStringLiteral("Yes") : QStringLiteral("No"); }
-
-} // namespace app::report
+} // namespace config

@@ -1,18 +1,18 @@
-#include "shell/fleet_roster.h"
+#include "config/roster.h"
 
-#include "app/config_apply.h"
-#include "app/config_report.h"
+#include "config/config_apply.h"
+#include "config/editor_table.h"
 #include "channels/channel_csv.h"
 #include "link/port_names.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QRegularExpression>
 
-namespace fleet {
+#include <algorithm>
+
+namespace config::fleet {
 
 namespace {
 
@@ -66,13 +66,14 @@ QString rowProblem(const Roster& roster, const RosterRow& row, const QString& wh
     return text::kRowPrefix.arg(roster.name).arg(row.line).arg(row.radio, what);
 }
 
-// The value a radio ends up with at `path`, as the report shows it.
-QString reportValue(const app::report::ConfigReport& report, const QString& path) {
+// The value a radio ends up with at `path`, as the report shows it: only the section that
+// holds it is built.
+QString shownValue(const app::report::ReportSource& source, const QString& path) {
     const QString section = path.section(u'.', 0, 0);
     const QString key = path.section(u'.', 1);
-    for (const app::report::Section& s : report.sections) {
-        if (s.key != section) continue;
-        for (const app::report::Entry& e : s.entries)
+    for (const Editor& editor : kEditors) {
+        if (section != QLatin1String(editor.sectionKey)) continue;
+        for (const app::report::Entry& e : editor.section.report(source).entries)
             if (e.key == key) return e.value;
     }
     return {};
@@ -161,16 +162,20 @@ Roster readRoster(const QString& path, QStringList& problems) {
     return parseRoster(content, name, problems);
 }
 
-QByteArray rowDocument(const Roster& roster, const RosterRow& row) {
-    QJsonObject document;
+app::json::Value rowDocument(const Roster& roster, const RosterRow& row) {
+    app::json::Value document{app::json::Value::Kind::Object};
     for (int c = 0; c < roster.paths.size(); ++c) {
         if (row.values.value(c).isEmpty()) continue;
         const QString section = roster.paths[c].section(u'.', 0, 0);
-        QJsonObject values = document.value(section).toObject();
-        values.insert(roster.paths[c].section(u'.', 1), row.values[c]);
-        document.insert(section, values);
+        auto values = std::find_if(document.members.begin(), document.members.end(),
+                                   [&](const app::json::Member& m) { return m.key == section; });
+        if (values == document.members.end())
+            values = document.members.insert(document.members.end(),
+                                             app::json::Member{section, app::json::Value{app::json::Value::Kind::Object}});
+        app::json::Value value{app::json::Value::Kind::String, row.values[c]};
+        values->value.members.push_back({roster.paths[c].section(u'.', 1), std::move(value)});
     }
-    return QJsonDocument(document).toJson(QJsonDocument::Compact);
+    return document;
 }
 
 RosterCheck checkRoster(const Roster& roster, const image::RadioImage& master, const QString& defaultPort,
@@ -195,16 +200,14 @@ RosterCheck checkRoster(const Roster& roster, const image::RadioImage& master, c
 
         PreparedRadio radio{i, row.radio, port, master};
         image::BandLimits limits = masterLimits;
-        const app::report::ApplyResult applied =
-            app::report::applyConfiguration(rowDocument(roster, row), radio.image, limits, {modelName, true});
+        const ApplyResult applied = applyDocument(rowDocument(roster, row), radio.image, limits, {modelName, true});
         for (const app::report::Problem& problem : applied.problems)
             check.problems << rowProblem(roster, row, app::report::problemLine(problem));
         if (!applied.applied) continue;
 
-        const app::report::ConfigReport result = app::report::buildReport({radio.image, limits, modelName});
         for (const QString& path : kUniquePaths) {
             if (!roster.paths.contains(path)) continue;  // every radio keeps the master's, as meant
-            const QString value = reportValue(result, path);
+            const QString value = shownValue({radio.image, limits, modelName}, path);
             if (value.isEmpty()) continue;
             auto& seen = ids[path];
             if (const auto first = seen.constFind(value); first != seen.constEnd()) {
@@ -266,4 +269,4 @@ QSet<QString> doneRadios(const QString& path) {
     return done;
 }
 
-} // namespace fleet
+} // namespace config::fleet
