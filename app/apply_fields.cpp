@@ -2,7 +2,29 @@
 
 #include <QHash>
 
-namespace report {
+namespace app::report {
+
+QString problemLine(const Problem& problem) {
+    QString line = problem.path;
+    if (!problem.value.isEmpty()) line += (line.isEmpty() ? QString() : QStringLiteral(": ")) + problem.value;
+    if (!line.isEmpty()) line += QStringLiteral(": ");
+    if (problem.warning) line += QStringLiteral("warning: ");
+    return line + problem.reason;
+}
+
+void Problems::error(const QString& path, const QString& value, const QString& reason) {
+    m_all.append({path, value, reason, false});
+}
+
+void Problems::warning(const QString& path, const QString& value, const QString& reason) {
+    m_all.append({path, value, reason, true});
+}
+
+int Problems::errors() const {
+    return int(std::count_if(m_all.begin(), m_all.end(), [](const Problem& p) { return !p.warning; }));
+}
+
+int Problems::warnings() const { return int(m_all.size()) - errors(); }
 
 namespace {
 
@@ -290,4 +312,4 @@ QString upperAscii(QString text) {
     return text;
 }
 
-} // namespace report
+} // namespace app::report

@@ -4,9 +4,10 @@
 // are problems), the verdict on one value, and the field table a form section is described
 // by once, for the report (label, key, shown text) and for a document (entry check, store).
 
-#include "app/config_apply.h"
-#include "app/config_report.h"
 #include "app/json_reader.h"
+#include "app/report_model.h"
+#include "image/band_limits.h"
+#include "image/radio_image.h"
 
 #include <QSet>
 #include <QStringList>
@@ -15,7 +16,33 @@
 #include <optional>
 #include <vector>
 
-namespace report {
+namespace app::report {
+
+// One thing wrong with a document: `path` names the value (`dtmf.selfId`,
+// `channel.channels[3].rxFrequency`), `value` quotes it as the document wrote it (empty when
+// the problem is not about a value, such as an unknown key).
+struct Problem {
+    QString path;
+    QString value;
+    QString reason;
+    bool warning = false;
+};
+
+// "path: value: reason"; a warning reads "path: value: warning: reason".
+QString problemLine(const Problem& problem);
+
+class Problems {
+public:
+    void error(const QString& path, const QString& value, const QString& reason);
+    void warning(const QString& path, const QString& value, const QString& reason);
+
+    const QList<Problem>& all() const { return m_all; }
+    int errors() const;
+    int warnings() const;
+
+private:
+    QList<Problem> m_all;
+};
 
 // What applying a section works on: the configuration as it stands (earlier sections
 // applied), the problems found so far, and what the document as a whole says.
@@ -172,4 +199,4 @@ bool latin1Shown(QChar c);
 // a-z become A-Z; nothing else changes.
 QString upperAscii(QString text);
 
-} // namespace report
+} // namespace app::report

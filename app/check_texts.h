@@ -4,7 +4,7 @@
 
 #include <QString>
 
-namespace check::texts {
+namespace app::check::texts {
 
 // A finding: "Section / field: message", and with the file: "FILE: Section / field: message".
 inline const QString kFindingText = QStringLiteral("%1 / %2: %3");
@@ -44,4 +44,4 @@ inline const QString kNameDiffers = QStringLiteral("\"%1\" differs from CH %2 in
 inline const QString kNameDifference = QStringLiteral("%1 %2 here, %3 there");
 inline const QString kDifferenceSeparator = QStringLiteral("; ");
 
-} // namespace check::texts
+} // namespace app::check::texts

@@ -4,7 +4,7 @@
 
 #include "channels/channel_checks.h"
 
-#include "app/check_rules.h"
+#include "channels/channel_sections.h"
 #include "app/check_texts.h"
 #include "channels/channel_record.h"
 #include "channels/channel_row_ops.h"
@@ -26,35 +26,35 @@ QList<int> checkedSlots(const image::RadioImage& img) {
 
 QString channelField(int slot, const char* label) {
     const std::string_view column = kChannelColumnInfo[kColLabel].header;
-    return check::texts::kChannelField.arg(QLatin1String(column.data(), qsizetype(column.size())), channelLabel(slot),
+    return app::check::texts::kChannelField.arg(QLatin1String(column.data(), qsizetype(column.size())), channelLabel(slot),
                                            QString::fromLatin1(label));
 }
 
 } // namespace channels
 
-namespace check {
+namespace channels {
+
+using namespace app::check;
 
 namespace {
 
-using channels::ChannelRecordView;
-using channels::ToneSide;
 namespace ct = channels::texts;
 
 QString bandText(image::Freq10Hz low, image::Freq10Hz high) {
-    return texts::kBandRange.arg(low.wholeMHz()).arg(high.wholeMHz());
+    return app::check::texts::kBandRange.arg(low.wholeMHz()).arg(high.wholeMHz());
 }
 
 void checkBand(const image::RadioImage& img, const image::BandLimits& limits, int slot, Findings& out) {
     const ChannelRecordView record(img, slot);
     const auto add = [&](const char* label, const QString& message) {
-        out.append(finding(app::EditorKind::Channel, channels::channelField(slot, label), message));
+        out.append(finding(channels::texts::kEditorNames, channels::channelField(slot, label), message));
     };
     if (!limits.rxInBand(record.rx()))
-        add(ct::kRxFrequency, texts::kOutsideReceiveBand.arg(image::formatFrequency(record.rx()),
+        add(ct::kRxFrequency, app::check::texts::kOutsideReceiveBand.arg(image::formatFrequency(record.rx()),
                                                              bandText(limits.rxLow, limits.rxHigh)));
     // A channel whose TX is off never transmits on the frequency it keeps.
     if (!record.txOff() && !limits.txInBand(record.txFrequency()))
-        add(ct::kTxFrequency, texts::kOutsideTransmitBand.arg(image::formatFrequency(record.txFrequency()),
+        add(ct::kTxFrequency, app::check::texts::kOutsideTransmitBand.arg(image::formatFrequency(record.txFrequency()),
                                                               bandText(limits.txLow, limits.txHigh)));
 }
 
@@ -74,8 +74,8 @@ void checkAlike(const image::RadioImage& img, const QList<int>& used, Findings& 
             first.insert(key, slot);
             continue;
         }
-        out.append(finding(app::EditorKind::Channel, channels::channelField(slot, ct::kRxFrequency),
-                           texts::kSameAsChannel.arg(channels::channelLabel(*earlier), rx, decode, encode)));
+        out.append(finding(channels::texts::kEditorNames, channels::channelField(slot, ct::kRxFrequency),
+                           app::check::texts::kSameAsChannel.arg(channels::channelLabel(*earlier), rx, decode, encode)));
     }
 }
 
@@ -95,13 +95,13 @@ NamedChannel namedChannel(const image::RadioImage& img, int slot) {
 QString nameDifferences(const NamedChannel& here, const NamedChannel& there) {
     QStringList parts;
     const auto compare = [&](const char* label, const QString& a, const QString& b) {
-        if (a != b) parts.append(texts::kNameDifference.arg(QString::fromLatin1(label), a, b));
+        if (a != b) parts.append(app::check::texts::kNameDifference.arg(QString::fromLatin1(label), a, b));
     };
     compare(ct::kRxFrequency, here.rx, there.rx);
     compare(ct::kTxFrequency, here.tx, there.tx);
     compare(ct::kDecode, here.decode, there.decode);
     compare(ct::kEncode, here.encode, there.encode);
-    return parts.join(texts::kDifferenceSeparator);
+    return parts.join(app::check::texts::kDifferenceSeparator);
 }
 
 // The first radio that uses a name sets what it stands for (one radio may use it for
@@ -142,14 +142,14 @@ void checkFleetChannelNames(std::span<const FleetRadio> radios, FleetFindings& o
                 const bool known = std::any_of(reference->channels.begin(), reference->channels.end(),
                                                [&](const NamedChannel& c) { return c.sameAs(here); });
                 if (known) continue;
-                const QString message = texts::kNameDiffers.arg(name, channels::channelLabel(there.slot),
+                const QString message = app::check::texts::kNameDiffers.arg(name, channels::channelLabel(there.slot),
                                                                 radios[std::size_t(reference->radio)].name,
                                                                 nameDifferences(here, there));
-                out.append({radio.name, finding(app::EditorKind::Channel,
+                out.append({radio.name, finding(channels::texts::kEditorNames,
                                                 channels::channelField(here.slot, ct::kChannelName), message)});
             }
         }
     }
 }
 
-} // namespace check
+} // namespace channels

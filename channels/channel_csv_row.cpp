@@ -49,7 +49,7 @@ namespace {
 // ---- numbers and frequencies --------------------------------------------------------------
 
 std::int64_t decimal(const QString& text, int decimals, Column column) {
-    if (!text::isPlainDecimal(text)) throw Refusal{texts::kBadNumber.arg(columnName(column), text)};
+    if (!isPlainDecimal(text)) throw Refusal{texts::kBadNumber.arg(columnName(column), text)};
     return image::parseScaledDecimal(text, decimals);
 }
 
@@ -75,7 +75,7 @@ image::Freq10Hz rounded(std::int64_t inBandValue, const QString& what, RowWarnin
 std::int64_t offset(const RowReader& row) {
     const QString text = row.number(kOffset);
     if (text.isEmpty()) return 0;
-    if (text.startsWith(u'-') && text::isPlainDecimal(QStringView(text).mid(1))) throw Refusal{texts::kNegativeOffset.arg(row.field(kOffset))};
+    if (text.startsWith(u'-') && isPlainDecimal(QStringView(text).mid(1))) throw Refusal{texts::kNegativeOffset.arg(row.field(kOffset))};
     return frequency(text, kOffset);
 }
 
@@ -232,7 +232,7 @@ bool skip(const RowReader& row, RowWarnings& warnings) {
 
 int ctcssIndex(const QString& text, Column column) {
     // Compared as numbers, so "88.50" finds "88.5".
-    if (text::isPlainDecimal(text)) {
+    if (isPlainDecimal(text)) {
         const std::int64_t thousandths = image::parseScaledDecimal(text, 3);
         for (std::size_t i = 0; i < kCtcssTable.size(); ++i)
             if (image::parseScaledDecimal(latin(kCtcssTable[i]), 3) == thousandths) return int(i);
@@ -244,7 +244,7 @@ int dcsCode(const QString& text, Column column) {
     const bool octal = !text.isEmpty() && text.size() <= 3
                        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'7'; });
     if (!octal) throw Refusal{texts::kBadDcs.arg(columnName(column), text)};
-    return text::leadingOctal(text);
+    return leadingOctal(text);
 }
 
 std::array<bool, 2> polarities(const RowReader& row) {
@@ -312,7 +312,7 @@ int listEntry(const RowReader& row, Column column, std::span<const std::string_v
 // "M1"-"M16" as 0-15; -1 for any other text.
 int dtmfLabelIndex(const QString& text) {
     const QString digits = text.mid(1);
-    if (!text.startsWith(u'M', Qt::CaseInsensitive) || digits.size() > 2 || !text::isPlainDecimal(digits)
+    if (!text.startsWith(u'M', Qt::CaseInsensitive) || digits.size() > 2 || !isPlainDecimal(digits)
         || digits.contains(u'.'))
         return -1;
     const int number = digits.toInt();
@@ -332,7 +332,7 @@ int codeByte(const RowReader& row, Column column, int absent) {
     const QString text = row.field(column);
     if (text.isEmpty()) return absent;
     if (const int index = dtmfLabelIndex(text); index >= 0) return index;
-    const bool number = text.size() <= 3 && text::isPlainDecimal(text) && !text.contains(u'.');
+    const bool number = text.size() <= 3 && isPlainDecimal(text) && !text.contains(u'.');
     if (!number || text.toInt() > 255) throw Refusal{texts::kBadCode.arg(columnName(column), text)};
     return text.toInt();
 }

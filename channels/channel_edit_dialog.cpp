@@ -27,7 +27,7 @@ namespace {
 constexpr int kFrequencyLength = 9;
 constexpr int kDcsCodes = 512;
 
-QStringList ctcssEntries() { return combo::toStringList(kCtcssTable); }
+QStringList ctcssEntries() { return forms::combo::toStringList(kCtcssTable); }
 
 QStringList dcsEntries() {
     QStringList list;
@@ -78,31 +78,31 @@ CChannelEditDialog::~CChannelEditDialog() {
 // ---- controls ------------------------------------------------------------------------
 
 void CChannelEditDialog::buildControls() {
-    m_no = form::lineEdit("channelNo", kSlotTextLength, this);
-    m_up = form::arrow(Qt::UpArrow, "slotUp", this);
-    m_down = form::arrow(Qt::DownArrow, "slotDown", this);
-    m_rx = form::lineEdit("rxFrequency", kFrequencyLength, this);
-    m_tx = form::lineEdit("txFrequency", kFrequencyLength, this);
-    m_name = form::lineEdit("channelName", kChannelNameLength, this);
-    m_step = form::combo("step", this);
-    m_spacing = form::combo("spacing", this);
-    m_power = form::combo("power", this);
-    m_decode = {form::combo("decodeType", this), form::combo("decodeValue", this),
-                form::check(texts::kDcsReverse, "decodeReverse", this)};
-    m_encode = {form::combo("encodeType", this), form::combo("encodeValue", this),
-                form::check(texts::kDcsReverse, "encodeReverse", this)};
-    m_signalling = form::combo("signallingType", this);
-    m_code = form::combo("signallingCode", this);
-    m_squelch = form::combo("squelchMode", this);
-    m_dtmfPttId = form::combo("dtmfPttId", this);
-    m_fiveTonePttId = form::combo("fiveTonePttId", this);
-    m_scrambler = form::combo("scrambler", this);
-    m_busyLock = form::combo("busyLock", this);
-    m_scanSkip = form::check(texts::kScanSkip, "scanSkip", this);
-    m_reverse = form::check(texts::kReverse, "reverse", this);
-    m_talkAround = form::check(texts::kTalkAround, "talkAround", this);
-    m_compander = form::check(texts::kCompander, "compander", this);
-    m_txOff = form::check(texts::kTxOff, "txOff", this);
+    m_no = forms::lineEdit("channelNo", kSlotTextLength, this);
+    m_up = forms::arrow(Qt::UpArrow, "slotUp", this);
+    m_down = forms::arrow(Qt::DownArrow, "slotDown", this);
+    m_rx = forms::lineEdit("rxFrequency", kFrequencyLength, this);
+    m_tx = forms::lineEdit("txFrequency", kFrequencyLength, this);
+    m_name = forms::lineEdit("channelName", kChannelNameLength, this);
+    m_step = forms::comboBox("step", this);
+    m_spacing = forms::comboBox("spacing", this);
+    m_power = forms::comboBox("power", this);
+    m_decode = {forms::comboBox("decodeType", this), forms::comboBox("decodeValue", this),
+                forms::check(texts::kDcsReverse, "decodeReverse", this)};
+    m_encode = {forms::comboBox("encodeType", this), forms::comboBox("encodeValue", this),
+                forms::check(texts::kDcsReverse, "encodeReverse", this)};
+    m_signalling = forms::comboBox("signallingType", this);
+    m_code = forms::comboBox("signallingCode", this);
+    m_squelch = forms::comboBox("squelchMode", this);
+    m_dtmfPttId = forms::comboBox("dtmfPttId", this);
+    m_fiveTonePttId = forms::comboBox("fiveTonePttId", this);
+    m_scrambler = forms::comboBox("scrambler", this);
+    m_busyLock = forms::comboBox("busyLock", this);
+    m_scanSkip = forms::check(texts::kScanSkip, "scanSkip", this);
+    m_reverse = forms::check(texts::kReverse, "reverse", this);
+    m_talkAround = forms::check(texts::kTalkAround, "talkAround", this);
+    m_compander = forms::check(texts::kCompander, "compander", this);
+    m_txOff = forms::check(texts::kTxOff, "txOff", this);
     m_close = new QPushButton(QString::fromLatin1(texts::kClose), this);
     m_close->setObjectName(QStringLiteral("close"));
     m_close->setAutoDefault(false);  // Enter does nothing in this dialog
@@ -117,12 +117,12 @@ void CChannelEditDialog::buildControls() {
 
     auto* grid = new QGridLayout(this);
     int row = 0;
-    grid->addWidget(form::labelFor(texts::kNo, m_no), row, 0);
+    grid->addWidget(forms::labelFor(texts::kNo, m_no), row, 0);
     grid->addLayout(number, row++, 1);
     const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
-        grid->addWidget(form::labelFor(leftText, left), row, 0);
+        grid->addWidget(forms::labelFor(leftText, left), row, 0);
         grid->addWidget(left, row, 1);
-        grid->addWidget(*rightText ? form::labelFor(rightText, right) : form::label(rightText, this), row, 2);
+        grid->addWidget(*rightText ? forms::labelFor(rightText, right) : forms::label(rightText, this), row, 2);
         grid->addWidget(right, row++, 3);
     };
     pair(texts::kRxFrequency, m_rx, texts::kTxFrequency, m_tx);
@@ -132,7 +132,7 @@ void CChannelEditDialog::buildControls() {
     m_encode.value->setAccessibleName(QString::fromLatin1(texts::kEncodeCodeName));
     m_code->setAccessibleName(QString::fromLatin1(texts::kSignallingCodeName));
     for (const auto& [text, side] : {std::pair{texts::kDecode, &m_decode}, std::pair{texts::kEncode, &m_encode}}) {
-        grid->addWidget(form::labelFor(text, side->type), row, 0);
+        grid->addWidget(forms::labelFor(text, side->type), row, 0);
         grid->addWidget(side->type, row, 1);
         grid->addWidget(side->value, row, 2);
         grid->addWidget(side->reverse, row++, 3);
@@ -146,23 +146,23 @@ void CChannelEditDialog::buildControls() {
     checks->addStretch(1);  // each box only as wide as what it shows, so a click beside it does nothing
     grid->addLayout(checks, row++, 0, 1, 4);
     grid->addWidget(m_close, row, 3);
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 void CChannelEditDialog::fillFixedLists() {
-    combo::fill(m_step, kStepList);
-    combo::fill(m_spacing, kSpacingList);
-    combo::fill(m_power, kPowerList);
-    combo::fill(m_signalling, kSignallingTypeList);
-    combo::fill(m_dtmfPttId, kPttIdList);
-    combo::fill(m_fiveTonePttId, kPttIdList);
-    combo::fill(m_squelch, kSquelchModeList);
+    forms::combo::fill(m_step, kStepList);
+    forms::combo::fill(m_spacing, kSpacingList);
+    forms::combo::fill(m_power, kPowerList);
+    forms::combo::fill(m_signalling, kSignallingTypeList);
+    forms::combo::fill(m_dtmfPttId, kPttIdList);
+    forms::combo::fill(m_fiveTonePttId, kPttIdList);
+    forms::combo::fill(m_squelch, kSquelchModeList);
     // Sized now for its longest entry: the list shrinks to "Carrier" on a channel without tones.
     m_squelch->setMinimumWidth(m_squelch->sizeHint().width());
-    combo::fill(m_busyLock, kBusyLockList);
-    combo::fill(m_scrambler, kScramblerList);
-    combo::fill(m_decode.type, kToneTypeList);
-    combo::fill(m_encode.type, kToneTypeList);
+    forms::combo::fill(m_busyLock, kBusyLockList);
+    forms::combo::fill(m_scrambler, kScramblerList);
+    forms::combo::fill(m_decode.type, kToneTypeList);
+    forms::combo::fill(m_encode.type, kToneTypeList);
 }
 
 void CChannelEditDialog::connectControls() {
@@ -224,14 +224,14 @@ void CChannelEditDialog::showEmptyRecord() {
 }
 
 void CChannelEditDialog::loadOptions(const ChannelRecordView& record) {
-    combo::selectIndex(m_step, record.step());
-    combo::selectIndex(m_spacing, record.spacing());
-    combo::selectIndex(m_power, record.power());
+    forms::combo::selectIndex(m_step, record.step());
+    forms::combo::selectIndex(m_spacing, record.spacing());
+    forms::combo::selectIndex(m_power, record.power());
     loadTone(ToneSide::Decode, record);
     loadTone(ToneSide::Encode, record);
     loadSignalling(record);
     m_name->setText(record.name());
-    combo::selectIndex(m_busyLock, record.busyLock());
+    forms::combo::selectIndex(m_busyLock, record.busyLock());
     rebuildSquelchList();
     m_squelch->setCurrentIndex(std::max(m_squelch->findText(entryText(kSquelchModeList, record.squelchMode())), 0));
     m_scanSkip->setChecked(scanSkip(m_env.state.image, record.slot()));
@@ -239,26 +239,26 @@ void CChannelEditDialog::loadOptions(const ChannelRecordView& record) {
     m_talkAround->setChecked(record.talkAround());
     m_compander->setChecked(record.compander());
     m_txOff->setChecked(record.txOff());
-    combo::selectIndex(m_dtmfPttId, record.dtmfPttId());
-    combo::selectIndex(m_fiveTonePttId, record.fiveTonePttId());
-    combo::selectIndex(m_scrambler, record.scrambler());
+    forms::combo::selectIndex(m_dtmfPttId, record.dtmfPttId());
+    forms::combo::selectIndex(m_fiveTonePttId, record.fiveTonePttId());
+    forms::combo::selectIndex(m_scrambler, record.scrambler());
     if (m_scrambler->currentIndex() < 0) m_scrambler->setCurrentIndex(0);
 }
 
 void CChannelEditDialog::loadTone(ToneSide side, const ChannelRecordView& record) {
     ToneControls& t = tone(side);
-    combo::selectIndex(t.type, int(record.toneType(side)));
+    forms::combo::selectIndex(t.type, int(record.toneType(side)));
     t.rememberedType = t.type->currentIndex();
     rebuildToneValues(side);
-    if (t.type->currentIndex() == int(kToneTypeCtcss)) combo::selectIndex(t.value, record.ctcss(side));
+    if (t.type->currentIndex() == int(kToneTypeCtcss)) forms::combo::selectIndex(t.value, record.ctcss(side));
     if (t.type->currentIndex() == int(kToneTypeDcs)) {
-        combo::selectIndex(t.value, record.dcsCode(side));
+        forms::combo::selectIndex(t.value, record.dcsCode(side));
         t.reverse->setChecked(record.dcsInverted(side));
     }
 }
 
 void CChannelEditDialog::loadSignalling(const ChannelRecordView& record) {
-    combo::selectIndex(m_signalling, record.signallingType());
+    forms::combo::selectIndex(m_signalling, record.signallingType());
     m_rememberedSignalling = m_signalling->currentIndex();
     rebuildCodeList();
     const int entry = m_code->findText(signallingCodeText(record));
@@ -270,8 +270,8 @@ void CChannelEditDialog::loadSignalling(const ChannelRecordView& record) {
 void CChannelEditDialog::rebuildToneValues(ToneSide side) {
     ToneControls& t = tone(side);
     const int type = t.type->currentIndex();
-    if (type == int(kToneTypeCtcss)) combo::fill(t.value, ctcssEntries());
-    if (type == int(kToneTypeDcs)) combo::fill(t.value, dcsEntries());
+    if (type == int(kToneTypeCtcss)) forms::combo::fill(t.value, ctcssEntries());
+    if (type == int(kToneTypeDcs)) forms::combo::fill(t.value, dcsEntries());
     t.value->setVisible(isToneType(type));
     t.reverse->setVisible(type == int(kToneTypeDcs));
     if (isToneType(type)) t.value->setCurrentIndex(0);
@@ -279,7 +279,7 @@ void CChannelEditDialog::rebuildToneValues(ToneSide side) {
 
 void CChannelEditDialog::rebuildCodeList() {
     const int type = m_signalling->currentIndex();
-    combo::fill(m_code, signallingCodeEntries(m_env.state.image, type));
+    forms::combo::fill(m_code, signallingCodeEntries(m_env.state.image, type));
     m_code->setVisible(isSignallingType(type));
     if (m_code->count() > 0) m_code->setCurrentIndex(0);
 }
@@ -287,7 +287,7 @@ void CChannelEditDialog::rebuildCodeList() {
 void CChannelEditDialog::rebuildSquelchList() {
     const QString previous = m_squelch->currentText();
     const bool toneChosen = isToneType(m_decode.type->currentIndex()) || isToneType(m_encode.type->currentIndex());
-    combo::fill(m_squelch, squelchEntries(toneChosen, isSignallingType(m_signalling->currentIndex())));
+    forms::combo::fill(m_squelch, squelchEntries(toneChosen, isSignallingType(m_signalling->currentIndex())));
     m_squelch->setCurrentIndex(std::max(m_squelch->findText(previous), 0));
 }
 

@@ -5,7 +5,7 @@
 // dialog for the options only it shows; the list then stores every row, as it does.
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "channels/channel_sections.h"
 #include "channels/channel_edit_rules.h"
 #include "channels/channel_record.h"
 #include "channels/channel_rows.h"
@@ -14,11 +14,12 @@
 #include "channels/tone.h"
 #include "channels/value_tables.h"
 
-namespace report {
+namespace channels {
+
+using namespace app::report;
 
 namespace {
 
-using namespace channels;
 
 // The dialog's columns, after the list's.
 enum DialogColumn : int {
@@ -117,7 +118,7 @@ QString bandText(Freq10Hz low, Freq10Hz high) {
 // band's low limit in its place, so that is refused; the entry rounding (raster, 10 Hz) that
 // the list makes silently is a warning.
 Verdict enterFrequency(const QString& text, Freq10Hz low, Freq10Hz high, const QString& band) {
-    if (text.isEmpty() || !channels::text::isPlainDecimal(text) || text == QStringLiteral("."))
+    if (text.isEmpty() || !channels::isPlainDecimal(text) || text == QStringLiteral("."))
         return refused(QStringLiteral("not a frequency in MHz"));
     const Freq10Hz typed = image::parseFrequencyText(text);
     if (typed.value == 0) return refused(QStringLiteral("not a frequency in MHz"));
@@ -353,7 +354,7 @@ Section channelSection(const ReportSource& source) {
         const ChannelRowCells cells = loadChannelRow(source.image, source.limits, slot);
         if (!cells[kColRx].isEmpty()) table.rows.append(channelRow(source.image, slot, cells));
     }
-    Section section = editorSection(app::EditorKind::Channel, QStringLiteral("channel"));
+    Section section = editorSection(channels::texts::kEditorNames);
     section.tables.append(table);
     return section;
 }
@@ -395,4 +396,4 @@ void applyChannelSection(DocumentObject& section, ApplyContext& context) {
     channelValidityPass(img, context.limits);
 }
 
-} // namespace report
+} // namespace channels

@@ -3,10 +3,14 @@
 // radio's users know them ("Compnader" included), and their help topic. The column headers
 // of the list live with the column widths in channel_rows.h.
 
+#include "app/editor_names.h"
+
 namespace channels::texts {
 
 // F1 in the channel list and in the Channel Edit dialog.
 inline constexpr int kChannelHelpContext = 0x8017;
+inline constexpr app::EditorNames kEditorNames{"Channel", "Channel", "Channel", "channel", "channel",
+                                               kChannelHelpContext, "channel-list.html"};
 
 // Shared by the list and the dialog: slot 203 may never lose its RX frequency.
 inline constexpr const char* kVfoCannotBeNull = "VFO can`t be null!";

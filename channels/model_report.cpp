@@ -5,13 +5,15 @@
 // channels itself.
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "channels/channel_sections.h"
 #include "channels/channel_record.h"
 #include "channels/channel_rows.h"
 
 #include <QRegularExpression>
 
-namespace report {
+namespace channels {
+
+using namespace app::report;
 
 namespace {
 
@@ -100,4 +102,4 @@ void applyModelSection(DocumentObject& section, ApplyContext& context) {
     context.limits = chosen;
 }
 
-} // namespace report
+} // namespace channels

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-namespace channels::text {
+namespace channels {
 
 namespace {
 
@@ -73,4 +73,4 @@ int hexDigitValue(QChar c) {
     return -1;
 }
 
-} // namespace channels::text
+} // namespace channels

@@ -6,7 +6,7 @@
 
 #include <optional>
 
-namespace channels::text {
+namespace channels {
 
 struct ReadNumber {
     int value = 0;
@@ -31,4 +31,4 @@ bool isPlainDecimal(QStringView text);
 // Value of one hexadecimal digit, either case; -1 for anything else.
 int hexDigitValue(QChar c);
 
-} // namespace channels::text
+} // namespace channels

@@ -26,7 +26,7 @@ bool inToneRange(std::int64_t tenths) { return tenths >= kToneTenthsLow && tenth
 
 std::optional<int> firstDcsPatternNumber(QStringView text) {
     for (const char16_t* pattern : kDcsPatterns)
-        if (const std::optional<int> n = text::matchIntegerPattern(text, QStringView(pattern))) return n;
+        if (const std::optional<int> n = matchIntegerPattern(text, QStringView(pattern))) return n;
     return std::nullopt;
 }
 
@@ -55,7 +55,7 @@ ParsedTone parseToneText(QStringView text) {
         tone.inverted = !text.contains(u'N');
         QString digits = text.toString();
         digits.remove(u'D');
-        tone.dcsCode = text::leadingOctal(digits);
+        tone.dcsCode = leadingOctal(digits);
         return tone;
     }
     return tone;

@@ -34,7 +34,7 @@ std::optional<std::int64_t> readWattFigure(QStringView text) {
     } else {
         return std::nullopt;
     }
-    if (!text::isPlainDecimal(compact)) return std::nullopt;
+    if (!isPlainDecimal(compact)) return std::nullopt;
     return std::min(image::parseScaledDecimal(compact, decimals), kMostMilliwatts);
 }
 

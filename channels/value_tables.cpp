@@ -34,7 +34,7 @@ QString channelLabel(int slot) {
 }
 
 int slotFromChannelLabel(QStringView label) {
-    if (const auto number = text::readDecimal(label)) {
+    if (const auto number = readDecimal(label)) {
         // Saturated readings stay saturated instead of wrapping past the int range.
         return number->value == std::numeric_limits<int>::max() ? number->value : number->value + 1;
     }
@@ -48,12 +48,12 @@ QString dtmfCodeLabel(int index) { return QStringLiteral("M%1").arg(index + 1); 
 
 int dtmfCodeIndex(QStringView text) {
     if (text.contains(u'M')) {
-        const std::optional<int> number = text::matchIntegerPattern(text, u"M%d");
+        const std::optional<int> number = matchIntegerPattern(text, u"M%d");
         if (!number) return -1;
         // "M" with a number at the int range's low end stays there instead of wrapping.
         return *number == std::numeric_limits<int>::min() ? *number : *number - 1;
     }
-    const auto number = text::readDecimal(text);
+    const auto number = readDecimal(text);
     return number ? number->value : 0;
 }
 
@@ -61,7 +61,7 @@ std::uint8_t dtmfSymbolValue(QStringView symbol) {
     if (symbol.isEmpty()) return kNoDtmfSymbol;
     if (symbol[0] == u'#') return 15;
     if (symbol[0] == u'*') return 14;
-    const int digit = text::hexDigitValue(symbol[0]);
+    const int digit = hexDigitValue(symbol[0]);
     return digit < 0 ? kNoDtmfSymbol : std::uint8_t(digit);
 }
 
@@ -89,7 +89,7 @@ std::uint8_t dtmfPairFromText(QStringView text) {
     int value = 0;
     int digits = 0;
     for (; i < hex.size() && digits < 2; ++i, ++digits) {
-        const int digit = text::hexDigitValue(hex[i]);
+        const int digit = hexDigitValue(hex[i]);
         if (digit < 0) break;
         value = value * 16 + digit;
     }

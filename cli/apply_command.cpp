@@ -4,7 +4,7 @@
 // is written and the exit code is 10.
 
 #include "app/app_config.h"
-#include "app/config_apply.h"
+#include "config/config_apply.h"
 #include "cli/cli_transfer.h"
 #include "cli/commands.h"
 #include "cli/configuration_reports.h"
@@ -69,11 +69,11 @@ int applyCommand(const QStringList& arguments) {
         return fail(kExitFile, readFailureText(base, read));
     image::BandLimits limits = image::decodeBandLimits(img);
 
-    const report::ApplyResult result =
-        report::applyConfiguration(json, img, limits, {programModelName(), parser.isSet(strictOption)});
-    for (const report::Problem& problem : result.problems) {
+    const config::ApplyResult result =
+        config::applyConfiguration(json, img, limits, {programModelName(), parser.isSet(strictOption)});
+    for (const app::report::Problem& problem : result.problems) {
         // A document that is no JSON at all says where, in the file.
-        const QString line = report::problemLine(problem);
+        const QString line = app::report::problemLine(problem);
         printLine(problem.path.isEmpty() && problem.value.isEmpty() ? documentPath + QStringLiteral(": ") + line : line);
     }
     if (!result.applied) {

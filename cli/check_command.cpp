@@ -3,7 +3,7 @@
 // a fleet) those between the radios. Files shorter than a parameter file are refused, as
 // the write refuses them: the check is there to vet what goes into radios.
 
-#include "app/config_check.h"
+#include "config/config_check.h"
 #include "cli/cli_texts.h"
 #include "cli/cli_transfer.h"
 #include "cli/commands.h"
@@ -25,8 +25,8 @@ namespace {
 
 constexpr int kExitFindings = 1;
 
-void printFinding(const QString& file, const check::Finding& finding) {
-    writeOut((check::findingLine(file, finding) + u'\n').toUtf8());
+void printFinding(const QString& file, const app::check::Finding& finding) {
+    writeOut((app::check::findingLine(file, finding) + u'\n').toUtf8());
 }
 
 } // namespace
@@ -41,7 +41,7 @@ int checkCommand(const QStringList& arguments) {
     if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kCheckUsage, 1, INT_MAX))
         return *done == kExitOk ? kExitOk : kExitFile;
 
-    std::vector<check::FleetRadio> radios;
+    std::vector<app::check::FleetRadio> radios;
     QSet<QString> seen;  // a file named twice is one radio, not two with the same IDs
     bool fileError = false;
     int findings = 0;
@@ -54,14 +54,14 @@ int checkCommand(const QStringList& arguments) {
             continue;
         }
         seen.insert(canonical);
-        for (const check::Finding& finding : check::checkConfiguration({*img, image::decodeBandLimits(*img)})) {
+        for (const app::check::Finding& finding : config::checkConfiguration({*img, image::decodeBandLimits(*img)})) {
             printFinding(path, finding);
             ++findings;
         }
         radios.push_back({path, *img});
     }
     if (radios.size() > 1) {
-        for (const check::FleetFinding& finding : check::checkFleet(radios)) {
+        for (const app::check::FleetFinding& finding : config::checkFleet(radios)) {
             printFinding(finding.radio, finding.finding);
             ++findings;
         }

@@ -30,7 +30,8 @@ inline const QString kDescription = QStringLiteral(
     "                                 write MASTER.dat into radio after radio, each with its\n"
     "                                 roster row's values (its own self ID), logging each\n\n"
     "NAME is COMn, a device path such as /dev/ttyUSB0, or SIMULATOR (a built-in radio).\n"
-    "\"%1 COMMAND --help\" shows the options of one command; all of them follow.\n\n"
+    "\"%1 COMMAND --help\" shows the options of one command; all of them follow.\n"
+    "\"%1 --version\" prints the version.\n\n"
     "Exit codes: 0 done, 1 usage, 2 file, 3 port, 4 no answer, 5 password,\n"
     "6 radio killed or stunned, 7 interrupted, 8 verify failed, 9 CSV rows skipped,\n"
     "10 errors in a configuration document or a fleet roster (nothing written).");

@@ -37,14 +37,14 @@ std::optional<image::RadioImage> readConfiguration(const QString& path) {
     return img;
 }
 
-std::optional<report::ConfigReport> reportOfFile(const QString& path) {
+std::optional<app::report::ConfigReport> reportOfFile(const QString& path) {
     const std::optional<image::RadioImage> img = readConfiguration(path);
     if (!img) return std::nullopt;
     return reportOfImage(*img);
 }
 
-report::ConfigReport reportOfImage(const image::RadioImage& img) {
-    return report::buildReport({img, image::decodeBandLimits(img), programModelName()});
+app::report::ConfigReport reportOfImage(const image::RadioImage& img) {
+    return config::buildReport({img, image::decodeBandLimits(img), programModelName()});
 }
 
 } // namespace cli

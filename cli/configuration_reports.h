@@ -3,7 +3,7 @@
 // line when it cannot be, and the configuration report of a file or of an image read from a
 // radio, under the model name the program's printout uses.
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 #include "image/parameter_file.h"
 #include "image/radio_image.h"
 
@@ -17,9 +17,9 @@ namespace cli {
 // no parameter file (not 20480 bytes long).
 std::optional<image::RadioImage> readConfiguration(const QString& path);
 
-std::optional<report::ConfigReport> reportOfFile(const QString& path);
+std::optional<app::report::ConfigReport> reportOfFile(const QString& path);
 // The model name "Program.ini" beside the program names (the program's own when it names none).
 QString programModelName();
-report::ConfigReport reportOfImage(const image::RadioImage& img);
+app::report::ConfigReport reportOfImage(const image::RadioImage& img);
 
 } // namespace cli

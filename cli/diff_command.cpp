@@ -3,7 +3,7 @@
 // into memory (keeping the usual read backup) and stands on the right, as B does. Both
 // come from the same report model as the printout.
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 #include "cli/cli_texts.h"
 #include "cli/cli_transfer.h"
 #include "cli/commands.h"
@@ -21,9 +21,9 @@ namespace {
 // Differing configurations end with 1, as diff(1) does; a file that cannot be read ends with 2.
 constexpr int kExitDiffers = 1;
 
-int printDifferences(const report::ConfigReport& before, const report::ConfigReport& after) {
-    const QList<report::Difference> differences = report::compare(before, after);
-    writeOut(report::differenceText(differences).toUtf8());
+int printDifferences(const app::report::ConfigReport& before, const app::report::ConfigReport& after) {
+    const QList<config::Difference> differences = config::compare(before, after);
+    writeOut(config::differenceText(differences).toUtf8());
     return differences.isEmpty() ? kExitOk : kExitDiffers;
 }
 

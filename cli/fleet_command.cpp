@@ -10,7 +10,7 @@
 #include "cli/configuration_reports.h"
 #include "cli/exit_codes.h"
 #include "image/parameter_file.h"
-#include "shell/fleet_roster.h"
+#include "config/roster.h"
 
 #include <QCommandLineParser>
 #include <QDateTime>
@@ -37,10 +37,10 @@ namespace cli {
 
 namespace {
 
-static_assert(int(fleet::kCodePort) == kExitPort && int(fleet::kCodeNoAnswer) == kExitNoAnswer
-              && int(fleet::kCodePassword) == kExitPassword && int(fleet::kCodeRadioLocked) == kExitRadioLocked
-              && int(fleet::kCodeCancelled) == kExitCancelled && int(fleet::kCodeVerify) == kExitVerify
-              && int(fleet::kCodeRoster) == kExitDocument,
+static_assert(int(config::fleet::kCodePort) == kExitPort && int(config::fleet::kCodeNoAnswer) == kExitNoAnswer
+              && int(config::fleet::kCodePassword) == kExitPassword && int(config::fleet::kCodeRadioLocked) == kExitRadioLocked
+              && int(config::fleet::kCodeCancelled) == kExitCancelled && int(config::fleet::kCodeVerify) == kExitVerify
+              && int(config::fleet::kCodeRoster) == kExitDocument,
               "the log records the command-line tool's own exit codes");
 
 namespace text {
@@ -104,22 +104,22 @@ struct FleetSettings {
 // The run: its rows, the questions on the one terminal, the log and Ctrl-C for every radio.
 class FleetRun {
 public:
-    FleetRun(const fleet::Roster& roster, const image::FilePrefixBlock& prefix, const app::AppConfig& config,
+    FleetRun(const config::fleet::Roster& roster, const image::FilePrefixBlock& prefix, const app::AppConfig& config,
              FleetSettings settings, const std::atomic<bool>& interrupted)
         : m_roster(roster), m_prefix(prefix), m_config(config), m_settings(std::move(settings)),
           m_interrupted(interrupted) {}
 
     // Writes the radios (each port's in roster order) and returns each row's exit code.
-    std::map<int, int> run(const std::vector<fleet::PreparedRadio>& radios) {
+    std::map<int, int> run(const std::vector<config::fleet::PreparedRadio>& radios) {
         // One queue per port; without --parallel one queue for all.
-        std::map<QString, std::vector<const fleet::PreparedRadio*>> queues;
-        for (const fleet::PreparedRadio& radio : radios)
-            queues[m_settings.parallel ? fleet::portKey(radio.port) : QString()].push_back(&radio);
+        std::map<QString, std::vector<const config::fleet::PreparedRadio*>> queues;
+        for (const config::fleet::PreparedRadio& radio : radios)
+            queues[m_settings.parallel ? config::fleet::portKey(radio.port) : QString()].push_back(&radio);
         // QThreads: a serial port needs a Qt thread for its notifiers.
         std::vector<std::unique_ptr<QThread>> workers;
         for (auto& entry : queues)
             workers.emplace_back(QThread::create([this, &queue = entry.second] {
-                for (const fleet::PreparedRadio* radio : queue) {
+                for (const config::fleet::PreparedRadio* radio : queue) {
                     if (m_stop) break;
                     const std::optional<int> code = programRadio(*radio);
                     if (!code) break;  // stopped before it was written
@@ -153,7 +153,7 @@ private:
     }
 
     // The radio's exit code; nothing when the run stopped before it was written.
-    std::optional<int> programRadio(const fleet::PreparedRadio& radio) {
+    std::optional<int> programRadio(const config::fleet::PreparedRadio& radio) {
         int code = kExitOk;
         for (;;) {
             if (!m_settings.yes && ask(connectText(radio), false) == Answer::Stop) {
@@ -170,7 +170,7 @@ private:
         return code;
     }
 
-    QString connectText(const fleet::PreparedRadio& radio) const {
+    QString connectText(const config::fleet::PreparedRadio& radio) const {
         return m_settings.parallel ? text::kConnectTo.arg(radio.radio, radio.port) : text::kConnect.arg(radio.radio);
     }
 
@@ -191,7 +191,7 @@ private:
         return Answer::Stop;
     }
 
-    int writeRadio(const fleet::PreparedRadio& radio) {
+    int writeRadio(const config::fleet::PreparedRadio& radio) {
         app::AppState state;
         state.image = radio.image;
         state.prefix = m_prefix;
@@ -208,8 +208,8 @@ private:
         return code;
     }
 
-    void log(const fleet::PreparedRadio& radio, int code, const TransferRecord& record) {
-        fleet::LogEntry entry;
+    void log(const config::fleet::PreparedRadio& radio, int code, const TransferRecord& record) {
+        config::fleet::LogEntry entry;
         entry.time = QDateTime::currentDateTime();
         entry.radio = radio.radio;
         entry.port = radio.port;
@@ -221,7 +221,7 @@ private:
                         : m_settings.request.verify ? text::kVerifiedMessage
                                                     : text::kWrittenMessage;
         const std::lock_guard lock(m_mutex);
-        if (const QString error = fleet::appendLog(m_settings.logPath, m_roster, entry); !error.isEmpty())
+        if (const QString error = config::fleet::appendLog(m_settings.logPath, m_roster, entry); !error.isEmpty())
             printLine(text::kCannotLog.arg(error));
     }
 
@@ -235,7 +235,7 @@ private:
         m_cancels.erase(&cancel);
     }
 
-    const fleet::Roster& m_roster;
+    const config::fleet::Roster& m_roster;
     const image::FilePrefixBlock& m_prefix;
     const app::AppConfig& m_config;
     const FleetSettings m_settings;
@@ -290,9 +290,9 @@ int fleetCommand(const QStringList& arguments, app::AppState& state, const std::
 
     // Every row is checked before any radio is touched.
     QStringList problems;
-    const fleet::Roster roster = fleet::readRoster(rosterPath, problems);
-    fleet::RosterCheck check;
-    if (problems.isEmpty()) check = fleet::checkRoster(roster, state.image, request->port, programModelName());
+    const config::fleet::Roster roster = config::fleet::readRoster(rosterPath, problems);
+    config::fleet::RosterCheck check;
+    if (problems.isEmpty()) check = config::fleet::checkRoster(roster, state.image, request->port, programModelName());
     problems << check.problems;
     for (const QString& problem : problems) printLine(problem);
     if (!problems.isEmpty()) {
@@ -302,14 +302,14 @@ int fleetCommand(const QStringList& arguments, app::AppState& state, const std::
 
     FleetSettings settings{*request, parser.isSet(yesOption), parser.isSet(parallelOption),
                            parser.isSet(logOption) ? parser.value(logOption) : defaultLogPath(rosterPath)};
-    if (const QString problem = fleet::logProblem(settings.logPath, roster); !problem.isEmpty())
+    if (const QString problem = config::fleet::logProblem(settings.logPath, roster); !problem.isEmpty())
         return fail(kExitFile, problem);
     if (const QString problem = cannotSaveTextFileReason(settings.logPath); !problem.isEmpty()) return fail(kExitFile, problem);
 
-    std::vector<fleet::PreparedRadio> radios;
+    std::vector<config::fleet::PreparedRadio> radios;
     int doneBefore = 0;
-    const QSet<QString> done = parser.isSet(resumeOption) ? fleet::doneRadios(settings.logPath) : QSet<QString>();
-    for (fleet::PreparedRadio& radio : check.radios) {
+    const QSet<QString> done = parser.isSet(resumeOption) ? config::fleet::doneRadios(settings.logPath) : QSet<QString>();
+    for (config::fleet::PreparedRadio& radio : check.radios) {
         if (done.contains(radio.radio)) {
             printLine(text::kAlreadyDone.arg(radio.radio, QFileInfo(settings.logPath).fileName()));
             ++doneBefore;

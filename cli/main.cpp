@@ -1,6 +1,7 @@
 // qmr417-cli: reads and writes QMR-417 radios without a window, for dealers who program
 // radios in batches and for scripts. See cli_texts.h for the usage text.
 
+#include "app/version.h"
 #include "cli/cli_texts.h"
 #include "cli/commands.h"
 #include "cli/exit_codes.h"
@@ -39,6 +40,10 @@ int main(int argc, char* argv[]) {
 
     QStringList arguments = QCoreApplication::arguments();
     const QString command = arguments.value(1);
+    if (command == QStringLiteral("--version")) {
+        std::printf("%s %s\n", qPrintable(cli::text::kProgramName), app::kVersion);
+        return cli::kExitOk;
+    }
     if (command.isEmpty() || command == QStringLiteral("--help") || command == QStringLiteral("-h")) {
         std::printf("%s\n%s\n", qPrintable(cli::text::kUsage.arg(cli::text::kProgramName, cli::text::kTopUsage)),
                     qPrintable(cli::text::kDescription.arg(cli::text::kProgramName)));

@@ -1,7 +1,7 @@
 // qmr417-cli report FILE [--json]: the configuration report of a parameter file as text or
 // JSON, from the same report model as the printout.
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 #include "cli/cli_texts.h"
 #include "cli/cli_transfer.h"
 #include "cli/commands.h"
@@ -25,7 +25,7 @@ int reportCommand(const QStringList& arguments) {
 
     const auto configuration = reportOfFile(parser.positionalArguments().constFirst());
     if (!configuration) return kExitFile;
-    writeOut(parser.isSet(json) ? report::toJson(*configuration) : report::plainText(*configuration).toUtf8());
+    writeOut(parser.isSet(json) ? config::toJson(*configuration) : config::plainText(*configuration).toUtf8());
     return kExitOk;
 }
 

@@ -1,6 +1,6 @@
 #include "forms/combo_helpers.h"
 
-namespace combo {
+namespace forms::combo {
 
 QStringList toStringList(std::span<const std::string_view> entries) {
     QStringList list;
@@ -40,4 +40,4 @@ void storeSelectedIndex(image::RadioImage& img, image::Addr at, const QComboBox*
     if (box->currentIndex() >= 0) img.setU8(at, storedIndex(box));
 }
 
-} // namespace combo
+} // namespace forms::combo

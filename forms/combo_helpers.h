@@ -15,7 +15,7 @@
 #include <span>
 #include <string_view>
 
-namespace combo {
+namespace forms::combo {
 
 QStringList toStringList(std::span<const std::string_view> entries);
 void fill(QComboBox* box, std::span<const std::string_view> entries);
@@ -30,4 +30,4 @@ void selectPrefix(QComboBox* box, const QString& formattedValue);
 // and nobody has chosen since (a user cannot empty a drop-down), so the byte stays as it was.
 void storeSelectedIndex(image::RadioImage& img, image::Addr at, const QComboBox* box);
 
-} // namespace combo
+} // namespace forms::combo

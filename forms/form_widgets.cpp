@@ -16,7 +16,7 @@
 
 #include <algorithm>
 
-namespace form {
+namespace forms {
 
 namespace {
 
@@ -132,7 +132,7 @@ QLabel* labelFor(const QString& text, QWidget* control) {
 
 QLabel* labelFor(const char* text, QWidget* control) { return labelFor(QString::fromLatin1(text), control); }
 
-QComboBox* combo(const char* objectName, QWidget* parent) {
+QComboBox* comboBox(const char* objectName, QWidget* parent) {
     auto* box = new MeasuredOnceCombo(parent);
     box->setObjectName(QString::fromLatin1(objectName));
     return box;
@@ -216,4 +216,4 @@ void addButtonMnemonics(QWidget* dialog) {
     }
 }
 
-} // namespace form
+} // namespace forms

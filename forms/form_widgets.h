@@ -15,7 +15,7 @@ class QLineEdit;
 class QToolButton;
 class QWidget;
 
-namespace form {
+namespace forms {
 
 // Character sets for text fields: explicit ASCII, never the locale's idea of a letter.
 using app::chars::kDigits;
@@ -29,7 +29,7 @@ QLabel* label(const char* text, QWidget* parent);
 // the control's sibling (Qt looks for a buddy among them).
 QLabel* labelFor(const QString& text, QWidget* control);
 QLabel* labelFor(const char* text, QWidget* control);
-QComboBox* combo(const char* objectName, QWidget* parent);
+QComboBox* comboBox(const char* objectName, QWidget* parent);
 // A line edit limited to `maxLength` characters (0: no limit of ours).
 QLineEdit* lineEdit(const char* objectName, int maxLength, QWidget* parent);
 // A line edit that accepts only `allowedChars`, typed or pasted; a-z are upper-cased first
@@ -52,4 +52,4 @@ void addButtonMnemonics(QWidget* dialog);
 inline QString fromBytes(const QByteArray& bytes) { return QString::fromLatin1(bytes); }
 inline QByteArray toBytes(const QString& text) { return text.toLatin1(); }
 
-} // namespace form
+} // namespace forms

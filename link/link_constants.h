@@ -2,6 +2,8 @@
 // Every timing value and frame size of the radio link, in one place. The radio and its
 // cable dictate them; the engine and the ports read them from here only.
 
+// The link folder's namespace is radiolink, not link: POSIX declares a function link() in
+// <unistd.h>, which every Qt header brings in, and a namespace cannot share its name.
 namespace radiolink {
 
 // Line: 9600 baud, 8N1. One byte on the wire is 10 bits, so 960 bytes per second.

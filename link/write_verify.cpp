@@ -1,6 +1,6 @@
 #include "link/write_verify.h"
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 #include "image/band_limits.h"
 #include "image/memory_map.h"
 #include "link/port_provider.h"
@@ -30,8 +30,8 @@ namespace {
 QString shownValue(const QString& value) { return value.isEmpty() ? text::kVerifyEmptyValue : value; }
 
 // The report as the editors would show these bytes; the model name is not in the image.
-report::ConfigReport reportOf(const image::RadioImage& img) {
-    return report::buildReport({img, image::decodeBandLimits(img), QString()});
+app::report::ConfigReport reportOf(const image::RadioImage& img) {
+    return config::buildReport({img, image::decodeBandLimits(img), QString()});
 }
 
 // The field lines the message has room for, then how many it leaves out.
@@ -46,7 +46,7 @@ QString fieldSummary(const QStringList& fields) {
 
 QStringList fieldDifferences(const image::RadioImage& sent, const image::RadioImage& radio) {
     QStringList lines;
-    for (const report::Difference& d : report::compare(reportOf(sent), reportOf(radio)))
+    for (const config::Difference& d : config::compare(reportOf(sent), reportOf(radio)))
         lines.append(text::kVerifyFieldLine.arg(d.section, d.label, shownValue(d.before), shownValue(d.after)));
     return lines;
 }

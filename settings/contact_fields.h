@@ -5,6 +5,7 @@
 //   0x1C00-0x1FFF names, 8 bytes at 0x1C00 + 8k: at most 7 capitals or digits, left-aligned,
 //                 the rest 0x00 (the eighth byte is always written 0x00)
 
+#include "app/editor_names.h"
 #include "image/radio_image.h"
 
 namespace settings::contact {
@@ -26,5 +27,8 @@ constexpr Addr nameAddress(int contact) { return Addr(kNames + kNameRecordSize *
 
 // Help context of the editor: its form number.
 constexpr int kHelpContext = 178;
+inline constexpr app::EditorNames kEditorNames{"Communication Note", "Communication Note", "Communication Note",
+                                               "communicationNote", "communicationNote", kHelpContext,
+                                               "communication-note.html"};
 
 } // namespace settings::contact

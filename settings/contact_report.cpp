@@ -3,15 +3,16 @@
 // numbers them.
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "settings/settings_sections.h"
 #include "settings/contact_book.h"
 #include "settings/contact_fields.h"
 
-namespace report {
+namespace settings {
+
+using namespace app::report;
 
 namespace {
 
-namespace contact = settings::contact;
 
 QString latin(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
@@ -76,7 +77,7 @@ Section communicationNoteSection(const ReportSource& source) {
         const QString name = contact::name(source.image, k);
         if (!callId.isEmpty() || !name.isEmpty()) table.rows.append({QString::number(k), callId, name});
     }
-    Section section = editorSection(app::EditorKind::CommunicationNote, QStringLiteral("communicationNote"));
+    Section section = editorSection(settings::contact::kEditorNames);
     section.tables.append(table);
     return section;
 }
@@ -94,4 +95,4 @@ void applyCommunicationNoteSection(DocumentObject& section, ApplyContext& contex
     }
 }
 
-} // namespace report
+} // namespace settings

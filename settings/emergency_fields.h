@@ -14,6 +14,7 @@
 //   0x03A9  emergency cycle       0 = "Continuous", 1-255 cycles
 //   0x03AA-0x03AF not ours
 
+#include "app/editor_names.h"
 #include "image/memory_map.h"
 #include "image/radio_image.h"
 
@@ -67,5 +68,9 @@ inline constexpr std::string_view kCycleLabel = "Emergency Cycle";
 
 // Help context of the editor: its form number.
 constexpr int kHelpContext = 211;
+// The menu item is spelt as the radio's users know it.
+inline constexpr app::EditorNames kEditorNames{"Emergency Infomation", "Emergency Information", "Emergency Information",
+                                               "emergencyInformation", "emergencyInformation", kHelpContext,
+                                               "emergency-information.html"};
 
 } // namespace settings::emergency

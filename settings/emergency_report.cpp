@@ -2,12 +2,14 @@
 // document, fields in screen order as the editor shows and stores them.
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "settings/settings_sections.h"
 #include "settings/emergency_fields.h"
 #include "settings/emergency_ids.h"
 #include "settings/emergency_rules.h"
 
-namespace report {
+namespace settings {
+
+using namespace app::report;
 
 namespace {
 
@@ -79,7 +81,7 @@ FormFields fields() {
 } // namespace
 
 Section emergencySection(const ReportSource& source) {
-    Section section = editorSection(app::EditorKind::EmergencyInformation, QStringLiteral("emergencyInformation"));
+    Section section = editorSection(settings::emergency::kEditorNames);
     section.entries = reportEntries(fields(), source.image);
     return section;
 }
@@ -88,4 +90,4 @@ void applyEmergencySection(DocumentObject& section, ApplyContext& context) {
     applyFieldByField(fields(), section, context.image, context.problems);
 }
 
-} // namespace report
+} // namespace settings

@@ -55,7 +55,7 @@ std::optional<std::uint8_t> idToStore(QStringView shown) {
 std::optional<std::uint8_t> numberToStore(QStringView shown) {
     if (shown.isEmpty()) return std::nullopt;
     if (shown == text(kContinuous)) return std::uint8_t(0);
-    const auto number = channels::text::readDecimal(shown);
+    const auto number = channels::readDecimal(shown);
     return std::uint8_t(number ? number->value : 0);
 }
 

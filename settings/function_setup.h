@@ -19,6 +19,7 @@
 // other bits of 0x0230, 0x0233, 0x0238. The short-press key bytes 0x01F0-0x01F4 are written
 // when the squelch key becomes momentary (see the key settings).
 
+#include "app/editor_names.h"
 #include "app/correction.h"
 #include "image/memory_map.h"
 #include "image/radio_image.h"
@@ -118,6 +119,8 @@ void writeDefaults(image::RadioImage& img);
 
 namespace texts {
 inline constexpr int kHelpContext = 151;
+inline constexpr app::EditorNames kEditorNames{"Function Setup", "Function Setup", "Function Setup", "functionSetup",
+                                               "functionSetup", kHelpContext, "function-setup.html"};
 inline constexpr const char* kStartingDisplay = "Starting Display";
 inline constexpr const char* kDisplayMode = "Display Mode";
 inline constexpr const char* kDisplayLockName = "Display Mode Lock";  // a screen reader's name; no label shows it

@@ -3,12 +3,14 @@
 // as the editor shows and stores them.
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "settings/settings_sections.h"
 #include "app/typed_characters.h"
 #include "settings/function_setup.h"
 #include "settings/key_setting.h"
 
-namespace report {
+namespace settings {
+
+using namespace app::report;
 
 namespace {
 
@@ -151,7 +153,7 @@ FormFields fields() {
 } // namespace
 
 Section functionSetupSection(const ReportSource& source) {
-    Section section = editorSection(app::EditorKind::FunctionSetup, QStringLiteral("functionSetup"));
+    Section section = editorSection(settings::function_setup::texts::kEditorNames);
     section.entries = reportEntries(fields(), source.image);
     // The form's left column of eleven, its right column (with the password while in use),
     // then the group of lock-outs below them.
@@ -165,4 +167,4 @@ void applyFunctionSetupSection(DocumentObject& section, ApplyContext& context) {
     applyFieldByField(fields(), section, context.image, context.problems);
 }
 
-} // namespace report
+} // namespace settings

@@ -9,6 +9,7 @@
 // 0x01FA-0x01FE  FUNC + key   P3 P4 P5 P1 P2
 // 0x01FF is not ours. Bit 0 of 0x0230 (squelch key function, 0 = momentary) is read only.
 
+#include "app/editor_names.h"
 #include "image/memory_map.h"
 #include "image/radio_image.h"
 
@@ -69,6 +70,8 @@ void writeDefaults(image::RadioImage& img);
 
 namespace texts {
 inline constexpr int kHelpContext = 146;
+inline constexpr app::EditorNames kEditorNames{"Key Setting", "Key Setting", "Key Setting", "keySetting", "keySetting",
+                                               kHelpContext, "key-setting.html"};
 } // namespace texts
 
 } // namespace settings::keys

@@ -3,14 +3,15 @@
 // "MONI" shows "Off" while the squelch key is momentary, "RESET" shows no selection).
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "settings/settings_sections.h"
 #include "settings/key_setting.h"
 
-namespace report {
+namespace settings {
+
+using namespace app::report;
 
 namespace {
 
-namespace keys = settings::keys;
 
 // "P1 Short" -> "p1Short", "FUNC+P1" -> "funcP1": the first word in lower case, each later
 // one starting with a capital.
@@ -66,7 +67,7 @@ FormFields fields() {
 } // namespace
 
 Section keySettingSection(const ReportSource& source) {
-    Section section = editorSection(app::EditorKind::KeySetting, QStringLiteral("keySetting"));
+    Section section = editorSection(settings::keys::texts::kEditorNames);
     section.entries = reportEntries(fields(), source.image);
     // The form's three groups (short, long, FUNC) go two beside each other, then the third.
     section.printColumns = {{keys::kKeysPerGroup, keys::kKeysPerGroup}, {keys::kKeysPerGroup, 0}};
@@ -77,4 +78,4 @@ void applyKeySettingSection(DocumentObject& section, ApplyContext& context) {
     applyFieldByField(fields(), section, context.image, context.problems);
 }
 
-} // namespace report
+} // namespace settings

@@ -8,6 +8,7 @@
 //   BD priority channel 2 (channel number 0-199)                      BE BF not ours
 // The bytes marked "not ours" belong to the radio and survive every store.
 
+#include "app/editor_names.h"
 #include "image/memory_map.h"
 #include "image/radio_image.h"
 
@@ -32,5 +33,8 @@ inline constexpr Addr kOwnBytes[] = {kMode,         kPriorityMode, kRevertChanne
 
 // Help context of the editor: its form number.
 constexpr int kHelpContext = 198;
+inline constexpr app::EditorNames kEditorNames{"Scan Information", "Scan Information", "Scan Information",
+                                               "scanInformation", "scanInformation", kHelpContext,
+                                               "scan-information.html"};
 
 } // namespace settings::scan

@@ -2,16 +2,17 @@
 // as the editor shows and stores the fields.
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "settings/settings_sections.h"
 #include "settings/scan_fields.h"
 #include "settings/scan_rules.h"
 #include "settings/scan_texts.h"
 
-namespace report {
+namespace settings {
+
+using namespace app::report;
 
 namespace {
 
-namespace scan = settings::scan;
 namespace t = scan::texts;
 
 constexpr std::uint8_t kNoSelection = 0xFF;
@@ -89,7 +90,7 @@ FormFields fields() {
 } // namespace
 
 Section scanSection(const ReportSource& source) {
-    Section section = editorSection(app::EditorKind::ScanInformation, QStringLiteral("scanInformation"));
+    Section section = editorSection(settings::scan::kEditorNames);
     section.entries = reportEntries(fields(), source.image);
     return section;
 }
@@ -98,4 +99,4 @@ void applyScanSection(DocumentObject& section, ApplyContext& context) {
     applyFieldByField(fields(), section, context.image, context.problems);
 }
 
-} // namespace report
+} // namespace settings

@@ -4,7 +4,7 @@
 // in MR, the priority channels its priority mode watches while scanning is on, the emergency
 // channel and ID while an emergency transmits on the assigned channel.
 
-#include "app/check_rules.h"
+#include "settings/settings_sections.h"
 #include "app/check_texts.h"
 #include "channels/channel_row_ops.h"
 #include "channels/value_tables.h"
@@ -19,13 +19,14 @@
 #include <array>
 #include <optional>
 
-namespace check {
+namespace settings {
+
+using namespace app::check;
 
 namespace {
 
 namespace em = settings::emergency;
 namespace fs = settings::function_setup;
-namespace scan = settings::scan;
 
 QString text(std::string_view view) { return QString::fromLatin1(view.data(), qsizetype(view.size())); }
 
@@ -40,15 +41,15 @@ constexpr int kMrMode = 1;  // "MR" in the VFO/MR list
 
 // The message for a setting naming channel `number`, or nothing when it names one in use.
 std::optional<QString> namedChannelProblem(const image::RadioImage& img, int number, int lastNumber) {
-    if (number > lastNumber) return texts::kNoChannel.arg(number);
-    if (channelEmpty(img, number)) return texts::kChannelEmpty.arg(channels::channelLabel(number + channels::kFirstSlot));
+    if (number > lastNumber) return app::check::texts::kNoChannel.arg(number);
+    if (channelEmpty(img, number)) return app::check::texts::kChannelEmpty.arg(channels::channelLabel(number + channels::kFirstSlot));
     return std::nullopt;
 }
 
 void checkMrChannel(const image::RadioImage& img, Findings& out) {
     if (img.u8(fs::kVfoMr) != kMrMode) return;
     if (const auto problem = namedChannelProblem(img, img.u8(fs::kMrChannel), kLastMrNumber))
-        out.append(finding(app::EditorKind::FunctionSetup, QString::fromLatin1(fs::texts::kMrChannel), *problem));
+        out.append(finding(settings::function_setup::texts::kEditorNames, QString::fromLatin1(fs::texts::kMrChannel), *problem));
 }
 
 // The priority channel a revert code returns to: 1, 2, or 0 for none. "Priority Channel1" (2)
@@ -73,7 +74,7 @@ void checkScan(const image::RadioImage& img, Findings& out) {
     for (std::size_t i = 0; i < addresses.size(); ++i) {
         if (!inEffect[i]) continue;
         if (const auto problem = namedChannelProblem(img, img.u8(addresses[i]), kLastChannelNumber)) {
-            out.append(finding(app::EditorKind::ScanInformation, QString::fromLatin1(labels[i]), *problem));
+            out.append(finding(settings::scan::kEditorNames, QString::fromLatin1(labels[i]), *problem));
             told[i] = true;
         }
     }
@@ -84,8 +85,8 @@ void checkScan(const image::RadioImage& img, Findings& out) {
     const int number = img.u8(addresses[std::size_t(priority - 1)]);
     if (number <= kLastChannelNumber && !channelEmpty(img, number)) return;
     const QString label = channels::channelLabel(number + channels::kFirstSlot);
-    out.append(finding(app::EditorKind::ScanInformation, QString::fromLatin1(scan::texts::kRevertChannel),
-                       texts::kRevertEmpty.arg(scan::revertText(std::uint8_t(revertCode)),
+    out.append(finding(settings::scan::kEditorNames, QString::fromLatin1(scan::texts::kRevertChannel),
+                       app::check::texts::kRevertEmpty.arg(scan::revertText(std::uint8_t(revertCode)),
                                                label.isEmpty() ? QString::number(number) : label)));
 }
 
@@ -93,13 +94,13 @@ void checkScan(const image::RadioImage& img, Findings& out) {
 std::optional<QString> emergencyIdProblem(const image::RadioImage& img, int eniType, int id) {
     namespace ft = signalling::five_tone;
     if (eniType == em::kEniDtmf) {
-        const QString named = texts::kDtmfEntry.arg(channels::dtmfCodeLabel(id));
-        if (id >= signalling::dtmf::kEncodeEntries) return texts::kNoSuchEntry.arg(named);
-        if (!signalling::dtmf::encodeEntryInUse(img, id)) return texts::kEntryNotInUse.arg(named);
+        const QString named = app::check::texts::kDtmfEntry.arg(channels::dtmfCodeLabel(id));
+        if (id >= signalling::dtmf::kEncodeEntries) return app::check::texts::kNoSuchEntry.arg(named);
+        if (!signalling::dtmf::encodeEntryInUse(img, id)) return app::check::texts::kEntryNotInUse.arg(named);
     } else if (eniType == em::kEniFiveTone) {
-        const QString named = texts::kListEntry.arg(text(em::kEniTypeList[em::kEniFiveTone])).arg(id);
-        if (id >= ft::kEncodeEntries) return texts::kNoSuchEntry.arg(named);
-        if (!ft::encodeEntryInUse(img, id)) return texts::kEntryNotInUse.arg(named);
+        const QString named = app::check::texts::kListEntry.arg(text(em::kEniTypeList[em::kEniFiveTone])).arg(id);
+        if (id >= ft::kEncodeEntries) return app::check::texts::kNoSuchEntry.arg(named);
+        if (!ft::encodeEntryInUse(img, id)) return app::check::texts::kEntryNotInUse.arg(named);
     }
     return std::nullopt;
 }
@@ -109,7 +110,7 @@ void checkEmergency(const image::RadioImage& img, Findings& out) {
     const int alarmType = img.u8(em::kAlarmType);
     if (alarmType == em::kAlarmOnly || alarmType >= int(em::kAlarmTypeList.size())) return;
     const auto add = [&](std::string_view label, const std::optional<QString>& problem) {
-        if (problem) out.append(finding(app::EditorKind::EmergencyInformation, text(label), *problem));
+        if (problem) out.append(finding(settings::emergency::kEditorNames, text(label), *problem));
     };
     add(em::kEmergencyIdLabel, emergencyIdProblem(img, img.u8(em::kEniType), img.u8(em::kEmergencyId)));
     if (img.u8(em::kSendChannel) == em::kAssignedChannel)
@@ -124,4 +125,4 @@ void checkReferences(const CheckSource& source, Findings& out) {
     checkEmergency(source.image, out);
 }
 
-} // namespace check
+} // namespace settings

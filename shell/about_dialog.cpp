@@ -34,7 +34,7 @@ AboutDialog::AboutDialog(const app::AppConfig& config, QWidget* parent) : QDialo
     layout->addWidget(line(version, "versionLine"));
     layout->addWidget(line(kAppliesTo.arg(config.modelName), "appliesToLine"));
     layout->addWidget(buttons);
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 } // namespace shell

@@ -54,13 +54,13 @@ CheckDialog::CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent
     // A double-click on a finding opens its editor, and so does Enter.
     connect(m_list, &QTreeWidget::itemActivated, this, [this](const QTreeWidgetItem* item) { openEditorOf(item); });
     refresh();
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 void CheckDialog::refresh() {
-    const QList<check::Finding> findings = m_check ? m_check() : QList<check::Finding>();
+    const QList<app::check::Finding> findings = m_check ? m_check() : QList<app::check::Finding>();
     m_list->clear();
-    for (const check::Finding& f : findings) new QTreeWidgetItem(m_list, {f.section, f.field, f.message});
+    for (const app::check::Finding& f : findings) new QTreeWidgetItem(m_list, {f.section, f.field, f.message});
     for (int column = 0; column < m_list->columnCount(); ++column) m_list->resizeColumnToContents(column);
     if (m_list->topLevelItemCount() > 0) m_list->setCurrentItem(m_list->topLevelItem(0));
     m_summary->setText(summaryText(findings.size()));

@@ -3,7 +3,7 @@
 // finding). It stays open beside the editors: double-clicking a finding opens the editor
 // where it is mended, and "Check Again" checks what the editors hold now.
 
-#include "app/config_check.h"
+#include "config/config_check.h"
 
 #include <QDialog>
 
@@ -30,7 +30,7 @@ public:
 
     // `check` stores the editors and checks the configuration; `openEditor` opens the
     // editor of a section (its tree text).
-    using Checker = std::function<QList<check::Finding>()>;
+    using Checker = std::function<QList<app::check::Finding>()>;
     using EditorOpener = std::function<void(const QString& section)>;
     CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent = nullptr);
 

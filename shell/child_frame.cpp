@@ -11,7 +11,7 @@ namespace shell {
 
 CMyChildFrame::CMyChildFrame(EditorKind kind, CBaseFormView* view, HelpService& help, QWidget* parent)
     : QMdiSubWindow(parent), m_kind(kind), m_view(view), m_help(help) {
-    const EditorKindInfo& info = editorInfo(kind);
+    const Editor& info = editorInfo(kind);
     setObjectName(QLatin1String(info.objectName) + QStringLiteral("Frame"));
     setWindowTitle(QLatin1String(info.windowTitle));
     setAttribute(Qt::WA_DeleteOnClose);

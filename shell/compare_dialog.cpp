@@ -33,7 +33,7 @@ QString summaryText(qsizetype differences) {
 
 } // namespace
 
-CompareDialog::CompareDialog(const QList<report::Difference>& differences, RadioSaver saveRadio, QWidget* parent)
+CompareDialog::CompareDialog(const QList<config::Difference>& differences, RadioSaver saveRadio, QWidget* parent)
     : QDialog(parent), m_saveRadio(std::move(saveRadio)), m_summaryText(summaryText(differences.size())),
       m_summary(new QLabel(m_summaryText)),
       m_list(new QTreeWidget), m_save(new QPushButton(kSaveRadio)) {
@@ -49,7 +49,7 @@ CompareDialog::CompareDialog(const QList<report::Difference>& differences, Radio
     m_list->setHeaderLabels({kSection, kField, kThisFile, kTheRadio});
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_summary->setBuddy(m_list);  // a screen reader names the list by the count above it
-    for (const report::Difference& d : differences) {
+    for (const config::Difference& d : differences) {
         auto* item = new QTreeWidgetItem(m_list, {d.section, d.label, d.before, d.after});
         item->setToolTip(kFirstValueColumn, d.before);
         item->setToolTip(kFirstValueColumn + 1, d.after);
@@ -74,7 +74,7 @@ CompareDialog::CompareDialog(const QList<report::Difference>& differences, Radio
     layout->addWidget(buttons);
     connect(m_save, &QPushButton::clicked, this, &CompareDialog::saveRadio);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 void CompareDialog::saveRadio() {

@@ -3,7 +3,7 @@
 // one a row (section, field, this file, the radio), and "Save Radio Configuration As..."
 // to keep what the radio holds as a parameter file. The open configuration is not touched.
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 
 #include <QDialog>
 
@@ -33,7 +33,7 @@ public:
     // Saves the radio's configuration where the user chooses; the path, or empty when
     // nothing was saved (cancelled, or a failure the saver reported).
     using RadioSaver = std::function<QString()>;
-    CompareDialog(const QList<report::Difference>& differences, RadioSaver saveRadio, QWidget* parent = nullptr);
+    CompareDialog(const QList<config::Difference>& differences, RadioSaver saveRadio, QWidget* parent = nullptr);
 
 private:
     void saveRadio();

@@ -66,7 +66,7 @@ CsvImportDialog::CsvImportDialog(const QString& fileName, Planner planner, QWidg
     layout->addWidget(m_report);
     layout->addWidget(buttons);
     replan();
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 void CsvImportDialog::replan() {

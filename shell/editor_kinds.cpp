@@ -2,10 +2,10 @@
 
 namespace shell {
 
-const EditorKindInfo& editorInfo(EditorKind kind) { return kEditorKinds[std::size_t(kind)]; }
+const Editor& editorInfo(EditorKind kind) { return kEditors[std::size_t(kind)]; }
 
 std::optional<EditorKind> editorForTreeText(const QString& text) {
-    for (const EditorKindInfo& info : kEditorKinds)
+    for (const Editor& info : kEditors)
         if (text == QLatin1String(info.treeText)) return info.kind;
     return std::nullopt;
 }

@@ -1,11 +1,10 @@
 #pragma once
-// The nine editors the main window can open: their menu item, tree item and window title
-// (which differ for DTMF and Emergency Information), and the factory that builds each
-// editor's view. An editor whose factory is not registered yet keeps its menu and tree
-// items; choosing them does nothing.
+// The editors the main window can open (config/editor_table.h describes each) and the factory
+// that builds each editor's view. An editor whose factory is not registered yet keeps its
+// menu and tree items; choosing them does nothing.
 
 #include "forms/base_form_view.h"
-#include "app/editor_kind_table.h"
+#include "config/editor_table.h"
 
 #include <QString>
 
@@ -17,15 +16,15 @@ namespace shell {
 
 // The editor table and the editor framework the main window hosts, under the names the
 // shell uses.
-using app::EditorKind;
-using app::EditorKindInfo;
-using app::kEditorKinds;
+using config::EditorKind;
+using config::Editor;
+using config::kEditors;
 using forms::CBaseFormView;
 using forms::EditCommand;
 using forms::EditorEnv;
 using forms::HelpService;
 
-const EditorKindInfo& editorInfo(EditorKind kind);
+const Editor& editorInfo(EditorKind kind);
 // The editor a tree item names; nothing for the root or any other text.
 std::optional<EditorKind> editorForTreeText(const QString& text);
 
@@ -40,7 +39,7 @@ public:
 
 private:
     static std::size_t index(EditorKind kind) { return std::size_t(kind); }
-    std::array<EditorFactory, kEditorKinds.size()> m_factories;
+    std::array<EditorFactory, kEditors.size()> m_factories;
 };
 
 // The editors of the program; each editor plugs in here with one line.

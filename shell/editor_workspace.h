@@ -70,7 +70,7 @@ private:
     QMdiArea* m_area;
     EditorEnv m_env;
     EditorFactories m_factories;
-    std::array<QPointer<CMyChildFrame>, kEditorKinds.size()> m_slots;
+    std::array<QPointer<CMyChildFrame>, kEditors.size()> m_slots;
     QPointer<CMyChildFrame> m_current;
 };
 

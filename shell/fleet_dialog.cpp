@@ -47,7 +47,7 @@ const QString kWritten = QStringLiteral("written");
 constexpr int kProblemsShown = 20;
 constexpr int kInitialWidth = 820;
 constexpr int kInitialHeight = 460;
-const QStringList kDefaultPaths = fleet::kUniquePaths;
+const QStringList kDefaultPaths = config::fleet::kUniquePaths;
 
 // One radio's questions, each naming the radio, asked through the dialog's thread prompts;
 // the messages a transfer gives are kept for the log instead of shown, and a question
@@ -59,19 +59,19 @@ public:
     void message(const QString& text) override { note(text); }
     void report(const QString& text, app::Severity) override { note(text); }
     bool askYesNo(const QString& text, const QString& caption) override {
-        return answered(m_target.askYesNo(named(text), caption), fleet::kCodeRadioLocked, text);
+        return answered(m_target.askYesNo(named(text), caption), config::fleet::kCodeRadioLocked, text);
     }
     bool askRetryCancel(const QString& text) override {
-        return answered(m_target.askRetryCancel(named(text)), fleet::kCodeNoAnswer, text::kNoAnswer);
+        return answered(m_target.askRetryCancel(named(text)), config::fleet::kCodeNoAnswer, text::kNoAnswer);
     }
     std::optional<QString> askPassword(app::PasswordMode mode, const QString& initial) override {
         auto answer = m_target.askPassword(mode, initial);
-        answered(answer.has_value(), fleet::kCodePassword, radiolink::text::kPasswordError);
+        answered(answer.has_value(), config::fleet::kCodePassword, radiolink::text::kPasswordError);
         return answer;
     }
     std::optional<QString> askReviveCode(const QString& text) override {
         auto answer = m_target.askReviveCode(named(text));
-        answered(answer.has_value(), fleet::kCodeRadioLocked, text);
+        answered(answer.has_value(), config::fleet::kCodeRadioLocked, text);
         return answer;
     }
     QString askOpenFileName(const app::FileDialogRequest&) override { return {}; }
@@ -84,7 +84,7 @@ private:
     QString named(const QString& text) const { return text::kRadioQuestion.arg(m_radio, text); }
     void note(const QString& text) {
         m_lastText = text.section(u'\n', 0, 0);
-        if (text.startsWith(radiolink::text::kCannotOpenPort)) m_code = fleet::kCodePort;
+        if (text.startsWith(radiolink::text::kCannotOpenPort)) m_code = config::fleet::kCodePort;
     }
     bool answered(bool yes, int code, const QString& text) {
         if (!yes) {
@@ -96,7 +96,7 @@ private:
 
     app::Prompts& m_target;
     QString m_radio;
-    int m_code = fleet::kCodeNoAnswer;
+    int m_code = config::fleet::kCodeNoAnswer;
     QString m_lastText;
 };
 
@@ -176,7 +176,7 @@ FleetDialog::~FleetDialog() {
 }
 
 void FleetDialog::buildTable(const QStringList& paths) {
-    QStringList header{fleet::kRadioColumn, fleet::kPortColumn};
+    QStringList header{config::fleet::kRadioColumn, config::fleet::kPortColumn};
     header << paths << kStateColumn;
     m_table->clear();
     m_table->setRowCount(0);
@@ -198,8 +198,8 @@ void FleetDialog::removeRow() {
     if (const int row = m_table->currentRow(); row >= 0) m_table->removeRow(row);
 }
 
-fleet::Roster FleetDialog::roster() const {
-    fleet::Roster roster;
+config::fleet::Roster FleetDialog::roster() const {
+    config::fleet::Roster roster;
     roster.name = kRosterName;
     const int values = m_table->columnCount() - 3;
     for (int c = 0; c < values; ++c) roster.paths << m_table->horizontalHeaderItem(c + 2)->text();
@@ -208,7 +208,7 @@ fleet::Roster FleetDialog::roster() const {
         return item ? item->text().trimmed() : QString();
     };
     for (int r = 0; r < m_table->rowCount(); ++r) {
-        fleet::RosterRow row;
+        config::fleet::RosterRow row;
         row.line = r + 1;
         row.radio = cell(r, 0);
         row.port = cell(r, 1);
@@ -222,13 +222,13 @@ fleet::Roster FleetDialog::roster() const {
 
 bool FleetDialog::importRoster(const QString& path) {
     QStringList problems;
-    const fleet::Roster imported = fleet::readRoster(path, problems);
+    const config::fleet::Roster imported = config::fleet::readRoster(path, problems);
     if (!problems.isEmpty() && imported.rows.isEmpty()) {
         m_prompts.report(problems.join(u'\n'), app::Severity::Warning);
         return false;
     }
     buildTable(imported.paths);
-    for (const fleet::RosterRow& row : imported.rows) {
+    for (const config::fleet::RosterRow& row : imported.rows) {
         const int r = m_table->rowCount();
         m_table->insertRow(r);
         m_table->setItem(r, 0, new QTableWidgetItem(row.radio));
@@ -269,11 +269,11 @@ void FleetDialog::chooseLogFile() {
 bool FleetDialog::start() {
     if (running()) return false;
     m_roster = roster();
-    fleet::RosterCheck check = fleet::checkRoster(m_roster, m_master.image, m_master.config.portName,
+    config::fleet::RosterCheck check = config::fleet::checkRoster(m_roster, m_master.image, m_master.config.portName,
                                                   m_master.config.modelName);
-    if (const QString problem = fleet::logProblem(m_logPath, m_roster); !problem.isEmpty())
+    if (const QString problem = config::fleet::logProblem(m_logPath, m_roster); !problem.isEmpty())
         check.problems << problem;
-    if (m_roster.rows.isEmpty()) check.problems << fleet::kRadioColumn + QStringLiteral(": no radios in the roster");
+    if (m_roster.rows.isEmpty()) check.problems << config::fleet::kRadioColumn + QStringLiteral(": no radios in the roster");
     if (!check.ok()) {
         QStringList shown = check.problems.mid(0, kProblemsShown);
         if (check.problems.size() > kProblemsShown) shown << text::kMoreProblems.arg(check.problems.size() - kProblemsShown);
@@ -284,18 +284,18 @@ bool FleetDialog::start() {
     // Table rows of the roster's rows (blank rows are left out of the roster).
     std::vector<int> tableRows;
     for (int r = 0; r < m_table->rowCount(); ++r)
-        for (const fleet::RosterRow& row : m_roster.rows)
+        for (const config::fleet::RosterRow& row : m_roster.rows)
             if (row.line == r + 1) tableRows.push_back(r);
-    const QSet<QString> done = m_resume->isChecked() ? fleet::doneRadios(m_logPath) : QSet<QString>();
+    const QSet<QString> done = m_resume->isChecked() ? config::fleet::doneRadios(m_logPath) : QSet<QString>();
     std::map<QString, std::vector<Job>> queues;
-    for (fleet::PreparedRadio& radio : check.radios) {
+    for (config::fleet::PreparedRadio& radio : check.radios) {
         const int tableRow = tableRows[std::size_t(radio.row)];
         if (done.contains(radio.radio)) {
             setState(tableRow, kDoneBefore);
             continue;
         }
         setState(tableRow, kWaiting);
-        const QString queue = m_parallel->isChecked() ? fleet::portKey(radio.port) : QString();
+        const QString queue = m_parallel->isChecked() ? config::fleet::portKey(radio.port) : QString();
         queues[queue].push_back({tableRow, std::move(radio)});
     }
     m_config = m_master.config;
@@ -369,19 +369,19 @@ void FleetDialog::runQueue(const std::vector<Job>& queue) {
             QString message;
             QString backup;
             const int code = writeRadio(job, message, backup);
-            fleet::LogEntry entry{QDateTime::currentDateTime(), job.radio.radio, job.radio.port,
-                                  m_roster.rows[job.radio.row].values, code == fleet::kCodeDone, code,
+            config::fleet::LogEntry entry{QDateTime::currentDateTime(), job.radio.radio, job.radio.port,
+                                  m_roster.rows[job.radio.row].values, code == config::fleet::kCodeDone, code,
                                   QFileInfo(backup).fileName(), message};
             QString logError;
             {
                 const std::lock_guard lock(m_mutex);
-                logError = fleet::appendLog(m_logPath, m_roster, entry);
+                logError = config::fleet::appendLog(m_logPath, m_roster, entry);
             }
             if (!logError.isEmpty()) m_workerPrompts.report(text::kLogFailed.arg(logError), app::Severity::Warning);
-            const QString state = code == fleet::kCodeDone ? kDone : kFailed.arg(code).arg(message);
+            const QString state = code == config::fleet::kCodeDone ? kDone : kFailed.arg(code).arg(message);
             QMetaObject::invokeMethod(this, [this, row = job.tableRow, state] { setState(row, state); },
                                       Qt::QueuedConnection);
-            if (code == fleet::kCodeDone || m_stopping) break;
+            if (code == config::fleet::kCodeDone || m_stopping) break;
             if (!m_askRun) break;
             if (!askAfterFailure(job, message)) break;
         }
@@ -428,7 +428,7 @@ int FleetDialog::writeRadio(const Job& job, QString& message, QString& backup) {
     const int row = job.tableRow;
     bool ok = m_link.transfer(TransferDirection::Write, state, prompts,
                               [this, row](int blocks) { progress(row, Stage::Writing, blocks); }, false);
-    int code = fleet::kCodeDone;
+    int code = config::fleet::kCodeDone;
     if (ok) {
         const app::BackupResult kept = app::saveBackup(state.config, state.prefix, state.image, app::BackupKind::Written);
         backup = kept.ok ? kept.path : QString();
@@ -436,10 +436,10 @@ int FleetDialog::writeRadio(const Job& job, QString& message, QString& backup) {
         if (m_verifyRun) {
             ok = m_link.verify(state, prompts, [this, row](int blocks) { progress(row, Stage::Verifying, blocks); });
             message = ok ? text::kVerified : text::kVerifyFailed;
-            if (!ok) code = state.transfer.cancel ? fleet::kCodeCancelled : fleet::kCodeVerify;
+            if (!ok) code = state.transfer.cancel ? config::fleet::kCodeCancelled : config::fleet::kCodeVerify;
         }
     } else {
-        code = state.transfer.cancel ? fleet::kCodeCancelled : prompts.code();
+        code = state.transfer.cancel ? config::fleet::kCodeCancelled : prompts.code();
         message = state.transfer.cancel ? text::kCancelled : prompts.lastText();
     }
     const std::lock_guard lock(m_mutex);

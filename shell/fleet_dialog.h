@@ -9,7 +9,7 @@
 
 #include "app/app_state.h"
 #include "app/prompts.h"
-#include "shell/fleet_roster.h"
+#include "config/roster.h"
 #include "shell/link_services.h"
 #include "shell/thread_prompts.h"
 
@@ -64,7 +64,7 @@ public:
     ~FleetDialog() override;
 
     // The roster in the table, as a file would give it.
-    fleet::Roster roster() const;
+    config::fleet::Roster roster() const;
     // Fills the table from a roster file; problems with the file are reported.
     bool importRoster(const QString& path);
     void setLogPath(const QString& path);
@@ -82,7 +82,7 @@ signals:
 private:
     struct Job {
         int tableRow = 0;
-        fleet::PreparedRadio radio;
+        config::fleet::PreparedRadio radio;
     };
     enum class Stage { Writing, Verifying };
 
@@ -124,7 +124,7 @@ private:
     QString m_logPath;
 
     // The run: its roster, what the workers share and the workers themselves.
-    fleet::Roster m_roster;
+    config::fleet::Roster m_roster;
     std::vector<std::vector<Job>> m_queues;
     std::vector<std::unique_ptr<QThread>> m_workers;
     std::mutex m_mutex;  // the log, the password and the cancel flags

@@ -1,5 +1,6 @@
 #include "shell/help_window.h"
 
+#include "config/editor_table.h"
 #include "shell/child_frame.h"
 
 #include <QAbstractItemView>
@@ -65,9 +66,9 @@ const QWidget* frontEditor(const QWidget* work) {
 QUrl helpStartPageUrl() { return pageUrl(kHelpStartPage); }
 
 QUrl helpPageUrl(int context) {
-    for (const HelpTopic& topic : kHelpTopics) {
-        const QString page = QLatin1String(topic.page);
-        if (topic.context == context && QFile::exists(kPagesRoot + page)) return pageUrl(page);
+    for (const config::Editor& editor : config::kEditors) {
+        const QString page = QLatin1String(editor.helpPage);
+        if (editor.helpContext == context && QFile::exists(kPagesRoot + page)) return pageUrl(page);
     }
     return helpStartPageUrl();
 }

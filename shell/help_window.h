@@ -3,6 +3,7 @@
 // Requests name a context number (F1 in an editor, the main window's help) or the default
 // topic; a context without a page of its own shows the start page.
 
+#include "channels/channel_texts.h"
 #include "forms/help_service.h"
 
 #include <QPointer>
@@ -16,34 +17,8 @@ class QTextBrowser;
 
 namespace shell {
 
-struct HelpTopic {
-    int context;
-    const char* page;  // file name under the help pages
-};
-
-// Help contexts: the channel list's, then each editor's form number.
-inline constexpr int kChannelListHelp = 0x8017;
-inline constexpr int kFunctionSetupHelp = 151;
-inline constexpr int kDtmfHelp = 152;
-inline constexpr int kTwoToneHelp = 157;
-inline constexpr int kFiveToneHelp = 193;
-inline constexpr int kScanInformationHelp = 198;
-inline constexpr int kEmergencyInformationHelp = 211;
-inline constexpr int kKeySettingHelp = 146;
-inline constexpr int kCommunicationNoteHelp = 178;
-
-// Context -> page. An editor adds its line here and its page beside the start page.
-inline constexpr HelpTopic kHelpTopics[] = {
-    {kChannelListHelp, "channel-list.html"},
-    {kFunctionSetupHelp, "function-setup.html"},
-    {kDtmfHelp, "dtmf.html"},
-    {kTwoToneHelp, "two-tone.html"},
-    {kFiveToneHelp, "five-tone.html"},
-    {kScanInformationHelp, "scan-information.html"},
-    {kEmergencyInformationHelp, "emergency-information.html"},
-    {kKeySettingHelp, "key-setting.html"},
-    {kCommunicationNoteHelp, "communication-note.html"},
-};
+// The channel list's help context (each editor's is in the editor table).
+inline constexpr int kChannelListHelp = channels::texts::kChannelHelpContext;
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");
 inline const QString kHelpWindowTitle = QStringLiteral("Help");

@@ -32,7 +32,7 @@ QString counted(int count, const QString& noun) {
 
 } // namespace
 
-JsonImportDialog::JsonImportDialog(const QString& fileName, const report::ApplyResult& result, QWidget* parent)
+JsonImportDialog::JsonImportDialog(const QString& fileName, const config::ApplyResult& result, QWidget* parent)
     : QDialog(parent) {
     setWindowTitle(text::kTitle);
     setObjectName(QStringLiteral("jsonImportDialog"));
@@ -50,7 +50,7 @@ JsonImportDialog::JsonImportDialog(const QString& fileName, const report::ApplyR
     m_report->setAccessibleName(text::kProblems);
     reportLabel->setBuddy(m_report);
     QStringList lines;
-    for (const report::Problem& problem : result.problems) lines.append(report::problemLine(problem));
+    for (const app::report::Problem& problem : result.problems) lines.append(app::report::problemLine(problem));
     m_report->setPlainText(lines.isEmpty() ? text::kNothingToReport : lines.join(u'\n'));
 
     auto* buttons = new QDialogButtonBox(this);
@@ -74,7 +74,7 @@ JsonImportDialog::JsonImportDialog(const QString& fileName, const report::ApplyR
     layout->addWidget(reportLabel);
     layout->addWidget(m_report);
     layout->addWidget(buttons);
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 } // namespace shell

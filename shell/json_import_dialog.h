@@ -3,7 +3,7 @@
 // document has, one line each as the command-line tool prints them, and answers Import or
 // Cancel. A document with an error can only be closed: nothing of it is taken.
 
-#include "app/config_apply.h"
+#include "config/config_apply.h"
 
 #include <QDialog>
 
@@ -16,7 +16,7 @@ namespace shell {
 class JsonImportDialog : public QDialog {
     Q_OBJECT
 public:
-    JsonImportDialog(const QString& fileName, const report::ApplyResult& result, QWidget* parent = nullptr);
+    JsonImportDialog(const QString& fileName, const config::ApplyResult& result, QWidget* parent = nullptr);
 
 private:
     QLabel* m_summary;

@@ -4,6 +4,7 @@
 #include "link/port_provider.h"
 #include "app/app_config.h"
 #include "app/app_state.h"
+#include "app/version.h"
 #include "shell/dialog_prompts.h"
 #include "shell/editor_kinds.h"
 #include "shell/help_window.h"
@@ -16,6 +17,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <vector>
 
@@ -77,6 +79,11 @@ private:
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // Answered before anything needs a display, as a package script or a user asks it.
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::printf("%s\n", qPrintable(shell::texts::kVersionLine.arg(QLatin1String(app::kVersion))));
+        return 0;
+    }
     if (!displayAvailable()) {
         std::fprintf(stderr, "%s\n", qPrintable(shell::texts::kNoDisplay));
         return kNoDisplayExitCode;

@@ -66,7 +66,7 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     m_confirmCsvImport = [this](const QString& fileName, const CsvPlanner& planner) {
         return confirmCsvImportWithDialog(fileName, planner);
     };
-    m_confirmJsonImport = [this](const QString& fileName, const report::ApplyResult& result) {
+    m_confirmJsonImport = [this](const QString& fileName, const config::ApplyResult& result) {
         return confirmJsonImportWithDialog(fileName, result);
     };
 

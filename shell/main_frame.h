@@ -6,7 +6,7 @@
 
 #include "app/app_state.h"
 #include "app/backups.h"
-#include "app/config_apply.h"
+#include "config/config_apply.h"
 #include "app/change_tracker.h"
 #include "app/recent_files.h"
 #include "app/undo_history.h"
@@ -33,7 +33,7 @@ class QToolBar;
 class QTreeWidget;
 class QTreeWidgetItem;
 
-namespace report {
+namespace config {
 struct Printout;
 }
 
@@ -69,7 +69,7 @@ public:
     // Shows what a configuration document would do (its problems and warnings); true to take
     // it. The program shows the import dialog, which offers Import only for a document without
     // errors.
-    using JsonImportConfirmer = std::function<bool(const QString& fileName, const report::ApplyResult& result)>;
+    using JsonImportConfirmer = std::function<bool(const QString& fileName, const config::ApplyResult& result)>;
     void setJsonImportConfirmer(JsonImportConfirmer confirmer) { m_confirmJsonImport = std::move(confirmer); }
 
     EditorWorkspace& workspace() { return *m_workspace; }
@@ -192,7 +192,7 @@ private:
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
     // The printout of the configuration report, after every open editor stored.
-    report::Printout printout();
+    config::Printout printout();
     bool writePdf(const QString& path);
     // Where an export goes (main_frame_csv.cpp): a name typed without extension gets the
     // request's default suffix; a parameter file's name is refused with a message, so no
@@ -200,7 +200,7 @@ private:
     QString askExportFileName(app::FileDialogRequest request);
     std::optional<channels::csv::ImportPlan> confirmCsvImportWithDialog(const QString& fileName,
                                                                         const CsvPlanner& planner);
-    bool confirmJsonImportWithDialog(const QString& fileName, const report::ApplyResult& result);
+    bool confirmJsonImportWithDialog(const QString& fileName, const config::ApplyResult& result);
 
     app::AppState& m_state;
     app::Prompts& m_prompts;
@@ -233,7 +233,7 @@ private:
         QAction *cascade, *tile, *arrange, *nextWindow, *previousWindow, *switchPane;
         QAction *helpTopics, *about, *print, *contextHelp;
         QAction *printPreview, *exportPdf;
-        std::array<QAction*, kEditorKinds.size()> editors;
+        std::array<QAction*, kEditors.size()> editors;
         QAction *undo, *redo;
         std::array<QAction*, 9> commands;  // as kEditCommands lists them
     } m_actions{};

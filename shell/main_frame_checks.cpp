@@ -3,8 +3,8 @@
 
 #include "shell/main_frame.h"
 
-#include "app/config_check.h"
-#include "app/config_report.h"
+#include "config/config_check.h"
+#include "config/config_report.h"
 #include "shell/check_dialog.h"
 #include "shell/compare_dialog.h"
 #include "shell/fleet_dialog.h"
@@ -36,9 +36,9 @@ void CMainFrame::compareWithRadio() {
     if (!readRadioBeside(radio, m_state, m_prompts, m_link, this)) return;
     m_state.transferPassword = radio.transferPassword;  // the radio's password is asked once
     const QString model = m_state.config.modelName;
-    const QList<report::Difference> differences =
-        report::compare(report::buildReport({m_state.image, m_state.bandLimits, model}),
-                        report::buildReport({radio.image, radio.bandLimits, model}));
+    const QList<config::Difference> differences =
+        config::compare(config::buildReport({m_state.image, m_state.bandLimits, model}),
+                        config::buildReport({radio.image, radio.bandLimits, model}));
     CompareDialog dialog(differences, [this, &radio] { return saveRadioConfiguration(radio); }, this);
     dialog.exec();
 }
@@ -69,7 +69,7 @@ void CMainFrame::checkConfiguration() {
     }
     const auto check = [this] {
         m_workspace->storeAll();
-        return check::checkConfiguration({m_state.image, m_state.bandLimits});
+        return config::checkConfiguration({m_state.image, m_state.bandLimits});
     };
     const auto openSection = [this](const QString& section) {
         if (const auto kind = editorForTreeText(section)) openEditor(*kind);

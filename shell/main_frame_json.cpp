@@ -4,7 +4,7 @@
 
 #include "shell/main_frame.h"
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 #include "shell/json_import_dialog.h"
 #include "shell/print_job.h"
 #include "shell/shell_texts.h"
@@ -24,7 +24,7 @@ void CMainFrame::exportConfigurationJson() {
         {texts::kJsonFilter, m_state.config.dataDir, proposed, texts::kExportJsonTitle, texts::kJsonSuffix});
     if (path.isEmpty()) return;
     const QByteArray json =
-        report::toJson(report::buildReport({m_state.image, m_state.bandLimits, m_state.config.modelName}));
+        config::toJson(config::buildReport({m_state.image, m_state.bandLimits, m_state.config.modelName}));
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
     if (!saved)
@@ -45,7 +45,7 @@ void CMainFrame::importConfigurationJson() {
     }
     image::RadioImage img = m_state.image;
     image::BandLimits limits = m_state.bandLimits;
-    const report::ApplyResult result = report::applyConfiguration(file.readAll(), img, limits, {m_state.config.modelName});
+    const config::ApplyResult result = config::applyConfiguration(file.readAll(), img, limits, {m_state.config.modelName});
     if (!m_confirmJsonImport(QFileInfo(path).fileName(), result) || !result.applied) return;
     m_state.image = img;
     m_state.bandLimits = limits;
@@ -54,7 +54,7 @@ void CMainFrame::importConfigurationJson() {
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
 }
 
-bool CMainFrame::confirmJsonImportWithDialog(const QString& fileName, const report::ApplyResult& result) {
+bool CMainFrame::confirmJsonImportWithDialog(const QString& fileName, const config::ApplyResult& result) {
     JsonImportDialog dialog(fileName, result, this);
     return dialog.exec() == QDialog::Accepted;
 }

@@ -69,7 +69,7 @@ void CMainFrame::createActions() {
     connect(a.exit, &QAction::triggered, this, &QWidget::close);
 
     a.model = addAction(texts::kModel, "actionModel", &CMainFrame::showModel);
-    for (const EditorKindInfo& info : kEditorKinds) {
+    for (const Editor& info : kEditors) {
         QAction* action = addAction(QLatin1String(info.menuText), info.objectName, nullptr);
         action->setObjectName(QStringLiteral("actionEditor_") + QLatin1String(info.objectName));
         connect(action, &QAction::triggered, this, [this, kind = info.kind] { openEditor(kind); });
@@ -201,7 +201,7 @@ void CMainFrame::createTreeBar() {
     m_tree->setHeaderHidden(true);
     m_tree->setAccessibleName(texts::kTreeBarTitle);  // the bar's title stands above it
     auto* root = new QTreeWidgetItem(m_tree, {m_state.config.modelName});
-    for (const EditorKindInfo& info : kEditorKinds) new QTreeWidgetItem(root, {QLatin1String(info.treeText)});
+    for (const Editor& info : kEditors) new QTreeWidgetItem(root, {QLatin1String(info.treeText)});
     root->setExpanded(true);
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { onTreeItemClicked(item); });
     // Enter (and a double-click) on an item opens it too and hands it the keyboard, so the

@@ -72,7 +72,7 @@ ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limi
     table->setAccessibleName(kBandTableName);
 
     auto* modelRow = new QHBoxLayout;
-    modelRow->addWidget(form::labelFor(kModelLabel, model));
+    modelRow->addWidget(forms::labelFor(kModelLabel, model));
     modelRow->addWidget(model, 1);
 
     m_refusal = new QLabel;
@@ -90,7 +90,7 @@ ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limi
     layout->addWidget(m_refusal);
     layout->addWidget(table, 1);
     layout->addLayout(makeButtons());
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 QLayout* ModelDialog::makeRangeRow(const QString& label, QLineEdit* low, QLineEdit* high) {

@@ -46,7 +46,7 @@ PasswordDialog::PasswordDialog(app::PasswordMode mode, const QString& initial, Q
     layout->addLayout(form);
     layout->addWidget(okCancel(this));
     keepTitleVisible(*this);
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 QString PasswordDialog::entry() const { return m_entry->text(); }
@@ -64,7 +64,7 @@ ReviveDialog::ReviveDialog(const QString& message, QWidget* parent) : QDialog(pa
     layout->addWidget(m_entry);
     layout->addWidget(okCancel(this));
     keepTitleVisible(*this);
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 QString ReviveDialog::entry() const { return m_entry->text(); }

@@ -73,7 +73,7 @@ PortDialog::PortDialog(app::AppConfig& config, const LinkServices& link, QWidget
     layout->addWidget(makePortGroup(listed));
     layout->addWidget(buttons);
     selectCurrent();
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 QWidget* PortDialog::makePortGroup(const QList<radiolink::ListedPort>& listed) {

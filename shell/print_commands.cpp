@@ -1,8 +1,8 @@
 // The printout's commands of the main window: Print (toolbar and Ctrl+P), Print Preview and
 // Export PDF. All three draw the configuration report through the one page renderer.
 
-#include "app/config_report.h"
-#include "app/print_layout.h"
+#include "config/config_report.h"
+#include "config/print_layout.h"
 #include "shell/main_frame.h"
 #include "shell/print_job.h"
 #include "shell/print_texts.h"
@@ -21,20 +21,20 @@ const QString kPrintDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 } // namespace
 
-report::Printout CMainFrame::printout() {
+config::Printout CMainFrame::printout() {
     // Pending edits reach the image first, as before every use of the whole image.
     m_workspace->storeAll();
-    const report::ReportSource source{m_state.image, m_state.bandLimits, m_state.config.modelName};
-    const report::PrintSource title{printDocumentName(m_state.config), m_state.config.currentFileName,
+    const app::report::ReportSource source{m_state.image, m_state.bandLimits, m_state.config.modelName};
+    const config::PrintSource title{printDocumentName(m_state.config), m_state.config.currentFileName,
                                     QDateTime::currentDateTime().toString(kPrintDateFormat)};
-    return report::printout(report::buildReport(source), title);
+    return config::printout(config::buildReport(source), title);
 }
 
 void CMainFrame::printPreview() {
     QPrinter printer(QPrinter::HighResolution);
     const QString name = printDocumentName(m_state.config);
     printer.setDocName(name);
-    const report::Printout pages = printout();
+    const config::Printout pages = printout();
     QPrintPreviewDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("printPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,

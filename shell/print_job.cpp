@@ -242,18 +242,18 @@ public:
     QList<Block> blocks;
     QList<TableHead> tableHeads;
 
-    void titleBlock(const report::Printout& printout);
-    void section(const report::PrintSection& section);
+    void titleBlock(const config::Printout& printout);
+    void section(const config::PrintSection& section);
 
 private:
     qreal mm(qreal millimetres) const { return millimetres * m_mm; }
     void spacer(qreal height);
     void heading(const Face& face, const QString& text, bool rule);
-    void bands(const QList<report::PrintBand>& bands);
-    PairColumn pairColumn(const QList<report::PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const;
-    void table(const report::PrintTable& table);
-    QList<qreal> columnWidths(const report::PrintTable& table) const;
-    void rows(const report::PrintTable& table, const TableGeometry& geometry, int index);
+    void bands(const QList<config::PrintBand>& bands);
+    PairColumn pairColumn(const QList<config::PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const;
+    void table(const config::PrintTable& table);
+    QList<qreal> columnWidths(const config::PrintTable& table) const;
+    void rows(const config::PrintTable& table, const TableGeometry& geometry, int index);
 
     Faces m_faces;
     qreal m_width;
@@ -268,13 +268,13 @@ void Layout::heading(const Face& face, const QString& text, bool rule) {
     blocks.append({height, true, false, -1, TextDraw{&face, lines, rule ? m_width : 0}});
 }
 
-void Layout::titleBlock(const report::Printout& printout) {
+void Layout::titleBlock(const config::Printout& printout) {
     heading(m_faces.heading, printout.heading, false);
     bands({printout.titleFields});
     spacer(mm(kBlockGapMm));
 }
 
-void Layout::section(const report::PrintSection& section) {
+void Layout::section(const config::PrintSection& section) {
     spacer(mm(kSectionGapMm));
     heading(m_faces.section, section.title, true);
     spacer(mm(kBlockGapMm));
@@ -285,10 +285,10 @@ void Layout::section(const report::PrintSection& section) {
     }
 }
 
-PairColumn Layout::pairColumn(const QList<report::PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const {
+PairColumn Layout::pairColumn(const QList<config::PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const {
     const Face& face = m_faces.body;
     PairColumn column{x, labelWidth, std::max(width - labelWidth - mm(kLabelGapMm), mm(10)), {}, {}, {}};
-    for (const report::PrintPair& pair : pairs) {
+    for (const config::PrintPair& pair : pairs) {
         column.labels.append(wrapped(face.metrics, pair.label, column.labelWidth));
         column.values.append(wrapped(face.metrics, pair.value, column.valueWidth));
         const qsizetype lines = std::max(column.labels.last().size(), column.values.last().size());
@@ -299,16 +299,16 @@ PairColumn Layout::pairColumn(const QList<report::PrintPair>& pairs, qreal x, qr
 
 // Every run of the section aligns its labels: one width for the left columns of two-column
 // runs, one for their right columns, one for runs in a single column (in the left's place).
-void Layout::bands(const QList<report::PrintBand>& bandList) {
+void Layout::bands(const QList<config::PrintBand>& bandList) {
     const QFontMetricsF& metrics = m_faces.body.metrics;
     const qreal gap = mm(kColumnGapMm);
     const qreal half = (m_width - gap) / 2;
     qreal pairedLeft = 0, pairedRight = 0, single = 0;
-    for (const report::PrintBand& band : bandList) {
+    for (const config::PrintBand& band : bandList) {
         qreal& leftLabels = band.right.isEmpty() ? single : pairedLeft;
-        for (const report::PrintPair& pair : band.left)
+        for (const config::PrintPair& pair : band.left)
             leftLabels = std::max(leftLabels, metrics.horizontalAdvance(pair.label));
-        for (const report::PrintPair& pair : band.right)
+        for (const config::PrintPair& pair : band.right)
             pairedRight = std::max(pairedRight, metrics.horizontalAdvance(pair.label));
     }
     const qreal most = half * kLabelShare;
@@ -316,7 +316,7 @@ void Layout::bands(const QList<report::PrintBand>& bandList) {
     pairedRight = std::min(pairedRight, most);
     single = std::min(std::max(single, pairedLeft), most);
 
-    for (const report::PrintBand& band : bandList) {
+    for (const config::PrintBand& band : bandList) {
         QList<PairColumn> columns;
         if (band.right.isEmpty()) {
             columns.append(pairColumn(band.left, 0, half, single));
@@ -334,7 +334,7 @@ void Layout::bands(const QList<report::PrintBand>& bandList) {
 
 // Each column as wide as its widest cell (and its header's longest word); a table wider
 // than the page is narrowed evenly and its cells wrap.
-QList<qreal> Layout::columnWidths(const report::PrintTable& table) const {
+QList<qreal> Layout::columnWidths(const config::PrintTable& table) const {
     const qreal pad = 2 * mm(kCellPadMm);
     QList<qreal> widths;
     for (qsizetype c = 0; c < table.headers.size(); ++c) {
@@ -356,11 +356,11 @@ QList<qreal> Layout::columnWidths(const report::PrintTable& table) const {
     return widths;
 }
 
-void Layout::table(const report::PrintTable& t) {
+void Layout::table(const config::PrintTable& t) {
     if (!t.caption.isEmpty()) heading(m_faces.bold, t.caption, false);
     if (t.rows.isEmpty()) {
         const Face& face = m_faces.body;
-        const QStringList lines = wrapped(face.metrics, report::kNoneInUse, m_width);
+        const QStringList lines = wrapped(face.metrics, app::report::kNoneInUse, m_width);
         blocks.append({qreal(lines.size()) * face.line(), false, false, -1, TextDraw{&face, lines}});
         return;
     }
@@ -389,7 +389,7 @@ void Layout::table(const report::PrintTable& t) {
     rows(t, geometry, index);
 }
 
-void Layout::rows(const report::PrintTable& t, const TableGeometry& geometry, int index) {
+void Layout::rows(const config::PrintTable& t, const TableGeometry& geometry, int index) {
     const Face& cell = m_faces.table;
     const Face& noteFace = m_faces.note;
     const qsizetype firstRow = blocks.size();
@@ -571,14 +571,14 @@ QString printDocumentName(const app::AppConfig& config) {
 
 QString printFooterText(int page, int pages) { return QStringLiteral("-- Page %1 of %2 --").arg(page).arg(pages); }
 
-bool printDocument(QPagedPaintDevice& device, const report::Printout& printout) {
+bool printDocument(QPagedPaintDevice& device, const config::Printout& printout) {
     QPainter painter;
     if (!painter.begin(&device)) return false;
     const Face bold(sansFont(kBodyPoints, QFont::Bold), device);
     const PageFrame frame = pageFrame(device, bold);
     Layout layout(device, frame.body.width());
     layout.titleBlock(printout);
-    for (const report::PrintSection& section : printout.sections) layout.section(section);
+    for (const config::PrintSection& section : printout.sections) layout.section(section);
     const QList<Page> pages = Paginator(layout.blocks, layout.tableHeads, frame.body.height()).run();
 
     const int count = int(pages.size());

@@ -6,7 +6,7 @@
 // onto more lines and is never cut.
 
 #include "app/app_config.h"
-#include "app/print_layout.h"
+#include "config/print_layout.h"
 
 #include <QString>
 
@@ -23,6 +23,6 @@ QString printFooterText(int page, int pages);
 
 // Lays out and draws the printout on `device` (a printer or a PDF writer), starting a new
 // page of the device for every page after the first. False when a page could not be started.
-bool printDocument(QPagedPaintDevice& device, const report::Printout& printout);
+bool printDocument(QPagedPaintDevice& device, const config::Printout& printout);
 
 } // namespace shell

@@ -109,6 +109,8 @@ inline const QString kClose = QStringLiteral("Close");
 inline const QString kHelp = QStringLiteral("Help");
 
 // Command line.
+// qmr417 --version.
+inline const QString kVersionLine = QStringLiteral("qmr417 %1");
 inline const QString kDisplayUnreachable = QStringLiteral(
     "qmr417: cannot open the display \"%1\"; check that it runs and lets this user in, or run it "
     "headless as \"xvfb-run ./qmr417\" or \"QT_QPA_PLATFORM=offscreen ./qmr417\".");

@@ -88,7 +88,7 @@ TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state
     connect(m_start, &QPushButton::clicked, this, &TransferDialog::start);
     connect(m_exit, &QPushButton::clicked, this, &TransferDialog::requestExit);
     connect(m_clock, &QTimer::timeout, this, &TransferDialog::updateTimes);
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 TransferDialog::~TransferDialog() {

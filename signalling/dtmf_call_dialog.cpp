@@ -27,18 +27,18 @@ QStringList entryLabels() {
 } // namespace
 
 CDtmfSpecialCallDialog::CDtmfSpecialCallDialog(int entry, QString interval, QString selfId, QWidget* parent)
-    : QDialog(parent), m_no(form::combo("specialCallNo", this)), m_callType(form::combo("callType", this)),
-      m_otherSideLabel(form::label(dtmf::texts::kOtherSideId, this)),
+    : QDialog(parent), m_no(forms::comboBox("specialCallNo", this)), m_callType(forms::comboBox("callType", this)),
+      m_otherSideLabel(forms::label(dtmf::texts::kOtherSideId, this)),
       // The other side ID goes into a code: only DTMF symbols can be packed into its nibbles.
-      m_otherSide(form::filteredEdit("otherSideId", kOtherSideIdLength, QString::fromLatin1(form::kDtmfSymbols), true,
+      m_otherSide(forms::filteredEdit("otherSideId", kOtherSideIdLength, QString::fromLatin1(forms::kDtmfSymbols), true,
                                      this)),
       m_interval(std::move(interval)), m_selfId(std::move(selfId)) {
     setObjectName(QStringLiteral("dtmfSpecialCallDialog"));
     setWindowTitle(QString::fromLatin1(dtmf::texts::kSpecialCallTitle));
 
-    combo::fill(m_no, entryLabels());
+    forms::combo::fill(m_no, entryLabels());
     m_no->setCurrentIndex(entry >= 0 && entry < dtmf::kEncodeEntries ? entry : 0);
-    combo::fill(m_callType, dtmf::kSpecialCallTypeList);
+    forms::combo::fill(m_callType, dtmf::kSpecialCallTypeList);
     m_callType->setCurrentIndex(int(dtmf::SpecialCallType::Ani));
     m_otherSide->setText(QString::fromLatin1(dtmf::texts::kOtherSidePreset));
 
@@ -50,9 +50,9 @@ CDtmfSpecialCallDialog::CDtmfSpecialCallDialog(int entry, QString interval, QStr
     ok->setDefault(true);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(form::labelFor(dtmf::texts::kNo, m_no), 0, 0);
+    layout->addWidget(forms::labelFor(dtmf::texts::kNo, m_no), 0, 0);
     layout->addWidget(m_no, 0, 1);
-    layout->addWidget(form::labelFor(dtmf::texts::kCallType, m_callType), 1, 0);
+    layout->addWidget(forms::labelFor(dtmf::texts::kCallType, m_callType), 1, 0);
     layout->addWidget(m_callType, 1, 1);
     m_otherSideLabel->setBuddy(m_otherSide);
     layout->addWidget(m_otherSideLabel, 2, 0);
@@ -63,7 +63,7 @@ CDtmfSpecialCallDialog::CDtmfSpecialCallDialog(int entry, QString interval, QStr
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(m_callType, &QComboBox::activated, this, [this](int type) { showOtherSideFor(type); });
     showOtherSideFor(m_callType->currentIndex());
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 void CDtmfSpecialCallDialog::showOtherSideFor(int callType) {

@@ -22,7 +22,7 @@ constexpr int kOtherSideIdLength = 3;
 std::uint8_t toByte(int value) { return std::uint8_t(std::clamp(value, 0, 255)); }
 
 int leadingNumber(QStringView text) {
-    const auto number = channels::text::readDecimal(text);
+    const auto number = channels::readDecimal(text);
     return number ? number->value : 0;
 }
 
@@ -108,7 +108,7 @@ QString symbolListText(std::uint8_t value) {
 std::uint8_t millisecondValue(QStringView entry) { return toByte(leadingNumber(entry) / kMsStep); }
 
 std::uint8_t tenthsValue(QStringView entry) {
-    const auto whole = channels::text::readDecimal(entry);
+    const auto whole = channels::readDecimal(entry);
     if (!whole) return 0;
     int tenths = whole->value * 10;
     const qsizetype point = whole->end;

@@ -2,18 +2,19 @@
 // as the editor shows and stores them, then the encode entries in use ("M1"-"M16").
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "signalling/signalling_sections.h"
 #include "app/typed_characters.h"
 #include "channels/value_tables.h"
 #include "signalling/dtmf_codes.h"
 #include "signalling/dtmf_fields.h"
 #include "signalling/dtmf_texts.h"
 
-namespace report {
+namespace signalling {
+
+using namespace app::report;
 
 namespace {
 
-namespace dtmf = signalling::dtmf;
 namespace t = dtmf::texts;
 
 constexpr int kPairedRows = 7;  // DTMF ANI | Transmitting Time ... Remotely Kill | Remotely Stun
@@ -162,7 +163,7 @@ QStringList resuffixedCodes(QStringList codes, const QString& oldSuffix, const Q
 } // namespace
 
 Section dtmfSection(const ReportSource& source) {
-    Section section = editorSection(app::EditorKind::Dtmf, QStringLiteral("dtmf"));
+    Section section = editorSection(signalling::dtmf::texts::kEditorNames);
     section.entries = reportEntries(fields(), source.image);
     // The form shows its fields two to a row, then the PTT ID codes on wide rows of their own.
     section.printColumns = QList<PrintColumns>(kPairedRows, {1, 1}) << PrintColumns{kWideRows, 0};
@@ -191,4 +192,4 @@ void applyDtmfSection(DocumentObject& section, ApplyContext& context) {
     for (int index = 0; index < dtmf::kEncodeEntries; ++index) dtmf::packCode(im, dtmf::encodeEntry(index), codes[index]);
 }
 
-} // namespace report
+} // namespace signalling

@@ -2,10 +2,13 @@
 // Every text the DTMF editor and its special call dialog show, quoted as the radio's users
 // know them, and the editor's help topic. The option lists live with the fields.
 
+#include "app/editor_names.h"
+
 namespace signalling::dtmf::texts {
 
 // F1 in the DTMF editor.
 inline constexpr int kHelpContext = 152;
+inline constexpr app::EditorNames kEditorNames{"Dtmf", "DTMF", "Dtmf", "dtmf", "dtmf", kHelpContext, "dtmf.html"};
 
 inline constexpr const char* kAni = "DTMF ANI";
 inline constexpr const char* kTransmittingTime = "DTMF Transmitting Time(ms)";

@@ -31,10 +31,10 @@ constexpr int kCodeTwips = 4000;
 constexpr int kFieldWidth = 160;  // pixels: room for "Beep Tone & Response"
 constexpr int kGridRows = dtmf::kEncodeEntries + 1;  // the header row, then M1-M16
 
-QString symbolChars() { return QString::fromLatin1(form::kDtmfSymbols); }
+QString symbolChars() { return QString::fromLatin1(forms::kDtmfSymbols); }
 
 QLineEdit* codeEdit(const char* objectName, CodeField field, QWidget* parent) {
-    return form::filteredEdit(objectName, field.symbols, symbolChars(), true, parent);
+    return forms::filteredEdit(objectName, field.symbols, symbolChars(), true, parent);
 }
 
 // An index list with nothing selected (its stored index lies past the list and the user left
@@ -46,14 +46,14 @@ void storeIndex(image::RadioImage& img, image::Addr at, const QComboBox* box) {
 } // namespace
 
 CDtmfView::CDtmfView(forms::EditorEnv env, QWidget* parent)
-    : CBaseFormView(env, parent), m_ani(form::combo("ani", this)),
-      m_transmittingTime(form::combo("transmittingTime", this)),
-      m_selfId(form::filteredEdit("selfId", dtmf::kSelfIdDigits, QString::fromLatin1(form::kDigits), false, this)),
-      m_interval(form::combo("intervalCharacter", this)), m_groupCode(form::combo("groupCode", this)),
-      m_decodingResponse(form::combo("decodingResponse", this)), m_firstDigitTime(form::combo("firstDigitTime", this)),
-      m_pretime(form::combo("pretime", this)), m_autoResetTime(form::combo("autoResetTime", this)),
-      m_timeLapse(form::combo("timeLapseAfterEncode", this)), m_pttIdPause(form::combo("pttIdPauseTime", this)),
-      m_sideTone(form::check(texts::kSideTone, "sideTone", this)),
+    : CBaseFormView(env, parent), m_ani(forms::comboBox("ani", this)),
+      m_transmittingTime(forms::comboBox("transmittingTime", this)),
+      m_selfId(forms::filteredEdit("selfId", dtmf::kSelfIdDigits, QString::fromLatin1(forms::kDigits), false, this)),
+      m_interval(forms::comboBox("intervalCharacter", this)), m_groupCode(forms::comboBox("groupCode", this)),
+      m_decodingResponse(forms::comboBox("decodingResponse", this)), m_firstDigitTime(forms::comboBox("firstDigitTime", this)),
+      m_pretime(forms::comboBox("pretime", this)), m_autoResetTime(forms::comboBox("autoResetTime", this)),
+      m_timeLapse(forms::comboBox("timeLapseAfterEncode", this)), m_pttIdPause(forms::comboBox("pttIdPauseTime", this)),
+      m_sideTone(forms::check(texts::kSideTone, "sideTone", this)),
       m_remoteKill(codeEdit("remoteKill", dtmf::kRemoteKill, this)),
       m_remoteStun(codeEdit("remoteStun", dtmf::kRemoteStun, this)),
       m_pttIdStart(codeEdit("pttIdStart", dtmf::kPttIdStart, this)),
@@ -83,13 +83,13 @@ void CDtmfView::buildControls() {
     auto* fields = new QGridLayout;
     int row = 0;
     const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
-        fields->addWidget(form::labelFor(leftText, left), row, 0);
+        fields->addWidget(forms::labelFor(leftText, left), row, 0);
         fields->addWidget(left, row, 1);
-        if (rightText) fields->addWidget(form::labelFor(rightText, right), row, 2);
+        if (rightText) fields->addWidget(forms::labelFor(rightText, right), row, 2);
         fields->addWidget(right, row++, 3);
     };
     const auto wide = [&](const char* text, QWidget* edit) {
-        fields->addWidget(form::labelFor(text, edit), row, 0);
+        fields->addWidget(forms::labelFor(text, edit), row, 0);
         fields->addWidget(edit, row++, 1, 1, 3);
     };
     pair(texts::kAni, m_ani, texts::kTransmittingTime, m_transmittingTime);
@@ -112,7 +112,7 @@ void CDtmfView::buildControls() {
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* list = new QVBoxLayout;
     list->addWidget(m_grid);
-    list->addWidget(form::label(texts::kSymbolHint, this));
+    list->addWidget(forms::label(texts::kSymbolHint, this));
     list->addWidget(m_specialCall, 0, Qt::AlignLeft);
     list->addStretch(1);
 
@@ -124,16 +124,16 @@ void CDtmfView::buildControls() {
 }
 
 void CDtmfView::fillLists() {
-    combo::fill(m_ani, dtmf::kAniList);
-    combo::fill(m_transmittingTime, dtmf::kTransmittingTimeList);
-    combo::fill(m_interval, dtmf::kIntervalCharacterList);
-    combo::fill(m_groupCode, dtmf::kGroupCodeList);
-    combo::fill(m_decodingResponse, dtmf::kDecodingResponseList);
-    combo::fill(m_firstDigitTime, dtmf::millisecondEntries(dtmf::kFirstDigitTimeFrom));
-    combo::fill(m_pretime, dtmf::millisecondEntries(dtmf::kPretimeFrom));
-    combo::fill(m_autoResetTime, dtmf::autoResetEntries());
-    combo::fill(m_timeLapse, dtmf::millisecondEntries(dtmf::kPretimeFrom));
-    combo::fill(m_pttIdPause, dtmf::pttIdPauseEntries());
+    forms::combo::fill(m_ani, dtmf::kAniList);
+    forms::combo::fill(m_transmittingTime, dtmf::kTransmittingTimeList);
+    forms::combo::fill(m_interval, dtmf::kIntervalCharacterList);
+    forms::combo::fill(m_groupCode, dtmf::kGroupCodeList);
+    forms::combo::fill(m_decodingResponse, dtmf::kDecodingResponseList);
+    forms::combo::fill(m_firstDigitTime, dtmf::millisecondEntries(dtmf::kFirstDigitTimeFrom));
+    forms::combo::fill(m_pretime, dtmf::millisecondEntries(dtmf::kPretimeFrom));
+    forms::combo::fill(m_autoResetTime, dtmf::autoResetEntries());
+    forms::combo::fill(m_timeLapse, dtmf::millisecondEntries(dtmf::kPretimeFrom));
+    forms::combo::fill(m_pttIdPause, dtmf::pttIdPauseEntries());
 }
 
 void CDtmfView::setUpGrid() {
@@ -167,17 +167,17 @@ void CDtmfView::commitPendingEdits() {
 void CDtmfView::LoadFromImage() {
     commitPendingEdits();
     const image::RadioImage& im = img();
-    combo::selectIndex(m_ani, int(im.get(dtmf::kAni)));
-    combo::selectIndex(m_transmittingTime, im.u8(dtmf::kTransmittingTime));
-    form::setLoadedText(m_selfId, dtmf::selfIdText(im));
-    combo::selectPrefix(m_interval, dtmf::symbolListText(im.u8(dtmf::kIntervalCharacter)));
-    combo::selectPrefix(m_groupCode, dtmf::symbolListText(im.u8(dtmf::kGroupCode)));
-    combo::selectIndex(m_decodingResponse, im.u8(dtmf::kDecodingResponse));
-    combo::selectPrefix(m_firstDigitTime, dtmf::millisecondText(im.u8(dtmf::kFirstDigitTime)));
-    combo::selectPrefix(m_pretime, dtmf::millisecondText(im.u8(dtmf::kPretime)));
-    combo::selectPrefix(m_autoResetTime, dtmf::tenthsText(im.u8(dtmf::kAutoResetTime)));
-    combo::selectPrefix(m_timeLapse, dtmf::millisecondText(im.u8(dtmf::kTimeLapseAfterEncode)));
-    combo::selectPrefix(m_pttIdPause, dtmf::pttIdPauseText(im.u8(dtmf::kPttIdPauseTime)));
+    forms::combo::selectIndex(m_ani, int(im.get(dtmf::kAni)));
+    forms::combo::selectIndex(m_transmittingTime, im.u8(dtmf::kTransmittingTime));
+    forms::setLoadedText(m_selfId, dtmf::selfIdText(im));
+    forms::combo::selectPrefix(m_interval, dtmf::symbolListText(im.u8(dtmf::kIntervalCharacter)));
+    forms::combo::selectPrefix(m_groupCode, dtmf::symbolListText(im.u8(dtmf::kGroupCode)));
+    forms::combo::selectIndex(m_decodingResponse, im.u8(dtmf::kDecodingResponse));
+    forms::combo::selectPrefix(m_firstDigitTime, dtmf::millisecondText(im.u8(dtmf::kFirstDigitTime)));
+    forms::combo::selectPrefix(m_pretime, dtmf::millisecondText(im.u8(dtmf::kPretime)));
+    forms::combo::selectPrefix(m_autoResetTime, dtmf::tenthsText(im.u8(dtmf::kAutoResetTime)));
+    forms::combo::selectPrefix(m_timeLapse, dtmf::millisecondText(im.u8(dtmf::kTimeLapseAfterEncode)));
+    forms::combo::selectPrefix(m_pttIdPause, dtmf::pttIdPauseText(im.u8(dtmf::kPttIdPauseTime)));
     m_sideTone->setChecked(im.u8(dtmf::kSideTone) != 0);
     m_remoteKill->setText(dtmf::unpackCode(im, dtmf::kRemoteKill));
     m_remoteStun->setText(dtmf::unpackCode(im, dtmf::kRemoteStun));

@@ -24,7 +24,7 @@ constexpr int kListMessageLength = 16;
 constexpr int kOtherSideIdLength = 5;
 
 QString lettersAndDigits() {
-    QString chars = QString::fromLatin1(form::kDigits);
+    QString chars = QString::fromLatin1(forms::kDigits);
     for (char c = 'A'; c <= 'Z'; ++c) chars.append(QLatin1Char(c)).append(QLatin1Char(char(c - 'A' + 'a')));
     return chars;
 }
@@ -45,32 +45,32 @@ CFiveToneSpecialCallDialog::CFiveToneSpecialCallDialog(Variant variant, std::uin
     setObjectName(QStringLiteral("fiveToneSpecialCallDialog"));
     setWindowTitle(QString::fromLatin1(ft::texts::kDialogTitle));
 
-    m_kind = form::combo("callKind", this);
-    m_otherSideId = form::filteredEdit("otherSideId", kOtherSideIdLength, QString::fromLatin1(form::kDigits), false, this);
-    m_interval = form::combo("intervalCharacter", this);
-    m_message = form::filteredEdit("message", list ? kListMessageLength : kPttIdMessageLength, lettersAndDigits(),
+    m_kind = forms::comboBox("callKind", this);
+    m_otherSideId = forms::filteredEdit("otherSideId", kOtherSideIdLength, QString::fromLatin1(forms::kDigits), false, this);
+    m_interval = forms::comboBox("intervalCharacter", this);
+    m_message = forms::filteredEdit("message", list ? kListMessageLength : kPttIdMessageLength, lettersAndDigits(),
                                    false, this);
-    m_otherSideIdLabel = form::labelFor(ft::texts::kOtherSideId, m_otherSideId);
-    m_intervalLabel = form::labelFor(ft::texts::kIntervalCharacter, m_interval);
-    m_messageLabel = form::labelFor(ft::texts::kMessage, m_message);
+    m_otherSideIdLabel = forms::labelFor(ft::texts::kOtherSideId, m_otherSideId);
+    m_intervalLabel = forms::labelFor(ft::texts::kIntervalCharacter, m_interval);
+    m_messageLabel = forms::labelFor(ft::texts::kMessage, m_message);
 
     auto* fields = new QFormLayout;
     if (list) {
-        m_entry = form::combo("entryNumber", this);
-        combo::fill(m_entry, ft::numberList(0, ft::kEncodeEntries - 1, 1));
-        combo::selectIndex(m_entry, entry);
-        fields->addRow(form::labelFor(ft::texts::kEntryNumber, m_entry), m_entry);
+        m_entry = forms::comboBox("entryNumber", this);
+        forms::combo::fill(m_entry, ft::numberList(0, ft::kEncodeEntries - 1, 1));
+        forms::combo::selectIndex(m_entry, entry);
+        fields->addRow(forms::labelFor(ft::texts::kEntryNumber, m_entry), m_entry);
     }
     const char* kindLabel = list ? ft::texts::kChooseCallFormat : ft::texts::kChooseCallType;
-    fields->addRow(form::labelFor(kindLabel, m_kind), m_kind);
+    fields->addRow(forms::labelFor(kindLabel, m_kind), m_kind);
     fields->addRow(m_otherSideIdLabel, m_otherSideId);
     fields->addRow(m_intervalLabel, m_interval);
     fields->addRow(m_messageLabel, m_message);
 
-    combo::fill(m_kind, ft::kCallKindList);
+    forms::combo::fill(m_kind, ft::kCallKindList);
     m_kind->setCurrentIndex(0);  // "Send Message"
     m_otherSideId->setText(QString::fromLatin1(ft::texts::kOtherSideIdPreset));
-    combo::fill(m_interval, list ? ft::kListIntervalList : ft::kPttIdIntervalList);
+    forms::combo::fill(m_interval, list ? ft::kListIntervalList : ft::kPttIdIntervalList);
     const int shown = m_interval->findText(QString::number(interval, 16).toUpper());
     m_interval->setCurrentIndex(shown < 0 ? 0 : shown);
     if (list)  // the list's dialog completes a short ID as soon as the field is left
@@ -90,7 +90,7 @@ CFiveToneSpecialCallDialog::CFiveToneSpecialCallDialog(Variant variant, std::uin
     layout->addLayout(fields);
     layout->addLayout(buttons);
     showFieldsForKind();
-    form::addButtonMnemonics(this);
+    forms::addButtonMnemonics(this);
 }
 
 void CFiveToneSpecialCallDialog::showFieldsForKind() {

@@ -47,10 +47,10 @@ void FiveToneEncodeList::setUpGrid() {
     }
     for (int entry = 0; entry < ft::kEncodeEntries; ++entry)
         m_grid.setText(rowOf(entry), kColLabel, QString::number(entry));
-    m_grid.setColumnEditor(kColId, grid::LineEditorSetup{QString::fromLatin1(form::kHexDigits), ft::kEntryCodeDigits, true});
+    m_grid.setColumnEditor(kColId, grid::LineEditorSetup{QString::fromLatin1(forms::kHexDigits), ft::kEntryCodeDigits, true});
     m_grid.setColumnEditor(kColStandard, grid::ListEditorSetup{ft::standardNames(), {}});
     m_grid.setColumnEditor(kColToneLength, grid::ListEditorSetup{ft::numberList(30, 100, 10), {}});
-    m_grid.setColumnEditor(kColName, grid::LineEditorSetup{form::printableAscii(), ft::kEntryNameLength, true});
+    m_grid.setColumnEditor(kColName, grid::LineEditorSetup{forms::printableAscii(), ft::kEntryNameLength, true});
 
     grid::GridHooks hooks;
     hooks.beforeEdit = [this](int row, int column) { return beforeEdit(row, column); };

@@ -3,13 +3,15 @@
 // editor shows and stores them, then the encode list entries in use.
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "signalling/signalling_sections.h"
 #include "app/typed_characters.h"
 #include "signalling/five_tone_codes.h"
 #include "signalling/five_tone_fields.h"
 #include "signalling/five_tone_texts.h"
 
-namespace report {
+namespace signalling {
+
+using namespace app::report;
 
 namespace {
 
@@ -377,7 +379,7 @@ void storePlannedEntry(image::RadioImage& im, int entry, const PlannedEntry& pla
 
 Section fiveToneSection(const ReportSource& source) {
     const image::RadioImage& im = source.image;
-    Section section = editorSection(app::EditorKind::FiveTone, QStringLiteral("fiveTone"));
+    Section section = editorSection(signalling::five_tone::texts::kEditorNames);
     section.entries = reportEntries(generalFields(), im);
     for (const PttIdCode& code : pttIdCodes()) section.entries += reportEntries(code.fields, im);
     // The general settings in the form's two columns of six with Side Tone below, then the
@@ -426,4 +428,4 @@ void applyFiveToneSection(DocumentObject& section, ApplyContext& context) {
     ft::storeEncodeOccupancy(im);
 }
 
-} // namespace report
+} // namespace signalling

@@ -3,10 +3,14 @@
 // as the radio's own software shows them (odd spellings included). Option lists are in
 // five_tone_codes.h.
 
+#include "app/editor_names.h"
+
 namespace signalling::five_tone::texts {
 
 // Help page of the 5Tone editor.
 inline constexpr int kHelpContext = 193;
+inline constexpr app::EditorNames kEditorNames{"5Tone", "5Tone", "5Tone", "fiveTone", "fiveTone", kHelpContext,
+                                               "five-tone.html"};
 
 // General settings.
 inline constexpr const char* kSelfId = "Self ID";

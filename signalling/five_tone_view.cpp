@@ -40,14 +40,14 @@ const char* kLoadedByte = "loadedByte";
 // An index list shows the stored position; a byte past the list shows no selection and is
 // written back as it was while the user leaves the list alone.
 void loadIndex(QComboBox* box, std::uint8_t stored) {
-    combo::selectIndex(box, stored);
+    forms::combo::selectIndex(box, stored);
     box->setProperty(kLoadedByte, unsigned(stored));
 }
 
 std::uint8_t storeIndex(const QComboBox* box) {
     const QVariant loaded = box->property(kLoadedByte);
     if (box->currentIndex() < 0 && loaded.isValid()) return std::uint8_t(loaded.toUInt());
-    return combo::storedIndex(box);
+    return forms::combo::storedIndex(box);
 }
 
 QPushButton* button(const char* text, const char* objectName, QWidget* parent) {
@@ -112,19 +112,19 @@ int CT5View::helpContext() const { return ft::texts::kHelpContext; }
 
 QWidget* CT5View::buildGeneral() {
     auto* box = new QWidget(this);
-    m_selfId = form::filteredEdit("selfId", ft::kSelfIdDigits, QString::fromLatin1(form::kDigits), false, box);
-    m_decodeStandard = form::combo("decodeStandard", box);
-    m_decodingResponse = form::combo("decodingResponse", box);
-    m_decodeToneLength = form::combo("decodeToneLength", box);
-    m_pretime = form::combo("pretime", box);
-    m_autoResetTime = form::combo("autoResetTime", box);
-    m_timeLapse = form::combo("timeLapseAfterEncode", box);
-    m_pttIdPause = form::combo("pttIdPauseTime", box);
-    m_firstDelay = form::combo("firstDelay", box);
-    m_stopCode = form::combo("stopCode", box);
-    m_stopTime = form::combo("stopTime", box);
-    m_decodeTime = form::combo("decodeTime", box);
-    m_sideTone = form::check(ft::texts::kSideTone, "sideTone", box);
+    m_selfId = forms::filteredEdit("selfId", ft::kSelfIdDigits, QString::fromLatin1(forms::kDigits), false, box);
+    m_decodeStandard = forms::comboBox("decodeStandard", box);
+    m_decodingResponse = forms::comboBox("decodingResponse", box);
+    m_decodeToneLength = forms::comboBox("decodeToneLength", box);
+    m_pretime = forms::comboBox("pretime", box);
+    m_autoResetTime = forms::comboBox("autoResetTime", box);
+    m_timeLapse = forms::comboBox("timeLapseAfterEncode", box);
+    m_pttIdPause = forms::comboBox("pttIdPauseTime", box);
+    m_firstDelay = forms::comboBox("firstDelay", box);
+    m_stopCode = forms::comboBox("stopCode", box);
+    m_stopTime = forms::comboBox("stopTime", box);
+    m_decodeTime = forms::comboBox("decodeTime", box);
+    m_sideTone = forms::check(ft::texts::kSideTone, "sideTone", box);
     m_msLists = {{m_decodeToneLength, ft::kDecodeToneLength}, {m_pretime, ft::kPretime},
                  {m_timeLapse, ft::kTimeLapseAfterEncode},  {m_firstDelay, ft::kFirstDelay},
                  {m_stopTime, ft::kStopTime},               {m_decodeTime, ft::kDecodeTime}};
@@ -148,7 +148,7 @@ QWidget* CT5View::buildGeneral() {
     constexpr int kRows = 6;
     int i = 0;
     for (const auto& [text, control] : fields) {
-        grid->addWidget(form::labelFor(text, control), i % kRows, 2 * (i / kRows));
+        grid->addWidget(forms::labelFor(text, control), i % kRows, 2 * (i / kRows));
         grid->addWidget(control, i % kRows, 2 * (i / kRows) + 1);
         ++i;
     }
@@ -160,56 +160,56 @@ QWidget* CT5View::buildGeneral() {
 QGroupBox* CT5View::buildPttIdCode(PttIdCode& code, const char* title, const char* prefix) {
     auto* group = new QGroupBox(QString::fromLatin1(title), this);
     const auto name = [prefix](const char* field) { return QByteArray(prefix) + field; };
-    code.encodeId = form::filteredEdit(name("EncodeId").constData(), ft::kPttIdCodeDigits,
-                                       QString::fromLatin1(form::kHexDigits), true, group);
-    code.standard = form::combo(name("Standard").constData(), group);
-    code.toneLength = form::combo(name("ToneLength").constData(), group);
+    code.encodeId = forms::filteredEdit(name("EncodeId").constData(), ft::kPttIdCodeDigits,
+                                       QString::fromLatin1(forms::kHexDigits), true, group);
+    code.standard = forms::comboBox(name("Standard").constData(), group);
+    code.toneLength = forms::comboBox(name("ToneLength").constData(), group);
     code.specialCall = button(ft::texts::kSpecialCall, name("SpecialCall").constData(), group);
     auto* fields = new QFormLayout(group);
-    fields->addRow(form::labelFor(ft::texts::kEncodeId, code.encodeId), code.encodeId);
-    fields->addRow(form::labelFor(ft::texts::kStandard, code.standard), code.standard);
-    fields->addRow(form::labelFor(ft::texts::kToneLength, code.toneLength), code.toneLength);
+    fields->addRow(forms::labelFor(ft::texts::kEncodeId, code.encodeId), code.encodeId);
+    fields->addRow(forms::labelFor(ft::texts::kStandard, code.standard), code.standard);
+    fields->addRow(forms::labelFor(ft::texts::kToneLength, code.toneLength), code.toneLength);
     fields->addRow(QString(), code.specialCall);
     return group;
 }
 
 QGroupBox* CT5View::buildInformation() {
     auto* group = new QGroupBox(QString::fromLatin1(ft::texts::kInformationGroup), this);
-    m_infoNumber = form::combo("informationNumber", group);
-    m_functionOption = form::combo("functionOption", group);
-    m_infoResponse = form::combo("informationResponse", group);
-    m_infoId = form::filteredEdit("informationId", ft::kInfoIdDigits, QString::fromLatin1(form::kHexDigits), true, group);
-    m_functionName = form::filteredEdit("functionName", ft::kInfoFunctionNameLength, form::printableAscii(), true, group);
+    m_infoNumber = forms::comboBox("informationNumber", group);
+    m_functionOption = forms::comboBox("functionOption", group);
+    m_infoResponse = forms::comboBox("informationResponse", group);
+    m_infoId = forms::filteredEdit("informationId", ft::kInfoIdDigits, QString::fromLatin1(forms::kHexDigits), true, group);
+    m_functionName = forms::filteredEdit("functionName", ft::kInfoFunctionNameLength, forms::printableAscii(), true, group);
     auto* fields = new QFormLayout(group);
-    fields->addRow(form::labelFor(ft::texts::kInformationNumber, m_infoNumber), m_infoNumber);
-    fields->addRow(form::labelFor(ft::texts::kFunctionOption, m_functionOption), m_functionOption);
-    fields->addRow(form::labelFor(ft::texts::kDecodingResponse, m_infoResponse), m_infoResponse);
-    fields->addRow(form::labelFor(ft::texts::kInformationId, m_infoId), m_infoId);
-    fields->addRow(form::labelFor(ft::texts::kFunctionName, m_functionName), m_functionName);
+    fields->addRow(forms::labelFor(ft::texts::kInformationNumber, m_infoNumber), m_infoNumber);
+    fields->addRow(forms::labelFor(ft::texts::kFunctionOption, m_functionOption), m_functionOption);
+    fields->addRow(forms::labelFor(ft::texts::kDecodingResponse, m_infoResponse), m_infoResponse);
+    fields->addRow(forms::labelFor(ft::texts::kInformationId, m_infoId), m_infoId);
+    fields->addRow(forms::labelFor(ft::texts::kFunctionName, m_functionName), m_functionName);
     return group;
 }
 
 void CT5View::fillLists() {
     const QStringList standards = ft::standardNames();
     const QStringList toneLengths = ft::toneLengthEntries();
-    combo::fill(m_decodeStandard, standards);
-    combo::fill(m_decodingResponse, ft::kDecodingResponseList);
-    combo::fill(m_decodeToneLength, toneLengths);
-    combo::fill(m_pretime, ft::delayEntries());
-    combo::fill(m_autoResetTime, ft::autoResetEntries());
-    combo::fill(m_timeLapse, ft::delayEntries());
-    combo::fill(m_pttIdPause, ft::pttIdPauseEntries());
-    combo::fill(m_firstDelay, ft::delayEntries());
-    combo::fill(m_stopCode, ft::kStopCodeList);
-    combo::fill(m_stopTime, ft::stopTimeEntries());
-    combo::fill(m_decodeTime, ft::decodeTimeEntries());
+    forms::combo::fill(m_decodeStandard, standards);
+    forms::combo::fill(m_decodingResponse, ft::kDecodingResponseList);
+    forms::combo::fill(m_decodeToneLength, toneLengths);
+    forms::combo::fill(m_pretime, ft::delayEntries());
+    forms::combo::fill(m_autoResetTime, ft::autoResetEntries());
+    forms::combo::fill(m_timeLapse, ft::delayEntries());
+    forms::combo::fill(m_pttIdPause, ft::pttIdPauseEntries());
+    forms::combo::fill(m_firstDelay, ft::delayEntries());
+    forms::combo::fill(m_stopCode, ft::kStopCodeList);
+    forms::combo::fill(m_stopTime, ft::stopTimeEntries());
+    forms::combo::fill(m_decodeTime, ft::decodeTimeEntries());
     for (PttIdCode* code : {&m_bot, &m_eot}) {
-        combo::fill(code->standard, standards);
-        combo::fill(code->toneLength, toneLengths);
+        forms::combo::fill(code->standard, standards);
+        forms::combo::fill(code->toneLength, toneLengths);
     }
-    combo::fill(m_infoNumber, ft::kInformationNumberList);
+    forms::combo::fill(m_infoNumber, ft::kInformationNumberList);
     m_infoNumber->setCurrentIndex(0);
-    combo::fill(m_functionOption, ft::kFunctionOptionList);
+    forms::combo::fill(m_functionOption, ft::kFunctionOptionList);
 }
 
 void CT5View::connectControls() {
@@ -257,8 +257,8 @@ void CT5View::loadInformation(int number) {
     loadIndex(m_functionOption, img().u8(Addr(record + ft::kInfoFunctionOption)));
     applyFunctionOptionRule(m_functionOption->currentIndex());
     loadIndex(m_infoResponse, img().u8(Addr(record + ft::kInfoDecodingResponse)));
-    form::setLoadedText(m_infoId, ft::readInformationId(img(), number));
-    form::setLoadedText(m_functionName, ft::readFunctionName(img(), number));
+    forms::setLoadedText(m_infoId, ft::readInformationId(img(), number));
+    forms::setLoadedText(m_functionName, ft::readFunctionName(img(), number));
 }
 
 void CT5View::storeInformation(int number) {
@@ -272,11 +272,11 @@ void CT5View::storeInformation(int number) {
 void CT5View::loadGeneral() {
     loadIndex(m_decodingResponse, img().u8(ft::kDecodingResponse));
     loadIndex(m_decodeStandard, img().u8(ft::kDecodeStandard));
-    form::setLoadedText(m_selfId, ft::readSelfId(img()));
-    for (const MsList& list : m_msLists) combo::selectPrefix(list.box, ft::msText(img().u8(list.at)));
-    combo::selectPrefix(m_autoResetTime, ft::tenthsText(img().u8(ft::kAutoResetTime)));
-    combo::selectPrefix(m_pttIdPause, ft::pttIdPauseText(img().u8(ft::kPttIdPause)));
-    combo::selectPrefix(m_stopCode, ft::stopCodeText(img().u8(ft::kStopCode)));
+    forms::setLoadedText(m_selfId, ft::readSelfId(img()));
+    for (const MsList& list : m_msLists) forms::combo::selectPrefix(list.box, ft::msText(img().u8(list.at)));
+    forms::combo::selectPrefix(m_autoResetTime, ft::tenthsText(img().u8(ft::kAutoResetTime)));
+    forms::combo::selectPrefix(m_pttIdPause, ft::pttIdPauseText(img().u8(ft::kPttIdPause)));
+    forms::combo::selectPrefix(m_stopCode, ft::stopCodeText(img().u8(ft::kStopCode)));
     m_sideTone->setChecked(img().u8(ft::kSideTone) != 0);
 }
 
@@ -293,9 +293,9 @@ void CT5View::storeGeneral() {
 
 void CT5View::loadPttIdCode(PttIdCode& code) {
     loadIndex(code.standard, img().u8(Addr(code.record + ft::kCodeStandard)));
-    combo::selectPrefix(code.toneLength, ft::msText(img().u8(Addr(code.record + ft::kCodeToneLength))));
+    forms::combo::selectPrefix(code.toneLength, ft::msText(img().u8(Addr(code.record + ft::kCodeToneLength))));
     code.loaded = ft::readPttIdCode(img(), code.record);
-    form::setLoadedText(code.encodeId, code.loaded);
+    forms::setLoadedText(code.encodeId, code.loaded);
     code.typed = false;
 }
 
@@ -319,7 +319,7 @@ void CT5View::switchInformation(int number) {
 
 // What each function option allows for its decoding response and function name.
 void CT5View::applyFunctionOptionRule(int option) {
-    combo::fill(m_infoResponse, ft::informationResponseEntries(option));
+    forms::combo::fill(m_infoResponse, ft::informationResponseEntries(option));
     const bool fixedResponse = option >= kFunctionOptionEmergency && option <= kFunctionOptionGroupCall;
     m_infoResponse->setEnabled(!fixedResponse);
     const bool remote = option > kFunctionOptionEmergency && option <= kFunctionOptionWakeUp;

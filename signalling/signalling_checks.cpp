@@ -3,7 +3,7 @@
 // code, a self ID that the radio's own encode list calls, and across a fleet two radios
 // with the same self ID.
 
-#include "app/check_rules.h"
+#include "signalling/signalling_sections.h"
 #include "app/check_texts.h"
 #include "channels/channel_checks.h"
 #include "channels/channel_edit_rules.h"
@@ -20,12 +20,13 @@
 
 #include <optional>
 
-namespace check {
+namespace signalling {
+
+using namespace app::check;
 
 namespace {
 
 using channels::ChannelRecordView;
-namespace dtmf = signalling::dtmf;
 namespace ft = signalling::five_tone;
 namespace tt = signalling::twotone;
 
@@ -33,9 +34,9 @@ QString typeName(int signallingType) { return channels::entryText(channels::kSig
 
 // The message for an entry of a list of `entries`, or nothing when the entry is in use.
 std::optional<QString> entryProblem(int type, int entry, int entries, bool inUse) {
-    const QString named = texts::kListEntry.arg(typeName(type)).arg(entry);
-    if (entry >= entries) return texts::kNoSuchEntry.arg(named);
-    if (!inUse) return texts::kEntryNotInUse.arg(named);
+    const QString named = app::check::texts::kListEntry.arg(typeName(type)).arg(entry);
+    if (entry >= entries) return app::check::texts::kNoSuchEntry.arg(named);
+    if (!inUse) return app::check::texts::kEntryNotInUse.arg(named);
     return std::nullopt;
 }
 
@@ -45,7 +46,7 @@ std::optional<QString> signallingProblem(const image::RadioImage& img, const Cha
     case channels::kSignallingDtmf: {
         const int code = record.dtmfCode();
         if (dtmf::encodeEntryInUse(img, code)) return std::nullopt;
-        return texts::kEntryNotInUse.arg(texts::kDtmfEntry.arg(channels::dtmfCodeLabel(code)));
+        return app::check::texts::kEntryNotInUse.arg(app::check::texts::kDtmfEntry.arg(channels::dtmfCodeLabel(code)));
     }
     case channels::kSignallingTwoTone: {
         const int code = record.signallingCode();
@@ -75,24 +76,24 @@ std::optional<QString> pttIdProblem(int pttId, const PttIdCodes& codes) {
     if ((pttId & kPttIdBegin) && codes.beginEmpty) empty.append(codes.begin);
     if ((pttId & kPttIdEnd) && codes.endEmpty) empty.append(codes.end);
     const QString value = channels::entryText(channels::kPttIdList, pttId);
-    if (empty.size() == 1) return texts::kPttIdCodeEmpty.arg(value, empty[0]);
-    if (empty.size() == 2) return texts::kPttIdCodesEmpty.arg(value, empty[0], empty[1]);
+    if (empty.size() == 1) return app::check::texts::kPttIdCodeEmpty.arg(value, empty[0]);
+    if (empty.size() == 2) return app::check::texts::kPttIdCodesEmpty.arg(value, empty[0], empty[1]);
     return std::nullopt;
 }
 
-QString codeName(app::EditorKind editor, const char* label) {
-    return texts::kPttIdCode.arg(sectionTitle(editor), QString::fromLatin1(label));
+QString codeName(const app::EditorNames& editor, const char* label) {
+    return app::check::texts::kPttIdCode.arg(sectionTitle(editor), QString::fromLatin1(label));
 }
 
 PttIdCodes dtmfPttIdCodes(const image::RadioImage& img) {
-    return {codeName(app::EditorKind::Dtmf, dtmf::texts::kPttIdStart),
-            codeName(app::EditorKind::Dtmf, dtmf::texts::kPttIdEnd), dtmf::unpackCode(img, dtmf::kPttIdStart).isEmpty(),
+    return {codeName(signalling::dtmf::texts::kEditorNames, dtmf::texts::kPttIdStart),
+            codeName(signalling::dtmf::texts::kEditorNames, dtmf::texts::kPttIdEnd), dtmf::unpackCode(img, dtmf::kPttIdStart).isEmpty(),
             dtmf::unpackCode(img, dtmf::kPttIdEnd).isEmpty()};
 }
 
 PttIdCodes fiveTonePttIdCodes(const image::RadioImage& img) {
-    return {codeName(app::EditorKind::FiveTone, ft::texts::kBotGroup),
-            codeName(app::EditorKind::FiveTone, ft::texts::kEotGroup), ft::readPttIdCode(img, ft::kBotRecord).isEmpty(),
+    return {codeName(signalling::five_tone::texts::kEditorNames, ft::texts::kBotGroup),
+            codeName(signalling::five_tone::texts::kEditorNames, ft::texts::kEotGroup), ft::readPttIdCode(img, ft::kBotRecord).isEmpty(),
             ft::readPttIdCode(img, ft::kEotRecord).isEmpty()};
 }
 
@@ -100,7 +101,7 @@ void checkChannel(const image::RadioImage& img, int slot, const PttIdCodes& dtmf
                   Findings& out) {
     const ChannelRecordView record(img, slot);
     const auto add = [&](const char* label, const std::optional<QString>& problem) {
-        if (problem) out.append(finding(app::EditorKind::Channel, channels::channelField(slot, label), *problem));
+        if (problem) out.append(finding(channels::texts::kEditorNames, channels::channelField(slot, label), *problem));
     };
     add(channels::texts::kSignalling, signallingProblem(img, record));
     add(channels::texts::kDtmfPttId, pttIdProblem(record.dtmfPttId(), dtmfCodes));
@@ -121,8 +122,8 @@ void checkDtmfSelfId(const image::RadioImage& img, Findings& out) {
         if (!dtmf::encodeEntryInUse(img, index)) continue;
         const QString code = dtmf::unpackCode(img, dtmf::encodeEntry(index));
         if (calledDtmfId(code) == selfId)
-            out.append(finding(app::EditorKind::Dtmf, QString::fromLatin1(dtmf::texts::kSelfId),
-                               texts::kOwnIdCalled.arg(selfId, channels::dtmfCodeLabel(index), code)));
+            out.append(finding(signalling::dtmf::texts::kEditorNames, QString::fromLatin1(dtmf::texts::kSelfId),
+                               app::check::texts::kOwnIdCalled.arg(selfId, channels::dtmfCodeLabel(index), code)));
     }
 }
 
@@ -145,8 +146,8 @@ void checkFiveToneSelfId(const image::RadioImage& img, Findings& out) {
         const ft::EncodeEntryCells cells = ft::loadEncodeEntry(img, entry, selfId, interval);
         if (!cells.inUse() || calledFiveToneId(cells) != selfId) continue;
         const QString shown = cells.kind.isEmpty() ? cells.id : (cells.kind + u' ' + cells.id).trimmed();
-        out.append(finding(app::EditorKind::FiveTone, QString::fromLatin1(ft::texts::kSelfId),
-                           texts::kOwnIdCalled.arg(selfId, QString::number(entry), shown)));
+        out.append(finding(signalling::five_tone::texts::kEditorNames, QString::fromLatin1(ft::texts::kSelfId),
+                           app::check::texts::kOwnIdCalled.arg(selfId, QString::number(entry), shown)));
     }
 }
 
@@ -164,7 +165,7 @@ void checkSignalling(const CheckSource& source, Findings& out) {
 void checkFleetSelfIds(std::span<const FleetRadio> radios, FleetFindings& out) {
     // Per system, the first radio that holds each ID.
     QHash<QString, qsizetype> dtmfOwners, fiveToneOwners;
-    const auto claim = [&](QHash<QString, qsizetype>& owners, qsizetype radio, const QString& id, app::EditorKind editor,
+    const auto claim = [&](QHash<QString, qsizetype>& owners, qsizetype radio, const QString& id, const app::EditorNames& editor,
                            const char* label) {
         const auto owner = owners.constFind(id);
         if (owner == owners.constEnd()) {
@@ -173,13 +174,13 @@ void checkFleetSelfIds(std::span<const FleetRadio> radios, FleetFindings& out) {
         }
         out.append({radios[std::size_t(radio)].name,
                     finding(editor, QString::fromLatin1(label),
-                            texts::kSelfIdShared.arg(id, radios[std::size_t(*owner)].name))});
+                            app::check::texts::kSelfIdShared.arg(id, radios[std::size_t(*owner)].name))});
     };
     for (qsizetype r = 0; r < qsizetype(radios.size()); ++r) {
         const image::RadioImage& img = radios[std::size_t(r)].image;
-        claim(dtmfOwners, r, dtmf::selfIdText(img), app::EditorKind::Dtmf, dtmf::texts::kSelfId);
-        claim(fiveToneOwners, r, ft::readSelfId(img), app::EditorKind::FiveTone, ft::texts::kSelfId);
+        claim(dtmfOwners, r, dtmf::selfIdText(img), signalling::dtmf::texts::kEditorNames, dtmf::texts::kSelfId);
+        claim(fiveToneOwners, r, ft::readSelfId(img), signalling::five_tone::texts::kEditorNames, ft::texts::kSelfId);
     }
 }
 
-} // namespace check
+} // namespace signalling

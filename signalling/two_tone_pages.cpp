@@ -33,8 +33,8 @@ constexpr const char* kToneCharacters = "0123456789.";
 bool rowIsEmpty(const grid::GridView& view, int gridRow) { return view.text(gridRow, kColTone1).isEmpty(); }
 
 QComboBox* listCombo(const char* objectName, const QStringList& entries, QWidget* parent) {
-    QComboBox* box = form::combo(objectName, parent);
-    combo::fill(box, entries);
+    QComboBox* box = forms::comboBox(objectName, parent);
+    forms::combo::fill(box, entries);
     return box;
 }
 
@@ -49,7 +49,7 @@ CT2EncodePage::CT2EncodePage(forms::EditorHost& host, QWidget* parent)
       m_longToneDuration(listCombo("longToneDuration", durationEntries(), this)),
       m_gapTime(listCombo("gapTime", gapEntries(), this)),
       m_autoResetTime(listCombo("autoResetTime", autoResetEntries(), this)),
-      m_sideTone(form::check(texts::kSideTone, "sideTone", this)) {
+      m_sideTone(forms::check(texts::kSideTone, "sideTone", this)) {
     setObjectName(QStringLiteral("encodePage"));
     m_grid->setObjectName(QStringLiteral("encodeList"));
     m_grid->setAccessibleName(QString::fromLatin1(texts::kEncodeListName));
@@ -57,17 +57,17 @@ CT2EncodePage::CT2EncodePage(forms::EditorHost& host, QWidget* parent)
 
     auto* settings = new QFormLayout;
     settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    settings->addRow(form::labelFor(texts::kTone1Duration, m_tone1Duration), m_tone1Duration);
-    settings->addRow(form::labelFor(texts::kTone2Duration, m_tone2Duration), m_tone2Duration);
-    settings->addRow(form::labelFor(texts::kLongToneDuration, m_longToneDuration), m_longToneDuration);
-    settings->addRow(form::labelFor(texts::kGapTime, m_gapTime), m_gapTime);
-    settings->addRow(form::labelFor(texts::kAutoResetTime, m_autoResetTime), m_autoResetTime);
+    settings->addRow(forms::labelFor(texts::kTone1Duration, m_tone1Duration), m_tone1Duration);
+    settings->addRow(forms::labelFor(texts::kTone2Duration, m_tone2Duration), m_tone2Duration);
+    settings->addRow(forms::labelFor(texts::kLongToneDuration, m_longToneDuration), m_longToneDuration);
+    settings->addRow(forms::labelFor(texts::kGapTime, m_gapTime), m_gapTime);
+    settings->addRow(forms::labelFor(texts::kAutoResetTime, m_autoResetTime), m_autoResetTime);
     settings->addRow(m_sideTone);
     auto* right = new QVBoxLayout;
     right->addLayout(settings);
     right->addStretch(1);
 
-    QLabel* hint = form::label(texts::kRangeHint, this);
+    QLabel* hint = forms::label(texts::kRangeHint, this);
     hint->setObjectName(QStringLiteral("rangeHint"));
     auto* left = new QVBoxLayout;
     left->addWidget(hint);
@@ -103,7 +103,7 @@ void CT2EncodePage::setUpGrid() {
     const grid::LineEditorSetup tone{QString::fromLatin1(kToneCharacters), kToneLength, false};
     m_grid->setColumnEditor(kColTone1, tone);
     m_grid->setColumnEditor(kColTone2, tone);
-    m_grid->setColumnEditor(kColName, grid::LineEditorSetup{form::printableAscii(), entry::kNameLength, true});
+    m_grid->setColumnEditor(kColName, grid::LineEditorSetup{forms::printableAscii(), entry::kNameLength, true});
     // Wide enough for every column and the scroll bar, so the list never scrolls sideways.
     const int frame = 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width();
     m_grid->setMinimumWidth(grid::twipsToPixels(widthTwips, m_grid->logicalDpiX()) + frame + 2);
@@ -123,11 +123,11 @@ void CT2EncodePage::setUpGrid() {
 
 void CT2EncodePage::load(const image::RadioImage& img) {
     m_grid->commitEdit();
-    combo::selectPrefix(m_tone1Duration, tenthsText(img.u8(kTone1Duration)));
-    combo::selectPrefix(m_tone2Duration, tenthsText(img.u8(kTone2Duration)));
-    combo::selectPrefix(m_longToneDuration, tenthsText(img.u8(kLongToneDuration)));
-    combo::selectPrefix(m_gapTime, gapText(img.u8(kGapTime)));
-    combo::selectPrefix(m_autoResetTime, tenthsText(img.u8(kAutoResetTime)));
+    forms::combo::selectPrefix(m_tone1Duration, tenthsText(img.u8(kTone1Duration)));
+    forms::combo::selectPrefix(m_tone2Duration, tenthsText(img.u8(kTone2Duration)));
+    forms::combo::selectPrefix(m_longToneDuration, tenthsText(img.u8(kLongToneDuration)));
+    forms::combo::selectPrefix(m_gapTime, gapText(img.u8(kGapTime)));
+    forms::combo::selectPrefix(m_autoResetTime, tenthsText(img.u8(kAutoResetTime)));
     m_sideTone->setChecked(img.u8(kSideTone) != 0);
     for (int index = 0; index < kEntries; ++index) showRow(index + 1, loadEncodeRow(img, index));
 }
@@ -175,22 +175,22 @@ void CT2EncodePage::commitCell(int gridRow, int column, const QString& text) {
 // ---- "Decode" ------------------------------------------------------------------------
 
 CT2DecodePage::CT2DecodePage(forms::EditorHost& host, QWidget* parent)
-    : CT2Page(parent), m_host(host), m_callFormat(form::combo("callFormat", this)),
-      m_decodeResponse(form::combo("decodeResponse", this)) {
+    : CT2Page(parent), m_host(host), m_callFormat(forms::comboBox("callFormat", this)),
+      m_decodeResponse(forms::comboBox("decodeResponse", this)) {
     setObjectName(QStringLiteral("decodePage"));
-    combo::fill(m_callFormat, kCallFormatList);
-    combo::fill(m_decodeResponse, kDecodeResponseList);
+    forms::combo::fill(m_callFormat, kCallFormatList);
+    forms::combo::fill(m_decodeResponse, kDecodeResponseList);
 
     auto* fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    fields->addRow(form::labelFor(texts::kCallFormat, m_callFormat), m_callFormat);
-    fields->addRow(form::labelFor(texts::kDecodeResponse, m_decodeResponse), m_decodeResponse);
+    fields->addRow(forms::labelFor(texts::kCallFormat, m_callFormat), m_callFormat);
+    fields->addRow(forms::labelFor(texts::kDecodeResponse, m_decodeResponse), m_decodeResponse);
     static constexpr std::array<const char*, kDecodeToneCount> kNames{"toneA", "toneB", "toneC", "toneD"};
     for (int tone = 0; tone < kDecodeToneCount; ++tone) {
-        QLineEdit* edit = form::filteredEdit(kNames[std::size_t(tone)], kToneLength,
+        QLineEdit* edit = forms::filteredEdit(kNames[std::size_t(tone)], kToneLength,
                                              QString::fromLatin1(kToneCharacters), false, this);
         m_tones[std::size_t(tone)] = edit;
-        fields->addRow(form::labelFor(texts::kToneLabels[std::size_t(tone)], edit), edit);
+        fields->addRow(forms::labelFor(texts::kToneLabels[std::size_t(tone)], edit), edit);
         connect(edit, &QLineEdit::editingFinished, this, [this, tone] { leaveTone(tone); });
     }
     // The user's choice of format changes which tones it takes; a load sets the format
@@ -206,8 +206,8 @@ CT2DecodePage::CT2DecodePage(forms::EditorHost& host, QWidget* parent)
 }
 
 void CT2DecodePage::load(const image::RadioImage& img) {
-    combo::selectIndex(m_callFormat, img.u8(kCallFormat));
-    combo::selectIndex(m_decodeResponse, img.u8(kDecodeResponse));
+    forms::combo::selectIndex(m_callFormat, img.u8(kCallFormat));
+    forms::combo::selectIndex(m_decodeResponse, img.u8(kDecodeResponse));
     for (int tone = 0; tone < kDecodeToneCount; ++tone) {
         m_tones[std::size_t(tone)]->setText(toneText(img.u16be(decodeToneAddress(tone))));
         checkTone(tone);
@@ -221,8 +221,8 @@ void CT2DecodePage::load(const image::RadioImage& img) {
 // call format words stay as they are too.
 void CT2DecodePage::store(image::RadioImage& img) {
     for (int tone = 0; tone < kDecodeToneCount; ++tone) checkTone(tone);
-    combo::storeSelectedIndex(img, kCallFormat, m_callFormat);
-    combo::storeSelectedIndex(img, kDecodeResponse, m_decodeResponse);
+    forms::combo::storeSelectedIndex(img, kCallFormat, m_callFormat);
+    forms::combo::storeSelectedIndex(img, kDecodeResponse, m_decodeResponse);
     for (int tone = 0; tone < kDecodeToneCount; ++tone)
         img.setU16be(decodeToneAddress(tone), decodeTone(m_tones[std::size_t(tone)]->text()));
     if (m_callFormat->currentIndex() >= 0) storeCallFormatTones(img, m_callFormat->currentIndex());

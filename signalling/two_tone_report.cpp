@@ -3,7 +3,7 @@
 // shows (first tone in range).
 
 #include "app/apply_fields.h"
-#include "app/report_sections.h"
+#include "signalling/signalling_sections.h"
 #include "app/typed_characters.h"
 #include "channels/text_reading.h"
 #include "image/frequency.h"
@@ -11,7 +11,9 @@
 #include "signalling/two_tone_fields.h"
 #include "signalling/two_tone_texts.h"
 
-namespace report {
+namespace signalling {
+
+using namespace app::report;
 
 namespace {
 
@@ -45,7 +47,7 @@ QString toneRange() {
 
 // A tone in Hz with at most one decimal that counts; the edit keeps tenths and drops the rest.
 Verdict enterTone(const QString& text, const QString& normalised) {
-    if (text.isEmpty() || !channels::text::isPlainDecimal(text)) return refused(QStringLiteral("not a frequency in Hz"));
+    if (text.isEmpty() || !channels::isPlainDecimal(text)) return refused(QStringLiteral("not a frequency in Hz"));
     if (!tt::inToneRange(image::parseScaledDecimal(text, 1))) return refused(toneRange());
     if (image::parseScaledDecimal(text, 6) != image::parseScaledDecimal(normalised, 6))
         return warned(normalised, QStringLiteral("becomes %1").arg(normalised));
@@ -103,7 +105,7 @@ Verdict enterListName(const QString& text) {
 
 Verdict enterListTone(const QString& text, bool secondTone) {
     if (secondTone && text.isEmpty()) return taken(text);
-    if (text.isEmpty() || !channels::text::isPlainDecimal(text) || tt::listTone(text) == 0)
+    if (text.isEmpty() || !channels::isPlainDecimal(text) || tt::listTone(text) == 0)
         return refused(secondTone ? QStringLiteral("not a frequency in Hz (empty for none)")
                                   : QStringLiteral("not a frequency in Hz"));
     if (!tt::inToneRange(image::parseScaledDecimal(text, 1))) return refused(toneRange());
@@ -153,7 +155,7 @@ std::vector<tt::EncodeRow> enteredList(const app::json::Value& list, const QStri
 } // namespace
 
 Section twoToneSection(const ReportSource& source) {
-    Section section = editorSection(app::EditorKind::TwoTone, QStringLiteral("twoTone"));
+    Section section = editorSection(signalling::twotone::texts::kEditorNames);
     section.entries = reportEntries(encodePage(), source.image) + reportEntries(decodePage(), source.image);
     // The Encode page's timing beside the Decode page's format and tones.
     section.printColumns = {{kEncodePageFields, kDecodePageFields}};
@@ -183,4 +185,4 @@ void applyTwoToneSection(DocumentObject& section, ApplyContext& context) {
     tt::storeOccupancy(im);
 }
 
-} // namespace report
+} // namespace signalling

@@ -2,12 +2,16 @@
 // Every text the 2Tone editor shows, quoted exactly as the radio's users know them, the
 // encode list's column layout and the editor's help topic.
 
+#include "app/editor_names.h"
+
 #include <array>
 
 namespace signalling::twotone::texts {
 
 // F1 and the frame's "Help" button open this topic.
 inline constexpr int kHelpContext = 157;
+inline constexpr app::EditorNames kEditorNames{"2Tone", "2Tone", "2Tone", "twoTone", "twoTone", kHelpContext,
+                                               "two-tone.html"};
 
 inline constexpr const char* kEncodeTab = "Encode";
 inline constexpr const char* kDecodeTab = "Decode";

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs the tests (widget tests run headless).
 #
-#   tools/test.sh [CTEST-ARGS...]  the quick pass: the layer check, build/ and the whole suite
+#   tools/test.sh [CTEST-ARGS...]  the quick pass: the layer checks (includes, then the built
+#                                  objects' uses), build/ and the whole suite
 #   tools/test.sh --sanitize       the whole suite built with AddressSanitizer and
 #                                  UndefinedBehaviorSanitizer, in build-sanitize/
 #   tools/test.sh --fuzz [SECONDS] each fuzz target for SECONDS (20), in build-fuzz/
@@ -22,6 +23,8 @@ quick_pass() {
   # No #include may run against the folders' layer order (README, "Layout").
   tools/layers.sh
   tools/build.sh
+  # Nor may an object file use a function defined only in a folder above its own.
+  tools/symbol-layers.sh build
   ctest --test-dir build --output-on-failure --timeout 300 -j "$jobs" "${package_label[@]}" "$@"
 }
 

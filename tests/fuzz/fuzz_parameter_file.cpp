@@ -71,7 +71,7 @@ struct Program {
 
     Program() {
         const shell::EditorFactories factories = shell::programEditors();
-        for (const app::EditorKindInfo& info : app::kEditorKinds) {
+        for (const config::Editor& info : config::kEditors) {
             if (!factories.has(info.kind)) continue;
             editors.push_back({info.windowTitle, std::unique_ptr<forms::CBaseFormView>(
                                                      factories.get(info.kind)(env(), nullptr))});

@@ -1,7 +1,7 @@
 // The Emergency Information editor, driven as a user would: load an image, choose entries
 // with the keyboard, store, and look at the bytes.
 
-#include "settings/alarm_view.h"
+#include "settings/emergency_information_view.h"
 #include "settings/emergency_fields.h"
 
 #include "default_image.h"
@@ -9,7 +9,7 @@
 #include "shell/editor_kinds.h"
 #include "shell/help_window.h"
 #include "tests/channels/image_diff.h"
-#include "tests/channels_gui/channel_fixture.h"
+#include "tests/channels/channel_fixture.h"
 
 #include <QComboBox>
 #include <QTest>
@@ -191,7 +191,7 @@ TEST(EmergencyEditorProperty, LoadThenStoreChangesOnlyItsOwnBytesAndSettles) {
 }
 
 TEST(EmergencyEditorProgram, RegisteredWithHelpAndDefaultsThatLoadUnchanged) {
-    EXPECT_TRUE(shell::programEditors().has(app::EditorKind::EmergencyInformation));
+    EXPECT_TRUE(shell::programEditors().has(config::EditorKind::EmergencyInformation));
     EXPECT_TRUE(shell::helpPageUrl(em::kHelpContext).toString().endsWith("emergency-information.html"));
 
     Env env;

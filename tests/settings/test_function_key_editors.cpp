@@ -5,12 +5,12 @@
 #include "default_image.h"
 #include "image/consistency_pass.h"
 #include "settings/function_setup.h"
-#include "settings/key_define_view.h"
+#include "settings/key_setting_view.h"
 #include "settings/key_setting.h"
-#include "settings/option_view.h"
+#include "settings/function_setup_view.h"
 #include "shell/help_window.h"
 #include "tests/channels/image_diff.h"
-#include "tests/channels_gui/channel_fixture.h"
+#include "tests/channels/channel_fixture.h"
 
 #include <QApplication>
 #include <QCheckBox>

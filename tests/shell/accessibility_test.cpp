@@ -159,7 +159,7 @@ TEST(AccessibilityTest, EveryEditorAndEveryWindowOfTheProgramNamesItsControlsAnd
         if (!action->isSeparator() && !notRun.contains(action->objectName()) &&
             !action->objectName().startsWith(QStringLiteral("actionRecent")))
             action->trigger();
-    for (const app::EditorKindInfo& info : app::kEditorKinds) {
+    for (const config::Editor& info : config::kEditors) {
         frame.openEditor(info.kind);
         const shell::CMyChildFrame* editor = frame.workspace().frame(info.kind);
         ASSERT_TRUE(editor) << info.windowTitle;
@@ -173,10 +173,10 @@ TEST(AccessibilityTest, EveryEditorAndEveryWindowOfTheProgramNamesItsControlsAnd
     shell::CsvImportDialog(QStringLiteral("channels.csv"), planner, &frame).exec();
     shell::CompareDialog({{"Channel", "0 / RX Frequency", "145.00000", "146.00000"}}, {}, &frame).exec();
     shell::ReviveDialog(QStringLiteral("Radio is stunned"), &frame).exec();
-    report::ApplyResult refused;
+    config::ApplyResult refused;
     refused.problems.append({QStringLiteral("dtmf.selfId"), QStringLiteral("\"12A\""), QStringLiteral("only digits 0-9")});
     shell::JsonImportDialog(QStringLiteral("site.json"), refused, &frame).exec();
-    shell::JsonImportDialog(QStringLiteral("site.json"), report::ApplyResult{{}, true}, &frame).exec();
+    shell::JsonImportDialog(QStringLiteral("site.json"), config::ApplyResult{{}, true}, &frame).exec();
 
     EXPECT_TRUE(inspector.faults.isEmpty()) << inspector.faults.join(u'\n').toStdString();
     // A window counts only if it opened: these must have been among those that did.

@@ -65,7 +65,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     const int repeats = argc > 1 ? std::max(1, std::atoi(argv[1])) : 20;
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
-    const auto counted = [&](const app::EditorKindInfo& info) {
+    const auto counted = [&](const config::Editor& info) {
         return only.isEmpty() || only == QLatin1String(info.windowTitle);
     };
 
@@ -83,31 +83,31 @@ int main(int argc, char** argv) {
     frame.show();
     QApplication::processEvents();
 
-    const auto close = [&](app::EditorKind kind) {
+    const auto close = [&](config::EditorKind kind) {
         if (shell::CMyChildFrame* child = frame.workspace().frame(kind)) {
             child->close();
             QApplication::processEvents();
         }
     };
     // The first round pays for Qt's own set-up of each kind of widget; it is not counted.
-    for (const app::EditorKindInfo& info : app::kEditorKinds) {
-        if (info.kind == app::EditorKind::Channel || !counted(info)) continue;
+    for (const config::Editor& info : config::kEditors) {
+        if (info.kind == config::EditorKind::Channel || !counted(info)) continue;
         timed([&] { frame.openEditor(info.kind); });
         close(info.kind);
     }
-    for (const app::EditorKindInfo& info : app::kEditorKinds) {
+    for (const config::Editor& info : config::kEditors) {
         if (!counted(info)) continue;
         std::vector<double> samples;
         for (int i = 0; i < repeats; ++i) {
-            if (info.kind == app::EditorKind::Channel) close(info.kind);
+            if (info.kind == config::EditorKind::Channel) close(info.kind);
             samples.push_back(timed([&] { frame.openEditor(info.kind); }));
-            if (info.kind != app::EditorKind::Channel) close(info.kind);
+            if (info.kind != config::EditorKind::Channel) close(info.kind);
         }
         printFigures(qPrintable(QStringLiteral("open %1").arg(QLatin1String(info.windowTitle))), samples);
     }
 
     if (!only.isEmpty()) return 0;
-    for (const app::EditorKindInfo& info : app::kEditorKinds) frame.openEditor(info.kind);
+    for (const config::Editor& info : config::kEditors) frame.openEditor(info.kind);
     QApplication::processEvents();
     std::vector<double> stores;
     for (int i = 0; i < repeats; ++i) {

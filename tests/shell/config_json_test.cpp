@@ -5,8 +5,8 @@
 #include "shell_fixture.h"
 
 #include "../channels/image_diff.h"
-#include "app/config_apply.h"
-#include "app/config_report.h"
+#include "config/config_apply.h"
+#include "config/config_report.h"
 #include "channels/channel_record.h"
 #include "default_image.h"
 #include "forms/base_form_view.h"
@@ -39,7 +39,7 @@ class Editors {
 public:
     Editors() {
         const shell::EditorFactories factories = shell::programEditors();
-        for (const app::EditorKindInfo& info : app::kEditorKinds)
+        for (const config::Editor& info : config::kEditors)
             m_views.emplace_back(factories.get(info.kind)(forms::EditorEnv{m_state, m_prompts, m_help, m_host}, nullptr));
     }
 
@@ -100,20 +100,20 @@ private:
 };
 
 QByteArray jsonOf(const RadioImage& img) {
-    return report::toJson(report::buildReport({img, image::decodeBandLimits(img), kModel}));
+    return config::toJson(config::buildReport({img, image::decodeBandLimits(img), kModel}));
 }
 
-QString errorLines(const report::ApplyResult& result) {
+QString errorLines(const config::ApplyResult& result) {
     QString lines;
-    for (const report::Problem& problem : result.problems)
-        if (!problem.warning) lines += report::problemLine(problem) + u'\n';
+    for (const app::report::Problem& problem : result.problems)
+        if (!problem.warning) lines += app::report::problemLine(problem) + u'\n';
     return lines;
 }
 
 // Applies onto `base` as the command-line tool does: the base's own band limits.
-report::ApplyResult apply(const QByteArray& json, RadioImage& base) {
+config::ApplyResult apply(const QByteArray& json, RadioImage& base) {
     image::BandLimits limits = image::decodeBandLimits(base);
-    return report::applyConfiguration(json, base, limits, {kModel});
+    return config::applyConfiguration(json, base, limits, {kModel});
 }
 
 // For a random file X, SX the file as a store of all nine editors leaves it, and any base B:
@@ -132,7 +132,7 @@ TEST(ConfigJson, ReportOfARandomFileReadsBackOntoAnyBase) {
         const QByteArray json = jsonOf(stored);
 
         RadioImage onto = files.next();
-        const report::ApplyResult result = apply(json, onto);
+        const config::ApplyResult result = apply(json, onto);
         ASSERT_TRUE(result.applied) << "file " << n << ":\n" << errorLines(result).toStdString();
         EXPECT_EQ(jsonOf(onto), json) << "file " << n;
         const RadioImage settled = editors.storedAll(onto, image::decodeBandLimits(onto));
@@ -145,7 +145,7 @@ TEST(ConfigJson, ReportOfARandomFileReadsBackOntoAnyBase) {
             << "file " << n << ": applied onto itself";
 
         RadioImage fromRaw = files.next();
-        const report::ApplyResult raw = apply(jsonOf(x), fromRaw);
+        const config::ApplyResult raw = apply(jsonOf(x), fromRaw);
         ASSERT_TRUE(raw.applied) << "file " << n << ":\n" << errorLines(raw).toStdString();
     }
 }
@@ -174,7 +174,7 @@ TEST(ConfigJsonCommands, ImportShowsProblemsFirstIsOneUndoStepAndExportNamesItsF
     };
     QStringList shown;
     bool confirm = true;
-    frame.setJsonImportConfirmer([&](const QString& fileName, const report::ApplyResult& result) {
+    frame.setJsonImportConfirmer([&](const QString& fileName, const config::ApplyResult& result) {
         shell::JsonImportDialog dialog(fileName, result);
         dialog.show();
         shown.append(dialog.findChild<QPlainTextEdit*>("report")->toPlainText());

@@ -189,7 +189,7 @@ TEST(HelpTest, EveryEditorOfTheProgramOpensAPageOfItsOwn) {
     RecordingHelp help;
     RecordingHost host;
     const shell::EditorFactories editors = shell::programEditors();
-    for (const app::EditorKindInfo& info : app::kEditorKinds) {
+    for (const config::Editor& info : config::kEditors) {
         ASSERT_TRUE(editors.has(info.kind)) << info.treeText;
         const std::unique_ptr<forms::CBaseFormView> view(editors.get(info.kind)({state, prompts, help, host}, nullptr));
         EXPECT_NE(shell::helpPageUrl(view->helpContext()), shell::helpStartPageUrl()) << info.treeText;

@@ -8,7 +8,7 @@
 #include "channels/channel_edit_dialog.h"
 #include "channels/channel_record.h"
 #include "channels/channel_row_ops.h"
-#include "channels/program_view.h"
+#include "channels/channel_view.h"
 #include "default_image.h"
 #include "grid/grid_view.h"
 #include "image/parameter_file.h"
@@ -75,7 +75,7 @@ struct EditCommandsTest : ::testing::Test {
         frame->workspace().storeAll();  // the defaults' bytes as a store corrects them
     }
     channels::CProgramView* channelView() const {
-        return static_cast<channels::CProgramView*>(frame->workspace().frame(app::EditorKind::Channel)->view());
+        return static_cast<channels::CProgramView*>(frame->workspace().frame(config::EditorKind::Channel)->view());
     }
     QAction* action(const char* name) const { return frame->findChild<QAction*>(QLatin1String(name)); }
     void trigger(const char* name) const { action(name)->trigger(); }
@@ -126,10 +126,10 @@ struct EditCommandsTest : ::testing::Test {
 };
 
 TEST_F(EditCommandsTest, RowCommandsMoveChannelsTheOtherEditorsFollowAndUndoRedoWalkEveryStep) {
-    frame->workspace().open(app::EditorKind::FunctionSetup);
+    frame->workspace().open(config::EditorKind::FunctionSetup);
     auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
     ASSERT_TRUE(mrChannel);
-    frame->workspace().open(app::EditorKind::Channel);
+    frame->workspace().open(config::EditorKind::Channel);
     std::vector<image::RadioImage> seen{state.image};
     EXPECT_FALSE(action("actionMoveUp")->isEnabled() && action("actionUndo")->isEnabled());
 
@@ -230,7 +230,7 @@ TEST_F(EditCommandsTest, CopyAndPasteOfRowsKeepEveryField) {
 }
 
 TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
-    frame->workspace().open(app::EditorKind::FunctionSetup);
+    frame->workspace().open(config::EditorKind::FunctionSetup);
     auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
     const image::RadioImage before = state.image;
     mrChannel->setCurrentIndex(mrChannel->findText("5"));
@@ -245,7 +245,7 @@ TEST_F(EditCommandsTest, UndoTakesBackAFormEditorsChangeAcrossEditors) {
 
     // An edit the editor stores as it closes is the user's change too, not a correction.
     mrChannel->setCurrentIndex(mrChannel->findText("4"));
-    frame->workspace().frame(app::EditorKind::FunctionSetup)->close();
+    frame->workspace().frame(config::EditorKind::FunctionSetup)->close();
     QApplication::processEvents();
     EXPECT_EQ(state.image.u8(kChannelReferences[0]), 4);
     EXPECT_TRUE(marked());
@@ -323,8 +323,8 @@ TEST_F(EditCommandsTest, EveryCorrectionOfATypedValueIsToldInTheStatusBar) {
     EXPECT_EQ(grid->text(22, channels::kColRx), "136.00000");
     EXPECT_EQ(status->currentMessage(), "RX 180 lies outside 136-174 MHz: set to 136.00000");
 
-    frame->openEditor(app::EditorKind::TwoTone);
-    auto* twoTone = static_cast<signalling::CT2View*>(frame->workspace().frame(app::EditorKind::TwoTone)->view());
+    frame->openEditor(config::EditorKind::TwoTone);
+    auto* twoTone = static_cast<signalling::CT2View*>(frame->workspace().frame(config::EditorKind::TwoTone)->view());
     typeInCell(twoTone->encodePage()->grid(), 3, 1, "5000");
     EXPECT_EQ(twoTone->encodePage()->grid()->text(3, 1), "3116.0");
     EXPECT_EQ(status->currentMessage(), "1st Tone Frequency 5000 lies outside 288.0-3116.0 Hz: set to 3116.0");
@@ -338,7 +338,7 @@ TEST_F(EditCommandsTest, EveryCorrectionOfATypedValueIsToldInTheStatusBar) {
     EXPECT_EQ(status->currentMessage(), "ATone Frequency 5000 lies outside 288.0-3116.0 Hz: set to 288.0");
 
     // A value still being typed when the toolbar saves is left first, and told too.
-    frame->openEditor(app::EditorKind::FunctionSetup);
+    frame->openEditor(config::EditorKind::FunctionSetup);
     auto* scramble = frame->findChild<QLineEdit*>("scrambleFrequency");
     scramble->setFocus();
     scramble->selectAll();
@@ -364,7 +364,7 @@ TEST_F(EditCommandsTest, UndoAndRedoNameTheStepTheyTake) {
     EXPECT_EQ(names(), QStringList({"&Undo Move Down", "&Redo Model"}));
 
     // A choice in a form editor is stored when the Edit menu opens, so Undo names it.
-    frame->openEditor(app::EditorKind::FunctionSetup);
+    frame->openEditor(config::EditorKind::FunctionSetup);
     auto* mrChannel = frame->findChild<QComboBox*>(QStringLiteral("mrChannel"));
     mrChannel->setCurrentIndex(mrChannel->findText("5"));
     emit frame->findChild<QMenu*>("menuEdit")->aboutToShow();
@@ -529,11 +529,11 @@ TEST_F(EditCommandsTest, LookingAtABlankRadioInEveryEditorIsNoChange) {
     frame->readFromRadio();
     ASSERT_TRUE(state.image.allBytesAre(0x3F00, 0x10, 0xFF)) << "the blank radio was read";
     EXPECT_FALSE(marked());
-    for (const app::EditorKindInfo& info : app::kEditorKinds) {
+    for (const config::Editor& info : config::kEditors) {
         frame->openEditor(info.kind);
         EXPECT_FALSE(marked()) << info.windowTitle;
     }
-    for (const app::EditorKindInfo& info : app::kEditorKinds) frame->openEditor(info.kind);
+    for (const config::Editor& info : config::kEditors) frame->openEditor(info.kind);
     EXPECT_FALSE(frame->hasUnsavedChanges());
     trigger("actionNew");  // answered No
     EXPECT_EQ(prompts.questions, QStringList({"Warnning: All data will be cleared"}));

@@ -13,7 +13,7 @@
 #include <gtest/gtest.h>
 
 using namespace shelltest;
-using app::EditorKind;
+using config::EditorKind;
 
 class EditorWorkspaceTest : public ::testing::Test {
 protected:

@@ -7,7 +7,7 @@
 #include "default_image.h"
 #include "settings/function_setup.h"
 #include "shell/fleet_dialog.h"
-#include "shell/fleet_roster.h"
+#include "config/roster.h"
 #include "signalling/dtmf_codes.h"
 
 #include <QCheckBox>
@@ -23,6 +23,14 @@
 using namespace shelltest;
 
 namespace {
+
+// A document's objects and texts as compact JSON, to compare with what a row says.
+QString compact(const app::json::Value& value) {
+    if (!value.isObject()) return app::json::quoted(value.text);
+    QStringList members;
+    for (const app::json::Member& m : value.members) members << app::json::quoted(m.key) + u':' + compact(m.value);
+    return u'{' + members.join(u',') + u'}';
+}
 
 constexpr int kRunMs = 60000;
 
@@ -98,7 +106,7 @@ TEST(FleetDialogTest, EachRadioGetsItsOwnRowLoggedAndNothingTwiceOrWithASharedId
 // keeps the master's value; what cannot be a roster is named once, with its row.
 TEST(FleetRosterTest, ReadsWhatSpreadsheetsWriteAndNamesEveryProblem) {
     QStringList problems;
-    const fleet::Roster roster = fleet::parseRoster(
+    const config::fleet::Roster roster = config::fleet::parseRoster(
         QStringLiteral("port;RADIO;dtmf.selfId;functionSetup.startingDisplay\r\n"
                        "COM2;A-1;201;\" UNIT;1\"\r\n\r\n;A-2;;\r\n"),
         QStringLiteral("r.csv"), problems);
@@ -107,12 +115,12 @@ TEST(FleetRosterTest, ReadsWhatSpreadsheetsWriteAndNamesEveryProblem) {
     ASSERT_EQ(roster.rows.size(), 2);
     EXPECT_EQ(roster.rows[0].port, "COM2");
     EXPECT_EQ(roster.rows[1].line, 4);
-    EXPECT_EQ(fleet::rowDocument(roster, roster.rows[0]),
+    EXPECT_EQ(compact(config::fleet::rowDocument(roster, roster.rows[0])),
               R"({"dtmf":{"selfId":"201"},"functionSetup":{"startingDisplay":" UNIT;1"}})");
-    EXPECT_EQ(fleet::rowDocument(roster, roster.rows[1]), "{}");
+    EXPECT_EQ(compact(config::fleet::rowDocument(roster, roster.rows[1])), "{}");
 
     const image::RadioImage master = defaultdat::defaultImage();
-    const fleet::RosterCheck check = fleet::checkRoster(roster, master, QStringLiteral("COM1"), QStringLiteral("QMR-417"));
+    const config::fleet::RosterCheck check = config::fleet::checkRoster(roster, master, QStringLiteral("COM1"), QStringLiteral("QMR-417"));
     ASSERT_TRUE(check.ok()) << check.problems.join(u'\n').toStdString();
     ASSERT_EQ(check.radios.size(), 2u);
     EXPECT_EQ(check.radios[0].port, "COM2");
@@ -128,20 +136,20 @@ TEST(FleetRosterTest, ReadsWhatSpreadsheetsWriteAndNamesEveryProblem) {
     };
     for (const auto& b : bad) {
         QStringList found;
-        fleet::parseRoster(QString::fromLatin1(b.text), QStringLiteral("r.csv"), found);
+        config::fleet::parseRoster(QString::fromLatin1(b.text), QStringLiteral("r.csv"), found);
         EXPECT_TRUE(found.join(u'\n').startsWith(QString::fromLatin1(b.problem))) << b.text << "\n"
                                                                                  << found.join(u'\n').toStdString();
     }
     QStringList none;
-    const fleet::Roster portless = fleet::parseRoster(QStringLiteral("Radio\nA\n"), QStringLiteral("r.csv"), none);
-    EXPECT_EQ(fleet::checkRoster(portless, master, QString(), QStringLiteral("QMR-417")).problems,
+    const config::fleet::Roster portless = config::fleet::parseRoster(QStringLiteral("Radio\nA\n"), QStringLiteral("r.csv"), none);
+    EXPECT_EQ(config::fleet::checkRoster(portless, master, QString(), QStringLiteral("QMR-417")).problems,
               QStringList({"r.csv row 2 (Radio A): no Port, and no port given for the run"}));
 
     // A log kept for another roster is not mixed with this one's lines.
     QTemporaryDir dir;
     const QString log = dir.filePath(QStringLiteral("log.csv"));
-    fleet::LogEntry entry{QDateTime::currentDateTime(), QStringLiteral("A-1"), QStringLiteral("COM2"), {"201", ""}, true};
-    EXPECT_EQ(fleet::appendLog(log, roster, entry), QString());
-    EXPECT_EQ(fleet::doneRadios(log), QSet<QString>({"A-1"}));
-    EXPECT_FALSE(fleet::appendLog(log, portless, entry).isEmpty());
+    config::fleet::LogEntry entry{QDateTime::currentDateTime(), QStringLiteral("A-1"), QStringLiteral("COM2"), {"201", ""}, true};
+    EXPECT_EQ(config::fleet::appendLog(log, roster, entry), QString());
+    EXPECT_EQ(config::fleet::doneRadios(log), QSet<QString>({"A-1"}));
+    EXPECT_FALSE(config::fleet::appendLog(log, portless, entry).isEmpty());
 }

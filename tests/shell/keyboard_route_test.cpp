@@ -21,7 +21,7 @@
 #include <gtest/gtest.h>
 
 using namespace shelltest;
-using app::EditorKind;
+using config::EditorKind;
 
 namespace {
 

@@ -36,7 +36,7 @@
 #include <gtest/gtest.h>
 
 using namespace shelltest;
-using app::EditorKind;
+using config::EditorKind;
 
 namespace {
 
@@ -266,7 +266,7 @@ TEST_F(MainFrameTest, TileAndCascadeKeepTheWindowItsSize) {
     frame->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
     const QSize size = frame->size();
-    for (const app::EditorKindInfo& info : app::kEditorKinds) frame->openEditor(info.kind);
+    for (const config::Editor& info : config::kEditors) frame->openEditor(info.kind);
     ASSERT_EQ(frame->mdiArea()->subWindowList().size(), 9);
     trigger("actionTile");
     QApplication::processEvents();

@@ -93,7 +93,7 @@ QString ScriptedPrompts::askSaveFileName(const app::FileDialogRequest& request) 
     return name;
 }
 
-LoggingEditor::LoggingEditor(app::EditorKind kind, forms::EditorEnv env, CallLog& log, QWidget* parent)
+LoggingEditor::LoggingEditor(config::EditorKind kind, forms::EditorEnv env, CallLog& log, QWidget* parent)
     : CBaseFormView(env, parent), m_kind(kind), m_log(log), m_field(new QLineEdit) {
     m_field->setObjectName(QStringLiteral("value"));
     auto* layout = new QVBoxLayout(this);
@@ -113,11 +113,11 @@ void LoggingEditor::StoreToImage() {
     img().setU8(addressOf(m_kind), std::uint8_t(m_field->text().toUInt()));
 }
 
-shell::EditorFactories loggingEditors(CallLog& log, std::vector<app::EditorKind> kinds) {
+shell::EditorFactories loggingEditors(CallLog& log, std::vector<config::EditorKind> kinds) {
     if (kinds.empty())
-        for (const app::EditorKindInfo& info : app::kEditorKinds) kinds.push_back(info.kind);
+        for (const config::Editor& info : config::kEditors) kinds.push_back(info.kind);
     shell::EditorFactories factories;
-    for (app::EditorKind kind : kinds)
+    for (config::EditorKind kind : kinds)
         factories.set(kind, [kind, &log](forms::EditorEnv env, QWidget* parent) {
             return new LoggingEditor(kind, env, log, parent);
         });

@@ -98,9 +98,9 @@ using CallLog = QStringList;
 class LoggingEditor : public forms::CBaseFormView {
     Q_OBJECT
 public:
-    static image::Addr addressOf(app::EditorKind kind) { return image::Addr(0x3F00 + int(kind)); }
+    static image::Addr addressOf(config::EditorKind kind) { return image::Addr(0x3F00 + int(kind)); }
 
-    LoggingEditor(app::EditorKind kind, forms::EditorEnv env, CallLog& log, QWidget* parent = nullptr);
+    LoggingEditor(config::EditorKind kind, forms::EditorEnv env, CallLog& log, QWidget* parent = nullptr);
 
     void LoadFromImage() override;
     void StoreToImage() override;
@@ -111,13 +111,13 @@ public:
 private:
     QString tag() const;
 
-    app::EditorKind m_kind;
+    config::EditorKind m_kind;
     CallLog& m_log;
     QLineEdit* m_field;
 };
 
 // Logging editors for `kinds` (all nine when empty).
-shell::EditorFactories loggingEditors(CallLog& log, std::vector<app::EditorKind> kinds = {});
+shell::EditorFactories loggingEditors(CallLog& log, std::vector<config::EditorKind> kinds = {});
 
 // Ports for the Port dialog and the transfer: a fixed list and a probe that opens the
 // names in `openable`; transfers run the real engine against `radio` in virtual time.

@@ -174,8 +174,8 @@ protected:
 
 TEST_F(MainFrameTransferTest, SuccessfulReadDecodesLimitsReloadsAndReopensChannel) {
     startFrame();
-    frame->openEditor(app::EditorKind::Dtmf);
-    frame->workspace().frame(app::EditorKind::Channel)->close();
+    frame->openEditor(config::EditorKind::Dtmf);
+    frame->workspace().frame(config::EditorKind::Channel)->close();
     log.clear();
 
     runCommand(&shell::CMainFrame::readFromRadio);
@@ -184,21 +184,21 @@ TEST_F(MainFrameTransferTest, SuccessfulReadDecodesLimitsReloadsAndReopensChanne
     EXPECT_EQ(frame->findChild<QLabel*>("freqPane")->text(), "UHF");
     EXPECT_EQ(log.first(), "Dtmf:store");
     EXPECT_TRUE(log.contains("Dtmf:load"));
-    auto* dtmf = frame->workspace().frame(app::EditorKind::Dtmf);
+    auto* dtmf = frame->workspace().frame(config::EditorKind::Dtmf);
     EXPECT_EQ(static_cast<LoggingEditor*>(dtmf->view())->field()->text(),
-              QString::number(link.radio.memory().u8(LoggingEditor::addressOf(app::EditorKind::Dtmf))));
-    EXPECT_EQ(frame->workspace().frame(app::EditorKind::Channel), nullptr);  // an editor was open
+              QString::number(link.radio.memory().u8(LoggingEditor::addressOf(config::EditorKind::Dtmf))));
+    EXPECT_EQ(frame->workspace().frame(config::EditorKind::Channel), nullptr);  // an editor was open
 
     dtmf->close();
     runCommand(&shell::CMainFrame::readFromRadio);
-    EXPECT_NE(frame->workspace().frame(app::EditorKind::Channel), nullptr);
+    EXPECT_NE(frame->workspace().frame(config::EditorKind::Channel), nullptr);
 }
 
 TEST_F(MainFrameTransferTest, WriteStoresEditorsFirst) {
     startFrame();
-    static_cast<LoggingEditor*>(frame->workspace().frame(app::EditorKind::Channel)->view())->field()->setText("66");
+    static_cast<LoggingEditor*>(frame->workspace().frame(config::EditorKind::Channel)->view())->field()->setText("66");
     runCommand(&shell::CMainFrame::writeToRadio);
-    EXPECT_EQ(link.radio.memory().u8(LoggingEditor::addressOf(app::EditorKind::Channel)), 66);
+    EXPECT_EQ(link.radio.memory().u8(LoggingEditor::addressOf(config::EditorKind::Channel)), 66);
 }
 
 TEST_F(MainFrameTransferTest, PortThatDoesNotOpenEndsTheReadWithoutReload) {
@@ -221,7 +221,7 @@ TEST_F(MainFrameTransferTest, ReadAsksAboutChangesKeepsABackupAndForgetsTheOpene
     const QString opened = dir.file("DATA/before.dat");
     image::writeParameterFile(opened, state.prefix, state.image);
     frame->openPath(opened);
-    static_cast<LoggingEditor*>(frame->workspace().frame(app::EditorKind::Channel)->view())->field()->setText("66");
+    static_cast<LoggingEditor*>(frame->workspace().frame(config::EditorKind::Channel)->view())->field()->setText("66");
     prompts.saveChoices = {app::SaveChoice::Discard};
 
     runCommand(&shell::CMainFrame::readFromRadio);

@@ -7,7 +7,7 @@
 #include "signalling/dtmf_call_dialog.h"
 #include "signalling/dtmf_view.h"
 #include "tests/channels/image_diff.h"
-#include "tests/channels_gui/channel_fixture.h"
+#include "tests/channels/channel_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -11,7 +11,7 @@
 #include "signalling/two_tone_pages.h"
 #include "signalling/two_tone_view.h"
 #include "tests/channels/image_diff.h"
-#include "tests/channels_gui/channel_fixture.h"
+#include "tests/channels/channel_fixture.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -246,7 +246,7 @@ TEST_F(TwoToneEditor, TheDeliveredDefaultsLoadWithoutCorrection) {
 }
 
 TEST_F(TwoToneEditor, IsRegisteredAndOpensItsHelpPage) {
-    EXPECT_TRUE(shell::programEditors().has(app::EditorKind::TwoTone));
+    EXPECT_TRUE(shell::programEditors().has(config::EditorKind::TwoTone));
     open();
     QTest::keyClick(view.get(), Qt::Key_F1);
     ASSERT_EQ(env.help.contexts.size(), 1u);

@@ -5,7 +5,7 @@
 // and for each option list the texts the editors' own tables give. So the file in docs/
 // cannot drift from the program without the check failing.
 
-#include "app/config_report.h"
+#include "config/config_report.h"
 #include "default_image.h"
 #include "image/band_limits.h"
 
@@ -26,9 +26,9 @@ QJsonObject textSchema(const QStringList& options) {
     return schema;
 }
 
-QJsonObject listSchema(const report::Table& table) {
+QJsonObject listSchema(const app::report::Table& table) {
     QJsonObject columns;
-    for (const report::Column& column : table.columns) columns.insert(column.key, textSchema(column.options));
+    for (const app::report::Column& column : table.columns) columns.insert(column.key, textSchema(column.options));
     const QJsonObject row{{QStringLiteral("type"), QStringLiteral("object")},
                           {QStringLiteral("properties"), columns},
                           {QStringLiteral("required"), QJsonArray{table.columns.value(0).key}},
@@ -41,12 +41,12 @@ QJsonObject listSchema(const report::Table& table) {
 QJsonObject sectionsOf(const std::vector<image::RadioImage>& images) {
     QJsonObject sections;
     for (const image::RadioImage& img : images) {
-        for (const report::Section& section :
-             report::buildReport({img, image::decodeBandLimits(img), kModel}).sections) {
+        for (const app::report::Section& section :
+             config::buildReport({img, image::decodeBandLimits(img), kModel}).sections) {
             QJsonObject object = sections.value(section.key).toObject();
             QJsonObject fields = object.value(QStringLiteral("properties")).toObject();
-            for (const report::Entry& entry : section.entries) fields.insert(entry.key, textSchema(entry.options));
-            for (const report::Table& table : section.tables) fields.insert(table.key, listSchema(table));
+            for (const app::report::Entry& entry : section.entries) fields.insert(entry.key, textSchema(entry.options));
+            for (const app::report::Table& table : section.tables) fields.insert(table.key, listSchema(table));
             object.insert(QStringLiteral("type"), QStringLiteral("object"));
             object.insert(QStringLiteral("properties"), fields);
             object.insert(QStringLiteral("additionalProperties"), false);

@@ -1,0 +1,17 @@
+#include "app/check_model.h"
+
+#include "app/check_texts.h"
+
+namespace app::check {
+
+Finding finding(const EditorNames& editor, const QString& field, const QString& message) {
+    return {sectionTitle(editor), field, message};
+}
+
+QString sectionTitle(const EditorNames& editor) { return QString::fromLatin1(editor.treeText); }
+
+QString findingText(const Finding& f) { return texts::kFindingText.arg(f.section, f.field, f.message); }
+
+QString findingLine(const QString& radio, const Finding& f) { return texts::kFindingLine.arg(radio, findingText(f)); }
+
+} // namespace app::check

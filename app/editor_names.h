@@ -1,0 +1,19 @@
+#pragma once
+// How an editor is named wherever it shows: its menu item, tree item and window title (which
+// differ for DTMF and Emergency Information), the key of its section in the configuration
+// report and documents, and its help topic. Each editor declares its names next to its own
+// texts; config/editor_table.h lists the editors.
+
+namespace app {
+
+struct EditorNames {
+    const char* menuText;
+    const char* treeText;  // also the title of its report section and of its check findings
+    const char* windowTitle;
+    const char* objectName;  // of its menu action and its child frame
+    const char* sectionKey;  // its section in the report's JSON and in a configuration document
+    int helpContext;         // F1 in the editor
+    const char* helpPage;    // the built-in help page for that context
+};
+
+} // namespace app
