@@ -1,7 +1,6 @@
 #pragma once
 // What the main window offers the editors beside the prompts and help: a short note in its
-// status bar, shown for a few seconds and asking nothing (a typed value that was corrected, a
-// sound that could not be played),
+// status bar, shown for a few seconds and asking nothing (a typed value that was corrected),
 // and its Undo and Redo commands, which an editor's context menu offers as well.
 
 #include "app/correction.h"
@@ -17,8 +16,6 @@ public:
     virtual ~EditorHost() = default;
     // Shows what a leave-field rule corrected; a correction of nothing shows nothing.
     virtual void showCorrection(const app::Correction& correction) = 0;
-    // Shows a short word that corrects nothing ("No sound device: ..."), the same way.
-    virtual void showNote(const QString& text) { showCorrection(app::Correction{text}); }
     // Undo and Redo as the Edit menu shows them, named for the steps they take.
     virtual QList<QAction*> historyActions() { return {}; }
 };

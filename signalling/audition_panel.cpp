@@ -29,6 +29,9 @@ bool isParameterFileName(const QString& path) {
 
 } // namespace
 
+// The status bar's few seconds, as a corrected field's note has them: a note asks nothing.
+void AuditionPanel::note(const QString& text) { m_env.host.showCorrection(app::Correction{text}); }
+
 AuditionPanel::AuditionPanel(forms::EditorEnv env, std::function<void()> storeEditor, QWidget* view)
     : m_env(env), m_storeEditor(std::move(storeEditor)),
       m_save(button(texts::kSaveSound, texts::kSaveSoundToolTip, "saveSound", view)) {
@@ -67,7 +70,7 @@ std::optional<audition::Sound> AuditionPanel::chosenSound(audition::Source sourc
     m_storeEditor();
     audition::Sound sound = audition::soundOf(m_env.state.image, source);
     if (!sound.ok()) {
-        m_env.host.showNote(sound.problem);
+        note(sound.problem);
         return std::nullopt;
     }
     return sound;
@@ -81,10 +84,10 @@ void AuditionPanel::playChosen() {
     if (!m_output) m_output = makeSoundCardOutput();
     const QString name = audition::sourceName(source);
     if (!m_output->play(audition::render(sound->segments), audition::kSampleRate)) {
-        m_env.host.showNote(texts::kNoSoundDevice.arg(name));
+        note(texts::kNoSoundDevice.arg(name));
         return;
     }
-    m_env.host.showNote(texts::kPlaying.arg(name, audition::secondsText(sound->durationMs())));
+    note(texts::kPlaying.arg(name, audition::secondsText(sound->durationMs())));
 }
 
 // As the other exports ask: their own title and file type, the suffix added to a name typed
@@ -117,7 +120,7 @@ void AuditionPanel::saveChosen() {
         m_env.prompts.report(texts::kCannotSave.arg(QDir::toNativeSeparators(path), error), app::Severity::Critical);
         return;
     }
-    m_env.host.showNote(texts::kSaved.arg(audition::sourceName(source), QDir::toNativeSeparators(path)));
+    note(texts::kSaved.arg(audition::sourceName(source), QDir::toNativeSeparators(path)));
 }
 
 } // namespace signalling

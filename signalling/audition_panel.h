@@ -55,6 +55,7 @@ private:
     };
 
     void focusMoved(QWidget* now);
+    void note(const QString& text);
     // The sound of the chosen field after the editor stored; nothing, with a note, when there
     // is nothing to hear.
     std::optional<audition::Sound> chosenSound(audition::Source source);
