@@ -83,10 +83,15 @@ Sound dtmfSound(const RadioImage& img, dtmf::CodeField field, const QString& nam
 // ---- 2Tone -------------------------------------------------------------------------------
 
 Sound twoToneSound(const RadioImage& img, int index, const QString& name) {
-    if (!twotone::entryInUse(img, index)) return refused(texts::kEmpty.arg(name));
     const Addr at = twotone::entryAddress(index);
     const int first = img.u16le(Addr(at + twotone::entry::kTone1));
     const int second = img.u16le(Addr(at + twotone::entry::kTone2));
+    // The radio looks only at the low byte of the first tone, so the list can show a tone
+    // (307.2 Hz is 0x0C00) that the radio takes for an empty entry.
+    if (!twotone::entryInUse(img, index))
+        return refused(twotone::inToneRange(first)
+                           ? texts::kLowByteEmpty.arg(name, twotone::toneText(twotone::Tone(first)))
+                           : texts::kEmpty.arg(name));
     if (!twotone::inToneRange(first))
         return refused(texts::kToneOutsideRange.arg(name, texts::kFirstTone, twotone::toneText(twotone::Tone(first))));
     if (second != 0 && !twotone::inToneRange(second))

@@ -20,6 +20,8 @@ inline const QString kFiveToneFile = QStringLiteral("5tone-%1");
 
 // Why there is nothing to hear; %1 is the name above.
 inline const QString kEmpty = QStringLiteral("%1 is empty: there is nothing to send");
+inline const QString kLowByteEmpty = QStringLiteral(
+    "%1 is empty for the radio: it takes a first tone whose low byte is 0x00 or 0xFF (here %2 Hz) for none");
 inline const QString kNoSuchEntry = QStringLiteral("%1 does not exist: the list has entries %2 to %3");
 inline const QString kLengthPastField =
     QStringLiteral("%1 has a length byte of %2, more than the %3 digits its field holds");
