@@ -12,7 +12,6 @@
 #include "signalling/five_tone_codes.h"
 #include "signalling/five_tone_view.h"
 #include "signalling/two_tone_codes.h"
-#include "signalling/two_tone_view.h"
 #include "tests/channels_gui/channel_fixture.h"
 #include "tests/support/cli_process.h"
 
@@ -26,6 +25,7 @@
 
 #include <cmath>
 #include <functional>
+#include <numeric>
 #include <numbers>
 #include <tuple>
 
@@ -71,96 +71,69 @@ struct Piece {
     std::vector<double> hz;
 };
 
-// The strongest candidate of each group in 5 ms around `at`, within [from, to).
-std::vector<int> strongest(const Wav& w, int from, int to, int at, const Groups& groups) {
-    const int a = std::clamp(at - w.rate / 400, from, std::max(from, to - w.rate / 200)), b = std::min(to, a + w.rate / 200);
-    std::vector<int> label;
-    for (const auto& group : groups) {
-        std::vector<double> power;
-        for (double hz : group) power.push_back(goertzel(&w.x[std::size_t(a)], b - a, hz, w.rate));
-        label.push_back(int(std::max_element(power.begin(), power.end()) - power.begin()));
-    }
-    return label;
+// The candidate whose filter over x[0, n) is strongest.
+double strongest(const double* x, int n, const std::vector<double>& candidates, int rate) {
+    return *std::max_element(candidates.begin(), candidates.end(), [&](double f, double g) {
+        return goertzel(x, n, f, rate) < goertzel(x, n, g, rate);
+    });
 }
 
 // The tone near `hz` as measured: the strongest of Hann-windowed filters 0.1 % apart within
 // 2 % of it, over at most 50 ms in the middle of [start, end).
 double measure(const Wav& w, int start, int end, double hz) {
     const int n = std::min(end - start - w.rate / 500, w.rate / 20), from = (start + end - n) / 2;
-    std::vector<double> v(std::size_t(std::max(n, 2)));
-    for (int i = 0; i < n; ++i) v[std::size_t(i)] = w.x[std::size_t(from + i)] * (0.5 - 0.5 * std::cos(2 * std::numbers::pi * i / (n - 1)));
-    double best = hz, bestPower = -1;
-    for (int step = -20; step <= 20; ++step)
-        if (const double p = goertzel(v.data(), n, hz * (1 + step / 1000.0), w.rate); p > bestPower) {
-            bestPower = p;
-            best = hz * (1 + step / 1000.0);
-        }
-    return best;
+    std::vector<double> v(static_cast<std::size_t>(n)), near;
+    for (int i = 0; i < n; ++i) v[std::size_t(i)] = w.x[std::size_t(from + i)] * (1 - std::cos(2 * std::numbers::pi * i / (n - 1)));
+    for (int step = -20; step <= 20; ++step) near.push_back(hz * (1 + step / 1000.0));
+    return strongest(v.data(), n, near, w.rate);
 }
 
-std::vector<double> tonesOf(const Groups& groups, const std::vector<int>& label) {
-    std::vector<double> hz;
-    for (std::size_t g = 0; g < groups.size(); ++g) hz.push_back(groups[g][std::size_t(label[g])]);
-    return hz;
-}
-
-// Sound between silences changes tone where the strongest candidates change (judged every 4
-// samples; a change lasting under 10 ms is the overlap of two tones), exactly at the quietest
-// 6 samples within 2 ms: a tone rises from nothing and falls to nothing at its edges.
+// Sound between silences changes tone where it falls to almost nothing (a tone rises from and
+// falls to nothing at its edges, and 6 samples inside a tone never hold so little): at the
+// quietest 6 samples of the dip. DTMF symbols always stand apart, and the beat of their two
+// tones dips too, so only single tones are split.
 void split(const Wav& w, int from, int to, const Groups& groups, std::vector<Piece>& pieces) {
-    std::vector<std::pair<int, std::vector<int>>> runs{{from, strongest(w, from, to, from, groups)}};
-    for (int at = from + 4; at < to; at += 4)
-        if (auto label = strongest(w, from, to, at, groups); label != runs.back().second) runs.push_back({at, label});
-    runs.push_back({to, {}});
-    for (std::size_t i = 1; i + 2 < runs.size();)
-        if (runs[i + 1].first - runs[i].first < w.rate / 100) {
-            runs[i + 1].first = (runs[i].first + runs[i + 1].first) / 2;
-            runs.erase(runs.begin() + std::ptrdiff_t(i));
-            if (runs[i].second == runs[i - 1].second) runs.erase(runs.begin() + std::ptrdiff_t(i));
-        } else
-            ++i;
-    const int reach = w.rate / 500;
-    for (std::size_t i = 1; i + 1 < runs.size(); ++i) {
-        double quietest = INFINITY;
-        const int near = runs[i].first;
-        for (int b = std::max(from + 3, near - reach); b <= std::min(to - 3, near + reach); ++b) {
-            double energy = 0;
-            for (int k = b - 3; k < b + 3; ++k) energy += w.x[std::size_t(k)] * w.x[std::size_t(k)];
-            if (energy < quietest) std::tie(quietest, runs[i].first) = std::pair{energy, b};
-        }
+    const double* x = w.x.data();
+    const auto energy = [x](int b) { return std::inner_product(x + b - 3, x + b + 3, x + b - 3, 0.0); };
+    const double peak = *std::max_element(x + from, x + to), dip = 0.2 * peak * peak;
+    std::vector<int> edges{from};
+    for (int b = from + 3; groups.size() == 1 && b + 3 <= to; ++b) {
+        if (energy(b) >= dip) continue;
+        int quietest = b;
+        for (; b + 3 <= to && energy(b) < dip; ++b)
+            if (energy(b) < energy(quietest)) quietest = b;
+        if (quietest - edges.back() > w.rate / 100 && to - quietest > w.rate / 100) edges.push_back(quietest);
     }
-    for (std::size_t i = 0; i + 1 < runs.size(); ++i) {
-        Piece piece{runs[i].first, runs[i + 1].first, {}};
-        for (double hz : tonesOf(groups, runs[i].second)) piece.hz.push_back(measure(w, piece.start, piece.end, hz));
+    edges.push_back(to);
+    for (std::size_t i = 0; i + 1 < edges.size(); ++i) {
+        Piece piece{edges[i], edges[i + 1], {}};
+        for (const auto& group : groups)
+            piece.hz.push_back(measure(w, piece.start, piece.end, strongest(x + piece.start, piece.end - piece.start, group, w.rate)));
         pieces.push_back(piece);
     }
 }
 
-// Silence is a millisecond of zero samples or more; everything else is sound.
+// Silence is a millisecond of zero samples or more.
 std::vector<Piece> decode(const Wav& w, const Groups& groups) {
     std::vector<Piece> pieces;
     const int n = int(w.x.size()), quiet = w.rate / 1000;
-    for (int at = 0; at < n;) {
-        int end = at, zeros = 0;
-        while (end < n && zeros < quiet) zeros = w.x[std::size_t(end++)] == 0 ? zeros + 1 : 0;
+    for (int at = 0, end = 0; at < n; at = end) {
+        int zeros = 0;
+        for (end = at; end < n && zeros < quiet; ++end) zeros = w.x[std::size_t(end)] == 0 ? zeros + 1 : 0;
         if (zeros == quiet) end -= quiet;
         if (end > at) {
             split(w, at, end, groups, pieces);
-        } else {
-            while (end < n && w.x[std::size_t(end)] == 0) ++end;
-            pieces.push_back({at, end, {}});
+            continue;
         }
-        at = end;
+        while (end < n && w.x[std::size_t(end)] == 0) ++end;
+        pieces.push_back({at, end, {}});
     }
     return pieces;
 }
 
 // ---- what the configuration says the radio sends ----------------------------------------
 
-struct Expected {
-    int ms;
-    std::vector<double> hz;  // none: silence
-};
+using Expected = std::pair<int, std::vector<double>>;  // ms and tones (none: silence)
 
 struct Case {
     std::string name;
@@ -194,7 +167,7 @@ const std::array<Standard, 14> kStandards{{
 }};
 
 // Entry k sends every digit standard k has, in order (E, the repeat tone, among them), each
-// case with its own pretime, first delay and time-lapse; entry 5 goes out as the BOT code.
+// case with its own pretime, first delay and time-lapse.
 Case fiveToneCase(int k) {
     const Standard& s = kStandards[std::size_t(k)];
     const int pretime = 100 + 10 * k, firstDelay = k % 2 ? 250 : 10, lapse = 40 + 10 * k;
@@ -210,24 +183,20 @@ Case fiveToneCase(int k) {
     c.configure = [=](RadioImage& img) {
         namespace ft = signalling::five_tone;
         ft::storeEncodeEntry(img, k, {{}, code, s.name, QString::number(s.ms), {}}, ft::readSelfId(img));
-        ft::writePttIdCode(img, ft::kBotRecord, code);
-        img.setU8(ft::kBotRecord + ft::kCodeStandard, std::uint8_t(k));
-        img.setU8(ft::kBotRecord + ft::kCodeToneLength, std::uint8_t(s.ms / 10));
         img.setU8(ft::kPretime, std::uint8_t(pretime / 10));
         img.setU8(ft::kFirstDelay, std::uint8_t(firstDelay / 10));
         img.setU8(ft::kTimeLapseAfterEncode, std::uint8_t(lapse / 10));
     };
-    if (k == 5) c.option = QStringList{"--five-tone-code", "bot"};
     return c;
 }
 
 // Transmitting time t (list index k): every symbol of the keypad, each t long with a pause of
-// t, the first held for the first digit time when longer; the last case sends the kill code.
+// t, the first held for the first digit time when longer.
 Case dtmfCase(int k) {
     static const std::array<int, 6> kTimes{30, 50, 100, 200, 300, 500};
     const char* keypad = "123A456B789C*0#D";
     const int t = kTimes[std::size_t(k)], first = k % 2 ? 250 : 0, pretime = 10 + 50 * k, lapse = 20 * (k + 1);
-    const QString code = QString::fromLatin1(keypad).left(k == 5 ? 14 : 16);
+    const QString code = QString::fromLatin1(keypad);
     Case c{"DTMF " + std::to_string(t) + " ms", {}, {"--dtmf", "M" + QString::number(k + 1)},
            {{697, 770, 852, 941}, {1209, 1336, 1477, 1633}}, {{pretime, {}}}};
     for (int i = 0; i < code.size(); ++i) {
@@ -236,26 +205,11 @@ Case dtmfCase(int k) {
     }
     c.configure = [=](RadioImage& img) {
         namespace dt = signalling::dtmf;
-        dt::packCode(img, k == 5 ? dt::kRemoteKill : dt::encodeEntry(k), code);
+        dt::packCode(img, dt::encodeEntry(k), code);
         img.setU8(dt::kTransmittingTime, std::uint8_t(k));
         img.setU8(dt::kFirstDigitTime, std::uint8_t(first / 10));
         img.setU8(dt::kPretime, std::uint8_t(pretime / 10));
         img.setU8(dt::kTimeLapseAfterEncode, std::uint8_t(lapse / 10));
-    };
-    if (k == 5) c.option = QStringList{"--dtmf-code", "KILL"};
-    return c;
-}
-
-// Two tones with a gap, and a first tone alone for the long tone duration.
-Case twoToneCase(int k) {
-    const bool pair = k == 0;
-    Case c{pair ? "2Tone pair" : "2Tone long", {}, {"--two-tone", QString::number(k + 7)}, {{1000, 1500.5}}, {}};
-    c.sound = pair ? std::vector<Expected>{{600, {1000}}, {300, {}}, {1200, {1500.5}}} : std::vector<Expected>{{900, {1000}}};
-    c.configure = [=](RadioImage& img) {
-        namespace tt = signalling::twotone;
-        tt::storeEncodeRow(img, k + 7, {QStringLiteral("1000.0"), pair ? QStringLiteral("1500.5") : QString(), {}});
-        for (auto [at, tenths] : {std::pair{tt::kTone1Duration, 6}, {tt::kTone2Duration, 12}, {tt::kLongToneDuration, 9}, {tt::kGapTime, 3}})
-            img.setU8(at, std::uint8_t(tenths));
     };
     return c;
 }
@@ -275,7 +229,16 @@ TEST_F(Audition, EveryStandardAndTransmittingTimeDecodesToItsDigitsTonesAndTimes
     std::vector<Case> cases;
     for (int k = 0; k < 14; ++k) cases.push_back(fiveToneCase(k));
     for (int k = 0; k < 6; ++k) cases.push_back(dtmfCase(k));
-    for (int k = 0; k < 2; ++k) cases.push_back(twoToneCase(k));
+    // 2Tone entry 7: two tones with a gap between; entry 8: the first alone, as the long tone.
+    const auto twoTone = [](RadioImage& img) {
+        namespace tt = signalling::twotone;
+        tt::storeEncodeRow(img, 7, {QStringLiteral("1000.0"), QStringLiteral("1500.5"), {}});
+        tt::storeEncodeRow(img, 8, {QStringLiteral("1000.0"), {}, {}});
+        for (auto [at, tenths] : {std::pair{tt::kTone1Duration, 6}, {tt::kTone2Duration, 12}, {tt::kLongToneDuration, 9}, {tt::kGapTime, 3}})
+            img.setU8(at, std::uint8_t(tenths));
+    };
+    cases.push_back({"2Tone pair", twoTone, {"--two-tone", "7"}, {{1000, 1500.5}}, {{600, {1000}}, {300, {}}, {1200, {1500.5}}}});
+    cases.push_back({"2Tone long", twoTone, {"--two-tone", "8"}, {{1000, 1500.5}}, {{900, {1000}}}});
     for (const Case& c : cases) {
         RadioImage img = defaultdat::defaultImage();
         c.configure(img);
@@ -287,10 +250,10 @@ TEST_F(Audition, EveryStandardAndTransmittingTimeDecodesToItsDigitsTonesAndTimes
         ASSERT_EQ(got.size(), c.sound.size()) << c.name;
         for (std::size_t i = 0; i < got.size(); ++i) {
             const std::string where = c.name + ", piece " + std::to_string(i);
-            EXPECT_NEAR((got[i].end - got[i].start) * 1000.0 / wav.rate, c.sound[i].ms, 1.0) << where;
-            ASSERT_EQ(got[i].hz.size(), c.sound[i].hz.size()) << where;
-            for (std::size_t t = 0; t < got[i].hz.size(); ++t)
-                EXPECT_NEAR(got[i].hz[t], c.sound[i].hz[t], c.sound[i].hz[t] * 0.005) << where;
+            const auto& [ms, hz] = c.sound[i];
+            EXPECT_NEAR((got[i].end - got[i].start) * 1000.0 / wav.rate, ms, 1.0) << where;
+            ASSERT_EQ(got[i].hz.size(), hz.size()) << where;
+            for (std::size_t t = 0; t < hz.size(); ++t) EXPECT_NEAR(got[i].hz[t], hz[t], hz[t] * 0.005) << where;
         }
     }
 }
@@ -300,42 +263,39 @@ TEST_F(Audition, CommandRefusesWhatCannotBeSentWithItsReasonAndNeverWritesOverAP
     namespace ft = signalling::five_tone;
     ft::storeEncodeEntry(img, 3, {{}, QStringLiteral("1B"), QStringLiteral("ZVEI3"), QStringLiteral("70"), {}}, {});
     img.setU8(signalling::dtmf::encodeEntry(1).lengthAt(), 30);
+    signalling::twotone::storeEncodeRow(img, 4, {QStringLiteral("307.2"), {}, {}});
     const QString dat = writeDat(img);
-    const struct {
-        QStringList arguments;
-        int exitCode;
-        const char* says;
-    } faults[] = {
+    const std::tuple<QStringList, int, const char*> faults[] = {
         {{dat, "--dtmf", "M1"}, 1, "DTMF M1 is empty"},
         {{dat, "--dtmf", "M17"}, 1, "M17 does not exist: the list has entries M1 to M16"},
         {{dat, "--dtmf", "M2"}, 1, "length byte of 30, more than the 24"},
+        {{dat, "--dtmf-code", "stun"}, 1, "DTMF Remotely Stun is empty"},
         {{dat, "--five-tone", "3"}, 1, "ZVEI3 has no tone for the digit B"},
-        {{dat, "--two-tone", "x"}, 1, "--two-tone takes an entry number"},
-        {{dat, "--dtmf-code", "BOT", "--five-tone", "3"}, 1, "audition takes one of"},
+        {{dat, "--five-tone-code", "EOT"}, 1, "5Tone PTTID Ending (EOT) is empty"},
+        {{dat, "--two-tone", "4"}, 1, "2Tone entry 4 is empty for the radio: it takes a first tone whose low byte"},
         {{path("missing.dat"), "--dtmf", "M1"}, 2, "missing.dat"},
         {{dat, "--five-tone", "3", "--out", dat}, 2, "a \".dat\" name"},
     };
-    for (const auto& f : faults) {
-        QStringList arguments = QStringList{"audition"} + f.arguments;
-        if (!arguments.contains("--out")) arguments << "--out" << path("x.wav");
-        const auto run = clitest::runCli(arguments);
-        EXPECT_EQ(run.exitCode, f.exitCode) << f.says;
-        EXPECT_TRUE(run.errorText.contains(QString::fromUtf8(f.says))) << run.errorText.toStdString();
-        EXPECT_FALSE(QFile::exists(path("x.wav"))) << f.says;
+    for (const auto& [arguments, exitCode, says] : faults) {
+        const auto run = clitest::runCli(QStringList{"audition", "--out", path("x.wav")} + arguments);
+        EXPECT_EQ(run.exitCode, exitCode) << says;
+        EXPECT_TRUE(run.errorText.contains(QString::fromUtf8(says))) << run.errorText.toStdString();
+        EXPECT_FALSE(QFile::exists(path("x.wav"))) << says;
     }
     EXPECT_EQ(clitest::readFile(dat).size(), image::kParameterFileSize);
 }
 
 // ---- the editors' buttons --------------------------------------------------------------
 
+// The samples each Play sent, or none: no sound device.
 struct Recorder : signalling::SoundOutput {
-    std::vector<std::size_t>* played;
-    bool device;
-    Recorder(std::vector<std::size_t>* p, bool d) : played(p), device(d) {}
+    Recorder(std::vector<std::size_t>& played, bool device) : m_played(played), m_device(device) {}
     bool play(std::span<const std::int16_t> samples, int) override {
-        if (device) played->push_back(samples.size());
-        return device;
+        if (m_device) m_played.push_back(samples.size());
+        return m_device;
     }
+    std::vector<std::size_t>& m_played;
+    bool m_device;
 };
 
 struct SavingPrompts : channels_test::ScriptedPrompts {
@@ -352,7 +312,7 @@ TEST_F(Audition, PlayHearsWhatTheFormShowsAndSaveSoundAsWritesItAsAWavFile) {
     forms::EditorEnv editorEnv{env.state, prompts, env.help, env.host};
     std::vector<std::size_t> played;
     signalling::CDtmfView dtmf(editorEnv);
-    dtmf.auditionPanel().setOutput(std::make_unique<Recorder>(&played, true));
+    dtmf.auditionPanel().setOutput(std::make_unique<Recorder>(played, true));
     dtmf.show();
     dtmf.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dtmf));
@@ -386,22 +346,16 @@ TEST_F(Audition, PlayHearsWhatTheFormShowsAndSaveSoundAsWritesItAsAWavFile) {
     dtmf.grid()->setCurrentCell(16, 1);
     click(dtmf, "encodeListPlay");
     EXPECT_EQ(env.host.notes.last(), "DTMF M16 is empty: there is nothing to send");
-    dtmf.auditionPanel().setOutput(std::make_unique<Recorder>(&played, false));
+    dtmf.auditionPanel().setOutput(std::make_unique<Recorder>(played, false));
     dtmf.findChild<QLineEdit*>("remoteKill")->setText("5");
     click(dtmf, "remoteKillPlay");
     EXPECT_TRUE(env.host.notes.last().startsWith("No sound device: DTMF Remotely Kill was not played."));
     EXPECT_EQ(played.size(), 2u);
 
-    // The 2Tone and 5Tone lists play their current entry the same way.
-    signalling::twotone::storeEncodeRow(env.state.image, 0, {QStringLiteral("1000.0"), {}, {}});
-    env.state.image.setU8(signalling::twotone::kLongToneDuration, 5);
-    signalling::CT2View twoTone(editorEnv);
-    twoTone.auditionPanel().setOutput(std::make_unique<Recorder>(&played, true));
-    click(twoTone, "encodeListPlay");
-    EXPECT_EQ(played.back(), 500u * 16);
+    // The 5Tone editor's PTT ID codes play the same way.
     signalling::CT5View fiveTone(editorEnv);
     fiveTone.LoadFromImage();
-    fiveTone.auditionPanel().setOutput(std::make_unique<Recorder>(&played, true));
+    fiveTone.auditionPanel().setOutput(std::make_unique<Recorder>(played, true));
     fiveTone.findChild<QLineEdit*>("botEncodeId")->setText("12");
     click(fiveTone, "botPlay");
     EXPECT_EQ(env.host.notes.last(), "Playing 5Tone PTTID Starting (BOT) (0.570 s)");
