@@ -6,8 +6,8 @@
 #include "signalling/two_tone_texts.h"
 
 #include <QKeyEvent>
-#include <QTabWidget>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,8 +32,9 @@ CT2View::CT2View(forms::EditorEnv env, QWidget* parent)
 
     m_audition = std::make_unique<AuditionPanel>(env, [this] { storeForAudition(); }, this);
     grid::GridView* list = m_encode->grid();
+    const auto currentEntry = [list] { return std::max(list->currentRow(), 1) - 1; };
     QPushButton* play = m_audition->addPlayButton(
-        list, [list] { return audition::Source{audition::SourceKind::TwoToneEntry, std::max(list->currentRow(), 1) - 1}; },
+        list, [currentEntry] { return audition::Source{audition::SourceKind::TwoToneEntry, currentEntry()}; },
         "encodeListPlay", QString::fromLatin1(twotone::texts::kEncodeListName), m_encode);
     m_encode->placeUnderList({play, m_audition->saveButton()});
 
