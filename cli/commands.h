@@ -26,5 +26,7 @@ int checkCommand(const QStringList& arguments);
 int applyCommand(const QStringList& arguments);
 // A master configuration written into a fleet of radios, each with its roster row's values.
 int fleetCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
+// What the radio sends for one DTMF, 2Tone or 5Tone entry, written as a WAV file.
+int auditionCommand(const QStringList& arguments);
 
 } // namespace cli

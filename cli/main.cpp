@@ -36,6 +36,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("import-csv"), [](const QStringList& a) { return cli::importCsvCommand(a); }},
         {QStringLiteral("apply"), [](const QStringList& a) { return cli::applyCommand(a); }},
         {QStringLiteral("fleet"), [&](const QStringList& a) { return cli::fleetCommand(a, state, interrupted); }},
+        {QStringLiteral("audition"), [](const QStringList& a) { return cli::auditionCommand(a); }},
     };
 
     QStringList arguments = QCoreApplication::arguments();

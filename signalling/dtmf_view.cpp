@@ -4,6 +4,7 @@
 #include "grid/grid_view.h"
 #include "forms/combo_helpers.h"
 #include "forms/form_widgets.h"
+#include "signalling/audition_panel.h"
 #include "signalling/dtmf_codes.h"
 #include "signalling/dtmf_call_dialog.h"
 #include "signalling/dtmf_texts.h"
@@ -16,6 +17,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace signalling {
 
@@ -59,7 +62,8 @@ CDtmfView::CDtmfView(forms::EditorEnv env, QWidget* parent)
       m_pttIdStart(codeEdit("pttIdStart", dtmf::kPttIdStart, this)),
       m_pttIdEnd(codeEdit("pttIdEnd", dtmf::kPttIdEnd, this)), m_grid(new grid::GridView(this)),
       m_specialCall(new QPushButton(QString::fromLatin1(texts::kSpecialCall), this)),
-      m_runSpecialCall([](CDtmfSpecialCallDialog& dialog) { return dialog.exec(); }) {
+      m_runSpecialCall([](CDtmfSpecialCallDialog& dialog) { return dialog.exec(); }),
+      m_audition(std::make_unique<AuditionPanel>(env, [this] { storeForAudition(); }, this)) {
     setObjectName(QStringLiteral("dtmfView"));
     m_grid->setObjectName(QStringLiteral("encodeList"));
     m_grid->setAccessibleName(QString::fromLatin1(texts::kEncodeListName));
@@ -73,13 +77,22 @@ CDtmfView::CDtmfView(forms::EditorEnv env, QWidget* parent)
 
 // The base destructor hides the form, and the self ID losing the focus then would run its
 // leave-field rule on members already destroyed.
-CDtmfView::~CDtmfView() { m_selfId->disconnect(this); }
+CDtmfView::~CDtmfView() {
+    m_selfId->disconnect(this);
+    m_audition.reset();
+}
 
 int CDtmfView::helpContext() const { return texts::kHelpContext; }
 
 // ---- controls ------------------------------------------------------------------------
 
 void CDtmfView::buildControls() {
+    using audition::SourceKind;
+    // The list's Play comes first: the list is what Ctrl+Space plays until another code is chosen.
+    QPushButton* listPlay = m_audition->addPlayButton(
+        m_grid, [this] { return audition::Source{SourceKind::DtmfEntry, std::max(m_grid->currentRow(), 1) - 1}; },
+        "encodeListPlay", QString::fromLatin1(texts::kEncodeListName), this);
+
     auto* fields = new QGridLayout;
     int row = 0;
     const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
@@ -88,19 +101,31 @@ void CDtmfView::buildControls() {
         if (rightText) fields->addWidget(forms::labelFor(rightText, right), row, 2);
         fields->addWidget(right, row++, 3);
     };
-    const auto wide = [&](const char* text, QWidget* edit) {
-        fields->addWidget(forms::labelFor(text, edit), row, 0);
-        fields->addWidget(edit, row++, 1, 1, 3);
-    };
     pair(texts::kAni, m_ani, texts::kTransmittingTime, m_transmittingTime);
     pair(texts::kSelfId, m_selfId, texts::kIntervalCharacter, m_interval);
     pair(texts::kGroupCode, m_groupCode, texts::kDecodingResponse, m_decodingResponse);
     pair(texts::kFirstDigitTime, m_firstDigitTime, texts::kPretime, m_pretime);
     pair(texts::kAutoResetTime, m_autoResetTime, texts::kTimeLapseAfterEncode, m_timeLapse);
     pair(texts::kPttIdPauseTime, m_pttIdPause, nullptr, m_sideTone);
-    pair(texts::kRemoteKill, m_remoteKill, texts::kRemoteStun, m_remoteStun);
-    wide(texts::kPttIdStart, m_pttIdStart);
-    wide(texts::kPttIdEnd, m_pttIdEnd);
+    // A code field with its Play button beside it, reached with Tab right after the field.
+    const auto code = [&](const char* text, QLineEdit* edit, SourceKind kind, const char* playName, int column,
+                          int span) {
+        QPushButton* play = m_audition->addPlayButton(
+            edit, [kind] { return audition::Source{kind}; }, playName, QString::fromLatin1(text), this);
+        auto* cell = new QHBoxLayout;
+        cell->addWidget(edit, 1);
+        cell->addWidget(play);
+        fields->addWidget(forms::labelFor(text, edit), row, column);
+        fields->addLayout(cell, row, column + 1, 1, span);
+        setTabOrder(edit, play);
+    };
+    code(texts::kRemoteKill, m_remoteKill, SourceKind::DtmfRemoteKill, "remoteKillPlay", 0, 1);
+    code(texts::kRemoteStun, m_remoteStun, SourceKind::DtmfRemoteStun, "remoteStunPlay", 2, 1);
+    ++row;
+    code(texts::kPttIdStart, m_pttIdStart, SourceKind::DtmfPttIdStart, "pttIdStartPlay", 0, 3);
+    ++row;
+    code(texts::kPttIdEnd, m_pttIdEnd, SourceKind::DtmfPttIdEnd, "pttIdEndPlay", 0, 3);
+    ++row;
     fields->setRowStretch(row, 1);
     fields->setColumnMinimumWidth(1, kFieldWidth);
     fields->setColumnMinimumWidth(3, kFieldWidth);
@@ -113,8 +138,15 @@ void CDtmfView::buildControls() {
     auto* list = new QVBoxLayout;
     list->addWidget(m_grid);
     list->addWidget(forms::label(texts::kSymbolHint, this));
-    list->addWidget(m_specialCall, 0, Qt::AlignLeft);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_specialCall);
+    buttons->addWidget(listPlay);
+    buttons->addWidget(m_audition->saveButton());
+    buttons->addStretch(1);
+    list->addLayout(buttons);
     list->addStretch(1);
+    setTabOrder(m_specialCall, listPlay);
+    setTabOrder(listPlay, m_audition->saveButton());
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(list);
@@ -249,6 +281,15 @@ void CDtmfView::openSpecialCall() {
     CDtmfSpecialCallDialog dialog(entry, m_interval->currentText(), m_selfId->text(), this);
     if (m_runSpecialCall(dialog) != QDialog::Accepted) return;
     if (const auto call = dialog.call()) setEncodeText(call->entry, call->code);
+}
+
+// ---- audition --------------------------------------------------------------------------
+
+// What is heard is what the form shows: the form stores first, and the main window takes the
+// store as an edit of its own (one undo step when something changed).
+void CDtmfView::storeForAudition() {
+    StoreToImage();
+    emit editCompleted();
 }
 
 } // namespace signalling

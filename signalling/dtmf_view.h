@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -22,6 +23,7 @@ class GridView;
 
 namespace signalling {
 
+class AuditionPanel;
 class CDtmfSpecialCallDialog;
 
 class CDtmfView : public forms::CBaseFormView {
@@ -40,6 +42,7 @@ public:
     // Tests replace the modal run with one that acts on the dialog and closes it.
     void setSpecialCallRunner(SpecialCallRunner runner) { m_runSpecialCall = std::move(runner); }
     grid::GridView* grid() const { return m_grid; }
+    AuditionPanel& auditionPanel() { return *m_audition; }
 
 private:
     void buildControls();
@@ -52,6 +55,7 @@ private:
     void intervalChosen();
     void resuffixEncodeList(const QString& oldSuffix, const QString& newSuffix);
     void openSpecialCall();
+    void storeForAudition();
 
     QString encodeText(int index) const;
     void setEncodeText(int index, const QString& code);
@@ -82,6 +86,7 @@ private:
     QString m_previousSelfId;
 
     SpecialCallRunner m_runSpecialCall;
+    std::unique_ptr<AuditionPanel> m_audition;  // its buttons belong to the form
 };
 
 } // namespace signalling

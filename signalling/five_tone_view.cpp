@@ -3,6 +3,7 @@
 #include "grid/grid_view.h"
 #include "forms/combo_helpers.h"
 #include "forms/form_widgets.h"
+#include "signalling/audition_panel.h"
 #include "signalling/five_tone_codes.h"
 #include "signalling/five_tone_encode_list.h"
 #include "signalling/five_tone_call_dialog.h"
@@ -93,6 +94,7 @@ CT5View::CT5View(forms::EditorEnv env, QWidget* parent)
     codes->addWidget(information);
     auto* listButtons = new QHBoxLayout;
     listButtons->addWidget(m_listSpecialCall);
+    addAuditionButtons(listButtons);
     listButtons->addStretch(1);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -104,7 +106,8 @@ CT5View::CT5View(forms::EditorEnv env, QWidget* parent)
     connectControls();
 }
 
-CT5View::~CT5View() = default;
+// The panel goes before the base destructor hides the form and moves the focus.
+CT5View::~CT5View() { m_audition.reset(); }
 
 int CT5View::helpContext() const { return ft::texts::kHelpContext; }
 
@@ -169,7 +172,9 @@ QGroupBox* CT5View::buildPttIdCode(PttIdCode& code, const char* title, const cha
     fields->addRow(forms::labelFor(ft::texts::kEncodeId, code.encodeId), code.encodeId);
     fields->addRow(forms::labelFor(ft::texts::kStandard, code.standard), code.standard);
     fields->addRow(forms::labelFor(ft::texts::kToneLength, code.toneLength), code.toneLength);
-    fields->addRow(QString(), code.specialCall);
+    code.buttons = new QHBoxLayout;
+    code.buttons->addWidget(code.specialCall);
+    fields->addRow(QString(), code.buttons);
     return group;
 }
 
@@ -187,6 +192,31 @@ QGroupBox* CT5View::buildInformation() {
     fields->addRow(forms::labelFor(ft::texts::kInformationId, m_infoId), m_infoId);
     fields->addRow(forms::labelFor(ft::texts::kFunctionName, m_functionName), m_functionName);
     return group;
+}
+
+// Play beside the list and beside each PTT ID code; the list's comes first, so it is what
+// Ctrl+Space plays until another code is chosen.
+void CT5View::addAuditionButtons(QHBoxLayout* listButtons) {
+    using audition::Source;
+    using audition::SourceKind;
+    m_audition = std::make_unique<AuditionPanel>(env(), [this] { storeForAudition(); }, this);
+    QPushButton* listPlay = m_audition->addPlayButton(
+        m_grid, [this] { return Source{SourceKind::FiveToneEntry, m_list->currentEntry()}; }, "encodeListPlay",
+        QString::fromLatin1(ft::texts::kEncodeListName), this);
+    listButtons->addWidget(listPlay);
+    listButtons->addWidget(m_audition->saveButton());
+    setTabOrder(m_listSpecialCall, listPlay);
+    setTabOrder(listPlay, m_audition->saveButton());
+    // Any field of a code's group chooses that code.
+    const auto codePlay = [this](PttIdCode& code, SourceKind kind, const char* name, const char* title) {
+        QPushButton* play = m_audition->addPlayButton(
+            code.specialCall->parentWidget(), [kind] { return Source{kind}; }, name, QString::fromLatin1(title),
+            code.specialCall->parentWidget());
+        code.buttons->addWidget(play);
+        setTabOrder(code.specialCall, play);
+    };
+    codePlay(m_bot, SourceKind::FiveTonePttIdStart, "botPlay", ft::texts::kBotGroup);
+    codePlay(m_eot, SourceKind::FiveTonePttIdEnd, "eotPlay", ft::texts::kEotGroup);
 }
 
 void CT5View::fillLists() {
@@ -369,6 +399,13 @@ void CT5View::listSpecialCall() {
     const ft::SpecialCall call = dialog.call();
     img().setU8(ft::kIntervalCharacter, call.interval);
     m_list->applySpecialCall(call);
+}
+
+// What is heard is what the form shows: the form stores first, and the main window takes the
+// store as an edit of its own (one undo step when something changed).
+void CT5View::storeForAudition() {
+    StoreToImage();
+    emit editCompleted();
 }
 
 } // namespace signalling

@@ -16,6 +16,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QKeyEvent;
 class QLineEdit;
 class QPlainTextEdit;
@@ -27,6 +28,7 @@ class GridView;
 
 namespace signalling {
 
+class AuditionPanel;
 class CFiveToneSpecialCallDialog;
 class FiveToneEncodeList;
 
@@ -46,6 +48,7 @@ public:
     void setSpecialCallRunner(SpecialCallRunner runner) { m_runSpecialCall = std::move(runner); }
     grid::GridView* encodeGrid() const { return m_grid; }
     FiveToneEncodeList& encodeList() { return *m_list; }
+    AuditionPanel& auditionPanel() { return *m_audition; }
 
 private:
     // The controls of the BOT or the EOT code.
@@ -55,6 +58,7 @@ private:
         QComboBox* standard = nullptr;
         QComboBox* toneLength = nullptr;
         QPushButton* specialCall = nullptr;
+        QHBoxLayout* buttons = nullptr;  // "Special Call" and "Play"
         QString loaded;      // the code as the last load showed it
         bool typed = false;  // the user typed into it since then
     };
@@ -85,6 +89,8 @@ private:
     void leavePttIdCode(PttIdCode& code);
     void pttIdSpecialCall(PttIdCode& code);
     void listSpecialCall();
+    void addAuditionButtons(QHBoxLayout* listButtons);
+    void storeForAudition();
 
     QLineEdit* m_selfId;
     QComboBox* m_decodeStandard;
@@ -116,6 +122,7 @@ private:
     QPushButton* m_listSpecialCall;
     std::unique_ptr<FiveToneEncodeList> m_list;
     SpecialCallRunner m_runSpecialCall;
+    std::unique_ptr<AuditionPanel> m_audition;  // its buttons belong to the form
 };
 
 } // namespace signalling

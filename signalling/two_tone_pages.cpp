@@ -69,18 +69,25 @@ CT2EncodePage::CT2EncodePage(forms::EditorHost& host, QWidget* parent)
 
     QLabel* hint = forms::label(texts::kRangeHint, this);
     hint->setObjectName(QStringLiteral("rangeHint"));
-    auto* left = new QVBoxLayout;
-    left->addWidget(hint);
-    left->addWidget(m_grid, 1);
+    m_listColumn = new QVBoxLayout;
+    m_listColumn->addWidget(hint);
+    m_listColumn->addWidget(m_grid, 1);
 
     auto* layout = new QHBoxLayout(this);
-    layout->addLayout(left, 0);
+    layout->addLayout(m_listColumn, 0);
     layout->addSpacing(16);
     layout->addLayout(right, 0);
     layout->addStretch(1);
 }
 
 CT2EncodePage::~CT2EncodePage() { m_grid->setHooks({}); }
+
+void CT2EncodePage::placeUnderList(const QList<QWidget*>& buttons) {
+    auto* row = new QHBoxLayout;
+    for (QWidget* button : buttons) row->addWidget(button);
+    row->addStretch(1);
+    m_listColumn->addLayout(row);
+}
 
 void CT2EncodePage::setUpGrid() {
     m_grid->setRowCount(kGridRows);

@@ -13,6 +13,7 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
+class QVBoxLayout;
 
 namespace grid {
 class GridView;
@@ -42,6 +43,8 @@ public:
     void store(image::RadioImage& img) override;
 
     grid::GridView* grid() const { return m_grid; }
+    // Buttons in a row under the list (the view's Play and "Save Sound As...").
+    void placeUnderList(const QList<QWidget*>& buttons);
 
 private:
     void setUpGrid();
@@ -52,6 +55,7 @@ private:
 
     forms::EditorHost& m_host;
     grid::GridView* m_grid;  // children: owned through the widget tree
+    QVBoxLayout* m_listColumn;
     QComboBox* m_tone1Duration;
     QComboBox* m_tone2Duration;
     QComboBox* m_longToneDuration;

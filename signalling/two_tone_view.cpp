@@ -1,11 +1,16 @@
 #include "signalling/two_tone_view.h"
 
+#include "grid/grid_view.h"
+#include "signalling/audition_panel.h"
 #include "signalling/two_tone_pages.h"
 #include "signalling/two_tone_texts.h"
 
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace signalling {
 
@@ -25,13 +30,24 @@ CT2View::CT2View(forms::EditorEnv env, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
 
+    m_audition = std::make_unique<AuditionPanel>(env, [this] { storeForAudition(); }, this);
+    grid::GridView* list = m_encode->grid();
+    const auto currentEntry = [list] { return std::max(list->currentRow(), 1) - 1; };
+    QPushButton* play = m_audition->addPlayButton(
+        list, [currentEntry] { return audition::Source{audition::SourceKind::TwoToneEntry, currentEntry()}; },
+        "encodeListPlay", QString::fromLatin1(twotone::texts::kEncodeListName), m_encode);
+    m_encode->placeUnderList({play, m_audition->saveButton()});
+
     m_encode->load(img());
     m_decode->load(img());
     connect(m_tabs, &QTabWidget::currentChanged, this, &CT2View::switchPage);
 }
 
 // Removing the pages would report tab changes into a view that is half gone.
-CT2View::~CT2View() { disconnect(m_tabs, nullptr, this, nullptr); }
+CT2View::~CT2View() {
+    disconnect(m_tabs, nullptr, this, nullptr);
+    m_audition.reset();
+}
 
 int CT2View::helpContext() const { return twotone::texts::kHelpContext; }
 
@@ -56,6 +72,13 @@ void CT2View::switchPage(int shownTab) {
     page(m_shownTab)->store(img());
     m_shownTab = shownTab;
     page(m_shownTab)->load(img());
+}
+
+// What is heard is what the form shows: the page on screen stores first, and the main window
+// takes the store as an edit of its own (one undo step when something changed).
+void CT2View::storeForAudition() {
+    StoreToImage();
+    emit editCompleted();
 }
 
 // Enter and Escape do nothing on either page; F1 opens the editor's help.

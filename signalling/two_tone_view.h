@@ -7,11 +7,14 @@
 
 #include "forms/base_form_view.h"
 
+#include <memory>
+
 class QKeyEvent;
 class QTabWidget;
 
 namespace signalling {
 
+class AuditionPanel;
 class CT2Page;
 class CT2EncodePage;
 class CT2DecodePage;
@@ -29,6 +32,7 @@ public:
     QTabWidget* tabs() const { return m_tabs; }
     CT2EncodePage* encodePage() const { return m_encode; }
     CT2DecodePage* decodePage() const { return m_decode; }
+    AuditionPanel& auditionPanel() { return *m_audition; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -36,11 +40,13 @@ protected:
 private:
     CT2Page* page(int tab) const;
     void switchPage(int shownTab);
+    void storeForAudition();
 
     QTabWidget* m_tabs;       // children: owned through the widget tree
     CT2EncodePage* m_encode;
     CT2DecodePage* m_decode;
     int m_shownTab = 0;
+    std::unique_ptr<AuditionPanel> m_audition;  // its buttons belong to the "Encode" page
 };
 
 } // namespace signalling

@@ -7,6 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6
+  qt6-multimedia-dev libqt6multimedia6  # the signalling editors' Play button
   libgl-dev libgtest-dev googletest
   xvfb xauth
   poppler-utils  # pdftotext, pdftoppm: the printout tests read the PDF back

@@ -21,7 +21,7 @@ run_or_fail("dpkg-deb -x" dpkg-deb -x ${deb} ${root})
 
 # The Qt libraries come from the binaries (shlibdeps), each with the version it needs.
 run_or_fail("dpkg-deb -f" dpkg-deb -f ${deb} Depends)
-foreach(library libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6printsupport6)
+foreach(library libqt6core6 libqt6gui6 libqt6widgets6 libqt6serialport6 libqt6printsupport6 libqt6multimedia6)
   if(NOT output MATCHES "${library} \\(>= 6\\.")
     message(FATAL_ERROR "Depends lacks ${library} with a version: ${output}")
   endif()
