@@ -3,7 +3,6 @@
 #include "app/config_report.h"
 #include "image/band_limits.h"
 #include "image/memory_map.h"
-#include "link/port_provider.h"
 
 #include <QStringList>
 
@@ -58,7 +57,7 @@ QString verifyMessage(const VerifyResult& result) {
         .arg(fieldSummary(result.fields), addressList(result.differences, kAddressesShown));
 }
 
-VerifyResult verifyWrite(TransferEngine& engine, const image::RadioImage& sent) {
+VerifyResult verifyWrite(TransferEngine& engine, const image::RadioImage& sent, const FieldDescriber& describe) {
     VerifyResult result;
     // The read-back never reaches below 0x0100; there the radio holds what it held, and the
     // report reads those bytes as sent so that only the radio's differences show.
@@ -66,17 +65,8 @@ VerifyResult verifyWrite(TransferEngine& engine, const image::RadioImage& sent) 
     result.readBack = engine.readBack(result.radio);
     if (!result.readBack.success()) return result;
     result.differences = writeDifferences(sent, result.radio);
-    if (!result.differences.isEmpty()) result.fields = fieldDifferences(sent, result.radio);
+    if (!result.differences.isEmpty() && describe) result.fields = describe(sent, result.radio);
     return result;
-}
-
-VerifyResult verifyWrite(app::AppState& state, app::Prompts& prompts, PortProvider& ports,
-                         const ProgressCallback& progress) {
-    SteadyClock clock;
-    const std::unique_ptr<SerialPort> port = ports.makePort(state.config.portName, clock);
-    TransferEngine engine(*port, clock, prompts, state);
-    engine.setProgressCallback(progress);
-    return verifyWrite(engine, state.image);
 }
 
 } // namespace radiolink

@@ -63,6 +63,10 @@ public:
         return m_inner.read(count);
     }
     int bytesWaiting() override { m_log << QStringLiteral("waiting"); return m_inner.bytesWaiting(); }
+    bool waitForInput(int ms) override {
+        m_log << QStringLiteral("wait %1").arg(ms);
+        return m_inner.waitForInput(ms);
+    }
     void close() override { m_log << QStringLiteral("close"); m_inner.close(); }
 
 private:

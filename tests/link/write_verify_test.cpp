@@ -19,7 +19,7 @@ protected:
         radiolink::TransferEngine engine(loggedPort, clock, prompts, state);
         engine.setProgressCallback([this](const radiolink::TransferProgress& p) { progress.push_back(p); });
         progress.clear();
-        return radiolink::verifyWrite(engine, state.image);
+        return radiolink::verifyWrite(engine, state.image, radiolink::fieldDifferences);
     }
 };
 
