@@ -272,6 +272,8 @@ int runWrite(app::AppState& state, const TransferRequest& request, const std::at
         radiolink::runWrite(state, prompts, ports, {request.readFirst, request.verify}, callbacks);
     printer.finish();
 
+    // With a verify the engine leaves the completion to the caller, as the program tells both at once.
+    if (result.verify) out.line(radiolink::text::kWriteCompleted);
     for (const QString& message : prompts.messages()) out.line(message);
     for (const QString& note : notes) out.line(note);
     out.backup(result.writtenBackup);

@@ -80,9 +80,13 @@ const FaultCase kCases[] = {
      kCodeDone},
     {"a byte lost from every answer of a block", Direction::Read,
      at(&RadioFaults::lostAnswerBytes, {0x0400}, RadioFaults::kAlways), kCodeNoAnswer},
-    {"an acknowledgement that never comes", Direction::Write, late(&RadioFaults::lateAcks, 5000, {0x0400}, RadioFaults::kAlways),
+    {"acknowledgements of a block that never come in time", Direction::Write,
+     late(&RadioFaults::lateAcks, 100000, {0x0400}, RadioFaults::kAlways), kCodeNoAnswer},
+    {"a block the radio always refuses", Direction::Write, at(&RadioFaults::refusedWrites, {0x3FF0}, RadioFaults::kAlways),
      kCodeNoAnswer},
 };
+
+void PrintTo(const FaultCase& c, std::ostream* out) { *out << c.name; }
 
 class LinkFaults : public LinkTest, public ::testing::WithParamInterface<FaultCase> {};
 
