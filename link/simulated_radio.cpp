@@ -121,6 +121,7 @@ QByteArray SimulatedRadio::answerRead(const QByteArray& frame) {
     if (takeFault(m_faults.missingReadAnswers, address)) return {};
     QByteArray answer = writeFrame(address, m_memory.bytes(address, image::map::kBlockSize));
     if (takeFault(m_faults.shortReadAnswers, address)) return answer.first(answer.size() / 2);
+    if (m_faults.unaddressedAnswers) answer.replace(1, 3, QByteArray(3, '\0'));
     if (takeFault(m_faults.lostAnswerBytes, address)) answer.remove(kLostByteIndex, 1);
     if (takeFault(m_faults.strayBeforeAnswers, address)) answer.prepend(char(kStrayByte));
     if (takeFault(m_faults.lateReadAnswers, address)) m_answerDelayMs = m_faults.lateMs;

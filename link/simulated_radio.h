@@ -35,6 +35,9 @@ struct RadioFaults {
     // The cable hands bytes over in bursts, every burstMs (a USB adapter's latency timer);
     // 0: each byte as it comes. The carrier of the bytes applies it.
     int burstMs = 0;
+    // A radio of another make: its read answers carry zeros where the request's address and
+    // length would be repeated.
+    bool unaddressedAnswers = false;
     // A worn memory cell: the byte at this address keeps its value through every write.
     std::optional<image::Addr> stuckByte;
     // The cable is pulled when a request or frame for this block arrives.

@@ -119,6 +119,7 @@ protected:
         log.clear();
         progress.clear();
         radiolink::TransferEngine engine(loggedPort, clock, prompts, state);
+        engine.setLogCallback([this](const QString& line) { notes << line; });
         engine.setProgressCallback([this](const radiolink::TransferProgress& p) {
             progress.push_back(p);
             if (onProgress) onProgress(p);
@@ -134,6 +135,7 @@ protected:
     LoggingPort loggedPort{port, log};
     ScriptedPrompts prompts;
     std::vector<radiolink::TransferProgress> progress;
+    QStringList notes;  // the transfer log
     std::function<void(const radiolink::TransferProgress&)> onProgress;
 };
 

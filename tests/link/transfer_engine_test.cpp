@@ -337,6 +337,20 @@ TEST_F(LinkTest, ExitDuringRetryQuestionWaitsForTheNextBlock) {
     EXPECT_EQ(progress.back().position, (0x0400 - 0x0010) / 16 + 1);  // block 0x0400 was still read
 }
 
+// A radio whose answers do not repeat the request keeps the old rule, and the log says so;
+// one that does has every answer checked, and a stale answer is never copied.
+TEST_F(LinkTest, TheAnswerRuleComesFromTheFirstAnswer) {
+    fillRandom(radio.memory(), 5);
+    radio.memory().fill(image::map::kProgramPassword, image::map::kProgramPasswordLength, 0);
+    for (const bool unaddressed : {true, false}) {
+        notes.clear();
+        radio.faults().unaddressedAnswers = unaddressed;
+        ASSERT_TRUE(run(Direction::Read).success());
+        EXPECT_TRUE(std::ranges::equal(state.image.bytes(0x0010, 0x3FF0), radio.memory().bytes(0x0010, 0x3FF0)));
+        EXPECT_EQ(notes, unaddressed ? QStringList{text::kAnswersUnchecked.arg("00 00 00")} : QStringList{});
+    }
+}
+
 TEST_F(LinkTest, CancelSetBeforeStartIsCleared) {
     state.transfer.cancel = true;
     EXPECT_TRUE(run(Direction::Read).success());
