@@ -73,7 +73,7 @@ bound_of() {  # bound_of BLOCKS BYTES_PER_BLOCK
 
 report() {  # report NAME MEASURED BOUND: the program's own time beyond the bound, in per cent
   awk -v name="$1" -v t="$2" -v b="$3" 'BEGIN {
-    printf "%-6s %8.3f s   bound %8.3f s   ratio %.4f   own time %+.2f %%\n", name, t, b, t / b, (t - b) * 100 / b }'
+    printf "%-6s %8.3f s   bound %8.3f s   ratio %.4f   beyond the bound %+.2f %%\n", name, t, b, t / b, (t - b) * 100 / b }'
 }
 
 paced_run() {  # paced_run TITLE [simulator options...]
