@@ -47,7 +47,7 @@ public:
     static inline const QString kAskEach = QStringLiteral("As&k before each radio");
     static inline const QString kResume = QStringLiteral("Skip radios the log shows as &done");
     static inline const QString kParallel = QStringLiteral("Write radios on different &ports at the same time");
-    static inline const QString kReadFirst = QStringLiteral("&Read the radio first, so the write can be undone");
+    static inline const QString kReadFirst = QStringLiteral("Read the radio first, so the write can be &undone");
     static inline const QString kReadingFirst = QStringLiteral("reading first %1%");
     static inline const QString kRosterName = QStringLiteral("Roster");
     static inline const QString kStateColumn = QStringLiteral("State");
