@@ -32,8 +32,10 @@ QString reserveName(const QDir& folder, QDateTime when, BackupKind kind) {
 QString backupFolder(const AppConfig& config) { return QDir(config.dataDir).filePath(kBackupFolderName); }
 
 QString backupFileName(const QDateTime& when, BackupKind kind) {
-    return when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-"))
-           + (kind == BackupKind::Read ? QStringLiteral("read.dat") : QStringLiteral("written.dat"));
+    const QString mark = kind == BackupKind::Read      ? QStringLiteral("read.dat")
+                         : kind == BackupKind::Written ? QStringLiteral("written.dat")
+                                                       : QStringLiteral("before-write.dat");
+    return when.toString(QStringLiteral("yyyyMMdd-HHmmss-zzz-")) + mark;
 }
 
 BackupResult saveBackup(const AppConfig& config, const image::FilePrefixBlock& prefix, const image::RadioImage& img,

@@ -1,7 +1,8 @@
 #pragma once
 // Automatic backups: every image read from a radio, and every image written into one, is
 // kept as a parameter file in the "backups" folder of the data directory, named by the
-// time of the transfer and marked "read" or "written". Only the newest ones are kept.
+// time of the transfer and marked "read", "written" or "before-write". Only the newest ones
+// are kept.
 
 #include "app/app_config.h"
 #include "image/parameter_file.h"
@@ -14,7 +15,8 @@ namespace app {
 inline const QString kBackupFolderName = QStringLiteral("backups");
 inline constexpr int kBackupsKept = 200;
 
-enum class BackupKind { Read, Written };
+// BeforeWrite: what a radio held before a write replaced it, read first so it can be put back.
+enum class BackupKind { Read, Written, BeforeWrite };
 
 QString backupFolder(const AppConfig& config);
 // "20261207-105153-042-read.dat": sorts by time.

@@ -52,6 +52,12 @@ public:
     virtual bool askOkCancel(const QString& text, const QString& caption) { return askYesNo(text, caption); }
     // Retry / Cancel question; true for Retry.
     virtual bool askRetryCancel(const QString& text) = 0;
+    // A failure that something can mend, with a button for it (`action`, such as "Restore")
+    // and "Close"; true for the action. Services without such a box ask Yes / No instead.
+    virtual bool askActionOrClose(const QString& text, const QString& action) {
+        static_cast<void>(action);
+        return askYesNo(text, QString());
+    }
     // The password dialog (bullets, at most 4 characters), starting with `initial`.
     // The entered text on OK, nothing on Cancel.
     virtual std::optional<QString> askPassword(PasswordMode mode, const QString& initial) = 0;

@@ -8,6 +8,7 @@ namespace app {
 
 namespace {
 const QString kVerifyAfterWriting = QStringLiteral("Transfer/VerifyAfterWriting");
+const QString kReadBeforeWriting = QStringLiteral("Transfer/ReadBeforeWriting");
 } // namespace
 
 bool verifyAfterWriting(const QString& applicationName) {
@@ -16,6 +17,14 @@ bool verifyAfterWriting(const QString& applicationName) {
 
 void setVerifyAfterWriting(const QString& applicationName, bool on) {
     QSettings(kUserSettingsKey, applicationName).setValue(kVerifyAfterWriting, on);
+}
+
+bool readBeforeWriting(const QString& applicationName) {
+    return QSettings(kUserSettingsKey, applicationName).value(kReadBeforeWriting, false).toBool();
+}
+
+void setReadBeforeWriting(const QString& applicationName, bool on) {
+    QSettings(kUserSettingsKey, applicationName).setValue(kReadBeforeWriting, on);
 }
 
 } // namespace app

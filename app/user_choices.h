@@ -9,5 +9,8 @@ namespace app {
 // The Write dialog's "Verify after writing"; off until the user turns it on.
 bool verifyAfterWriting(const QString& applicationName);
 void setVerifyAfterWriting(const QString& applicationName, bool on);
+// The Write dialog's "Read the radio first, so the write can be undone"; off until turned on.
+bool readBeforeWriting(const QString& applicationName);
+void setReadBeforeWriting(const QString& applicationName, bool on);
 
 } // namespace app

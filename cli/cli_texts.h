@@ -11,8 +11,9 @@ inline const QString kDescription = QStringLiteral(
     "Commands:\n"
     "  ports                          list the serial ports and the COMn name of each\n"
     "  read  --port NAME --out FILE   read the radio into a parameter file (.dat)\n"
-    "  write --port NAME --in FILE [--verify]\n"
-    "                                 write a parameter file into the radio (and read it back)\n"
+    "  write --port NAME --in FILE [--verify] [--read-first]\n"
+    "                                 write a parameter file into the radio (and read it back;\n"
+    "                                 keep what it held before, so the write can be undone)\n"
     "  report FILE.dat [--json]       print the configuration in a parameter file\n"
     "  diff A.dat B.dat               print the fields that differ between two files\n"
     "                                 (exit 0 equal, 1 they differ, 2 a file or usage error)\n"
@@ -25,8 +26,8 @@ inline const QString kDescription = QStringLiteral(
     "  apply CONFIG.json BASE.dat --out NEW.dat [--strict]\n"
     "                                 write BASE.dat (- for Default.dat) with the values of a\n"
     "                                 configuration document in the layout of report --json\n"
-    "  fleet --in MASTER.dat --roster ROSTER.csv --port NAME [--verify] [--log LOG.csv]\n"
-    "        [--yes] [--resume] [--parallel]\n"
+    "  fleet --in MASTER.dat --roster ROSTER.csv --port NAME [--verify] [--read-first]\n"
+    "        [--log LOG.csv] [--yes] [--resume] [--parallel]\n"
     "                                 write MASTER.dat into radio after radio, each with its\n"
     "                                 roster row's values (its own self ID), logging each\n"
     "  audition FILE.dat (--dtmf Mn | --dtmf-code CODE | --two-tone N | --five-tone N |\n"
@@ -60,6 +61,10 @@ inline const QString kNoAnswer = QStringLiteral("no answer from the radio on %1;
 inline const QString kGaveUp = QStringLiteral("gave up after %1 retries");
 inline const QString kNoRetries = QStringLiteral("use --on-failure retry to try again");
 inline const QString kPasswordMissing = QStringLiteral("Password error: the radio has a program password; give it with --password");
+// What a failed write's line (the write runner's words) gets from the command line.
+inline const QString kPasswordHint = QStringLiteral("; give it with --password");
+inline const QString kReviveHint = QStringLiteral("; give the revive code with --revive-code");
+inline const QString kKeepStateHint = QStringLiteral(". Give --keep-radio-state to write it as it is");
 inline const QString kPasswordWrong = QStringLiteral("Password error: the password given with --password is wrong");
 inline const QString kRadioLocked = QStringLiteral("the radio reports \"%1\"; give the revive code with --revive-code");
 inline const QString kReviveWrong = QStringLiteral("the radio reports \"%1\" and the revive code is wrong");
@@ -72,10 +77,6 @@ inline const QString kStateKept = QStringLiteral(
 inline const QString kBusy = QStringLiteral("another transfer is running");
 inline const QString kVerified = QStringLiteral("verified: the radio holds what was written (0x0100-0x3FFF)");
 inline const QString kVerifyDifference = QStringLiteral("%1: wrote %2, the radio holds %3");
-inline const QString kVerifyFailed = QStringLiteral(
-    "verify failed: %1 byte(s) in the radio differ from what was written (listed above); write it again");
-inline const QString kVerifyNotDone = QStringLiteral(
-    "the write completed, but the radio could not be read back to verify it: %1");
 
 inline const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 inline const QString kCannotSave = QStringLiteral("cannot save %1: %2");

@@ -10,6 +10,8 @@
 #include "link/link_constants.h"
 #include "link/link_texts.h"
 #include "link/port_provider.h"
+#include "link/write_runner.h"
+#include "config/verify_fields.h"
 #include "link/write_verify.h"
 
 #include <QDir>
@@ -19,6 +21,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -137,60 +140,70 @@ QString failureText(const radiolink::TransferOutcome& outcome, const CliPrompts&
     return {};
 }
 
-int exitCode(radiolink::TransferResult result) {
-    using radiolink::TransferResult;
-    switch (result) {
-    case TransferResult::Completed: return kExitOk;
-    case TransferResult::PortNotOpened: return kExitPort;
-    case TransferResult::NoAnswer: return kExitNoAnswer;
-    case TransferResult::PasswordRefused: return kExitPassword;
-    case TransferResult::RadioLocked:
-    case TransferResult::StateKept: return kExitRadioLocked;
-    case TransferResult::Cancelled: return kExitCancelled;
-    case TransferResult::AlreadyRunning: return kExitUsage;
-    }
-    return kExitUsage;
-}
-
-// A write that stopped after the radio accepted blocks has changed the radio: whatever the
-// cause, the user must know which part of it is new.
+// A read that fails prints one line; writes go through the write runner, which says more.
 int reportFailure(const radiolink::TransferOutcome& outcome, const CliPrompts& prompts, const TransferRequest& request,
                   radiolink::Direction direction, const app::AppState& state, const TransferPrinter& out) {
-    QString line = failureText(outcome, prompts, request, direction, state);
-    if (direction == radiolink::Direction::Write && outcome.blocksDone > 0) {
-        const int lastNew = image::map::kWriteStart + (outcome.blocksDone - 1) * image::map::kBlockSize;
-        line = text::kPartialWrite.arg(line).arg(QString::number(lastNew, 16).toUpper().rightJustified(4, u'0'));
-    }
-    return out.fail(exitCode(outcome.result), line);
+    return out.fail(radiolink::exitCodeOf(outcome.result), failureText(outcome, prompts, request, direction, state));
 }
 
-// Reads the radio back on the port of the write (the built-in radio lives in `ports`) and
-// names every field and every byte that differs, so a script can tell what the radio really
-// holds.
-int verifyWrite(app::AppState& state, CliPrompts& prompts, radiolink::PortProvider& ports,
-                const TransferRequest& request, const std::atomic<bool>& interrupted, const TransferPrinter& out) {
-    ProgressPrinter printer("verifying", out.label());
-    radiolink::VerifyResult result = radiolink::verifyWrite(
-        state, prompts, ports, [&](const radiolink::TransferProgress& p) { printer.show(p); });
-    printer.finish();
-    if (interrupted && result.readBack.result == radiolink::TransferResult::NoAnswer)
-        result.readBack.result = radiolink::TransferResult::Cancelled;
-    if (!result.readBack.success()) {
-        const QString why = failureText(result.readBack, prompts, request, radiolink::Direction::Read, state);
-        const int code = result.readBack.result == radiolink::TransferResult::Cancelled ? kExitCancelled : kExitVerify;
-        return out.fail(code, text::kVerifyNotDone.arg(why));
+// What the command line adds to a failure line: how to do better with its options.
+QString cliHint(const radiolink::TransferOutcome& outcome, const CliPrompts& prompts, const TransferRequest& request) {
+    using radiolink::TransferResult;
+    switch (outcome.result) {
+    case TransferResult::NoAnswer:
+        return QStringLiteral(" (%1)").arg(request.policy.retryOnFailure ? text::kGaveUp.arg(prompts.retriesUsed())
+                                                                         : text::kNoRetries);
+    case TransferResult::PasswordRefused:
+        return request.password.isEmpty() ? text::kPasswordHint : QString();
+    case TransferResult::RadioLocked: return prompts.reviveCodeGiven() ? QString() : text::kReviveHint;
+    case TransferResult::StateKept: return text::kKeepStateHint;
+    default: return {};
     }
-    if (result.differences.isEmpty()) {
-        out.line(text::kVerified);
-        return kExitOk;
+}
+
+// Every field and then every byte that differs, for whoever checks the memory itself.
+void printDifferences(const radiolink::VerifyResult& verify, const image::RadioImage& sent, const TransferPrinter& out) {
+    for (const QString& field : verify.fields) out.line(field);
+    if (verify.fields.isEmpty()) out.line(radiolink::text::kVerifyNoFieldDiffers);
+    for (const image::Addr address : verify.differences)
+        out.line(text::kVerifyDifference.arg(radiolink::addressList({address}, 1), byteText(sent.u8(address)),
+                                              byteText(verify.radio.u8(address))));
+}
+
+const char* stageVerb(radiolink::WriteStage stage) {
+    switch (stage) {
+    case radiolink::WriteStage::ReadingFirst: return "reading";
+    case radiolink::WriteStage::Writing: return "writing";
+    case radiolink::WriteStage::Verifying: return "verifying";
     }
-    // The fields the user knows first, then every byte for whoever checks the memory itself.
-    for (const QString& field : result.fields) out.line(field);
-    if (result.fields.isEmpty()) out.line(radiolink::text::kVerifyNoFieldDiffers);
-    for (const image::Addr address : result.differences)
-        out.line(text::kVerifyDifference.arg(radiolink::addressList({address}, 1), byteText(state.image.u8(address)),
-                                              byteText(result.radio.u8(address))));
-    return out.fail(kExitVerify, text::kVerifyFailed.arg(result.differences.size()));
+    return "writing";
+}
+
+// One progress line per stage of a write.
+class StagePrinter {
+public:
+    explicit StagePrinter(QString label) : m_label(std::move(label)) {}
+    void show(radiolink::WriteStage stage, const radiolink::TransferProgress& p) {
+        if (!m_printer || stage != m_stage) {
+            finish();
+            m_printer.emplace(stageVerb(stage), m_label);
+            m_stage = stage;
+        }
+        m_printer->show(p);
+    }
+    void finish() {
+        if (m_printer) m_printer->finish();
+    }
+
+private:
+    QString m_label;
+    std::optional<ProgressPrinter> m_printer;
+    radiolink::WriteStage m_stage = radiolink::WriteStage::Writing;
+};
+
+void ensureDataDir(app::AppState& state) {
+    if (state.config.dataDir.isEmpty())
+        state.config.dataDir = app::programFilesFolder(QCoreApplication::applicationFilePath()) + app::kDataFolderName;
 }
 
 } // namespace
@@ -235,14 +248,45 @@ int runTransfer(radiolink::Direction direction, app::AppState& state, const Tran
     if (!outcome.success()) return reportFailure(outcome, prompts, request, direction, state, out);
     for (const QString& message : prompts.messages()) out.line(message);
     out.backup(keepBackup(state, direction, request.label));
-    if (direction == radiolink::Direction::Write && request.verify)
-        return verifyWrite(state, prompts, ports, request, interrupted, out);
+    return kExitOk;
+}
+
+int runWrite(app::AppState& state, const TransferRequest& request, const std::atomic<bool>& interrupted,
+             TransferRecord* record) {
+    const TransferPrinter out(request, record);
+    CliPrompts prompts(request.policy, interrupted);
+    radiolink::PortProvider ports;
+    state.config.portName = request.port;
+    state.transferPassword = request.password;
+    ensureDataDir(state);
+
+    StagePrinter printer(request.label);
+    QStringList notes;
+    radiolink::WriteCallbacks callbacks;
+    callbacks.progress = [&printer](radiolink::WriteStage stage, const radiolink::TransferProgress& p) {
+        printer.show(stage, p);
+    };
+    callbacks.log = [&notes](const QString& line) { notes << line; };
+    callbacks.describe = config::verifyFieldDifferences;
+    callbacks.hint = [&](const radiolink::TransferOutcome& outcome) { return cliHint(outcome, prompts, request); };
+    const radiolink::WriteResult result =
+        radiolink::runWrite(state, prompts, ports, {request.readFirst, request.verify}, callbacks);
+    printer.finish();
+
+    // With a verify the engine leaves the completion to the caller, as the program tells both at once.
+    if (result.verify) out.line(radiolink::text::kWriteCompleted);
+    for (const QString& message : prompts.messages()) out.line(message);
+    for (const QString& note : notes) out.line(note);
+    out.backup(result.writtenBackup);
+    if (record) record->logMessage = result.logMessage();
+    if (result.verify && !result.verify->differences.isEmpty()) printDifferences(*result.verify, state.image, out);
+    if (!result.done()) return out.fail(result.code, result.failure);
+    if (result.verify) out.line(text::kVerified);
     return kExitOk;
 }
 
 QString keepBackup(app::AppState& state, radiolink::Direction direction, const QString& label) {
-    if (state.config.dataDir.isEmpty())
-        state.config.dataDir = app::programFilesFolder(QCoreApplication::applicationFilePath()) + app::kDataFolderName;
+    ensureDataDir(state);
     const auto kind = direction == radiolink::Direction::Read ? app::BackupKind::Read : app::BackupKind::Written;
     const app::BackupResult backup = app::saveBackup(state.config, state.prefix, state.image, kind);
     // The transfer went through either way; a missing backup is said, not made an error.

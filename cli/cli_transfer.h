@@ -18,7 +18,8 @@ struct TransferRequest {
     QString port;
     QString password;
     AnswerPolicy policy;
-    bool verify = false;  // after a completed write, read the radio back and compare
+    bool verify = false;     // after a completed write, read the radio back and compare
+    bool readFirst = false;  // before a write, read the radio and keep it as a backup
     QString label;        // set: every line the transfer prints starts with it (a fleet's radio)
 };
 
@@ -26,6 +27,7 @@ struct TransferRequest {
 struct TransferRecord {
     QString failure;     // the line that reported the failure, without the program's name
     QString backupPath;  // the backup kept after it completed
+    QString logMessage;  // a write's message for a log: "written", "written and verified" or the failure
 };
 
 class TransferOptions {
@@ -48,6 +50,12 @@ private:
 // `interrupted` is set by the InterruptWatcher that main() installed.
 int runTransfer(radiolink::Direction direction, app::AppState& state, const TransferRequest& request,
                 const std::atomic<bool>& interrupted, TransferRecord* record = nullptr);
+
+// Writes state.image into the radio on the requested port through the one write runner
+// (the consistency pass, --read-first, the backup, --verify) and prints its outcome; returns
+// the exit code.
+int runWrite(app::AppState& state, const TransferRequest& request, const std::atomic<bool>& interrupted,
+             TransferRecord* record = nullptr);
 
 // Keeps the image just read or written in the backups folder of the data directory and says
 // where (after `label` when there is one). Returns the backup's path, empty when it failed.

@@ -1,6 +1,8 @@
 #pragma once
 // The exit codes of qmr417-cli, one per kind of failure, so scripts can tell them apart.
 
+#include "link/write_runner.h"
+
 namespace cli {
 
 enum ExitCode : int {
@@ -16,5 +18,12 @@ enum ExitCode : int {
     kExitRowsSkipped = 9, // a CSV import left rows out (listed on stderr)
     kExitDocument = 10,   // apply: the configuration document has errors (listed on stderr); nothing written
 };
+
+// The write runner's codes are these.
+static_assert(int(radiolink::kCodePort) == kExitPort && int(radiolink::kCodeNoAnswer) == kExitNoAnswer
+                  && int(radiolink::kCodePassword) == kExitPassword && int(radiolink::kCodeRadioLocked) == kExitRadioLocked
+                  && int(radiolink::kCodeCancelled) == kExitCancelled && int(radiolink::kCodeVerify) == kExitVerify
+                  && int(radiolink::kCodeFile) == kExitFile && int(radiolink::kCodeBusy) == kExitUsage,
+              "the command-line tool's exit codes are the write runner's");
 
 } // namespace cli

@@ -9,6 +9,7 @@
 #include "cli/commands.h"
 #include "cli/configuration_reports.h"
 #include "cli/exit_codes.h"
+#include "link/fleet_scheduler.h"
 #include "image/parameter_file.h"
 #include "config/roster.h"
 
@@ -16,15 +17,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QThread>
 #include <QCoreApplication>
 
 #include <chrono>
 #include <cstdio>
 #include <map>
 #include <mutex>
-#include <set>
-#include <memory>
 #include <thread>
 #include <vector>
 
@@ -45,8 +43,8 @@ static_assert(int(config::fleet::kCodePort) == kExitPort && int(config::fleet::k
 
 namespace text {
 const QString kUsage = QStringLiteral(
-    "fleet --in MASTER.dat --roster ROSTER.csv --port NAME [--verify] [--log LOG.csv] [--yes] [--resume] "
-    "[--parallel] [options]");
+    "fleet --in MASTER.dat --roster ROSTER.csv --port NAME [--verify] [--read-first] [--log LOG.csv] [--yes] "
+    "[--resume] [--parallel] [options]");
 const QString kInHelp = QStringLiteral("Master parameter file every radio gets.");
 const QString kRosterHelp = QStringLiteral(
     "CSV: a column Radio, an optional column Port, and columns named by value paths (dtmf.selfId) with each "
@@ -57,6 +55,7 @@ const QString kResumeHelp = QStringLiteral("Skip the radios the log shows as don
 const QString kParallelHelp = QStringLiteral("Write the radios on different ports at the same time.");
 const QString kVerifyHelp = QStringLiteral("Read each radio back after its write and compare.");
 const QString kKeepStateHelp = QStringLiteral("As write --keep-radio-state.");
+const QString kReadFirstHelp = QStringLiteral("As write --read-first: each radio's earlier contents are kept.");
 const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 const QString kMissing = QStringLiteral("fleet needs --%1");
 const QString kLogSuffix = QStringLiteral("-log.csv");
@@ -67,8 +66,6 @@ const QString kConnectTo = QStringLiteral("Connect radio %1 to %2 and press Ente
 const QString kAskAfterFailure = QStringLiteral("Radio %1 failed (exit code %2). Retry, Skip or Stop? [r/s/q] ");
 const QString kDone = QStringLiteral("%1: done");
 const QString kCannotLog = QStringLiteral("warning: %1");
-const QString kVerifiedMessage = QStringLiteral("written and verified");
-const QString kWrittenMessage = QStringLiteral("written");
 const QString kSummary = QStringLiteral("fleet: %1 radio(s): %2 done, %3 done before, %4 failed, %5 not written");
 } // namespace text
 
@@ -102,6 +99,7 @@ struct FleetSettings {
 };
 
 // The run: its rows, the questions on the one terminal, the log and Ctrl-C for every radio.
+// The scheduler runs the queues; every radio goes through the write runner.
 class FleetRun {
 public:
     FleetRun(const config::fleet::Roster& roster, const image::FilePrefixBlock& prefix, const app::AppConfig& config,
@@ -111,45 +109,28 @@ public:
 
     // Writes the radios (each port's in roster order) and returns each row's exit code.
     std::map<int, int> run(const std::vector<config::fleet::PreparedRadio>& radios) {
-        // One queue per port; without --parallel one queue for all.
-        std::map<QString, std::vector<const config::fleet::PreparedRadio*>> queues;
-        for (const config::fleet::PreparedRadio& radio : radios)
-            queues[m_settings.parallel ? config::fleet::portKey(radio.port) : QString()].push_back(&radio);
-        // QThreads: a serial port needs a Qt thread for its notifiers.
-        std::vector<std::unique_ptr<QThread>> workers;
-        for (auto& entry : queues)
-            workers.emplace_back(QThread::create([this, &queue = entry.second] {
-                for (const config::fleet::PreparedRadio* radio : queue) {
-                    if (m_stop) break;
-                    const std::optional<int> code = programRadio(*radio);
-                    if (!code) break;  // stopped before it was written
-                    const std::lock_guard lock(m_mutex);
-                    m_codes[radio->row] = *code;
-                }
-                const std::lock_guard lock(m_mutex);
-                ++m_finished;
-            }));
-        for (const auto& worker : workers) worker->start();
-        relayInterruptUntilDone(workers);
+        QStringList ports;
+        for (const config::fleet::PreparedRadio& radio : radios) ports << radio.port;
+        m_scheduler.start(ports, m_settings.parallel, [this, &radios](int index) {
+            const std::optional<int> code = programRadio(radios[std::size_t(index)]);
+            if (!code) return false;  // stopped before it was written
+            const std::lock_guard lock(m_mutex);
+            m_codes[radios[std::size_t(index)].row] = *code;
+            return true;
+        });
+        relayInterruptUntilDone();
         return m_codes;
     }
 
 private:
     // Ctrl-C reaches every transfer running, each of which polls its own cancel flag.
-    void relayInterruptUntilDone(const std::vector<std::unique_ptr<QThread>>& workers) {
+    void relayInterruptUntilDone() {
         constexpr auto kPoll = std::chrono::milliseconds(50);
-        for (;;) {
-            {
-                const std::lock_guard lock(m_mutex);
-                if (m_finished == workers.size()) break;
-                if (m_interrupted) {
-                    m_stop = true;
-                    for (std::atomic<bool>* cancel : m_cancels) *cancel = true;
-                }
-            }
+        while (m_scheduler.running()) {
+            if (m_interrupted && !m_scheduler.stopping()) m_scheduler.stop();
             std::this_thread::sleep_for(kPoll);
         }
-        for (const auto& worker : workers) worker->wait();
+        m_scheduler.wait();
     }
 
     // The radio's exit code; nothing when the run stopped before it was written.
@@ -157,14 +138,14 @@ private:
         int code = kExitOk;
         for (;;) {
             if (!m_settings.yes && ask(connectText(radio), false) == Answer::Stop) {
-                m_stop = true;
+                m_scheduler.stop();
                 return std::nullopt;
             }
             code = writeRadio(radio);
             if (code == kExitOk || m_interrupted || m_settings.yes) break;
             const Answer answer = ask(text::kAskAfterFailure.arg(radio.radio).arg(code), true);
             if (answer == Answer::Retry) continue;
-            if (answer == Answer::Stop) m_stop = true;
+            if (answer == Answer::Stop) m_scheduler.stop();
             break;
         }
         return code;
@@ -177,7 +158,7 @@ private:
     // One question at a time on the terminal. Enter answers "go"; after a failure r, s or q.
     Answer ask(const QString& question, bool afterFailure) {
         const std::lock_guard lock(m_questionMutex);
-        if (m_stop) return Answer::Stop;
+        if (m_scheduler.stopping()) return Answer::Stop;
         std::fprintf(stderr, "%s%s", qPrintable(question), afterFailure ? "" : "\n");
         std::fflush(stderr);
         const std::optional<QString> answer = readAnswer(m_interrupted);
@@ -196,13 +177,12 @@ private:
         state.image = radio.image;
         state.prefix = m_prefix;
         state.config = m_config;
-        registerCancel(state.transfer.cancel);
+        const radiolink::FleetScheduler::Registration registered(m_scheduler, state.transfer.cancel);
         TransferRequest request = m_settings.request;
         request.port = radio.port;
         request.label = radio.radio;
         TransferRecord record;
-        const int code = runTransfer(radiolink::Direction::Write, state, request, m_interrupted, &record);
-        unregisterCancel(state.transfer.cancel);
+        const int code = runWrite(state, request, m_interrupted, &record);
         if (code == kExitOk) printLine(text::kDone.arg(radio.radio));
         log(radio, code, record);
         return code;
@@ -217,22 +197,10 @@ private:
         entry.done = code == kExitOk;
         entry.exitCode = code;
         entry.backupFile = QFileInfo(record.backupPath).fileName();
-        entry.message = code != kExitOk ? record.failure
-                        : m_settings.request.verify ? text::kVerifiedMessage
-                                                    : text::kWrittenMessage;
+        entry.message = record.logMessage;
         const std::lock_guard lock(m_mutex);
         if (const QString error = config::fleet::appendLog(m_settings.logPath, m_roster, entry); !error.isEmpty())
             printLine(text::kCannotLog.arg(error));
-    }
-
-    void registerCancel(std::atomic<bool>& cancel) {
-        const std::lock_guard lock(m_mutex);
-        if (m_interrupted) cancel = true;
-        m_cancels.insert(&cancel);
-    }
-    void unregisterCancel(std::atomic<bool>& cancel) {
-        const std::lock_guard lock(m_mutex);
-        m_cancels.erase(&cancel);
     }
 
     const config::fleet::Roster& m_roster;
@@ -240,12 +208,10 @@ private:
     const app::AppConfig& m_config;
     const FleetSettings m_settings;
     const std::atomic<bool>& m_interrupted;
-    std::atomic<bool> m_stop{false};
-    std::mutex m_mutex;          // the codes, the cancel flags and the log
+    radiolink::FleetScheduler m_scheduler;
+    std::mutex m_mutex;          // the codes and the log
     std::mutex m_questionMutex;  // one question at a time
-    std::set<std::atomic<bool>*> m_cancels;
     std::map<int, int> m_codes;
-    std::size_t m_finished = 0;
 };
 
 QString defaultLogPath(const QString& rosterPath) {
@@ -269,8 +235,9 @@ int fleetCommand(const QStringList& arguments, app::AppState& state, const std::
     const QCommandLineOption resumeOption(QStringLiteral("resume"), text::kResumeHelp);
     const QCommandLineOption parallelOption(QStringLiteral("parallel"), text::kParallelHelp);
     const QCommandLineOption keepStateOption(QStringLiteral("keep-radio-state"), text::kKeepStateHelp);
+    const QCommandLineOption readFirstOption(QStringLiteral("read-first"), text::kReadFirstHelp);
     parser.addOptions({inOption, rosterOption, logOption, verifyOption, yesOption, resumeOption, parallelOption,
-                       keepStateOption});
+                       keepStateOption, readFirstOption});
     if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kUsage)) return *done;
 
     QString error;
@@ -278,6 +245,7 @@ int fleetCommand(const QStringList& arguments, app::AppState& state, const std::
     if (!request) return fail(kExitUsage, error);
     request->verify = parser.isSet(verifyOption);
     request->policy.keepRadioState = parser.isSet(keepStateOption);
+    request->readFirst = parser.isSet(readFirstOption);
     const QString in = parser.value(inOption);
     const QString rosterPath = parser.value(rosterOption);
     if (in.isEmpty()) return fail(kExitUsage, text::kMissing.arg(inOption.names().constFirst()));

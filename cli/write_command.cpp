@@ -3,7 +3,8 @@
 // put made-up channels and settings into a radio. Longer files give their first 20480
 // bytes, as the program's Open does. A file whose radio state byte says killed or stunned
 // goes into a radio that reports itself normal only with --keep-radio-state. --verify reads
-// the radio back after the write and names every byte that differs.
+// the radio back after the write and names every byte that differs; --read-first keeps what
+// the radio held before. The file goes in after the consistency pass, as the program sends it.
 
 #include "cli/cli_texts.h"
 #include "cli/cli_transfer.h"
@@ -31,6 +32,11 @@ int writeCommand(const QStringList& arguments, app::AppState& state, const std::
         QStringLiteral("verify"),
         QStringLiteral("After the write, read 0x0100-0x3FFF back and compare; differences go to stderr, exit code 8."));
     parser.addOption(verifyOption);
+    const QCommandLineOption readFirstOption(
+        QStringLiteral("read-first"),
+        QStringLiteral("Before the write, read the radio and keep it as a backup (...-before-write.dat), so the "
+                       "write can be undone."));
+    parser.addOption(readFirstOption);
     if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kWriteUsage)) return *done;
 
     QString error;
@@ -38,6 +44,7 @@ int writeCommand(const QStringList& arguments, app::AppState& state, const std::
     if (!request) return fail(kExitUsage, error);
     request->policy.keepRadioState = parser.isSet(keepStateOption);
     request->verify = parser.isSet(verifyOption);
+    request->readFirst = parser.isSet(readFirstOption);
     const QString in = parser.value(inOption);
     if (in.isEmpty()) return fail(kExitUsage, text::kMissingOption.arg(QStringLiteral("write"), inOption.names().constFirst()));
 
@@ -46,7 +53,7 @@ int writeCommand(const QStringList& arguments, app::AppState& state, const std::
     if (!loaded.ok) return fail(kExitFile, readFailureText(in, loaded));
     if (!file.isFile()) return fail(kExitFile, text::kCannotRead.arg(in, image::kNoErrorText));
 
-    return runTransfer(radiolink::Direction::Write, state, *request, interrupted);
+    return runWrite(state, *request, interrupted);
 }
 
 } // namespace cli

@@ -224,8 +224,7 @@ RosterCheck checkRoster(const Roster& roster, const image::RadioImage& master, c
 }
 
 QString portKey(const QString& port) {
-    const radiolink::PortTarget target = radiolink::resolvePortName(port, radiolink::systemPortCatalog());
-    return target.kind == radiolink::PortTarget::Kind::Device ? target.device : port;
+    return radiolink::cableKey(port, radiolink::systemPortCatalog());
 }
 
 QString logHeader(const Roster& roster) { return csvLine(headerColumns(roster)); }

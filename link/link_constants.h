@@ -24,15 +24,23 @@ constexpr int kTimeoutPerByteMs = 50;
 constexpr int kPauseBeforeRequestMs = 5;
 // How long the handshake keeps listening for a late "QX" answer.
 constexpr int kHandshakeWindowMs = 100;
-// A silent radio is taken as such when a read answer has not started after this long.
+// The fast path: a read answer that has not started after this long is asked for again.
 constexpr int kReadAnswerWindowMs = 20;
-// Interval between two looks at the input queue while waiting for a read answer.
-constexpr int kPollIntervalMs = 1;
+// A late answer is not a dead radio: a failure counts only after this long with nothing from
+// the radio (reads), or without an acknowledgement (writes). A loaded PC or a USB adapter
+// easily holds an answer back for tens of milliseconds.
+constexpr int kSilenceBeforeFailureMs = 1000;
+// Before asking again after a failed attempt, wait until the line has been quiet this long
+// (longer than one 22-byte answer takes at 9600 baud) and purge, so that a late answer
+// cannot sit in front of the next one; give up waiting for quiet after kResyncLimitMs.
+constexpr int kQuietLineMs = 30;
+constexpr int kResyncLimitMs = 1000;
 // The radio gets time to settle before a write transfer tries again.
 constexpr int kWriteRetryWaitMs = 2000;
 
 // Failure counts: a handshake is asked about when the counter already stands at this
-// value; a read block at this many failures; a write frame above this many.
+// value; a read block at this many failures; a write frame above this many. The counter
+// starts again after every block that succeeds.
 constexpr int kHandshakeFailuresBeforeAsking = 2;
 constexpr int kReadFailuresBeforeAsking = 3;
 constexpr int kWriteFailuresAllowed = 2;
@@ -46,6 +54,8 @@ constexpr int kReadAnswerSize = 22;
 constexpr int kReadAnswerDataOffset = 4;
 constexpr int kWriteFrameSize = 22;
 constexpr int kEndReadBackSize = 4;  // 3 echo bytes and at most one answer byte
+constexpr int kReadAnswerChecksumByte = 20;
+constexpr int kReadAnswerLastByte = 21;  // 0x06, as a write frame ends
 
 // Radio states in byte 14 of the identification reply.
 constexpr int kRadioKilled = 1;

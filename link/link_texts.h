@@ -36,6 +36,11 @@ inline const QString kImageStateQuestion = QStringLiteral(
     "This data marks the radio as %1 (state byte 0x0227 = %2), but the radio reports itself normal.\n"
     "Writing it will disable this radio.\n\nWrite the %1 state into the radio?");
 
+// The transfer log's line when the radio's answers cannot be checked (see the engine).
+inline const QString kAnswersUnchecked = QStringLiteral(
+    "the radio's answer to the password probe does not repeat the request's address (bytes 1-3: %1): "
+    "its answers are taken by their length only, without checking which block they belong to");
+
 // Accepted without regard to letter case.
 inline const QString kReviveCode = QStringLiteral("KTR580");
 

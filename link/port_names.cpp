@@ -97,4 +97,9 @@ PortTarget resolvePortName(const QString& name, const PortCatalog& catalog) {
 #endif
 }
 
+QString cableKey(const QString& name, const PortCatalog& catalog) {
+    const PortTarget target = resolvePortName(name, catalog);
+    return target.kind == PortTarget::Kind::Device ? target.device : name;
+}
+
 } // namespace radiolink

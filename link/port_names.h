@@ -49,4 +49,8 @@ struct PortTarget {
 };
 PortTarget resolvePortName(const QString& name, const PortCatalog& catalog);
 
+// What a port name stands for as a cable: "COM1" and the device it names are one, so
+// transfers given either never run on it at the same time.
+QString cableKey(const QString& name, const PortCatalog& catalog);
+
 } // namespace radiolink

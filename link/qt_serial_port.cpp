@@ -7,6 +7,11 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_LINUX
+#include <linux/serial.h>
+#include <sys/ioctl.h>
+#endif
+
 namespace radiolink {
 
 namespace {
@@ -34,6 +39,18 @@ OpenStatus openDevice(QSerialPort& port, const QString& device) {
     return status == OpenStatus::Opened ? OpenStatus::Failed : status;
 }
 
+// ASYNC_LOW_LATENCY, as setserial's low_latency sets it. A port whose driver has no such
+// setting (a pseudo-terminal, some adapters) refuses; it then works as it always did.
+void askForLowLatency([[maybe_unused]] const QSerialPort& port) {
+#ifdef Q_OS_LINUX
+    const int descriptor = int(port.handle());
+    serial_struct settings{};
+    if (descriptor < 0 || ioctl(descriptor, TIOCGSERIAL, &settings) != 0) return;
+    settings.flags |= ASYNC_LOW_LATENCY;
+    ioctl(descriptor, TIOCSSERIAL, &settings);
+#endif
+}
+
 } // namespace
 
 OpenStatus QtSerialPort::open(const QString& name) {
@@ -44,6 +61,7 @@ OpenStatus QtSerialPort::open(const QString& name) {
     }
     const OpenStatus status = openDevice(m_port, target.device);
     m_failure = status == OpenStatus::Opened ? OpenFailure{} : OpenFailure{target.device, m_port.errorString()};
+    if (status == OpenStatus::Opened) askForLowLatency(m_port);
     return status;
 }
 
@@ -86,6 +104,17 @@ int QtSerialPort::bytesWaiting() {
     if (!m_port.isOpen()) return 0;
     if (m_port.bytesAvailable() == 0) m_port.waitForReadyRead(0);  // collect what the driver holds
     return int(m_port.bytesAvailable());
+}
+
+// Sleeps in the system until a byte comes: no polling, and no wake-up before one does.
+bool QtSerialPort::waitForInput(int ms) {
+    if (!m_port.isOpen()) return false;
+    const QDeadlineTimer deadline(std::max(ms, 0));
+    while (m_port.bytesAvailable() == 0) {
+        // A wait that ends without bytes has timed out or lost the port: either way, done.
+        if (!m_port.waitForReadyRead(int(deadline.remainingTime()))) break;
+    }
+    return m_port.bytesAvailable() > 0;
 }
 
 void QtSerialPort::close() {

@@ -58,6 +58,8 @@ public:
     virtual QByteArray read(int count) = 0;
     // Bytes received and not yet read.
     virtual int bytesWaiting() = 0;
+    // Blocks until at least one byte is waiting or `ms` have passed; true when one is.
+    virtual bool waitForInput(int ms) = 0;
     virtual void close() = 0;
 };
 

@@ -56,6 +56,7 @@ QByteArray SimulatedRadio::receive(QByteArrayView bytes) {
 QByteArray SimulatedRadio::receiveByte(std::uint8_t byte) {
     if (m_unplugged) return {};  // nothing reaches the radio once the cable is out
     m_received.append(char(byte));
+    m_answerDelayMs = 0;
     const QByteArray answer = m_programming ? frameByte(byte) : idleByte(byte);
     return m_faults.silent || m_unplugged ? QByteArray() : answer;
 }
@@ -118,8 +119,12 @@ QByteArray SimulatedRadio::answerRead(const QByteArray& frame) {
     if (pullsCable(address)) return {};
     if (std::uint8_t(frame[3]) != kBlockLength || !blockInMemory(address)) return {};
     if (takeFault(m_faults.missingReadAnswers, address)) return {};
-    const QByteArray answer = writeFrame(address, m_memory.bytes(address, image::map::kBlockSize));
+    QByteArray answer = writeFrame(address, m_memory.bytes(address, image::map::kBlockSize));
     if (takeFault(m_faults.shortReadAnswers, address)) return answer.first(answer.size() / 2);
+    if (m_faults.unaddressedAnswers) answer.replace(1, 3, QByteArray(3, '\0'));
+    if (takeFault(m_faults.lostAnswerBytes, address)) answer.remove(kLostByteIndex, 1);
+    if (takeFault(m_faults.strayBeforeAnswers, address)) answer.prepend(char(kStrayByte));
+    if (takeFault(m_faults.lateReadAnswers, address)) m_answerDelayMs = m_faults.lateMs;
     return answer;
 }
 
@@ -134,10 +139,17 @@ QByteArray SimulatedRadio::answerWrite(const QByteArray& frame) {
                         && std::uint8_t(frame[21]) == kAck;
     if (!intact || takeFault(m_faults.refusedWrites, address)) return nak;
     const auto stored = m_memory.bytes(address, image::map::kBlockSize);
+    const std::optional<image::Addr> stuck = m_faults.stuckByte;
+    const bool stuckHere = stuck && *stuck >= address && *stuck < address + image::map::kBlockSize;
+    const std::uint8_t stuckValue = stuckHere ? m_memory.u8(*stuck) : 0;
     std::copy(data.begin(), data.end(), stored.begin());
+    if (stuckHere) m_memory.setU8(*stuck, stuckValue);
     if (takeFault(m_faults.corruptedWrites, address))
         for (std::uint8_t& byte : stored) byte = std::uint8_t(~byte);
-    return QByteArray(1, char(kAck));
+    if (takeFault(m_faults.lateAcks, address)) m_answerDelayMs = m_faults.lateMs;
+    QByteArray ack(1, char(kAck));
+    if (takeFault(m_faults.strayBeforeAnswers, address)) ack.prepend(char(kStrayByte));
+    return ack;
 }
 
 bool SimulatedRadio::takeFault(QMap<image::Addr, int>& faults, image::Addr address) {

@@ -26,6 +26,20 @@ struct RadioFaults {
     QMap<image::Addr, int> shortReadAnswers;    // only the first half of the answer
     QMap<image::Addr, int> refusedWrites;       // the write frame is answered with NAK
     QMap<image::Addr, int> corruptedWrites;     // acknowledged, but stored with every bit inverted
+    // Timing faults, as a loaded PC or a USB adapter shows them.
+    int lateMs = 60;                            // how late a late answer or acknowledgement comes
+    QMap<image::Addr, int> lateReadAnswers;     // the read answer comes lateMs late
+    QMap<image::Addr, int> lateAcks;            // the write's acknowledgement comes lateMs late
+    QMap<image::Addr, int> strayBeforeAnswers;  // a stray byte on the line before the answer
+    QMap<image::Addr, int> lostAnswerBytes;     // one byte of the read answer is lost on the way
+    // The cable hands bytes over in bursts, every burstMs (a USB adapter's latency timer);
+    // 0: each byte as it comes. The carrier of the bytes applies it.
+    int burstMs = 0;
+    // A radio of another make: its read answers carry zeros where the request's address and
+    // length would be repeated.
+    bool unaddressedAnswers = false;
+    // A worn memory cell: the byte at this address keeps its value through every write.
+    std::optional<image::Addr> stuckByte;
     // The cable is pulled when a request or frame for this block arrives.
     std::optional<image::Addr> unplugAt;
 };
@@ -33,6 +47,8 @@ struct RadioFaults {
 class SimulatedRadio {
 public:
     static constexpr std::uint8_t kNak = 0x15;
+    static constexpr std::uint8_t kStrayByte = 0xFF;  // line noise
+    static constexpr int kLostByteIndex = 9;           // of a 22-byte answer: a data byte
 
     explicit SimulatedRadio(const image::RadioImage& memory = defaultMemory());
 
@@ -42,6 +58,8 @@ public:
     // One byte from the cable; returns what the radio answers once it is complete.
     QByteArray receiveByte(std::uint8_t byte);
     QByteArray receive(QByteArrayView bytes);
+    // How long the radio held back the answer receiveByte() returned last (a late-answer fault).
+    int answerDelayMs() const { return m_answerDelayMs; }
 
     const image::RadioImage& memory() const { return m_memory; }
     image::RadioImage& memory() { return m_memory; }
@@ -76,6 +94,7 @@ private:
     bool m_programming = false;
     bool m_unplugged = false;
     int m_handshakes = 0;
+    int m_answerDelayMs = 0;
 };
 
 } // namespace radiolink

@@ -26,6 +26,29 @@ private:
     std::atomic<bool>& m_running;
 };
 
+// Bytes 1-3 of an answer repeat the request's address and length.
+bool answerNamesRequest(const QByteArray& answer, const QByteArray& request) {
+    return answer.size() >= kReadRequestSize && answer[0] == char(kWriteCommand)
+           && QByteArrayView(answer).sliced(1, 3) == QByteArrayView(request).sliced(1, 3);
+}
+
+// The checksum of bytes 1-19 and the closing 0x06 of a whole answer.
+bool answerTailHolds(const QByteArray& answer) {
+    const auto data = std::span(reinterpret_cast<const std::uint8_t*>(answer.constData()) + kReadAnswerDataOffset,
+                                std::size_t(image::map::kBlockSize));
+    const image::Addr address = image::Addr((std::uint8_t(answer[1]) << 8) | std::uint8_t(answer[2]));
+    return std::uint8_t(answer[kReadAnswerChecksumByte]) == writeChecksum(address, data)
+           && std::uint8_t(answer[kReadAnswerLastByte]) == kAck;
+}
+
+// The start of an answer to some block: 'W', a block address inside the memory, 0x10.
+bool looksLikeAnswer(const QByteArray& bytes) {
+    if (bytes.size() < kReadRequestSize || bytes[0] != char(kWriteCommand) || std::uint8_t(bytes[3]) != kBlockLength)
+        return false;
+    const int address = (std::uint8_t(bytes[1]) << 8) | std::uint8_t(bytes[2]);
+    return address % image::map::kBlockSize == 0 && address <= kLastBlock;
+}
+
 } // namespace
 
 int progressUpperBound(Direction direction) {
@@ -60,6 +83,14 @@ TransferOutcome TransferEngine::readBack(image::RadioImage& into) {
     return outcome;
 }
 
+TransferOutcome TransferEngine::readRadio(image::RadioImage& into) {
+    m_readInto = &into;
+    m_announceEnd = false;
+    const TransferOutcome outcome = execute(Direction::Read, image::map::kReadStart);
+    m_readInto = &m_state.image;
+    return outcome;
+}
+
 TransferOutcome TransferEngine::execute(Direction direction, int firstAddress) {
     app::TransferFlags& flags = m_state.transfer;
     if (flags.running.exchange(true)) return {TransferResult::AlreadyRunning};
@@ -73,6 +104,10 @@ TransferOutcome TransferEngine::execute(Direction direction, int firstAddress) {
     m_position = 0;
     m_reviveCheck = true;
     m_imageStateConfirmed = false;
+    m_ruleTaken = false;
+    m_checkAddress = true;
+    m_checkTail = false;
+    m_pauseFromUs = m_clock.nowUs();
     m_received = *m_readInto;  // blocks not read keep what the target holds
 
     const OpenStatus status = m_port.open(m_state.config.portName);
@@ -106,8 +141,8 @@ TransferEngine::Step TransferEngine::handshake() {
     for (;;) {
         m_port.purge();
         m_port.write(handshakeFrame());
-        m_port.read(int(handshakeFrame().size()));  // echo
-        if (m_port.read(kHandshakeAnswerSize) == handshakeAnswer() || lateHandshakeAnswer()) return Step::Proceed;
+        receive(int(handshakeFrame().size()));  // echo
+        if (receive(kHandshakeAnswerSize) == handshakeAnswer() || lateHandshakeAnswer()) return Step::Proceed;
         if (m_failures >= kHandshakeFailuresBeforeAsking) return askAfterHandshake();
         ++m_failures;
     }
@@ -117,8 +152,8 @@ TransferEngine::Step TransferEngine::handshake() {
 bool TransferEngine::lateHandshakeAnswer() {
     const qint64 start = m_clock.nowMs();
     do {
-        if (m_port.read(kHandshakeAnswerSize) == handshakeAnswer()) return true;
-        m_port.read(kHandshakeAnswerSize);
+        if (receive(kHandshakeAnswerSize) == handshakeAnswer()) return true;
+        receive(kHandshakeAnswerSize);
     } while (m_clock.nowMs() - start <= kHandshakeWindowMs);
     return false;
 }
@@ -126,8 +161,8 @@ bool TransferEngine::lateHandshakeAnswer() {
 TransferEngine::Step TransferEngine::identify() {
     pauseAndPurge();
     m_port.write(identifyFrame());
-    m_port.read(int(identifyFrame().size()));  // echo
-    const QByteArray reply = m_port.read(kIdentifyReplySize);
+    receive(int(identifyFrame().size()));  // echo
+    const QByteArray reply = receive(kIdentifyReplySize);
     if (m_direction != Direction::Write) return Step::Proceed;
     if (!m_reviveCheck) return Step::Proceed;  // revived: the image's state byte was cleared
     const int radioState = radioStateFromIdentifyReply(reply);
@@ -162,8 +197,10 @@ TransferEngine::Step TransferEngine::revive(int radioState) {
 TransferEngine::Step TransferEngine::passwordProbe() {
     pauseAndPurge();
     m_port.write(readRequest(kPasswordProbeAddress));
-    m_port.read(kReadRequestSize);  // echo
-    const QString radioPassword = QString::fromLatin1(passwordFromProbeReply(m_port.read(kReadAnswerSize)));
+    receive(kReadRequestSize);  // echo
+    const QByteArray reply = receive(kReadAnswerSize);
+    takeAnswerRule(reply);
+    const QString radioPassword = QString::fromLatin1(passwordFromProbeReply(reply));
     if (radioPassword.isEmpty() || radioPassword == m_state.transferPassword) return Step::Proceed;
 
     const std::optional<QString> entered =
@@ -180,10 +217,24 @@ TransferEngine::Step TransferEngine::passwordProbe() {
     return step;
 }
 
+// The radio answers a read request in the shape of a write frame, so a sound answer repeats
+// the request's address and length in bytes 1-3. Whether this radio does is seen in the
+// session's first whole answer (a cut one tells nothing, and every answer is checked until
+// one comes); a radio that answers otherwise keeps the old rule (any 22 bytes), and the log
+// says so. The checksum and the closing 0x06 are checked too once an answer showed them.
+void TransferEngine::takeAnswerRule(const QByteArray& probeReply) {
+    if (m_ruleTaken || probeReply.size() != kReadAnswerSize) return;
+    m_ruleTaken = true;
+    m_checkAddress = answerNamesRequest(probeReply, readRequest(kPasswordProbeAddress));
+    m_checkTail = m_checkAddress && answerTailHolds(probeReply);
+    if (!m_checkAddress) note(text::kAnswersUnchecked.arg(QString::fromLatin1(probeReply.mid(1, 3).toHex(' '))));
+}
+
 TransferEngine::Step TransferEngine::transferBlocks() {
     while (m_address <= kLastBlock) {
         const Step step = m_direction == Direction::Read ? readBlock() : writeBlock();
         if (step != Step::Proceed) return step;
+        m_failures = 0;  // three slow blocks spread over a transfer are no broken connection
         reportProgress();
         if (m_state.transfer.cancel) return cancelled();
         m_address += image::map::kBlockSize;
@@ -192,47 +243,134 @@ TransferEngine::Step TransferEngine::transferBlocks() {
     return Step::Stop;
 }
 
+// A silent radio is asked again after the short window, but counts as failed only after
+// kSilenceBeforeFailureMs without a byte; a wrong or broken answer fails at once.
 TransferEngine::Step TransferEngine::readBlock() {
     m_failures = 0;
+    m_lastHeardUs = m_clock.nowUs();
+    const QByteArray request = readRequest(image::Addr(m_address));
     for (;;) {
         pauseAndPurge();
-        m_port.write(readRequest(image::Addr(m_address)));
-        m_port.read(kReadRequestSize);  // echo
-        if (answerStarted()) {
-            const QByteArray reply = m_port.read(kReadAnswerSize);
-            if (reply.size() == kReadAnswerSize) {
-                const auto data = reply.sliced(kReadAnswerDataOffset, image::map::kBlockSize);
-                std::copy(data.begin(), data.end(),
-                          m_received.bytes(image::Addr(m_address), image::map::kBlockSize).begin());
-                return Step::Proceed;
+        m_port.write(request);
+        readEcho(request);
+        const Answer answer = awaitReadAnswer(request);
+        if (answer == Answer::Received) {
+            const auto data = m_answer.sliced(kReadAnswerDataOffset, image::map::kBlockSize);
+            std::copy(data.begin(), data.end(),
+                      m_received.bytes(image::Addr(m_address), image::map::kBlockSize).begin());
+            return Step::Proceed;
+        }
+        if (answer == Answer::Broken || silentTooLong()) {
+            m_lastHeardUs = m_clock.nowUs();
+            if (++m_failures >= kReadFailuresBeforeAsking) return askAfterFailure(0);
+        }
+        resynchronise(kQuietLineMs);
+    }
+}
+
+// Reads until this block's answer is whole. Stray bytes and answers to other requests (a
+// late answer to an earlier one) are dropped on the way; the wait ends when the answer has
+// not started within the short window, or stops coming for the gap between bytes.
+TransferEngine::Answer TransferEngine::awaitReadAnswer(const QByteArray& request) {
+    m_skipping = 0;
+    const qint64 giveUpUs = m_clock.nowUs() + qint64(kSilenceBeforeFailureMs) * 1000;
+    bool heard = !m_incoming.isEmpty();
+    int windowMs = kReadAnswerWindowMs;
+    while (!takeReadAnswer(request)) {
+        if (m_clock.nowUs() >= giveUpUs || !m_port.waitForInput(windowMs)) return heard ? Answer::Broken : Answer::Silent;
+        // One blocking read for what the answer still needs; more only when something was dropped.
+        const int needed = std::max<int>(1, kReadAnswerSize + m_skipping - int(m_incoming.size()));
+        m_incoming += receive(heard ? std::min(needed, std::max(1, m_port.bytesWaiting())) : needed);
+        heard = true;
+        m_lastHeardUs = m_clock.nowUs();
+        windowMs = kReadGapMs;
+    }
+    return Answer::Received;
+}
+
+// Takes this block's answer from the bytes read so far, dropping whatever comes before it.
+bool TransferEngine::takeReadAnswer(const QByteArray& request) {
+    if (!m_checkAddress) {
+        if (m_incoming.size() < kReadAnswerSize) return false;
+        m_answer = m_incoming.first(kReadAnswerSize);
+        m_incoming.clear();
+        return true;
+    }
+    for (;;) {
+        const qsizetype skipped = std::min<qsizetype>(m_skipping, m_incoming.size());
+        m_incoming.remove(0, skipped);
+        m_skipping -= int(skipped);
+        if (m_skipping > 0 || m_incoming.size() < kReadRequestSize) return false;
+        if (answerNamesRequest(m_incoming, request)) {
+            if (m_incoming.size() < kReadAnswerSize) return false;
+            if (!m_checkTail || answerTailHolds(m_incoming.first(kReadAnswerSize))) {
+                m_answer = m_incoming.first(kReadAnswerSize);
+                m_incoming.remove(0, kReadAnswerSize);
+                return true;
             }
         }
-        if (++m_failures >= kReadFailuresBeforeAsking) return askAfterFailure(0);
+        // Another block's whole answer goes; anything else byte by byte until an answer starts.
+        m_skipping = looksLikeAnswer(m_incoming) && !answerNamesRequest(m_incoming, request) ? kReadAnswerSize : 1;
     }
 }
 
-// Polls the input queue so that a silent radio is noticed quickly.
-bool TransferEngine::answerStarted() {
-    const qint64 start = m_clock.nowMs();
-    while (m_port.bytesWaiting() == 0) {
-        if (m_clock.nowMs() - start > kReadAnswerWindowMs) return false;
-        m_clock.sleepMs(kPollIntervalMs);
-    }
-    return true;
+bool TransferEngine::silentTooLong() {
+    return m_clock.nowUs() - m_lastHeardUs >= qint64(kSilenceBeforeFailureMs) * 1000;
 }
 
-// The failure counter is not reset per block: refusals add up since the last handshake.
-TransferEngine::Step TransferEngine::writeBlock() {
+// After a failed attempt: wait until the line is quiet, then purge, so that a late answer
+// to this attempt cannot sit in front of the next one.
+void TransferEngine::resynchronise(int quietMs) {
+    const qint64 limitUs = m_clock.nowUs() + qint64(quietMs + kResyncLimitMs) * 1000;
+    while (m_port.waitForInput(quietMs) && m_clock.nowUs() < limitUs) m_port.purge();
+    m_port.purge();
+    m_incoming.clear();
+    m_pauseFromUs = m_clock.nowUs();
+}
+
+// The cable echoes what was sent. Bytes in front of the echo (a late answer to an earlier
+// request) go with it; bytes after it are the start of the answer, kept in m_incoming.
+void TransferEngine::readEcho(const QByteArray& sent) {
+    m_incoming = receive(int(sent.size()));
+    const qsizetype searchLimit = sent.size() + 2 * kReadAnswerSize;
     for (;;) {
-        const QByteArray frame =
-            writeFrame(image::Addr(m_address), m_state.image.bytes(image::Addr(m_address), image::map::kBlockSize));
+        const qsizetype at = m_incoming.indexOf(sent);
+        if (at >= 0) {
+            m_incoming.remove(0, at + sent.size());
+            return;
+        }
+        const QByteArray more = m_incoming.size() < searchLimit ? receive(1) : QByteArray();
+        if (more.isEmpty()) break;
+        m_incoming += more;
+    }
+    // No echo: as before, the first bytes are taken for it.
+    m_incoming.remove(0, std::min(m_incoming.size(), sent.size()));
+}
+
+// A write frame: the radio acknowledges with 0x06; anything else is a refusal and fails at
+// once, nothing at all only after kSilenceBeforeFailureMs.
+TransferEngine::Step TransferEngine::writeBlock() {
+    const QByteArray frame =
+        writeFrame(image::Addr(m_address), m_state.image.bytes(image::Addr(m_address), image::map::kBlockSize));
+    for (;;) {
         pauseAndPurge();
         m_port.write(frame);
-        m_port.read(int(frame.size()));  // echo
-        const QByteArray reply = m_port.read(1);
-        if (reply.size() == 1 && std::uint8_t(reply[0]) == kAck) return Step::Proceed;
+        readEcho(frame);
+        const Answer ack = awaitAck();
+        if (ack == Answer::Received) return Step::Proceed;
         if (++m_failures > kWriteFailuresAllowed) return askAfterFailure(kWriteRetryWaitMs);
+        // An acknowledgement names no block: one that comes after a second must not be taken
+        // for the next frame's, so after silence the line must stay quiet that long again.
+        resynchronise(ack == Answer::Silent ? kSilenceBeforeFailureMs : kQuietLineMs);
     }
+}
+
+TransferEngine::Answer TransferEngine::awaitAck() {
+    if (m_incoming.isEmpty()) m_incoming = receive(1);
+    const int moreMs = kSilenceBeforeFailureMs - Timeouts{}.readTotalMs(1);
+    if (m_incoming.isEmpty() && m_port.waitForInput(moreMs)) m_incoming = receive(1);
+    if (m_incoming.isEmpty()) return Answer::Silent;
+    return std::uint8_t(m_incoming[0]) == kAck ? Answer::Received : Answer::Broken;
 }
 
 // The radio never entered programming mode, so Cancel leaves without "END".
@@ -258,7 +396,7 @@ void TransferEngine::reportProgress() {
 
 TransferEngine::Step TransferEngine::cancelled() {
     m_port.write(endFrame());
-    if (m_direction == Direction::Write) m_port.read(kEndReadBackSize);
+    if (m_direction == Direction::Write) receive(kEndReadBackSize);
     return end(TransferResult::Cancelled);
 }
 
@@ -281,23 +419,36 @@ TransferEngine::Step TransferEngine::end(TransferResult result) {
     return Step::Stop;
 }
 
+// The pause runs from the radio's last byte, so the work done since then is part of it.
 void TransferEngine::pauseAndPurge() {
-    m_clock.sleepMs(kPauseBeforeRequestMs);
+    m_clock.sleepUntilUs(m_pauseFromUs + qint64(kPauseBeforeRequestMs) * 1000);
     m_port.purge();
+}
+
+QByteArray TransferEngine::receive(int count) {
+    QByteArray bytes = m_port.read(count);
+    m_pauseFromUs = m_clock.nowUs();
+    return bytes;
+}
+
+void TransferEngine::note(const QString& line) {
+    if (m_log) m_log(line);
 }
 
 void TransferEngine::sendEndAndReadBack() {
     m_port.write(endFrame());
-    m_port.read(kEndReadBackSize);
+    receive(kEndReadBackSize);
 }
 
 TransferOutcome runTransfer(Direction direction, app::AppState& state, app::Prompts& prompts,
-                            PortProvider& ports, const ProgressCallback& progress, bool completionMessage) {
+                            PortProvider& ports, const ProgressCallback& progress, bool completionMessage,
+                            const LogCallback& log) {
     SteadyClock clock;
     const std::unique_ptr<SerialPort> port = ports.makePort(state.config.portName, clock);
     TransferEngine engine(*port, clock, prompts, state);
     engine.setProgressCallback(progress);
     engine.setCompletionMessage(completionMessage);
+    engine.setLogCallback(log);
     return engine.run(direction);
 }
 

@@ -52,6 +52,9 @@ struct TransferProgress {
     QString percentText;
 };
 using ProgressCallback = std::function<void(const TransferProgress&)>;
+// A line for the transfer log: what the link noticed that is no failure (a radio whose
+// answers do not repeat the request's address).
+using LogCallback = std::function<void(const QString&)>;
 
 int progressUpperBound(Direction direction);
 QString dialogTitle(Direction direction);
@@ -61,6 +64,7 @@ public:
     TransferEngine(SerialPort& port, Clock& clock, app::Prompts& prompts, app::AppState& state);
 
     void setProgressCallback(ProgressCallback callback) { m_progress = std::move(callback); }
+    void setLogCallback(LogCallback callback) { m_log = std::move(callback); }
     // Whether a completed transfer says "Read data compeleted" / "Write data compeleted"
     // itself (the default). A write followed by a verify leaves it to the verify's one message.
     void setCompletionMessage(bool shown) { m_completionMessage = shown; }
@@ -72,6 +76,9 @@ public:
     // the image) with the read's own handshake, retries and "Exit", and ends without a
     // completion message. Progress counts the 1008 blocks of a write.
     TransferOutcome readBack(image::RadioImage& into);
+    // A whole read (0x0010-0x3FFF) into `into`, never into the image, without a completion
+    // message: the radio's contents before a write replaces them.
+    TransferOutcome readRadio(image::RadioImage& into);
 
 private:
     enum class Step { Proceed, Restart, Stop };
@@ -86,10 +93,18 @@ private:
     Step revive(int radioState);
     Step confirmImageState();
     Step passwordProbe();
+    void takeAnswerRule(const QByteArray& probeReply);
     Step transferBlocks();
     Step readBlock();
-    bool answerStarted();
+    enum class Answer { Received, Silent, Broken };
+    Answer awaitReadAnswer(const QByteArray& request);
+    bool takeReadAnswer(const QByteArray& request);
     Step writeBlock();
+    Answer awaitAck();
+    bool silentTooLong();
+    void resynchronise(int quietMs);
+    void readEcho(const QByteArray& sent);
+    QByteArray receive(int count);
     Step askAfterFailure(int waitBeforeRestartMs);
     void reportProgress();
     Step cancelled();
@@ -98,12 +113,14 @@ private:
     Step end(TransferResult result);
     void pauseAndPurge();
     void sendEndAndReadBack();
+    void note(const QString& line);
 
     SerialPort& m_port;
     Clock& m_clock;
     app::Prompts& m_prompts;
     app::AppState& m_state;
     ProgressCallback m_progress;
+    LogCallback m_log;
 
     image::RadioImage m_received;  // a read's blocks until the last one has arrived
     Direction m_direction = Direction::Read;
@@ -116,6 +133,17 @@ private:
     bool m_announceEnd = true;                // the completion message; a read-back has none
     bool m_reviveCheck = true;
     bool m_imageStateConfirmed = false;
+    // The rule for read answers, taken from the session's first answer (the password probe):
+    // whether bytes 1-3 must repeat the request, and whether the checksum and the closing
+    // 0x06 must hold too.
+    bool m_ruleTaken = false;
+    bool m_checkAddress = true;
+    bool m_checkTail = false;
+    QByteArray m_incoming;      // bytes read after its echo, not yet taken
+    QByteArray m_answer;        // the answer taken for the block
+    int m_skipping = 0;         // bytes still to drop of another block's answer
+    qint64 m_pauseFromUs = 0;     // the pause before the next request runs from here
+    qint64 m_lastHeardUs = 0;     // the last time the radio answered anything in this block
     TransferResult m_result = TransferResult::Completed;
 };
 
@@ -127,6 +155,7 @@ private:
 QString imageStateQuestion(int imageState);
 
 TransferOutcome runTransfer(Direction direction, app::AppState& state, app::Prompts& prompts,
-                            PortProvider& ports, const ProgressCallback& progress, bool completionMessage = true);
+                            PortProvider& ports, const ProgressCallback& progress, bool completionMessage = true,
+                            const LogCallback& log = {});
 
 } // namespace radiolink

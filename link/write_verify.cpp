@@ -1,9 +1,6 @@
 #include "link/write_verify.h"
 
-#include "config/config_report.h"
-#include "image/band_limits.h"
 #include "image/memory_map.h"
-#include "link/port_provider.h"
 
 #include <QStringList>
 
@@ -27,13 +24,6 @@ QString addressList(const QList<image::Addr>& addresses, int shown) {
 
 namespace {
 
-QString shownValue(const QString& value) { return value.isEmpty() ? text::kVerifyEmptyValue : value; }
-
-// The report as the editors would show these bytes; the model name is not in the image.
-app::report::ConfigReport reportOf(const image::RadioImage& img) {
-    return config::buildReport({img, image::decodeBandLimits(img), QString()});
-}
-
 // The field lines the message has room for, then how many it leaves out.
 QString fieldSummary(const QStringList& fields) {
     if (fields.isEmpty()) return text::kVerifyNoFieldDiffers;
@@ -44,13 +34,6 @@ QString fieldSummary(const QStringList& fields) {
 
 } // namespace
 
-QStringList fieldDifferences(const image::RadioImage& sent, const image::RadioImage& radio) {
-    QStringList lines;
-    for (const config::Difference& d : config::compare(reportOf(sent), reportOf(radio)))
-        lines.append(text::kVerifyFieldLine.arg(d.section, d.label, shownValue(d.before), shownValue(d.after)));
-    return lines;
-}
-
 QString verifyMessage(const VerifyResult& result) {
     if (!result.readBack.success()) return text::kVerifyNotDone;
     if (result.differences.isEmpty()) return text::kVerifyPassed;
@@ -58,7 +41,7 @@ QString verifyMessage(const VerifyResult& result) {
         .arg(fieldSummary(result.fields), addressList(result.differences, kAddressesShown));
 }
 
-VerifyResult verifyWrite(TransferEngine& engine, const image::RadioImage& sent) {
+VerifyResult verifyWrite(TransferEngine& engine, const image::RadioImage& sent, const FieldDescriber& describe) {
     VerifyResult result;
     // The read-back never reaches below 0x0100; there the radio holds what it held, and the
     // report reads those bytes as sent so that only the radio's differences show.
@@ -66,17 +49,8 @@ VerifyResult verifyWrite(TransferEngine& engine, const image::RadioImage& sent) 
     result.readBack = engine.readBack(result.radio);
     if (!result.readBack.success()) return result;
     result.differences = writeDifferences(sent, result.radio);
-    if (!result.differences.isEmpty()) result.fields = fieldDifferences(sent, result.radio);
+    if (!result.differences.isEmpty() && describe) result.fields = describe(sent, result.radio);
     return result;
-}
-
-VerifyResult verifyWrite(app::AppState& state, app::Prompts& prompts, PortProvider& ports,
-                         const ProgressCallback& progress) {
-    SteadyClock clock;
-    const std::unique_ptr<SerialPort> port = ports.makePort(state.config.portName, clock);
-    TransferEngine engine(*port, clock, prompts, state);
-    engine.setProgressCallback(progress);
-    return verifyWrite(engine, state.image);
 }
 
 } // namespace radiolink

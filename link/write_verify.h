@@ -11,6 +11,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 namespace radiolink {
 
 namespace text {
@@ -27,6 +29,11 @@ inline const QString kVerifyMoreFields = QStringLiteral("... and %1 more");
 // Bytes that differ where no editor shows anything (unused records, reserved bytes).
 inline const QString kVerifyNoFieldDiffers = QStringLiteral("No field the editors show is affected.");
 } // namespace text
+
+// The fields that differ between the image sent and the radio read back, one
+// kVerifyFieldLine each, in the editors' words. The configuration report knows them, and it
+// is assembled above the link: callers hand this in (config::verifyFieldDifferences).
+using FieldDescriber = std::function<QStringList(const image::RadioImage& sent, const image::RadioImage& radio)>;
 
 struct VerifyResult {
     TransferOutcome readBack;          // how the read-back ended
@@ -46,20 +53,12 @@ QList<image::Addr> writeDifferences(const image::RadioImage& sent, const image::
 // The first `shown` addresses as "0x2000, 0x2001", with ", ..." when there are more.
 QString addressList(const QList<image::Addr>& addresses, int shown);
 
-// The fields of the configuration report that differ between the image sent and the radio
-// read back, one kVerifyFieldLine each, in the report's order.
-QStringList fieldDifferences(const image::RadioImage& sent, const image::RadioImage& radio);
-
 // The program's message for a verify: passed, the differences (fields first, then the
 // addresses), or not done.
 QString verifyMessage(const VerifyResult& result);
 
 // Reads the radio back through `engine` and compares it with `sent`, the image the
-// completed write sent. The image is not touched.
-VerifyResult verifyWrite(TransferEngine& engine, const image::RadioImage& sent);
-
-// The same on the port named by state.config.portName, against state.image.
-VerifyResult verifyWrite(app::AppState& state, app::Prompts& prompts, PortProvider& ports,
-                         const ProgressCallback& progress);
+// completed write sent; `describe` names the fields that differ. The image is not touched.
+VerifyResult verifyWrite(TransferEngine& engine, const image::RadioImage& sent, const FieldDescriber& describe);
 
 } // namespace radiolink

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace shell {
 
@@ -71,6 +72,15 @@ bool DialogPrompts::askOkCancel(const QString& text, const QString& caption) {
 bool DialogPrompts::askRetryCancel(const QString& text) {
     return QMessageBox::warning(m_parent, m_config.modelName, text, QMessageBox::Retry | QMessageBox::Cancel) ==
            QMessageBox::Retry;
+}
+
+bool DialogPrompts::askActionOrClose(const QString& text, const QString& action) {
+    QMessageBox box(QMessageBox::Critical, m_config.modelName, text, QMessageBox::NoButton, m_parent);
+    QPushButton* act = box.addButton(QStringLiteral("&") + action, QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Close);
+    box.setDefaultButton(act);
+    box.exec();
+    return box.clickedButton() == act;
 }
 
 std::optional<QString> DialogPrompts::askPassword(app::PasswordMode mode, const QString& initial) {

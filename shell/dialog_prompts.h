@@ -22,6 +22,7 @@ public:
     bool askYesNo(const QString& text, const QString& caption) override;
     bool askOkCancel(const QString& text, const QString& caption) override;
     bool askRetryCancel(const QString& text) override;
+    bool askActionOrClose(const QString& text, const QString& action) override;
     std::optional<QString> askPassword(app::PasswordMode mode, const QString& initial) override;
     std::optional<QString> askReviveCode(const QString& text) override;
     QString askOpenFileName(const app::FileDialogRequest& request) override;

@@ -1,6 +1,7 @@
 #include "shell/fleet_dialog.h"
 
 #include "app/backups.h"
+#include "image/memory_map.h"
 #include "link/link_texts.h"
 
 #include <QCheckBox>
@@ -12,7 +13,6 @@
 #include <QMetaObject>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -36,12 +36,7 @@ const QString kLogTitle = QStringLiteral("Fleet Log (CSV)");
 const QString kLogProposed = QStringLiteral("fleet-log.csv");
 const QString kLogSuffix = QStringLiteral("-log.csv");
 const QString kNotCsv = QStringLiteral("The log is a CSV file, not a parameter file.");
-const QString kVerifyFailed = QStringLiteral("the radio does not hold what was written");
-const QString kCancelled = QStringLiteral("stopped");
-const QString kNoAnswer = QStringLiteral("no answer from the radio");
 const QString kLogFailed = QStringLiteral("The fleet log could not be written: %1");
-const QString kVerified = QStringLiteral("written and verified");
-const QString kWritten = QStringLiteral("written");
 } // namespace text
 
 constexpr int kProblemsShown = 20;
@@ -50,54 +45,27 @@ constexpr int kInitialHeight = 460;
 const QStringList kDefaultPaths = config::fleet::kUniquePaths;
 
 // One radio's questions, each naming the radio, asked through the dialog's thread prompts;
-// the messages a transfer gives are kept for the log instead of shown, and a question
-// answered "no" says what ended the transfer, as the command-line tool's exit codes do.
+// the messages a transfer gives are left out (the row's state and the log say how it ended).
 class RadioPrompts final : public app::Prompts {
 public:
     RadioPrompts(app::Prompts& target, QString radio) : m_target(target), m_radio(std::move(radio)) {}
 
-    void message(const QString& text) override { note(text); }
-    void report(const QString& text, app::Severity) override { note(text); }
-    bool askYesNo(const QString& text, const QString& caption) override {
-        return answered(m_target.askYesNo(named(text), caption), config::fleet::kCodeRadioLocked, text);
-    }
-    bool askRetryCancel(const QString& text) override {
-        return answered(m_target.askRetryCancel(named(text)), config::fleet::kCodeNoAnswer, text::kNoAnswer);
-    }
+    void message(const QString&) override {}
+    void report(const QString&, app::Severity) override {}
+    bool askYesNo(const QString& text, const QString& caption) override { return m_target.askYesNo(named(text), caption); }
+    bool askRetryCancel(const QString& text) override { return m_target.askRetryCancel(named(text)); }
     std::optional<QString> askPassword(app::PasswordMode mode, const QString& initial) override {
-        auto answer = m_target.askPassword(mode, initial);
-        answered(answer.has_value(), config::fleet::kCodePassword, radiolink::text::kPasswordError);
-        return answer;
+        return m_target.askPassword(mode, initial);
     }
-    std::optional<QString> askReviveCode(const QString& text) override {
-        auto answer = m_target.askReviveCode(named(text));
-        answered(answer.has_value(), config::fleet::kCodeRadioLocked, text);
-        return answer;
-    }
+    std::optional<QString> askReviveCode(const QString& text) override { return m_target.askReviveCode(named(text)); }
     QString askOpenFileName(const app::FileDialogRequest&) override { return {}; }
     QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 
-    int code() const { return m_code; }
-    QString lastText() const { return m_lastText; }
-
 private:
     QString named(const QString& text) const { return text::kRadioQuestion.arg(m_radio, text); }
-    void note(const QString& text) {
-        m_lastText = text.section(u'\n', 0, 0);
-        if (text.startsWith(radiolink::text::kCannotOpenPort)) m_code = config::fleet::kCodePort;
-    }
-    bool answered(bool yes, int code, const QString& text) {
-        if (!yes) {
-            m_code = code;
-            m_lastText = text;
-        }
-        return yes;
-    }
 
     app::Prompts& m_target;
     QString m_radio;
-    int m_code = config::fleet::kCodeNoAnswer;
-    QString m_lastText;
 };
 
 QTableWidgetItem* stateItem(const QString& text) {
@@ -112,7 +80,7 @@ FleetDialog::FleetDialog(const app::AppState& master, app::Prompts& prompts, con
     : QDialog(parent), m_master(master), m_prompts(prompts), m_link(link), m_workerPrompts(prompts),
       m_intro(new QLabel(kMasterText.arg(master.config.portName))), m_table(new QTableWidget), m_log(new QLabel),
       m_verify(new QCheckBox(kVerify)), m_askEach(new QCheckBox(kAskEach)), m_resume(new QCheckBox(kResume)),
-      m_parallel(new QCheckBox(kParallel)), m_import(new QPushButton(kImport)), m_add(new QPushButton(kAddRow)),
+      m_parallel(new QCheckBox(kParallel)), m_readFirst(new QCheckBox(kReadFirst)), m_import(new QPushButton(kImport)), m_add(new QPushButton(kAddRow)),
       m_remove(new QPushButton(kRemoveRow)), m_logButton(new QPushButton(kLogFile)), m_start(new QPushButton(kStart)),
       m_stop(new QPushButton(kStop)), m_close(new QPushButton(kClose)) {
     setObjectName(QStringLiteral("fleetDialog"));
@@ -139,6 +107,7 @@ FleetDialog::FleetDialog(const app::AppState& master, app::Prompts& prompts, con
     m_askEach->setObjectName(QStringLiteral("askEachBox"));
     m_resume->setObjectName(QStringLiteral("resumeBox"));
     m_parallel->setObjectName(QStringLiteral("parallelBox"));
+    m_readFirst->setObjectName(QStringLiteral("readFirstBox"));
 
     auto* rosterButtons = new QHBoxLayout;
     for (QPushButton* button : {m_import, m_add, m_remove}) rosterButtons->addWidget(button);
@@ -153,7 +122,7 @@ FleetDialog::FleetDialog(const app::AppState& master, app::Prompts& prompts, con
     layout->addWidget(m_intro);
     layout->addLayout(rosterButtons);
     layout->addWidget(m_table, 1);
-    for (QCheckBox* box : {m_askEach, m_verify, m_resume, m_parallel}) layout->addWidget(box);
+    for (QCheckBox* box : {m_askEach, m_readFirst, m_verify, m_resume, m_parallel}) layout->addWidget(box);
     layout->addLayout(logLine);
     layout->addLayout(runButtons);
 
@@ -172,7 +141,7 @@ FleetDialog::FleetDialog(const app::AppState& master, app::Prompts& prompts, con
 
 FleetDialog::~FleetDialog() {
     stop();
-    for (const auto& worker : m_workers) worker->wait();
+    m_scheduler.wait();
 }
 
 void FleetDialog::buildTable(const QStringList& paths) {
@@ -287,7 +256,8 @@ bool FleetDialog::start() {
         for (const config::fleet::RosterRow& row : m_roster.rows)
             if (row.line == r + 1) tableRows.push_back(r);
     const QSet<QString> done = m_resume->isChecked() ? config::fleet::doneRadios(m_logPath) : QSet<QString>();
-    std::map<QString, std::vector<Job>> queues;
+    m_jobs.clear();
+    QStringList ports;
     for (config::fleet::PreparedRadio& radio : check.radios) {
         const int tableRow = tableRows[std::size_t(radio.row)];
         if (done.contains(radio.radio)) {
@@ -295,37 +265,27 @@ bool FleetDialog::start() {
             continue;
         }
         setState(tableRow, kWaiting);
-        const QString queue = m_parallel->isChecked() ? config::fleet::portKey(radio.port) : QString();
-        queues[queue].push_back({tableRow, std::move(radio)});
+        ports << radio.port;
+        m_jobs.push_back({tableRow, std::move(radio)});
     }
     m_config = m_master.config;
     m_prefix = m_master.prefix;
     m_password = m_master.transferPassword;
-    m_verifyRun = m_verify->isChecked() && m_link.verify;
+    m_options = {m_readFirst->isChecked(), m_verify->isChecked()};
     m_askRun = m_askEach->isChecked();
     m_parallelRun = m_parallel->isChecked();
-    m_stopping = false;
-    m_queues.clear();
-    for (auto& [port, queue] : queues) m_queues.push_back(std::move(queue));
-    if (m_queues.empty()) {
+    if (m_jobs.empty()) {
         emit finished();
         return true;
     }
     setRunning(true);
-    for (const std::vector<Job>& queue : m_queues) {
-        m_workers.emplace_back(QThread::create([this, &queue] { runQueue(queue); }));
-        connect(m_workers.back().get(), &QThread::finished, this, &FleetDialog::workerDone);
-    }
-    m_running = int(m_workers.size());
-    for (const auto& worker : m_workers) worker->start();
+    m_runActive = true;
+    m_scheduler.start(ports, m_parallelRun, [this](int index) { return programRadio(m_jobs[std::size_t(index)]); },
+                      [this] { QMetaObject::invokeMethod(this, [this] { runEnded(); }, Qt::QueuedConnection); });
     return true;
 }
 
-void FleetDialog::stop() {
-    m_stopping = true;
-    const std::lock_guard lock(m_mutex);
-    for (std::atomic<bool>* cancel : m_cancels) *cancel = true;
-}
+void FleetDialog::stop() { m_scheduler.stop(); }
 
 void FleetDialog::reject() {
     if (running()) {
@@ -337,7 +297,7 @@ void FleetDialog::reject() {
 
 void FleetDialog::setRunning(bool isRunning) {
     for (QWidget* control : std::initializer_list<QWidget*>{m_import, m_add, m_remove, m_logButton, m_start, m_close,
-                                                            m_verify, m_askEach, m_resume, m_parallel})
+                                                            m_verify, m_askEach, m_resume, m_parallel, m_readFirst})
         control->setEnabled(!isRunning);
     m_table->setEditTriggers(isRunning ? QAbstractItemView::NoEditTriggers
                                        : QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
@@ -349,12 +309,13 @@ void FleetDialog::setState(int tableRow, const QString& state) {
     m_table->setItem(tableRow, m_table->columnCount() - 1, stateItem(state));
 }
 
-void FleetDialog::workerDone() {
-    if (--m_running > 0) return;
-    m_workers.clear();
+void FleetDialog::runEnded() {
+    m_scheduler.wait();
+    m_runActive = false;
     for (int r = 0; r < m_table->rowCount(); ++r)
         if (const QTableWidgetItem* item = m_table->item(r, m_table->columnCount() - 1);
-            item && (item->text() == kWaiting || item->text().startsWith(kWriting.section(u' ', 0, 0))))
+            item && (item->text() == kWaiting || item->text().startsWith(kWriting.section(u' ', 0, 0) + u' ')
+                     || item->text().startsWith(kReadingFirst.section(u' ', 0, 1) + u' ')))
             setState(r, kNotWritten);
     setRunning(false);
     emit finished();
@@ -362,30 +323,29 @@ void FleetDialog::workerDone() {
 
 // --- the workers' side: nothing here touches a widget; states go to the dialog queued.
 
-void FleetDialog::runQueue(const std::vector<Job>& queue) {
-    for (const Job& job : queue) {
-        for (;;) {
-            if (m_stopping || (m_askRun && !askBefore(job))) return;
-            QString message;
-            QString backup;
-            const int code = writeRadio(job, message, backup);
-            config::fleet::LogEntry entry{QDateTime::currentDateTime(), job.radio.radio, job.radio.port,
-                                  m_roster.rows[job.radio.row].values, code == config::fleet::kCodeDone, code,
-                                  QFileInfo(backup).fileName(), message};
-            QString logError;
-            {
-                const std::lock_guard lock(m_mutex);
-                logError = config::fleet::appendLog(m_logPath, m_roster, entry);
-            }
-            if (!logError.isEmpty()) m_workerPrompts.report(text::kLogFailed.arg(logError), app::Severity::Warning);
-            const QString state = code == config::fleet::kCodeDone ? kDone : kFailed.arg(code).arg(message);
-            QMetaObject::invokeMethod(this, [this, row = job.tableRow, state] { setState(row, state); },
-                                      Qt::QueuedConnection);
-            if (code == config::fleet::kCodeDone || m_stopping) break;
-            if (!m_askRun) break;
-            if (!askAfterFailure(job, message)) break;
-        }
+// One radio, as often as the user retries it; false when the run stopped before it.
+bool FleetDialog::programRadio(const Job& job) {
+    for (;;) {
+        if (m_scheduler.stopping() || (m_askRun && !askBefore(job))) return false;
+        const radiolink::WriteResult result = writeRadio(job);
+        logRadio(job, result);
+        const QString state = result.done() ? kDone : kFailed.arg(result.code).arg(result.failure);
+        QMetaObject::invokeMethod(this, [this, row = job.tableRow, state] { setState(row, state); }, Qt::QueuedConnection);
+        if (result.done() || m_scheduler.stopping() || !m_askRun) return true;
+        if (!askAfterFailure(job, result.failure)) return true;
     }
+}
+
+void FleetDialog::logRadio(const Job& job, const radiolink::WriteResult& result) {
+    const config::fleet::LogEntry entry{QDateTime::currentDateTime(), job.radio.radio, job.radio.port,
+                                m_roster.rows[job.radio.row].values, result.done(), result.code,
+                                QFileInfo(result.writtenBackup).fileName(), result.logMessage()};
+    QString logError;
+    {
+        const std::lock_guard lock(m_mutex);
+        logError = config::fleet::appendLog(m_logPath, m_roster, entry);
+    }
+    if (!logError.isEmpty()) m_workerPrompts.report(text::kLogFailed.arg(logError), app::Severity::Warning);
 }
 
 // The run's own questions, asked on the user-interface thread; once the run stops (another
@@ -393,7 +353,7 @@ void FleetDialog::runQueue(const std::vector<Job>& queue) {
 bool FleetDialog::askOnUiThread(const std::function<bool()>& ask) {
     bool answer = false;
     QMetaObject::invokeMethod(
-        this, [this, &ask, &answer] { answer = !m_stopping && ask(); }, Qt::BlockingQueuedConnection);
+        this, [this, &ask, &answer] { answer = !m_scheduler.stopping() && ask(); }, Qt::BlockingQueuedConnection);
     return answer;
 }
 
@@ -412,7 +372,7 @@ bool FleetDialog::askAfterFailure(const Job& job, const QString& message) {
     return false;
 }
 
-int FleetDialog::writeRadio(const Job& job, QString& message, QString& backup) {
+radiolink::WriteResult FleetDialog::writeRadio(const Job& job) {
     app::AppState state;
     state.image = job.radio.image;
     state.prefix = m_prefix;
@@ -421,37 +381,22 @@ int FleetDialog::writeRadio(const Job& job, QString& message, QString& backup) {
     {
         const std::lock_guard lock(m_mutex);
         state.transferPassword = m_password;
-        if (m_stopping) state.transfer.cancel = true;
-        m_cancels.insert(&state.transfer.cancel);
     }
+    const radiolink::FleetScheduler::Registration registered(m_scheduler, state.transfer.cancel);
     RadioPrompts prompts(m_workerPrompts, job.radio.radio);
     const int row = job.tableRow;
-    bool ok = m_link.transfer(TransferDirection::Write, state, prompts,
-                              [this, row](int blocks) { progress(row, Stage::Writing, blocks); }, false);
-    int code = config::fleet::kCodeDone;
-    if (ok) {
-        const app::BackupResult kept = app::saveBackup(state.config, state.prefix, state.image, app::BackupKind::Written);
-        backup = kept.ok ? kept.path : QString();
-        message = kept.ok ? text::kWritten : kept.errorText;
-        if (m_verifyRun) {
-            ok = m_link.verify(state, prompts, [this, row](int blocks) { progress(row, Stage::Verifying, blocks); });
-            message = ok ? text::kVerified : text::kVerifyFailed;
-            if (!ok) code = state.transfer.cancel ? config::fleet::kCodeCancelled : config::fleet::kCodeVerify;
-        }
-    } else {
-        code = state.transfer.cancel ? config::fleet::kCodeCancelled : prompts.code();
-        message = state.transfer.cancel ? text::kCancelled : prompts.lastText();
-    }
+    const radiolink::WriteResult result = m_link.write(
+        state, prompts, m_options, [this, row](radiolink::WriteStage stage, int blocks) { progress(row, stage, blocks); });
     const std::lock_guard lock(m_mutex);
-    m_cancels.erase(&state.transfer.cancel);
     if (!state.transferPassword.isEmpty()) m_password = state.transferPassword;  // asked once for the fleet
-    return code;
+    return result;
 }
 
-void FleetDialog::progress(int tableRow, Stage stage, int blocks) {
-    constexpr int kBlocks = 1008;
-    const int percent = blocks * 100 / kBlocks;
-    const QString state = (stage == Stage::Writing ? kWriting : kVerifying).arg(percent);
+void FleetDialog::progress(int tableRow, radiolink::WriteStage stage, int blocks) {
+    const bool readingFirst = stage == radiolink::WriteStage::ReadingFirst;
+    const int percent = blocks * 100 / (readingFirst ? image::map::kReadBlocks : image::map::kWriteBlocks);
+    const QString& format = readingFirst ? kReadingFirst : stage == radiolink::WriteStage::Writing ? kWriting : kVerifying;
+    const QString state = format.arg(percent);
     QMetaObject::invokeMethod(this, [this, tableRow, state] { setState(tableRow, state); }, Qt::QueuedConnection);
 }
 

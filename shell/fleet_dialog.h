@@ -4,11 +4,15 @@
 // rows added and removed); "Start" checks every row before any radio is touched, then writes
 // them one port at a time (radios on different ports at once when asked), each row showing
 // its state, and appends one line per radio to the same log the command-line tool keeps.
+// The queues come from the fleet scheduler and every radio goes through the write runner,
+// as in `qmr417-cli fleet`.
 // The transfers run on worker threads: they ask through the prompts service (each question
 // names its radio) and report their progress to this dialog, never touching a widget.
 
 #include "app/app_state.h"
 #include "app/prompts.h"
+#include "link/fleet_scheduler.h"
+#include "link/write_runner.h"
 #include "config/roster.h"
 #include "shell/link_services.h"
 #include "shell/thread_prompts.h"
@@ -19,14 +23,12 @@
 #include <functional>
 #include <memory>
 #include <mutex>
-#include <set>
 #include <vector>
 
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class QThread;
 
 namespace shell {
 
@@ -45,6 +47,8 @@ public:
     static inline const QString kAskEach = QStringLiteral("As&k before each radio");
     static inline const QString kResume = QStringLiteral("Skip radios the log shows as &done");
     static inline const QString kParallel = QStringLiteral("Write radios on different &ports at the same time");
+    static inline const QString kReadFirst = QStringLiteral("Read the radio first, so the write can be &undone");
+    static inline const QString kReadingFirst = QStringLiteral("reading first %1%");
     static inline const QString kRosterName = QStringLiteral("Roster");
     static inline const QString kStateColumn = QStringLiteral("State");
     static inline const QString kLogText = QStringLiteral("Log: %1");
@@ -69,7 +73,7 @@ public:
     bool importRoster(const QString& path);
     void setLogPath(const QString& path);
     QString logPath() const { return m_logPath; }
-    bool running() const { return !m_workers.empty(); }
+    bool running() const { return m_runActive; }
 
     // "Start": checks every row, then writes the radios; false when the check refused.
     bool start();
@@ -84,7 +88,6 @@ private:
         int tableRow = 0;
         config::fleet::PreparedRadio radio;
     };
-    enum class Stage { Writing, Verifying };
 
     void buildTable(const QStringList& paths);
     void chooseLogFile();
@@ -94,13 +97,14 @@ private:
     void setRunning(bool running);
     void setState(int tableRow, const QString& state);
     // Worker side.
-    void runQueue(const std::vector<Job>& queue);
-    int writeRadio(const Job& job, QString& message, QString& backup);
+    bool programRadio(const Job& job);
+    radiolink::WriteResult writeRadio(const Job& job);
+    void logRadio(const Job& job, const radiolink::WriteResult& result);
     bool askBefore(const Job& job);
     bool askAfterFailure(const Job& job, const QString& message);
     bool askOnUiThread(const std::function<bool()>& ask);
-    void progress(int tableRow, Stage stage, int blocks);
-    void workerDone();
+    void progress(int tableRow, radiolink::WriteStage stage, int blocks);
+    void runEnded();
 
     const app::AppState& m_master;
     app::Prompts& m_prompts;
@@ -114,6 +118,7 @@ private:
     QCheckBox* m_askEach;
     QCheckBox* m_resume;
     QCheckBox* m_parallel;
+    QCheckBox* m_readFirst;
     QPushButton* m_import;
     QPushButton* m_add;
     QPushButton* m_remove;
@@ -123,20 +128,18 @@ private:
     QPushButton* m_close;
     QString m_logPath;
 
-    // The run: its roster, what the workers share and the workers themselves.
+    // The run: its roster and radios, what the workers share, and the scheduler of its queues.
     config::fleet::Roster m_roster;
-    std::vector<std::vector<Job>> m_queues;
-    std::vector<std::unique_ptr<QThread>> m_workers;
-    std::mutex m_mutex;  // the log, the password and the cancel flags
-    std::set<std::atomic<bool>*> m_cancels;
-    std::atomic<bool> m_stopping{false};
+    std::vector<Job> m_jobs;
+    std::mutex m_mutex;  // the log and the password
     QString m_password;
-    bool m_verifyRun = false;
+    radiolink::WriteOptions m_options;
     bool m_askRun = true;
     bool m_parallelRun = false;
+    bool m_runActive = false;
     app::AppConfig m_config;
     image::FilePrefixBlock m_prefix{};
-    int m_running = 0;
+    radiolink::FleetScheduler m_scheduler;  // last: its threads end before the rest goes
 };
 
 } // namespace shell

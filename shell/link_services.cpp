@@ -3,6 +3,7 @@
 #include "link/link_texts.h"
 #include "link/port_provider.h"
 #include "link/transfer_engine.h"
+#include "config/verify_fields.h"
 #include "link/write_verify.h"
 #include "app/prompts.h"
 
@@ -26,11 +27,20 @@ LinkServices programLink(radiolink::PortProvider& ports) {
         return radiolink::runTransfer(engineDirection(direction), state, prompts, ports, report, completionMessage)
             .success();
     };
-    link.verify = [&ports](app::AppState& state, app::Prompts& prompts, const ProgressSink& progress) {
-        const auto report = [&progress](const radiolink::TransferProgress& p) { progress(p.position); };
-        return reportVerify(radiolink::verifyWrite(state, prompts, ports, report), prompts);
+    link.write = [&ports](app::AppState& state, app::Prompts& prompts, const radiolink::WriteOptions& options,
+                          const WriteProgressSink& progress) {
+        return radiolink::runWrite(state, prompts, ports, options, programWriteCallbacks(progress));
     };
     return link;
+}
+
+radiolink::WriteCallbacks programWriteCallbacks(const WriteProgressSink& progress) {
+    radiolink::WriteCallbacks callbacks;
+    callbacks.progress = [progress](radiolink::WriteStage stage, const radiolink::TransferProgress& p) {
+        if (progress) progress(stage, p.position);
+    };
+    callbacks.describe = config::verifyFieldDifferences;
+    return callbacks;
 }
 
 bool reportVerify(const radiolink::VerifyResult& result, app::Prompts& prompts) {

@@ -2,6 +2,7 @@
 
 #include "shell/about_dialog.h"
 #include "app/app_files.h"
+#include "image/parameter_file.h"
 #include "shell/child_frame.h"
 #include "shell/model_dialog.h"
 #include "shell/port_dialog.h"
@@ -319,11 +320,35 @@ void CMainFrame::readFromRadio() {
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
 }
 
+// The write runner keeps the written backup (and with "Read the radio first" the radio's
+// earlier contents); a write that fails part-way after such a read can be undone at once.
 void CMainFrame::writeToRadio() {
     m_workspace->storeAll();
-    if (!runTransfer(TransferDirection::Write)) return;
-    keepBackup(app::BackupKind::Written);
-    markClean();
+    TransferDialog dialog(TransferDirection::Write, m_state, m_prompts, m_link, this);
+    dialog.exec();
+    const radiolink::WriteResult& result = dialog.writeResult();
+    if (!result.backupError.isEmpty()) m_prompts.report(texts::kBackupFailed.arg(result.backupError), app::Severity::Warning);
+    if (dialog.succeeded()) {
+        markClean();
+        return;
+    }
+    if (!result.beforeBackup.isEmpty() && result.outcome.blocksDone > 0) offerRestore(result.beforeBackup, result.failure);
+}
+
+// Writes the radio's earlier contents back, as `qmr417-cli write --in` that file would; the
+// configuration open in the program stays as it is.
+void CMainFrame::offerRestore(const QString& backup, const QString& failure) {
+    if (!m_prompts.askActionOrClose(texts::kPartialWriteRestore.arg(failure), texts::kRestore)) return;
+    app::AppState radio;
+    radio.config = m_state.config;
+    radio.transferPassword = m_state.transferPassword;
+    if (const image::FileResult loaded = image::readParameterFile(backup, radio.prefix, radio.image); !loaded.ok) {
+        m_prompts.report(loaded.errorText, app::Severity::Critical);
+        return;
+    }
+    TransferDialog restore(TransferDirection::Write, radio, m_prompts, m_link, this);
+    restore.hideWriteOptions();
+    restore.exec();
 }
 
 void CMainFrame::keepBackup(app::BackupKind kind) {

@@ -187,6 +187,7 @@ private:
     void markClean();
     void refreshModifiedMarker();
     void keepBackup(app::BackupKind kind);
+    void offerRestore(const QString& backup, const QString& failure);
     void rebuildRecentMenu();
     void openRecent(const QString& path);
     EditorEnv editorEnv();

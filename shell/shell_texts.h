@@ -75,6 +75,10 @@ inline const QString kOpenBackupFolder = QStringLiteral("Open Backup Folder");
 inline const QString kBackupFolderNotOpened =
     QStringLiteral("No file manager could open the backup folder. The backups are kept in:\n\n%1");
 inline const QString kBackupFailed = QStringLiteral("The data was transferred, but its backup could not be saved: %1");
+// A write that failed part-way after "Read the radio first": the runner's line, then the way back.
+inline const QString kPartialWriteRestore = QStringLiteral(
+    "The write did not complete: %1.\n\n\"Restore\" writes the radio's earlier contents back into it.");
+inline const QString kRestore = QStringLiteral("Restore");
 inline const QString kRecentFileMissing = QStringLiteral("%1 no longer exists; it was removed from the recent files.");
 inline const QString kRecentFileEntry = QStringLiteral("&%1 %2");
 inline const QString kExportCsv = QStringLiteral("Export Channels (CSV)...");

@@ -40,6 +40,10 @@ bool ThreadPrompts::askRetryCancel(const QString& text) {
     return onUiThread([&] { return m_target.askRetryCancel(text); });
 }
 
+bool ThreadPrompts::askActionOrClose(const QString& text, const QString& action) {
+    return onUiThread([&] { return m_target.askActionOrClose(text, action); });
+}
+
 std::optional<QString> ThreadPrompts::askPassword(app::PasswordMode mode, const QString& initial) {
     return onUiThread([&] { return m_target.askPassword(mode, initial); });
 }

@@ -4,6 +4,7 @@
 #include "image/memory_map.h"
 #include "link/link_texts.h"
 #include "link/write_verify.h"
+#include "link/write_runner.h"
 #include "app/user_choices.h"
 
 #include <QCheckBox>
@@ -75,12 +76,12 @@ TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state
     layout->addWidget(m_stage);
     layout->addWidget(m_progress);
     layout->addLayout(times);
-    if (!reading && m_link.verify) {
-        m_verify = new QCheckBox(kVerifyAfterWriting);
-        m_verify->setObjectName(QStringLiteral("verifyCheck"));
-        m_verify->setChecked(app::verifyAfterWriting(m_state.config.modelName));
-        connect(m_verify, &QCheckBox::toggled, this,
-                [this](bool on) { app::setVerifyAfterWriting(m_state.config.modelName, on); });
+    if (!reading && m_link.write) {
+        m_readFirst = rememberedBox(kReadFirst, "readFirstCheck", app::readBeforeWriting(m_state.config.modelName),
+                                    app::setReadBeforeWriting);
+        m_verify = rememberedBox(kVerifyAfterWriting, "verifyCheck", app::verifyAfterWriting(m_state.config.modelName),
+                                 app::setVerifyAfterWriting);
+        layout->addWidget(m_readFirst);
         layout->addWidget(m_verify);
     }
     layout->addLayout(controls);
@@ -89,6 +90,25 @@ TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state
     connect(m_exit, &QPushButton::clicked, this, &TransferDialog::requestExit);
     connect(m_clock, &QTimer::timeout, this, &TransferDialog::updateTimes);
     forms::addButtonMnemonics(this);
+}
+
+// A check box whose state is kept for the next write.
+QCheckBox* TransferDialog::rememberedBox(const QString& text, const char* name, bool checked,
+                                         void (*remember)(const QString&, bool)) {
+    auto* box = new QCheckBox(text);
+    box->setObjectName(QLatin1String(name));
+    box->setChecked(checked);
+    connect(box, &QCheckBox::toggled, this, [this, remember](bool on) { remember(m_state.config.modelName, on); });
+    return box;
+}
+
+void TransferDialog::hideWriteOptions() {
+    for (QCheckBox* box : {m_readFirst, m_verify}) {
+        if (!box) continue;
+        box->blockSignals(true);  // not the user's choice: nothing to remember
+        box->setChecked(false);
+        box->hide();
+    }
 }
 
 TransferDialog::~TransferDialog() {
@@ -113,16 +133,29 @@ void TransferDialog::start() {
         QMetaObject::invokeMethod(this, [this, blocksDone] { showProgress(blocksDone); }, Qt::QueuedConnection);
     };
     const bool verify = m_verify && m_verify->isChecked();
-    if (m_verify) m_verify->setEnabled(false);
-    m_worker.reset(QThread::create([this, progress, verify] {
-        // With a verify to follow, the write's completion is told together with the check's result.
-        const bool ok = m_link.transfer && m_link.transfer(m_direction, m_state, m_workerPrompts, progress, !verify);
-        // The write's own result stands; the verify only adds its report.
-        if (ok && verify) {
-            QMetaObject::invokeMethod(this, [this] { beginVerify(); }, Qt::QueuedConnection);
-            m_link.verify(m_state, m_workerPrompts, progress);
+    const bool readFirst = m_readFirst && m_readFirst->isChecked();
+    for (QCheckBox* box : {m_verify, m_readFirst})
+        if (box) box->setEnabled(false);
+    if (readFirst) beginStage(radiolink::WriteStage::ReadingFirst);
+    runWorker(verify, readFirst, progress);
+}
+
+void TransferDialog::runWorker(bool verify, bool readFirst, const ProgressSink& progress) {
+    const WriteProgressSink stageProgress = [this](radiolink::WriteStage stage, int blocksDone) {
+        QMetaObject::invokeMethod(this, [this, stage, blocksDone] { showStageProgress(stage, blocksDone); },
+                                  Qt::QueuedConnection);
+    };
+    m_worker.reset(QThread::create([this, progress, stageProgress, verify, readFirst] {
+        if (m_direction == TransferDirection::Read) {
+            m_workerResult = m_link.transfer && m_link.transfer(m_direction, m_state, m_workerPrompts, progress, true);
+            return;
         }
-        m_workerResult = ok;
+        if (!m_link.write) return;
+        m_writeResult = m_link.write(m_state, m_workerPrompts, {readFirst, verify}, stageProgress);
+        // The write's own result stands; the verify only adds its report, told together with
+        // the write's completion.
+        m_workerResult = m_writeResult.outcome.success();
+        if (m_writeResult.verify) reportVerify(*m_writeResult.verify, m_workerPrompts);
     }));
     m_worker->setObjectName(QStringLiteral("transferWorker"));
     connect(m_worker.get(), &QThread::finished, this, &TransferDialog::onWorkerFinished);
@@ -158,9 +191,18 @@ void TransferDialog::showProgress(int blocksDone) {
     if (blocksDone >= m_progress->maximum()) m_clock->stop();
 }
 
-// The read-back starts its own count of the same 1008 blocks, in the same dialog.
-void TransferDialog::beginVerify() {
-    m_stage->setText(kVerifying);
+void TransferDialog::showStageProgress(radiolink::WriteStage stage, int blocksDone) {
+    if (stage != m_shownStage) beginStage(stage);
+    showProgress(blocksDone);
+}
+
+// Each stage of a write counts its own blocks, in the same dialog: the read first 1023, the
+// write and the read-back 1008.
+void TransferDialog::beginStage(radiolink::WriteStage stage) {
+    m_shownStage = stage;
+    const bool readingFirst = stage == radiolink::WriteStage::ReadingFirst;
+    m_stage->setText(readingFirst ? kReadingFirst : stage == radiolink::WriteStage::Verifying ? kVerifying : kWriting);
+    m_progress->setRange(0, readingFirst ? image::map::kReadBlocks : image::map::kWriteBlocks);
     m_progress->setValue(0);
     m_percent->setText(radiolink::text::kInitialPercent);
     m_firstBlocks = -1;

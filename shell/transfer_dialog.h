@@ -6,7 +6,9 @@
 // widget. The dialog closes itself on every path that ends a transfer and cannot be closed
 // while its worker runs. The Write dialog's "Verify after writing" (remembered per user)
 // adds a read-back of the radio after a write that completed, in the same dialog with its
-// own progress; one message then tells both results. The write's result stands.
+// own progress; one message then tells both results. The write's result stands. Its "Read
+// the radio first, so the write can be undone" reads the whole radio before the write and
+// keeps it as a backup. Writes go through the one write runner.
 
 #include "app/app_state.h"
 #include "shell/link_services.h"
@@ -41,6 +43,8 @@ public:
     static inline const QString kReading = QStringLiteral("Reading...");
     static inline const QString kWriting = QStringLiteral("Writing...");
     static inline const QString kVerifying = QStringLiteral("Verifying...");
+    static inline const QString kReadFirst = QStringLiteral("Read the radio first, so the write can be undone");
+    static inline const QString kReadingFirst = QStringLiteral("Reading the radio first...");
     static constexpr int kClockTickMs = 500;
 
     TransferDialog(TransferDirection direction, app::AppState& state, app::Prompts& prompts, const LinkServices& link,
@@ -49,6 +53,10 @@ public:
 
     // Whether the transfer completed; meaningful once the dialog closed.
     bool succeeded() const { return m_succeeded; }
+    // A write's whole result (read-first, backups, verify); meaningful once the dialog closed.
+    const radiolink::WriteResult& writeResult() const { return m_writeResult; }
+    // A write of a restore: no read first and no verify, and no check boxes for them.
+    void hideWriteOptions();
     bool workerRunning() const { return m_worker != nullptr; }
 
     // "Start": starts the worker unless a transfer is running.
@@ -63,7 +71,10 @@ protected:
 
 private:
     void showProgress(int blocksDone);
-    void beginVerify();
+    void showStageProgress(radiolink::WriteStage stage, int blocksDone);
+    void beginStage(radiolink::WriteStage stage);
+    void runWorker(bool verify, bool readFirst, const ProgressSink& progress);
+    QCheckBox* rememberedBox(const QString& text, const char* name, bool checked, void (*remember)(const QString&, bool));
     void updateTimes();
     void onWorkerFinished();
 
@@ -79,7 +90,10 @@ private:
     QPushButton* m_exit;
     QLabel* m_elapsed;
     QLabel* m_remaining;
-    QCheckBox* m_verify = nullptr;  // writing only, when the link can verify
+    QCheckBox* m_verify = nullptr;     // writing only
+    QCheckBox* m_readFirst = nullptr;  // writing only
+    radiolink::WriteStage m_shownStage = radiolink::WriteStage::Writing;
+    radiolink::WriteResult m_writeResult;
     QTimer* m_clock;
     QElapsedTimer m_stopwatch;
     int m_firstBlocks = -1;      // blocks done at the first progress report, -1 before it

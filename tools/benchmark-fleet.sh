@@ -50,7 +50,9 @@ roster_of() {  # roster_of N > FILE: one radio per simulator, each with its own 
   for i in $(seq "$1"); do echo "R-$i,$(head -n1 "$work/device$i"),10$i,1000$i"; done
 }
 
-seconds_of_fleet() {  # seconds_of_fleet N: writes N radios in parallel, prints the seconds
+# Runs in this shell, not in a $(...) subshell: the simulators it starts must be in sim_pids
+# here, so that the trap ends them on every path, a failed run included.
+seconds_of_fleet() {  # seconds_of_fleet N: writes N radios in parallel, sets $seconds
   local start end
   start_sims "$1"
   roster_of "$1" >"$work/roster$1.csv"
@@ -59,11 +61,13 @@ seconds_of_fleet() {  # seconds_of_fleet N: writes N radios in parallel, prints 
     "${verify[@]}" 2>"$work/cli$1.log" || { cat "$work/cli$1.log" >&2; exit 1; }
   end=$(date +%s%N)
   stop_sims
-  awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }'
+  seconds=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", (b - a) / 1e9 }')
 }
 
-one=$(seconds_of_fleet 1)
-three=$(seconds_of_fleet 3)
+seconds_of_fleet 1
+one=$seconds
+seconds_of_fleet 3
+three=$seconds
 awk -v one="$one" -v three="$three" 'BEGIN {
   printf "one radio     %8.3f s\n", one
   printf "three radios  %8.3f s   ratio %.3f (aim: at most 1.2)\n", three, three / one }'

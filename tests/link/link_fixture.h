@@ -63,6 +63,10 @@ public:
         return m_inner.read(count);
     }
     int bytesWaiting() override { m_log << QStringLiteral("waiting"); return m_inner.bytesWaiting(); }
+    bool waitForInput(int ms) override {
+        m_log << QStringLiteral("wait %1").arg(ms);
+        return m_inner.waitForInput(ms);
+    }
     void close() override { m_log << QStringLiteral("close"); m_inner.close(); }
 
 private:
@@ -115,6 +119,7 @@ protected:
         log.clear();
         progress.clear();
         radiolink::TransferEngine engine(loggedPort, clock, prompts, state);
+        engine.setLogCallback([this](const QString& line) { notes << line; });
         engine.setProgressCallback([this](const radiolink::TransferProgress& p) {
             progress.push_back(p);
             if (onProgress) onProgress(p);
@@ -130,6 +135,7 @@ protected:
     LoggingPort loggedPort{port, log};
     ScriptedPrompts prompts;
     std::vector<radiolink::TransferProgress> progress;
+    QStringList notes;  // the transfer log
     std::function<void(const radiolink::TransferProgress&)> onProgress;
 };
 

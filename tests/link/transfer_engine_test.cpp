@@ -21,7 +21,7 @@ TEST_F(LinkTest, ReadExchangeIsByteAndPauseExact) {
         "purge", "write 50 52 4f 47 52 41 4d", "read 7", "read 3",
         "sleep 5", "purge", "write 02", "read 1", "read 16",
         "sleep 5", "purge", "write 52 01 40 10", "read 4", "read 22",
-        "sleep 5", "purge", "write 52 00 10 10", "read 4", "waiting", "read 22",
+        "sleep 5", "purge", "write 52 00 10 10", "read 4", "wait 20", "read 22",
     };
     EXPECT_EQ(log.mid(0, expected.size()), expected);
     // ... and ends with "END" and its read-back, without a pause or purge.
@@ -125,9 +125,11 @@ TEST_F(LinkTest, GarbledHandshakesAreRetriedUpToThreeAttempts) {
     }
 }
 
+// A broken answer fails at once; a missing one is asked for again after the short window and
+// counts as a failure only after a second without a byte (about 18 requests).
 TEST_F(LinkTest, ReadBlockAskedAboutAtThirdFailureAndResumesThere) {
     const struct { bool shortAnswer; int failures; int questions; } cases[] = {
-        {false, 2, 0}, {false, 3, 1}, {true, 2, 0}, {true, 3, 1}, {false, 5, 1}, {false, 6, 2},
+        {true, 2, 0}, {true, 3, 1}, {true, 5, 1}, {true, 6, 2}, {false, 3, 0}, {false, 60, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "short " << c.shortAnswer << " failures " << c.failures);
@@ -177,12 +179,14 @@ TEST_F(LinkTest, LastBlockFailingIsNeverReportedComplete) {
     }
 }
 
-TEST_F(LinkTest, WriteRefusalsAddUpSinceTheLastHandshake) {
+// The count starts again after every block the radio accepts: three refusals of one frame
+// ask, three single refusals spread over the write do not (they once ended a write).
+TEST_F(LinkTest, WriteRefusalsOfOneFrameAddUpAndSpreadOnesDoNot) {
     const struct { std::vector<int> refusedBlocks; int questions; } cases[] = {
         {{0x0100, 0x0100}, 0},
         {{0x0100, 0x0100, 0x0100}, 1},
         {{0x0100, 0x2000}, 0},
-        {{0x0100, 0x2000, 0x3FF0}, 1},  // three single refusals far apart still ask
+        {{0x0100, 0x2000, 0x3FF0}, 0},
     };
     for (const auto& c : cases) {
         prompts.log.clear();
@@ -326,11 +330,25 @@ TEST_F(LinkTest, ExitStopsAfterTheCurrentBlock) {
 }
 
 TEST_F(LinkTest, ExitDuringRetryQuestionWaitsForTheNextBlock) {
-    radio.faults().missingReadAnswers[0x0400] = 3;
+    radio.faults().shortReadAnswers[0x0400] = 3;
     prompts.retryAnswers = {true};
     prompts.onRetryAsked = [this] { state.transfer.cancel = true; };
     EXPECT_EQ(run(Direction::Read).result, TransferResult::Cancelled);
     EXPECT_EQ(progress.back().position, (0x0400 - 0x0010) / 16 + 1);  // block 0x0400 was still read
+}
+
+// A radio whose answers do not repeat the request keeps the old rule, and the log says so;
+// one that does has every answer checked, and a stale answer is never copied.
+TEST_F(LinkTest, TheAnswerRuleComesFromTheFirstAnswer) {
+    fillRandom(radio.memory(), 5);
+    radio.memory().fill(image::map::kProgramPassword, image::map::kProgramPasswordLength, 0);
+    for (const bool unaddressed : {true, false}) {
+        notes.clear();
+        radio.faults().unaddressedAnswers = unaddressed;
+        ASSERT_TRUE(run(Direction::Read).success());
+        EXPECT_TRUE(std::ranges::equal(state.image.bytes(0x0010, 0x3FF0), radio.memory().bytes(0x0010, 0x3FF0)));
+        EXPECT_EQ(notes, unaddressed ? QStringList{text::kAnswersUnchecked.arg("00 00 00")} : QStringList{});
+    }
 }
 
 TEST_F(LinkTest, CancelSetBeforeStartIsCleared) {

@@ -5,6 +5,7 @@
 
 #include "image/band_limits.h"
 #include "image/memory_map.h"
+#include "config/verify_fields.h"
 #include "link/write_verify.h"
 
 using namespace testing_support;
@@ -19,7 +20,7 @@ protected:
         radiolink::TransferEngine engine(loggedPort, clock, prompts, state);
         engine.setProgressCallback([this](const radiolink::TransferProgress& p) { progress.push_back(p); });
         progress.clear();
-        return radiolink::verifyWrite(engine, state.image);
+        return radiolink::verifyWrite(engine, state.image, config::verifyFieldDifferences);
     }
 };
 

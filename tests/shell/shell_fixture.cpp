@@ -1,5 +1,6 @@
 #include "shell_fixture.h"
 
+#include "link/write_runner.h"
 #include "link/write_verify.h"
 
 #include "image/parameter_file.h"
@@ -144,12 +145,16 @@ shell::LinkServices FakeLink::services() {
                                                                       : radiolink::Direction::Write;
         return engine.run(dir).success();
     };
-    link.verify = [this](app::AppState& state, app::Prompts& prompts, const shell::ProgressSink& progress) {
+    link.write = [this](app::AppState& state, app::Prompts& prompts, const radiolink::WriteOptions& options,
+                        const shell::WriteProgressSink& progress) {
         radiolink::ManualClock clock;
         radiolink::SimulatedPort port(radio, clock);
-        radiolink::TransferEngine engine(port, clock, prompts, state);
-        engine.setProgressCallback([&](const radiolink::TransferProgress& p) { progress(p.position); });
-        return shell::reportVerify(radiolink::verifyWrite(engine, state.image), prompts);
+        radiolink::WriteCallbacks callbacks = shell::programWriteCallbacks(progress);
+        callbacks.progress = [&](radiolink::WriteStage stage, const radiolink::TransferProgress& p) {
+            progress(stage, p.position);
+            if (onBlock) onBlock(p.position);
+        };
+        return radiolink::WriteRunner(port, clock, prompts, state, callbacks).run(options);
     };
     return link;
 }

@@ -5,6 +5,7 @@
 
 #include "channels/channel_record.h"
 #include "default_image.h"
+#include "image/consistency_pass.h"
 #include "link/link_texts.h"
 #include "link/write_verify.h"
 #include "shell/transfer_dialog.h"
@@ -64,6 +65,7 @@ TEST_F(WriteVerifyDialogTest, TheRememberedBoxNamesACorruptedChannelOnceAndPasse
     channels::setUsageBit(state.image, 13, false);
     channels::ChannelRecord(state.image, 13).writeRxTx(image::Freq10Hz(14550000), image::Freq10Hz(14550000));
     link.radio.faults().corruptedWrites[0x2180] = 1;  // channel "12": its frequencies and tones
+    image::runConsistencyPass(state.image, state.bandLimits);  // as "store all" does before a Write
     const image::RadioImage sent = state.image;
 
     const auto writing = write();

@@ -73,6 +73,13 @@ image::Addr parseAddress(const QString& text) {
     return image::Addr(address);
 }
 
+image::Addr parseByteAddress(const QString& text) {
+    bool ok = false;
+    const uint address = QString(text).remove(QStringLiteral("0x"), Qt::CaseInsensitive).toUInt(&ok, 16);
+    if (!ok || address >= image::RadioImage::kSize) fail(QStringLiteral("not an address: %1").arg(text));
+    return image::Addr(address);
+}
+
 // "ADDR" (every time) or "ADDR:N" (the first N times).
 void addBlockFaults(QMap<image::Addr, int>& faults, const QStringList& entries) {
     for (const QString& entry : entries) {
@@ -112,9 +119,17 @@ int main(int argc, char* argv[]) {
     const QCommandLineOption refuseOption(QStringLiteral("refuse-write"), QStringLiteral("Refuse write frames for a block."), QStringLiteral("addr[:n]"));
     const QCommandLineOption corruptOption(QStringLiteral("corrupt-write"), QStringLiteral("Acknowledge writes of a block but store it inverted."), QStringLiteral("addr[:n]"));
     const QCommandLineOption unplugOption(QStringLiteral("unplug-at"), QStringLiteral("Stop answering for good at this block."), QStringLiteral("addr"));
+    const QCommandLineOption lateReadOption(QStringLiteral("late-read"), QStringLiteral("Answer reads of a block late (--late-ms)."), QStringLiteral("addr[:n]"));
+    const QCommandLineOption lateAckOption(QStringLiteral("late-ack"), QStringLiteral("Acknowledge writes of a block late (--late-ms)."), QStringLiteral("addr[:n]"));
+    const QCommandLineOption lateMsOption(QStringLiteral("late-ms"), QStringLiteral("How late a late answer comes."), QStringLiteral("ms"), QStringLiteral("60"));
+    const QCommandLineOption strayOption(QStringLiteral("stray-byte"), QStringLiteral("A stray byte on the line before the answer to a block."), QStringLiteral("addr[:n]"));
+    const QCommandLineOption loseOption(QStringLiteral("lose-byte"), QStringLiteral("Lose one byte of the read answer of a block."), QStringLiteral("addr[:n]"));
+    const QCommandLineOption burstOption(QStringLiteral("burst"), QStringLiteral("Hand bytes over in bursts every N ms, as a USB adapter's latency timer does."), QStringLiteral("ms"), QStringLiteral("0"));
+    const QCommandLineOption stuckOption(QStringLiteral("stuck-byte"), QStringLiteral("The byte at this address keeps its value through every write."), QStringLiteral("addr"));
     const QCommandLineOption eofOption(QStringLiteral("quit-on-eof"), QStringLiteral("Quit when standard input ends."));
     parser.addOptions({memoryOption, saveOption, paceOption, delayOption, passwordOption, stateOption, silentOption,
-                       garbledOption, missOption, shortOption, refuseOption, corruptOption, unplugOption, eofOption});
+                       garbledOption, missOption, shortOption, refuseOption, corruptOption, unplugOption, lateReadOption,
+                       lateAckOption, lateMsOption, strayOption, loseOption, burstOption, stuckOption, eofOption});
     parser.process(app);
 
     const Memory memory = parser.isSet(memoryOption) ? loadMemory(parser.value(memoryOption)) : Memory{};
@@ -129,6 +144,13 @@ int main(int argc, char* argv[]) {
     addBlockFaults(faults.refusedWrites, parser.values(refuseOption));
     addBlockFaults(faults.corruptedWrites, parser.values(corruptOption));
     if (parser.isSet(unplugOption)) faults.unplugAt = parseAddress(parser.value(unplugOption));
+    addBlockFaults(faults.lateReadAnswers, parser.values(lateReadOption));
+    addBlockFaults(faults.lateAcks, parser.values(lateAckOption));
+    addBlockFaults(faults.strayBeforeAnswers, parser.values(strayOption));
+    addBlockFaults(faults.lostAnswerBytes, parser.values(loseOption));
+    faults.lateMs = parser.value(lateMsOption).toInt();
+    faults.burstMs = parser.value(burstOption).toInt();
+    if (parser.isSet(stuckOption)) faults.stuckByte = parseByteAddress(parser.value(stuckOption));
 
     // The signals stay blocked and are picked up between bytes, so the memory is always saved.
     sigset_t stopSignals;

@@ -87,19 +87,33 @@ void PtyRadio::receiveAvailable() {
         const auto arrived = Clock::now();
         schedule(buffer[i], arrived);  // the cable's echo
         // The radio has the byte once its echo has crossed the line.
-        const auto heard = m_out.back().due + milliseconds(m_pacing.answerDelayMs);
-        for (const char byte : m_radio.receiveByte(std::uint8_t(buffer[i]))) schedule(byte, heard);
+        const QByteArray answer = m_radio.receiveByte(std::uint8_t(buffer[i]));
+        const auto heard = m_lineFreeAt + milliseconds(m_pacing.answerDelayMs + m_radio.answerDelayMs());
+        for (const char byte : answer) schedule(byte, heard);
     }
 }
 
 void PtyRadio::schedule(char byte, Clock::time_point notBefore) {
     if (!m_pacing.paced) {
-        m_out.push_back({byte, notBefore});
+        m_lineFreeAt = std::max(notBefore, m_lineFreeAt);
+        m_out.push_back({byte, handedOver(m_lineFreeAt)});
         return;
     }
     const auto start = std::max(notBefore, m_lineFreeAt);
     m_lineFreeAt = start + kByteTime;
-    m_out.push_back({byte, m_lineFreeAt});
+    m_out.push_back({byte, handedOver(m_lineFreeAt)});
+}
+
+// A cable with bursts holds each byte until its next tick; bytes keep their order.
+PtyRadio::Clock::time_point PtyRadio::handedOver(Clock::time_point arrived) const {
+    const int burstMs = m_radio.faults().burstMs;
+    auto due = arrived;
+    if (burstMs > 0) {
+        const auto tick = duration_cast<Clock::duration>(milliseconds(burstMs));
+        const auto sinceEpoch = arrived.time_since_epoch();
+        due = Clock::time_point(((sinceEpoch + tick - Clock::duration(1)) / tick) * tick);
+    }
+    return m_out.empty() ? due : std::max(due, m_out.back().due);
 }
 
 void PtyRadio::sendDue() {

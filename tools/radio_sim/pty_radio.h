@@ -3,7 +3,8 @@
 // byte the program sends comes back as echo, followed by the radio's answer. With pacing,
 // no byte reaches the program before a 9600-baud cable could have delivered it: bytes
 // leave on an ideal line schedule of one byte per 10 bit times, and the radio answers
-// only after the last byte of a frame has crossed the line (plus its answer delay).
+// only after the last byte of a frame has crossed the line (plus its answer delay). The
+// radio's timing faults apply here too: late answers, and bursts that hold bytes back.
 
 #include "link/simulated_radio.h"
 
@@ -44,6 +45,7 @@ private:
 
     void receiveAvailable();
     void schedule(char byte, Clock::time_point notBefore);
+    Clock::time_point handedOver(Clock::time_point arrived) const;
     void sendDue();
     bool stopRequested() const;
 
