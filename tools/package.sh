@@ -62,7 +62,7 @@ build_and_check() {
 
   local debs=("$out"/qmr417_*_"$(dpkg --print-architecture)".deb)
   local deb="${debs[0]}"
-  cmake -DDEB="$deb" -DSOURCE_DIR="$PWD" -DWORK_DIR="$out/check" \
+  cmake -DDEB="$deb" -DSOURCE_DIR="$PWD" -DWORK_DIR="$PWD/$out/check" \
         -DVERSION="$(dpkg-parsechangelog -S Version)" -P tests/package/check_package.cmake
 
   # One package in the project folder, so that "apt install ./qmr417_*.deb" names it alone.
@@ -79,7 +79,7 @@ reproducible_check() {
   local first second
   rm -rf "$out"
   first="$(export_tree "$out/first")"
-  second="$(export_tree "$out/second-copy" -m)"
+  second="$(export_tree "$out/second" -m)"
   local options
   options="$(DEB_BUILD_OPTIONS="${DEB_BUILD_OPTIONS:-} nocheck" parallel_build_options)"
   (cd "$first" && umask 022 && CCACHE_DISABLE=1 DEB_BUILD_OPTIONS="$options" dpkg-buildpackage -us -uc -b)
@@ -89,12 +89,12 @@ reproducible_check() {
   local differ=0 deb name
   for deb in "$out"/first/*.deb; do
     name="$(basename "$deb")"
-    if cmp -s "$deb" "$out/second-copy/$name"; then
+    if cmp -s "$deb" "$out/second/$name"; then
       echo "same bytes: $name ($(sha256sum < "$deb" | cut -c1-16))"
     else
       echo "DIFFERENT: $name"
       differ=1
-      show_difference "$deb" "$out/second-copy/$name"
+      show_difference "$deb" "$out/second/$name"
     fi
   done
   return "$differ"

@@ -44,14 +44,16 @@ has_licence_line() {
 add_licence_line() {
   local file="$1" line="$2" after=0 edited
   if keeps_first_line "$file"; then after=1; fi
-  edited="$(mktemp)"
+  edited="$(mktemp "$file.XXXXXX")"
   LINE="$line" awk -v after="$after" '
     NR == 1 && after == 0 { print ENVIRON["LINE"] }
     { print }
     NR == 1 && after == 1 { print ENVIRON["LINE"] }
     END { if (NR == 0) print ENVIRON["LINE"] }' "$file" > "$edited"
-  cat "$edited" > "$file"  # keeps the file's mode
-  rm -f "$edited"
+  # A new file in the old one's place, with its mode: bash reads a running script (this
+  # one, say) as it goes, and must not find it changed under it.
+  chmod --reference="$file" "$edited"
+  mv "$edited" "$file"
 }
 
 mode="${1:-}"

@@ -9,6 +9,7 @@
 #
 # SOURCE_DIR is the source tree, WORK_DIR a scratch folder, VERSION the project's version.
 file(REMOVE_RECURSE ${WORK_DIR})
+file(MAKE_DIRECTORY ${WORK_DIR})
 
 function(run_or_fail what)
   execute_process(COMMAND ${ARGN} RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err
@@ -36,7 +37,7 @@ function(make_quick_package deb)
     foreach(file ${matched})
       get_filename_component(folder ${root}/${file} DIRECTORY)
       file(COPY ${staged}/${file} DESTINATION ${folder})
-      list(REMOVE_ITEM placed ${file})
+      list(FILTER placed EXCLUDE REGEX "^${file}(/|$)")  # a folder takes what it holds
     endforeach()
   endforeach()
   if(placed)
