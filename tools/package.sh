@@ -41,12 +41,16 @@ export_tree() {
   echo "$dir/qmr417-$version"
 }
 
-# The runs share this machine's cores; dpkg-buildpackage alone would build with one.
+# DEB_BUILD_OPTIONS with "parallel=N" (all cores) added when it has none: dpkg-buildpackage
+# alone builds with one.
 parallel_build_options() {
-  case " ${DEB_BUILD_OPTIONS:-} " in
-    *" parallel="*) echo "${DEB_BUILD_OPTIONS:-}" ;;
-    *) echo "${DEB_BUILD_OPTIONS:-} parallel=$(nproc)" ;;
+  local words
+  read -ra words <<< "${DEB_BUILD_OPTIONS:-}"
+  case " ${words[*]} " in
+    *" parallel="*) ;;
+    *) words+=("parallel=$(nproc)") ;;
   esac
+  echo "${words[*]}"
 }
 
 build_and_check() {
