@@ -1,75 +1,56 @@
-# The Debian package: "cpack" in a build folder packs what "cmake --install" places
-# (desktop/CMakeLists.txt) into qmr417_<version>_<arch>.deb. tools/package.sh makes it
-# from a release build and checks it with lintian; the ctest labelled "package" unpacks it.
+# What a distribution's package takes from the build besides the programs: the manual pages
+# and the AppStream metainfo, both dated with the release. The Debian package itself is
+# built by debian/rules (tools/package.sh); "cmake --install" places every file it holds.
 include(GNUInstallDirs)
 
-set(QMR_DEBIAN_DIR ${CMAKE_SOURCE_DIR}/desktop/debian)
-set(QMR_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/qmr417)
-
-# Every Debian package carries its copyright notice and its changelog; the manual pages
-# and the changelog are compressed as Debian does it (gzip -9n: best compression, no name
-# or time stamp in the header).
-function(qmr_gzip source target)
-  execute_process(COMMAND gzip -9 -n -c ${source} OUTPUT_FILE ${target} RESULT_VARIABLE gzipped)
-  if(NOT gzipped EQUAL 0)
-    message(FATAL_ERROR "could not compress ${source} with gzip")
+# The release's date. dpkg-buildpackage hands every build SOURCE_DATE_EPOCH, the time of
+# debian/changelog's newest entry; a build without it reads the same entry, so two builds
+# of one release date their files alike whenever and wherever they run.
+function(qmr_release_date out_day out_month)
+  set(epoch "$ENV{SOURCE_DATE_EPOCH}")
+  if(epoch STREQUAL "")
+    execute_process(
+      COMMAND dpkg-parsechangelog -l ${CMAKE_SOURCE_DIR}/debian/changelog -S Timestamp
+      OUTPUT_VARIABLE epoch OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
   endif()
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${source})
+  if(NOT epoch MATCHES "^[0-9]+$")
+    message(WARNING "no SOURCE_DATE_EPOCH and no dpkg-parsechangelog (dpkg-dev): "
+                    "the manual pages and the metainfo carry today's date")
+    string(TIMESTAMP epoch "%s" UTC)
+  endif()
+  # string(TIMESTAMP) formats SOURCE_DATE_EPOCH when it is set; the caller's is kept.
+  set(callers "$ENV{SOURCE_DATE_EPOCH}")
+  set(ENV{SOURCE_DATE_EPOCH} ${epoch})
+  string(TIMESTAMP day "%Y-%m-%d" UTC)
+  string(TIMESTAMP month "%B %Y" UTC)
+  set(ENV{SOURCE_DATE_EPOCH} "${callers}")
+  set(${out_day} ${day} PARENT_SCOPE)
+  set(${out_month} ${month} PARENT_SCOPE)
 endfunction()
 
-set(QMR_PACKED_DIR ${CMAKE_BINARY_DIR}/desktop/packed)
-file(MAKE_DIRECTORY ${QMR_PACKED_DIR})
-qmr_gzip(${QMR_DEBIAN_DIR}/changelog ${QMR_PACKED_DIR}/changelog.gz)
-qmr_gzip(${CMAKE_SOURCE_DIR}/desktop/qmr417.1 ${QMR_PACKED_DIR}/qmr417.1.gz)
-qmr_gzip(${CMAKE_SOURCE_DIR}/desktop/qmr417-cli.1 ${QMR_PACKED_DIR}/qmr417-cli.1.gz)
-install(FILES ${QMR_DEBIAN_DIR}/copyright ${QMR_PACKED_DIR}/changelog.gz DESTINATION ${QMR_DOC_DIR})
-install(FILES ${QMR_PACKED_DIR}/qmr417.1.gz ${QMR_PACKED_DIR}/qmr417-cli.1.gz
-        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
-# The package alone carries lintian's overrides: "cmake --install" leaves them out.
-install(FILES ${QMR_DEBIAN_DIR}/lintian-overrides
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME qmr417
-        COMPONENT debian EXCLUDE_FROM_ALL)
+qmr_release_date(QMR_RELEASE_DAY QMR_RELEASE_MONTH)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/debian/changelog)
 
-set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME qmr417)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "QMR-417 programming software developers <qmr417@example.org>")
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "programming software for QMR-417 two-way FM radios")
-set(CPACK_PACKAGE_DESCRIPTION
-"Reads the configuration memory of a QMR-417 radio through its serial
-programming cable, edits the channels, the selective calling and the
-radio's settings in nine editor windows, keeps configurations in parameter
-files (.dat) and writes them back into the radio. Every configuration read
-from or written into a radio is kept as a backup file.
+# Every manual page in desktop/, with the date of its ".TH" line set to the release's month.
+file(GLOB QMR_MAN_PAGES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/desktop/*.1)
+set(QMR_MAN_DIR ${CMAKE_BINARY_DIR}/desktop/man)
+file(REMOVE_RECURSE ${QMR_MAN_DIR})
+foreach(page ${QMR_MAN_PAGES})
+  get_filename_component(name ${page} NAME)
+  file(READ ${page} text)
+  # .TH TITLE SECTION DATE ...: the third field, quoted or one word.
+  string(REGEX REPLACE "(^|\n)(\\.TH +[^ \n]+ +[^ \n]+ +)(\"[^\"\n]*\"|[^ \n]+)"
+         "\\1\\2\"${QMR_RELEASE_MONTH}\"" text "${text}")
+  file(WRITE ${QMR_MAN_DIR}/${name} "${text}")
+  install(FILES ${QMR_MAN_DIR}/${name} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+endforeach()
 
-The package holds the desktop program qmr417, with its menu entry and the
-file type of the parameter files, and the command-line tool qmr417-cli,
-which reads, writes, reports, compares and checks parameter files in
-scripts.")
-set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION hamradio)
-set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-
-# The Qt 6 libraries the programs link come from dpkg-shlibdeps, which reads the binaries.
-# The platform plugin that lets the program open a window is loaded at run time, so no
-# binary names it and shlibdeps cannot find it: it is the one dependency written here.
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
-
-set(CPACK_STRIP_FILES ON)
-# Directories as Debian wants them whatever the umask of the person packaging.
-set(CPACK_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-
-# No maintainer scripts: on Debian the menu entry, the ".dat" file type and the icon reach
-# the desktop database, the MIME database and the hicolor icon cache through the triggers
-# of desktop-file-utils, shared-mime-info and hicolor-icon-theme, which dpkg runs whenever
-# a package adds or removes files in their folders, at install and at removal alike. A
-# script that ran the same tools again would only do the work twice.
-
-set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
-# Everything "cmake --install" places, and the package's own files.
-set(CPACK_INSTALL_CMAKE_PROJECTS
-    "${CMAKE_BINARY_DIR};${PROJECT_NAME};ALL;/" "${CMAKE_BINARY_DIR};${PROJECT_NAME};debian;/")
-
-include(CPack)
+# The AppStream metainfo: software centres list the program from it. Its id keeps the
+# project's domain (a placeholder, as is the maintainer's address) and names the menu entry.
+set(QMR_APPSTREAM_ID org.example.qmr417)
+set(QMR_SCREENSHOT_URL "${PROJECT_HOMEPAGE_URL}/docs" CACHE STRING
+    "Where the metainfo's screenshots (the README's images in docs/) are published")
+configure_file(${CMAKE_SOURCE_DIR}/desktop/qmr417.metainfo.xml.in
+               ${CMAKE_BINARY_DIR}/desktop/${QMR_APPSTREAM_ID}.metainfo.xml @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/${QMR_APPSTREAM_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

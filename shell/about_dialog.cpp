@@ -33,6 +33,7 @@ AboutDialog::AboutDialog(const app::AppConfig& config, QWidget* parent) : QDialo
     layout->addWidget(line(config.modelName, "titleLine"));
     layout->addWidget(line(version, "versionLine"));
     layout->addWidget(line(kAppliesTo.arg(config.modelName), "appliesToLine"));
+    layout->addWidget(line(kLicence, "licenceLine"));
     layout->addWidget(buttons);
     forms::addButtonMnemonics(this);
 }

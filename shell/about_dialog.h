@@ -1,6 +1,6 @@
 #pragma once
-// The About box: the model name as title line, the "Version" key of "Program.ini" and the
-// line naming the model the software is for. Its only action is "OK".
+// The About box: the model name as title line, the "Version" key of "Program.ini", the
+// line naming the model the software is for and the licence. Its only action is "OK".
 
 #include "app/app_config.h"
 
@@ -13,6 +13,8 @@ class AboutDialog : public QDialog {
 public:
     static inline const QString kTitle = QStringLiteral("About");
     static inline const QString kAppliesTo = QStringLiteral("The software apply for %1 model");
+    static inline const QString kLicence = QStringLiteral(
+        "Licence: GNU General Public License, version 3 or (at your option) any later version");
 
     explicit AboutDialog(const app::AppConfig& config, QWidget* parent = nullptr);
 };

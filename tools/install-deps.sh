@@ -12,7 +12,9 @@ packages=(
   xvfb xauth
   poppler-utils  # pdftotext, pdftoppm: the printout tests read the PDF back
   python3-jsonschema  # a test validates report --json against the schema in docs/
-  file  # CPack reads the programs with it to work out the Debian package's dependencies
+  # The desktop files' test: the menu entry's and the metainfo's validators, and the MIME
+  # database made and read as the desktop does
+  desktop-file-utils appstream shared-mime-info libglib2.0-bin
   clang libclang-rt-14-dev
 )
 

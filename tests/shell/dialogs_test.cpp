@@ -162,6 +162,8 @@ TEST(AboutDialogTest, ShowsModelVersionAndTarget) {
     EXPECT_EQ(about.findChild<QLabel*>("titleLine")->text(), "QMR-417");
     EXPECT_EQ(about.findChild<QLabel*>("versionLine")->text(), "V1.07");
     EXPECT_EQ(about.findChild<QLabel*>("appliesToLine")->text(), "The software apply for QMR-417 model");
+    EXPECT_EQ(about.findChild<QLabel*>("licenceLine")->text(),
+              "Licence: GNU General Public License, version 3 or (at your option) any later version");
 }
 
 // --- Help ------------------------------------------------------------------------------------
