@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program-wide configuration values: where the program lives, which port and model
 // "Program.ini" names, and which parameter file is current.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The data side of the File commands on the application state: the default file load
 // (start-up and New), Open and Save. Dialogs, questions and editor reloads are the main

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one application state: the radio image, the file prefix block, the band limits,
 // the transfer password and the configuration values. The program creates one and hands

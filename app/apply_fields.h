@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every section of the configuration uses to read a document and store it: a document
 // object read key by key (a wrong kind of value, a key given twice and a key nobody knows

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Automatic backups: every image read from a radio, and every image written into one, is
 // kept as a parameter file in the "backups" folder of the data directory, named by the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Knows whether the configuration differs from the one last opened, saved, read from or
 // written to a radio: a copy is kept at those moments and compared with the configuration

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/check_model.h"
 
 #include "app/check_texts.h"

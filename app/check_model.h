@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The configuration check's findings: what a rule reports, named by the editor section and
 // the field where it is mended. The rules live next to each editor's core code and use these

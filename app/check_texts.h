@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text of the configuration check, in one place. The fields are named with the
 // editors' own labels; these are the messages and the forms of a finding's line.

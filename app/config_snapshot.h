@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The whole configuration a store, a reload, a save or a transfer works on: the image and
 // the band limits kept beside it. At 16 KB a copy is cheap enough to keep many.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a leave-field rule made of a value the user typed. A value the radio cannot hold is
 // corrected, never refused; the rule that corrects it also says so, in one sentence from its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How an editor is named wherever it shows: its menu item, tree item and window title (which
 // differ for DTMF and Emergency Information), the key of its section in the configuration

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small JSON reader for configuration documents. Unlike QJsonDocument it keeps an object's
 // members in document order and keeps a key that is given twice (Qt keeps the last one in

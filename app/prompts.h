@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every message box, question and file dialog of the program goes through this service.
 // The GUI answers with real dialogs (on the user-interface thread, also for the transfer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The per-user list of the four parameter files used last, most recent first, kept in
 // the user's settings under the program's key "KOV".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The configuration report's model: the whole radio image as the editors show it, section by
 // section. Each editor builds its own section next to its code with these types and helpers;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Program.ini", read and written with the private-profile rules the program has always
 // used: sections and keys match without regard to letter case, blanks around "=" and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The characters the editors' text fields let a user type, written once as explicit ASCII
 // sets (never the locale's idea of a letter). The fields' validators and the reading of a

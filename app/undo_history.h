@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Undo and redo over the whole configuration. The image is 16 KB, so a step is simply the
 // state before it: the image and the band limits. The main window records after anything

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Choices a user makes once and expects to find again, kept in the user's settings under
 // the program's key "KOV" (beside the recent-file list).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration check's channel rules: a channel the radio's band does not cover, two
 // channels the radio cannot tell apart, and across a fleet one channel name with different
 // frequencies or tones.

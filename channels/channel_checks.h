@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the configuration check's rules share about channels: which slots it looks at and
 // how a finding names a channel's field.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channel lists as CSV text, in the column layout radio users keep and trade channel lists
 // in: one row per channel in use, a header naming the columns. Export writes every column,

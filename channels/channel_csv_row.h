@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One row of a CSV channel list, read: the columns found by their header, each field
 // checked and converted, and where another tool's habit needs it (power in watts, a step

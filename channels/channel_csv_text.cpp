@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CSV as text: records and fields as RFC 4180 writes them, and files in the encodings
 // channel lists come in.
 

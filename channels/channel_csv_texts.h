@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text a CSV import reports: why a file or a row cannot be used, and what a row
 // became where the radio could not take it as written.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Channel Edit dialog: every field of one channel record, including those the channel
 // list does not show. It writes straight into the radio image whenever it leaves a slot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the Channel Edit dialog that need no widgets: which squelch modes the current
 // selections allow, which codes an optional-signalling type offers, and how the dialog steps

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Channel records: 203 slots of 32 bytes (channels 1-200, "PA", "PB", "VFO") plus the two
 // slot bitmaps beside them. ChannelRecordView reads one record, ChannelRecord also writes

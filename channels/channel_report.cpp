@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Channel section of the configuration report and of a configuration document: every
 // slot in use as the channel list shows it (frequencies clamped into the bands), with the
 // options of the Channel Edit dialog. A document's channels go in as a user enters them:

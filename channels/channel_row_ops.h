@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-row commands of the channel list: insert, delete, move and sort channels 0-199, and
 // empty a set of them. A channel moves as its whole 32-byte record together with its usage

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel list as text: one row of cells per channel slot, filled from the radio image
 // and written back into it, plus the entry rules of its frequency cells, which the Channel

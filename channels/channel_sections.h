@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Channel editor's part in the configuration as a whole, and the Model's (the band decides
 // which channels the list holds): their report sections, their reading from a configuration

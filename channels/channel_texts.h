@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the Channel editor and the Channel Edit dialog show, quoted exactly as the
 // radio's users know them ("Compnader" included), and their help topic. The column headers

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Channel editor: all 203 channel chosen as rows of a grid, edited in place like a
 // spreadsheet, with an "Edit" button that opens the Channel Edit dialog on the current row.

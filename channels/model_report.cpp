@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first section of the configuration report and of a configuration document: the model
 // name and the band limits as the model dialog shows them (whole MHz, low-high). A band the
 // document changes is taken as the model dialog takes it, and the channels outside it move

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small explicit readers for the number formats the channel texts use. They read only the
 // characters they need and never depend on the locale, unlike the C scanning functions.

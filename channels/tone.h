@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Tone texts of the channel list: "Off", a CTCSS table text ("62.5" ... "254.1") or a DCS
 // text "D%03oN" / "D%03oI". Parsing a cell text, canonicalising what the user chose or

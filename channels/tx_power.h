@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Transmit power as a figure in watts. A channel stores one of the power list's levels
 // ("High", "Middle", "Low"); what each level gives depends on the model's band and on the

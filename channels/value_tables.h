@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The fixed tables and text conversions every channel editor shares: the CTCSS table,
 // the option lists whose position is what the image stores, channel labels, DTMF code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli apply CONFIG.json BASE.dat --out NEW.dat [--strict]: a configuration document
 // in the layout report --json writes, applied onto a parameter file as the editors would
 // take it. Every problem is one line on stderr (`path: value: reason`); with an error nothing

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli audition FILE.dat (--dtmf Mn | --dtmf-code CODE | --two-tone N | --five-tone N |
 // --five-tone-code CODE) --out SOUND.wav: what the radio sends for one DTMF, 2Tone or 5Tone
 // entry, written as a WAV file, so a dealer hears a call before a radio sends it.

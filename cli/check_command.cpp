@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli check FILE.dat [FILE.dat...]: the findings of the configuration check, one a
 // line ("FILE: Section / field: message"), each file's own first, then (for several files,
 // a fleet) those between the radios. Files shorter than a parameter file are refused, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Answers the transfer's questions from the command-line options, so a script never
 // waits at a hidden prompt: the password comes in advance (--password) and a second

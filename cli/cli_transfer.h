@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the read and write commands share: the transfer options, running the engine with
 // progress on stderr, and one clear error line with its exit code for each failure.

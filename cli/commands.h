@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The subcommands of qmr417-cli, one file each. `arguments` starts with the program
 // name followed by the subcommand's own arguments.

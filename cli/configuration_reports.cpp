@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "cli/configuration_reports.h"
 
 #include "app/app_config.h"

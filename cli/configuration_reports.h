@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the report, diff and check commands share: a parameter file read with one clear error
 // line when it cannot be, and the configuration report of a file or of an image read from a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli export-csv FILE.dat OUT.csv and import-csv FILE.dat IN.csv [--out NEW.dat]
 // [--append]: channel lists in and out of parameter files as CSV. The import checks every
 // row as the channel list checks a typed entry; rows it refuses and warnings are listed on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli diff A.dat B.dat: the fields that differ between two parameter files.
 // qmr417-cli diff --port NAME FILE.dat: the same between a file and the radio, which is read
 // into memory (keeping the usual read backup) and stands on the right, as B does. Both

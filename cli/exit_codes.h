@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The exit codes of qmr417-cli, one per kind of failure, so scripts can tell them apart.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli fleet --in MASTER.dat --roster ROSTER.csv --port NAME: writes the master into
 // radio after radio, each with its own row's values from the roster (its own self ID, its
 // own starting display). Every row is checked before any radio is touched; each radio goes

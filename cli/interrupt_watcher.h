@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns Ctrl-C (SIGINT) and SIGTERM into the transfer's cancel flag, so an interrupted
 // transfer still ends cleanly with "END" between two blocks. A second signal ends the

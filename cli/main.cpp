@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli: reads and writes QMR-417 radios without a window, for dealers who program
 // radios in batches and for scripts. See cli_texts.h for the usage text.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli ports: the serial ports, the COMn name that stands for each, and whether it
 // can be opened now.
 

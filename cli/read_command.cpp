@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli read --port NAME --out FILE: reads the radio into a parameter file. The
 // image starts as the program's would, from "Default.dat" beside the program when there
 // is one (bytes 0x0000-0x000F and the prefix block never come from the radio). A read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli report FILE [--json]: the configuration report of a parameter file as text or
 // JSON, from the same report model as the printout.
 

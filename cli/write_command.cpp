@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli write --port NAME --in FILE: writes a parameter file into the radio. A file
 // shorter than a parameter file is refused: filling the missing part from anywhere would
 // put made-up channels and settings into a radio. Longer files give their first 20480

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What a distribution's package takes from the build besides the programs: the manual pages
 # and the AppStream metainfo, both dated with the release. The Debian package itself is
 # built by debian/rules (tools/package.sh); "cmake --install" places every file it holds.

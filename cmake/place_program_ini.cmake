@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes a default "Program.ini" beside the program unless one is already there, so a
 # fresh build starts like an installed copy and a user's own settings are never replaced.
 if(NOT EXISTS "${TARGET_DIR}/Program.ini")

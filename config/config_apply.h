@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The configuration as text, read back: a JSON document in the layout of the report's JSON
 // applied onto a configuration (an image and its band limits) as the editors would take it.

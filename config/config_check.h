@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Checking a configuration before it goes into radios: settings that name something the
 // configuration does not hold (an empty channel, a signalling entry not in use, an empty

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The configuration report: every editor's section in navigation-tree order. One model feeds
 // the printout, the command-line text, the JSON and the comparison of two files, so those four

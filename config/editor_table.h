@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editors of the program, each described once: its kind, its names (menu, tree and window
 // texts, section key, help topic: declared with the editor's own texts), its report section,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printout of the configuration report, laid out as a datasheet but not yet measured: a
 // title block (model, band, file, date printed), then each editor's section under its title,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fleet: one master configuration and a roster with one row per radio. The roster is a CSV
 // file: a column "Radio" (the label the dealer writes on the radio), an optional column

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/verify_fields.h"
 
 #include "config/config_report.h"

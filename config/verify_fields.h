@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A verify's differences in the editors' words: the fields of the configuration report that
 // differ between the image a write sent and what the radio holds. The link reads the radio

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Base of every editor view. An editor owns only its controls: LoadFromImage fills them
 // from the radio image, StoreToImage writes them back. The main window calls both to keep

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/combo_helpers.h"
 
 namespace forms::combo {

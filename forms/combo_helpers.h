@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The drop-down conventions every editor follows, written once.
 //  - An index list is loaded by selecting the stored position (a position past the end shows

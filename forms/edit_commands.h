@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Edit menu's commands on an editor's entries, as the menu and the channel list's
 // context menu show them: text, the keys that run them, and the object name of the action.

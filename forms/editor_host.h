@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the main window offers the editors beside the prompts and help: a short note in its
 // status bar, shown for a few seconds and asking nothing (a typed value that was corrected),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "forms/form_widgets.h"
 
 #include "grid/char_filter_validator.h"

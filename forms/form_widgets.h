@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small widget makers every editor form uses, so each control gets its objectName (tests
 // find controls with findChild) and text fields get the same ASCII filtering everywhere.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Sizes in the list editors are given in twips (1/1440 inch). They become pixels per axis by

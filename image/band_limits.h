@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Band limits: which receive and transmit frequencies the radio accepts. They live in
 // the image at 0x0200-0x020F and are mirrored in the application state while editing;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The channel slots of the radio image: 203 records of 32 bytes (channels 1-200, "PA", "PB",
 // "VFO") and the two slot bitmaps beside them. The whole-image passes need where each record

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The consistency pass runs over the whole image after each editor stores, before the
 // image is saved or sent: it keeps cross-region references valid (signalling list

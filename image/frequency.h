@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Frequencies and scaled decimals. A working frequency is an integer in 10 Hz units;
 // text is parsed and printed on its decimal digits, never through binary floating

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where each region of the radio image lies. Addresses are radio addresses (inclusive
 // ranges in the comments). Regions whose editors come later name only the addresses the

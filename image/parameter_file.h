@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Parameter files (".dat"): exactly 20480 raw bytes, the file prefix block then the radio
 // image, with no header, checksum or version. A file of any other size is none: taking part

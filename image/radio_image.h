@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio image: a byte-for-byte copy of the radio's 16 KB configuration memory,
 // indexed by radio address. Every editor, the transfer and the parameter files go

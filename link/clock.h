@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Time as the transfer sees it: pauses and a stopwatch. The engine and the simulated port
 // take a Clock so that tests of retry paths run in virtual time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "link/fleet_scheduler.h"
 
 #include <QThread>

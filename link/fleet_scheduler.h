@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order in which a fleet's radios are written: one queue per cable (a COMn name and the
 // device it stands for are one), each queue in roster order on a thread of its own, so radios

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frames the program sends to the radio and the few answers it checks. Pure
 // functions, so every byte can be checked without a port.

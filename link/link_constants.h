@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every timing value and frame size of the radio link, in one place. The radio and its
 // cable dictate them; the engine and the ports read them from here only.

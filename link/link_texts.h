@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts the radio link shows, exactly as the program has always shown them
 // (spellings included), plus the code that revives a killed or stunned radio.

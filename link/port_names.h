@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Port names as the program stores them ("COM3", "\\.\COM12") and what they stand for on
 // this system. On Windows a name is the device itself. Elsewhere "COMn" (or "\\.\COMn")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Turns a port name into a port: a real one through QSerialPort, or the built-in
 // simulated radio for "SIMULATOR". It owns that simulated radio, so what a user writes

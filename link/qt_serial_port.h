@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A real serial port through QSerialPort. It has no event loop to lean on: the transfer
 // runs in a worker thread, so the port is created, used and destroyed in that thread and

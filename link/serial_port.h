@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The operations the transfer needs from a serial port, and nothing more. The engine
 // talks to this interface only, so the same code drives a real port, the in-process

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The simulated radio behind an echoing cable, as a serial port: everything written is
 // echoed at once, followed by the radio's answer, which may come late or be handed over in

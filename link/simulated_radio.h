@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A radio as the programming cable sees it, without the cable: it takes the bytes the PC
 // sends, keeps its 16 KB configuration memory and answers the way the real radio does

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transfer between the radio image and the radio: handshake, identification, revive
 // check, password probe, then one 16-byte block per exchange, closed by "END". Reading

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One way to write a radio, for the program's Write command, `qmr417-cli write`, `fleet` and
 // the Fleet Write window alike, so that they never drift apart in the bytes a radio gets, the

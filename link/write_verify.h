@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The check after a write: the radio is read back from 0x0100 to 0x3FFF into a buffer of
 // its own and compared byte for byte with the image that was sent. A radio that

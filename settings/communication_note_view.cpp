@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/communication_note_view.h"
 
 #include "grid/grid_view.h"

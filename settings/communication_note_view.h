@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Communication Note editor: the radio's 128 contacts, each a call ID of up to five
 // digits and a name of up to seven capitals or digits, edited in place in a grid. Unlike the

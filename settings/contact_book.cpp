@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/contact_book.h"
 
 #include "settings/contact_fields.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Communication Note address book without widgets: its texts, the characters its fields
 // accept, one contact's call ID and name read from and written into the image, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the Communication Note contacts lie in the radio image, contact k = 0-127:
 //   0x1980-0x1BFF call IDs, 5 bytes at 0x1980 + 5k: ASCII digits, left-aligned, the rest 0x00;

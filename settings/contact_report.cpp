@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Communication Note section of the configuration report and of a configuration
 // document: the contacts in use (call ID or name not empty), numbered as the editor's list
 // numbers them.

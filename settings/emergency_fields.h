@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Emergency Information: where its fields lie in the radio image, the fixed option lists
 // and every text its form shows. Shared by the editor, the command-line tool and the tests.

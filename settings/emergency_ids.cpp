@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/emergency_ids.h"
 
 #include "channels/value_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The encode entries the radio can send as its emergency identification: the DTMF encode
 // slots and the 5Tone encode entries that are in use, as the texts the Emergency ID list

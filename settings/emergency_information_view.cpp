@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/emergency_information_view.h"
 
 #include "settings/emergency_fields.h"

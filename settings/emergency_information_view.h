@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Emergency Information editor: what the radio does when its emergency function is
 // triggered (local alarm, ENI identification by DTMF or 5Tone, the channel it is sent on and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Emergency Information section of the configuration report and of a configuration
 // document, fields in screen order as the editor shows and stores them.
 

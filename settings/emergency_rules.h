@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the Emergency Information editor that need no widgets: the lists it offers,
 // the texts a load selects, the bytes a store writes, which controls are enabled, and the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/function_setup.h"
 
 #include "image/consistency_pass.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The radio's general settings ("Function Setup"): where each one lies in the image, the
 // option lists whose positions the image stores, the labels the editor shows, and the

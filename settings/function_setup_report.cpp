@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Function Setup section of the configuration report and of a configuration document:
 // the form's fields in screen order (left column, right column, then the operator lock-outs)
 // as the editor shows and stores them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Function Setup editor: the radio's general settings as one form. It owns only its
 // controls; LoadFromImage fills them from the image and StoreToImage writes them back, field

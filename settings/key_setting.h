@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The five programmable keys P1-P5, each with a short press, a long press and a press with
 // FUNC: where each of the 15 assignments lies, the function list, each slot's factory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Key Setting section of the configuration report and of a configuration document: the
 // fifteen key assignments in screen order, as the editor shows and stores them (a short-press
 // "MONI" shows "Off" while the squelch key is momentary, "RESET" shows no selection).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/key_setting_view.h"
 
 #include "settings/key_setting.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Key Setting editor: one drop-down for each of the 15 key assignments (P1-P5 short,
 // long, and with FUNC). It owns only its controls; the slots, codes and the MONI rule live

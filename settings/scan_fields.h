@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the scan settings lie in the radio image (0x03B0-0x03BF):
 //   B0 scan mode (index)            B1 priority channel mode (index)   B2 revert code

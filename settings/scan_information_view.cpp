@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "settings/scan_information_view.h"
 
 #include "settings/scan_fields.h"

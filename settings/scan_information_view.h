@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Scan Information editor: scanning on or off, priority channel watching with up to two
 // priority channels, the revert channel, four scan timings and the scan-enter tone. It owns

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Scan Information section of the configuration report and of a configuration document,
 // as the editor shows and stores the fields.
 

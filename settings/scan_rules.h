@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rules of the Scan Information editor that need no widgets: the time lists and their
 // conversion, the revert channels each priority mode offers, the priority channel lists,

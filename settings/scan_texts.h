@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the Scan Information editor shows: labels, option lists whose position is what
 // the image stores, and the revert channel texts in revert-code order.

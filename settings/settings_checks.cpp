@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration check's rules for the settings that name a channel or a signalling
 // entry: the MR channel, the priority and revert channels of scanning, the emergency channel
 // and the emergency ID. Only a setting in effect counts: the MR channel while the radio works

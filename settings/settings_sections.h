@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Function Setup, Scan Information, Emergency Information, Key Setting and Communication
 // Note editors' part in the configuration as a whole: their report sections, their reading

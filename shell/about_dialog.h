@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box: the model name as title line, the "Version" key of "Program.ini", the
 // line naming the model the software is for and the licence. Its only action is "OK".

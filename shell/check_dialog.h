@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Check Configuration": the findings of the configuration check, one a row (section, field,
 // finding). It stays open beside the editors: double-clicking a finding opens the editor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The child window of one editor: the editor's view above a bottom bar with "Close" and
 // "Help". It is deleted when closed, which empties the editor's slot in the main window.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Compare With Radio": the fields in which the radio differs from the open configuration,
 // one a row (section, field, this file, the radio), and "Save Radio Configuration As..."

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/csv_import_dialog.h"
 
 #include "forms/form_widgets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Import Channels (CSV)": before anything changes, the user sees how many channels the file
 // brings, every row that will be left out and every warning, chooses where the rows go

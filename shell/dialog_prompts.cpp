@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/dialog_prompts.h"
 
 #include "shell/password_dialog.h"

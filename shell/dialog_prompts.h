@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's answers to every message and question: real message boxes and dialogs,
 // captioned with the model name. Runs on the user-interface thread only; the transfer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The editors the main window can open (config/editor_table.h describes each) and the factory
 // that builds each editor's view. An editor whose factory is not registered yet keeps its

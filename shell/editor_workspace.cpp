@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/editor_workspace.h"
 
 #include "image/consistency_pass.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Keeps the editor windows and the radio image in step. One slot per editor kind holds its
 // child window or nothing; opening an editor creates or activates it; store all and reload

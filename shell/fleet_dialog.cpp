@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/fleet_dialog.h"
 
 #include "app/backups.h"

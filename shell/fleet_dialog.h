@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Program > "Fleet Write...": the open configuration as the master, written into radio after
 // radio with each roster row's values. The roster is an editable table (imported from CSV,

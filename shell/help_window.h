@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Built-in help: a window with a browser over the help pages compiled into the program.
 // Requests name a context number (F1 in an editor, the main window's help) or the default

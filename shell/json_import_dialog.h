@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Import Configuration (JSON)": before anything changes, the user sees every problem the
 // document has, one line each as the command-line tool prints them, and answers Import or

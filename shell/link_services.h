@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the shell needs from the radio link: the port list and probe for the Port dialog, the
 // read, and the write through the one write runner. The program builds it from the link's

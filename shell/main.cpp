@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program: reads its configuration from beside the executable, shows the main window,
 // and writes the port name back at exit.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: menus, toolbar, status bar, the "Tree Bar" with the navigation tree, and
 // the editor windows in its client area. It owns every command of the program and keeps

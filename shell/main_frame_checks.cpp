@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Program menu's commands for dealers: compare the radio with the open configuration
 // (the radio is read beside it, never into it) and check the configuration.
 

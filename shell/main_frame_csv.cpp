@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's channel list commands: export the channels in use as CSV, and import a
 // CSV file after showing the user what it brings and what it leaves out. Also where every
 // export (CSV, PDF) asks for its file name.

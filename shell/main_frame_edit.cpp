@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu's commands: undo and redo over the whole configuration, and the active
 // editor's own commands (the channel list's row commands). A step is recorded whenever the
 // editors have stored or reloaded, after a committed cell, a closed dialog and each row

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's configuration as text: export the whole configuration as JSON (what
 // report --json prints), and import such a document after showing the user its problems.
 // The import is one undo step.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyboard's way around the main window: Ctrl+Tab and Ctrl+Shift+Tab go from editor to
 // editor, F6 (and Shift+F6) between the Tree Bar and the editor in front.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building the main window: actions, menus, toolbar, status bar and the Tree Bar.
 
 #include "shell/main_frame.h"

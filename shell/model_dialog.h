@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Model Infomation": shows the model and the band limits in whole MHz and lets the user
 // pick other limits, accepted only when one row of the band table holds them; "OK" with

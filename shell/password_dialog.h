@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The password dialog: one bullet-showing entry of at most 4 characters, "OK" and "Cancel".
 // "Set Program Password" edits the image's program password (the Password command);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/port_dialog.h"
 
 #include "link/link_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "Port Setting": sixteen buttons "COM1"-"COM16", each enabled when its port opens and
 // labelled with the device it stands for. "Other" takes any other port: the system's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printout's commands of the main window: Print (toolbar and Ctrl+P), Print Preview and
 // Export PDF. All three draw the configuration report through the one page renderer.
 

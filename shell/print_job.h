@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The printout of the configuration on paper or in a PDF: the report's datasheet (title
 // block, the editors' fields as label/value pairs, the lists as tables) on pages between a

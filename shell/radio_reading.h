@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading a radio beside the open configuration: the radio's configuration goes into a state
 // of its own, so what the user has open stays exactly as it is, whatever the read brings.

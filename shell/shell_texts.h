@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every fixed text the main window, its bars and the file commands show, quoted exactly as
 // the program has always shown them (the odd spellings included: users and dealers know

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Lets the transfer worker ask its questions while the user-interface thread owns every
 // window: each call is handed to the user-interface thread, which answers it with the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The toolbar pictures and the program's icon, drawn with vector strokes at whatever pixel size the screen asks
 // for, so they stay sharp at every scale factor.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The transfer dialog: "Start" runs one transfer on a worker thread, the progress bar and
 // the percentage follow its blocks, the elapsed time and an estimate of the time left stand

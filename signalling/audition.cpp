@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signalling/audition.h"
 
 #include "channels/value_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the radio's encoder sends for one DTMF, 2Tone or 5Tone entry, as sound: the tones, how
 // long each sounds and the silences around them, read from the radio image through the same

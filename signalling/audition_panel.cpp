@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signalling/audition_panel.h"
 
 #include "signalling/audition_texts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The audition buttons of one signalling editor. Each "Play" stands beside an encode list or a
 // code field and plays what the radio sends for it (for a list, its current entry); Ctrl+Space

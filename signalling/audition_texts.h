@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text of the audition of signalling entries: the names of what can be heard, why
 // something cannot be, and what the editors' Play and "Save Sound As..." buttons show and say.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // "DTMF Special Call": composes an identity call (ANI: the other side's ID, the interval
 // character and our self ID; PTTID: interval character and self ID) for one encode entry.

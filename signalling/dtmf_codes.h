@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The widget-free conversions of the DTMF settings: code fields packed and unpacked, the self
 // ID digits, the texts of the number drop-downs both ways, the re-suffixing of encode entries

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DTMF settings of a new configuration ("Default.dat"): values every drop-down shows as
 // stored, so opening the DTMF editor on them and storing changes no byte.

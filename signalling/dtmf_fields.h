@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the DTMF settings lie in the radio image, and the option lists of their drop-downs.
 // Shared by the DTMF editor, the Emergency Information editor (which offers the encode

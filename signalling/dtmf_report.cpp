@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF section of the configuration report and of a configuration document: the settings
 // as the editor shows and stores them, then the encode entries in use ("M1"-"M16").
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the DTMF editor and its special call dialog show, quoted as the radio's users
 // know them, and the editor's help topic. The option lists live with the fields.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signalling/dtmf_view.h"
 
 #include "channels/value_tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DTMF editor: the sixteen "DTMF Encode" entries in a grid, the radio's own ID, the PTT ID
 // codes, the remote kill and stun codes and the timings of DTMF encoding and decoding.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signalling/five_tone_call_dialog.h"
 
 #include "forms/combo_helpers.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Special Call" dialog of the 5Tone editor, in two variants: for the BOT or EOT code
 // ("Choose Call Type", interval "Off", message of 8) and for the encode list ("NO." of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 5Tone selective calling without widgets: the tone standards and option lists, the repeat
 // rule, the packing of code digits into the image, the information codes, the BOT and EOT

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signalling/five_tone_defaults.h"
 
 #include "signalling/five_tone_codes.h"

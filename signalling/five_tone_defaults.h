@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 5Tone values of a new configuration ("Default.dat"): every one loads into the 5Tone
 // editor as it is, so the first store changes nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 5Tone encode list on the 5Tone editor's form: 100 entries in a grid, edited in place,
 // with special calls set by the list's "Special Call" dialog. Between a load and a store the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the 5Tone settings, the PTT ID codes, the information codes and the encode list lie
 // in the radio image. Addresses are radio addresses.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 5Tone section of the configuration report and of a configuration document: the
 // general settings, the BOT and EOT PTT ID codes and the eight information codes as the
 // editor shows and stores them, then the encode list entries in use.

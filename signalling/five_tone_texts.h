@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every fixed text of the 5Tone editor, its encode list and its special call dialogs, quoted
 // as the radio's own software shows them (odd spellings included). Option lists are in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 5Tone editor: the radio's own identity, the decoder settings, the BOT and EOT PTT ID
 // codes, the eight information codes, and the encode list in its grid. Between a load and a

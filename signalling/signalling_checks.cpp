@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration check's signalling rules: a channel whose optional signalling names a
 // DTMF, 2Tone or 5Tone entry that is not in use, a channel PTT ID that would send an empty
 // code, a self ID that the radio's own encode list calls, and across a fleet two radios

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DTMF, 2Tone and 5Tone editors' part in the configuration as a whole: their report
 // sections, their reading from a configuration document and the signalling rules of the

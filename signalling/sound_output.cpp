@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signalling/sound_output.h"
 
 #include "signalling/wav_file.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the editors' Play buttons send a sound: the computer's sound card through Qt
 // Multimedia, or whatever a test puts in its place. Only the GUI library plays sound; the core

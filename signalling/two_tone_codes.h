@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 2Tone values without widgets: option lists, tone frequencies in 0.1 Hz and their
 // tone-generator dividers, the rows of the encode list as texts, and the call-format words

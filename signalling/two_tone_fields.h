@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the 2Tone settings and the 2Tone encode list lie in the radio image.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "signalling/two_tone_pages.h"
 
 #include "grid/grid_view.h"

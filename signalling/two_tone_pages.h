@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two pages of the 2Tone editor. Each page loads itself from the radio image and stores
 // itself back; the view decides when (only the page on screen does either).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 2Tone section of the configuration report and of a configuration document: the Encode
 // page's timing, the Decode page's call format and tones, then the encode entries the list
 // shows (first tone in range).

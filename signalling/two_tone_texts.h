@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every text the 2Tone editor shows, quoted exactly as the radio's users know them, the
 // encode list's column layout and the editor's help topic.

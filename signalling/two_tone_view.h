@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The 2Tone editor: a tab control with the "Encode" page (tone timing and the 32 codes the
 // radio can send) and the "Decode" page (the radio's own call: tones A-D, call format,

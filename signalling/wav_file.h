@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The WAV file of a sound: RIFF, PCM, mono, 16 bits a sample, little-endian, as every audio
 // program and player reads it.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Benchmark of fleet programming (not run by CI): qmr417-cli fleet --parallel writing three
 # paced simulated radios on three pseudo-terminals, against the same command writing one.
 # Radios on different ports are written at the same time, so three should take little more

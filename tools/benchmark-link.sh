@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Benchmark of the radio link (not run by CI): a full read and a full write with
 # qmr417-cli through the pseudo-terminal simulator, paced like a 9600-baud cable, each
 # compared with the physical bound; the program's own time is what it takes beyond the

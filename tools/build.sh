@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, then configures and builds everything into ./build.
 # QMR_WERROR=ON in the environment makes a warning in our own code an error (tools/test.sh
 # sets it); left out, it is off, so a newer compiler's new warning never stops a build.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang into build-fuzz/ and runs one of them.
 #
 #   tools/fuzz.sh TARGET SECONDS [LIBFUZZER-ARGS...]

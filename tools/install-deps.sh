@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages the build and the tests need; clang and libclang-rt-14-dev
 # (which holds libFuzzer) build the fuzz targets. Idempotent: when everything is present it
 # only checks and returns within a second or two.

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """json_schema.py SCHEMA.json CLI: validates `CLI report --json` of a few seeded random
 parameter files against the configuration schema (docs/configuration.schema.json, which
 qmr_json_schema writes). Exit 0 valid, 1 invalid (each fault one line on stderr), 77 skipped

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lists every #include that runs against the project's layer order, lowest first:
 #   image  app  link  grid  forms  channels  signalling  settings  config  shell  cli
 # A file may include its own folder and any folder below it, never one above. Folders outside the

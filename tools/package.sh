@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian packages from source, as a distribution builds them, and checks them:
 #
 #   tools/package.sh                 ->  ./qmr417_<version>_<arch>.deb  (sudo apt install ./qmr417_*.deb)

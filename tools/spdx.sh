@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every source file starts with the line that names its licence, in its own comment syntax:
 #
 #   tools/spdx.sh --check   lists the files without it and fails when there is one
@@ -19,10 +20,10 @@ licence_line() {
   case "$1" in
     # The licence itself, formats without comments, golden outputs and raw inputs.
     LICENSE | debian/changelog | debian/copyright | debian/source/format | *.json | *.png | \
-    tests/fuzz/corpus/* | tests/report/small_report.txt) echo "" ;;
-    *.cpp | *.h) echo "// $id" ;;
+    tests/fuzz/corpus/* | tests/config/small_report.txt) echo "" ;;
+    *.cpp | *.h | *.h.in) echo "// $id" ;;
     *.sh | *.py | *.cmake | CMakeLists.txt | */CMakeLists.txt | .ci/run | .gitignore | *.supp | \
-    *.desktop | debian/control | debian/rules | debian/*.install | debian/*.lintian-overrides)
+    *.desktop | debian/control | debian/rules | debian/*.install | debian/*.lintian-overrides | tools/layer-exceptions.txt)
       echo "# $id" ;;
     *.xml | *.xml.in | *.svg | *.html | *.md) echo "<!-- $id -->" ;;
     *.1) echo ".\\\" $id" ;;

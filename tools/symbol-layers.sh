@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Lists the uses that run back up the folders' layer order at link level: an object file of a
 # lower folder that uses a function or variable defined (strongly, not inline) only in an object
 # file of a higher folder. tools/layers.sh checks includes; this catches what a declaration in a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds, and runs the tests (widget tests run headless).
 #
 #   tools/test.sh [CTEST-ARGS...]  the quick pass: the layer checks (includes, then the built

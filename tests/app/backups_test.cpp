@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Backups of transferred images: named by time and kind, folder made on demand, only the
 // newest kept.
 

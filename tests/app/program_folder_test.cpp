@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program folder that cannot be written sends "Program.ini" and the data directory to
 // the user's folder, seeded once from the defaults (the installed layout is checked by the
 // install test).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the Channel editor on a full image: opening it (construct, first LoadFromImage, show
 // and the first paint) and one LoadFromImage plus StoreToImage of the whole list.
 //   bench_channel_view [repeats]        (headless unless QT_QPA_PLATFORM says otherwise)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the channel editor tests share: an application state with a blank image (every slot
 // empty, no signalling entry in use), scripted messages and help, and helpers that put

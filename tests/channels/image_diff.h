@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Differences between two radio images, one line per changed run of bits, e.g.
 // "0x2009 bits 2-3: 01 -> 10", so a failing test names exactly what moved.

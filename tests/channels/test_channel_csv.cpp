@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel lists as CSV: golden text for a small list, every tone mapping both ways, the
 // report of rows an import refuses, the habits of other tools' files, and export, clear,
 // import over seeded random configurations giving what a store of the channel list leaves.

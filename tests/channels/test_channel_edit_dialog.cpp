@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Channel Edit dialog as a user drives it: typing, tabbing, choosing entries, clicking
 // checks and the up-down arrows, closing; then the controls and the bytes of the record.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Channel records: addresses, field bits, RX/TX, names, tone cells, channel clear and the
 // channel validity pass.
 

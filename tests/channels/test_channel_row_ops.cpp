@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Row commands of the channel list on images built here: the moved records byte for byte,
 // both bitmaps, the channel references; a paste running past the last channel; and
 // undo/redo over random sequences of mixed steps, byte-identical at every point.

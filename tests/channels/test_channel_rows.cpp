@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The channel list's rules on plain images: row fill, row store, the commits of the in-cell
 // editors, and the Channel Edit dialog's lists and navigation.
 

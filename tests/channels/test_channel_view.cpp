@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Channel editor as a user drives it: typing into cells, Enter, Left and Right, the
 // drop-downs and the "Edit" button; then the cells and the bytes of the image.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Properties over seeded random images: the consistency pass is idempotent, the channel
 // validity pass writes only the two slot bitmaps, and a channel clear writes only its
 // record and its two bits.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tone texts: parsing a cell, the normaliser of chosen or typed entries, the in-cell list,
 // and the decimal entry normaliser of tone-frequency edits.
 

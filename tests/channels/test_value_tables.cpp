@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Option lists, channel labels, DTMF code labels and DTMF symbol coding.
 
 #include "channels/value_tables.h"

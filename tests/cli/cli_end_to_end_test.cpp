@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli reading and writing the pseudo-terminal simulator, unpaced, and its exit
 // code for each kind of failure.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-cli fleet against three pseudo-terminal simulators: each radio ends up holding the
 // master with only its own roster row's values, the log says so, and a resumed run leaves
 // them alone; a roster with a problem writes nothing at all.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // QProcess needs an application object for its notifiers.
 #include <QCoreApplication>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing radios as a user does, through the pseudo-terminal simulator: a verify that must
 // name every wrong byte of the last blocks, the earlier contents kept and put back after a
 // write that failed part-way, and a fleet run that goes on past a failing radio.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line describes itself once: every command the tool runs answers in --help, and
 // its manual page names every such command, every exit code --help lists and --version. Both
 // programs print the project's version.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the configuration report of a full configuration (203 channels, every list full):
 // building the model with its printout, the command-line text and JSON, and the PDF.
 // QMR_REPORT_PDF=file keeps the last PDF, for a look at the pages.

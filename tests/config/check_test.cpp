@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration check on configurations built in code: planted faults give exactly
 // their findings, settings that are not in effect give none, a fleet's radios are checked
 // against each other, and qmr417-cli check prints the same lines with its exit codes.

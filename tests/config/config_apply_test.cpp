@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A configuration document applied onto "Default.dat": bad documents refused with the line
 // that names the problem and nothing changed, and a partial document that changes what it
 // says and nothing else.

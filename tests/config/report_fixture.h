@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Configurations the report tests build in code: a small one with known channels, lists and
 // settings (its text is the golden file), and a full one with every slot and list in use.

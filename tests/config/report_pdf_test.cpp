@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The printout of a full configuration, drawn to a PDF and read back with pdftotext: header,
 // footers, page count, and every text in the editors' order.
 

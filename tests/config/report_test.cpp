@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration report on configurations built in code: the text against a golden file,
 // the JSON against the model it comes from, the printout's layout, the comparison of two images,
 // and the command-line commands end to end.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drop-down conventions every editor relies on.
 
 #include "forms/combo_helpers.h"

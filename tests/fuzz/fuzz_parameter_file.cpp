@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A parameter file of any bytes, opened, and everything the program runs on it after that:
 // the consistency and validity passes, every channel record decoded, every editor's load
 // and store (the editors registered in the program, so each new one is covered as soon as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Program.ini" of any bytes, read and written as the program does at start-up and exit:
 // the three keys of "Setup" read, then one key written with a value of any text.
 //

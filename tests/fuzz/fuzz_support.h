@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the fuzz targets share: one way to state a property, the byte comparison behind most
 // of them, and a scratch folder for the targets that go through files.

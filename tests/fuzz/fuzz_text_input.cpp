@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text a user may type or paste, through the parsers the editors read it with:
 // frequencies and scaled decimals, tone texts, channel labels and slot steps, DTMF codes
 // and symbol pairs, tone-frequency entries, and an RX or TX typed into a channel row.

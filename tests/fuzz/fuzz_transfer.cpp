@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer engine against a radio whose answers the fuzzer bends: each answer comes
 // whole, late (up to 1.5 s, so the program asks again and both answers arrive), after a stray
 // byte, with a byte lost, cut short, replaced by arbitrary bytes, or not at all; the cable may

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times what the channel list does on every load: all texts of a 204 x 10 grid, shown on screen.
 // Run it by hand; it is not a test.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "image/consistency_pass.h"
 
 #include "image/memory_map.h"

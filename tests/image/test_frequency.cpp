@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frequency texts, working values and BCD fields: golden values first, round trips after.
 
 #include "image/frequency.h"

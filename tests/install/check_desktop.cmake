@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The desktop's view of the program: the menu entry and the AppStream metainfo pass their
 # validators, and the ".dat" file type claims parameter files only, as the desktop's MIME
 # database (shared-mime-info, read here through GIO) decides it:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into PREFIX and checks the installed copy.
 file(REMOVE_RECURSE ${PREFIX})
 

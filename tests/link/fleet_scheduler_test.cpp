@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fleet's queues: one per cable, a COMn name and its device counting as one, and a stop
 // that reaches every transfer running and starts no further radio.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A loaded PC, a USB adapter and a noisy line, through the simulated radio's fault switches
 // in virtual time: every transfer either completes byte-exact or fails with its exit code
 // and leaves the image as it was. Never a success with a wrong byte.

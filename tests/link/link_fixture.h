@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A transfer against the in-process simulated radio in virtual time, with every port
 // operation and pause logged so tests can check the exact order of the exchange.

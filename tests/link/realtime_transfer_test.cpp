@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole write and a whole read of the built-in simulated radio on the real clock,
 // through the same entry the transfer dialog's worker uses.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Prompts answered from a script, recording every question and message in order.
 // An exhausted script answers Cancel, as the command-line tool does.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The transfer against the in-process simulated radio, in virtual time.
 
 #include "link_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The read-back after a write: it reads 0x0100-0x3FFF into its own buffer, never into the
 // image, and names exactly the bytes a radio stored differently from what it acknowledged.
 

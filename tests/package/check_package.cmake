@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks a Debian package of the programs: its dependencies, its files as
 # debian/qmr417.install names them, and the packaged command-line tool at work.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The version and the home page are named in CMake's project() only; the Debian package
 # names them again, and must name the same: debian/changelog's newest entry (the package's
 # version, without an epoch or a Debian revision) and the Homepage of debian/control.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Scan Information and Communication Note tests share: an editor environment over
 // one application state, seeded random images, and the byte check that a store touched

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Communication Note editor as a user drives it: typing into cells, the toolbar Save with
 // an edit still open, New over an open edit; then the cells and the contact records.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Emergency Information editor, driven as a user would: load an image, choose entries
 // with the keyboard, store, and look at the bytes.
 

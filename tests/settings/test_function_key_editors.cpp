@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Function Setup and Key Setting editors as a user drives them: typing into the text
 // fields, leaving them, choosing entries, F1, Enter and Escape; then the controls and the
 // bytes of the image. Seeded random images check that each editor touches only its own bits.

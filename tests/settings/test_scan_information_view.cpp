@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Scan Information editor as a user drives it, and its bytes in the image.
 
 #include "settings_fixture.h"

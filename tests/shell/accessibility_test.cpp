@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Screen readers: every control of every editor and window of the program has a name, and
 // every dialog's buttons carry mnemonics. The editors come from the program's editor table,
 // the windows from running every command of the main window and pressing every button of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times the editors in the main window on a full configuration (203 channels, every list
 // full): opening each editor (created, loaded, shown and painted, with the Channel editor open
 // as after start-up) and a store all with all nine editors open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Program > "Compare With Radio..." and "Check Configuration" through the main window, the
 // radio read by the real engine from the simulated radio on the worker thread.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration as JSON, both ways: a report read back onto any base gives the same
 // report and the bytes the nine editors leave, on seeded random files; and the File menu's
 // export and import as a user meets them.

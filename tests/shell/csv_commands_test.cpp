@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The File menu's CSV commands as a user meets them: the import shows its report and the
 // choice of placement before anything changes, Cancel changes nothing, export writes the
 // channels in use.

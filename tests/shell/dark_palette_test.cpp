@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dark desktop: under a dark palette every text the program draws keeps its contrast: the
 // channel list's cells and headers, the status bar's band indicator and the help page.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration delivered as "Default.dat".
 
 #include "default_image.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Model, password and About dialogs, the help pages, and the bridge that lets the
 // transfer worker ask its questions on the user-interface thread.
 

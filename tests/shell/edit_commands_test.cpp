@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Edit menu in the main window with the real editors, as a user meets it: rows chosen by
 // their labels, moved, emptied, pasted from a spreadsheet and refused when there is no room;
 // the other editors follow; Undo and Redo walk every step back and forth byte for byte, with

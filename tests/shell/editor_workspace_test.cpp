@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeping editors and image in step: which editor loads and stores, and in what order,
 // when editors are opened, switched, closed, stored and reloaded.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fleet Write as a user runs it: a roster imported from CSV, Start, each radio written with
 // its own row's values and logged; a resumed run writes nothing, and a roster with a shared
 // self ID writes nothing at all.

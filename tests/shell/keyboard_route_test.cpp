@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A user who works without a mouse: every step below is a key pressed on whatever has the
 // focus, through the real main window and editors.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window: start-up, bars, tree and menus, the File commands, Model and Password,
 // help and drops, with logging editors standing in for the real ones.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Port Setting" against a fixed port list and a scripted probe.
 
 #include "shell_fixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the shell tests share: a temporary application directory, a scripted Prompts, a
 // help service that records its requests, a small editor that logs its loads and stores,

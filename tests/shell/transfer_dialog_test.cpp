@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads and writes through the transfer dialog against the simulated radio: the worker runs
 // the real engine on its own thread while the dialog answers its questions.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Verify after writing" in the Write dialog: remembered per user, and a write into a
 // radio that stores one block wrongly is reported in one message, by field and by address.
 

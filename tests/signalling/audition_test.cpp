@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the radio sends, heard back: the WAV files of qmr417-cli audition decoded with Goertzel
 // filters of this test's own over tone tables written out here (never the program's), then
 // the digits, tones and times compared with the configuration; the command's faults; and the

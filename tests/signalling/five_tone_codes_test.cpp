@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 5Tone conversions without widgets: golden bytes of the encode list entries and the PTT ID
 // codes, special calls recognised only when they rebuild to the stored digits, and a property
 // over seeded random entries.

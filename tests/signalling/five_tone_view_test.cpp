@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 5Tone editor as a user drives it: drop-downs, typing and leaving fields, the special
 // call dialogs, the encode list grid; then the controls and the bytes of the image.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DTMF code fields on golden bytes, and the rule that makes encode entries follow the self ID.
 
 #include "signalling/dtmf_codes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DTMF editor as a user drives it: typing into the fields and the encode list, choosing
 // entries, the special call dialog; then the controls and the bytes of the image.
 

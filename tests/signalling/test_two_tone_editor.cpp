@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 2Tone editor as a user drives it (typing into the list and the tone fields, choosing a
 // call format, switching pages, saving), checked on the controls and on the image bytes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // qmr417-cli and the pseudo-terminal radio simulator as child processes, for the tests that
 // drive the command-line tool end to end.

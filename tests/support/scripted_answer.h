@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The next text answer of a test's scripted prompts: none once the script has run out, and
 // none where the script says the user cancelled. It leaves the queue as a QString, because

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "default_image.h"
 
 #include "channels/channel_record.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The configuration delivered beside the program as "Default.dat": what New and the first
 // start show. Every channel slot is empty, the band limits are 136-174 MHz, and each

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes "Default.dat", the configuration delivered beside the program.
 // Usage: qmr_default_dat <output file>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr_json_schema SCHEMA.json          writes the JSON Schema of the configuration document
 // qmr_json_schema --check SCHEMA.json  exits 1 when SCHEMA.json is not what it would write
 //

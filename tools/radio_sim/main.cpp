@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // qmr417-radio-sim: a simulated QMR-417 with its programming cable on a pseudo-terminal.
 // It prints the device path to open (one line on stdout) and serves until SIGINT,
 // SIGTERM or SIGHUP (or the end of stdin with --quit-on-eof); then it saves its memory

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "pty_radio.h"
 
 #include "link/link_constants.h"

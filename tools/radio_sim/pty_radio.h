@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Serves a SimulatedRadio on a pseudo-terminal, acting as the programming cable: every
 // byte the program sends comes back as echo, followed by the radio's answer. With pacing,
