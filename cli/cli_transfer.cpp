@@ -271,7 +271,7 @@ int runWrite(app::AppState& state, const TransferRequest& request, const std::at
     callbacks.describe = config::verifyFieldDifferences;
     callbacks.hint = [&](const radiolink::TransferOutcome& outcome) { return cliHint(outcome, prompts, request); };
     const radiolink::WriteResult result =
-        radiolink::runWrite(state, prompts, ports, {request.readFirst, request.verify}, callbacks);
+        radiolink::runWrite(state, prompts, ports, {request.readFirst, request.verify, request.asIs}, callbacks);
     printer.finish();
 
     // With a verify the engine leaves the completion to the caller, as the program tells both at once.

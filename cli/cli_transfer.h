@@ -21,6 +21,7 @@ struct TransferRequest {
     AnswerPolicy policy;
     bool verify = false;     // after a completed write, read the radio back and compare
     bool readFirst = false;  // before a write, read the radio and keep it as a backup
+    bool asIs = false;       // a write sends the file's bytes without the consistency pass
     QString label;        // set: every line the transfer prints starts with it (a fleet's radio)
 };
 

@@ -38,6 +38,11 @@ int writeCommand(const QStringList& arguments, app::AppState& state, const std::
         QStringLiteral("Before the write, read the radio and keep it as a backup (...-before-write.dat), so the "
                        "write can be undone."));
     parser.addOption(readFirstOption);
+    const QCommandLineOption asIsOption(
+        QStringLiteral("as-is"),
+        QStringLiteral("Send the file's bytes as they are, without the consistency pass: to put back a radio's "
+                       "own earlier contents (...-before-write.dat)."));
+    parser.addOption(asIsOption);
     if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kWriteUsage)) return *done;
 
     QString error;
@@ -46,6 +51,7 @@ int writeCommand(const QStringList& arguments, app::AppState& state, const std::
     request->policy.keepRadioState = parser.isSet(keepStateOption);
     request->verify = parser.isSet(verifyOption);
     request->readFirst = parser.isSet(readFirstOption);
+    request->asIs = parser.isSet(asIsOption);
     const QString in = parser.value(inOption);
     if (in.isEmpty()) return fail(kExitUsage, text::kMissingOption.arg(QStringLiteral("write"), inOption.names().constFirst()));
 

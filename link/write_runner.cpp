@@ -87,7 +87,7 @@ WriteResult WriteRunner::run(const WriteOptions& options) {
     WriteResult result;
     m_passwordGiven = m_state.transferPassword;
     // What goes into the radio is what a Save would keep: the same pass, the file's own band.
-    image::runConsistencyPass(m_state.image, image::decodeBandLimits(m_state.image));
+    if (!options.asIs) image::runConsistencyPass(m_state.image, image::decodeBandLimits(m_state.image));
     if (options.readFirst && !readFirst(result)) return result;
     write(result, !options.verify);
     if (result.done() && options.verify) verify(result);

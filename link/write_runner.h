@@ -4,7 +4,8 @@
 // the Fleet Write window alike, so that they never drift apart in the bytes a radio gets, the
 // backups, the result codes or the messages:
 //   1. the consistency pass over the image (with the image's own band limits), as before a
-//      Save: what goes into the radio is what a saved file would hold;
+//      Save: what goes into the radio is what a saved file would hold (not for a restore,
+//      which sends the radio's earlier contents as they were read);
 //   2. with `readFirst`, a whole read of the radio, kept as "...-before-write.dat", so that a
 //      write that fails part-way can be undone;
 //   3. the write, then its "...-written.dat" backup;
@@ -59,7 +60,7 @@ inline const QString kInterrupted = QStringLiteral("interrupted after %1 of %2 b
 inline const QString kBusy = QStringLiteral("another transfer is running");
 inline const QString kPartialWrite = QStringLiteral("%1; the radio holds a partial write (blocks up to 0x%2 are new)");
 inline const QString kRestoreHint = QStringLiteral(
-    "; what it held before is kept in %1 (to put it back: qmr417-cli write --in %1)");
+    "; what it held before is kept in %1 (to put it back: qmr417-cli write --as-is --in %1)");
 inline const QString kReadFirstFailed = QStringLiteral("the radio could not be read first, so nothing was written: %1");
 inline const QString kBeforeBackupFailed = QStringLiteral(
     "the radio's earlier contents could not be kept, so nothing was written: %1");
@@ -77,6 +78,9 @@ inline const QString kBackupFailedNote = QStringLiteral(
 struct WriteOptions {
     bool readFirst = false;
     bool verify = false;
+    // The image goes out byte for byte, without the consistency pass: a restore puts back a
+    // radio's own earlier contents, which may hold what the pass would change.
+    bool asIs = false;
 };
 
 // What a write (and its read-first and verify) came to.

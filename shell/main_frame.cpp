@@ -336,7 +336,7 @@ void CMainFrame::writeToRadio() {
     if (!result.beforeBackup.isEmpty() && result.outcome.blocksDone > 0) offerRestore(result.beforeBackup, result.failure);
 }
 
-// Writes the radio's earlier contents back, as `qmr417-cli write --in` that file would; the
+// Writes the radio's earlier contents back, as `qmr417-cli write --as-is --in` that file would; the
 // configuration open in the program stays as it is.
 void CMainFrame::offerRestore(const QString& backup, const QString& failure) {
     if (!m_prompts.askActionOrClose(texts::kPartialWriteRestore.arg(failure), texts::kRestore)) return;
@@ -348,7 +348,7 @@ void CMainFrame::offerRestore(const QString& backup, const QString& failure) {
         return;
     }
     TransferDialog restore(TransferDirection::Write, radio, m_prompts, m_link, this);
-    restore.hideWriteOptions();
+    restore.makeRestore();
     restore.exec();
 }
 

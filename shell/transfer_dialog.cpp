@@ -103,7 +103,8 @@ QCheckBox* TransferDialog::rememberedBox(const QString& text, const char* name, 
     return box;
 }
 
-void TransferDialog::hideWriteOptions() {
+void TransferDialog::makeRestore() {
+    m_restore = true;
     for (QCheckBox* box : {m_readFirst, m_verify}) {
         if (!box) continue;
         box->blockSignals(true);  // not the user's choice: nothing to remember
@@ -152,7 +153,7 @@ void TransferDialog::runWorker(bool verify, bool readFirst, const ProgressSink& 
             return;
         }
         if (!m_link.write) return;
-        m_writeResult = m_link.write(m_state, m_workerPrompts, {readFirst, verify}, stageProgress);
+        m_writeResult = m_link.write(m_state, m_workerPrompts, {readFirst, verify, m_restore}, stageProgress);
         // The write's own result stands; the verify only adds its report, told together with
         // the write's completion.
         m_workerResult = m_writeResult.outcome.success();

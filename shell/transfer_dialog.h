@@ -56,8 +56,9 @@ public:
     bool succeeded() const { return m_succeeded; }
     // A write's whole result (read-first, backups, verify); meaningful once the dialog closed.
     const radiolink::WriteResult& writeResult() const { return m_writeResult; }
-    // A write of a restore: no read first and no verify, and no check boxes for them.
-    void hideWriteOptions();
+    // A write of a restore: the file's bytes as they are (no consistency pass), no read first
+    // and no verify, and no check boxes for them.
+    void makeRestore();
     bool workerRunning() const { return m_worker != nullptr; }
 
     // "Start": starts the worker unless a transfer is running.
@@ -93,6 +94,7 @@ private:
     QLabel* m_remaining;
     QCheckBox* m_verify = nullptr;     // writing only
     QCheckBox* m_readFirst = nullptr;  // writing only
+    bool m_restore = false;            // a write that puts back a radio's earlier contents
     radiolink::WriteStage m_shownStage = radiolink::WriteStage::Writing;
     radiolink::WriteResult m_writeResult;
     QTimer* m_clock;
