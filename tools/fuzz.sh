@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the fuzz targets with clang into build-fuzz/ and runs one of them.
+# Builds one fuzz target in build-sanitize/ (tools/checked-build.sh) and runs it.
 #
 #   tools/fuzz.sh TARGET SECONDS [LIBFUZZER-ARGS...]
 #   tools/fuzz.sh transfer 600                  # ten minutes on the transfer engine
 #   tools/fuzz.sh parameter_file 0 CRASH-FILE   # replay one input (SECONDS 0: no fuzzing)
 #
 # TARGET is parameter_file, text_input, program_ini or transfer. A run starts from the seed
-# corpus in tests/fuzz/corpus/TARGET and keeps what it finds in build-fuzz/corpus/TARGET,
+# corpus in tests/fuzz/corpus/TARGET and keeps what it finds in build-sanitize/corpus/TARGET,
 # so the next run goes on from there. An input that breaks a property is saved as
-# build-fuzz/artifacts/TARGET-crash-...; the run stops and this script fails.
+# build-sanitize/artifacts/TARGET-crash-...; the run stops and this script fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -26,39 +26,31 @@ if [ ! -f "tests/fuzz/fuzz_${target}.cpp" ]; then
 fi
 
 tools/install-deps.sh
-if [ ! -f build-fuzz/CMakeCache.txt ]; then
-  cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
-    -DCMAKE_CXX_COMPILER=clang++ -DQMR_FUZZ=ON > /dev/null
-fi
-# QMR_WERROR=ON in the environment (tools/test.sh sets it) makes a warning in our code an
-# error; unset, the folder keeps what it was configured with.
-if [ -n "${QMR_WERROR:-}" ]; then
-  cmake -S . -B build-fuzz -DQMR_WERROR="$QMR_WERROR" > /dev/null
-fi
-cmake --build build-fuzz --target "fuzz_${target}"
+tools/checked-build.sh
+cmake --build build-sanitize --target "fuzz_${target}"
 
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1"
 export LSAN_OPTIONS="suppressions=$PWD/tools/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-program="build-fuzz/bin/fuzz_${target}"
+program="build-sanitize/bin/fuzz_${target}"
 
 if [ "$seconds" -eq 0 ]; then
   exec "$program" "$@"
 fi
 
-corpus="build-fuzz/corpus/${target}"
-mkdir -p "$corpus" build-fuzz/artifacts
+corpus="build-sanitize/corpus/${target}"
+mkdir -p "$corpus" build-sanitize/artifacts
 echo "Fuzzing ${target} for ${seconds} s"
 # libFuzzer's progress lines ("#1234 NEW ...", NEW_FUNC) and its dictionary are left out.
 set +e
 "$program" -max_total_time="$seconds" -timeout=30 \
-  -artifact_prefix="build-fuzz/artifacts/${target}-" "$@" \
+  -artifact_prefix="build-sanitize/artifacts/${target}-" "$@" \
   "$corpus" "tests/fuzz/corpus/${target}" 2>&1 | grep -Eiv '^#[0-9]|^"|recommended dictionary|NEW_FUNC'
 status="${PIPESTATUS[0]}"
 set -e
 if [ "$status" -ne 0 ]; then
-  echo "fuzz_${target}: a property failed or the target crashed (exit $status); input in build-fuzz/artifacts/" >&2
+  echo "fuzz_${target}: a property failed or the target crashed (exit $status); input in build-sanitize/artifacts/" >&2
   exit "$status"
 fi
 echo "fuzz_${target}: no property failed in ${seconds} s"

@@ -6,7 +6,7 @@
 #                                  objects' uses), build/ and the whole suite
 #   tools/test.sh --sanitize       the whole suite built with AddressSanitizer and
 #                                  UndefinedBehaviorSanitizer, in build-sanitize/
-#   tools/test.sh --fuzz [SECONDS] each fuzz target for SECONDS (20), in build-fuzz/
+#   tools/test.sh --fuzz [SECONDS] each fuzz target for SECONDS (20), built there too
 #   tools/test.sh --all            all three in that order: what CI runs
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -40,9 +40,7 @@ sanitizer_environment() {
 sanitize_pass() {
   tools/install-deps.sh
   sanitizer_environment
-  # -O1 and line tables only: a third of the build time of -O2 -g, stack traces still name lines.
-  cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DQMR_SANITIZE=ON -DQMR_WERROR=ON > /dev/null
+  tools/checked-build.sh
   cmake --build build-sanitize
   # The realtime link test and the command-line tests run several times slower here.
   # The package test belongs to the quick pass: a package is never made from this build.

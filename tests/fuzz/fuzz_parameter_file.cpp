@@ -23,6 +23,7 @@
 #include <QApplication>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -81,9 +82,28 @@ struct Program {
     forms::EditorEnv env() { return {state, prompts, help, host}; }
 };
 
-Program& program() {
-    static Program instance;
+// Qt frees the main thread's font cache when the application object goes, but only while
+// the cache's own static still stands, and that static is made during the first input. So
+// the program and the application go in an exit handler registered after the first input,
+// which runs before the statics made during it: otherwise the font cache leaks at exit.
+std::unique_ptr<QApplication>& application() {
+    static std::unique_ptr<QApplication> instance;
     return instance;
+}
+
+std::unique_ptr<Program>& programSlot() {
+    static std::unique_ptr<Program> instance;
+    return instance;
+}
+
+void tearDownAtExit() {
+    programSlot().reset();
+    application().reset();
+}
+
+Program& program() {
+    if (!programSlot()) programSlot() = std::make_unique<Program>();
+    return *programSlot();
 }
 
 void openFile(Program& p, QByteArrayView input) {
@@ -197,7 +217,7 @@ void saveAndReopen(Program& p) {
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
     qputenv("QT_QPA_PLATFORM", QByteArrayLiteral("offscreen"));
-    static QApplication app(*argc, *argv);
+    application() = std::make_unique<QApplication>(*argc, *argv);
     return 0;
 }
 
@@ -212,5 +232,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The prefix block serves nothing in the program, so it picks the dialog's slot.
     channelEditDialogSettles(p, 1 + p.state.prefix[0] % channels::kLastSlot);
     saveAndReopen(p);
+    static const bool tearDownRegistered = std::atexit(tearDownAtExit) == 0;
+    (void)tearDownRegistered;
     return 0;
 }
