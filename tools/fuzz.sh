@@ -30,7 +30,7 @@ if [ ! -f build-fuzz/CMakeCache.txt ]; then
   cmake -S . -B build-fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" \
     -DCMAKE_CXX_COMPILER=clang++ -DQMR_FUZZ=ON > /dev/null
 fi
-# QMR_WERROR=ON in the environment (tools/test.sh sets it) makes a warning in our code an
+# QMR_WERROR=ON in the environment (tools/test.sh --fuzz sets it) makes a warning in our code an
 # error; unset, the folder keeps what it was configured with.
 if [ -n "${QMR_WERROR:-}" ]; then
   cmake -S . -B build-fuzz -DQMR_WERROR="$QMR_WERROR" > /dev/null
