@@ -88,7 +88,7 @@ QWidget* PortDialog::makePortGroup(const QList<radiolink::ListedPort>& listed) {
         button->setObjectName(QStringLiteral("com%1").arg(number));
         const OpenStatus status = probe(name);
         button->setEnabled(status == OpenStatus::Opened);
-        button->setToolTip(unavailableReason(name, status));
+        button->setToolTip(unavailableReason(radiolink::shownPortName(name), status));
         const QString device = deviceOf(name, listed);
         auto* label = new QLabel(device.isEmpty() || device == name ? QString() : device);
         label->setObjectName(QStringLiteral("com%1Device").arg(number));
@@ -116,6 +116,7 @@ QWidget* PortDialog::makeOtherRow(const QList<radiolink::ListedPort>& listed) {
     m_otherPorts->setObjectName(QStringLiteral("otherPorts"));
     m_otherPorts->setAccessibleName(kOtherLabel);  // the radio button beside it says what it is
     m_otherPorts->setEditable(true);
+    m_otherPorts->lineEdit()->setAccessibleName(kOtherLabel);  // the field typed into, not its text
     m_otherPorts->setInsertPolicy(QComboBox::NoInsert);
     m_otherPorts->setMinimumContentsLength(kOtherMinimumLength);
     m_otherPorts->addItem(radiolink::text::kSimulatorPortName, radiolink::text::kSimulatorPortName);

@@ -58,6 +58,9 @@ public:
     const radiolink::WriteResult& writeResult() const { return m_writeResult; }
     // A write of a restore: no read first and no verify, and no check boxes for them.
     void hideWriteOptions();
+    // A read whose result the caller shows at once (Compare With Radio's list): a completed
+    // read says nothing of its own.
+    void hideCompletionMessage() { m_completionMessage = false; }
     bool workerRunning() const { return m_worker != nullptr; }
 
     // "Start": starts the worker unless a transfer is running.
@@ -103,6 +106,7 @@ private:
     std::unique_ptr<QThread> m_worker;
     std::atomic<bool> m_workerResult{false};
     bool m_succeeded = false;
+    bool m_completionMessage = true;
 };
 
 } // namespace shell

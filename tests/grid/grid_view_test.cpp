@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -514,6 +516,52 @@ TEST_F(GridViewTest, SizesInTwipsFollowTheDpiPerAxis)
 
     grid->setRowHeightTwips(3, 300);
     EXPECT_EQ(grid->rowHeight(2), 30);
+}
+
+// A larger font widens every column in proportion and grows the header row; no column is
+// narrower than the widest value its editor takes.
+TEST_F(GridViewTest, SizesGrowWithTheFontAndHoldTheWidestValue)
+{
+    const int frequency = grid->columnWidth(0);
+    const int header = grid->horizontalHeader()->height();
+    QFont large = grid->font();
+    large.setPointSizeF(large.pointSizeF() * 2);
+    grid->setFont(large);
+    EXPECT_NEAR(grid->columnWidth(0), 2 * frequency, frequency / 4);
+    EXPECT_GT(grid->horizontalHeader()->height(), header * 3 / 2);
+    for (int column = 1; column <= 4; ++column) {
+        const int widest = column == 4 ? grid->fontMetrics().horizontalAdvance(QStringLiteral("6.25"))
+                         : column == 3 ? 7 * grid->fontMetrics().horizontalAdvance(QLatin1Char('@'))
+                                       : 10 * grid->fontMetrics().horizontalAdvance(QLatin1Char('0'));
+        EXPECT_GT(grid->columnWidth(column - 1), widest) << column;
+    }
+}
+
+// A column widened by dragging its header edge keeps its width in "Program.ini", under its
+// own key, for the next grid of that editor; the file's other lines stay as they were.
+TEST_F(GridViewTest, DraggedWidthsAreRememberedInTheSettingsFile)
+{
+    const QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Program.ini"));
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Setup]\r\nCOM=COM3\r\n");
+    file.close();
+    grid->rememberColumnWidths(app::SettingsFile(ini), QStringLiteral("channel"));
+    grid->horizontalHeader()->resizeSection(2, 200);   // the user's drag of column 3's edge
+    QTest::qWait(600);                                  // written once the drag has settled
+    const QString saved = app::SettingsFile(ini).read(QStringLiteral("Columns"), QStringLiteral("channel"), {});
+    EXPECT_GT(saved.split(u',').value(3).toInt(), 0) << saved.toStdString();
+    EXPECT_EQ(saved.split(u',').value(1).toInt(), 0) << "a column left alone stays as laid out";
+    EXPECT_EQ(app::SettingsFile(ini).read(QStringLiteral("Setup"), QStringLiteral("COM"), {}), QStringLiteral("COM3"));
+
+    GridView next;
+    next.setLogicalDpi(96, 96);
+    next.setRowCount(3);
+    next.setColumnCount(10);
+    next.setColumnWidthTwips(3, 1200);
+    next.rememberColumnWidths(app::SettingsFile(ini), QStringLiteral("channel"));
+    EXPECT_NEAR(next.columnWidth(2), 200, 1);
 }
 
 TEST_F(GridViewTest, ResizingKeepsTheTextsThatStillFit)
