@@ -79,8 +79,13 @@ void breakWord(const QFontMetricsF& fm, const QString& word, qreal width, QStrin
     lines.append(piece);
 }
 
+// Room measured as the widest text it was made for holds that text: a column's edges are sums
+// of widths, a hair off the width itself.
+constexpr qreal kFitTolerance = 0.5;  // of a device dot
+
 // `text` in lines no wider than `width`, broken at blanks where it can be.
-QStringList wrapped(const QFontMetricsF& fm, const QString& text, qreal width) {
+QStringList wrapped(const QFontMetricsF& fm, const QString& text, qreal room) {
+    const qreal width = room + kFitTolerance;
     if (fm.horizontalAdvance(text) <= width) return {text};
     QStringList lines;
     QString line;

@@ -69,7 +69,9 @@ void CBaseFormView::reportEdits() {
 }
 
 void CBaseFormView::editFinished() {
-    if (m_reportingEdit) return;
+    // A field also finishes when a message or a dialog takes the focus from it, in the middle
+    // of whatever showed that window: the store waits for the user's next edit or switch.
+    if (m_reportingEdit || QApplication::activeModalWidget() || QApplication::activePopupWidget()) return;
     m_reportingEdit = true;
     emit editCompleted();
     m_reportingEdit = false;

@@ -20,6 +20,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <algorithm>
 
 namespace shell {
 
@@ -35,6 +38,7 @@ constexpr int kFreqPaneWidth = 200;
 // the start, so choosing one does not shift the panes.
 const QString kComPaneRoom = QStringLiteral("/dev/ttyUSB00");
 constexpr int kTreeBarWidth = 210;
+constexpr int kTreeItemMargins = 12;  // around an item's text, and a pixel to spare
 
 QLabel* statusPane(const QString& text, const char* name, int minimumWidth = 0) {
     auto* pane = new QLabel(text);
@@ -249,7 +253,16 @@ void CMainFrame::createTreeBar() {
                            QDockWidget::DockWidgetFloatable);
     m_treeBar->setWidget(m_tree);
     addDockWidget(Qt::LeftDockWidgetArea, m_treeBar);
-    resizeDocks({m_treeBar}, {kTreeBarWidth}, Qt::Horizontal);
+    // As wide as its longest item needs with the font in use ("Communication Note" under
+    // the root), and never narrower than the bar was laid out for.
+    int items = 0;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const int depth = (*it)->parent() ? 2 : 1;  // the root, then the editors under it
+        items = std::max(items, m_tree->fontMetrics().horizontalAdvance((*it)->text(0)) + depth * m_tree->indentation());
+    }
+    items += 2 * m_tree->frameWidth() + kTreeItemMargins;
+    m_tree->setMinimumWidth(items);
+    resizeDocks({m_treeBar}, {std::max(kTreeBarWidth, items)}, Qt::Horizontal);
 
     m_actions.viewTree = m_treeBar->toggleViewAction();
     m_actions.viewTree->setText(texts::kTreeView);

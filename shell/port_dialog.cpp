@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
@@ -171,15 +172,19 @@ void PortDialog::selectCurrent() {
     if (listedAt >= 0)
         m_otherPorts->setCurrentIndex(listedAt);
     else
-        m_otherPorts->setEditText(current);
+        m_otherPorts->setEditText(radiolink::shownPortName(current));  // "\\.\COM20" is COM20 to the user
     m_other->setChecked(true);
 }
 
 QString PortDialog::chosenName() const {
     const int id = m_group->checkedId();
     if (id >= 1 && id <= kButtonCount) return radiolink::portName(id);
-    if (id == kOtherId) return m_otherPorts->currentText().trimmed();
-    return {};
+    if (id != kOtherId) return {};
+    // A COMn typed or shown under "Other" is stored by the naming rule ("\\.\COM20").
+    const QString typed = m_otherPorts->currentText().trimmed();
+    static const QRegularExpression comNumber(QStringLiteral("^COM([1-9][0-9]{0,3})$"));
+    const QRegularExpressionMatch match = comNumber.match(typed);
+    return match.hasMatch() ? radiolink::portName(match.captured(1).toInt()) : typed;
 }
 
 void PortDialog::confirm() {

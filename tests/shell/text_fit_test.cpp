@@ -28,6 +28,8 @@
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTest>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -117,6 +119,22 @@ void checkGrid(const grid::GridView& grid, QStringList& faults) {
     }
 }
 
+// The items of a tree (the Tree Bar, the findings), as far as they are scrolled into view.
+void checkTree(const QTreeWidget& tree, QStringList& faults) {
+    for (QTreeWidgetItemIterator it(const_cast<QTreeWidget*>(&tree)); *it; ++it) {
+        for (int column = 0; column < tree.columnCount(); ++column) {
+            const QRect rect = tree.visualItemRect(*it);
+            const int section = tree.header()->sectionViewportPosition(column);
+            const int left = column == 0 ? rect.left() : section;
+            const int right = std::min(tree.viewport()->width(), section + tree.header()->sectionSize(column));
+            const QString text = (*it)->text(column);
+            const int needed = advance(&tree, text) + 4;  // the item's own text margins
+            if (!text.isEmpty() && rect.isValid() && needed > right - left)
+                faults.append(cut(&tree, text, needed, right - left));
+        }
+    }
+}
+
 QStringList cutTexts(const QWidget& root) {
     QStringList faults;
     for (const QWidget* w : root.findChildren<QWidget*>()) {
@@ -125,6 +143,7 @@ QStringList cutTexts(const QWidget& root) {
         if (const auto* button = qobject_cast<const QAbstractButton*>(w)) checkButton(*button, faults);
         if (const auto* combo = qobject_cast<const QComboBox*>(w)) checkCombo(*combo, faults);
         if (const auto* edit = qobject_cast<const QLineEdit*>(w)) checkLineEdit(*edit, faults);
+        if (const auto* tree = qobject_cast<const QTreeWidget*>(w)) checkTree(*tree, faults);
         if (const auto* grid = qobject_cast<const grid::GridView*>(w)) {
             checkGrid(*grid, faults);
         } else if (const auto* view = qobject_cast<const QAbstractItemView*>(w); view && view->model()) {
