@@ -126,6 +126,7 @@ TEST(ReportPdfTest, PrintCommandWritesTheProgramsPagesWithNamesAndTitlesWhole) {
     const QString programPdf = dir.filePath(QStringLiteral("program.pdf"));
     const config::Printout printout = fullPrintout();
     const int pages = config::writePdf(programPdf, printout);
+    EXPECT_EQ(pages, 11) << "the README's page count of a full configuration";
     EXPECT_TRUE(run.errorText.contains(QStringLiteral("%1 pages").arg(pages))) << run.errorText.toStdString();
     const QStringList programPages = pdfPages(programPdf);
     EXPECT_EQ(undated(pdfPages(cliPdf)), undated(programPages));
