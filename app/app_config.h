@@ -13,6 +13,8 @@ inline const QString kSettingsSection = QStringLiteral("Setup");
 inline const QString kPortKey = QStringLiteral("COM");
 inline const QString kModelKey = QStringLiteral("Model");
 inline const QString kVersionKey = QStringLiteral("Version");
+// The folder the user last chose a file in: the file dialogs open there.
+inline const QString kLastFolderKey = QStringLiteral("LastFolder");
 inline const QString kSettingsFileName = QStringLiteral("Program.ini");
 inline const QString kHelpFileName = QStringLiteral("enHelp.chm");
 inline const QString kDefaultParameterFile = QStringLiteral("Default.dat");

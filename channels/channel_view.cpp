@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "channels/channel_view.h"
 
+#include "channels/channel_checks.h"
 #include "channels/channel_csv.h"
 #include "channels/channel_edit_dialog.h"
 #include "channels/channel_row_ops.h"
@@ -87,6 +88,25 @@ CProgramView::CProgramView(forms::EditorEnv env, QWidget* parent)
 }
 
 int CProgramView::helpContext() const { return texts::kChannelHelpContext; }
+
+// "CH 12 Optional Signaling": row CH 12, the column of that header (the RX column for a field
+// the list does not show).
+void CProgramView::showField(const QString& field) {
+    for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
+        const QString row = channelField(slot, "");
+        if (!field.startsWith(row)) continue;
+        const QString header = field.mid(row.size());
+        int column = kColRx;
+        for (int c = kColRx; c < kChannelColumns; ++c) {
+            const std::string_view name = kChannelColumnInfo[std::size_t(c)].header;
+            if (header == QLatin1String(name.data(), qsizetype(name.size()))) column = c;
+        }
+        m_grid->setCurrentCell(slot, column);
+        m_grid->scrollTo(m_grid->currentIndex(), QAbstractItemView::PositionAtCenter);
+        m_grid->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+}
 
 void CProgramView::setUpGrid() {
     m_grid->setRowCount(kGridRows);

@@ -33,6 +33,7 @@ public:
     void LoadFromImage() override;
     void StoreToImage() override;
     int helpContext() const override;
+    void showField(const QString& field) override;
     bool canRun(forms::EditCommand command) const override;
     void run(forms::EditCommand command) override;
 

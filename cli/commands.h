@@ -29,5 +29,7 @@ int applyCommand(const QStringList& arguments);
 int fleetCommand(const QStringList& arguments, app::AppState& state, const std::atomic<bool>& interrupted);
 // What the radio sends for one DTMF, 2Tone or 5Tone entry, written as a WAV file.
 int auditionCommand(const QStringList& arguments);
+// The printout of a parameter file as a PDF, the program's Export PDF pages.
+int printCommand(const QStringList& arguments);
 
 } // namespace cli

@@ -10,14 +10,34 @@
 #include "cli/cli_transfer.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
+namespace {
+
+// "print" measures and draws text, which takes QtGui's fonts; it never opens a window, so
+// it needs no display. The other commands run without QtGui.
+std::unique_ptr<QCoreApplication> makeApplication(int& argc, char* argv[]) {
+    const bool drawsText = argc > 1 && std::strcmp(argv[1], "print") == 0;
+    if (!drawsText) return std::make_unique<QCoreApplication>(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The window system's notes ("XDG_RUNTIME_DIR not set") are nothing a script must read.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& text) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::fprintf(stderr, "%s\n", qPrintable(text));
+    });
+    return std::make_unique<QGuiApplication>(argc, argv);
+}
+
+} // namespace
+
 int main(int argc, char* argv[]) {
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> application = makeApplication(argc, argv);
     QCoreApplication::setApplicationName(cli::text::kProgramName);
 
     app::AppState state;
@@ -38,6 +58,7 @@ int main(int argc, char* argv[]) {
         {QStringLiteral("apply"), [](const QStringList& a) { return cli::applyCommand(a); }},
         {QStringLiteral("fleet"), [&](const QStringList& a) { return cli::fleetCommand(a, state, interrupted); }},
         {QStringLiteral("audition"), [](const QStringList& a) { return cli::auditionCommand(a); }},
+        {QStringLiteral("print"), [](const QStringList& a) { return cli::printCommand(a); }},
     };
 
     QStringList arguments = QCoreApplication::arguments();

@@ -60,6 +60,8 @@ inline const QString kPrintHeadingWithoutModel = QStringLiteral("Configuration")
 inline const QString kPrintFileLabel = QStringLiteral("File");
 inline const QString kPrintDateLabel = QStringLiteral("Printed");
 inline const QString kPrintNoFile = QStringLiteral("(not saved)");
+// The date printed: unambiguous wherever the printout is read.
+inline const QString kPrintDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 
 // The report's first section (the model and its band) goes into the title block; every
 // other section follows in the report's order.

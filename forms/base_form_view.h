@@ -34,6 +34,10 @@ public:
 
     virtual void LoadFromImage() {}
     virtual void StoreToImage() {}
+    // Brings the field a check finding names ("Priority Channel 1", "CH 12 Optional
+    // Signaling") into view and gives it the keyboard. The base looks for the label of that
+    // text and focuses the field it labels; a list editor finds its row and column.
+    virtual void showField(const QString& field);
     // Help context opened by F1 and by the child frame's "Help" button; 0 = default topic.
     virtual int helpContext() const { return 0; }
 
@@ -63,13 +67,22 @@ protected:
 
     // F1 opens this editor's help topic; other keys go on as usual.
     void keyPressEvent(QKeyEvent* event) override;
+    // On the first show the form's fields report each finished edit (a choice made, a box
+    // ticked, a text left or ended with Enter) as editCompleted, after their own rules ran:
+    // the main window stores, so its "*" and Undo follow the edit, not the leaving of the editor.
+    void showEvent(QShowEvent* event) override;
 
     EditorEnv& env() { return m_env; }
     app::AppState& state() { return m_env.state; }
     image::RadioImage& img() { return m_env.state.image; }
 
 private:
+    void reportEdits();
+    void editFinished();
+
     EditorEnv m_env;
+    bool m_reportsEdits = false;
+    bool m_reportingEdit = false;  // a store runs the focused field's rule, which finishes it again
 };
 
 } // namespace forms

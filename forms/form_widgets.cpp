@@ -128,6 +128,17 @@ QLabel* label(const char* text, QWidget* parent) { return new QLabel(QString::fr
 QLabel* labelFor(const QString& text, QWidget* control) {
     auto* caption = new QLabel(text, control->parentWidget());
     caption->setBuddy(control);
+    // Named by the label, not by what it holds: a screen reader names a drop-down by its
+    // current entry unless the drop-down (and its text field, when it has one) is named.
+    if (control->accessibleName().isEmpty()) {
+        QString name = text;
+        name.remove(u'&');
+        name = name.trimmed();
+        if (name.endsWith(u':')) name.chop(1);
+        control->setAccessibleName(name);
+        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+            combo->lineEdit()->setAccessibleName(name);
+    }
     return caption;
 }
 

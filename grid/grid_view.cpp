@@ -14,7 +14,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScrollBar>
 #include <QStyleOptionHeader>
+#include <QTimer>
 
 #include <algorithm>
 #include <cassert>
@@ -26,6 +28,14 @@ namespace {
 
 // Data rows get a compact height so that many channels fit; the lists set only the header row.
 constexpr int kRowPadding = 6;
+// Room beside a cell's text: the current-cell frame and the style's text margins.
+constexpr int kCellPadding = 10;
+// A line editor's widest value is measured when it holds at most this many characters.
+constexpr int kLongestMeasuredValue = 24;
+constexpr int kSaveWidthsDelayMs = 400;
+const QString kColumnsSection = QStringLiteral("Columns");
+// The letters whose average width tells how wide a font draws.
+const QString kLetters = QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ");
 
 // The row labels. Their width is set, so the header's own size hint, which measures the text
 // of up to 200 labels and is asked again after every label set, has nothing to tell the
@@ -56,6 +66,42 @@ bool opensList(const QKeyEvent& event)
     return event.key() == Qt::Key_F4 || (event.key() == Qt::Key_Down && (event.modifiers() & Qt::AltModifier));
 }
 
+int widestText(const QFontMetrics& metrics, const QStringList& texts)
+{
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest;
+}
+
+// The widest value an editor takes: its widest entry, or as many of its widest character
+// as a short line holds.
+int widestValue(const QFontMetrics& metrics, const EditorSetup& setup)
+{
+    if (const auto* list = std::get_if<ListEditorSetup>(&setup))
+        return widestText(metrics, list->provider ? list->provider() : list->entries);
+    const auto& line = std::get<LineEditorSetup>(setup);
+    if (line.maxLength > kLongestMeasuredValue)
+        return 0;
+    QString characters = line.allowedChars.isEmpty() ? QStringLiteral("MW@") : line.allowedChars;
+    if (line.upperCase)
+        characters = characters.toUpper();
+    int widest = 0;
+    for (const QChar character : characters)
+        widest = std::max(widest, metrics.horizontalAdvance(character));
+    return widest * line.maxLength;
+}
+
+// "600,0,1500": one figure per column; what cannot be read counts as 0.
+std::vector<int> parseWidths(const QString& text, std::size_t columns)
+{
+    std::vector<int> widths(columns, 0);
+    const QStringList figures = text.split(u',');
+    for (std::size_t column = 0; column < columns && column < std::size_t(figures.size()); ++column)
+        widths[column] = std::max(0, figures[qsizetype(column)].trimmed().toInt());
+    return widths;
+}
+
 } // namespace
 
 GridView::GridView(QWidget* parent)
@@ -74,7 +120,8 @@ GridView::GridView(QWidget* parent)
 
     QHeaderView* top = horizontalHeader();
     top->setObjectName(QStringLiteral("gridHeaderRow"));
-    top->setSectionResizeMode(QHeaderView::Fixed);
+    top->setSectionResizeMode(QHeaderView::Interactive);   // a header edge dragged widens its column
+    top->setMinimumSectionSize(fontMetrics().averageCharWidth() * 2);
     top->setTextElideMode(Qt::ElideNone);   // eliding would defeat the wrapped header texts
     top->setHighlightSections(false);
     QHeaderView* side = verticalHeader();
@@ -82,6 +129,13 @@ GridView::GridView(QWidget* parent)
     side->setSectionResizeMode(QHeaderView::Fixed);
     side->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
     side->setHighlightSections(false);
+
+    m_saveWidths = new QTimer(this);
+    m_saveWidths->setSingleShot(true);
+    m_saveWidths->setInterval(kSaveWidthsDelayMs);
+    connect(m_saveWidths, &QTimer::timeout, this, [this] { saveColumnWidths(); });
+    connect(top, &QHeaderView::sectionResized, this,
+            [this](int viewColumn, int, int pixels) { columnDragged(viewColumn, pixels); });
 
     m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
     if (m_corner)
@@ -132,6 +186,7 @@ void GridView::setColumnCount(int columns)
     commitEdit();
     m_model->resize(m_model->gridRowCount(), columns);
     m_columnTwips.resize(std::size_t(m_model->gridColumnCount()), 0);
+    m_userTwips.resize(std::size_t(m_model->gridColumnCount()), 0);
     std::erase_if(m_editors, [columns](const auto& entry) { return entry.first >= columns; });
     applySizes();
     ensureCurrentCell();
@@ -416,6 +471,12 @@ bool GridView::eventFilter(QObject* watched, QEvent* event)
             if (watched != header->viewport())
                 continue;
             const auto& mouse = static_cast<const QMouseEvent&>(*event);
+            // On a column's edge the header itself takes the press: a drag widens the column.
+            const int x = mouse.position().toPoint().x();
+            const int grip = style()->pixelMetric(QStyle::PM_HeaderGripMargin, nullptr, header);
+            if (header->orientation() == Qt::Horizontal
+                && header->logicalIndexAt(x - grip) != header->logicalIndexAt(x + grip))
+                return false;
             headerPressed(header->orientation(), header->logicalIndexAt(mouse.position().toPoint()), mouse);
             return true;
         }
@@ -616,24 +677,79 @@ void GridView::selectRows(const std::vector<int>& rows)
 
 void GridView::applySizes()
 {
+    m_applyingSizes = true;
     for (int column = 0; column < columnCount(); ++column)
         applyColumnWidth(column);
     for (int row = 0; row < rowCount(); ++row)
         applyRowHeight(row);
+    m_applyingSizes = false;
 }
 
 void GridView::applyColumnWidth(int column)
 {
-    const int twips = m_columnTwips[std::size_t(column)];
-    if (twips <= 0)
+    if (m_columnTwips[std::size_t(column)] <= 0 && m_userTwips[std::size_t(column)] <= 0)
         return;
-    const int pixels = twipsToPixels(twips, dpiX());
+    const bool nested = m_applyingSizes;
+    m_applyingSizes = true;
+    const int pixels = columnPixels(column);
     if (column == 0) {
         verticalHeader()->setFixedWidth(pixels);
-        return;
+    } else {
+        setColumnWidth(column - 1, pixels);
+        fitHeaderRow();
     }
-    setColumnWidth(column - 1, pixels);
-    fitHeaderRow();
+    m_applyingSizes = nested;
+    updateGeometry();
+}
+
+// A width the user dragged stands as it was dragged; a laid-out one grows with the font and
+// never cuts what the column shows.
+int GridView::columnPixels(int column) const
+{
+    if (const int dragged = m_userTwips[std::size_t(column)]; dragged > 0 && column > 0)
+        return int(twipsToPixels(dragged, dpiX()) * fontScaleX() + 0.5);
+    const int scaled = int(twipsToPixels(m_columnTwips[std::size_t(column)], dpiX()) * fontScaleX() + 0.5);
+    return std::max(scaled, column == 0 ? labelWidth() : contentWidth(column));
+}
+
+int GridView::contentWidth(int column) const
+{
+    const QHeaderView* top = horizontalHeader();
+    const int headerMargin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, top);
+    int width = 0;
+    for (const QString& word : m_model->text(0, column).split(u' ', Qt::SkipEmptyParts))
+        width = std::max(width, top->fontMetrics().horizontalAdvance(word) + 2 * headerMargin);
+    const QFontMetrics metrics = fontMetrics();
+    int value = 0;
+    if (const EditorSetup* setup = columnEditor(column)) {
+        value = widestValue(metrics, *setup);
+    } else {
+        for (int row = 1; row < rowCount(); ++row)
+            value = std::max(value, metrics.horizontalAdvance(m_model->text(row, column)));
+    }
+    return std::max(width, value + kCellPadding);
+}
+
+int GridView::labelWidth() const
+{
+    const QHeaderView* side = verticalHeader();
+    const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, side);
+    int widest = 0;
+    for (int row = 1; row < rowCount(); ++row)
+        widest = std::max(widest, side->fontMetrics().horizontalAdvance(m_model->text(row, 0)));
+    return widest + 2 * margin + kCellPadding;
+}
+
+double GridView::fontScaleX() const
+{
+    const double letter = QFontMetricsF(font()).horizontalAdvance(kLetters) / double(kLetters.size());
+    return std::max(1.0, letter / (kStandardLetterWidth * dpiX() / kStandardDpi));
+}
+
+double GridView::fontScaleY() const
+{
+    const double line = QFontMetricsF(font()).lineSpacing();
+    return std::max(1.0, line / (kStandardLineHeight * dpiY() / kStandardDpi));
 }
 
 void GridView::applyRowHeight(int row)
@@ -641,15 +757,15 @@ void GridView::applyRowHeight(int row)
     const int twips = m_rowTwips[std::size_t(row)];
     if (twips <= 0)
         return;
-    const int pixels = twipsToPixels(twips, dpiY());
+    const int pixels = int(twipsToPixels(twips, dpiY()) * fontScaleY() + 0.5);
     if (row == 0)
         fitHeaderRow();
     else
         setRowHeight(row - 1, pixels);
 }
 
-// The header row keeps its set height unless a header text, wrapped in its column, needs
-// more: with another font a narrow column's text ("Time of Encode Tone(ms)") takes a line
+// The header row keeps its set height (grown with the font) unless a header text, wrapped in
+// its column, needs more: a narrow column's text ("Time of Encode Tone(ms)") takes a line
 // more than the set height holds, and a clipped header cannot be read.
 void GridView::fitHeaderRow()
 {
@@ -659,13 +775,83 @@ void GridView::fitHeaderRow()
     QHeaderView* top = horizontalHeader();
     const int margin = style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, top);
     const QFontMetrics metrics = top->fontMetrics();
-    int pixels = twipsToPixels(twips, dpiY());
+    int pixels = int(twipsToPixels(twips, dpiY()) * fontScaleY() + 0.5);
     for (int column = 1; column < columnCount(); ++column) {
         const QRect room(0, 0, std::max(1, columnWidth(column - 1) - 2 * margin), std::numeric_limits<int>::max() / 2);
         const QRect text = metrics.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, m_model->text(0, column));
         pixels = std::max(pixels, text.height() + 2 * margin);
     }
     top->setFixedHeight(pixels);
+}
+
+void GridView::rememberColumnWidths(app::SettingsFile file, const QString& key)
+{
+    m_widthsKey = key;
+    m_userTwips = parseWidths(file.read(kColumnsSection, key, QString()), m_columnTwips.size());
+    m_widthsFile = std::move(file);
+    applySizes();
+}
+
+void GridView::columnDragged(int viewColumn, int pixels)
+{
+    if (m_applyingSizes)
+        return;
+    const std::size_t column = std::size_t(viewColumn) + 1;
+    if (column >= m_userTwips.size())
+        return;
+    m_userTwips[column] = std::max(1, pixelsToTwips(int(pixels / fontScaleX() + 0.5), dpiX()));
+    fitHeaderRow();
+    updateGeometry();
+    if (m_widthsFile)
+        m_saveWidths->start();
+}
+
+void GridView::saveColumnWidths() const
+{
+    QStringList figures;
+    for (const int twips : m_userTwips)
+        figures.append(QString::number(twips));
+    m_widthsFile->write(kColumnsSection, m_widthsKey, figures.join(u','));
+}
+
+void GridView::setShowsAllColumns(bool all)
+{
+    m_showsAllColumns = all;
+    updateGeometry();
+}
+
+int GridView::columnsWidth() const
+{
+    int width = verticalHeader()->width();
+    for (int column = 1; column < columnCount(); ++column)
+        width += columnWidth(column - 1);
+    return width;
+}
+
+QSize GridView::minimumSizeHint() const
+{
+    QSize hint = QTableView::minimumSizeHint();
+    if (m_showsAllColumns) {
+        const int frame = 2 * frameWidth() + verticalScrollBar()->sizeHint().width();
+        hint.setWidth(columnsWidth() + frame + 2);
+    }
+    return hint;
+}
+
+void GridView::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange) {
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + kRowPadding);
+        applySizes();
+    }
+}
+
+void GridView::showEvent(QShowEvent* event)
+{
+    // The labels and the read-only columns' texts are in by now, and the font is final.
+    applySizes();
+    QTableView::showEvent(event);
 }
 
 int GridView::dpiX() const

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/settings_file.h"
 #include "grid/editor_setup.h"
 
 #include <QPointer>
@@ -8,9 +9,11 @@
 
 #include <functional>
 #include <map>
+#include <optional>
 #include <vector>
 
 class QAbstractButton;
+class QTimer;
 
 namespace grid {
 
@@ -57,8 +60,11 @@ struct GridHooks {
 // The grid of the list editors: a matrix of text cells whose row 0 is the header row and whose
 // column 0 holds each entry's label. Callers address cells by (row, column) in that numbering;
 // the header row is the view's horizontal header and the label column its vertical header, so
-// both stay in place while the data scrolls. Sizes are given in twips and converted per axis
-// at the screen's logical DPI.
+// both stay in place while the data scrolls. Sizes are given in twips, the sizes at the
+// standard font (twips.h), and follow the grid's font: a larger font widens every column in
+// proportion, and no column is narrower than its header's longest word, the widest value its
+// editor takes, or (read-only columns) the widest text it shows. The user widens a column by
+// dragging its header edge; rememberColumnWidths keeps those widths in "Program.ini".
 //
 // Editing: columns given an editor (setColumnEditor) are editable. A left-button press on a
 // cell, Enter or F2, or typing a character (which goes into the editor) opens the column's
@@ -100,6 +106,16 @@ public:
     // The DPI used for twips; 0 takes the screen's logical DPI (the default).
     void setLogicalDpi(int dpiX, int dpiY);
 
+    // Column widths the user drags are written to `file` under section "Columns", key `key`
+    // (one twips figure per column, 0 for a column left as laid out), and read back from
+    // there now and whenever the list is laid out again.
+    void rememberColumnWidths(app::SettingsFile file, const QString& key);
+    // The grid asks its layout for room for every column, so the list never scrolls sideways.
+    void setShowsAllColumns(bool all);
+    QSize minimumSizeHint() const override;
+    // The width of every column, the label column included, in pixels.
+    int columnsWidth() const;
+
     // Rows are selected by their labels as in a spreadsheet: a click selects one row, Shift
     // extends from the row clicked before, Ctrl adds or removes one.
     // Rows holding a selected cell, ascending.
@@ -134,6 +150,8 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     friend class GridDelegate;
@@ -156,6 +174,13 @@ private:
     void applyColumnWidth(int column);
     void applyRowHeight(int row);
     void fitHeaderRow();
+    int columnPixels(int column) const;
+    int contentWidth(int column) const;
+    int labelWidth() const;
+    double fontScaleX() const;
+    double fontScaleY() const;
+    void columnDragged(int viewColumn, int pixels);
+    void saveColumnWidths() const;
     int dpiX() const;
     int dpiY() const;
     void paintCorner(QAbstractButton& corner) const;
@@ -167,6 +192,12 @@ private:
     std::map<int, EditorSetup> m_editors;
     std::vector<int> m_columnTwips;   // 0: not set
     std::vector<int> m_rowTwips;      // 0: not set
+    std::vector<int> m_userTwips;     // widths the user dragged, in twips; 0: as laid out
+    std::optional<app::SettingsFile> m_widthsFile;
+    QString m_widthsKey;
+    QTimer* m_saveWidths = nullptr;   // owned by this widget as Qt parent; one write per drag
+    bool m_applyingSizes = false;     // the grid itself sets widths: no user drag
+    bool m_showsAllColumns = false;
     int m_dpiX = 0;
     int m_dpiY = 0;
     SelectionDisplay m_selectionDisplay = SelectionDisplay::Always;

@@ -10,6 +10,13 @@ namespace grid {
 inline constexpr int kTwipsPerInch = 1440;
 inline constexpr int kFallbackDpi = 96;
 
+// The twips are the sizes at the standard desktop font (9 pt) on a 96 DPI screen, whose
+// letters average this many pixels and whose lines take this many. A larger font, or a
+// font of wider letters, widens and heightens the lists in proportion (GridView).
+inline constexpr double kStandardLetterWidth = 7.0;
+inline constexpr double kStandardLineHeight = 15.0;
+inline constexpr int kStandardDpi = 96;
+
 // Twips per pixel, truncated. 0 on screens finer than 1440 DPI; a DPI of 0 or less (no screen
 // yet) counts as the usual 96.
 constexpr int twipsPerPixel(int dpi)

@@ -36,6 +36,11 @@ QString portName(int number) {
                                         : QStringLiteral("\\\\.\\COM%1").arg(number);
 }
 
+QString shownPortName(const QString& name) {
+    const QString deviceNamespace = QStringLiteral("\\\\.\\");
+    return name.startsWith(deviceNamespace) ? name.mid(deviceNamespace.size()) : name;
+}
+
 std::optional<int> scanPortNumber(QStringView name) {
     const qsizetype m = name.indexOf(u'M');
     if (m <= 0) return std::nullopt;  // "%*[^M]" must skip at least one character

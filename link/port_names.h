@@ -18,6 +18,9 @@ namespace radiolink {
 // "COM%d" for 1-9, the device-namespace form "\\.\COM%d" from 10 on.
 QString portName(int number);
 
+// A port name as the user knows it: "\\.\COM12" is COM12; any other name as it stands.
+QString shownPortName(const QString& name);
+
 // The number behind a port name as "%*[^M]M%d" scans it: at least one character other
 // than "M", the first "M", then a decimal number (blanks and a sign allowed before it).
 std::optional<int> scanPortNumber(QStringView name);

@@ -16,6 +16,7 @@ namespace {
 constexpr int kMinimumWidth = 720;
 constexpr int kMinimumHeight = 300;
 constexpr int kSectionColumn = 0;
+constexpr int kFieldColumn = 1;
 
 QString summaryText(qsizetype findings) {
     if (findings == 0) return CheckDialog::kNone;
@@ -68,7 +69,7 @@ void CheckDialog::refresh() {
 }
 
 void CheckDialog::openEditorOf(const QTreeWidgetItem* item) {
-    if (item && m_openEditor) m_openEditor(item->text(kSectionColumn));
+    if (item && m_openEditor) m_openEditor(item->text(kSectionColumn), item->text(kFieldColumn));
 }
 
 } // namespace shell

@@ -30,9 +30,9 @@ public:
     static inline const QString kMany = QStringLiteral("%1 findings. Double-click one to open its editor.");
 
     // `check` stores the editors and checks the configuration; `openEditor` opens the
-    // editor of a section (its tree text).
+    // editor of a section (its tree text) at the field named (a channel's row and column).
     using Checker = std::function<QList<app::check::Finding>()>;
-    using EditorOpener = std::function<void(const QString& section)>;
+    using EditorOpener = std::function<void(const QString& section, const QString& field)>;
     CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent = nullptr);
 
     // Checks again and shows the findings.

@@ -41,7 +41,6 @@ CompareDialog::CompareDialog(const QList<config::Difference>& differences, Radio
     setObjectName(QStringLiteral("compareDialog"));
     setWindowTitle(kTitle);
     setMinimumSize(kMinimumWidth, kMinimumHeight);
-    resize(kInitialWidth, kInitialHeight);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setTextFormat(Qt::PlainText);
 
@@ -50,10 +49,12 @@ CompareDialog::CompareDialog(const QList<config::Difference>& differences, Radio
     m_list->setHeaderLabels({kSection, kField, kThisFile, kTheRadio});
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_summary->setBuddy(m_list);  // a screen reader names the list by the count above it
+    // A value one side lacks is said, not left blank: a blank reads as a list not filled in.
+    const auto shown = [](const QString& value) { return value.isEmpty() ? kEmptyValue : value; };
     for (const config::Difference& d : differences) {
-        auto* item = new QTreeWidgetItem(m_list, {d.section, d.label, d.before, d.after});
-        item->setToolTip(kFirstValueColumn, d.before);
-        item->setToolTip(kFirstValueColumn + 1, d.after);
+        auto* item = new QTreeWidgetItem(m_list, {d.section, d.label, shown(d.before), shown(d.after)});
+        item->setToolTip(kFirstValueColumn, shown(d.before));
+        item->setToolTip(kFirstValueColumn + 1, shown(d.after));
     }
     for (int column = 0; column < m_list->columnCount(); ++column) {
         m_list->resizeColumnToContents(column);
@@ -76,6 +77,8 @@ CompareDialog::CompareDialog(const QList<config::Difference>& differences, Radio
     connect(m_save, &QPushButton::clicked, this, &CompareDialog::saveRadio);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     forms::addButtonMnemonics(this);
+    // At least its usual size, and as large as a large font needs.
+    resize(sizeHint().expandedTo(QSize(kInitialWidth, kInitialHeight)));
 }
 
 void CompareDialog::saveRadio() {

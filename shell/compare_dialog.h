@@ -29,6 +29,7 @@ public:
     static inline const QString kSame = QStringLiteral("The radio holds the same configuration as this file.");
     static inline const QString kOneDiffers = QStringLiteral("1 field differs between this file and the radio.");
     static inline const QString kManyDiffer = QStringLiteral("%1 fields differ between this file and the radio.");
+    static inline const QString kEmptyValue = QStringLiteral("(empty)");
     static inline const QString kSavedAs = QStringLiteral("The radio's configuration was saved as %1.");
 
     // Saves the radio's configuration where the user chooses; the path, or empty when

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/dialog_prompts.h"
 
+#include "app/settings_file.h"
 #include "shell/password_dialog.h"
 #include "shell/shell_texts.h"
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -34,18 +36,35 @@ private:
     std::function<QString(const QString&)> m_refuse;
 };
 
-QString runFileDialog(QWidget* parent, const app::FileDialogRequest& request, QFileDialog::AcceptMode mode) {
-    FileDialog dialog(parent, request);
+} // namespace
+
+QString DialogPrompts::startFolder(const QString& requested) const {
+    QString last = m_lastFolder;
+    if (last.isEmpty() && QFileInfo::exists(m_config.settingsPath))
+        last = app::SettingsFile(m_config.settingsPath).read(app::kSettingsSection, app::kLastFolderKey, QString());
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : requested;
+}
+
+void DialogPrompts::rememberFolder(const QString& path) {
+    m_lastFolder = QFileInfo(path).absolutePath();
+    if (QFileInfo::exists(m_config.settingsPath))
+        app::SettingsFile(m_config.settingsPath).write(app::kSettingsSection, app::kLastFolderKey, m_lastFolder);
+}
+
+QString DialogPrompts::runFileDialog(const app::FileDialogRequest& request, bool save) {
+    app::FileDialogRequest started = request;
+    started.folder = startFolder(request.folder);
+    FileDialog dialog(m_parent, started);
     dialog.setObjectName(QStringLiteral("fileDialog"));
-    dialog.setAcceptMode(mode);
-    dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+    dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+    dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     dialog.setDefaultSuffix(request.defaultSuffix);  // a typed name without extension gets it
     if (!request.proposedName.isEmpty()) dialog.selectFile(request.proposedName);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
-    return QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
+    const QString chosen = dialog.selectedFiles().constFirst();
+    rememberFolder(chosen);
+    return QDir::toNativeSeparators(chosen);
 }
-
-} // namespace
 
 void DialogPrompts::message(const QString& text) {
     QMessageBox::information(m_parent, m_config.modelName, text);
@@ -97,17 +116,22 @@ std::optional<QString> DialogPrompts::askReviveCode(const QString& text) {
 }
 
 QString DialogPrompts::askOpenFileName(const app::FileDialogRequest& request) {
-    return runFileDialog(m_parent, request, QFileDialog::AcceptOpen);
+    return runFileDialog(request, false);
 }
 
 QString DialogPrompts::askSaveFileName(const app::FileDialogRequest& request) {
-    return runFileDialog(m_parent, request, QFileDialog::AcceptSave);
+    return runFileDialog(request, true);
 }
 
 app::SaveChoice DialogPrompts::askSaveChanges(const QString& name) {
-    const auto answer = QMessageBox::warning(m_parent, m_config.modelName, texts::kSaveChangesQuestion.arg(name),
-                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
-                                             QMessageBox::Save);
+    QMessageBox box(QMessageBox::Warning, m_config.modelName, texts::kSaveChangesQuestion.arg(name),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
+    box.setDefaultButton(QMessageBox::Save);
+    // The platform's button texts carry no mnemonics: Alt+S, Alt+D and Alt+C answer.
+    box.button(QMessageBox::Save)->setText(texts::kSaveButton);
+    box.button(QMessageBox::Discard)->setText(texts::kDiscardButton);
+    box.button(QMessageBox::Cancel)->setText(texts::kCancelButton);
+    const auto answer = QMessageBox::StandardButton(box.exec());
     if (answer == QMessageBox::Save) return app::SaveChoice::Save;
     if (answer == QMessageBox::Discard) return app::SaveChoice::Discard;
     return app::SaveChoice::Cancel;

@@ -31,8 +31,15 @@ public:
     app::SaveChoice askSaveChanges(const QString& name) override;
 
 private:
+    // File dialogs open in the folder the user last chose a file in (kept in "Program.ini"),
+    // else in the one the request names.
+    QString startFolder(const QString& requested) const;
+    void rememberFolder(const QString& path);
+    QString runFileDialog(const app::FileDialogRequest& request, bool save);
+
     const app::AppConfig& m_config;
     QWidget* m_parent;
+    QString m_lastFolder;
 };
 
 } // namespace shell

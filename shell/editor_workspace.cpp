@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/editor_workspace.h"
 
+#include "grid/grid_view.h"
 #include "image/consistency_pass.h"
 
 #include <QMdiArea>
@@ -30,6 +31,10 @@ void EditorWorkspace::create(EditorKind kind) {
     CBaseFormView* view = factory(m_env, nullptr);
     auto* frame = new CMyChildFrame(kind, view, m_env.help);
     view->LoadFromImage();  // the initial update
+    // The widths the user gave this editor's list columns, kept in "Program.ini".
+    for (grid::GridView* grid : view->findChildren<grid::GridView*>())
+        grid->rememberColumnWidths(app::SettingsFile(m_env.state.config.settingsPath),
+                                   QLatin1String(editorInfo(kind).objectName));
     m_slots[std::size_t(kind)] = frame;
     connect(frame, &CMyChildFrame::closing, this, &EditorWorkspace::onClosing);
     // An editor's own commands that reach beyond its controls: the others store before and

@@ -2,6 +2,8 @@
 #include "shell/fleet_dialog.h"
 
 #include "app/backups.h"
+#include "app/settings_file.h"
+#include "config/config_report.h"
 #include "image/memory_map.h"
 #include "link/link_texts.h"
 
@@ -44,6 +46,25 @@ constexpr int kProblemsShown = 20;
 constexpr int kInitialWidth = 820;
 constexpr int kInitialHeight = 460;
 const QStringList kDefaultPaths = config::fleet::kUniquePaths;
+// The run's options as the user left them, kept in "Program.ini" for the next opening.
+const QString kOptionsSection = QStringLiteral("Fleet");
+const QString kOn = QStringLiteral("1");
+const QString kOff = QStringLiteral("0");
+const QString kColumnName = QStringLiteral("%1 / %2");  // "DTMF / Self ID", as the check names a field
+const int kPathRole = Qt::UserRole;
+
+// A value column's header: the section and field the path names in the report, as the user
+// knows them from the editors; the path itself when the report has no such field.
+QString columnName(const app::report::ConfigReport& report, const QString& path) {
+    const QString sectionKey = path.section(u'.', 0, 0);
+    const QString fieldKey = path.section(u'.', 1);
+    for (const app::report::Section& section : report.sections) {
+        if (section.key != sectionKey) continue;
+        for (const app::report::Entry& entry : section.entries)
+            if (entry.key == fieldKey) return kColumnName.arg(section.title, entry.label);
+    }
+    return path;
+}
 
 // One radio's questions, each naming the radio, asked through the dialog's thread prompts;
 // the messages a transfer gives are left out (the row's state and the log say how it ended).
@@ -86,7 +107,6 @@ FleetDialog::FleetDialog(const app::AppState& master, app::Prompts& prompts, con
       m_stop(new QPushButton(kStop)), m_close(new QPushButton(kClose)) {
     setObjectName(QStringLiteral("fleetDialog"));
     setWindowTitle(kTitle);
-    resize(kInitialWidth, kInitialHeight);
     m_intro->setWordWrap(true);
     m_table->setObjectName(QStringLiteral("roster"));
     m_table->setAccessibleName(kRosterName);
@@ -127,8 +147,11 @@ FleetDialog::FleetDialog(const app::AppState& master, app::Prompts& prompts, con
     layout->addLayout(logLine);
     layout->addLayout(runButtons);
 
+    loadOptions();
     buildTable(kDefaultPaths);
     addRow();
+    // At least its usual size, and as large as a large font needs.
+    resize(sizeHint().expandedTo(QSize(kInitialWidth, kInitialHeight)));
     setLogPath(QDir(master.config.dataDir).filePath(text::kLogProposed));
 
     connect(m_import, &QPushButton::clicked, this, &FleetDialog::importFromDialog);
@@ -146,15 +169,44 @@ FleetDialog::~FleetDialog() {
 }
 
 void FleetDialog::buildTable(const QStringList& paths) {
-    QStringList header{config::fleet::kRadioColumn, config::fleet::kPortColumn};
-    header << paths << kStateColumn;
     m_table->clear();
     m_table->setRowCount(0);
-    m_table->setColumnCount(int(header.size()));
-    m_table->setHorizontalHeaderLabels(header);
+    m_table->setColumnCount(int(paths.size()) + 3);
+    const app::report::ConfigReport report =
+        config::buildReport({m_master.image, m_master.bandLimits, m_master.config.modelName});
+    const auto header = [this](int column, const QString& text, const QString& path) {
+        auto* item = new QTableWidgetItem(text);
+        item->setData(kPathRole, path);
+        if (text != path) item->setToolTip(path);
+        m_table->setHorizontalHeaderItem(column, item);
+    };
+    header(0, config::fleet::kRadioColumn, config::fleet::kRadioColumn);
+    header(1, config::fleet::kPortColumn, config::fleet::kPortColumn);
+    for (qsizetype c = 0; c < paths.size(); ++c) header(int(c) + 2, columnName(report, paths[c]), paths[c]);
+    header(int(paths.size()) + 2, kStateColumn, kStateColumn);
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->resizeColumnsToContents();
+    // A state says in full how a radio ended ("... the radio holds a partial write"): it wraps
+    // in its cell rather than end in "...".
+    m_table->setWordWrap(true);
+    m_table->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 }
+
+void FleetDialog::loadOptions() {
+    const app::SettingsFile ini(m_master.config.settingsPath);
+    for (QCheckBox* box : optionBoxes()) {
+        const QString stored = ini.read(kOptionsSection, box->objectName(), QString());
+        if (!stored.isEmpty()) box->setChecked(stored == kOn);
+        // Only into the program's own file: a dialog without one (a test's) keeps them to itself.
+        if (!QFileInfo::exists(m_master.config.settingsPath)) continue;
+        connect(box, &QCheckBox::toggled, this, [this, box](bool on) {
+            app::SettingsFile(m_master.config.settingsPath).write(kOptionsSection, box->objectName(), on ? kOn : kOff);
+        });
+    }
+}
+
+QList<QCheckBox*> FleetDialog::optionBoxes() const { return {m_askEach, m_readFirst, m_verify, m_resume, m_parallel}; }
 
 void FleetDialog::addRow() {
     const int row = m_table->rowCount();
@@ -172,7 +224,7 @@ config::fleet::Roster FleetDialog::roster() const {
     config::fleet::Roster roster;
     roster.name = kRosterName;
     const int values = m_table->columnCount() - 3;
-    for (int c = 0; c < values; ++c) roster.paths << m_table->horizontalHeaderItem(c + 2)->text();
+    for (int c = 0; c < values; ++c) roster.paths << m_table->horizontalHeaderItem(c + 2)->data(kPathRole).toString();
     const auto cell = [this](int row, int column) {
         const QTableWidgetItem* item = m_table->item(row, column);
         return item ? item->text().trimmed() : QString();
@@ -307,7 +359,9 @@ void FleetDialog::setRunning(bool isRunning) {
 }
 
 void FleetDialog::setState(int tableRow, const QString& state) {
-    m_table->setItem(tableRow, m_table->columnCount() - 1, stateItem(state));
+    QTableWidgetItem* item = stateItem(state);
+    item->setToolTip(state);
+    m_table->setItem(tableRow, m_table->columnCount() - 1, item);
 }
 
 void FleetDialog::runEnded() {

@@ -91,6 +91,8 @@ private:
     };
 
     void buildTable(const QStringList& paths);
+    void loadOptions();
+    QList<QCheckBox*> optionBoxes() const;
     void chooseLogFile();
     void importFromDialog();
     void addRow();

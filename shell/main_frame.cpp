@@ -4,10 +4,11 @@
 #include "shell/about_dialog.h"
 #include "app/app_files.h"
 #include "image/parameter_file.h"
+#include "link/port_names.h"
 #include "shell/child_frame.h"
 #include "shell/model_dialog.h"
 #include "shell/port_dialog.h"
-#include "shell/print_job.h"
+#include "config/print_document.h"
 #include "shell/print_texts.h"
 #include "shell/shell_texts.h"
 #include "shell/transfer_dialog.h"
@@ -88,7 +89,7 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
 
     app::loadDefaultFile(m_state);
     openEditor(EditorKind::Channel);
-    m_comPane->setText(m_state.config.portName);
+    m_comPane->setText(radiolink::shownPortName(m_state.config.portName));
     m_freqPane->setText(image::kInitialBandIndicator);
     refreshBandIndicator();
     markClean();
@@ -296,7 +297,7 @@ void CMainFrame::openEditor(EditorKind kind) { m_workspace->open(kind); }
 
 void CMainFrame::showPort() {
     PortDialog dialog(m_state.config, m_link, this);
-    if (dialog.exec() == QDialog::Accepted) m_comPane->setText(m_state.config.portName);
+    if (dialog.exec() == QDialog::Accepted) m_comPane->setText(radiolink::shownPortName(m_state.config.portName));
 }
 
 void CMainFrame::setPassword() {
@@ -378,10 +379,10 @@ void CMainFrame::print() {
     // The layout counts in the printer's own dots (margins, gaps and the footer lift are
     // fixed numbers of them), so the printer must not pretend to have the screen's resolution.
     QPrinter printer(QPrinter::HighResolution);
-    const QString name = printDocumentName(m_state.config);
+    const QString name = config::printDocumentName(m_state.config);
     printer.setDocName(name);
     if (!m_choosePrinter(printer)) return;
-    if (!printDocument(printer, printout())) {
+    if (!config::printDocument(printer, printout(), [&printer] { printer.abort(); })) {
         const QString file = printer.outputFileName();
         m_prompts.message(texts::kPrintFailed.arg(file.isEmpty() ? printer.printerName() : file));
     }

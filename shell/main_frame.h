@@ -190,6 +190,7 @@ private:
     void keepBackup(app::BackupKind kind);
     void offerRestore(const QString& backup, const QString& failure);
     void rebuildRecentMenu();
+    void listEditorWindows(QMenu& menu);
     void openRecent(const QString& path);
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);

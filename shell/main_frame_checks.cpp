@@ -72,8 +72,11 @@ void CMainFrame::checkConfiguration() {
         m_workspace->storeAll();
         return config::checkConfiguration({m_state.image, m_state.bandLimits});
     };
-    const auto openSection = [this](const QString& section) {
-        if (const auto kind = editorForTreeText(section)) openEditor(*kind);
+    const auto openSection = [this](const QString& section, const QString& field) {
+        const auto kind = editorForTreeText(section);
+        if (!kind) return;
+        openEditor(*kind);
+        if (CMyChildFrame* frame = m_workspace->frame(*kind)) frame->view()->showField(field);
     };
     auto* dialog = new CheckDialog(check, openSection, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);

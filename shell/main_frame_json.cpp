@@ -7,7 +7,7 @@
 
 #include "config/config_report.h"
 #include "shell/json_import_dialog.h"
-#include "shell/print_job.h"
+#include "config/print_document.h"
 #include "shell/shell_texts.h"
 
 #include <QDir>
@@ -19,7 +19,7 @@ namespace shell {
 
 void CMainFrame::exportConfigurationJson() {
     m_workspace->storeAll();
-    const QString name = printDocumentName(m_state.config);
+    const QString name = config::printDocumentName(m_state.config);
     const QString proposed = (name.isEmpty() ? m_state.config.modelName : name) + u'.' + texts::kJsonSuffix;
     const QString path = askExportFileName(
         {texts::kJsonFilter, m_state.config.dataDir, proposed, texts::kExportJsonTitle, texts::kJsonSuffix});
@@ -51,7 +51,7 @@ void CMainFrame::importConfigurationJson() {
     m_state.image = img;
     m_state.bandLimits = limits;
     refreshBandIndicator();
-    m_workspace->reloadAll();
+    m_workspace->reloadAll(texts::kImportJsonStep);  // "Undo Import Configuration"
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
 }
 

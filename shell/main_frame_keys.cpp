@@ -51,7 +51,13 @@ void CMainFrame::switchPane() {
     }
     m_treeBar->show();  // a hidden bar comes back: the keys must reach it
     m_tree->setFocus(Qt::ShortcutFocusReason);
-    if (!m_tree->currentItem()) m_tree->setCurrentItem(m_tree->topLevelItem(0));
+    // The keyboard lands on the editor in front, else on Channel: the root opens nothing.
+    QTreeWidgetItem* root = m_tree->topLevelItem(0);
+    if (!root || (m_tree->currentItem() && m_tree->currentItem() != root)) return;
+    QTreeWidgetItem* item = root->child(0);
+    if (const auto* frame = qobject_cast<CMyChildFrame*>(m_mdi->activeSubWindow()))
+        item = root->child(int(frame->kind()));
+    if (item) m_tree->setCurrentItem(item);
 }
 
 } // namespace shell

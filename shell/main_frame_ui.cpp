@@ -3,6 +3,8 @@
 
 #include "shell/main_frame.h"
 
+#include "link/port_names.h"
+#include "shell/child_frame.h"
 #include "shell/print_texts.h"
 #include "shell/shell_texts.h"
 #include "shell/toolbar_icons.h"
@@ -11,12 +13,23 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include <algorithm>
 
 namespace shell {
+
+namespace {
+// Marks the Window menu's editor items, which are listed anew each time it opens.
+constexpr char kEditorWindowProperty[] = "editorWindow";
+} // namespace
 
 namespace {
 
@@ -25,6 +38,7 @@ constexpr int kFreqPaneWidth = 200;
 // the start, so choosing one does not shift the panes.
 const QString kComPaneRoom = QStringLiteral("/dev/ttyUSB00");
 constexpr int kTreeBarWidth = 210;
+constexpr int kTreeItemMargins = 12;  // around an item's text, and a pixel to spare
 
 QLabel* statusPane(const QString& text, const char* name, int minimumWidth = 0) {
     auto* pane = new QLabel(text);
@@ -134,7 +148,28 @@ void CMainFrame::createMenus() {
     window->addActions({a.cascade, a.tile, a.arrange});
     window->addSeparator();
     window->addActions({a.nextWindow, a.previousWindow});
+    connect(window, &QMenu::aboutToShow, this, [this, window] { listEditorWindows(*window); });
     addMenu(texts::kMenuHelp, "menuHelp")->addActions({a.helpTopics, a.about});
+}
+
+// The open editors at the end of the Window menu, numbered in the order of their windows, the
+// one in front ticked; choosing one brings it to the front.
+void CMainFrame::listEditorWindows(QMenu& menu) {
+    for (QAction* action : menu.actions())
+        if (action->property(kEditorWindowProperty).toBool()) delete action;
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+    if (windows.isEmpty()) return;
+    menu.addSeparator()->setProperty(kEditorWindowProperty, true);
+    for (qsizetype i = 0; i < windows.size(); ++i) {
+        auto* frame = qobject_cast<CMyChildFrame*>(windows[i]);
+        if (!frame) continue;
+        const EditorKind kind = frame->kind();
+        QAction* action = menu.addAction(texts::kEditorWindowItem.arg(i + 1).arg(frame->windowTitle()));
+        action->setProperty(kEditorWindowProperty, true);
+        action->setCheckable(true);
+        action->setChecked(windows[i] == m_mdi->activeSubWindow());
+        connect(action, &QAction::triggered, this, [this, kind] { openEditor(kind); });
+    }
 }
 
 void CMainFrame::rebuildRecentMenu() {
@@ -173,7 +208,7 @@ void CMainFrame::createToolBar() {
 void CMainFrame::createStatusBar() {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("statusBar"));
-    m_comPane = statusPane(m_state.config.portName, "comPane");
+    m_comPane = statusPane(radiolink::shownPortName(m_state.config.portName), "comPane");
     m_comPane->setMinimumWidth(m_comPane->fontMetrics().horizontalAdvance(kComPaneRoom));
     m_comPane->setAlignment(Qt::AlignCenter);
     m_freqPane = statusPane(image::kInitialBandIndicator, "freqPane", kFreqPaneWidth);
@@ -218,7 +253,16 @@ void CMainFrame::createTreeBar() {
                            QDockWidget::DockWidgetFloatable);
     m_treeBar->setWidget(m_tree);
     addDockWidget(Qt::LeftDockWidgetArea, m_treeBar);
-    resizeDocks({m_treeBar}, {kTreeBarWidth}, Qt::Horizontal);
+    // As wide as its longest item needs with the font in use ("Communication Note" under
+    // the root), and never narrower than the bar was laid out for.
+    int items = 0;
+    for (QTreeWidgetItemIterator it(m_tree); *it; ++it) {
+        const int depth = (*it)->parent() ? 2 : 1;  // the root, then the editors under it
+        items = std::max(items, m_tree->fontMetrics().horizontalAdvance((*it)->text(0)) + depth * m_tree->indentation());
+    }
+    items += 2 * m_tree->frameWidth() + kTreeItemMargins;
+    m_tree->setMinimumWidth(items);
+    resizeDocks({m_treeBar}, {std::max(kTreeBarWidth, items)}, Qt::Horizontal);
 
     m_actions.viewTree = m_treeBar->toggleViewAction();
     m_actions.viewTree->setText(texts::kTreeView);

@@ -13,6 +13,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpression>
 #include <QRadioButton>
 #include <QStandardItemModel>
 #include <QVBoxLayout>
@@ -88,7 +89,7 @@ QWidget* PortDialog::makePortGroup(const QList<radiolink::ListedPort>& listed) {
         button->setObjectName(QStringLiteral("com%1").arg(number));
         const OpenStatus status = probe(name);
         button->setEnabled(status == OpenStatus::Opened);
-        button->setToolTip(unavailableReason(name, status));
+        button->setToolTip(unavailableReason(radiolink::shownPortName(name), status));
         const QString device = deviceOf(name, listed);
         auto* label = new QLabel(device.isEmpty() || device == name ? QString() : device);
         label->setObjectName(QStringLiteral("com%1Device").arg(number));
@@ -116,6 +117,7 @@ QWidget* PortDialog::makeOtherRow(const QList<radiolink::ListedPort>& listed) {
     m_otherPorts->setObjectName(QStringLiteral("otherPorts"));
     m_otherPorts->setAccessibleName(kOtherLabel);  // the radio button beside it says what it is
     m_otherPorts->setEditable(true);
+    m_otherPorts->lineEdit()->setAccessibleName(kOtherLabel);  // the field typed into, not its text
     m_otherPorts->setInsertPolicy(QComboBox::NoInsert);
     m_otherPorts->setMinimumContentsLength(kOtherMinimumLength);
     m_otherPorts->addItem(radiolink::text::kSimulatorPortName, radiolink::text::kSimulatorPortName);
@@ -170,15 +172,19 @@ void PortDialog::selectCurrent() {
     if (listedAt >= 0)
         m_otherPorts->setCurrentIndex(listedAt);
     else
-        m_otherPorts->setEditText(current);
+        m_otherPorts->setEditText(radiolink::shownPortName(current));  // "\\.\COM20" is COM20 to the user
     m_other->setChecked(true);
 }
 
 QString PortDialog::chosenName() const {
     const int id = m_group->checkedId();
     if (id >= 1 && id <= kButtonCount) return radiolink::portName(id);
-    if (id == kOtherId) return m_otherPorts->currentText().trimmed();
-    return {};
+    if (id != kOtherId) return {};
+    // A COMn typed or shown under "Other" is stored by the naming rule ("\\.\COM20").
+    const QString typed = m_otherPorts->currentText().trimmed();
+    static const QRegularExpression comNumber(QStringLiteral("^COM([1-9][0-9]{0,3})$"));
+    const QRegularExpressionMatch match = comNumber.match(typed);
+    return match.hasMatch() ? radiolink::portName(match.captured(1).toInt()) : typed;
 }
 
 void PortDialog::confirm() {

@@ -5,7 +5,7 @@
 #include "config/config_report.h"
 #include "config/print_layout.h"
 #include "shell/main_frame.h"
-#include "shell/print_job.h"
+#include "config/print_document.h"
 #include "shell/print_texts.h"
 
 #include <QDateTime>
@@ -15,36 +15,29 @@
 
 namespace shell {
 
-namespace {
-
-// Unambiguous wherever the printout is read.
-const QString kPrintDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
-
-} // namespace
-
 config::Printout CMainFrame::printout() {
     // Pending edits reach the image first, as before every use of the whole image.
     m_workspace->storeAll();
     const app::report::ReportSource source{m_state.image, m_state.bandLimits, m_state.config.modelName};
-    const config::PrintSource title{printDocumentName(m_state.config), m_state.config.currentFileName,
-                                    QDateTime::currentDateTime().toString(kPrintDateFormat)};
+    const config::PrintSource title{config::printDocumentName(m_state.config), m_state.config.currentFileName,
+                                    QDateTime::currentDateTime().toString(config::kPrintDateFormat)};
     return config::printout(config::buildReport(source), title);
 }
 
 void CMainFrame::printPreview() {
     QPrinter printer(QPrinter::HighResolution);
-    const QString name = printDocumentName(m_state.config);
+    const QString name = config::printDocumentName(m_state.config);
     printer.setDocName(name);
     const config::Printout pages = printout();
     QPrintPreviewDialog dialog(&printer, this);
     dialog.setObjectName(QStringLiteral("printPreview"));
     connect(&dialog, &QPrintPreviewDialog::paintRequested, this,
-            [&](QPrinter* device) { printDocument(*device, pages); });
+            [&](QPrinter* device) { config::printDocument(*device, pages); });
     dialog.exec();
 }
 
 void CMainFrame::exportPdf() {
-    const QString name = printDocumentName(m_state.config);
+    const QString name = config::printDocumentName(m_state.config);
     const QString suggested = (name.isEmpty() ? m_state.config.modelName : name) + texts::kPdfSuffix;
     QString path = askExportFileName(
         {texts::kPdfFilter, m_state.config.dataDir, suggested, texts::kExportPdfTitle, texts::kPdfSuffix.mid(1)});
@@ -53,13 +46,6 @@ void CMainFrame::exportPdf() {
     if (!writePdf(path)) m_prompts.message(texts::kPdfFailed.arg(QDir::toNativeSeparators(path)));
 }
 
-bool CMainFrame::writePdf(const QString& path) {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    const QString name = printDocumentName(m_state.config);
-    printer.setDocName(name);
-    return printDocument(printer, printout());
-}
+bool CMainFrame::writePdf(const QString& path) { return config::writePdf(path, printout()) > 0; }
 
 } // namespace shell

@@ -17,6 +17,7 @@ bool readRadioBeside(app::AppState& radio, const app::AppState& open, app::Promp
     radio.bandLimits = open.bandLimits;
 
     TransferDialog dialog(TransferDirection::Read, radio, prompts, link, parent);
+    dialog.hideCompletionMessage();  // the caller's list follows at once and says it
     dialog.exec();
     if (!dialog.succeeded()) return false;
     radio.bandLimits = image::decodeBandLimits(radio.image);

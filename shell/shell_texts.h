@@ -44,6 +44,7 @@ inline const QString kArrange = QStringLiteral("Arrange(&A)");
 // Keyboard: Ctrl+Tab and Ctrl+Shift+Tab between the editors, F6 between the Tree Bar and the
 // editor in front (an action of the window, not in a menu).
 inline const QString kNextWindow = QStringLiteral("&Next Window");
+inline const QString kEditorWindowItem = QStringLiteral("&%1 %2");  // "&1 Channel"
 inline const QString kPreviousWindow = QStringLiteral("Pre&vious Window");
 inline const QString kSwitchPane = QStringLiteral("Switch Pane");
 
@@ -72,6 +73,9 @@ inline const QString kNewCaption = QStringLiteral("Warnning");
 inline const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
 inline const QString kModifiedMarker = QStringLiteral("*");
 inline const QString kSaveChangesQuestion = QStringLiteral("Save changes to %1?");
+inline const QString kSaveButton = QStringLiteral("&Save");
+inline const QString kDiscardButton = QStringLiteral("&Discard");
+inline const QString kCancelButton = QStringLiteral("&Cancel");
 inline const QString kOpenBackupFolder = QStringLiteral("Open Backup Folder");
 inline const QString kBackupFolderNotOpened =
     QStringLiteral("No file manager could open the backup folder. The backups are kept in:\n\n%1");
@@ -108,6 +112,7 @@ inline const QString kJsonCannotSave = QStringLiteral("Cannot save %1: %2");
 // editor, and a CSV import.
 inline const QString kEditStep = QStringLiteral("Edit");
 inline const QString kImportStep = QStringLiteral("Import Channels");
+inline const QString kImportJsonStep = QStringLiteral("Import Configuration");
 
 // Child frame bottom bar.
 inline const QString kClose = QStringLiteral("Close");

@@ -149,7 +149,8 @@ void TransferDialog::runWorker(bool verify, bool readFirst, const ProgressSink& 
     };
     m_worker.reset(QThread::create([this, progress, stageProgress, verify, readFirst] {
         if (m_direction == TransferDirection::Read) {
-            m_workerResult = m_link.transfer && m_link.transfer(m_direction, m_state, m_workerPrompts, progress, true);
+            m_workerResult = m_link.transfer
+                             && m_link.transfer(m_direction, m_state, m_workerPrompts, progress, m_completionMessage);
             return;
         }
         if (!m_link.write) return;

@@ -59,6 +59,9 @@ public:
     // A write of a restore: the file's bytes as they are (no consistency pass), no read first
     // and no verify, and no check boxes for them.
     void makeRestore();
+    // A read whose result the caller shows at once (Compare With Radio's list): a completed
+    // read says nothing of its own.
+    void hideCompletionMessage() { m_completionMessage = false; }
     bool workerRunning() const { return m_worker != nullptr; }
 
     // "Start": starts the worker unless a transfer is running.
@@ -105,6 +108,7 @@ private:
     std::unique_ptr<QThread> m_worker;
     std::atomic<bool> m_workerResult{false};
     bool m_succeeded = false;
+    bool m_completionMessage = true;
 };
 
 } // namespace shell

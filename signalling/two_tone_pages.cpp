@@ -2,7 +2,6 @@
 #include "signalling/two_tone_pages.h"
 
 #include "grid/grid_view.h"
-#include "grid/twips.h"
 #include "forms/combo_helpers.h"
 #include "forms/form_widgets.h"
 #include "signalling/two_tone_texts.h"
@@ -14,7 +13,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QVBoxLayout>
 
 namespace signalling {
@@ -94,13 +92,11 @@ void CT2EncodePage::setUpGrid() {
     m_grid->setRowCount(kGridRows);
     m_grid->setColumnCount(int(texts::kListColumns.size()));
     m_grid->setRowHeightTwips(0, texts::kHeaderRowTwips);
-    int widthTwips = 0;
     for (int column = 0; column < m_grid->columnCount(); ++column) {
         const texts::ListColumn& info = texts::kListColumns[std::size_t(column)];
         m_grid->setText(0, column, QString::fromLatin1(info.header));
         m_grid->setColumnWidthTwips(column, info.widthTwips);
         m_grid->setColumnAlignment(column, Qt::AlignCenter);
-        widthTwips += info.widthTwips;
     }
     for (int index = 0; index < kEntries; ++index) m_grid->setText(index + 1, 0, QString::number(index));
     // The tone headers are wider than their columns; a smaller face keeps them to the two
@@ -113,8 +109,7 @@ void CT2EncodePage::setUpGrid() {
     m_grid->setColumnEditor(kColTone2, tone);
     m_grid->setColumnEditor(kColName, grid::LineEditorSetup{forms::printableAscii(), entry::kNameLength, true});
     // Wide enough for every column and the scroll bar, so the list never scrolls sideways.
-    const int frame = 2 * m_grid->frameWidth() + m_grid->verticalScrollBar()->sizeHint().width();
-    m_grid->setMinimumWidth(grid::twipsToPixels(widthTwips, m_grid->logicalDpiX()) + frame + 2);
+    m_grid->setShowsAllColumns(true);
 
     grid::GridHooks hooks;
     hooks.beforeEdit = [this](int gridRow, int column) { return beforeEdit(gridRow, column); };

@@ -25,6 +25,7 @@ CT2View::CT2View(forms::EditorEnv env, QWidget* parent)
       m_decode(new CT2DecodePage(env.host)) {
     setObjectName(QStringLiteral("twoToneView"));
     m_tabs->setObjectName(QStringLiteral("tabs"));
+    m_tabs->setAccessibleName(QString::fromLatin1(twotone::texts::kEditorNames.windowTitle));
     m_tabs->insertTab(kEncodeTab, m_encode, QString::fromLatin1(twotone::texts::kEncodeTab));
     m_tabs->insertTab(kDecodeTab, m_decode, QString::fromLatin1(twotone::texts::kDecodeTab));
     m_tabs->setCurrentIndex(kEncodeTab);

@@ -7,7 +7,7 @@
 #include "config/config_report.h"
 #include "config/print_layout.h"
 #include "report_fixture.h"
-#include "shell/print_job.h"
+#include "config/print_document.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -60,7 +60,7 @@ int main(int argc, char* argv[]) {
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdf);
-        shell::printDocument(printer, config::printout(config::buildReport(source), title));
+        config::printDocument(printer, config::printout(config::buildReport(source), title));
     });
     if (qEnvironmentVariableIsSet("QMR_REPORT_PDF")) QFile::copy(pdf, qEnvironmentVariable("QMR_REPORT_PDF"));
     return 0;

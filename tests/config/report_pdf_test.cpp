@@ -2,14 +2,17 @@
 // The printout of a full configuration, drawn to a PDF and read back with pdftotext: header,
 // footers, page count, and every text in the editors' order.
 
+#include "cli_process.h"
 #include "config/config_report.h"
+#include "config/print_document.h"
 #include "config/print_layout.h"
+#include "image/parameter_file.h"
 #include "report_fixture.h"
-#include "shell/print_job.h"
 
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -78,7 +81,7 @@ TEST(ReportPdfTest, FullConfigurationPrintsInTheEditorsOrderOnNumberedPages) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    ASSERT_TRUE(shell::printDocument(printer, printout));
+    ASSERT_TRUE(config::printDocument(printer, printout));
     // QMR_REPORT_PDF=file keeps a copy, for a look at the pages (docs/ holds two of them).
     if (qEnvironmentVariableIsSet("QMR_REPORT_PDF")) QFile::copy(pdf, qEnvironmentVariable("QMR_REPORT_PDF"));
 
@@ -88,7 +91,7 @@ TEST(ReportPdfTest, FullConfigurationPrintsInTheEditorsOrderOnNumberedPages) {
     for (int page = 1; page <= count; ++page) {
         const QString text = simplified(pages[page - 1]);
         EXPECT_TRUE(text.startsWith(QStringLiteral("site-7"))) << page;
-        EXPECT_TRUE(text.endsWith(shell::printFooterText(page, count))) << text.right(60).toStdString();
+        EXPECT_TRUE(text.endsWith(config::printFooterText(page, count))) << text.right(60).toStdString();
     }
 
     const QString drawn = squeezed(pdfText(pdf, QStringLiteral("-raw")));
@@ -103,6 +106,54 @@ TEST(ReportPdfTest, FullConfigurationPrintsInTheEditorsOrderOnNumberedPages) {
     EXPECT_FALSE(drawn.contains(QStringLiteral("NO.:DTMFEncode")));
 }
 
+// The page texts without the date printed, which moves with the clock.
+QStringList undated(QStringList pages) {
+    for (QString& page : pages) page.remove(QRegularExpression(QStringLiteral("Printed\\s+\\S+\\s+\\S+")));
+    return pages;
+}
+
+// A dealer's script gets the program's pages: `print` writes what Export PDF writes, every
+// name and number of the lists whole on one line, no section title alone at a page's foot;
+// a file that cannot be read ends with 2, and so does an output name that is a parameter file's.
+TEST(ReportPdfTest, PrintCommandWritesTheProgramsPagesWithNamesAndTitlesWhole) {
+    const QTemporaryDir dir;
+    const QString dat = dir.filePath(QStringLiteral("site-7.dat"));
+    image::FilePrefixBlock prefix{};
+    ASSERT_TRUE(image::writeParameterFile(dat, prefix, reporttest::fullConfiguration()).ok);
+    const QString cliPdf = dir.filePath(QStringLiteral("cli.pdf"));
+    const clitest::CliRun run = clitest::runCli({QStringLiteral("print"), dat, QStringLiteral("--out"), dir.filePath(QStringLiteral("cli"))});
+    ASSERT_EQ(run.exitCode, 0) << run.errorText.toStdString();
+    const QString programPdf = dir.filePath(QStringLiteral("program.pdf"));
+    const config::Printout printout = fullPrintout();
+    const int pages = config::writePdf(programPdf, printout);
+    EXPECT_EQ(pages, 11) << "the README's page count of a full configuration";
+    EXPECT_TRUE(run.errorText.contains(QStringLiteral("%1 pages").arg(pages))) << run.errorText.toStdString();
+    const QStringList programPages = pdfPages(programPdf);
+    EXPECT_EQ(undated(pdfPages(cliPdf)), undated(programPages));
+
+    const QString laidOut = pdfPages(programPdf).join(u'\n');
+    for (const config::PrintSection& section : printout.sections) {
+        for (const config::PrintTable& table : section.tables) {
+            for (const QStringList& row : table.rows) {
+                for (const QString& cell : row) {
+                    if (cell.contains(u' ') || cell.isEmpty()) continue;
+                    EXPECT_TRUE(laidOut.contains(QRegularExpression(QStringLiteral("(^|\\s)%1(\\s|$)").arg(QRegularExpression::escape(cell)))))
+                        << section.title.toStdString() << ": \"" << cell.toStdString() << "\" is broken";
+                }
+            }
+        }
+        for (const QString& page : programPages) {
+            QStringList lines = page.split(u'\n', Qt::SkipEmptyParts);
+            while (!lines.isEmpty() && (lines.last().trimmed().isEmpty() || lines.last().contains(QStringLiteral("-- Page"))))
+                lines.removeLast();
+            EXPECT_NE(lines.value(lines.size() - 1).trimmed(), section.title) << "a title ends a page";
+        }
+    }
+
+    EXPECT_EQ(clitest::runCli({QStringLiteral("print"), dir.filePath(QStringLiteral("none.dat")), QStringLiteral("--out"), cliPdf}).exitCode, 2);
+    EXPECT_EQ(clitest::runCli({QStringLiteral("print"), dat, QStringLiteral("--out"), dir.filePath(QStringLiteral("x.dat"))}).exitCode, 2);
+}
+
 // A printer that will not start a second page: the job stops there and reports the failure,
 // which the main window shows (print engines that can abort also drop the first page).
 TEST(ReportPdfTest, FailedPageAbortsTheJob) {
@@ -114,7 +165,7 @@ TEST(ReportPdfTest, FailedPageAbortsTheJob) {
     SecondPageFails printer;
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(dir.filePath(QStringLiteral("half.pdf")));
-    EXPECT_FALSE(shell::printDocument(printer, fullPrintout()));
+    EXPECT_FALSE(config::printDocument(printer, fullPrintout()));
 }
 
 } // namespace

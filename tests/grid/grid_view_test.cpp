@@ -9,6 +9,8 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QStyleOptionComboBox>
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -50,6 +52,10 @@ protected:
         layout->addWidget(grid);
         layout->addWidget(other);
 
+        // A font no larger than the standard one: the twips give the pixels as they are.
+        QFont small = grid->font();
+        small.setPixelSize(9);
+        grid->setFont(small);
         grid->setLogicalDpi(96, 96);
         grid->setRowCount(204);
         grid->setColumnCount(10);
@@ -391,7 +397,7 @@ TEST_F(GridViewTest, LabelsHeadersAndColumnsWithoutEditorAreNotEdited)
 
     QHeaderView* header = grid->horizontalHeader();
     QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
-                      QPoint(header->sectionViewportPosition(2) + 2, header->height() / 2));
+                      QPoint(header->sectionViewportPosition(2) + header->sectionSize(2) / 2, header->height() / 2));
     EXPECT_FALSE(grid->isEditing());
 
     clickCell(1, 5);   // no editor declared
@@ -514,6 +520,35 @@ TEST_F(GridViewTest, SizesInTwipsFollowTheDpiPerAxis)
 
     grid->setRowHeightTwips(3, 300);
     EXPECT_EQ(grid->rowHeight(2), 30);
+}
+
+// A column widened by dragging its header edge keeps its width in "Program.ini", under its
+// own key, for the next grid of that editor; the file's other lines stay as they were.
+TEST_F(GridViewTest, DraggedWidthsAreRememberedInTheSettingsFile)
+{
+    const QTemporaryDir dir;
+    const QString ini = dir.filePath(QStringLiteral("Program.ini"));
+    QFile file(ini);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[Setup]\r\nCOM=COM3\r\n");
+    file.close();
+    grid->rememberColumnWidths(app::SettingsFile(ini), QStringLiteral("channel"));
+    grid->horizontalHeader()->resizeSection(2, 200);   // the user's drag of column 3's edge
+    const auto savedWidths = [&ini] { return app::SettingsFile(ini).read(QStringLiteral("Columns"), QStringLiteral("channel"), {}); };
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !savedWidths().isEmpty(); }, 2000)) << "written once the drag has settled";
+    const QString saved = savedWidths();
+    EXPECT_GT(saved.split(u',').value(3).toInt(), 0) << saved.toStdString();
+    EXPECT_EQ(saved.split(u',').value(1).toInt(), 0) << "a column left alone stays as laid out";
+    EXPECT_EQ(app::SettingsFile(ini).read(QStringLiteral("Setup"), QStringLiteral("COM"), {}), QStringLiteral("COM3"));
+
+    GridView next;
+    next.setFont(grid->font());
+    next.setLogicalDpi(96, 96);
+    next.setRowCount(3);
+    next.setColumnCount(10);
+    next.setColumnWidthTwips(3, 1200);
+    next.rememberColumnWidths(app::SettingsFile(ini), QStringLiteral("channel"));
+    EXPECT_NEAR(next.columnWidth(2), 200, 1);
 }
 
 TEST_F(GridViewTest, ResizingKeepsTheTextsThatStillFit)

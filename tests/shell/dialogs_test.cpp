@@ -9,7 +9,7 @@
 #include "shell/help_window.h"
 #include "shell/model_dialog.h"
 #include "shell/password_dialog.h"
-#include "shell/print_job.h"
+#include "config/print_document.h"
 #include "shell/thread_prompts.h"
 
 #include <QApplication>
@@ -243,10 +243,10 @@ TEST(ThreadPromptsTest, CallsFromTheUserInterfaceThreadAreAnsweredDirectly) {
 TEST(PrintJobTest, DocumentNameIsTheFileNameCutBeforeItsFirstDot) {
     app::AppConfig config;
     config.defaultDataFileName = "QMR-417.dat";
-    EXPECT_EQ(shell::printDocumentName(config), "QMR-417");
+    EXPECT_EQ(config::printDocumentName(config), "QMR-417");
     config.currentFileName = "site.a.dat";
-    EXPECT_EQ(shell::printDocumentName(config), "site");
+    EXPECT_EQ(config::printDocumentName(config), "site");
     config.currentFileName = "noextension";
-    EXPECT_EQ(shell::printDocumentName(config), "");
-    EXPECT_EQ(shell::printFooterText(1, 1), "-- Page 1 of 1 --");
+    EXPECT_EQ(config::printDocumentName(config), "");
+    EXPECT_EQ(config::printFooterText(1, 1), "-- Page 1 of 1 --");
 }

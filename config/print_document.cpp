@@ -1,17 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "shell/print_job.h"
+#include "config/print_document.h"
 
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
+#include <QPdfWriter>
 
 #include <algorithm>
 #include <functional>
 #include <numeric>
 
-namespace shell {
+namespace config {
 
 namespace {
 
@@ -79,8 +79,13 @@ void breakWord(const QFontMetricsF& fm, const QString& word, qreal width, QStrin
     lines.append(piece);
 }
 
+// Room measured as the widest text it was made for holds that text: a column's edges are sums
+// of widths, a hair off the width itself.
+constexpr qreal kFitTolerance = 0.5;  // of a device dot
+
 // `text` in lines no wider than `width`, broken at blanks where it can be.
-QStringList wrapped(const QFontMetricsF& fm, const QString& text, qreal width) {
+QStringList wrapped(const QFontMetricsF& fm, const QString& text, qreal room) {
+    const qreal width = room + kFitTolerance;
     if (fm.horizontalAdvance(text) <= width) return {text};
     QStringList lines;
     QString line;
@@ -243,18 +248,18 @@ public:
     QList<Block> blocks;
     QList<TableHead> tableHeads;
 
-    void titleBlock(const config::Printout& printout);
-    void section(const config::PrintSection& section);
+    void titleBlock(const Printout& printout);
+    void section(const PrintSection& section);
 
 private:
     qreal mm(qreal millimetres) const { return millimetres * m_mm; }
     void spacer(qreal height);
     void heading(const Face& face, const QString& text, bool rule);
-    void bands(const QList<config::PrintBand>& bands);
-    PairColumn pairColumn(const QList<config::PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const;
-    void table(const config::PrintTable& table);
-    QList<qreal> columnWidths(const config::PrintTable& table) const;
-    void rows(const config::PrintTable& table, const TableGeometry& geometry, int index);
+    void bands(const QList<PrintBand>& bands);
+    PairColumn pairColumn(const QList<PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const;
+    void table(const PrintTable& table);
+    QList<qreal> columnWidths(const PrintTable& table) const;
+    void rows(const PrintTable& table, const TableGeometry& geometry, int index);
 
     Faces m_faces;
     qreal m_width;
@@ -269,13 +274,13 @@ void Layout::heading(const Face& face, const QString& text, bool rule) {
     blocks.append({height, true, false, -1, TextDraw{&face, lines, rule ? m_width : 0}});
 }
 
-void Layout::titleBlock(const config::Printout& printout) {
+void Layout::titleBlock(const Printout& printout) {
     heading(m_faces.heading, printout.heading, false);
     bands({printout.titleFields});
     spacer(mm(kBlockGapMm));
 }
 
-void Layout::section(const config::PrintSection& section) {
+void Layout::section(const PrintSection& section) {
     spacer(mm(kSectionGapMm));
     heading(m_faces.section, section.title, true);
     spacer(mm(kBlockGapMm));
@@ -286,10 +291,10 @@ void Layout::section(const config::PrintSection& section) {
     }
 }
 
-PairColumn Layout::pairColumn(const QList<config::PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const {
+PairColumn Layout::pairColumn(const QList<PrintPair>& pairs, qreal x, qreal width, qreal labelWidth) const {
     const Face& face = m_faces.body;
     PairColumn column{x, labelWidth, std::max(width - labelWidth - mm(kLabelGapMm), mm(10)), {}, {}, {}};
-    for (const config::PrintPair& pair : pairs) {
+    for (const PrintPair& pair : pairs) {
         column.labels.append(wrapped(face.metrics, pair.label, column.labelWidth));
         column.values.append(wrapped(face.metrics, pair.value, column.valueWidth));
         const qsizetype lines = std::max(column.labels.last().size(), column.values.last().size());
@@ -300,16 +305,16 @@ PairColumn Layout::pairColumn(const QList<config::PrintPair>& pairs, qreal x, qr
 
 // Every run of the section aligns its labels: one width for the left columns of two-column
 // runs, one for their right columns, one for runs in a single column (in the left's place).
-void Layout::bands(const QList<config::PrintBand>& bandList) {
+void Layout::bands(const QList<PrintBand>& bandList) {
     const QFontMetricsF& metrics = m_faces.body.metrics;
     const qreal gap = mm(kColumnGapMm);
     const qreal half = (m_width - gap) / 2;
     qreal pairedLeft = 0, pairedRight = 0, single = 0;
-    for (const config::PrintBand& band : bandList) {
+    for (const PrintBand& band : bandList) {
         qreal& leftLabels = band.right.isEmpty() ? single : pairedLeft;
-        for (const config::PrintPair& pair : band.left)
+        for (const PrintPair& pair : band.left)
             leftLabels = std::max(leftLabels, metrics.horizontalAdvance(pair.label));
-        for (const config::PrintPair& pair : band.right)
+        for (const PrintPair& pair : band.right)
             pairedRight = std::max(pairedRight, metrics.horizontalAdvance(pair.label));
     }
     const qreal most = half * kLabelShare;
@@ -317,7 +322,7 @@ void Layout::bands(const QList<config::PrintBand>& bandList) {
     pairedRight = std::min(pairedRight, most);
     single = std::min(std::max(single, pairedLeft), most);
 
-    for (const config::PrintBand& band : bandList) {
+    for (const PrintBand& band : bandList) {
         QList<PairColumn> columns;
         if (band.right.isEmpty()) {
             columns.append(pairColumn(band.left, 0, half, single));
@@ -333,16 +338,23 @@ void Layout::bands(const QList<config::PrintBand>& bandList) {
     }
 }
 
-// Each column as wide as its widest cell (and its header's longest word); a table wider
-// than the page is narrowed evenly and its cells wrap.
-QList<qreal> Layout::columnWidths(const config::PrintTable& table) const {
+// Each column as wide as its widest cell (and its header's longest word). A table wider than
+// the page takes the room from the columns whose texts can wrap at a blank, never below their
+// longest word, so a name or a number is never broken inside; only a table whose words alone
+// are wider than the page is narrowed evenly below that.
+QList<qreal> Layout::columnWidths(const PrintTable& table) const {
     const qreal pad = 2 * mm(kCellPadMm);
     QList<qreal> widths;
+    QList<qreal> least;
     for (qsizetype c = 0; c < table.headers.size(); ++c) {
         qreal width = longestWord(m_faces.tableBold, table.headers[c]);
-        for (const QStringList& row : table.rows)
+        qreal word = width;
+        for (const QStringList& row : table.rows) {
             width = std::max(width, m_faces.table.metrics.horizontalAdvance(row.value(c)));
+            word = std::max(word, longestWord(m_faces.table, row.value(c)));
+        }
         widths.append(width + pad);
+        least.append(word + pad);
     }
     qreal total = std::accumulate(widths.begin(), widths.end(), 0.0);
     // Room to spare goes to headers that would wrap, so they take fewer lines.
@@ -352,12 +364,20 @@ QList<qreal> Layout::columnWidths(const config::PrintTable& table) const {
         widths[c] += grow;
         total += grow;
     }
-    if (total > m_width)
-        for (qreal& w : widths) w *= m_width / total;
-    return widths;
+    if (total <= m_width) return widths;
+    qreal slack = 0;
+    for (qsizetype c = 0; c < widths.size(); ++c) slack += widths[c] - least[c];
+    const qreal excess = total - m_width;
+    if (slack >= excess) {
+        for (qsizetype c = 0; c < widths.size(); ++c) widths[c] -= (widths[c] - least[c]) * excess / slack;
+        return widths;
+    }
+    const qreal leastTotal = std::accumulate(least.begin(), least.end(), 0.0);
+    for (qreal& w : least) w *= m_width / leastTotal;
+    return least;
 }
 
-void Layout::table(const config::PrintTable& t) {
+void Layout::table(const PrintTable& t) {
     if (!t.caption.isEmpty()) heading(m_faces.bold, t.caption, false);
     if (t.rows.isEmpty()) {
         const Face& face = m_faces.body;
@@ -390,7 +410,7 @@ void Layout::table(const config::PrintTable& t) {
     rows(t, geometry, index);
 }
 
-void Layout::rows(const config::PrintTable& t, const TableGeometry& geometry, int index) {
+void Layout::rows(const PrintTable& t, const TableGeometry& geometry, int index) {
     const Face& cell = m_faces.table;
     const Face& noteFace = m_faces.note;
     const qsizetype firstRow = blocks.size();
@@ -572,23 +592,22 @@ QString printDocumentName(const app::AppConfig& config) {
 
 QString printFooterText(int page, int pages) { return QStringLiteral("-- Page %1 of %2 --").arg(page).arg(pages); }
 
-bool printDocument(QPagedPaintDevice& device, const config::Printout& printout) {
+int printDocument(QPagedPaintDevice& device, const Printout& printout, const std::function<void()>& abort) {
     QPainter painter;
-    if (!painter.begin(&device)) return false;
+    if (!painter.begin(&device)) return 0;
     const Face bold(sansFont(kBodyPoints, QFont::Bold), device);
     const PageFrame frame = pageFrame(device, bold);
     Layout layout(device, frame.body.width());
     layout.titleBlock(printout);
-    for (const config::PrintSection& section : printout.sections) layout.section(section);
+    for (const PrintSection& section : printout.sections) layout.section(section);
     const QList<Page> pages = Paginator(layout.blocks, layout.tableHeads, frame.body.height()).run();
 
     const int count = int(pages.size());
     for (int page = 1; page <= count; ++page) {
         if (page > 1 && !device.newPage()) {
-            // A printer drops the pages it holds rather than print half a configuration.
-            if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->abort();
+            if (abort) abort();
             painter.end();
-            return false;
+            return 0;
         }
         drawHeader(painter, bold, frame.header, printout.documentName);
         painter.save();
@@ -602,7 +621,21 @@ bool printDocument(QPagedPaintDevice& device, const config::Printout& printout) 
         painter.restore();
         drawFooter(painter, bold, frame.footer, page, count);
     }
-    return painter.end();
+    return painter.end() ? count : 0;
 }
 
-} // namespace shell
+// The printer's resolution of the program's printouts, so a PDF breaks its lines and pages
+// where paper does.
+constexpr int kPdfDotsPerInch = 1200;
+
+int writePdf(const QString& path, const Printout& printout) {
+    QPdfWriter writer(path);
+    writer.setPageSize(QPageSize(QPageSize::A4));
+    writer.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+    writer.setResolution(kPdfDotsPerInch);
+    writer.setTitle(printout.documentName);
+    // A file that could not be opened leaves the painter inactive: printDocument says false.
+    return printDocument(writer, printout);
+}
+
+} // namespace config

@@ -11,9 +11,14 @@
 
 #include <QString>
 
+#include <functional>
+
 class QPagedPaintDevice;
 
-namespace shell {
+// The program's Print, Print Preview and Export PDF and the command-line tool's "print" all
+// draw through this one renderer, so their pages are the same. It needs QtGui's fonts (a
+// QGuiApplication) and no widgets.
+namespace config {
 
 // The current parameter file name, or the default one when none is current, cut before
 // its first "."; a name without "." gives an empty name.
@@ -23,7 +28,15 @@ QString printDocumentName(const app::AppConfig& config);
 QString printFooterText(int page, int pages);
 
 // Lays out and draws the printout on `device` (a printer or a PDF writer), starting a new
-// page of the device for every page after the first. False when a page could not be started.
-bool printDocument(QPagedPaintDevice& device, const config::Printout& printout);
+// page of the device for every page after the first; the number of pages drawn. 0 when the
+// device could not be painted on or a page could not be started,
+// after `abort` ran, with the painter still active: a printer drops the pages it holds rather
+// than print half a configuration.
+int printDocument(QPagedPaintDevice& device, const Printout& printout, const std::function<void()>& abort = {});
 
-} // namespace shell
+// Writes the printout as an A4 PDF file, the one way the program's Export PDF and the
+// command-line tool's "print" both write it; the number of pages, 0 when the file could not
+// be written.
+int writePdf(const QString& path, const Printout& printout);
+
+} // namespace config
