@@ -27,9 +27,9 @@ constexpr int kValueColumnMaxWidth = 320;
 constexpr int kFirstValueColumn = 2;
 
 QString summaryText(qsizetype differences) {
-    if (differences == 0) return CompareDialog::kSame;
-    if (differences == 1) return CompareDialog::kOneDiffers;
-    return CompareDialog::kManyDiffer.arg(differences);
+    if (differences == 0) return CompareDialog::tr(CompareDialog::kSame);
+    if (differences == 1) return CompareDialog::tr(CompareDialog::kOneDiffers);
+    return CompareDialog::tr(CompareDialog::kManyDiffer, nullptr, int(differences));
 }
 
 } // namespace
@@ -37,9 +37,9 @@ QString summaryText(qsizetype differences) {
 CompareDialog::CompareDialog(const QList<config::Difference>& differences, RadioSaver saveRadio, QWidget* parent)
     : QDialog(parent), m_saveRadio(std::move(saveRadio)), m_summaryText(summaryText(differences.size())),
       m_summary(new QLabel(m_summaryText)),
-      m_list(new QTreeWidget), m_save(new QPushButton(kSaveRadio)) {
+      m_list(new QTreeWidget), m_save(new QPushButton(tr(kSaveRadio))) {
     setObjectName(QStringLiteral("compareDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(kInitialWidth, kInitialHeight);
     m_summary->setObjectName(QStringLiteral("summary"));
@@ -47,7 +47,7 @@ CompareDialog::CompareDialog(const QList<config::Difference>& differences, Radio
 
     m_list->setObjectName(QStringLiteral("differences"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({kSection, kField, kThisFile, kTheRadio});
+    m_list->setHeaderLabels({tr(kSection), tr(kField), tr(kThisFile), tr(kTheRadio)});
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_summary->setBuddy(m_list);  // a screen reader names the list by the count above it
     for (const config::Difference& d : differences) {
@@ -65,7 +65,7 @@ CompareDialog::CompareDialog(const QList<config::Difference>& differences, Radio
     m_save->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(m_save, QDialogButtonBox::ActionRole);
-    QPushButton* close = buttons->addButton(kClose, QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr(kClose), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);
 
@@ -81,7 +81,7 @@ CompareDialog::CompareDialog(const QList<config::Difference>& differences, Radio
 void CompareDialog::saveRadio() {
     const QString path = m_saveRadio ? m_saveRadio() : QString();
     if (path.isEmpty()) return;
-    m_summary->setText(m_summaryText + u'\n' + kSavedAs.arg(QDir::toNativeSeparators(path)));
+    m_summary->setText(m_summaryText + u'\n' + tr(kSavedAs).arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace shell

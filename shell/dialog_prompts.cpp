@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "shell/dialog_prompts.h"
 
+#include "link/link_texts.h"
+
 #include "shell/password_dialog.h"
 #include "shell/shell_texts.h"
 
@@ -47,11 +49,14 @@ QString runFileDialog(QWidget* parent, const app::FileDialogRequest& request, QF
 
 } // namespace
 
+// The link's messages come in English (the command line prints them too); the boxes show them
+// in the user's language.
 void DialogPrompts::message(const QString& text) {
-    QMessageBox::information(m_parent, m_config.modelName, text);
+    QMessageBox::information(m_parent, m_config.modelName, radiolink::text::shown(text));
 }
 
-void DialogPrompts::report(const QString& text, app::Severity severity) {
+void DialogPrompts::report(const QString& english, app::Severity severity) {
+    const QString text = radiolink::text::shown(english);
     switch (severity) {
     case app::Severity::Information: QMessageBox::information(m_parent, m_config.modelName, text); return;
     case app::Severity::Warning: QMessageBox::warning(m_parent, m_config.modelName, text); return;
@@ -71,7 +76,8 @@ bool DialogPrompts::askOkCancel(const QString& text, const QString& caption) {
 }
 
 bool DialogPrompts::askRetryCancel(const QString& text) {
-    return QMessageBox::warning(m_parent, m_config.modelName, text, QMessageBox::Retry | QMessageBox::Cancel) ==
+    return QMessageBox::warning(m_parent, m_config.modelName, radiolink::text::shown(text),
+                                QMessageBox::Retry | QMessageBox::Cancel) ==
            QMessageBox::Retry;
 }
 
@@ -91,7 +97,7 @@ std::optional<QString> DialogPrompts::askPassword(app::PasswordMode mode, const 
 }
 
 std::optional<QString> DialogPrompts::askReviveCode(const QString& text) {
-    ReviveDialog dialog(text, m_parent);
+    ReviveDialog dialog(radiolink::text::shown(text), m_parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.entry();
 }
@@ -105,7 +111,7 @@ QString DialogPrompts::askSaveFileName(const app::FileDialogRequest& request) {
 }
 
 app::SaveChoice DialogPrompts::askSaveChanges(const QString& name) {
-    const auto answer = QMessageBox::warning(m_parent, m_config.modelName, texts::kSaveChangesQuestion.arg(name),
+    const auto answer = QMessageBox::warning(m_parent, m_config.modelName, texts::tr(texts::kSaveChangesQuestion).arg(name),
                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                              QMessageBox::Save);
     if (answer == QMessageBox::Save) return app::SaveChoice::Save;

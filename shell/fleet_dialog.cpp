@@ -79,17 +79,17 @@ QTableWidgetItem* stateItem(const QString& text) {
 
 FleetDialog::FleetDialog(const app::AppState& master, app::Prompts& prompts, const LinkServices& link, QWidget* parent)
     : QDialog(parent), m_master(master), m_prompts(prompts), m_link(link), m_workerPrompts(prompts),
-      m_intro(new QLabel(kMasterText.arg(master.config.portName))), m_table(new QTableWidget), m_log(new QLabel),
-      m_verify(new QCheckBox(kVerify)), m_askEach(new QCheckBox(kAskEach)), m_resume(new QCheckBox(kResume)),
-      m_parallel(new QCheckBox(kParallel)), m_readFirst(new QCheckBox(kReadFirst)), m_import(new QPushButton(kImport)), m_add(new QPushButton(kAddRow)),
-      m_remove(new QPushButton(kRemoveRow)), m_logButton(new QPushButton(kLogFile)), m_start(new QPushButton(kStart)),
-      m_stop(new QPushButton(kStop)), m_close(new QPushButton(kClose)) {
+      m_intro(new QLabel(tr(kMasterText).arg(master.config.portName))), m_table(new QTableWidget), m_log(new QLabel),
+      m_verify(new QCheckBox(tr(kVerify))), m_askEach(new QCheckBox(tr(kAskEach))), m_resume(new QCheckBox(tr(kResume))),
+      m_parallel(new QCheckBox(tr(kParallel))), m_readFirst(new QCheckBox(tr(kReadFirst))), m_import(new QPushButton(tr(kImport))), m_add(new QPushButton(tr(kAddRow))),
+      m_remove(new QPushButton(tr(kRemoveRow))), m_logButton(new QPushButton(tr(kLogFile))), m_start(new QPushButton(tr(kStart))),
+      m_stop(new QPushButton(tr(kStop))), m_close(new QPushButton(tr(kClose))) {
     setObjectName(QStringLiteral("fleetDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     resize(kInitialWidth, kInitialHeight);
     m_intro->setWordWrap(true);
     m_table->setObjectName(QStringLiteral("roster"));
-    m_table->setAccessibleName(kRosterName);
+    m_table->setAccessibleName(tr(kRosterName));
     m_log->setTextFormat(Qt::PlainText);
     m_log->setObjectName(QStringLiteral("logPath"));
     m_askEach->setChecked(true);
@@ -147,7 +147,7 @@ FleetDialog::~FleetDialog() {
 
 void FleetDialog::buildTable(const QStringList& paths) {
     QStringList header{config::fleet::kRadioColumn, config::fleet::kPortColumn};
-    header << paths << kStateColumn;
+    header << paths << tr(kStateColumn);
     m_table->clear();
     m_table->setRowCount(0);
     m_table->setColumnCount(int(header.size()));
@@ -170,7 +170,7 @@ void FleetDialog::removeRow() {
 
 config::fleet::Roster FleetDialog::roster() const {
     config::fleet::Roster roster;
-    roster.name = kRosterName;
+    roster.name = tr(kRosterName);
     const int values = m_table->columnCount() - 3;
     for (int c = 0; c < values; ++c) roster.paths << m_table->horizontalHeaderItem(c + 2)->text();
     const auto cell = [this](int row, int column) {
@@ -223,7 +223,7 @@ void FleetDialog::importFromDialog() {
 
 void FleetDialog::setLogPath(const QString& path) {
     m_logPath = path;
-    m_log->setText(kLogText.arg(QDir::toNativeSeparators(path)));
+    m_log->setText(tr(kLogText).arg(QDir::toNativeSeparators(path)));
 }
 
 void FleetDialog::chooseLogFile() {
@@ -262,10 +262,10 @@ bool FleetDialog::start() {
     for (config::fleet::PreparedRadio& radio : check.radios) {
         const int tableRow = tableRows[std::size_t(radio.row)];
         if (done.contains(radio.radio)) {
-            setState(tableRow, kDoneBefore);
+            setState(tableRow, tr(kDoneBefore));
             continue;
         }
-        setState(tableRow, kWaiting);
+        setState(tableRow, tr(kWaiting));
         ports << radio.port;
         m_jobs.push_back({tableRow, std::move(radio)});
     }
@@ -315,9 +315,9 @@ void FleetDialog::runEnded() {
     m_runActive = false;
     for (int r = 0; r < m_table->rowCount(); ++r)
         if (const QTableWidgetItem* item = m_table->item(r, m_table->columnCount() - 1);
-            item && (item->text() == kWaiting || item->text().startsWith(kWriting.section(u' ', 0, 0) + u' ')
-                     || item->text().startsWith(kReadingFirst.section(u' ', 0, 1) + u' ')))
-            setState(r, kNotWritten);
+            item && (item->text() == tr(kWaiting) || item->text().startsWith(tr(kWriting).section(u' ', 0, 0) + u' ')
+                     || item->text().startsWith(tr(kReadingFirst).section(u' ', 0, 1) + u' ')))
+            setState(r, tr(kNotWritten));
     setRunning(false);
     emit finished();
 }
@@ -330,7 +330,7 @@ bool FleetDialog::programRadio(const Job& job) {
         if (m_scheduler.stopping() || (m_askRun && !askBefore(job))) return false;
         const radiolink::WriteResult result = writeRadio(job);
         logRadio(job, result);
-        const QString state = result.done() ? kDone : kFailed.arg(result.code).arg(result.failure);
+        const QString state = result.done() ? tr(kDone) : tr(kFailed).arg(result.code).arg(result.failure);
         QMetaObject::invokeMethod(this, [this, row = job.tableRow, state] { setState(row, state); }, Qt::QueuedConnection);
         if (result.done() || m_scheduler.stopping() || !m_askRun) return true;
         if (!askAfterFailure(job, result.failure)) return true;
@@ -361,7 +361,7 @@ bool FleetDialog::askOnUiThread(const std::function<bool()>& ask) {
 bool FleetDialog::askBefore(const Job& job) {
     const QString question = m_parallelRun ? text::kConnectTo.arg(job.radio.radio, job.radio.port)
                                            : text::kConnect.arg(job.radio.radio);
-    const bool go = askOnUiThread([&] { return m_prompts.askOkCancel(question, kTitle); });
+    const bool go = askOnUiThread([&] { return m_prompts.askOkCancel(question, tr(kTitle)); });
     if (!go) stop();
     return go;
 }
@@ -369,7 +369,7 @@ bool FleetDialog::askBefore(const Job& job) {
 bool FleetDialog::askAfterFailure(const Job& job, const QString& message) {
     const QString question = text::kFailedRetry.arg(job.radio.radio, message);
     if (askOnUiThread([&] { return m_prompts.askRetryCancel(question); })) return true;
-    if (!askOnUiThread([&] { return m_prompts.askYesNo(text::kGoOn, kTitle); })) stop();
+    if (!askOnUiThread([&] { return m_prompts.askYesNo(text::kGoOn, tr(kTitle)); })) stop();
     return false;
 }
 
@@ -396,7 +396,7 @@ radiolink::WriteResult FleetDialog::writeRadio(const Job& job) {
 void FleetDialog::progress(int tableRow, radiolink::WriteStage stage, int blocks) {
     const bool readingFirst = stage == radiolink::WriteStage::ReadingFirst;
     const int percent = blocks * 100 / (readingFirst ? image::map::kReadBlocks : image::map::kWriteBlocks);
-    const QString& format = readingFirst ? kReadingFirst : stage == radiolink::WriteStage::Writing ? kWriting : kVerifying;
+    const QString& format = readingFirst ? tr(kReadingFirst) : stage == radiolink::WriteStage::Writing ? tr(kWriting) : tr(kVerifying);
     const QString state = format.arg(percent);
     QMetaObject::invokeMethod(this, [this, tableRow, state] { setState(tableRow, state); }, Qt::QueuedConnection);
 }

@@ -190,6 +190,9 @@ private:
     void keepBackup(app::BackupKind kind);
     void offerRestore(const QString& backup, const QString& failure);
     void rebuildRecentMenu();
+    // View > Language: the choice goes into "Program.ini" and takes effect at the next start.
+    void addLanguageMenu(QMenu& view);
+    void chooseLanguage(const QString& setting, const QString& shownName);
     void openRecent(const QString& path);
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);
