@@ -6,6 +6,7 @@
 #include "link/link_texts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -24,20 +25,22 @@ namespace shell {
 namespace {
 
 namespace text {
-const QString kConnect = QStringLiteral("Connect radio %1 and press Enter");
-const QString kConnectTo = QStringLiteral("Connect radio %1 to %2 and press Enter");
-const QString kFailedRetry = QStringLiteral("Radio %1 failed: %2\n\nRetry this radio?");
-const QString kGoOn = QStringLiteral("Go on with the next radio? (No stops the fleet write.)");
-const QString kRadioQuestion = QStringLiteral("Radio %1: %2");
-const QString kProblems = QStringLiteral("The roster has %1 problem(s); no radio was written.\n\n%2");
-const QString kMoreProblems = QStringLiteral("... and %1 more");
-const QString kCsvFilter = QStringLiteral("CSV Files (*.csv)");
-const QString kImportTitle = QStringLiteral("Import Roster (CSV)");
-const QString kLogTitle = QStringLiteral("Fleet Log (CSV)");
+// In the user's language when shown; the log's file names stay as they are.
+QString tr(const char* text) { return QCoreApplication::translate("shell::FleetDialog", text); }
+constexpr const char* kConnect = QT_TRANSLATE_NOOP("shell::FleetDialog", "Connect radio %1 and press Enter");
+constexpr const char* kConnectTo = QT_TRANSLATE_NOOP("shell::FleetDialog", "Connect radio %1 to %2 and press Enter");
+constexpr const char* kFailedRetry = QT_TRANSLATE_NOOP("shell::FleetDialog", "Radio %1 failed: %2\n\nRetry this radio?");
+constexpr const char* kGoOn = QT_TRANSLATE_NOOP("shell::FleetDialog", "Go on with the next radio? (No stops the fleet write.)");
+constexpr const char* kRadioQuestion = QT_TRANSLATE_NOOP("shell::FleetDialog", "Radio %1: %2");
+constexpr const char* kProblems = QT_TRANSLATE_NOOP("shell::FleetDialog", "The roster has %1 problem(s); no radio was written.\n\n%2");
+constexpr const char* kMoreProblems = QT_TRANSLATE_NOOP("shell::FleetDialog", "... and %1 more");
+constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("shell::FleetDialog", "CSV Files (*.csv)");
+constexpr const char* kImportTitle = QT_TRANSLATE_NOOP("shell::FleetDialog", "Import Roster (CSV)");
+constexpr const char* kLogTitle = QT_TRANSLATE_NOOP("shell::FleetDialog", "Fleet Log (CSV)");
 const QString kLogProposed = QStringLiteral("fleet-log.csv");
 const QString kLogSuffix = QStringLiteral("-log.csv");
-const QString kNotCsv = QStringLiteral("The log is a CSV file, not a parameter file.");
-const QString kLogFailed = QStringLiteral("The fleet log could not be written: %1");
+constexpr const char* kNotCsv = QT_TRANSLATE_NOOP("shell::FleetDialog", "The log is a CSV file, not a parameter file.");
+constexpr const char* kLogFailed = QT_TRANSLATE_NOOP("shell::FleetDialog", "The fleet log could not be written: %1");
 } // namespace text
 
 constexpr int kProblemsShown = 20;
@@ -63,7 +66,7 @@ public:
     QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 
 private:
-    QString named(const QString& text) const { return text::kRadioQuestion.arg(m_radio, text); }
+    QString named(const QString& text) const { return text::tr(text::kRadioQuestion).arg(m_radio, text); }
 
     app::Prompts& m_target;
     QString m_radio;
@@ -217,7 +220,7 @@ bool FleetDialog::importRoster(const QString& path) {
 }
 
 void FleetDialog::importFromDialog() {
-    const QString path = m_prompts.askOpenFileName({text::kCsvFilter, m_master.config.dataDir, {}, text::kImportTitle});
+    const QString path = m_prompts.askOpenFileName({text::tr(text::kCsvFilter), m_master.config.dataDir, {}, text::tr(text::kImportTitle)});
     if (!path.isEmpty()) importRoster(path);
 }
 
@@ -227,10 +230,10 @@ void FleetDialog::setLogPath(const QString& path) {
 }
 
 void FleetDialog::chooseLogFile() {
-    app::FileDialogRequest request{text::kCsvFilter, QFileInfo(m_logPath).path(), QFileInfo(m_logPath).fileName(),
-                                   text::kLogTitle, QStringLiteral("csv")};
+    app::FileDialogRequest request{text::tr(text::kCsvFilter), QFileInfo(m_logPath).path(), QFileInfo(m_logPath).fileName(),
+                                   text::tr(text::kLogTitle), QStringLiteral("csv")};
     request.refuse = [](const QString& path) {
-        return path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ? text::kNotCsv : QString();
+        return path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ? text::tr(text::kNotCsv) : QString();
     };
     const QString path = m_prompts.askSaveFileName(request);
     if (!path.isEmpty() && !path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive)) setLogPath(path);
@@ -246,8 +249,8 @@ bool FleetDialog::start() {
     if (m_roster.rows.isEmpty()) check.problems << config::fleet::kRadioColumn + QStringLiteral(": no radios in the roster");
     if (!check.ok()) {
         QStringList shown = check.problems.mid(0, kProblemsShown);
-        if (check.problems.size() > kProblemsShown) shown << text::kMoreProblems.arg(check.problems.size() - kProblemsShown);
-        m_prompts.report(text::kProblems.arg(check.problems.size()).arg(shown.join(u'\n')), app::Severity::Warning);
+        if (check.problems.size() > kProblemsShown) shown << text::tr(text::kMoreProblems).arg(check.problems.size() - kProblemsShown);
+        m_prompts.report(text::tr(text::kProblems).arg(check.problems.size()).arg(shown.join(u'\n')), app::Severity::Warning);
         return false;
     }
 
@@ -346,7 +349,7 @@ void FleetDialog::logRadio(const Job& job, const radiolink::WriteResult& result)
         const std::lock_guard lock(m_mutex);
         logError = config::fleet::appendLog(m_logPath, m_roster, entry);
     }
-    if (!logError.isEmpty()) m_workerPrompts.report(text::kLogFailed.arg(logError), app::Severity::Warning);
+    if (!logError.isEmpty()) m_workerPrompts.report(text::tr(text::kLogFailed).arg(logError), app::Severity::Warning);
 }
 
 // The run's own questions, asked on the user-interface thread; once the run stops (another
@@ -359,17 +362,17 @@ bool FleetDialog::askOnUiThread(const std::function<bool()>& ask) {
 }
 
 bool FleetDialog::askBefore(const Job& job) {
-    const QString question = m_parallelRun ? text::kConnectTo.arg(job.radio.radio, job.radio.port)
-                                           : text::kConnect.arg(job.radio.radio);
+    const QString question = m_parallelRun ? text::tr(text::kConnectTo).arg(job.radio.radio, job.radio.port)
+                                           : text::tr(text::kConnect).arg(job.radio.radio);
     const bool go = askOnUiThread([&] { return m_prompts.askOkCancel(question, tr(kTitle)); });
     if (!go) stop();
     return go;
 }
 
 bool FleetDialog::askAfterFailure(const Job& job, const QString& message) {
-    const QString question = text::kFailedRetry.arg(job.radio.radio, message);
+    const QString question = text::tr(text::kFailedRetry).arg(job.radio.radio, message);
     if (askOnUiThread([&] { return m_prompts.askRetryCancel(question); })) return true;
-    if (!askOnUiThread([&] { return m_prompts.askYesNo(text::kGoOn, tr(kTitle)); })) stop();
+    if (!askOnUiThread([&] { return m_prompts.askYesNo(text::tr(text::kGoOn), tr(kTitle)); })) stop();
     return false;
 }
 

@@ -251,11 +251,11 @@
     </message>
     <message>
         <source>RX Frequency</source>
-        <translation>Empfangsfrequenz</translation>
+        <translation>RX-Frequenz</translation>
     </message>
     <message>
         <source>TX Frequency</source>
-        <translation>Sendefrequenz</translation>
+        <translation>TX-Frequenz</translation>
     </message>
     <message>
         <source>CH Name</source>
@@ -263,7 +263,7 @@
     </message>
     <message>
         <source>Step(KHz)</source>
-        <translation>Schrittweite(kHz)</translation>
+        <translation>Schritt (kHz)</translation>
     </message>
     <message>
         <source>Channel Spacing(KHz)</source>
@@ -271,15 +271,15 @@
     </message>
     <message>
         <source>TX Power</source>
-        <translation>Sendeleistung</translation>
+        <translation>Leistung</translation>
     </message>
     <message>
         <source>CTCSS/DCS Decode</source>
-        <translation>CTCSS/DCS Decodierung</translation>
+        <translation>CTCSS/DCS RX</translation>
     </message>
     <message>
         <source>CTCSS/DCS Encode</source>
-        <translation>CTCSS/DCS Codierung</translation>
+        <translation>CTCSS/DCS TX</translation>
     </message>
     <message>
         <source>Reverse</source>
@@ -287,7 +287,7 @@
     </message>
     <message>
         <source>Optional Signaling</source>
-        <translation>Zusatzsignalisierung</translation>
+        <translation>Selektivruf</translation>
     </message>
     <message>
         <source>Squelch Mode</source>
@@ -339,7 +339,7 @@
     </message>
     <message>
         <source>Optional Signaling Code</source>
-        <translation>Zusatzsignalisierungscode</translation>
+        <translation>Selektivruf-Code</translation>
     </message>
     <message>
         <source>CH</source>
@@ -923,6 +923,62 @@
     <message>
         <source>not written</source>
         <translation>nicht geschrieben</translation>
+    </message>
+    <message>
+        <source>Connect radio %1 and press Enter</source>
+        <translation>Funkgerät %1 anschließen und Enter drücken</translation>
+    </message>
+    <message>
+        <source>Connect radio %1 to %2 and press Enter</source>
+        <translation>Funkgerät %1 an %2 anschließen und Enter drücken</translation>
+    </message>
+    <message>
+        <source>Radio %1 failed: %2
+
+Retry this radio?</source>
+        <translation>Funkgerät %1 fehlgeschlagen: %2
+
+Dieses Funkgerät erneut versuchen?</translation>
+    </message>
+    <message>
+        <source>Go on with the next radio? (No stops the fleet write.)</source>
+        <translation>Mit dem nächsten Funkgerät weitermachen? (Nein beendet das Schreiben der Flotte.)</translation>
+    </message>
+    <message>
+        <source>Radio %1: %2</source>
+        <translation>Funkgerät %1: %2</translation>
+    </message>
+    <message>
+        <source>The roster has %1 problem(s); no radio was written.
+
+%2</source>
+        <translation>Die Geräteliste hat %1 Problem(e); kein Funkgerät wurde geschrieben.
+
+%2</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>CSV Files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>Import Roster (CSV)</source>
+        <translation>Geräteliste importieren (CSV)</translation>
+    </message>
+    <message>
+        <source>Fleet Log (CSV)</source>
+        <translation>Flottenprotokoll (CSV)</translation>
+    </message>
+    <message>
+        <source>The log is a CSV file, not a parameter file.</source>
+        <translation>Das Protokoll ist eine CSV-Datei, keine Parameterdatei.</translation>
+    </message>
+    <message>
+        <source>The fleet log could not be written: %1</source>
+        <translation>Das Flottenprotokoll konnte nicht geschrieben werden: %1</translation>
     </message>
 </context>
 <context>
