@@ -5,6 +5,9 @@
 // report and documents, and its help topic. Each editor declares its names next to its own
 // texts; config/editor_table.h lists the editors.
 
+#include <QCoreApplication>
+#include <QString>
+
 namespace app {
 
 struct EditorNames {
@@ -16,5 +19,9 @@ struct EditorNames {
     int helpContext;         // F1 in the editor
     const char* helpPage;    // the built-in help page for that context
 };
+
+// A menu item, tree item or window title in the user's language. The English names stay
+// wherever files and the command line use them (report sections, check findings).
+inline QString shownName(const char* name) { return QCoreApplication::translate("app::EditorNames", name); }
 
 } // namespace app

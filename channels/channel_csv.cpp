@@ -173,10 +173,10 @@ public:
         const QString location = row.field(kLocation);
         bool ok = false;
         const int number = location.toInt(&ok);
-        if (!ok || number < 0 || number >= kOrdinarySlots) throw Refusal{texts::kBadLocation.arg(location)};
+        if (!ok || number < 0 || number >= kOrdinarySlots) throw Refusal{texts::tr(texts::kBadLocation).arg(location)};
         const int slot = number + kFirstSlot;
         if (const auto taken = m_lineOfSlot.find(slot); taken != m_lineOfSlot.end())
-            throw Refusal{texts::kLocationTaken.arg(number).arg(taken->second)};
+            throw Refusal{texts::tr(texts::kLocationTaken).arg(number).arg(taken->second)};
         m_pending = {slot, line};
         return slot;
     }
@@ -186,7 +186,7 @@ public:
 private:
     int nextDown(int line) {
         const int slot = m_nextDown++;
-        if (slot >= kFirstSlot + kOrdinarySlots) throw Refusal{texts::kPastLastChannel};
+        if (slot >= kFirstSlot + kOrdinarySlots) throw Refusal{texts::tr(texts::kPastLastChannel)};
         m_pending = {slot, line};
         return slot;
     }
@@ -198,7 +198,7 @@ private:
                 return slot;
             }
         }
-        throw Refusal{texts::kNoEmptyChannel};
+        throw Refusal{texts::tr(texts::kNoEmptyChannel)};
     }
 
     const image::RadioImage& m_img;
@@ -255,7 +255,7 @@ void planRows(ImportPlan& plan, const Table& table, const RowContext& context, S
 std::optional<Table> startPlan(QStringView text, ImportPlan& plan) {
     Table table = readTable(text);
     if (table.records.empty()) {
-        plan.error = parseRecords(text).empty() ? texts::kNoHeader : texts::kNoFrequencyColumn;
+        plan.error = parseRecords(text).empty() ? texts::tr(texts::kNoHeader) : texts::tr(texts::kNoFrequencyColumn);
         return std::nullopt;
     }
     return table;
@@ -327,7 +327,7 @@ ImportPlan planImport(QStringView text, const image::RadioImage& img, const imag
     const std::optional<Table> table = startPlan(text, plan);
     if (!table) return plan;
     if (placement == Placement::AtLocation && table->columns[kLocation] < 0) {
-        plan.error = texts::kNoLocationColumn;
+        plan.error = texts::tr(texts::kNoLocationColumn);
         return plan;
     }
     SlotChooser chooser(img, placement);
@@ -352,8 +352,8 @@ void applyImport(image::RadioImage& img, const image::BandLimits& limits, const 
 
 QStringList reportLines(const ImportPlan& plan) {
     QStringList lines;
-    for (const RowNote& note : plan.refused) lines.append(texts::kLine.arg(note.line).arg(note.text));
-    for (const RowNote& note : plan.warnings) lines.append(texts::kLine.arg(note.line).arg(note.text));
+    for (const RowNote& note : plan.refused) lines.append(texts::tr(texts::kLine).arg(note.line).arg(note.text));
+    for (const RowNote& note : plan.warnings) lines.append(texts::tr(texts::kLine).arg(note.line).arg(note.text));
     return lines;
 }
 

@@ -50,7 +50,7 @@ namespace {
 // ---- numbers and frequencies --------------------------------------------------------------
 
 std::int64_t decimal(const QString& text, int decimals, Column column) {
-    if (!isPlainDecimal(text)) throw Refusal{texts::kBadNumber.arg(columnName(column), text)};
+    if (!isPlainDecimal(text)) throw Refusal{texts::tr(texts::kBadNumber).arg(columnName(column), text)};
     return image::parseScaledDecimal(text, decimals);
 }
 
@@ -68,7 +68,7 @@ QString mhzText(std::int64_t tenHz) { return image::formatScaledDecimal(tenHz * 
 image::Freq10Hz rounded(std::int64_t inBandValue, const QString& what, RowWarnings& warnings) {
     const image::Freq10Hz value(static_cast<std::int32_t>(inBandValue));
     const image::Freq10Hz result = image::entryRounding(value);
-    if (result != value) warnings.each.push_back(texts::kRounded.arg(what, mhzText(value.value), mhzText(result.value)));
+    if (result != value) warnings.each.push_back(texts::tr(texts::kRounded).arg(what, mhzText(value.value), mhzText(result.value)));
     return result;
 }
 
@@ -76,7 +76,7 @@ image::Freq10Hz rounded(std::int64_t inBandValue, const QString& what, RowWarnin
 std::int64_t offset(const RowReader& row) {
     const QString text = row.number(kOffset);
     if (text.isEmpty()) return 0;
-    if (text.startsWith(u'-') && isPlainDecimal(QStringView(text).mid(1))) throw Refusal{texts::kNegativeOffset.arg(row.field(kOffset))};
+    if (text.startsWith(u'-') && isPlainDecimal(QStringView(text).mid(1))) throw Refusal{texts::tr(texts::kNegativeOffset).arg(row.field(kOffset))};
     return frequency(text, kOffset);
 }
 
@@ -88,7 +88,7 @@ image::Freq10Hz keptTx(const RowReader& row, const image::BandLimits& limits, im
     if (typed == 0) return limits.clampTx(rx);
     if (inBand(typed, limits.txLow, limits.txHigh)) return rounded(typed, QStringLiteral("TX frequency"), warnings);
     const image::Freq10Hz kept = typed < limits.txLow.value ? limits.txLow : limits.txHigh;
-    warnings.each.push_back(texts::kTxOffOutOfBand.arg(mhzText(typed), mhzText(kept.value)));
+    warnings.each.push_back(texts::tr(texts::kTxOffOutOfBand).arg(mhzText(typed), mhzText(kept.value)));
     return kept;
 }
 
@@ -96,9 +96,9 @@ void readFrequencies(const RowReader& row, const image::BandLimits& limits, Impo
                      RowWarnings& warnings) {
     const QString rxText = row.number(kFrequency);
     const std::int64_t rx = rxText.isEmpty() ? 0 : frequency(rxText, kFrequency);
-    if (rx == 0) throw Refusal{texts::kNoFrequency};
+    if (rx == 0) throw Refusal{texts::tr(texts::kNoFrequency)};
     if (!inBand(rx, limits.rxLow, limits.rxHigh))
-        throw Refusal{texts::kRxOutOfBand.arg(rxText, mhzText(limits.rxLow.value), mhzText(limits.rxHigh.value))};
+        throw Refusal{texts::tr(texts::kRxOutOfBand).arg(rxText, mhzText(limits.rxLow.value), mhzText(limits.rxHigh.value))};
 
     const QString duplex = row.field(kDuplex).toLower();
     std::int64_t tx = rx;
@@ -106,9 +106,9 @@ void readFrequencies(const RowReader& row, const image::BandLimits& limits, Impo
     else if (duplex == u"-") tx = rx - offset(row);
     else if (duplex == u"split") tx = offset(row);
     else if (duplex == u"off") channel.txOff = true;
-    else if (!duplex.isEmpty()) throw Refusal{texts::kBadDuplex.arg(row.field(kDuplex))};
+    else if (!duplex.isEmpty()) throw Refusal{texts::tr(texts::kBadDuplex).arg(row.field(kDuplex))};
     if (!channel.txOff && !inBand(tx, limits.txLow, limits.txHigh))
-        throw Refusal{texts::kTxOutOfBand.arg(mhzText(tx), mhzText(limits.txLow.value), mhzText(limits.txHigh.value))};
+        throw Refusal{texts::tr(texts::kTxOutOfBand).arg(mhzText(tx), mhzText(limits.txLow.value), mhzText(limits.txHigh.value))};
 
     channel.rx = rounded(rx, QStringLiteral("Frequency"), warnings);
     channel.tx = channel.txOff ? keptTx(row, limits, channel.rx, warnings)
@@ -146,9 +146,9 @@ void readName(const RowReader& row, ImportedChannel& channel, RowWarnings& warni
             if (const QChar ascii = nearestAscii(c); !ascii.isNull()) name.append(ascii);
         }
     }
-    if (replaced) warnings.each.push_back(texts::kNameLetters.arg(written, name));
+    if (replaced) warnings.each.push_back(texts::tr(texts::kNameLetters).arg(written, name));
     if (name.size() > record::kNameLength) {
-        warnings.each.push_back(texts::kNameCut.arg(name, name.left(record::kNameLength)));
+        warnings.each.push_back(texts::tr(texts::kNameCut).arg(name, name.left(record::kNameLength)));
         name.truncate(record::kNameLength);
     }
     channel.name = name;
@@ -173,13 +173,13 @@ bool onOff(const RowReader& row, Column column, bool absent) {
         if (text.compare(QLatin1String(on), Qt::CaseInsensitive) == 0) return true;
     for (const char* off : {"off", "no", "n", "false", "0"})
         if (text.compare(QLatin1String(off), Qt::CaseInsensitive) == 0) return false;
-    throw Refusal{texts::kBadSwitch.arg(columnName(column), text)};
+    throw Refusal{texts::tr(texts::kBadSwitch).arg(columnName(column), text)};
 }
 
 int spacing(const RowReader& row) {
     const QString mode = row.field(kMode);
     if (equalsIgnoringCase(mode, "NFM")) return kSpacing12_5;
-    if (!mode.isEmpty() && !equalsIgnoringCase(mode, "FM")) throw Refusal{texts::kBadMode.arg(mode)};
+    if (!mode.isEmpty() && !equalsIgnoringCase(mode, "FM")) throw Refusal{texts::tr(texts::kBadMode).arg(mode)};
     const bool oldMark = row.field(kComment).compare(kTwentyKhzComment, Qt::CaseInsensitive) == 0;
     return onOff(row, kTwentyKhz, oldMark) ? kSpacing20 : kSpacing25;
 }
@@ -194,7 +194,7 @@ int step(const RowReader& row, RowWarnings& warnings) {
                                           [&](int a, int b) { return distance(a) < distance(b); });
     const int index = int(nearest - kStepHundredths.begin());
     if (*nearest != hundredths)
-        warnings.once.push_back(texts::kStepTaken.arg(row.field(kStep), entryText(kStepList, index)));
+        warnings.once.push_back(texts::tr(texts::kStepTaken).arg(row.field(kStep), entryText(kStepList, index)));
     return index;
 }
 
@@ -208,13 +208,13 @@ int powerLevel(const RowReader& row, const RowContext& context, RowWarnings& war
     if (const int index = entryIndex(kPowerList, text); index >= 0) return index;
     const std::optional<std::int64_t> milliwatts = power::readWattFigure(text);
     if (!milliwatts) {
-        warnings.once.push_back(texts::kPowerUnread.arg(row.field(kPower)));
+        warnings.once.push_back(texts::tr(texts::kPowerUnread).arg(row.field(kPower)));
         return 0;
     }
     const int level = power::nearestLevel(levels, *milliwatts);
     const std::int64_t nominal = levels[std::size_t(level)];
     if (!context.ownLayout || nominal != *milliwatts)
-        warnings.once.push_back(texts::kPowerTaken.arg(row.field(kPower), entryText(kPowerList, level), power::wattDigits(nominal)));
+        warnings.once.push_back(texts::tr(texts::kPowerTaken).arg(row.field(kPower), entryText(kPowerList, level), power::wattDigits(nominal)));
     return level;
 }
 
@@ -223,10 +223,10 @@ bool skip(const RowReader& row, RowWarnings& warnings) {
     if (text.isEmpty()) return false;
     if (equalsIgnoringCase(text, "S")) return true;
     if (equalsIgnoringCase(text, "P")) {
-        warnings.once.push_back(texts::kSkipPriority.arg(text));
+        warnings.once.push_back(texts::tr(texts::kSkipPriority).arg(text));
         return false;
     }
-    throw Refusal{texts::kBadSkip.arg(text)};
+    throw Refusal{texts::tr(texts::kBadSkip).arg(text)};
 }
 
 // ---- tones ----------------------------------------------------------------------------------
@@ -238,20 +238,20 @@ int ctcssIndex(const QString& text, Column column) {
         for (std::size_t i = 0; i < kCtcssTable.size(); ++i)
             if (image::parseScaledDecimal(latin(kCtcssTable[i]), 3) == thousandths) return int(i);
     }
-    throw Refusal{texts::kBadCtcss.arg(columnName(column), text)};
+    throw Refusal{texts::tr(texts::kBadCtcss).arg(columnName(column), text)};
 }
 
 int dcsCode(const QString& text, Column column) {
     const bool octal = !text.isEmpty() && text.size() <= 3
                        && std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'7'; });
-    if (!octal) throw Refusal{texts::kBadDcs.arg(columnName(column), text)};
+    if (!octal) throw Refusal{texts::tr(texts::kBadDcs).arg(columnName(column), text)};
     return leadingOctal(text);
 }
 
 std::array<bool, 2> polarities(const RowReader& row) {
     const QString text = row.has(kPolarity) ? row.field(kPolarity).toUpper() : kPolarityFiller;
     const bool valid = text.size() == 2 && std::all_of(text.begin(), text.end(), [](QChar c) { return c == u'N' || c == u'R'; });
-    if (!valid) throw Refusal{texts::kBadPolarity.arg(row.field(kPolarity))};
+    if (!valid) throw Refusal{texts::tr(texts::kBadPolarity).arg(row.field(kPolarity))};
     return {text[0] == u'R', text[1] == u'R'};
 }
 
@@ -284,7 +284,7 @@ void readTones(const RowReader& row, ImportedChannel& channel) {
         const QString crossText = row.field(kCross);
         const auto cross = std::find_if(kCrossModes.begin(), kCrossModes.end(),
                                         [&](const CrossMode& m) { return equalsIgnoringCase(crossText, m.text); });
-        if (cross == kCrossModes.end()) throw Refusal{texts::kBadCrossMode.arg(crossText)};
+        if (cross == kCrossModes.end()) throw Refusal{texts::tr(texts::kBadCrossMode).arg(crossText)};
         const bool anyDcs = cross->tx == Kind::Dtcs || cross->rx == Kind::Dtcs;
         const std::array<bool, 2> inverted = anyDcs ? polarities(row) : std::array<bool, 2>{false, false};
         if (cross->tx == Kind::Tone) channel.encode = ctcssSide(row, kRTone);
@@ -292,7 +292,7 @@ void readTones(const RowReader& row, ImportedChannel& channel) {
         if (cross->rx == Kind::Tone) channel.decode = ctcssSide(row, kCTone);
         if (cross->rx == Kind::Dtcs) channel.decode = rxDcsSide(row, inverted[1]);
     } else {
-        throw Refusal{texts::kBadToneMode.arg(mode)};
+        throw Refusal{texts::tr(texts::kBadToneMode).arg(mode)};
     }
 }
 
@@ -305,7 +305,7 @@ int listEntry(const RowReader& row, Column column, std::span<const std::string_v
     if (index < 0) {
         QStringList entries;
         for (std::string_view entry : list) entries.append(latin(entry));
-        throw Refusal{texts::kBadEntry.arg(columnName(column), text, entries.join(QStringLiteral(", ")))};
+        throw Refusal{texts::tr(texts::kBadEntry).arg(columnName(column), text, entries.join(QStringLiteral(", ")))};
     }
     return index;
 }
@@ -324,7 +324,7 @@ int dtmfCode(const RowReader& row) {
     const QString text = row.field(kDtmfCode);
     if (text.isEmpty()) return ImportedChannel{}.dtmfCode;
     const int index = dtmfLabelIndex(text);
-    if (index < 0) throw Refusal{texts::kBadDtmfCode.arg(columnName(kDtmfCode), text)};
+    if (index < 0) throw Refusal{texts::tr(texts::kBadDtmfCode).arg(columnName(kDtmfCode), text)};
     return index;
 }
 
@@ -334,7 +334,7 @@ int codeByte(const RowReader& row, Column column, int absent) {
     if (text.isEmpty()) return absent;
     if (const int index = dtmfLabelIndex(text); index >= 0) return index;
     const bool number = text.size() <= 3 && isPlainDecimal(text) && !text.contains(u'.');
-    if (!number || text.toInt() > 255) throw Refusal{texts::kBadCode.arg(columnName(column), text)};
+    if (!number || text.toInt() > 255) throw Refusal{texts::tr(texts::kBadCode).arg(columnName(column), text)};
     return text.toInt();
 }
 

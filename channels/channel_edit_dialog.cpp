@@ -60,7 +60,7 @@ bool userLeftField(const QFocusEvent& focus) {
 CChannelEditDialog::CChannelEditDialog(forms::EditorEnv env, int slot, QWidget* parent)
     : QDialog(parent), m_env(env), m_slot(clampedSlot(slot)) {
     setObjectName(QStringLiteral("channelEditDialog"));
-    setWindowTitle(QString::fromLatin1(texts::kDialogTitle));
+    setWindowTitle(texts::tr(texts::kDialogTitle));
     buildControls();
     fillFixedLists();
     connectControls();
@@ -89,9 +89,9 @@ void CChannelEditDialog::buildControls() {
     m_spacing = forms::comboBox("spacing", this);
     m_power = forms::comboBox("power", this);
     m_decode = {forms::comboBox("decodeType", this), forms::comboBox("decodeValue", this),
-                forms::check(texts::kDcsReverse, "decodeReverse", this)};
+                forms::check(texts::tr(texts::kDcsReverse), "decodeReverse", this)};
     m_encode = {forms::comboBox("encodeType", this), forms::comboBox("encodeValue", this),
-                forms::check(texts::kDcsReverse, "encodeReverse", this)};
+                forms::check(texts::tr(texts::kDcsReverse), "encodeReverse", this)};
     m_signalling = forms::comboBox("signallingType", this);
     m_code = forms::comboBox("signallingCode", this);
     m_squelch = forms::comboBox("squelchMode", this);
@@ -99,12 +99,12 @@ void CChannelEditDialog::buildControls() {
     m_fiveTonePttId = forms::comboBox("fiveTonePttId", this);
     m_scrambler = forms::comboBox("scrambler", this);
     m_busyLock = forms::comboBox("busyLock", this);
-    m_scanSkip = forms::check(texts::kScanSkip, "scanSkip", this);
-    m_reverse = forms::check(texts::kReverse, "reverse", this);
-    m_talkAround = forms::check(texts::kTalkAround, "talkAround", this);
-    m_compander = forms::check(texts::kCompander, "compander", this);
-    m_txOff = forms::check(texts::kTxOff, "txOff", this);
-    m_close = new QPushButton(QString::fromLatin1(texts::kClose), this);
+    m_scanSkip = forms::check(texts::tr(texts::kScanSkip), "scanSkip", this);
+    m_reverse = forms::check(texts::tr(texts::kReverse), "reverse", this);
+    m_talkAround = forms::check(texts::tr(texts::kTalkAround), "talkAround", this);
+    m_compander = forms::check(texts::tr(texts::kCompander), "compander", this);
+    m_txOff = forms::check(texts::tr(texts::kTxOff), "txOff", this);
+    m_close = new QPushButton(texts::tr(texts::kClose), this);
     m_close->setObjectName(QStringLiteral("close"));
     m_close->setAutoDefault(false);  // Enter does nothing in this dialog
 
@@ -118,30 +118,30 @@ void CChannelEditDialog::buildControls() {
 
     auto* grid = new QGridLayout(this);
     int row = 0;
-    grid->addWidget(forms::labelFor(texts::kNo, m_no), row, 0);
+    grid->addWidget(forms::labelFor(texts::tr(texts::kNo), m_no), row, 0);
     grid->addLayout(number, row++, 1);
-    const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
+    const auto pair = [&](const QString& leftText, QWidget* left, const QString& rightText, QWidget* right) {
         grid->addWidget(forms::labelFor(leftText, left), row, 0);
         grid->addWidget(left, row, 1);
-        grid->addWidget(*rightText ? forms::labelFor(rightText, right) : forms::label(rightText, this), row, 2);
+        grid->addWidget(!rightText.isEmpty() ? forms::labelFor(rightText, right) : forms::label(rightText, this), row, 2);
         grid->addWidget(right, row++, 3);
     };
-    pair(texts::kRxFrequency, m_rx, texts::kTxFrequency, m_tx);
-    pair(texts::kChannelName, m_name, texts::kStep, m_step);
-    pair(texts::kSpacing, m_spacing, texts::kPower, m_power);
-    m_decode.value->setAccessibleName(QString::fromLatin1(texts::kDecodeCodeName));
-    m_encode.value->setAccessibleName(QString::fromLatin1(texts::kEncodeCodeName));
-    m_code->setAccessibleName(QString::fromLatin1(texts::kSignallingCodeName));
-    for (const auto& [text, side] : {std::pair{texts::kDecode, &m_decode}, std::pair{texts::kEncode, &m_encode}}) {
+    pair(texts::tr(texts::kRxFrequency), m_rx, texts::tr(texts::kTxFrequency), m_tx);
+    pair(texts::tr(texts::kChannelName), m_name, texts::tr(texts::kStep), m_step);
+    pair(texts::tr(texts::kSpacing), m_spacing, texts::tr(texts::kPower), m_power);
+    m_decode.value->setAccessibleName(texts::tr(texts::kDecodeCodeName));
+    m_encode.value->setAccessibleName(texts::tr(texts::kEncodeCodeName));
+    m_code->setAccessibleName(texts::tr(texts::kSignallingCodeName));
+    for (const auto& [text, side] : {std::pair{texts::tr(texts::kDecode), &m_decode}, std::pair{texts::tr(texts::kEncode), &m_encode}}) {
         grid->addWidget(forms::labelFor(text, side->type), row, 0);
         grid->addWidget(side->type, row, 1);
         grid->addWidget(side->value, row, 2);
         grid->addWidget(side->reverse, row++, 3);
     }
-    pair(texts::kSignalling, m_signalling, "", m_code);
-    pair(texts::kSquelchMode, m_squelch, texts::kScrambler, m_scrambler);
-    pair(texts::kDtmfPttId, m_dtmfPttId, texts::kFiveTonePttId, m_fiveTonePttId);
-    pair(texts::kBusyLock, m_busyLock, "", m_scanSkip);
+    pair(texts::tr(texts::kSignalling), m_signalling, QString(), m_code);
+    pair(texts::tr(texts::kSquelchMode), m_squelch, texts::tr(texts::kScrambler), m_scrambler);
+    pair(texts::tr(texts::kDtmfPttId), m_dtmfPttId, texts::tr(texts::kFiveTonePttId), m_fiveTonePttId);
+    pair(texts::tr(texts::kBusyLock), m_busyLock, QString(), m_scanSkip);
     auto* checks = new QHBoxLayout;
     for (QCheckBox* box : {m_reverse, m_talkAround, m_compander, m_txOff}) checks->addWidget(box);
     checks->addStretch(1);  // each box only as wide as what it shows, so a click beside it does nothing
@@ -346,7 +346,7 @@ void CChannelEditDialog::commitRx() {
     m_committing = true;
     const QString text = m_rx->text();
     if (text.isEmpty() && m_slot == kSlotVFO) {
-        m_env.prompts.message(QString::fromLatin1(texts::kVfoCannotBeNull));
+        m_env.prompts.message(texts::tr(texts::kVfoCannotBeNull));
         m_rx->setText(m_rememberedRx);
     } else if (text.isEmpty()) {
         // The record itself is cleared when the slot is stored.

@@ -31,7 +31,7 @@ QString limitText(Freq10Hz limit) {
 }
 
 app::Correction outsideBandNote(const char* field, QStringView typed, Freq10Hz low, Freq10Hz high, Freq10Hz set) {
-    return {QString::fromLatin1(texts::kOutsideBand)
+    return {texts::tr(texts::kOutsideBand)
                 .arg(QString::fromLatin1(field), typed.trimmed().toString(), limitText(low), limitText(high),
                      image::formatFrequency(set))};
 }
@@ -40,7 +40,7 @@ app::Correction outsideBandNote(const char* field, QStringView typed, Freq10Hz l
 Freq10Hz roundedEntry(const char* field, QStringView text, Freq10Hz typed, app::Correction& note) {
     const Freq10Hz rounded = image::entryRounding(typed);
     if (rounded != typed)
-        note = {QString::fromLatin1(texts::kOffRaster)
+        note = {texts::tr(texts::kOffRaster)
                     .arg(QString::fromLatin1(field), text.trimmed().toString(), image::formatFrequency(rounded))};
     return rounded;
 }
@@ -119,7 +119,7 @@ RxEntry rxEntry(QStringView text, const image::BandLimits& limits) {
     entry.tx = entry.rx;
     if (!limits.txInBand(typed)) {
         entry.tx = limits.txLow;
-        entry.txNote = {QString::fromLatin1(texts::kTxDoesNotFollow)
+        entry.txNote = {texts::tr(texts::kTxDoesNotFollow)
                             .arg(text.trimmed().toString(), limitText(limits.txLow), limitText(limits.txHigh),
                                  image::formatFrequency(entry.tx))};
     }
@@ -139,7 +139,7 @@ TxEntry roundedTxEntry(QStringView text) {
     return entry;
 }
 
-app::Correction keptTxNote(const QString& kept) { return {QString::fromLatin1(texts::kEmptyTxKept).arg(kept)}; }
+app::Correction keptTxNote(const QString& kept) { return {texts::tr(texts::kEmptyTxKept).arg(kept)}; }
 
 RxCommit commitRxCell(ChannelRowCells& row, image::RadioImage& img, const image::BandLimits& limits, int slot,
                       QStringView text) {

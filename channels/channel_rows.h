@@ -36,21 +36,21 @@ enum ChannelColumn : int {
 };
 
 struct ChannelColumnInfo {
-    std::string_view header;
+    std::string_view header;  // English, as the report and copies use it; shown through channels::texts::tr
     int widthTwips;
 };
 
 inline constexpr std::array<ChannelColumnInfo, kChannelColumns> kChannelColumnInfo{{
-    {"CH", 600},
-    {"RX Frequency", 1320},
-    {"TX Frequency", 1320},
-    {"CH Name", 1200},
-    {"Step(KHz)", 1000},
-    {"Channel Spacing", 1100},
-    {"TX Power", 900},
-    {"CTCSS/DCS Decode", 1200},
-    {"CTCSS/DCS Encode", 1200},
-    {"Optional Signaling", 1200},
+    {QT_TRANSLATE_NOOP("channels::texts", "CH"), 600},
+    {QT_TRANSLATE_NOOP("channels::texts", "RX Frequency"), 1320},
+    {QT_TRANSLATE_NOOP("channels::texts", "TX Frequency"), 1320},
+    {QT_TRANSLATE_NOOP("channels::texts", "CH Name"), 1200},
+    {QT_TRANSLATE_NOOP("channels::texts", "Step(KHz)"), 1000},
+    {QT_TRANSLATE_NOOP("channels::texts", "Channel Spacing"), 1100},
+    {QT_TRANSLATE_NOOP("channels::texts", "TX Power"), 900},
+    {QT_TRANSLATE_NOOP("channels::texts", "CTCSS/DCS Decode"), 1200},
+    {QT_TRANSLATE_NOOP("channels::texts", "CTCSS/DCS Encode"), 1200},
+    {QT_TRANSLATE_NOOP("channels::texts", "Optional Signaling"), 1200},
 }};
 
 inline constexpr int kChannelNameLength = 7;

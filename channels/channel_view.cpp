@@ -36,7 +36,6 @@ const QString kCsvMimeType = QStringLiteral("text/csv");
 // Whole records, for a paste into this program (see rows::copyRecords).
 const QString kRecordsMimeType = QStringLiteral("application/x-qmr417-channel-records");
 
-QString text(const char* latin) { return QString::fromLatin1(latin); }
 
 // Sets a flag for as long as it lives.
 class FlagScope {
@@ -70,11 +69,11 @@ grid::EditorSetup columnEditor(int column) {
 
 CProgramView::CProgramView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_grid(new grid::GridView(this)),
-      m_edit(new QPushButton(QString::fromLatin1(texts::kEditButton), this)),
+      m_edit(new QPushButton(texts::tr(texts::kEditButton), this)),
       m_runEditDialog([](CChannelEditDialog& dialog) { dialog.exec(); }) {
     setObjectName(QStringLiteral("programView"));
     m_edit->setObjectName(QStringLiteral("edit"));
-    m_grid->setAccessibleName(QString::fromLatin1(texts::kListName));
+    m_grid->setAccessibleName(texts::tr(texts::kListName));
     m_edit->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_edit);
@@ -114,7 +113,7 @@ void CProgramView::setUpGrid() {
     m_grid->setRowHeightTwips(0, kHeaderRowTwips);
     for (int column = 0; column < kChannelColumns; ++column) {
         const ChannelColumnInfo& info = kChannelColumnInfo[std::size_t(column)];
-        m_grid->setText(0, column, QString::fromLatin1(info.header.data(), qsizetype(info.header.size())));
+        m_grid->setText(0, column, texts::tr(info.header.data()));  // a literal: terminated
         m_grid->setColumnWidthTwips(column, info.widthTwips);
         m_grid->setColumnAlignment(column, Qt::AlignCenter);
         if (column != kColLabel) m_grid->setColumnEditor(column, columnEditor(column));
@@ -188,7 +187,7 @@ void CProgramView::commitCell(int row, int column, const QString& text) {
     if (column == kColRx) {
         const RxCommit commit = commitRxCell(cells, img(), state().bandLimits, row, text);
         if (commit.vfoCannotBeNull) {
-            env().prompts.message(QString::fromLatin1(texts::kVfoCannotBeNull));
+            env().prompts.message(texts::tr(texts::kVfoCannotBeNull));
             return;
         }
         correction = commit.correction;
@@ -335,14 +334,14 @@ void CProgramView::paste(int firstSlot) {
     if (pasteRecords(firstSlot)) return;
     const QString clip = QGuiApplication::clipboard()->text();
     if (clip.trimmed().isEmpty()) {
-        env().prompts.message(text(texts::kNothingToPaste));
+        env().prompts.message(texts::tr(texts::kNothingToPaste));
         return;
     }
     emit imageAboutToChange();
     StoreToImage();
     const csv::ImportPlan plan = csv::planPaste(clip, img(), state().bandLimits, firstSlot);
     if (!plan.ok()) {
-        env().prompts.message(text(texts::kPasteCannotUse).arg(plan.error));
+        env().prompts.message(texts::tr(texts::kPasteCannotUse).arg(plan.error));
         return;
     }
     csv::applyImport(img(), state().bandLimits, plan);
@@ -352,7 +351,7 @@ void CProgramView::paste(int firstSlot) {
     for (const csv::ImportedChannel& channel : plan.channels) pasted.push_back(channel.slot);
     selectSlots(pasted);
     if (!plan.refused.empty() || !plan.warnings.empty())
-        env().prompts.message(text(texts::kPasteReport)
+        env().prompts.message(texts::tr(texts::kPasteReport)
                                   .arg(plan.channels.size())
                                   .arg(plan.refused.size())
                                   .arg(plan.warnings.size())
@@ -369,7 +368,7 @@ bool CProgramView::pasteRecords(int firstSlot) {
     changeImage(forms::EditCommand::Paste, [&] { result = rows::pasteRecords(img(), copied, firstSlot); });
     selectSlots(result.pasted);
     if (result.leftOut > 0)
-        env().prompts.message(text(texts::kPasteRecordsPastEnd).arg(result.pasted.size()).arg(result.leftOut));
+        env().prompts.message(texts::tr(texts::kPasteRecordsPastEnd).arg(result.pasted.size()).arg(result.leftOut));
     return true;
 }
 
@@ -379,7 +378,7 @@ void CProgramView::insertRows(const std::vector<int>& chosen) {
     int refusedAt = 0;
     changeImage(forms::EditCommand::InsertRow, [&] { refusedAt = rows::insertRows(img(), first, count); });
     if (refusedAt > 0) {
-        env().prompts.message(text(texts::kInsertRefused).arg(channelLabel(refusedAt)));
+        env().prompts.message(texts::tr(texts::kInsertRefused).arg(channelLabel(refusedAt)));
         return;
     }
     std::vector<int> inserted;
@@ -411,7 +410,7 @@ void CProgramView::showContextMenu(const QPoint& globalPos) {
     m_grid->commitEdit();  // a committed cell is a step of its own before Undo is named
     QMenu menu(this);
     menu.setObjectName(QStringLiteral("channelContextMenu"));
-    QAction* edit = menu.addAction(text(texts::kEditCommand));
+    QAction* edit = menu.addAction(texts::tr(texts::kEditCommand));
     edit->setObjectName(QStringLiteral("actionEditChannel"));
     connect(edit, &QAction::triggered, this, [this] { openEditDialog(); });
     const QList<QAction*> history = env().host.historyActions();

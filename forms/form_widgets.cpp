@@ -123,7 +123,7 @@ private:
 
 } // namespace
 
-QLabel* label(const char* text, QWidget* parent) { return new QLabel(QString::fromLatin1(text), parent); }
+QLabel* label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
 
 QLabel* labelFor(const QString& text, QWidget* control) {
     auto* caption = new QLabel(text, control->parentWidget());
@@ -141,8 +141,6 @@ QLabel* labelFor(const QString& text, QWidget* control) {
     }
     return caption;
 }
-
-QLabel* labelFor(const char* text, QWidget* control) { return labelFor(QString::fromLatin1(text), control); }
 
 QComboBox* comboBox(const char* objectName, QWidget* parent) {
     auto* box = new MeasuredOnceCombo(parent);
@@ -172,8 +170,8 @@ void setLoadedText(QLineEdit* edit, const QString& text) {
     edit->setValidator(filter);
 }
 
-QCheckBox* check(const char* text, const char* objectName, QWidget* parent) {
-    auto* box = new QCheckBox(QString::fromLatin1(text), parent);
+QCheckBox* check(const QString& text, const char* objectName, QWidget* parent) {
+    auto* box = new QCheckBox(text, parent);
     box->setObjectName(QString::fromLatin1(objectName));
     return box;
 }

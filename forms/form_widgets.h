@@ -24,12 +24,12 @@ using app::chars::kDtmfSymbols;
 using app::chars::kHexDigits;
 using app::chars::printableAscii;
 
-QLabel* label(const char* text, QWidget* parent);
+// The texts are shown as given: callers pass them through their texts' tr().
+QLabel* label(const QString& text, QWidget* parent);
 // The label a user sees beside `control`: its buddy, so that a screen reader announces the
 // label's text as the control's name and a mnemonic in it moves the focus there. It becomes
 // the control's sibling (Qt looks for a buddy among them).
 QLabel* labelFor(const QString& text, QWidget* control);
-QLabel* labelFor(const char* text, QWidget* control);
 QComboBox* comboBox(const char* objectName, QWidget* parent);
 // A line edit limited to `maxLength` characters (0: no limit of ours).
 QLineEdit* lineEdit(const char* objectName, int maxLength, QWidget* parent);
@@ -37,7 +37,7 @@ QLineEdit* lineEdit(const char* objectName, int maxLength, QWidget* parent);
 // when `upperCase` is set. Other characters are dropped, so a paste keeps what fits.
 QLineEdit* filteredEdit(const char* objectName, int maxLength, const QString& allowedChars, bool upperCase,
                         QWidget* parent);
-QCheckBox* check(const char* text, const char* objectName, QWidget* parent);
+QCheckBox* check(const QString& text, const char* objectName, QWidget* parent);
 // Shows text loaded from the image. The field's filter applies to what the user types or
 // pastes, not to loaded bytes, so a text nobody touched goes back byte for byte.
 void setLoadedText(QLineEdit* edit, const QString& text);

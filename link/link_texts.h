@@ -1,33 +1,44 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts the radio link shows, exactly as the program has always shown them
-// (spellings included), plus the code that revives a killed or stunned radio.
+// (spellings included), plus the code that revives a killed or stunned radio. They stay
+// English here, for the command line and the logs; the windows show them through shown().
 
+#include <QCoreApplication>
 #include <QString>
+#include <QStringList>
 
 namespace radiolink::text {
 
-inline const QString kCannotOpenPort = QStringLiteral("Coun`t open the port");
+// A message of the link in the user's language: each of its lines that is one of the texts
+// below is translated, the others (port names, the system's reasons) stay as they are.
+inline QString shown(const QString& message) {
+    QStringList lines = message.split(u'\n');
+    for (QString& line : lines) line = QCoreApplication::translate("radiolink::text", line.toUtf8().constData());
+    return lines.join(u'\n');
+}
+
+inline const QString kCannotOpenPort = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "Coun`t open the port"));
 // The lines after it: which port, the system's reason, and on Linux the usual cause.
 inline const QString kPortFailure = QStringLiteral("%1: %2");
 inline const QString kPortWithDevice = QStringLiteral("%1 (%2)");
-inline const QString kNoSuchPort = QStringLiteral("no serial port on this computer stands for this name");
-inline const QString kPortHintNoPermission = QStringLiteral(
+inline const QString kNoSuchPort = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "no serial port on this computer stands for this name"));
+inline const QString kPortHintNoPermission = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text",
     "Your user may not use serial ports: add it to the \"dialout\" group (sudo adduser $USER dialout), "
-    "then log out and in again.");
-inline const QString kPortHintInUse = QStringLiteral(
+    "then log out and in again."));
+inline const QString kPortHintInUse = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text",
     "Another program holds the port, such as a modem manager that probes new USB serial devices: "
-    "close that program and try again.");
-inline const QString kPortHintAbsent = QStringLiteral(
-    "The port is missing: plug the programming cable in and choose its port under Setting > Port.");
-inline const QString kCheckConnection = QStringLiteral("Check connection, Retry or Cancel");
-inline const QString kRadioKilled = QStringLiteral("Radio is killed!");
-inline const QString kRadioStunned = QStringLiteral("Radio is fainted!");
-inline const QString kPasswordError = QStringLiteral("Password error");
-inline const QString kReadCompleted = QStringLiteral("Read data compeleted");
-inline const QString kWriteCompleted = QStringLiteral("Write data compeleted");
-inline const QString kReadTitle = QStringLiteral("Read data from radio");
-inline const QString kWriteTitle = QStringLiteral("Write data to radio");
+    "close that program and try again."));
+inline const QString kPortHintAbsent = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text",
+    "The port is missing: plug the programming cable in and choose its port under Setting > Port."));
+inline const QString kCheckConnection = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "Check connection, Retry or Cancel"));
+inline const QString kRadioKilled = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "Radio is killed!"));
+inline const QString kRadioStunned = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "Radio is fainted!"));
+inline const QString kPasswordError = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "Password error"));
+inline const QString kReadCompleted = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "Read data compeleted"));
+inline const QString kWriteCompleted = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "Write data compeleted"));
+inline const QString kReadTitle = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "Read data from radio"));
+inline const QString kWriteTitle = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolink::text", "Write data to radio"));
 inline const QString kInitialPercent = QStringLiteral("0%");
 
 // Asked before a write would carry a killed or stunned state into a normal radio.

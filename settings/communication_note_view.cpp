@@ -26,7 +26,7 @@ int rowOf(int contact) { return contact + 1; }
 CContactView::CContactView(forms::EditorEnv env, QWidget* parent)
     : CBaseFormView(env, parent), m_grid(new grid::GridView(this)) {
     setObjectName(QStringLiteral("contactView"));
-    auto* hint = new QLabel(latin1(contact::texts::kFieldsHint), this);
+    auto* hint = new QLabel(contact::texts::tr(contact::texts::kFieldsHint), this);
     hint->setObjectName(QStringLiteral("fieldsHint"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(hint);
@@ -42,11 +42,11 @@ int CContactView::helpContext() const { return contact::kHelpContext; }
 
 void CContactView::setUpGrid() {
     m_grid->setObjectName(QStringLiteral("contactGrid"));
-    m_grid->setAccessibleName(latin1(contact::texts::kListName));
+    m_grid->setAccessibleName(contact::texts::tr(contact::texts::kListName));
     m_grid->setRowCount(kGridRows);
     m_grid->setColumnCount(kGridColumns);
     for (int column = 0; column < kGridColumns; ++column) {
-        m_grid->setText(0, column, latin1(contact::texts::kHeaders[std::size_t(column)]));
+        m_grid->setText(0, column, contact::texts::tr(contact::texts::kHeaders[std::size_t(column)]));
         m_grid->setColumnWidthTwips(column, contact::kColumnTwips[std::size_t(column)]);
         m_grid->setColumnAlignment(column, Qt::AlignCenter);
     }

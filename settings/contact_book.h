@@ -6,6 +6,7 @@
 
 #include "image/radio_image.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -16,12 +17,15 @@ namespace settings::contact {
 
 namespace texts {
 // Grid header row: number, call ID, name.
-inline constexpr std::array<std::string_view, 3> kHeaders{"NO.", "Call ID", "Name"};
+inline constexpr std::array<std::string_view, 3> kHeaders{QT_TRANSLATE_NOOP("settings::contact::texts", "NO."), QT_TRANSLATE_NOOP("settings::contact::texts", "Call ID"),
+                                                          QT_TRANSLATE_NOOP("settings::contact::texts", "Name")};
 // What a screen reader calls the list.
-inline constexpr std::string_view kListName = "Contact List";
+inline constexpr std::string_view kListName = QT_TRANSLATE_NOOP("settings::contact::texts", "Contact List");
 // Above the list: what a contact's fields may hold.
-inline constexpr std::string_view kFieldsHint =
-    "Call ID: up to 5 digits (0-9).   Name: up to 7 letters (A-Z) or digits, in capitals.";
+inline constexpr std::string_view kFieldsHint = QT_TRANSLATE_NOOP(
+    "settings::contact::texts", "Call ID: up to 5 digits (0-9).   Name: up to 7 letters (A-Z) or digits, in capitals.");
+// A text above in the user's language (the report keeps the English).
+inline QString tr(std::string_view text) { return QCoreApplication::translate("settings::contact::texts", text.data()); }
 } // namespace texts
 
 // Grid columns and their widths in twips.

@@ -28,7 +28,9 @@ constexpr Addr nameAddress(int contact) { return Addr(kNames + kNameRecordSize *
 
 // Help context of the editor: its form number.
 constexpr int kHelpContext = 178;
-inline constexpr app::EditorNames kEditorNames{"Communication Note", "Communication Note", "Communication Note",
+inline constexpr app::EditorNames kEditorNames{
+    QT_TRANSLATE_NOOP("app::EditorNames", "Communication Note"), QT_TRANSLATE_NOOP("app::EditorNames", "Communication Note"),
+    QT_TRANSLATE_NOOP("app::EditorNames", "Communication Note"),
                                                "communicationNote", "communicationNote", kHelpContext,
                                                "communication-note.html"};
 

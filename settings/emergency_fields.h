@@ -57,20 +57,24 @@ constexpr int kFirstSeconds = 1;
 constexpr int kLastSeconds = 255;
 
 // Form labels, in screen order.
-inline constexpr std::string_view kAlarmTypeLabel = "Emergency Alarm";
-inline constexpr std::string_view kEniTypeLabel = "ENI Type Select";
-inline constexpr std::string_view kEmergencyIdLabel = "Emergency ID";
-inline constexpr std::string_view kAlarmTimeLabel = "Alarm Time(s)";
-inline constexpr std::string_view kTxDurationLabel = "Duration of TX(s)";
-inline constexpr std::string_view kRxDurationLabel = "Duration of RX(s)";
-inline constexpr std::string_view kSendChannelLabel = "Emergency ENI Send Select";
-inline constexpr std::string_view kEmergencyChannelLabel = "Emergency Channel";
-inline constexpr std::string_view kCycleLabel = "Emergency Cycle";
+// A label above in the user's language (the report keeps the English).
+inline QString tr(std::string_view label) { return QCoreApplication::translate("settings::emergency", label.data()); }
+inline constexpr std::string_view kAlarmTypeLabel = QT_TRANSLATE_NOOP("settings::emergency", "Emergency Alarm");
+inline constexpr std::string_view kEniTypeLabel = QT_TRANSLATE_NOOP("settings::emergency", "ENI Type Select");
+inline constexpr std::string_view kEmergencyIdLabel = QT_TRANSLATE_NOOP("settings::emergency", "Emergency ID");
+inline constexpr std::string_view kAlarmTimeLabel = QT_TRANSLATE_NOOP("settings::emergency", "Alarm Time(s)");
+inline constexpr std::string_view kTxDurationLabel = QT_TRANSLATE_NOOP("settings::emergency", "Duration of TX(s)");
+inline constexpr std::string_view kRxDurationLabel = QT_TRANSLATE_NOOP("settings::emergency", "Duration of RX(s)");
+inline constexpr std::string_view kSendChannelLabel = QT_TRANSLATE_NOOP("settings::emergency", "Emergency ENI Send Select");
+inline constexpr std::string_view kEmergencyChannelLabel = QT_TRANSLATE_NOOP("settings::emergency", "Emergency Channel");
+inline constexpr std::string_view kCycleLabel = QT_TRANSLATE_NOOP("settings::emergency", "Emergency Cycle");
 
 // Help context of the editor: its form number.
 constexpr int kHelpContext = 211;
 // The menu item is spelt as the radio's users know it.
-inline constexpr app::EditorNames kEditorNames{"Emergency Infomation", "Emergency Information", "Emergency Information",
+inline constexpr app::EditorNames kEditorNames{
+    QT_TRANSLATE_NOOP("app::EditorNames", "Emergency Infomation"), QT_TRANSLATE_NOOP("app::EditorNames", "Emergency Information"),
+    QT_TRANSLATE_NOOP("app::EditorNames", "Emergency Information"),
                                                "emergencyInformation", "emergencyInformation", kHelpContext,
                                                "emergency-information.html"};
 

@@ -19,7 +19,6 @@ namespace em = emergency;
 
 namespace {
 
-QString text(std::string_view entry) { return QString::fromLatin1(entry.data(), qsizetype(entry.size())); }
 
 QStringList entries(const QComboBox* box) {
     QStringList list;
@@ -55,7 +54,7 @@ void CAlarmView::buildForm() {
     grid->setHorizontalSpacing(16);
     int row = 0;
     for (const auto& [label, box] : rows) {
-        auto* caption = new QLabel(text(label), this);
+        auto* caption = new QLabel(em::tr(label), this);
         caption->setBuddy(box);
         box->setMinimumContentsLength(20);
         grid->addWidget(caption, row, 0);

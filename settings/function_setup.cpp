@@ -49,9 +49,9 @@ int correctedScrambleHz(QStringView text) {
 CheckedScramble checkTypedScramble(QStringView typed) {
     const int hz = correctedScrambleHz(typed);
     bool ok = false;
-    if (typed.trimmed().isEmpty()) return {hz, {QString::fromLatin1(texts::kScrambleEmpty).arg(hz)}};
+    if (typed.trimmed().isEmpty()) return {hz, {texts::tr(texts::kScrambleEmpty).arg(hz)}};
     if (typed.toInt(&ok) == hz && ok) return {hz, {}};
-    return {hz, {QString::fromLatin1(texts::kScrambleOutside).arg(typed.trimmed().toString()).arg(hz)}};
+    return {hz, {texts::tr(texts::kScrambleOutside).arg(typed.trimmed().toString()).arg(hz)}};
 }
 
 std::uint16_t scrambleWordToStore(std::uint16_t storedWord, int shownHz) {

@@ -25,6 +25,7 @@
 #include "image/memory_map.h"
 #include "image/radio_image.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
@@ -119,36 +120,41 @@ void setStartingDisplay(image::RadioImage& img, const QString& text);
 void writeDefaults(image::RadioImage& img);
 
 namespace texts {
+// A text of this namespace in the user's language (its English while no translation is loaded).
+inline QString tr(const char* text) { return QCoreApplication::translate("settings::function_setup::texts", text); }
+
 inline constexpr int kHelpContext = 151;
-inline constexpr app::EditorNames kEditorNames{"Function Setup", "Function Setup", "Function Setup", "functionSetup",
+inline constexpr app::EditorNames kEditorNames{
+    QT_TRANSLATE_NOOP("app::EditorNames", "Function Setup"), QT_TRANSLATE_NOOP("app::EditorNames", "Function Setup"),
+    QT_TRANSLATE_NOOP("app::EditorNames", "Function Setup"), "functionSetup",
                                                "functionSetup", kHelpContext, "function-setup.html"};
-inline constexpr const char* kStartingDisplay = "Starting Display";
-inline constexpr const char* kDisplayMode = "Display Mode";
-inline constexpr const char* kDisplayLockName = "Display Mode Lock";  // a screen reader's name; no label shows it
-inline constexpr const char* kVfoMr = "VFO/MR";
-inline constexpr const char* kMrChannel = "MR Channel";
-inline constexpr const char* kSquelchLevel = "Squelch Level";
-inline constexpr const char* kFrequencyScan = "Frequency Scan";
-inline constexpr const char* kBrightness = "Backlight Brightness";
-inline constexpr const char* kToneBurst = "TBST Frequency(Hz)";
-inline constexpr const char* kTimeOutTimer = "Time Out Timer(min)";
-inline constexpr const char* kAutoPowerOff = "Auto Power Off(h)";
-inline constexpr const char* kVoicePrompt = "Voice Prompt";
-inline constexpr const char* kBacklightColour = "BackLight Color";
-inline constexpr const char* kPttReleaseBeep = "PTT Release Beep";
-inline constexpr const char* kScramble = "Scramble Frequency";
-inline constexpr const char* kScrambleNote = " (2600 - 4000Hz)";
+inline constexpr const char* kStartingDisplay = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Starting Display");
+inline constexpr const char* kDisplayMode = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Display Mode");
+inline constexpr const char* kDisplayLockName = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Display Mode Lock");  // a screen reader's name; no label shows it
+inline constexpr const char* kVfoMr = QT_TRANSLATE_NOOP("settings::function_setup::texts", "VFO/MR");
+inline constexpr const char* kMrChannel = QT_TRANSLATE_NOOP("settings::function_setup::texts", "MR Channel");
+inline constexpr const char* kSquelchLevel = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Squelch Level");
+inline constexpr const char* kFrequencyScan = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Frequency Scan");
+inline constexpr const char* kBrightness = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Backlight Brightness");
+inline constexpr const char* kToneBurst = QT_TRANSLATE_NOOP("settings::function_setup::texts", "TBST Frequency(Hz)");
+inline constexpr const char* kTimeOutTimer = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Time Out Timer(min)");
+inline constexpr const char* kAutoPowerOff = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Auto Power Off(h)");
+inline constexpr const char* kVoicePrompt = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Voice Prompt");
+inline constexpr const char* kBacklightColour = QT_TRANSLATE_NOOP("settings::function_setup::texts", "BackLight Color");
+inline constexpr const char* kPttReleaseBeep = QT_TRANSLATE_NOOP("settings::function_setup::texts", "PTT Release Beep");
+inline constexpr const char* kScramble = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Scramble Frequency");
+inline constexpr const char* kScrambleNote = QT_TRANSLATE_NOOP("settings::function_setup::texts", " (2600 - 4000Hz)");
 // Status bar notes when a typed scramble frequency is corrected.
-inline constexpr const char* kScrambleOutside = "Scramble Frequency %1 lies outside 2600-4000 Hz: set to %2";
-inline constexpr const char* kScrambleEmpty = "Scramble Frequency cannot be empty: set to %1";
-inline constexpr const char* kSquelchKey = "SQL Key Function";
-inline constexpr const char* kTailEliminator = "Tail EliminatorType";
-inline constexpr const char* kTxPower = "Choose TX Power";
-inline constexpr const char* kUsePassword = "Use Boot-strap Passowrd";
-inline constexpr const char* kPassword = "Starting Password";
-inline constexpr const char* kInhibitBackground = "Inhibit To Setup Background Operations";
-inline constexpr const char* kInhibitInitialise = "Inhibit Initialize Operation";
-inline constexpr const char* kEliminateTail = "Eliminate Squelch Tail When No CTCSS/DCS Signaling";
+inline constexpr const char* kScrambleOutside = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Scramble Frequency %1 lies outside 2600-4000 Hz: set to %2");
+inline constexpr const char* kScrambleEmpty = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Scramble Frequency cannot be empty: set to %1");
+inline constexpr const char* kSquelchKey = QT_TRANSLATE_NOOP("settings::function_setup::texts", "SQL Key Function");
+inline constexpr const char* kTailEliminator = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Tail EliminatorType");
+inline constexpr const char* kTxPower = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Choose TX Power");
+inline constexpr const char* kUsePassword = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Use Boot-strap Passowrd");
+inline constexpr const char* kPassword = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Starting Password");
+inline constexpr const char* kInhibitBackground = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Inhibit To Setup Background Operations");
+inline constexpr const char* kInhibitInitialise = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Inhibit Initialize Operation");
+inline constexpr const char* kEliminateTail = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Eliminate Squelch Tail When No CTCSS/DCS Signaling");
 } // namespace texts
 
 } // namespace settings::function_setup

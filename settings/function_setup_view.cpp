@@ -61,13 +61,13 @@ void COptionView::buildControls() {
     m_squelchKey = forms::comboBox("sqlKeyFunction", this);
     m_tailEliminator = forms::comboBox("tailEliminator", this);
     m_txPower = forms::comboBox("txPower", this);
-    m_usePassword = forms::check(texts::kUsePassword, "usePassword", this);
+    m_usePassword = forms::check(texts::tr(texts::kUsePassword), "usePassword", this);
     m_password = forms::filteredEdit("startingPassword", fs::kPasswordLength, forms::kDigits, false, this);
-    m_passwordLabel = forms::labelFor(texts::kPassword, m_password);
-    m_displayLock->setAccessibleName(QString::fromLatin1(texts::kDisplayLockName));
-    m_inhibitBackground = forms::check(texts::kInhibitBackground, "inhibitBackground", this);
-    m_inhibitInitialise = forms::check(texts::kInhibitInitialise, "inhibitInitialise", this);
-    m_eliminateTail = forms::check(texts::kEliminateTail, "eliminateSquelchTail", this);
+    m_passwordLabel = forms::labelFor(texts::tr(texts::kPassword), m_password);
+    m_displayLock->setAccessibleName(texts::tr(texts::kDisplayLockName));
+    m_inhibitBackground = forms::check(texts::tr(texts::kInhibitBackground), "inhibitBackground", this);
+    m_inhibitInitialise = forms::check(texts::tr(texts::kInhibitInitialise), "inhibitInitialise", this);
+    m_eliminateTail = forms::check(texts::tr(texts::kEliminateTail), "eliminateSquelchTail", this);
     for (QLineEdit* edit : {m_startingDisplay, m_scramble, m_password}) edit->installEventFilter(this);
     // The lock comes and goes with the display mode; its place stays, so nothing else moves.
     QSizePolicy lockPolicy = m_displayLock->sizePolicy();
@@ -78,7 +78,7 @@ void COptionView::buildControls() {
 
 // Two columns in screen order, then the group of operator lock-outs.
 void COptionView::layOut() {
-    const auto row = [](QFormLayout* column, const char* text, QWidget* control) {
+    const auto row = [](QFormLayout* column, const QString& text, QWidget* control) {
         column->addRow(forms::labelFor(text, control), control);
     };
     const auto pair = [](QWidget* first, QWidget* second) {
@@ -89,26 +89,26 @@ void COptionView::layOut() {
     };
 
     auto* left = new QFormLayout;
-    row(left, texts::kStartingDisplay, m_startingDisplay);
-    left->addRow(forms::labelFor(texts::kDisplayMode, m_displayMode), pair(m_displayMode, m_displayLock));
-    row(left, texts::kVfoMr, m_vfoMr);
-    row(left, texts::kMrChannel, m_mrChannel);
-    row(left, texts::kSquelchLevel, m_squelchLevel);
-    row(left, texts::kFrequencyScan, m_scanResume);
-    row(left, texts::kBrightness, m_brightness);
-    row(left, texts::kToneBurst, m_toneBurst);
-    row(left, texts::kTimeOutTimer, m_timeOutTimer);
-    row(left, texts::kAutoPowerOff, m_autoPowerOff);
-    row(left, texts::kVoicePrompt, m_voicePrompt);
+    row(left, texts::tr(texts::kStartingDisplay), m_startingDisplay);
+    left->addRow(forms::labelFor(texts::tr(texts::kDisplayMode), m_displayMode), pair(m_displayMode, m_displayLock));
+    row(left, texts::tr(texts::kVfoMr), m_vfoMr);
+    row(left, texts::tr(texts::kMrChannel), m_mrChannel);
+    row(left, texts::tr(texts::kSquelchLevel), m_squelchLevel);
+    row(left, texts::tr(texts::kFrequencyScan), m_scanResume);
+    row(left, texts::tr(texts::kBrightness), m_brightness);
+    row(left, texts::tr(texts::kToneBurst), m_toneBurst);
+    row(left, texts::tr(texts::kTimeOutTimer), m_timeOutTimer);
+    row(left, texts::tr(texts::kAutoPowerOff), m_autoPowerOff);
+    row(left, texts::tr(texts::kVoicePrompt), m_voicePrompt);
 
     auto* right = new QFormLayout;
-    row(right, texts::kBacklightColour, m_backlightColour);
-    row(right, texts::kPttReleaseBeep, m_pttReleaseBeep);
-    right->addRow(forms::labelFor(texts::kScramble, m_scramble),
-                  pair(m_scramble, forms::label(texts::kScrambleNote, this)));
-    row(right, texts::kSquelchKey, m_squelchKey);
-    row(right, texts::kTailEliminator, m_tailEliminator);
-    row(right, texts::kTxPower, m_txPower);
+    row(right, texts::tr(texts::kBacklightColour), m_backlightColour);
+    row(right, texts::tr(texts::kPttReleaseBeep), m_pttReleaseBeep);
+    right->addRow(forms::labelFor(texts::tr(texts::kScramble), m_scramble),
+                  pair(m_scramble, forms::label(texts::tr(texts::kScrambleNote), this)));
+    row(right, texts::tr(texts::kSquelchKey), m_squelchKey);
+    row(right, texts::tr(texts::kTailEliminator), m_tailEliminator);
+    row(right, texts::tr(texts::kTxPower), m_txPower);
     right->addRow(m_usePassword);
     right->addRow(m_passwordLabel, m_password);
 

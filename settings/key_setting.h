@@ -14,6 +14,7 @@
 #include "image/memory_map.h"
 #include "image/radio_image.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QStringView>
 
@@ -35,21 +36,32 @@ constexpr std::uint8_t kMoni = 10;
 
 struct KeySlot {
     Addr at;
-    const char* label;
+    const char* label;  // in English: the report's field; the editor shows keyLabel()
     std::uint8_t defaultCode;
     bool shortPress;
 };
 
 // In screen order: the short presses P1-P5, the long presses, then FUNC + P1-P5.
 inline constexpr std::array<KeySlot, 15> kKeySlots{{
-    {0x01F3, "P1 Short", 1, true},   {0x01F4, "P2 Short", 10, true}, {0x01F0, "P3 Short", 2, true},
-    {0x01F1, "P4 Short", 4, true},   {0x01F2, "P5 Short", 3, true},
-    {0x01F8, "P1 Long", 19, false},  {0x01F9, "P2 Long", 18, false}, {0x01F5, "P3 Long", 8, false},
-    {0x01F6, "P4 Long", 7, false},   {0x01F7, "P5 Long", 17, false},
-    {0x01FD, "FUNC+P1", 6, false},   {0x01FE, "FUNC+P2", 15, false}, {0x01FA, "FUNC+P3", 11, false},
-    {0x01FB, "FUNC+P4", 12, false},  {0x01FC, "FUNC+P5", 9, false},
+    {0x01F3, QT_TRANSLATE_NOOP("settings::key_setting", "P1 Short"), 1, true},
+    {0x01F4, QT_TRANSLATE_NOOP("settings::key_setting", "P2 Short"), 10, true},
+    {0x01F0, QT_TRANSLATE_NOOP("settings::key_setting", "P3 Short"), 2, true},
+    {0x01F1, QT_TRANSLATE_NOOP("settings::key_setting", "P4 Short"), 4, true},
+    {0x01F2, QT_TRANSLATE_NOOP("settings::key_setting", "P5 Short"), 3, true},
+    {0x01F8, QT_TRANSLATE_NOOP("settings::key_setting", "P1 Long"), 19, false},
+    {0x01F9, QT_TRANSLATE_NOOP("settings::key_setting", "P2 Long"), 18, false},
+    {0x01F5, QT_TRANSLATE_NOOP("settings::key_setting", "P3 Long"), 8, false},
+    {0x01F6, QT_TRANSLATE_NOOP("settings::key_setting", "P4 Long"), 7, false},
+    {0x01F7, QT_TRANSLATE_NOOP("settings::key_setting", "P5 Long"), 17, false},
+    {0x01FD, "FUNC+P1", 6, false},
+    {0x01FE, "FUNC+P2", 15, false},
+    {0x01FA, "FUNC+P3", 11, false},
+    {0x01FB, "FUNC+P4", 12, false},
+    {0x01FC, "FUNC+P5", 9, false},
 }};
 constexpr int kKeysPerGroup = 5;
+// A slot's label in the user's language.
+inline QString keyLabel(const KeySlot& slot) { return QCoreApplication::translate("settings::key_setting", slot.label); }
 
 // Code to text: 0-20 their table text; any other code the text of the slot's default.
 QString functionText(const KeySlot& slot, std::uint8_t code);
@@ -71,7 +83,9 @@ void writeDefaults(image::RadioImage& img);
 
 namespace texts {
 inline constexpr int kHelpContext = 146;
-inline constexpr app::EditorNames kEditorNames{"Key Setting", "Key Setting", "Key Setting", "keySetting", "keySetting",
+inline constexpr app::EditorNames kEditorNames{
+    QT_TRANSLATE_NOOP("app::EditorNames", "Key Setting"), QT_TRANSLATE_NOOP("app::EditorNames", "Key Setting"),
+    QT_TRANSLATE_NOOP("app::EditorNames", "Key Setting"), "keySetting", "keySetting",
                                                kHelpContext, "key-setting.html"};
 } // namespace texts
 

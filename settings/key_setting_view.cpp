@@ -40,7 +40,7 @@ CKeyDefineView::CKeyDefineView(forms::EditorEnv env, QWidget* parent) : CBaseFor
         // One column per group (short, long, FUNC), keys P1-P5 down each column.
         const int group = int(i) / keys::kKeysPerGroup;
         const int key = int(i) % keys::kKeysPerGroup;
-        grid->addWidget(forms::labelFor(slot.label, m_keys[i]), key, 2 * group);
+        grid->addWidget(forms::labelFor(keys::keyLabel(slot), m_keys[i]), key, 2 * group);
         grid->addWidget(m_keys[i], key, 2 * group + 1);
         if (slot.shortPress)
             connect(m_keys[i], &QComboBox::activated, this, [this, i] { applyMoniRule(i); });

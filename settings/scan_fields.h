@@ -34,7 +34,9 @@ inline constexpr Addr kOwnBytes[] = {kMode,         kPriorityMode, kRevertChanne
 
 // Help context of the editor: its form number.
 constexpr int kHelpContext = 198;
-inline constexpr app::EditorNames kEditorNames{"Scan Information", "Scan Information", "Scan Information",
+inline constexpr app::EditorNames kEditorNames{
+    QT_TRANSLATE_NOOP("app::EditorNames", "Scan Information"), QT_TRANSLATE_NOOP("app::EditorNames", "Scan Information"),
+    QT_TRANSLATE_NOOP("app::EditorNames", "Scan Information"),
                                                "scanInformation", "scanInformation", kHelpContext,
                                                "scan-information.html"};
 

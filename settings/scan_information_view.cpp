@@ -33,7 +33,7 @@ CScanInfoView::CScanInfoView(forms::EditorEnv env, QWidget* parent)
       m_lookBackB(forms::comboBox("lookBackTimeB", this)),
       m_dropoutDelay(forms::comboBox("dropoutDelayTime", this)),
       m_dwell(forms::comboBox("dwellTime", this)),
-      m_enterTone(forms::check(scan::texts::kEnterTone, "scanEnterTone", this)) {
+      m_enterTone(forms::check(scan::texts::tr(scan::texts::kEnterTone), "scanEnterTone", this)) {
     setObjectName(QStringLiteral("scanInfoView"));
     buildForm();
     fillFixedLists();
@@ -47,12 +47,12 @@ int CScanInfoView::helpContext() const { return scan::kHelpContext; }
 
 void CScanInfoView::buildForm() {
     auto* layout = new QGridLayout(this);
-    const std::pair<const char*, QComboBox*> rows[] = {
-        {scan::texts::kScanMode, m_scanMode},         {scan::texts::kPriorityMode, m_priorityMode},
-        {scan::texts::kPriorityChannel1, m_priority1}, {scan::texts::kPriorityChannel2, m_priority2},
-        {scan::texts::kRevertChannel, m_revert},       {scan::texts::kLookBackA, m_lookBackA},
-        {scan::texts::kLookBackB, m_lookBackB},        {scan::texts::kDropoutDelay, m_dropoutDelay},
-        {scan::texts::kDwell, m_dwell},
+    const std::pair<QString, QComboBox*> rows[] = {
+        {scan::texts::tr(scan::texts::kScanMode), m_scanMode},         {scan::texts::tr(scan::texts::kPriorityMode), m_priorityMode},
+        {scan::texts::tr(scan::texts::kPriorityChannel1), m_priority1}, {scan::texts::tr(scan::texts::kPriorityChannel2), m_priority2},
+        {scan::texts::tr(scan::texts::kRevertChannel), m_revert},       {scan::texts::tr(scan::texts::kLookBackA), m_lookBackA},
+        {scan::texts::tr(scan::texts::kLookBackB), m_lookBackB},        {scan::texts::tr(scan::texts::kDropoutDelay), m_dropoutDelay},
+        {scan::texts::tr(scan::texts::kDwell), m_dwell},
     };
     int row = 0;
     for (const auto& [text, box] : rows) {

@@ -23,7 +23,7 @@ QLabel* line(const QString& text, const char* name) {
 
 AboutDialog::AboutDialog(const app::AppConfig& config, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("aboutDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     const QString version = app::SettingsFile(config.settingsPath).read(app::kSettingsSection, app::kVersionKey, QString());
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok);
@@ -33,8 +33,8 @@ AboutDialog::AboutDialog(const app::AppConfig& config, QWidget* parent) : QDialo
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(line(config.modelName, "titleLine"));
     layout->addWidget(line(version, "versionLine"));
-    layout->addWidget(line(kAppliesTo.arg(config.modelName), "appliesToLine"));
-    layout->addWidget(line(kLicence, "licenceLine"));
+    layout->addWidget(line(tr(kAppliesTo).arg(config.modelName), "appliesToLine"));
+    layout->addWidget(line(tr(kLicence), "licenceLine"));
     layout->addWidget(buttons);
     forms::addButtonMnemonics(this);
 }

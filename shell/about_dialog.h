@@ -12,9 +12,9 @@ namespace shell {
 class AboutDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("About");
-    static inline const QString kAppliesTo = QStringLiteral("The software apply for %1 model");
-    static inline const QString kLicence = QStringLiteral(
+    static constexpr const char* kTitle = QT_TR_NOOP("About");
+    static constexpr const char* kAppliesTo = QT_TR_NOOP("The software apply for %1 model");
+    static constexpr const char* kLicence = QT_TR_NOOP(
         "Licence: GNU General Public License, version 3 or (at your option) any later version");
 
     explicit AboutDialog(const app::AppConfig& config, QWidget* parent = nullptr);

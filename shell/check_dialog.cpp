@@ -19,9 +19,9 @@ constexpr int kSectionColumn = 0;
 constexpr int kFieldColumn = 1;
 
 QString summaryText(qsizetype findings) {
-    if (findings == 0) return CheckDialog::kNone;
-    if (findings == 1) return CheckDialog::kOne;
-    return CheckDialog::kMany.arg(findings);
+    if (findings == 0) return CheckDialog::tr(CheckDialog::kNone);
+    if (findings == 1) return CheckDialog::tr(CheckDialog::kOne);
+    return CheckDialog::tr(CheckDialog::kMany, nullptr, int(findings));
 }
 
 } // namespace
@@ -30,20 +30,20 @@ CheckDialog::CheckDialog(Checker check, EditorOpener openEditor, QWidget* parent
     : QDialog(parent), m_check(std::move(check)), m_openEditor(std::move(openEditor)), m_summary(new QLabel),
       m_list(new QTreeWidget) {
     setObjectName(QStringLiteral("checkDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setTextFormat(Qt::PlainText);
     m_list->setObjectName(QStringLiteral("findings"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({kSection, kField, kFinding});
+    m_list->setHeaderLabels({tr(kSection), tr(kField), tr(kFinding)});
     m_summary->setBuddy(m_list);  // a screen reader names the list by the count above it
 
     auto* buttons = new QDialogButtonBox;
-    QPushButton* again = buttons->addButton(kCheckAgain, QDialogButtonBox::ActionRole);
+    QPushButton* again = buttons->addButton(tr(kCheckAgain), QDialogButtonBox::ActionRole);
     again->setObjectName(QStringLiteral("checkAgainButton"));
     again->setAutoDefault(false);
-    QPushButton* close = buttons->addButton(kClose, QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr(kClose), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setAutoDefault(false);
 

@@ -19,15 +19,15 @@ namespace shell {
 class CheckDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("Check Configuration");
-    static inline const QString kSection = QStringLiteral("Section");
-    static inline const QString kField = QStringLiteral("Field");
-    static inline const QString kFinding = QStringLiteral("Finding");
-    static inline const QString kCheckAgain = QStringLiteral("Check Again");
-    static inline const QString kClose = QStringLiteral("Close");
-    static inline const QString kNone = QStringLiteral("No findings: the configuration's settings fit together.");
-    static inline const QString kOne = QStringLiteral("1 finding. Double-click it to open its editor.");
-    static inline const QString kMany = QStringLiteral("%1 findings. Double-click one to open its editor.");
+    static constexpr const char* kTitle = QT_TR_NOOP("Check Configuration");
+    static constexpr const char* kSection = QT_TR_NOOP("Section");
+    static constexpr const char* kField = QT_TR_NOOP("Field");
+    static constexpr const char* kFinding = QT_TR_NOOP("Finding");
+    static constexpr const char* kCheckAgain = QT_TR_NOOP("Check Again");
+    static constexpr const char* kClose = QT_TR_NOOP("Close");
+    static constexpr const char* kNone = QT_TR_NOOP("No findings: the configuration's settings fit together.");
+    static constexpr const char* kOne = QT_TR_NOOP("1 finding. Double-click it to open its editor.");
+    static constexpr const char* kMany = QT_TR_N_NOOP("%n findings. Double-click one to open its editor.");
 
     // `check` stores the editors and checks the configuration; `openEditor` opens the
     // editor of a section (its tree text) at the field named (a channel's row and column).

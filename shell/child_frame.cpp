@@ -14,7 +14,7 @@ CMyChildFrame::CMyChildFrame(EditorKind kind, CBaseFormView* view, HelpService& 
     : QMdiSubWindow(parent), m_kind(kind), m_view(view), m_help(help) {
     const Editor& info = editorInfo(kind);
     setObjectName(QLatin1String(info.objectName) + QStringLiteral("Frame"));
-    setWindowTitle(QLatin1String(info.windowTitle));
+    setWindowTitle(app::shownName(info.windowTitle));
     setAttribute(Qt::WA_DeleteOnClose);
 
     auto* content = new QWidget;
@@ -31,9 +31,9 @@ QWidget* CMyChildFrame::makeBottomBar() {
     bar->setObjectName(QStringLiteral("bottomBar"));
     auto* layout = new QHBoxLayout(bar);
     layout->addStretch(1);
-    auto* close = new QPushButton(texts::kClose);
+    auto* close = new QPushButton(texts::tr(texts::kClose));
     close->setObjectName(QStringLiteral("closeButton"));
-    auto* help = new QPushButton(texts::kHelp);
+    auto* help = new QPushButton(texts::tr(texts::kHelp));
     help->setObjectName(QStringLiteral("helpButton"));
     layout->addWidget(close);
     layout->addWidget(help);

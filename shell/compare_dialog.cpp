@@ -27,9 +27,9 @@ constexpr int kValueColumnMaxWidth = 320;
 constexpr int kFirstValueColumn = 2;
 
 QString summaryText(qsizetype differences) {
-    if (differences == 0) return CompareDialog::kSame;
-    if (differences == 1) return CompareDialog::kOneDiffers;
-    return CompareDialog::kManyDiffer.arg(differences);
+    if (differences == 0) return CompareDialog::tr(CompareDialog::kSame);
+    if (differences == 1) return CompareDialog::tr(CompareDialog::kOneDiffers);
+    return CompareDialog::tr(CompareDialog::kManyDiffer, nullptr, int(differences));
 }
 
 } // namespace
@@ -37,20 +37,21 @@ QString summaryText(qsizetype differences) {
 CompareDialog::CompareDialog(const QList<config::Difference>& differences, RadioSaver saveRadio, QWidget* parent)
     : QDialog(parent), m_saveRadio(std::move(saveRadio)), m_summaryText(summaryText(differences.size())),
       m_summary(new QLabel(m_summaryText)),
-      m_list(new QTreeWidget), m_save(new QPushButton(kSaveRadio)) {
+      m_list(new QTreeWidget), m_save(new QPushButton(tr(kSaveRadio))) {
     setObjectName(QStringLiteral("compareDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     m_summary->setObjectName(QStringLiteral("summary"));
     m_summary->setTextFormat(Qt::PlainText);
 
     m_list->setObjectName(QStringLiteral("differences"));
     m_list->setRootIsDecorated(false);
-    m_list->setHeaderLabels({kSection, kField, kThisFile, kTheRadio});
+    m_list->setHeaderLabels({tr(kSection), tr(kField), tr(kThisFile), tr(kTheRadio)});
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_summary->setBuddy(m_list);  // a screen reader names the list by the count above it
     // A value one side lacks is said, not left blank: a blank reads as a list not filled in.
-    const auto shown = [](const QString& value) { return value.isEmpty() ? kEmptyValue : value; };
+    const QString empty = tr(kEmptyValue);
+    const auto shown = [&empty](const QString& value) { return value.isEmpty() ? empty : value; };
     for (const config::Difference& d : differences) {
         auto* item = new QTreeWidgetItem(m_list, {d.section, d.label, shown(d.before), shown(d.after)});
         item->setToolTip(kFirstValueColumn, shown(d.before));
@@ -66,7 +67,7 @@ CompareDialog::CompareDialog(const QList<config::Difference>& differences, Radio
     m_save->setAutoDefault(false);
     auto* buttons = new QDialogButtonBox;
     buttons->addButton(m_save, QDialogButtonBox::ActionRole);
-    QPushButton* close = buttons->addButton(kClose, QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(tr(kClose), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);
 
@@ -84,7 +85,7 @@ CompareDialog::CompareDialog(const QList<config::Difference>& differences, Radio
 void CompareDialog::saveRadio() {
     const QString path = m_saveRadio ? m_saveRadio() : QString();
     if (path.isEmpty()) return;
-    m_summary->setText(m_summaryText + u'\n' + kSavedAs.arg(QDir::toNativeSeparators(path)));
+    m_summary->setText(m_summaryText + u'\n' + tr(kSavedAs).arg(QDir::toNativeSeparators(path)));
 }
 
 } // namespace shell

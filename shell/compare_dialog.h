@@ -19,18 +19,18 @@ namespace shell {
 class CompareDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("Compare With Radio");
-    static inline const QString kSection = QStringLiteral("Section");
-    static inline const QString kField = QStringLiteral("Field");
-    static inline const QString kThisFile = QStringLiteral("This File");
-    static inline const QString kTheRadio = QStringLiteral("The Radio");
-    static inline const QString kSaveRadio = QStringLiteral("Save Radio Configuration As...");
-    static inline const QString kClose = QStringLiteral("Close");
-    static inline const QString kSame = QStringLiteral("The radio holds the same configuration as this file.");
-    static inline const QString kOneDiffers = QStringLiteral("1 field differs between this file and the radio.");
-    static inline const QString kManyDiffer = QStringLiteral("%1 fields differ between this file and the radio.");
-    static inline const QString kEmptyValue = QStringLiteral("(empty)");
-    static inline const QString kSavedAs = QStringLiteral("The radio's configuration was saved as %1.");
+    static constexpr const char* kTitle = QT_TR_NOOP("Compare With Radio");
+    static constexpr const char* kSection = QT_TR_NOOP("Section");
+    static constexpr const char* kField = QT_TR_NOOP("Field");
+    static constexpr const char* kThisFile = QT_TR_NOOP("This File");
+    static constexpr const char* kTheRadio = QT_TR_NOOP("The Radio");
+    static constexpr const char* kSaveRadio = QT_TR_NOOP("Save Radio Configuration As...");
+    static constexpr const char* kClose = QT_TR_NOOP("Close");
+    static constexpr const char* kSame = QT_TR_NOOP("The radio holds the same configuration as this file.");
+    static constexpr const char* kOneDiffers = QT_TR_NOOP("1 field differs between this file and the radio.");
+    static constexpr const char* kManyDiffer = QT_TR_N_NOOP("%n fields differ between this file and the radio.");
+    static constexpr const char* kEmptyValue = QT_TR_NOOP("(empty)");
+    static constexpr const char* kSavedAs = QT_TR_NOOP("The radio's configuration was saved as %1.");
 
     // Saves the radio's configuration where the user chooses; the path, or empty when
     // nothing was saved (cancelled, or a failure the saver reported).

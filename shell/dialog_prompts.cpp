@@ -2,6 +2,7 @@
 #include "shell/dialog_prompts.h"
 
 #include "app/settings_file.h"
+#include "link/link_texts.h"
 #include "shell/password_dialog.h"
 #include "shell/shell_texts.h"
 
@@ -66,11 +67,14 @@ QString DialogPrompts::runFileDialog(const app::FileDialogRequest& request, bool
     return QDir::toNativeSeparators(chosen);
 }
 
+// The link's messages come in English (the command line prints them too); the boxes show them
+// in the user's language.
 void DialogPrompts::message(const QString& text) {
-    QMessageBox::information(m_parent, m_config.modelName, text);
+    QMessageBox::information(m_parent, m_config.modelName, radiolink::text::shown(text));
 }
 
-void DialogPrompts::report(const QString& text, app::Severity severity) {
+void DialogPrompts::report(const QString& english, app::Severity severity) {
+    const QString text = radiolink::text::shown(english);
     switch (severity) {
     case app::Severity::Information: QMessageBox::information(m_parent, m_config.modelName, text); return;
     case app::Severity::Warning: QMessageBox::warning(m_parent, m_config.modelName, text); return;
@@ -90,7 +94,8 @@ bool DialogPrompts::askOkCancel(const QString& text, const QString& caption) {
 }
 
 bool DialogPrompts::askRetryCancel(const QString& text) {
-    return QMessageBox::warning(m_parent, m_config.modelName, text, QMessageBox::Retry | QMessageBox::Cancel) ==
+    return QMessageBox::warning(m_parent, m_config.modelName, radiolink::text::shown(text),
+                                QMessageBox::Retry | QMessageBox::Cancel) ==
            QMessageBox::Retry;
 }
 
@@ -110,7 +115,7 @@ std::optional<QString> DialogPrompts::askPassword(app::PasswordMode mode, const 
 }
 
 std::optional<QString> DialogPrompts::askReviveCode(const QString& text) {
-    ReviveDialog dialog(text, m_parent);
+    ReviveDialog dialog(radiolink::text::shown(text), m_parent);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.entry();
 }
@@ -124,13 +129,13 @@ QString DialogPrompts::askSaveFileName(const app::FileDialogRequest& request) {
 }
 
 app::SaveChoice DialogPrompts::askSaveChanges(const QString& name) {
-    QMessageBox box(QMessageBox::Warning, m_config.modelName, texts::kSaveChangesQuestion.arg(name),
+    QMessageBox box(QMessageBox::Warning, m_config.modelName, texts::tr(texts::kSaveChangesQuestion).arg(name),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, m_parent);
     box.setDefaultButton(QMessageBox::Save);
     // The platform's button texts carry no mnemonics: Alt+S, Alt+D and Alt+C answer.
-    box.button(QMessageBox::Save)->setText(texts::kSaveButton);
-    box.button(QMessageBox::Discard)->setText(texts::kDiscardButton);
-    box.button(QMessageBox::Cancel)->setText(texts::kCancelButton);
+    box.button(QMessageBox::Save)->setText(texts::tr(texts::kSaveButton));
+    box.button(QMessageBox::Discard)->setText(texts::tr(texts::kDiscardButton));
+    box.button(QMessageBox::Cancel)->setText(texts::tr(texts::kCancelButton));
     const auto answer = QMessageBox::StandardButton(box.exec());
     if (answer == QMessageBox::Save) return app::SaveChoice::Save;
     if (answer == QMessageBox::Discard) return app::SaveChoice::Discard;

@@ -8,6 +8,7 @@
 #include "link/link_texts.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHBoxLayout>
@@ -26,20 +27,22 @@ namespace shell {
 namespace {
 
 namespace text {
-const QString kConnect = QStringLiteral("Connect radio %1 and press Enter");
-const QString kConnectTo = QStringLiteral("Connect radio %1 to %2 and press Enter");
-const QString kFailedRetry = QStringLiteral("Radio %1 failed: %2\n\nRetry this radio?");
-const QString kGoOn = QStringLiteral("Go on with the next radio? (No stops the fleet write.)");
-const QString kRadioQuestion = QStringLiteral("Radio %1: %2");
-const QString kProblems = QStringLiteral("The roster has %1 problem(s); no radio was written.\n\n%2");
-const QString kMoreProblems = QStringLiteral("... and %1 more");
-const QString kCsvFilter = QStringLiteral("CSV Files (*.csv)");
-const QString kImportTitle = QStringLiteral("Import Roster (CSV)");
-const QString kLogTitle = QStringLiteral("Fleet Log (CSV)");
+// In the user's language when shown; the log's file names stay as they are.
+QString tr(const char* text) { return QCoreApplication::translate("shell::FleetDialog", text); }
+constexpr const char* kConnect = QT_TRANSLATE_NOOP("shell::FleetDialog", "Connect radio %1 and press Enter");
+constexpr const char* kConnectTo = QT_TRANSLATE_NOOP("shell::FleetDialog", "Connect radio %1 to %2 and press Enter");
+constexpr const char* kFailedRetry = QT_TRANSLATE_NOOP("shell::FleetDialog", "Radio %1 failed: %2\n\nRetry this radio?");
+constexpr const char* kGoOn = QT_TRANSLATE_NOOP("shell::FleetDialog", "Go on with the next radio? (No stops the fleet write.)");
+constexpr const char* kRadioQuestion = QT_TRANSLATE_NOOP("shell::FleetDialog", "Radio %1: %2");
+constexpr const char* kProblems = QT_TRANSLATE_NOOP("shell::FleetDialog", "The roster has %1 problem(s); no radio was written.\n\n%2");
+constexpr const char* kMoreProblems = QT_TRANSLATE_NOOP("shell::FleetDialog", "... and %1 more");
+constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("shell::FleetDialog", "CSV Files (*.csv)");
+constexpr const char* kImportTitle = QT_TRANSLATE_NOOP("shell::FleetDialog", "Import Roster (CSV)");
+constexpr const char* kLogTitle = QT_TRANSLATE_NOOP("shell::FleetDialog", "Fleet Log (CSV)");
 const QString kLogProposed = QStringLiteral("fleet-log.csv");
 const QString kLogSuffix = QStringLiteral("-log.csv");
-const QString kNotCsv = QStringLiteral("The log is a CSV file, not a parameter file.");
-const QString kLogFailed = QStringLiteral("The fleet log could not be written: %1");
+constexpr const char* kNotCsv = QT_TRANSLATE_NOOP("shell::FleetDialog", "The log is a CSV file, not a parameter file.");
+constexpr const char* kLogFailed = QT_TRANSLATE_NOOP("shell::FleetDialog", "The fleet log could not be written: %1");
 } // namespace text
 
 constexpr int kProblemsShown = 20;
@@ -84,7 +87,7 @@ public:
     QString askSaveFileName(const app::FileDialogRequest&) override { return {}; }
 
 private:
-    QString named(const QString& text) const { return text::kRadioQuestion.arg(m_radio, text); }
+    QString named(const QString& text) const { return text::tr(text::kRadioQuestion).arg(m_radio, text); }
 
     app::Prompts& m_target;
     QString m_radio;
@@ -100,16 +103,16 @@ QTableWidgetItem* stateItem(const QString& text) {
 
 FleetDialog::FleetDialog(const app::AppState& master, app::Prompts& prompts, const LinkServices& link, QWidget* parent)
     : QDialog(parent), m_master(master), m_prompts(prompts), m_link(link), m_workerPrompts(prompts),
-      m_intro(new QLabel(kMasterText.arg(master.config.portName))), m_table(new QTableWidget), m_log(new QLabel),
-      m_verify(new QCheckBox(kVerify)), m_askEach(new QCheckBox(kAskEach)), m_resume(new QCheckBox(kResume)),
-      m_parallel(new QCheckBox(kParallel)), m_readFirst(new QCheckBox(kReadFirst)), m_import(new QPushButton(kImport)), m_add(new QPushButton(kAddRow)),
-      m_remove(new QPushButton(kRemoveRow)), m_logButton(new QPushButton(kLogFile)), m_start(new QPushButton(kStart)),
-      m_stop(new QPushButton(kStop)), m_close(new QPushButton(kClose)) {
+      m_intro(new QLabel(tr(kMasterText).arg(master.config.portName))), m_table(new QTableWidget), m_log(new QLabel),
+      m_verify(new QCheckBox(tr(kVerify))), m_askEach(new QCheckBox(tr(kAskEach))), m_resume(new QCheckBox(tr(kResume))),
+      m_parallel(new QCheckBox(tr(kParallel))), m_readFirst(new QCheckBox(tr(kReadFirst))), m_import(new QPushButton(tr(kImport))), m_add(new QPushButton(tr(kAddRow))),
+      m_remove(new QPushButton(tr(kRemoveRow))), m_logButton(new QPushButton(tr(kLogFile))), m_start(new QPushButton(tr(kStart))),
+      m_stop(new QPushButton(tr(kStop))), m_close(new QPushButton(tr(kClose))) {
     setObjectName(QStringLiteral("fleetDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     m_intro->setWordWrap(true);
     m_table->setObjectName(QStringLiteral("roster"));
-    m_table->setAccessibleName(kRosterName);
+    m_table->setAccessibleName(tr(kRosterName));
     m_log->setTextFormat(Qt::PlainText);
     m_log->setObjectName(QStringLiteral("logPath"));
     m_askEach->setChecked(true);
@@ -183,7 +186,7 @@ void FleetDialog::buildTable(const QStringList& paths) {
     header(0, config::fleet::kRadioColumn, config::fleet::kRadioColumn);
     header(1, config::fleet::kPortColumn, config::fleet::kPortColumn);
     for (qsizetype c = 0; c < paths.size(); ++c) header(int(c) + 2, columnName(report, paths[c]), paths[c]);
-    header(int(paths.size()) + 2, kStateColumn, kStateColumn);
+    header(int(paths.size()) + 2, tr(kStateColumn), QString::fromLatin1(kStateColumn));
     m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_table->horizontalHeader()->setStretchLastSection(true);
     m_table->resizeColumnsToContents();
@@ -222,7 +225,7 @@ void FleetDialog::removeRow() {
 
 config::fleet::Roster FleetDialog::roster() const {
     config::fleet::Roster roster;
-    roster.name = kRosterName;
+    roster.name = tr(kRosterName);
     const int values = m_table->columnCount() - 3;
     for (int c = 0; c < values; ++c) roster.paths << m_table->horizontalHeaderItem(c + 2)->data(kPathRole).toString();
     const auto cell = [this](int row, int column) {
@@ -269,20 +272,20 @@ bool FleetDialog::importRoster(const QString& path) {
 }
 
 void FleetDialog::importFromDialog() {
-    const QString path = m_prompts.askOpenFileName({text::kCsvFilter, m_master.config.dataDir, {}, text::kImportTitle});
+    const QString path = m_prompts.askOpenFileName({text::tr(text::kCsvFilter), m_master.config.dataDir, {}, text::tr(text::kImportTitle)});
     if (!path.isEmpty()) importRoster(path);
 }
 
 void FleetDialog::setLogPath(const QString& path) {
     m_logPath = path;
-    m_log->setText(kLogText.arg(QDir::toNativeSeparators(path)));
+    m_log->setText(tr(kLogText).arg(QDir::toNativeSeparators(path)));
 }
 
 void FleetDialog::chooseLogFile() {
-    app::FileDialogRequest request{text::kCsvFilter, QFileInfo(m_logPath).path(), QFileInfo(m_logPath).fileName(),
-                                   text::kLogTitle, QStringLiteral("csv")};
+    app::FileDialogRequest request{text::tr(text::kCsvFilter), QFileInfo(m_logPath).path(), QFileInfo(m_logPath).fileName(),
+                                   text::tr(text::kLogTitle), QStringLiteral("csv")};
     request.refuse = [](const QString& path) {
-        return path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ? text::kNotCsv : QString();
+        return path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive) ? text::tr(text::kNotCsv) : QString();
     };
     const QString path = m_prompts.askSaveFileName(request);
     if (!path.isEmpty() && !path.endsWith(QStringLiteral(".dat"), Qt::CaseInsensitive)) setLogPath(path);
@@ -298,8 +301,8 @@ bool FleetDialog::start() {
     if (m_roster.rows.isEmpty()) check.problems << config::fleet::kRadioColumn + QStringLiteral(": no radios in the roster");
     if (!check.ok()) {
         QStringList shown = check.problems.mid(0, kProblemsShown);
-        if (check.problems.size() > kProblemsShown) shown << text::kMoreProblems.arg(check.problems.size() - kProblemsShown);
-        m_prompts.report(text::kProblems.arg(check.problems.size()).arg(shown.join(u'\n')), app::Severity::Warning);
+        if (check.problems.size() > kProblemsShown) shown << text::tr(text::kMoreProblems).arg(check.problems.size() - kProblemsShown);
+        m_prompts.report(text::tr(text::kProblems).arg(check.problems.size()).arg(shown.join(u'\n')), app::Severity::Warning);
         return false;
     }
 
@@ -314,10 +317,10 @@ bool FleetDialog::start() {
     for (config::fleet::PreparedRadio& radio : check.radios) {
         const int tableRow = tableRows[std::size_t(radio.row)];
         if (done.contains(radio.radio)) {
-            setState(tableRow, kDoneBefore);
+            setState(tableRow, tr(kDoneBefore));
             continue;
         }
-        setState(tableRow, kWaiting);
+        setState(tableRow, tr(kWaiting));
         ports << radio.port;
         m_jobs.push_back({tableRow, std::move(radio)});
     }
@@ -369,9 +372,9 @@ void FleetDialog::runEnded() {
     m_runActive = false;
     for (int r = 0; r < m_table->rowCount(); ++r)
         if (const QTableWidgetItem* item = m_table->item(r, m_table->columnCount() - 1);
-            item && (item->text() == kWaiting || item->text().startsWith(kWriting.section(u' ', 0, 0) + u' ')
-                     || item->text().startsWith(kReadingFirst.section(u' ', 0, 1) + u' ')))
-            setState(r, kNotWritten);
+            item && (item->text() == tr(kWaiting) || item->text().startsWith(tr(kWriting).section(u' ', 0, 0) + u' ')
+                     || item->text().startsWith(tr(kReadingFirst).section(u' ', 0, 1) + u' ')))
+            setState(r, tr(kNotWritten));
     setRunning(false);
     emit finished();
 }
@@ -384,7 +387,7 @@ bool FleetDialog::programRadio(const Job& job) {
         if (m_scheduler.stopping() || (m_askRun && !askBefore(job))) return false;
         const radiolink::WriteResult result = writeRadio(job);
         logRadio(job, result);
-        const QString state = result.done() ? kDone : kFailed.arg(result.code).arg(result.failure);
+        const QString state = result.done() ? tr(kDone) : tr(kFailed).arg(result.code).arg(result.failure);
         QMetaObject::invokeMethod(this, [this, row = job.tableRow, state] { setState(row, state); }, Qt::QueuedConnection);
         if (result.done() || m_scheduler.stopping() || !m_askRun) return true;
         if (!askAfterFailure(job, result.failure)) return true;
@@ -400,7 +403,7 @@ void FleetDialog::logRadio(const Job& job, const radiolink::WriteResult& result)
         const std::lock_guard lock(m_mutex);
         logError = config::fleet::appendLog(m_logPath, m_roster, entry);
     }
-    if (!logError.isEmpty()) m_workerPrompts.report(text::kLogFailed.arg(logError), app::Severity::Warning);
+    if (!logError.isEmpty()) m_workerPrompts.report(text::tr(text::kLogFailed).arg(logError), app::Severity::Warning);
 }
 
 // The run's own questions, asked on the user-interface thread; once the run stops (another
@@ -413,17 +416,17 @@ bool FleetDialog::askOnUiThread(const std::function<bool()>& ask) {
 }
 
 bool FleetDialog::askBefore(const Job& job) {
-    const QString question = m_parallelRun ? text::kConnectTo.arg(job.radio.radio, job.radio.port)
-                                           : text::kConnect.arg(job.radio.radio);
-    const bool go = askOnUiThread([&] { return m_prompts.askOkCancel(question, kTitle); });
+    const QString question = m_parallelRun ? text::tr(text::kConnectTo).arg(job.radio.radio, job.radio.port)
+                                           : text::tr(text::kConnect).arg(job.radio.radio);
+    const bool go = askOnUiThread([&] { return m_prompts.askOkCancel(question, tr(kTitle)); });
     if (!go) stop();
     return go;
 }
 
 bool FleetDialog::askAfterFailure(const Job& job, const QString& message) {
-    const QString question = text::kFailedRetry.arg(job.radio.radio, message);
+    const QString question = text::tr(text::kFailedRetry).arg(job.radio.radio, message);
     if (askOnUiThread([&] { return m_prompts.askRetryCancel(question); })) return true;
-    if (!askOnUiThread([&] { return m_prompts.askYesNo(text::kGoOn, kTitle); })) stop();
+    if (!askOnUiThread([&] { return m_prompts.askYesNo(text::tr(text::kGoOn), tr(kTitle)); })) stop();
     return false;
 }
 
@@ -450,7 +453,7 @@ radiolink::WriteResult FleetDialog::writeRadio(const Job& job) {
 void FleetDialog::progress(int tableRow, radiolink::WriteStage stage, int blocks) {
     const bool readingFirst = stage == radiolink::WriteStage::ReadingFirst;
     const int percent = blocks * 100 / (readingFirst ? image::map::kReadBlocks : image::map::kWriteBlocks);
-    const QString& format = readingFirst ? kReadingFirst : stage == radiolink::WriteStage::Writing ? kWriting : kVerifying;
+    const QString& format = readingFirst ? tr(kReadingFirst) : stage == radiolink::WriteStage::Writing ? tr(kWriting) : tr(kVerifying);
     const QString state = format.arg(percent);
     QMetaObject::invokeMethod(this, [this, tableRow, state] { setState(tableRow, state); }, Qt::QueuedConnection);
 }

@@ -36,33 +36,33 @@ namespace shell {
 class FleetDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("Fleet Write");
-    static inline const QString kImport = QStringLiteral("&Import CSV...");
-    static inline const QString kAddRow = QStringLiteral("&Add Row");
-    static inline const QString kRemoveRow = QStringLiteral("&Remove Row");
-    static inline const QString kLogFile = QStringLiteral("&Log File...");
-    static inline const QString kStart = QStringLiteral("&Start");
-    static inline const QString kStop = QStringLiteral("S&top");
-    static inline const QString kClose = QStringLiteral("&Close");
-    static inline const QString kVerify = QStringLiteral("&Verify after writing");
-    static inline const QString kAskEach = QStringLiteral("As&k before each radio");
-    static inline const QString kResume = QStringLiteral("Skip radios the log shows as &done");
-    static inline const QString kParallel = QStringLiteral("Write radios on different &ports at the same time");
-    static inline const QString kReadFirst = QStringLiteral("Read the radio first, so the write can be &undone");
-    static inline const QString kReadingFirst = QStringLiteral("reading first %1%");
-    static inline const QString kRosterName = QStringLiteral("Roster");
-    static inline const QString kStateColumn = QStringLiteral("State");
-    static inline const QString kLogText = QStringLiteral("Log: %1");
-    static inline const QString kMasterText = QStringLiteral(
+    static constexpr const char* kTitle = QT_TR_NOOP("Fleet Write");
+    static constexpr const char* kImport = QT_TR_NOOP("&Import CSV...");
+    static constexpr const char* kAddRow = QT_TR_NOOP("&Add Row");
+    static constexpr const char* kRemoveRow = QT_TR_NOOP("&Remove Row");
+    static constexpr const char* kLogFile = QT_TR_NOOP("&Log File...");
+    static constexpr const char* kStart = QT_TR_NOOP("&Start");
+    static constexpr const char* kStop = QT_TR_NOOP("S&top");
+    static constexpr const char* kClose = QT_TR_NOOP("&Close");
+    static constexpr const char* kVerify = QT_TR_NOOP("&Verify after writing");
+    static constexpr const char* kAskEach = QT_TR_NOOP("As&k before each radio");
+    static constexpr const char* kResume = QT_TR_NOOP("Skip radios the log shows as &done");
+    static constexpr const char* kParallel = QT_TR_NOOP("Write radios on different &ports at the same time");
+    static constexpr const char* kReadFirst = QT_TR_NOOP("Read the radio first, so the write can be &undone");
+    static constexpr const char* kReadingFirst = QT_TR_NOOP("reading first %1%");
+    static constexpr const char* kRosterName = QT_TR_NOOP("Roster");
+    static constexpr const char* kStateColumn = QT_TR_NOOP("State");
+    static constexpr const char* kLogText = QT_TR_NOOP("Log: %1");
+    static constexpr const char* kMasterText = QT_TR_NOOP(
         "Every radio gets the open configuration, with its own row's values (an empty cell keeps the "
         "configuration's). Port: the radio's port; empty for the program's (%1).");
-    static inline const QString kWaiting = QStringLiteral("waiting");
-    static inline const QString kWriting = QStringLiteral("writing %1%");
-    static inline const QString kVerifying = QStringLiteral("verifying %1%");
-    static inline const QString kDone = QStringLiteral("done");
-    static inline const QString kFailed = QStringLiteral("failed (%1): %2");
-    static inline const QString kDoneBefore = QStringLiteral("done before");
-    static inline const QString kNotWritten = QStringLiteral("not written");
+    static constexpr const char* kWaiting = QT_TR_NOOP("waiting");
+    static constexpr const char* kWriting = QT_TR_NOOP("writing %1%");
+    static constexpr const char* kVerifying = QT_TR_NOOP("verifying %1%");
+    static constexpr const char* kDone = QT_TR_NOOP("done");
+    static constexpr const char* kFailed = QT_TR_NOOP("failed (%1): %2");
+    static constexpr const char* kDoneBefore = QT_TR_NOOP("done before");
+    static constexpr const char* kNotWritten = QT_TR_NOOP("not written");
 
     // `master` is the open configuration, stored by the editors; it is read, never changed.
     FleetDialog(const app::AppState& master, app::Prompts& prompts, const LinkServices& link, QWidget* parent = nullptr);

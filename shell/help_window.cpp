@@ -76,9 +76,9 @@ QUrl helpPageUrl(int context) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser) {
     setObjectName(QStringLiteral("helpWindow"));
-    setWindowTitle(kHelpWindowTitle);
+    setWindowTitle(QCoreApplication::translate("shell::HelpWindow", kHelpWindowTitle));
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
-    m_browser->setAccessibleName(kHelpWindowTitle);
+    m_browser->setAccessibleName(windowTitle());
     m_browser->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -22,7 +22,7 @@ namespace shell {
 inline constexpr int kChannelListHelp = channels::texts::kChannelHelpContext;
 
 inline const QString kHelpStartPage = QStringLiteral("index.html");
-inline const QString kHelpWindowTitle = QStringLiteral("Help");
+inline constexpr const char* kHelpWindowTitle = QT_TRANSLATE_NOOP("shell::HelpWindow", "Help");
 
 // The page shown for a context: its own page when the program carries it, else the start page.
 QUrl helpPageUrl(int context);

@@ -13,8 +13,11 @@
 #include "shell/main_frame.h"
 #include "shell/shell_texts.h"
 #include "shell/toolbar_icons.h"
+#include "shell/ui_language.h"
 
 #include <QApplication>
+#include <QLocale>
+#include <QStatusBar>
 
 #include <cstdio>
 #include <cstdlib>
@@ -96,6 +99,8 @@ int main(int argc, char* argv[]) {
 
     app::AppState state;
     state.config = app::startupConfig(QCoreApplication::applicationFilePath());
+    // Before the first window: every window takes its texts in this language as it is built.
+    const shell::UiLanguage language(state.config, QLocale::system().name());
     radiolink::PortProvider ports;
     shell::DialogPrompts prompts(state.config);
     shell::BuiltInHelp help;
@@ -104,6 +109,7 @@ int main(int argc, char* argv[]) {
     prompts.setParent(&frame);
     help.setWindowParent(&frame);
     frame.show();
+    if (const QString note = language.note(); !note.isEmpty()) frame.statusBar()->showMessage(note);
     // The caption of every message box.
     QApplication::setApplicationName(state.config.modelName);
 

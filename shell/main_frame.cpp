@@ -96,8 +96,8 @@ CMainFrame::CMainFrame(app::AppState& state, app::Prompts& prompts, HelpService&
     resetHistory();
     // Switching editors stores the one left: the marker and the undo history follow what it stored.
     // What a store writes is what the user typed or chose: an "Edit" step.
-    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { recordStep(texts::kEditStep); });
-    connect(m_workspace, &EditorWorkspace::stored, this, [this] { recordStep(texts::kEditStep); });
+    connect(m_mdi, &QMdiArea::subWindowActivated, this, [this] { recordStep(texts::tr(texts::kEditStep)); });
+    connect(m_workspace, &EditorWorkspace::stored, this, [this] { recordStep(texts::tr(texts::kEditStep)); });
     connect(m_workspace, &EditorWorkspace::reloaded, this, &CMainFrame::recordStep);
     connect(m_workspace, &EditorWorkspace::settled, this, &CMainFrame::keepCorrections);
     connect(m_workspace, &EditorWorkspace::commandsChanged, this, &CMainFrame::updateEditActions);
@@ -187,7 +187,7 @@ void CMainFrame::newFile() {
     // Whoever has just answered "Save changes?" has decided; the warning is for the others.
     const Settled settled = settleChanges();
     if (settled == Settled::Cancelled) return;
-    if (settled == Settled::NoChanges && !m_prompts.askYesNo(texts::kNewQuestion, texts::kNewCaption)) return;
+    if (settled == Settled::NoChanges && !m_prompts.askYesNo(texts::tr(texts::kNewQuestion), texts::tr(texts::kNewCaption))) return;
     app::loadDefaultFile(m_state);  // a missing "Default.dat" keeps the data as it is
     app::forgetCurrentFile(m_state);
     refreshBandIndicator();
@@ -198,7 +198,7 @@ void CMainFrame::newFile() {
 
 void CMainFrame::open() {
     if (!settleUnsavedChanges()) return;
-    const QString path = m_prompts.askOpenFileName({texts::kFileFilter, m_state.config.dataDir, QString()});
+    const QString path = m_prompts.askOpenFileName({texts::tr(texts::kFileFilter), m_state.config.dataDir, QString()});
     if (path.isEmpty()) return;
     openPath(path);
 }
@@ -220,7 +220,7 @@ void CMainFrame::openPath(const QString& path) {
 
 void CMainFrame::openRecent(const QString& path) {
     if (!QFileInfo::exists(path)) {
-        m_prompts.report(texts::kRecentFileMissing.arg(QDir::toNativeSeparators(path)), app::Severity::Warning);
+        m_prompts.report(texts::tr(texts::kRecentFileMissing).arg(QDir::toNativeSeparators(path)), app::Severity::Warning);
         m_recent.remove(path);
         rebuildRecentMenu();
         return;
@@ -245,7 +245,7 @@ void CMainFrame::saveAs() {
 
 bool CMainFrame::saveAsFromDialog() {
     const QString path = m_prompts.askSaveFileName(
-        {texts::kFileFilter, m_state.config.dataDir, m_state.config.defaultDataFileName});
+        {texts::tr(texts::kFileFilter), m_state.config.dataDir, m_state.config.defaultDataFileName});
     if (path.isEmpty()) return false;
     return writeTo(path);
 }
@@ -288,7 +288,7 @@ void CMainFrame::showModel() {
         // The next store would carry the limits into the image, but with no editor open none
         // comes before a Save or Write; so they go in now.
         image::encodeBandLimits(m_state.bandLimits, m_state.image);
-        m_workspace->reloadAll(texts::kModel);
+        m_workspace->reloadAll(texts::tr(texts::kModel));
     }
     refreshBandIndicator();
 }
@@ -304,7 +304,7 @@ void CMainFrame::setPassword() {
     const QString current = QString::fromLatin1(image::programPasswordDigits(m_state.image));
     if (const auto entry = m_prompts.askPassword(app::PasswordMode::SetProgramPassword, current))
         image::setProgramPassword(m_state.image, *entry);
-    recordStep(texts::kPassword);
+    recordStep(texts::tr(texts::kPassword));
 }
 
 // --- Radio ---------------------------------------------------------------------------------
@@ -317,7 +317,7 @@ void CMainFrame::readFromRadio() {
     // Another radio's data is no longer the file opened before: Save must ask for a name.
     app::forgetCurrentFile(m_state);
     refreshBandIndicator();
-    m_workspace->reloadAll(texts::kReadFromRadio);
+    m_workspace->reloadAll(texts::tr(texts::kReadFromRadio));
     markClean();
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
 }
@@ -329,7 +329,7 @@ void CMainFrame::writeToRadio() {
     TransferDialog dialog(TransferDirection::Write, m_state, m_prompts, m_link, this);
     dialog.exec();
     const radiolink::WriteResult& result = dialog.writeResult();
-    if (!result.backupError.isEmpty()) m_prompts.report(texts::kBackupFailed.arg(result.backupError), app::Severity::Warning);
+    if (!result.backupError.isEmpty()) m_prompts.report(texts::tr(texts::kBackupFailed).arg(result.backupError), app::Severity::Warning);
     if (dialog.succeeded()) {
         markClean();
         return;
@@ -340,7 +340,7 @@ void CMainFrame::writeToRadio() {
 // Writes the radio's earlier contents back, as `qmr417-cli write --as-is --in` that file would; the
 // configuration open in the program stays as it is.
 void CMainFrame::offerRestore(const QString& backup, const QString& failure) {
-    if (!m_prompts.askActionOrClose(texts::kPartialWriteRestore.arg(failure), texts::kRestore)) return;
+    if (!m_prompts.askActionOrClose(texts::tr(texts::kPartialWriteRestore).arg(failure), texts::tr(texts::kRestore))) return;
     app::AppState radio;
     radio.config = m_state.config;
     radio.transferPassword = m_state.transferPassword;
@@ -355,7 +355,7 @@ void CMainFrame::offerRestore(const QString& backup, const QString& failure) {
 
 void CMainFrame::keepBackup(app::BackupKind kind) {
     const app::BackupResult backup = app::saveBackup(m_state.config, m_state.prefix, m_state.image, kind);
-    if (!backup.ok) m_prompts.report(texts::kBackupFailed.arg(backup.errorText), app::Severity::Warning);
+    if (!backup.ok) m_prompts.report(texts::tr(texts::kBackupFailed).arg(backup.errorText), app::Severity::Warning);
 }
 
 void CMainFrame::openBackupFolder() {
@@ -363,7 +363,7 @@ void CMainFrame::openBackupFolder() {
     QDir().mkpath(folder);
     // Without a file manager (or any opener) the user still learns where the backups are.
     if (!QDesktopServices::openUrl(QUrl::fromLocalFile(folder)))
-        m_prompts.report(texts::kBackupFolderNotOpened.arg(QDir::toNativeSeparators(folder)),
+        m_prompts.report(texts::tr(texts::kBackupFolderNotOpened).arg(QDir::toNativeSeparators(folder)),
                          app::Severity::Information);
 }
 
@@ -384,7 +384,7 @@ void CMainFrame::print() {
     if (!m_choosePrinter(printer)) return;
     if (!config::printDocument(printer, printout(), [&printer] { printer.abort(); })) {
         const QString file = printer.outputFileName();
-        m_prompts.message(texts::kPrintFailed.arg(file.isEmpty() ? printer.printerName() : file));
+        m_prompts.message(texts::tr(texts::kPrintFailed).arg(file.isEmpty() ? printer.printerName() : file));
     }
 }
 

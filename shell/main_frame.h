@@ -191,6 +191,9 @@ private:
     void offerRestore(const QString& backup, const QString& failure);
     void rebuildRecentMenu();
     void listEditorWindows(QMenu& menu);
+    // View > Language: the choice goes into "Program.ini" and takes effect at the next start.
+    void addLanguageMenu(QMenu& view);
+    void chooseLanguage(const QString& setting, const QString& shownName);
     void openRecent(const QString& path);
     EditorEnv editorEnv();
     bool choosePrinterWithDialog(QPrinter& printer);

@@ -20,9 +20,9 @@ namespace shell {
 
 void CMainFrame::addCheckCommands(QMenu& program) {
     program.addSeparator();
-    program.addAction(addAction(texts::kCompareWithRadio, "actionCompareWithRadio", &CMainFrame::compareWithRadio));
-    program.addAction(addAction(texts::kCheckConfiguration, "actionCheckConfiguration", &CMainFrame::checkConfiguration));
-    program.addAction(addAction(texts::kFleetWrite, "actionFleetWrite", &CMainFrame::fleetWrite));
+    program.addAction(addAction(texts::tr(texts::kCompareWithRadio), "actionCompareWithRadio", &CMainFrame::compareWithRadio));
+    program.addAction(addAction(texts::tr(texts::kCheckConfiguration), "actionCheckConfiguration", &CMainFrame::checkConfiguration));
+    program.addAction(addAction(texts::tr(texts::kFleetWrite), "actionFleetWrite", &CMainFrame::fleetWrite));
 }
 
 void CMainFrame::fleetWrite() {
@@ -46,7 +46,7 @@ void CMainFrame::compareWithRadio() {
 
 QString CMainFrame::saveRadioConfiguration(const app::AppState& radio) {
     const QString path = m_prompts.askSaveFileName(
-        {texts::kFileFilter, m_state.config.dataDir, m_state.config.defaultDataFileName});
+        {texts::tr(texts::kFileFilter), m_state.config.dataDir, m_state.config.defaultDataFileName});
     if (path.isEmpty()) return {};
     // The radio's bytes as read, as Read From Radio and Save would keep them; the open
     // configuration and its file name stay as they are.

@@ -17,7 +17,7 @@ QString CMainFrame::askExportFileName(app::FileDialogRequest request) {
     const QString suffix = request.defaultSuffix;
     request.refuse = [suffix](const QString& path) {
         if (QFileInfo(path).suffix().compare(kParameterFileSuffix, Qt::CaseInsensitive) != 0) return QString();
-        return texts::kExportNotOverParameterFile.arg(QDir::toNativeSeparators(path), suffix);
+        return texts::tr(texts::kExportNotOverParameterFile).arg(QDir::toNativeSeparators(path), suffix);
     };
     QString path = m_prompts.askSaveFileName(request);
     if (path.isEmpty()) return {};
@@ -31,21 +31,21 @@ QString CMainFrame::askExportFileName(app::FileDialogRequest request) {
 
 void CMainFrame::exportChannelsCsv() {
     m_workspace->storeAll();
-    const QString path = askExportFileName({texts::kCsvFilter, m_state.config.dataDir, texts::kCsvProposedName,
-                                            texts::kExportCsvTitle, texts::kCsvSuffix});
+    const QString path = askExportFileName({texts::tr(texts::kCsvFilter), m_state.config.dataDir, texts::kCsvProposedName,
+                                            texts::tr(texts::kExportCsvTitle), texts::kCsvSuffix});
     if (path.isEmpty()) return;
     const QString error = channels::csv::writeFile(path, channels::csv::exportChannels(m_state.image));
-    if (!error.isEmpty()) m_prompts.report(texts::kCsvCannotSave.arg(path, error), app::Severity::Critical);
+    if (!error.isEmpty()) m_prompts.report(texts::tr(texts::kCsvCannotSave).arg(path, error), app::Severity::Critical);
 }
 
 void CMainFrame::importChannelsCsv() {
     m_workspace->storeAll();
     const QString path = m_prompts.askOpenFileName(
-        {texts::kCsvFilter, m_state.config.dataDir, QString(), texts::kImportCsvTitle, texts::kCsvSuffix});
+        {texts::tr(texts::kCsvFilter), m_state.config.dataDir, QString(), texts::tr(texts::kImportCsvTitle), texts::kCsvSuffix});
     if (path.isEmpty()) return;
     QString text;
     if (const QString error = channels::csv::readFile(path, text); !error.isEmpty()) {
-        m_prompts.report(texts::kCsvCannotRead.arg(path, error), app::Severity::Critical);
+        m_prompts.report(texts::tr(texts::kCsvCannotRead).arg(path, error), app::Severity::Critical);
         return;
     }
     const CsvPlanner planner = [this, text](channels::csv::Placement placement) {
@@ -55,7 +55,7 @@ void CMainFrame::importChannelsCsv() {
     const std::optional<channels::csv::ImportPlan> plan = m_confirmCsvImport(fileName, planner);
     if (!plan || !plan->ok()) return;
     channels::csv::applyImport(m_state.image, m_state.bandLimits, *plan);
-    m_workspace->reloadAll(texts::kImportStep);
+    m_workspace->reloadAll(texts::tr(texts::kImportStep));
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
 }
 

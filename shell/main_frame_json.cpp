@@ -22,25 +22,25 @@ void CMainFrame::exportConfigurationJson() {
     const QString name = config::printDocumentName(m_state.config);
     const QString proposed = (name.isEmpty() ? m_state.config.modelName : name) + u'.' + texts::kJsonSuffix;
     const QString path = askExportFileName(
-        {texts::kJsonFilter, m_state.config.dataDir, proposed, texts::kExportJsonTitle, texts::kJsonSuffix});
+        {texts::tr(texts::kJsonFilter), m_state.config.dataDir, proposed, texts::tr(texts::kExportJsonTitle), texts::kJsonSuffix});
     if (path.isEmpty()) return;
     const QByteArray json =
         config::toJson(config::buildReport({m_state.image, m_state.bandLimits, m_state.config.modelName}));
     QSaveFile file(path);
     const bool saved = file.open(QIODevice::WriteOnly) && file.write(json) == json.size() && file.commit();
     if (!saved)
-        m_prompts.report(texts::kJsonCannotSave.arg(QDir::toNativeSeparators(path), file.errorString()),
+        m_prompts.report(texts::tr(texts::kJsonCannotSave).arg(QDir::toNativeSeparators(path), file.errorString()),
                          app::Severity::Critical);
 }
 
 void CMainFrame::importConfigurationJson() {
     m_workspace->storeAll();
     const QString path = m_prompts.askOpenFileName(
-        {texts::kJsonFilter, m_state.config.dataDir, QString(), texts::kImportJsonTitle, texts::kJsonSuffix});
+        {texts::tr(texts::kJsonFilter), m_state.config.dataDir, QString(), texts::tr(texts::kImportJsonTitle), texts::kJsonSuffix});
     if (path.isEmpty()) return;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        m_prompts.report(texts::kJsonCannotRead.arg(QDir::toNativeSeparators(path), file.errorString()),
+        m_prompts.report(texts::tr(texts::kJsonCannotRead).arg(QDir::toNativeSeparators(path), file.errorString()),
                          app::Severity::Critical);
         return;
     }
@@ -51,7 +51,7 @@ void CMainFrame::importConfigurationJson() {
     m_state.image = img;
     m_state.bandLimits = limits;
     refreshBandIndicator();
-    m_workspace->reloadAll(texts::kImportJsonStep);  // "Undo Import Configuration"
+    m_workspace->reloadAll(texts::tr(texts::kImportJsonStep));  // "Undo Import Configuration"
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);
 }
 

@@ -17,13 +17,13 @@ namespace shell {
 
 void CMainFrame::createKeyboardActions() {
     Actions& a = m_actions;
-    a.nextWindow = addAction(texts::kNextWindow, "actionNextWindow", &CMainFrame::nextEditor);
+    a.nextWindow = addAction(texts::tr(texts::kNextWindow), "actionNextWindow", &CMainFrame::nextEditor);
     a.nextWindow->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Tab));
-    a.previousWindow = addAction(texts::kPreviousWindow, "actionPreviousWindow", &CMainFrame::previousEditor);
+    a.previousWindow = addAction(texts::tr(texts::kPreviousWindow), "actionPreviousWindow", &CMainFrame::previousEditor);
     // Shift turns Tab into Backtab on most keyboards; both spellings are the same keys.
     a.previousWindow->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab)});
-    a.switchPane = addAction(texts::kSwitchPane, "actionSwitchPane", &CMainFrame::switchPane);
+    a.switchPane = addAction(texts::tr(texts::kSwitchPane), "actionSwitchPane", &CMainFrame::switchPane);
     a.switchPane->setShortcuts({QKeySequence(Qt::Key_F6), QKeySequence(Qt::SHIFT | Qt::Key_F6)});
     QMainWindow::addAction(a.switchPane);  // in no menu, so the window carries its keys
 }

@@ -38,13 +38,13 @@ std::optional<int> entryValue(const QLineEdit* entry) {
 // Why a band row lookup refused limits the user typed, in whole MHz.
 QString refusalText(int rxLow, int rxHigh, int txLow, int txHigh) {
     const std::vector<image::BandRow> rows = image::rowsHoldingReceive(rxLow, rxHigh);
-    if (rows.empty()) return ModelDialog::kRxInNoBand.arg(rxLow).arg(rxHigh);
+    if (rows.empty()) return ModelDialog::tr(ModelDialog::kRxInNoBand).arg(rxLow).arg(rxHigh);
     QStringList transmit;
     for (const image::BandRow& row : rows) transmit.append(QStringLiteral("%1-%2").arg(row.txLowMHz).arg(row.txHighMHz));
     transmit.removeDuplicates();
-    return ModelDialog::kTxOutsideBand.arg(rxLow)
+    return ModelDialog::tr(ModelDialog::kTxOutsideBand).arg(rxLow)
         .arg(rxHigh)
-        .arg(transmit.join(ModelDialog::kBandsJoiner))
+        .arg(transmit.join(ModelDialog::tr(ModelDialog::kBandsJoiner)))
         .arg(txLow)
         .arg(txHigh);
 }
@@ -54,7 +54,7 @@ QString refusalText(int rxLow, int rxHigh, int txLow, int txHigh) {
 ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limits, QWidget* parent)
     : QDialog(parent), m_limits(limits) {
     setObjectName(QStringLiteral("modelDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
 
     auto* model = new QComboBox;
     model->setObjectName(QStringLiteral("model"));
@@ -62,18 +62,18 @@ ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limi
     model->setCurrentIndex(0);
     model->setEnabled(false);
 
-    m_entries = {mhzEntry(limits.rxLow.wholeMHz(), "rxLow", kRxLowName),
-                 mhzEntry(limits.rxHigh.wholeMHz(), "rxHigh", kRxHighName),
-                 mhzEntry(limits.txLow.wholeMHz(), "txLow", kTxLowName),
-                 mhzEntry(limits.txHigh.wholeMHz(), "txHigh", kTxHighName)};
+    m_entries = {mhzEntry(limits.rxLow.wholeMHz(), "rxLow", tr(kRxLowName)),
+                 mhzEntry(limits.rxHigh.wholeMHz(), "rxHigh", tr(kRxHighName)),
+                 mhzEntry(limits.txLow.wholeMHz(), "txLow", tr(kTxLowName)),
+                 mhzEntry(limits.txHigh.wholeMHz(), "txHigh", tr(kTxHighName))};
 
     auto* table = new QPlainTextEdit(image::bandTableText());
     table->setObjectName(QStringLiteral("bandTable"));
     table->setReadOnly(true);
-    table->setAccessibleName(kBandTableName);
+    table->setAccessibleName(tr(kBandTableName));
 
     auto* modelRow = new QHBoxLayout;
-    modelRow->addWidget(forms::labelFor(kModelLabel, model));
+    modelRow->addWidget(forms::labelFor(tr(kModelLabel), model));
     modelRow->addWidget(model, 1);
 
     m_refusal = new QLabel;
@@ -86,8 +86,8 @@ ModelDialog::ModelDialog(const QString& modelName, const image::BandLimits& limi
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(modelRow);
-    layout->addLayout(makeRangeRow(kRxLabel, m_entries[RxLow], m_entries[RxHigh]));
-    layout->addLayout(makeRangeRow(kTxLabel, m_entries[TxLow], m_entries[TxHigh]));
+    layout->addLayout(makeRangeRow(tr(kRxLabel), m_entries[RxLow], m_entries[RxHigh]));
+    layout->addLayout(makeRangeRow(tr(kTxLabel), m_entries[TxLow], m_entries[TxHigh]));
     layout->addWidget(m_refusal);
     layout->addWidget(table, 1);
     layout->addLayout(makeButtons());
@@ -100,14 +100,14 @@ QLayout* ModelDialog::makeRangeRow(const QString& label, QLineEdit* low, QLineEd
     row->addWidget(low);
     row->addWidget(new QLabel(kRangeDash));
     row->addWidget(high);
-    row->addWidget(new QLabel(kMHzLabel));
+    row->addWidget(new QLabel(tr(kMHzLabel)));
     return row;
 }
 
 QLayout* ModelDialog::makeButtons() {
-    auto* ok = new QPushButton(kOk);
+    auto* ok = new QPushButton(tr(kOk));
     ok->setObjectName(QStringLiteral("okButton"));
-    auto* cancel = new QPushButton(kCancel);
+    auto* cancel = new QPushButton(tr(kCancel));
     cancel->setObjectName(QStringLiteral("cancelButton"));
     for (QPushButton* button : {ok, cancel}) {
         button->setAutoDefault(false);  // Enter must not press a button
@@ -128,7 +128,7 @@ void ModelDialog::tryAccept() {
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         const std::optional<int> value = entryValue(m_entries[i]);
         if (!value) {
-            showRefusal(kNotWholeMHz);
+            showRefusal(tr(kNotWholeMHz));
             return;
         }
         mhz[i] = *value;
@@ -163,8 +163,8 @@ void ModelDialog::keyPressEvent(QKeyEvent* event) {
 }
 
 QString channelsOutsideBandQuestion(int count, const image::BandLimits& limits) {
-    const QString channelsText = count == 1 ? ModelDialog::kOneChannel : ModelDialog::kChannels.arg(count);
-    return ModelDialog::kMoveQuestion.arg(channelsText)
+    const QString channelsText = count == 1 ? ModelDialog::tr(ModelDialog::kOneChannel) : ModelDialog::tr(ModelDialog::kChannels).arg(count);
+    return ModelDialog::tr(ModelDialog::kMoveQuestion).arg(channelsText)
         .arg(limits.rxLow.wholeMHz())
         .arg(limits.rxHigh.wholeMHz())
         .arg(limits.txLow.wholeMHz())

@@ -23,32 +23,32 @@ namespace shell {
 class ModelDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("Model Infomation");
-    static inline const QString kModelLabel = QStringLiteral("Model");
-    static inline const QString kRxLabel = QStringLiteral("RX(");
-    static inline const QString kTxLabel = QStringLiteral("TX(");
+    static constexpr const char* kTitle = QT_TR_NOOP("Model Infomation");
+    static constexpr const char* kModelLabel = QT_TR_NOOP("Model");
+    static constexpr const char* kRxLabel = QT_TR_NOOP("RX(");
+    static constexpr const char* kTxLabel = QT_TR_NOOP("TX(");
     static inline const QString kRangeDash = QStringLiteral("-");
-    static inline const QString kMHzLabel = QStringLiteral("MHz)");
-    static inline const QString kOk = QStringLiteral("OK");
-    static inline const QString kCancel = QStringLiteral("Cancel");
+    static constexpr const char* kMHzLabel = QT_TR_NOOP("MHz)");
+    static constexpr const char* kOk = QT_TR_NOOP("OK");
+    static constexpr const char* kCancel = QT_TR_NOOP("Cancel");
     // What a screen reader calls the entries between "RX(" and "MHz)", and the band table.
-    static inline const QString kRxLowName = QStringLiteral("RX Low (MHz)");
-    static inline const QString kRxHighName = QStringLiteral("RX High (MHz)");
-    static inline const QString kTxLowName = QStringLiteral("TX Low (MHz)");
-    static inline const QString kTxHighName = QStringLiteral("TX High (MHz)");
-    static inline const QString kBandTableName = QStringLiteral("Band Table");
+    static constexpr const char* kRxLowName = QT_TR_NOOP("RX Low (MHz)");
+    static constexpr const char* kRxHighName = QT_TR_NOOP("RX High (MHz)");
+    static constexpr const char* kTxLowName = QT_TR_NOOP("TX Low (MHz)");
+    static constexpr const char* kTxHighName = QT_TR_NOOP("TX High (MHz)");
+    static constexpr const char* kBandTableName = QT_TR_NOOP("Band Table");
     static constexpr int kEntryLength = 3;
     // Shown in the dialog when "OK" finds limits no band of the radio takes.
-    static inline const QString kNotWholeMHz = QStringLiteral("Enter each limit as a whole number of MHz.");
-    static inline const QString kRxInNoBand =
-        QStringLiteral("No band of this radio receives on %1-%2 MHz: choose RX limits within one line of the list.");
-    static inline const QString kTxOutsideBand =
-        QStringLiteral("With RX %1-%2 MHz this radio transmits within %3 MHz only: TX %4-%5 MHz lies outside.");
-    static inline const QString kBandsJoiner = QStringLiteral(" or ");
+    static constexpr const char* kNotWholeMHz = QT_TR_NOOP("Enter each limit as a whole number of MHz.");
+    static constexpr const char* kRxInNoBand =
+        QT_TR_NOOP("No band of this radio receives on %1-%2 MHz: choose RX limits within one line of the list.");
+    static constexpr const char* kTxOutsideBand =
+        QT_TR_NOOP("With RX %1-%2 MHz this radio transmits within %3 MHz only: TX %4-%5 MHz lies outside.");
+    static constexpr const char* kBandsJoiner = QT_TR_NOOP(" or ");
     // Asked when the new band would move channels.
-    static inline const QString kOneChannel = QStringLiteral("1 channel lies");
-    static inline const QString kChannels = QStringLiteral("%1 channels lie");
-    static inline const QString kMoveQuestion = QStringLiteral(
+    static constexpr const char* kOneChannel = QT_TR_NOOP("1 channel lies");
+    static constexpr const char* kChannels = QT_TR_NOOP("%1 channels lie");
+    static constexpr const char* kMoveQuestion = QT_TR_NOOP(
         "%1 outside the new band (RX %2-%3 MHz, TX %4-%5 MHz).\n"
         "The channel list moves each of them to the nearest band limit, and the next store "
         "writes it there.\n\nChange the band anyway?");

@@ -33,7 +33,7 @@ void keepTitleVisible(QDialog& dialog) {
 PasswordDialog::PasswordDialog(app::PasswordMode mode, const QString& initial, QWidget* parent)
     : QDialog(parent), m_entry(new QLineEdit(initial.left(kMaxLength))) {
     setObjectName(QStringLiteral("passwordDialog"));
-    setWindowTitle(mode == app::PasswordMode::SetProgramPassword ? kSetProgramPasswordTitle : kProgramPasswordTitle);
+    setWindowTitle(mode == app::PasswordMode::SetProgramPassword ? tr(kSetProgramPasswordTitle) : tr(kProgramPasswordTitle));
     m_entry->setObjectName(QStringLiteral("password"));
     m_entry->setEchoMode(QLineEdit::Password);
     m_entry->setMaxLength(kMaxLength);
@@ -43,7 +43,7 @@ PasswordDialog::PasswordDialog(app::PasswordMode mode, const QString& initial, Q
 
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
-    form->addRow(kPasswordLabel, m_entry);
+    form->addRow(tr(kPasswordLabel), m_entry);
     layout->addLayout(form);
     layout->addWidget(okCancel(this));
     keepTitleVisible(*this);
@@ -54,7 +54,7 @@ QString PasswordDialog::entry() const { return m_entry->text(); }
 
 ReviveDialog::ReviveDialog(const QString& message, QWidget* parent) : QDialog(parent), m_entry(new QLineEdit) {
     setObjectName(QStringLiteral("reviveDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     auto* label = new QLabel(message);
     label->setObjectName(QStringLiteral("message"));
     m_entry->setObjectName(QStringLiteral("code"));

@@ -15,9 +15,9 @@ namespace shell {
 class PasswordDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kSetProgramPasswordTitle = QStringLiteral("Set Program Password");
-    static inline const QString kProgramPasswordTitle = QStringLiteral("Program Password");
-    static inline const QString kPasswordLabel = QStringLiteral("Password");
+    static constexpr const char* kSetProgramPasswordTitle = QT_TR_NOOP("Set Program Password");
+    static constexpr const char* kProgramPasswordTitle = QT_TR_NOOP("Program Password");
+    static constexpr const char* kPasswordLabel = QT_TR_NOOP("Password");
     static constexpr int kMaxLength = 4;
 
     PasswordDialog(app::PasswordMode mode, const QString& initial, QWidget* parent = nullptr);
@@ -33,7 +33,7 @@ private:
 class ReviveDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("Password");
+    static constexpr const char* kTitle = QT_TR_NOOP("Password");
 
     explicit ReviveDialog(const QString& message, QWidget* parent = nullptr);
 

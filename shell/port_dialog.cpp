@@ -52,18 +52,18 @@ OpenStatus PortDialog::probe(const QString& name) const {
 QString PortDialog::unavailableReason(const QString& name, OpenStatus status) {
     switch (status) {
     case OpenStatus::Opened: return {};
-    case OpenStatus::Absent: return kAbsentTip.arg(name);
-    case OpenStatus::InUse: return kInUseTip.arg(name);
-    case OpenStatus::NoPermission: return kNoPermissionTip.arg(name);
+    case OpenStatus::Absent: return tr(kAbsentTip).arg(name);
+    case OpenStatus::InUse: return tr(kInUseTip).arg(name);
+    case OpenStatus::NoPermission: return tr(kNoPermissionTip).arg(name);
     case OpenStatus::Failed: break;
     }
-    return kFailedTip.arg(name);
+    return tr(kFailedTip).arg(name);
 }
 
 PortDialog::PortDialog(app::AppConfig& config, const LinkServices& link, QWidget* parent)
     : QDialog(parent), m_config(config), m_link(link) {
     setObjectName(QStringLiteral("portDialog"));
-    setWindowTitle(kTitle);
+    setWindowTitle(tr(kTitle));
     const QList<radiolink::ListedPort> listed = m_link.listPorts ? m_link.listPorts() : QList<radiolink::ListedPort>{};
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -79,7 +79,7 @@ PortDialog::PortDialog(app::AppConfig& config, const LinkServices& link, QWidget
 }
 
 QWidget* PortDialog::makePortGroup(const QList<radiolink::ListedPort>& listed) {
-    auto* box = new QGroupBox(kGroupTitle);
+    auto* box = new QGroupBox(tr(kGroupTitle));
     box->setObjectName(QStringLiteral("portGroup"));
     auto* grid = new QGridLayout;
     m_group = new QButtonGroup(this);
@@ -110,18 +110,18 @@ QWidget* PortDialog::makePortGroup(const QList<radiolink::ListedPort>& listed) {
 // The ports without a button (numbered above 16) by their device, the simulated radio,
 // and whatever device path the user types.
 QWidget* PortDialog::makeOtherRow(const QList<radiolink::ListedPort>& listed) {
-    m_other = new QRadioButton(kOtherLabel);
+    m_other = new QRadioButton(tr(kOtherLabel));
     m_other->setObjectName(QStringLiteral("otherButton"));
     m_group->addButton(m_other, kOtherId);
     m_otherPorts = new QComboBox;
     m_otherPorts->setObjectName(QStringLiteral("otherPorts"));
-    m_otherPorts->setAccessibleName(kOtherLabel);  // the radio button beside it says what it is
+    m_otherPorts->setAccessibleName(tr(kOtherLabel));  // the radio button beside it says what it is
     m_otherPorts->setEditable(true);
     m_otherPorts->lineEdit()->setAccessibleName(kOtherLabel);  // the field typed into, not its text
     m_otherPorts->setInsertPolicy(QComboBox::NoInsert);
     m_otherPorts->setMinimumContentsLength(kOtherMinimumLength);
     m_otherPorts->addItem(radiolink::text::kSimulatorPortName, radiolink::text::kSimulatorPortName);
-    m_otherPorts->setItemData(0, kSimulatorDescription, Qt::ToolTipRole);
+    m_otherPorts->setItemData(0, tr(kSimulatorDescription), Qt::ToolTipRole);
     for (qsizetype i = kButtonCount; i < listed.size(); ++i) {
         const QString device = listed[i].entry.device;
         m_otherPorts->addItem(device, device);

@@ -25,17 +25,17 @@ namespace shell {
 class PortDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kTitle = QStringLiteral("Port Setting");
-    static inline const QString kGroupTitle = QStringLiteral("Port");
-    static inline const QString kOtherLabel = QStringLiteral("Other");
-    static inline const QString kSimulatorDescription = QStringLiteral("built-in simulated radio");
-    static inline const QString kNoDevice = QStringLiteral("(none)");
-    static inline const QString kAbsentTip = QStringLiteral("%1: no serial port stands for this name.");
-    static inline const QString kInUseTip = QStringLiteral("%1: in use by another program.");
-    static inline const QString kNoPermissionTip = QStringLiteral(
+    static constexpr const char* kTitle = QT_TR_NOOP("Port Setting");
+    static constexpr const char* kGroupTitle = QT_TR_NOOP("Port");
+    static constexpr const char* kOtherLabel = QT_TR_NOOP("Other");
+    static constexpr const char* kSimulatorDescription = QT_TR_NOOP("built-in simulated radio");
+    static constexpr const char* kNoDevice = QT_TR_NOOP("(none)");
+    static constexpr const char* kAbsentTip = QT_TR_NOOP("%1: no serial port stands for this name.");
+    static constexpr const char* kInUseTip = QT_TR_NOOP("%1: in use by another program.");
+    static constexpr const char* kNoPermissionTip = QT_TR_NOOP(
         "%1: no permission to open it. On Linux your user must belong to the group that owns the serial "
         "devices (\"dialout\" on Debian); log in again after joining it.");
-    static inline const QString kFailedTip = QStringLiteral("%1: cannot be opened.");
+    static constexpr const char* kFailedTip = QT_TR_NOOP("%1: cannot be opened.");
     static constexpr int kButtonCount = 16;
 
     PortDialog(app::AppConfig& config, const LinkServices& link, QWidget* parent = nullptr);

@@ -40,10 +40,10 @@ void CMainFrame::exportPdf() {
     const QString name = config::printDocumentName(m_state.config);
     const QString suggested = (name.isEmpty() ? m_state.config.modelName : name) + texts::kPdfSuffix;
     QString path = askExportFileName(
-        {texts::kPdfFilter, m_state.config.dataDir, suggested, texts::kExportPdfTitle, texts::kPdfSuffix.mid(1)});
+        {texts::tr(texts::kPdfFilter), m_state.config.dataDir, suggested, texts::tr(texts::kExportPdfTitle), texts::kPdfSuffix.mid(1)});
     if (path.isEmpty()) return;
     if (!path.endsWith(texts::kPdfSuffix, Qt::CaseInsensitive)) path += texts::kPdfSuffix;
-    if (!writePdf(path)) m_prompts.message(texts::kPdfFailed.arg(QDir::toNativeSeparators(path)));
+    if (!writePdf(path)) m_prompts.message(texts::tr(texts::kPdfFailed).arg(QDir::toNativeSeparators(path)));
 }
 
 bool CMainFrame::writePdf(const QString& path) { return config::writePdf(path, printout()) > 0; }

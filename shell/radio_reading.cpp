@@ -22,7 +22,7 @@ bool readRadioBeside(app::AppState& radio, const app::AppState& open, app::Promp
     if (!dialog.succeeded()) return false;
     radio.bandLimits = image::decodeBandLimits(radio.image);
     const app::BackupResult backup = app::saveBackup(radio.config, radio.prefix, radio.image, app::BackupKind::Read);
-    if (!backup.ok) prompts.report(texts::kBackupFailed.arg(backup.errorText), app::Severity::Warning);
+    if (!backup.ok) prompts.report(texts::tr(texts::kBackupFailed).arg(backup.errorText), app::Severity::Warning);
     return true;
 }
 

@@ -2,121 +2,140 @@
 #pragma once
 // Every fixed text the main window, its bars and the file commands show, quoted exactly as
 // the program has always shown them (the odd spellings included: users and dealers know
-// them). Dialogs keep their own texts in their headers.
+// them). Dialogs keep their own texts in their headers. The texts marked QT_TRANSLATE_NOOP
+// are shown through tr() in the user's language; the others (file names, the command line's
+// lines) stay as they are.
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace shell::texts {
 
+// A text of this header in the user's language (its English while no translation is
+// loaded); `count` picks the plural form of a "%n" text.
+inline QString tr(const char* text, int count = -1) {
+    return QCoreApplication::translate("shell::texts", text, nullptr, count);
+}
+
 // Menus and their items, in menu order.
-inline const QString kMenuFile = QStringLiteral("&File");
-inline const QString kNew = QStringLiteral("&New(&N)");
-inline const QString kOpen = QStringLiteral("&Open(&O)...");
-inline const QString kSave = QStringLiteral("&Save(&S)");
-inline const QString kSaveAs = QStringLiteral("Save &As(&A)...");
-inline const QString kExit = QStringLiteral("E&xit(&X)");
+inline constexpr const char* kMenuFile = QT_TRANSLATE_NOOP("shell::texts", "&File");
+inline constexpr const char* kNew = QT_TRANSLATE_NOOP("shell::texts", "&New(&N)");
+inline constexpr const char* kOpen = QT_TRANSLATE_NOOP("shell::texts", "&Open(&O)...");
+inline constexpr const char* kSave = QT_TRANSLATE_NOOP("shell::texts", "&Save(&S)");
+inline constexpr const char* kSaveAs = QT_TRANSLATE_NOOP("shell::texts", "Save &As(&A)...");
+inline constexpr const char* kExit = QT_TRANSLATE_NOOP("shell::texts", "E&xit(&X)");
 
-inline const QString kMenuModel = QStringLiteral("&Model");
-inline const QString kModel = QStringLiteral("Model");
+inline constexpr const char* kMenuModel = QT_TRANSLATE_NOOP("shell::texts", "&Model");
+inline constexpr const char* kModel = QT_TRANSLATE_NOOP("shell::texts", "Model");
 
-inline const QString kMenuEdit = QStringLiteral("&Edit");  // its items come from the editor table
+inline constexpr const char* kMenuEdit = QT_TRANSLATE_NOOP("shell::texts", "&Edit");  // its items come from the editor table
 
-inline const QString kMenuSetting = QStringLiteral("&Setting");
-inline const QString kPort = QStringLiteral("Port");
+inline constexpr const char* kMenuSetting = QT_TRANSLATE_NOOP("shell::texts", "&Setting");
+inline constexpr const char* kPort = QT_TRANSLATE_NOOP("shell::texts", "Port");
 
-inline const QString kMenuProgram = QStringLiteral("&Program");
-inline const QString kReadFromRadio = QStringLiteral("Read From Radio");
-inline const QString kWriteToRadio = QStringLiteral("Write To Radio");
-inline const QString kPassword = QStringLiteral("Password");
-inline const QString kCompareWithRadio = QStringLiteral("Compare With Radio...");
-inline const QString kCheckConfiguration = QStringLiteral("Check Configuration");
-inline const QString kFleetWrite = QStringLiteral("Fleet Write...");
+inline constexpr const char* kMenuProgram = QT_TRANSLATE_NOOP("shell::texts", "&Program");
+inline constexpr const char* kReadFromRadio = QT_TRANSLATE_NOOP("shell::texts", "Read From Radio");
+inline constexpr const char* kWriteToRadio = QT_TRANSLATE_NOOP("shell::texts", "Write To Radio");
+inline constexpr const char* kPassword = QT_TRANSLATE_NOOP("shell::texts", "Password");
+inline constexpr const char* kCompareWithRadio = QT_TRANSLATE_NOOP("shell::texts", "Compare With Radio...");
+inline constexpr const char* kCheckConfiguration = QT_TRANSLATE_NOOP("shell::texts", "Check Configuration");
+inline constexpr const char* kFleetWrite = QT_TRANSLATE_NOOP("shell::texts", "Fleet Write...");
 
-inline const QString kMenuView = QStringLiteral("&View");
-inline const QString kToolbar = QStringLiteral("&Toolbar(&T)");
-inline const QString kStatusBar = QStringLiteral("&Status Bar(&S)");
-inline const QString kTreeView = QStringLiteral("Tree View");
+inline constexpr const char* kMenuView = QT_TRANSLATE_NOOP("shell::texts", "&View");
+inline constexpr const char* kToolbar = QT_TRANSLATE_NOOP("shell::texts", "&Toolbar(&T)");
+inline constexpr const char* kStatusBar = QT_TRANSLATE_NOOP("shell::texts", "&Status Bar(&S)");
+inline constexpr const char* kTreeView = QT_TRANSLATE_NOOP("shell::texts", "Tree View");
+// The language menu: the desktop's language, then each language the program carries, named
+// in its own words (app::language and shell::UiLanguage).
+inline constexpr const char* kMenuLanguage = QT_TRANSLATE_NOOP("shell::texts", "&Language");
+inline constexpr const char* kSystemLanguage = QT_TRANSLATE_NOOP("shell::texts", "System");
+inline constexpr const char* kLanguageAtNextStart =
+    QT_TRANSLATE_NOOP("shell::texts", "The program shows %1 from its next start.");
+inline constexpr const char* kLanguageNotStored =
+    QT_TRANSLATE_NOOP("shell::texts", "The language could not be stored in %1.");
+inline constexpr const char* kUnknownLanguage =
+    QT_TRANSLATE_NOOP("shell::texts", "The language \"%1\" that %2 names is not one this program has: it shows English.");
 
-inline const QString kMenuWindow = QStringLiteral("&Window");
-inline const QString kCascade = QStringLiteral("Cascade(&C)");
-inline const QString kTile = QStringLiteral("Tile(&T)");
-inline const QString kArrange = QStringLiteral("Arrange(&A)");
+inline constexpr const char* kMenuWindow = QT_TRANSLATE_NOOP("shell::texts", "&Window");
+inline constexpr const char* kCascade = QT_TRANSLATE_NOOP("shell::texts", "Cascade(&C)");
+inline constexpr const char* kTile = QT_TRANSLATE_NOOP("shell::texts", "Tile(&T)");
+inline constexpr const char* kArrange = QT_TRANSLATE_NOOP("shell::texts", "Arrange(&A)");
 // Keyboard: Ctrl+Tab and Ctrl+Shift+Tab between the editors, F6 between the Tree Bar and the
 // editor in front (an action of the window, not in a menu).
-inline const QString kNextWindow = QStringLiteral("&Next Window");
-inline const QString kEditorWindowItem = QStringLiteral("&%1 %2");  // "&1 Channel"
-inline const QString kPreviousWindow = QStringLiteral("Pre&vious Window");
-inline const QString kSwitchPane = QStringLiteral("Switch Pane");
+inline constexpr const char* kNextWindow = QT_TRANSLATE_NOOP("shell::texts", "&Next Window");
+inline constexpr const char* kEditorWindowItem = QT_TRANSLATE_NOOP("shell::texts", "&%1 %2");  // "&1 Channel"
+inline constexpr const char* kPreviousWindow = QT_TRANSLATE_NOOP("shell::texts", "Pre&vious Window");
+inline constexpr const char* kSwitchPane = QT_TRANSLATE_NOOP("shell::texts", "Switch Pane");
 
-inline const QString kMenuHelp = QStringLiteral("&Help");
-inline const QString kHelpTopics = QStringLiteral("Help Topics");
-inline const QString kAbout = QStringLiteral("About...");
+inline constexpr const char* kMenuHelp = QT_TRANSLATE_NOOP("shell::texts", "&Help");
+inline constexpr const char* kHelpTopics = QT_TRANSLATE_NOOP("shell::texts", "Help Topics");
+inline constexpr const char* kAbout = QT_TRANSLATE_NOOP("shell::texts", "About...");
 
 // Print: the toolbar button (its tip reads "Print"), Ctrl+P and the File menu's item.
-inline const QString kPrint = QStringLiteral("&Print...");
+inline constexpr const char* kPrint = QT_TRANSLATE_NOOP("shell::texts", "&Print...");
 
 // Status-line prompts.
-inline const QString kPortPrompt = QStringLiteral("Communication port");
-inline const QString kWritePrompt = QStringLiteral("Write Data To Radio");
-inline const QString kReadPrompt = QStringLiteral("Read Data From Radio");
+inline constexpr const char* kPortPrompt = QT_TRANSLATE_NOOP("shell::texts", "Communication port");
+inline constexpr const char* kWritePrompt = QT_TRANSLATE_NOOP("shell::texts", "Write Data To Radio");
+inline constexpr const char* kReadPrompt = QT_TRANSLATE_NOOP("shell::texts", "Read Data From Radio");
 
 // Bars.
-inline const QString kToolbarTitle = QStringLiteral("Toolbar");
-inline const QString kTreeBarTitle = QStringLiteral("Tree Bar");
+inline constexpr const char* kToolbarTitle = QT_TRANSLATE_NOOP("shell::texts", "Toolbar");
+inline constexpr const char* kTreeBarTitle = QT_TRANSLATE_NOOP("shell::texts", "Tree Bar");
 inline const QString kCapsIndicator = QStringLiteral("CAP");
 inline const QString kNumIndicator = QStringLiteral("NUM");
 inline const QString kScrollIndicator = QStringLiteral("SCRL");
 
 // File commands.
-inline const QString kNewQuestion = QStringLiteral("All data will be cleared");
-inline const QString kNewCaption = QStringLiteral("Warnning");
-inline const QString kFileFilter = QStringLiteral("Param Files (*.dat)");
+inline constexpr const char* kNewQuestion = QT_TRANSLATE_NOOP("shell::texts", "All data will be cleared");
+inline constexpr const char* kNewCaption = QT_TRANSLATE_NOOP("shell::texts", "Warnning");
+inline constexpr const char* kFileFilter = QT_TRANSLATE_NOOP("shell::texts", "Param Files (*.dat)");
 inline const QString kModifiedMarker = QStringLiteral("*");
-inline const QString kSaveChangesQuestion = QStringLiteral("Save changes to %1?");
-inline const QString kSaveButton = QStringLiteral("&Save");
-inline const QString kDiscardButton = QStringLiteral("&Discard");
-inline const QString kCancelButton = QStringLiteral("&Cancel");
-inline const QString kOpenBackupFolder = QStringLiteral("Open Backup Folder");
-inline const QString kBackupFolderNotOpened =
-    QStringLiteral("No file manager could open the backup folder. The backups are kept in:\n\n%1");
-inline const QString kBackupFailed = QStringLiteral("The data was transferred, but its backup could not be saved: %1");
+inline constexpr const char* kSaveChangesQuestion = QT_TRANSLATE_NOOP("shell::texts", "Save changes to %1?");
+inline constexpr const char* kSaveButton = QT_TRANSLATE_NOOP("shell::texts", "&Save");
+inline constexpr const char* kDiscardButton = QT_TRANSLATE_NOOP("shell::texts", "&Discard");
+inline constexpr const char* kCancelButton = QT_TRANSLATE_NOOP("shell::texts", "&Cancel");
+inline constexpr const char* kOpenBackupFolder = QT_TRANSLATE_NOOP("shell::texts", "Open Backup Folder");
+inline constexpr const char* kBackupFolderNotOpened =
+    QT_TRANSLATE_NOOP("shell::texts", "No file manager could open the backup folder. The backups are kept in:\n\n%1");
+inline constexpr const char* kBackupFailed = QT_TRANSLATE_NOOP("shell::texts", "The data was transferred, but its backup could not be saved: %1");
 // A write that failed part-way after "Read the radio first": the runner's line, then the way back.
-inline const QString kPartialWriteRestore = QStringLiteral(
+inline constexpr const char* kPartialWriteRestore = QT_TRANSLATE_NOOP("shell::texts", 
     "The write did not complete: %1.\n\n\"Restore\" writes the radio's earlier contents back into it.");
-inline const QString kRestore = QStringLiteral("Restore");
-inline const QString kRecentFileMissing = QStringLiteral("%1 no longer exists; it was removed from the recent files.");
+inline constexpr const char* kRestore = QT_TRANSLATE_NOOP("shell::texts", "Restore");
+inline constexpr const char* kRecentFileMissing = QT_TRANSLATE_NOOP("shell::texts", "%1 no longer exists; it was removed from the recent files.");
 inline const QString kRecentFileEntry = QStringLiteral("&%1 %2");
-inline const QString kExportCsv = QStringLiteral("Export Channels (CSV)...");
-inline const QString kImportCsv = QStringLiteral("Import Channels (CSV)...");
-inline const QString kCsvFilter = QStringLiteral("CSV Files (*.csv)");
+inline constexpr const char* kExportCsv = QT_TRANSLATE_NOOP("shell::texts", "Export Channels (CSV)...");
+inline constexpr const char* kImportCsv = QT_TRANSLATE_NOOP("shell::texts", "Import Channels (CSV)...");
+inline constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("shell::texts", "CSV Files (*.csv)");
 inline const QString kCsvSuffix = QStringLiteral("csv");
 inline const QString kCsvProposedName = QStringLiteral("channels.csv");
-inline const QString kExportCsvTitle = QStringLiteral("Export Channels (CSV)");
-inline const QString kImportCsvTitle = QStringLiteral("Import Channels (CSV)");
+inline constexpr const char* kExportCsvTitle = QT_TRANSLATE_NOOP("shell::texts", "Export Channels (CSV)");
+inline constexpr const char* kImportCsvTitle = QT_TRANSLATE_NOOP("shell::texts", "Import Channels (CSV)");
 // An export written over a parameter file would lose the configuration in it.
-inline const QString kExportNotOverParameterFile =
-    QStringLiteral("%1 is a parameter file name (\".dat\"); an export never replaces a parameter file.\n\n"
+inline constexpr const char* kExportNotOverParameterFile =
+    QT_TRANSLATE_NOOP("shell::texts", "%1 is a parameter file name (\".dat\"); an export never replaces a parameter file.\n\n"
                    "Choose a name ending in \".%2\".");
-inline const QString kCsvCannotRead = QStringLiteral("Cannot read %1: %2");
-inline const QString kCsvCannotSave = QStringLiteral("Cannot save %1: %2");
-inline const QString kExportJson = QStringLiteral("Export Configuration (JSON)...");
-inline const QString kImportJson = QStringLiteral("Import Configuration (JSON)...");
-inline const QString kJsonFilter = QStringLiteral("JSON Files (*.json)");
+inline constexpr const char* kCsvCannotRead = QT_TRANSLATE_NOOP("shell::texts", "Cannot read %1: %2");
+inline constexpr const char* kCsvCannotSave = QT_TRANSLATE_NOOP("shell::texts", "Cannot save %1: %2");
+inline constexpr const char* kExportJson = QT_TRANSLATE_NOOP("shell::texts", "Export Configuration (JSON)...");
+inline constexpr const char* kImportJson = QT_TRANSLATE_NOOP("shell::texts", "Import Configuration (JSON)...");
+inline constexpr const char* kJsonFilter = QT_TRANSLATE_NOOP("shell::texts", "JSON Files (*.json)");
 inline const QString kJsonSuffix = QStringLiteral("json");
-inline const QString kExportJsonTitle = QStringLiteral("Export Configuration (JSON)");
-inline const QString kImportJsonTitle = QStringLiteral("Import Configuration (JSON)");
-inline const QString kJsonCannotRead = QStringLiteral("Cannot read %1: %2");
-inline const QString kJsonCannotSave = QStringLiteral("Cannot save %1: %2");
+inline constexpr const char* kExportJsonTitle = QT_TRANSLATE_NOOP("shell::texts", "Export Configuration (JSON)");
+inline constexpr const char* kImportJsonTitle = QT_TRANSLATE_NOOP("shell::texts", "Import Configuration (JSON)");
+inline constexpr const char* kJsonCannotRead = QT_TRANSLATE_NOOP("shell::texts", "Cannot read %1: %2");
+inline constexpr const char* kJsonCannotSave = QT_TRANSLATE_NOOP("shell::texts", "Cannot save %1: %2");
 
 // Undo steps that are no menu command of their own: what the user typed or chose in an
 // editor, and a CSV import.
-inline const QString kEditStep = QStringLiteral("Edit");
-inline const QString kImportStep = QStringLiteral("Import Channels");
-inline const QString kImportJsonStep = QStringLiteral("Import Configuration");
+inline constexpr const char* kEditStep = QT_TRANSLATE_NOOP("shell::texts", "Edit");
+inline constexpr const char* kImportStep = QT_TRANSLATE_NOOP("shell::texts", "Import Channels");
+inline constexpr const char* kImportJsonStep = QT_TRANSLATE_NOOP("shell::texts", "Import Configuration");
 
 // Child frame bottom bar.
-inline const QString kClose = QStringLiteral("Close");
-inline const QString kHelp = QStringLiteral("Help");
+inline constexpr const char* kClose = QT_TRANSLATE_NOOP("shell::texts", "Close");
+inline constexpr const char* kHelp = QT_TRANSLATE_NOOP("shell::texts", "Help");
 
 // Command line.
 // qmr417 --version.

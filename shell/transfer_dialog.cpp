@@ -52,14 +52,14 @@ QPushButton* namedButton(const QString& text, const char* name) {
 TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state, app::Prompts& prompts,
                                const LinkServices& link, QWidget* parent)
     : QDialog(parent), m_direction(direction), m_state(state), m_link(link), m_workerPrompts(prompts),
-      m_stage(namedLabel(QString(), "stage")), m_progress(new QProgressBar), m_start(namedButton(kStart, "startButton")),
-      m_percent(namedLabel(radiolink::text::kInitialPercent, "percent")), m_exit(namedButton(kExit, "exitButton")),
-      m_elapsed(namedLabel(kElapsedFormat.arg(minutesAndSeconds(0)), "elapsed")),
-      m_remaining(namedLabel(kRemainingFormat.arg(kUnknownTime), "remaining")), m_clock(new QTimer(this)) {
+      m_stage(namedLabel(QString(), "stage")), m_progress(new QProgressBar), m_start(namedButton(tr(kStart), "startButton")),
+      m_percent(namedLabel(radiolink::text::kInitialPercent, "percent")), m_exit(namedButton(tr(kExit), "exitButton")),
+      m_elapsed(namedLabel(tr(kElapsedFormat).arg(minutesAndSeconds(0)), "elapsed")),
+      m_remaining(namedLabel(tr(kRemainingFormat).arg(kUnknownTime), "remaining")), m_clock(new QTimer(this)) {
     const bool reading = direction == TransferDirection::Read;
     setObjectName(QStringLiteral("transferDialog"));
     setMinimumWidth(kMinimumWidth);
-    setWindowTitle(reading ? radiolink::text::kReadTitle : radiolink::text::kWriteTitle);
+    setWindowTitle(radiolink::text::shown(reading ? radiolink::text::kReadTitle : radiolink::text::kWriteTitle));
     m_progress->setObjectName(QStringLiteral("progress"));
     m_progress->setRange(0, reading ? image::map::kReadBlocks : image::map::kWriteBlocks);
     m_progress->setValue(0);
@@ -78,9 +78,9 @@ TransferDialog::TransferDialog(TransferDirection direction, app::AppState& state
     layout->addWidget(m_progress);
     layout->addLayout(times);
     if (!reading && m_link.write) {
-        m_readFirst = rememberedBox(kReadFirst, "readFirstCheck", app::readBeforeWriting(m_state.config.modelName),
+        m_readFirst = rememberedBox(tr(kReadFirst), "readFirstCheck", app::readBeforeWriting(m_state.config.modelName),
                                     app::setReadBeforeWriting);
-        m_verify = rememberedBox(kVerifyAfterWriting, "verifyCheck", app::verifyAfterWriting(m_state.config.modelName),
+        m_verify = rememberedBox(tr(kVerifyAfterWriting), "verifyCheck", app::verifyAfterWriting(m_state.config.modelName),
                                  app::setVerifyAfterWriting);
         layout->addWidget(m_readFirst);
         layout->addWidget(m_verify);
@@ -127,7 +127,7 @@ void TransferDialog::start() {
     if (m_worker || m_state.transfer.running) return;
     m_state.transfer.cancel = false;
     m_start->setEnabled(false);
-    m_stage->setText(m_direction == TransferDirection::Read ? kReading : kWriting);
+    m_stage->setText(m_direction == TransferDirection::Read ? tr(kReading) : tr(kWriting));
     m_stopwatch.start();
     m_clock->start(kClockTickMs);
 
@@ -204,7 +204,7 @@ void TransferDialog::showStageProgress(radiolink::WriteStage stage, int blocksDo
 void TransferDialog::beginStage(radiolink::WriteStage stage) {
     m_shownStage = stage;
     const bool readingFirst = stage == radiolink::WriteStage::ReadingFirst;
-    m_stage->setText(readingFirst ? kReadingFirst : stage == radiolink::WriteStage::Verifying ? kVerifying : kWriting);
+    m_stage->setText(readingFirst ? tr(kReadingFirst) : stage == radiolink::WriteStage::Verifying ? tr(kVerifying) : tr(kWriting));
     m_progress->setRange(0, readingFirst ? image::map::kReadBlocks : image::map::kWriteBlocks);
     m_progress->setValue(0);
     m_percent->setText(radiolink::text::kInitialPercent);
@@ -216,7 +216,7 @@ void TransferDialog::beginStage(radiolink::WriteStage stage) {
 
 void TransferDialog::updateTimes() {
     const qint64 elapsed = m_stopwatch.isValid() ? m_stopwatch.elapsed() : 0;
-    m_elapsed->setText(kElapsedFormat.arg(minutesAndSeconds(elapsed)));
+    m_elapsed->setText(tr(kElapsedFormat).arg(minutesAndSeconds(elapsed)));
     const int done = m_progress->value();
     const int left = m_progress->maximum() - done;
     // The pace since the first block: time spent at the password question is no transfer time.
@@ -226,7 +226,7 @@ void TransferDialog::updateTimes() {
         remaining = clockText(0);
     else if (m_firstBlocks >= 0 && timed > 0)
         remaining = secondsLeft((elapsed - m_firstBlockMs) * left / timed);
-    m_remaining->setText(kRemainingFormat.arg(remaining));
+    m_remaining->setText(tr(kRemainingFormat).arg(remaining));
 }
 
 void TransferDialog::onWorkerFinished() {

@@ -34,18 +34,18 @@ namespace shell {
 class TransferDialog : public QDialog {
     Q_OBJECT
 public:
-    static inline const QString kStart = QStringLiteral("Start");
-    static inline const QString kExit = QStringLiteral("Exit");
+    static constexpr const char* kStart = QT_TR_NOOP("Start");
+    static constexpr const char* kExit = QT_TR_NOOP("Exit");
     static inline const QString kPercentFormat = QStringLiteral("%1%");
-    static inline const QString kElapsedFormat = QStringLiteral("Elapsed %1");
-    static inline const QString kRemainingFormat = QStringLiteral("Remaining %1");
+    static constexpr const char* kElapsedFormat = QT_TR_NOOP("Elapsed %1");
+    static constexpr const char* kRemainingFormat = QT_TR_NOOP("Remaining %1");
     static inline const QString kUnknownTime = QStringLiteral("--:--");
-    static inline const QString kVerifyAfterWriting = QStringLiteral("Verify after writing");
-    static inline const QString kReading = QStringLiteral("Reading...");
-    static inline const QString kWriting = QStringLiteral("Writing...");
-    static inline const QString kVerifying = QStringLiteral("Verifying...");
-    static inline const QString kReadFirst = QStringLiteral("Read the radio first, so the write can be undone");
-    static inline const QString kReadingFirst = QStringLiteral("Reading the radio first...");
+    static constexpr const char* kVerifyAfterWriting = QT_TR_NOOP("Verify after writing");
+    static constexpr const char* kReading = QT_TR_NOOP("Reading...");
+    static constexpr const char* kWriting = QT_TR_NOOP("Writing...");
+    static constexpr const char* kVerifying = QT_TR_NOOP("Verifying...");
+    static constexpr const char* kReadFirst = QT_TR_NOOP("Read the radio first, so the write can be undone");
+    static constexpr const char* kReadingFirst = QT_TR_NOOP("Reading the radio first...");
     static constexpr int kClockTickMs = 500;
 
     TransferDialog(TransferDirection direction, app::AppState& state, app::Prompts& prompts, const LinkServices& link,

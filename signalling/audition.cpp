@@ -59,11 +59,11 @@ dtmf::CodeField dtmfField(Source source) {
 
 Sound dtmfSound(const RadioImage& img, dtmf::CodeField field, const QString& name) {
     const int length = img.u8(field.lengthAt());
-    if (length == 0) return refused(texts::kEmpty.arg(name));
-    if (length > field.symbols) return refused(texts::kLengthPastField.arg(name).arg(length).arg(field.symbols));
+    if (length == 0) return refused(texts::tr(texts::kEmpty).arg(name));
+    if (length > field.symbols) return refused(texts::tr(texts::kLengthPastField).arg(name).arg(length).arg(field.symbols));
     const std::uint8_t timeIndex = img.u8(dtmf::kTransmittingTime);
     if (timeIndex >= dtmf::kTransmittingTimeList.size())
-        return refused(texts::kTransmittingTimeUnknown.arg(name).arg(timeIndex));
+        return refused(texts::tr(texts::kTransmittingTimeUnknown).arg(name).arg(timeIndex));
 
     const int digitMs = fromView(dtmf::kTransmittingTimeList[timeIndex]).toInt();
     const int firstMs = std::max(digitMs, img.u8(dtmf::kFirstDigitTime) * kMsPerTen);
@@ -91,26 +91,26 @@ Sound twoToneSound(const RadioImage& img, int index, const QString& name) {
     // (307.2 Hz is 0x0C00) that the radio takes for an empty entry.
     if (!twotone::entryInUse(img, index))
         return refused(twotone::inToneRange(first)
-                           ? texts::kLowByteEmpty.arg(name, twotone::toneText(twotone::Tone(first)))
-                           : texts::kEmpty.arg(name));
+                           ? texts::tr(texts::kLowByteEmpty).arg(name, twotone::toneText(twotone::Tone(first)))
+                           : texts::tr(texts::kEmpty).arg(name));
     if (!twotone::inToneRange(first))
-        return refused(texts::kToneOutsideRange.arg(name, texts::kFirstTone, twotone::toneText(twotone::Tone(first))));
+        return refused(texts::tr(texts::kToneOutsideRange).arg(name, texts::tr(texts::kFirstTone), twotone::toneText(twotone::Tone(first))));
     if (second != 0 && !twotone::inToneRange(second))
-        return refused(texts::kToneOutsideRange.arg(name, texts::kSecondTone, twotone::toneText(twotone::Tone(second))));
+        return refused(texts::tr(texts::kToneOutsideRange).arg(name, texts::tr(texts::kSecondTone), twotone::toneText(twotone::Tone(second))));
 
     // Each duration the entry uses, with its field's label for a duration of 0.
     struct Duration {
         Addr at;
-        const char* label;
+        QString label;
         int ms(const RadioImage& image) const { return image.u8(at) * kMsPerTenthSecond; }
     };
-    const Duration firstDuration{twotone::kTone1Duration, twotone::texts::kTone1Duration};
-    const Duration secondDuration{twotone::kTone2Duration, twotone::texts::kTone2Duration};
-    const Duration longDuration{twotone::kLongToneDuration, twotone::texts::kLongToneDuration};
+    const Duration firstDuration{twotone::kTone1Duration, twotone::texts::tr(twotone::texts::kTone1Duration)};
+    const Duration secondDuration{twotone::kTone2Duration, twotone::texts::tr(twotone::texts::kTone2Duration)};
+    const Duration longDuration{twotone::kLongToneDuration, twotone::texts::tr(twotone::texts::kLongToneDuration)};
     const std::vector<Duration> used =
         second == 0 ? std::vector<Duration>{longDuration} : std::vector<Duration>{firstDuration, secondDuration};
     for (const Duration& duration : used)
-        if (duration.ms(img) == 0) return refused(texts::kZeroLength.arg(name, QString::fromLatin1(duration.label)));
+        if (duration.ms(img) == 0) return refused(texts::tr(texts::kZeroLength).arg(name, duration.label));
 
     Sound sound;
     if (second == 0) {
@@ -134,12 +134,12 @@ int fiveToneDigitTenths(int standard, int digit) {
 
 Sound fiveToneSound(const RadioImage& img, Addr record, int fieldDigits, const QString& name) {
     const int length = img.u8(Addr(record + five_tone::kCodeLength));
-    if (length == 0) return refused(texts::kEmpty.arg(name));
-    if (length > fieldDigits) return refused(texts::kLengthPastField.arg(name).arg(length).arg(fieldDigits));
+    if (length == 0) return refused(texts::tr(texts::kEmpty).arg(name));
+    if (length > fieldDigits) return refused(texts::tr(texts::kLengthPastField).arg(name).arg(length).arg(fieldDigits));
     const int standard = img.u8(Addr(record + five_tone::kCodeStandard));
-    if (standard >= five_tone::kStandardCount) return refused(texts::kUnknownStandard.arg(name).arg(standard));
+    if (standard >= five_tone::kStandardCount) return refused(texts::tr(texts::kUnknownStandard).arg(name).arg(standard));
     const int toneMs = img.u8(Addr(record + five_tone::kCodeToneLength)) * kMsPerTen;
-    if (toneMs == 0) return refused(texts::kZeroLength.arg(name, texts::kToneLength));
+    if (toneMs == 0) return refused(texts::tr(texts::kZeroLength).arg(name, texts::tr(texts::kToneLength)));
 
     const QString digits = five_tone::readPackedDigits(img, Addr(record + five_tone::kCodeDigits), fieldDigits / 2, length);
     const int firstMs = std::max(toneMs, img.u8(five_tone::kFirstDelay) * kMsPerTen);
@@ -149,7 +149,7 @@ Sound fiveToneSound(const RadioImage& img, Addr record, int fieldDigits, const Q
         const int tenths = fiveToneDigitTenths(standard, digits.mid(i, 1).toInt(nullptr, 16));
         if (tenths == 0) {
             const QString standardName = fromView(five_tone::kToneStandards[std::size_t(standard)].name);
-            return refused(texts::kDigitWithoutTone.arg(name, standardName, digits.mid(i, 1)));
+            return refused(texts::tr(texts::kDigitWithoutTone).arg(name, standardName, digits.mid(i, 1)));
         }
         append(sound.segments, i == 0 ? firstMs : toneMs, tenths);
     }
@@ -180,15 +180,15 @@ double sine(int tenthsHz, int i) {
 
 QString sourceName(Source source) {
     switch (source.kind) {
-    case SourceKind::DtmfEntry: return texts::kDtmfEntry.arg(channels::dtmfCodeLabel(source.index));
-    case SourceKind::DtmfPttIdStart: return texts::kDtmfCode.arg(QString::fromLatin1(dtmf::texts::kPttIdStart));
-    case SourceKind::DtmfPttIdEnd: return texts::kDtmfCode.arg(QString::fromLatin1(dtmf::texts::kPttIdEnd));
-    case SourceKind::DtmfRemoteKill: return texts::kDtmfCode.arg(QString::fromLatin1(dtmf::texts::kRemoteKill));
-    case SourceKind::DtmfRemoteStun: return texts::kDtmfCode.arg(QString::fromLatin1(dtmf::texts::kRemoteStun));
-    case SourceKind::TwoToneEntry: return texts::kTwoToneEntry.arg(source.index);
-    case SourceKind::FiveToneEntry: return texts::kFiveToneEntry.arg(source.index);
-    case SourceKind::FiveTonePttIdStart: return texts::kFiveToneCode.arg(QString::fromLatin1(five_tone::texts::kBotGroup));
-    case SourceKind::FiveTonePttIdEnd: return texts::kFiveToneCode.arg(QString::fromLatin1(five_tone::texts::kEotGroup));
+    case SourceKind::DtmfEntry: return texts::tr(texts::kDtmfEntry).arg(channels::dtmfCodeLabel(source.index));
+    case SourceKind::DtmfPttIdStart: return texts::tr(texts::kDtmfCode).arg(dtmf::texts::tr(dtmf::texts::kPttIdStart));
+    case SourceKind::DtmfPttIdEnd: return texts::tr(texts::kDtmfCode).arg(dtmf::texts::tr(dtmf::texts::kPttIdEnd));
+    case SourceKind::DtmfRemoteKill: return texts::tr(texts::kDtmfCode).arg(dtmf::texts::tr(dtmf::texts::kRemoteKill));
+    case SourceKind::DtmfRemoteStun: return texts::tr(texts::kDtmfCode).arg(dtmf::texts::tr(dtmf::texts::kRemoteStun));
+    case SourceKind::TwoToneEntry: return texts::tr(texts::kTwoToneEntry).arg(source.index);
+    case SourceKind::FiveToneEntry: return texts::tr(texts::kFiveToneEntry).arg(source.index);
+    case SourceKind::FiveTonePttIdStart: return texts::tr(texts::kFiveToneCode).arg(five_tone::texts::tr(five_tone::texts::kBotGroup));
+    case SourceKind::FiveTonePttIdEnd: return texts::tr(texts::kFiveToneCode).arg(five_tone::texts::tr(five_tone::texts::kEotGroup));
     }
     return {};
 }
@@ -231,7 +231,7 @@ Sound soundOf(const RadioImage& img, Source source) {
         const bool dtmf = source.kind == SourceKind::DtmfEntry;
         const QString first = dtmf ? channels::dtmfCodeLabel(0) : QStringLiteral("0");
         const QString last = dtmf ? channels::dtmfCodeLabel(count - 1) : QString::number(count - 1);
-        return refused(texts::kNoSuchEntry.arg(name, first, last));
+        return refused(texts::tr(texts::kNoSuchEntry).arg(name, first, last));
     }
     switch (source.kind) {
     case SourceKind::TwoToneEntry: return twoToneSound(img, source.index, name);

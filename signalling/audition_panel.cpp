@@ -35,7 +35,7 @@ void AuditionPanel::note(const QString& text) { m_env.host.showCorrection(app::C
 
 AuditionPanel::AuditionPanel(forms::EditorEnv env, std::function<void()> storeEditor, QWidget* view)
     : m_env(env), m_storeEditor(std::move(storeEditor)),
-      m_save(button(texts::kSaveSound, texts::kSaveSoundToolTip, "saveSound", view)) {
+      m_save(button(texts::tr(texts::kSaveSound), texts::tr(texts::kSaveSoundToolTip), "saveSound", view)) {
     connect(m_save, &QPushButton::clicked, this, &AuditionPanel::saveChosen);
     auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Space), view);
     shortcut->setContext(Qt::WidgetWithChildrenShortcut);
@@ -48,8 +48,8 @@ AuditionPanel::~AuditionPanel() { disconnect(qApp, nullptr, this, nullptr); }
 
 QPushButton* AuditionPanel::addPlayButton(QWidget* field, SourceOf source, const char* objectName,
                                           const QString& fieldName, QWidget* parent) {
-    QPushButton* play = button(texts::kPlay, texts::kPlayToolTip, objectName, parent);
-    play->setAccessibleName(texts::kPlayNamed.arg(fieldName));
+    QPushButton* play = button(texts::tr(texts::kPlay), texts::tr(texts::kPlayToolTip), objectName, parent);
+    play->setAccessibleName(texts::tr(texts::kPlayNamed).arg(fieldName));
     const std::size_t index = m_fields.size();
     m_fields.push_back({field, play, std::move(source)});
     connect(play, &QPushButton::clicked, this, [this, index] {
@@ -85,19 +85,19 @@ void AuditionPanel::playChosen() {
     if (!m_output) m_output = makeSoundCardOutput();
     const QString name = audition::sourceName(source);
     if (!m_output->play(audition::render(sound->segments), audition::kSampleRate)) {
-        note(texts::kNoSoundDevice.arg(name));
+        note(texts::tr(texts::kNoSoundDevice).arg(name));
         return;
     }
-    note(texts::kPlaying.arg(name, audition::secondsText(sound->durationMs())));
+    note(texts::tr(texts::kPlaying).arg(name, audition::secondsText(sound->durationMs())));
 }
 
 // As the other exports ask: their own title and file type, the suffix added to a name typed
 // without one, and never over a parameter file.
 QString AuditionPanel::askWavFileName(audition::Source source) {
-    app::FileDialogRequest request{texts::kWavFilter, m_env.state.config.dataDir, audition::proposedFileName(source),
-                                   texts::kSaveTitle, texts::kWavSuffix};
+    app::FileDialogRequest request{texts::tr(texts::kWavFilter), m_env.state.config.dataDir, audition::proposedFileName(source),
+                                   texts::tr(texts::kSaveTitle), texts::kWavSuffix};
     request.refuse = [](const QString& path) {
-        return isParameterFileName(path) ? texts::kNotOverParameterFile.arg(QDir::toNativeSeparators(path)) : QString();
+        return isParameterFileName(path) ? texts::tr(texts::kNotOverParameterFile).arg(QDir::toNativeSeparators(path)) : QString();
     };
     QString path = m_env.prompts.askSaveFileName(request);
     if (path.isEmpty()) return {};
@@ -118,10 +118,10 @@ void AuditionPanel::saveChosen() {
     if (path.isEmpty()) return;
     const QString error = wav::saveWavFile(path, audition::render(sound->segments), audition::kSampleRate);
     if (!error.isEmpty()) {
-        m_env.prompts.report(texts::kCannotSave.arg(QDir::toNativeSeparators(path), error), app::Severity::Critical);
+        m_env.prompts.report(texts::tr(texts::kCannotSave).arg(QDir::toNativeSeparators(path), error), app::Severity::Critical);
         return;
     }
-    note(texts::kSaved.arg(audition::sourceName(source), QDir::toNativeSeparators(path)));
+    note(texts::tr(texts::kSaved).arg(audition::sourceName(source), QDir::toNativeSeparators(path)));
 }
 
 } // namespace signalling

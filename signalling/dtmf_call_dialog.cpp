@@ -29,13 +29,13 @@ QStringList entryLabels() {
 
 CDtmfSpecialCallDialog::CDtmfSpecialCallDialog(int entry, QString interval, QString selfId, QWidget* parent)
     : QDialog(parent), m_no(forms::comboBox("specialCallNo", this)), m_callType(forms::comboBox("callType", this)),
-      m_otherSideLabel(forms::label(dtmf::texts::kOtherSideId, this)),
+      m_otherSideLabel(forms::label(dtmf::texts::tr(dtmf::texts::kOtherSideId), this)),
       // The other side ID goes into a code: only DTMF symbols can be packed into its nibbles.
       m_otherSide(forms::filteredEdit("otherSideId", kOtherSideIdLength, QString::fromLatin1(forms::kDtmfSymbols), true,
                                      this)),
       m_interval(std::move(interval)), m_selfId(std::move(selfId)) {
     setObjectName(QStringLiteral("dtmfSpecialCallDialog"));
-    setWindowTitle(QString::fromLatin1(dtmf::texts::kSpecialCallTitle));
+    setWindowTitle(dtmf::texts::tr(dtmf::texts::kSpecialCallTitle));
 
     forms::combo::fill(m_no, entryLabels());
     m_no->setCurrentIndex(entry >= 0 && entry < dtmf::kEncodeEntries ? entry : 0);
@@ -44,16 +44,16 @@ CDtmfSpecialCallDialog::CDtmfSpecialCallDialog(int entry, QString interval, QStr
     m_otherSide->setText(QString::fromLatin1(dtmf::texts::kOtherSidePreset));
 
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* ok = buttons->addButton(QString::fromLatin1(dtmf::texts::kOk), QDialogButtonBox::AcceptRole);
-    QPushButton* cancel = buttons->addButton(QString::fromLatin1(dtmf::texts::kCancel), QDialogButtonBox::RejectRole);
+    QPushButton* ok = buttons->addButton(dtmf::texts::tr(dtmf::texts::kOk), QDialogButtonBox::AcceptRole);
+    QPushButton* cancel = buttons->addButton(dtmf::texts::tr(dtmf::texts::kCancel), QDialogButtonBox::RejectRole);
     ok->setObjectName(QStringLiteral("ok"));
     cancel->setObjectName(QStringLiteral("cancel"));
     ok->setDefault(true);
 
     auto* layout = new QGridLayout(this);
-    layout->addWidget(forms::labelFor(dtmf::texts::kNo, m_no), 0, 0);
+    layout->addWidget(forms::labelFor(dtmf::texts::tr(dtmf::texts::kNo), m_no), 0, 0);
     layout->addWidget(m_no, 0, 1);
-    layout->addWidget(forms::labelFor(dtmf::texts::kCallType, m_callType), 1, 0);
+    layout->addWidget(forms::labelFor(dtmf::texts::tr(dtmf::texts::kCallType), m_callType), 1, 0);
     layout->addWidget(m_callType, 1, 1);
     m_otherSideLabel->setBuddy(m_otherSide);
     layout->addWidget(m_otherSideLabel, 2, 0);

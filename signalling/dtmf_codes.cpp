@@ -72,7 +72,7 @@ QString completedSelfId(QStringView text, QStringView previous) {
 
 app::Correction selfIdNote(QStringView text, QStringView previous) {
     if (!text.isEmpty() || previous.isEmpty()) return {};
-    return {QString::fromLatin1(texts::kSelfIdEmpty).arg(previous.toString())};
+    return {texts::tr(texts::kSelfIdEmpty).arg(previous.toString())};
 }
 
 // ---- number drop-downs -----------------------------------------------------------------------

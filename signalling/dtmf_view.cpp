@@ -57,17 +57,17 @@ CDtmfView::CDtmfView(forms::EditorEnv env, QWidget* parent)
       m_decodingResponse(forms::comboBox("decodingResponse", this)), m_firstDigitTime(forms::comboBox("firstDigitTime", this)),
       m_pretime(forms::comboBox("pretime", this)), m_autoResetTime(forms::comboBox("autoResetTime", this)),
       m_timeLapse(forms::comboBox("timeLapseAfterEncode", this)), m_pttIdPause(forms::comboBox("pttIdPauseTime", this)),
-      m_sideTone(forms::check(texts::kSideTone, "sideTone", this)),
+      m_sideTone(forms::check(texts::tr(texts::kSideTone), "sideTone", this)),
       m_remoteKill(codeEdit("remoteKill", dtmf::kRemoteKill, this)),
       m_remoteStun(codeEdit("remoteStun", dtmf::kRemoteStun, this)),
       m_pttIdStart(codeEdit("pttIdStart", dtmf::kPttIdStart, this)),
       m_pttIdEnd(codeEdit("pttIdEnd", dtmf::kPttIdEnd, this)), m_grid(new grid::GridView(this)),
-      m_specialCall(new QPushButton(QString::fromLatin1(texts::kSpecialCall), this)),
+      m_specialCall(new QPushButton(texts::tr(texts::kSpecialCall), this)),
       m_runSpecialCall([](CDtmfSpecialCallDialog& dialog) { return dialog.exec(); }),
       m_audition(std::make_unique<AuditionPanel>(env, [this] { storeForAudition(); }, this)) {
     setObjectName(QStringLiteral("dtmfView"));
     m_grid->setObjectName(QStringLiteral("encodeList"));
-    m_grid->setAccessibleName(QString::fromLatin1(texts::kEncodeListName));
+    m_grid->setAccessibleName(texts::tr(texts::kEncodeListName));
     m_specialCall->setObjectName(QStringLiteral("specialCall"));
     m_specialCall->setAutoDefault(false);
     buildControls();
@@ -92,27 +92,27 @@ void CDtmfView::buildControls() {
     // The list's Play comes first: the list is what Ctrl+Space plays until another code is chosen.
     QPushButton* listPlay = m_audition->addPlayButton(
         m_grid, [this] { return audition::Source{SourceKind::DtmfEntry, std::max(m_grid->currentRow(), 1) - 1}; },
-        "encodeListPlay", QString::fromLatin1(texts::kEncodeListName), this);
+        "encodeListPlay", texts::tr(texts::kEncodeListName), this);
 
     auto* fields = new QGridLayout;
     int row = 0;
-    const auto pair = [&](const char* leftText, QWidget* left, const char* rightText, QWidget* right) {
+    const auto pair = [&](const QString& leftText, QWidget* left, const QString& rightText, QWidget* right) {
         fields->addWidget(forms::labelFor(leftText, left), row, 0);
         fields->addWidget(left, row, 1);
-        if (rightText) fields->addWidget(forms::labelFor(rightText, right), row, 2);
+        if (!rightText.isEmpty()) fields->addWidget(forms::labelFor(rightText, right), row, 2);
         fields->addWidget(right, row++, 3);
     };
-    pair(texts::kAni, m_ani, texts::kTransmittingTime, m_transmittingTime);
-    pair(texts::kSelfId, m_selfId, texts::kIntervalCharacter, m_interval);
-    pair(texts::kGroupCode, m_groupCode, texts::kDecodingResponse, m_decodingResponse);
-    pair(texts::kFirstDigitTime, m_firstDigitTime, texts::kPretime, m_pretime);
-    pair(texts::kAutoResetTime, m_autoResetTime, texts::kTimeLapseAfterEncode, m_timeLapse);
-    pair(texts::kPttIdPauseTime, m_pttIdPause, nullptr, m_sideTone);
+    pair(texts::tr(texts::kAni), m_ani, texts::tr(texts::kTransmittingTime), m_transmittingTime);
+    pair(texts::tr(texts::kSelfId), m_selfId, texts::tr(texts::kIntervalCharacter), m_interval);
+    pair(texts::tr(texts::kGroupCode), m_groupCode, texts::tr(texts::kDecodingResponse), m_decodingResponse);
+    pair(texts::tr(texts::kFirstDigitTime), m_firstDigitTime, texts::tr(texts::kPretime), m_pretime);
+    pair(texts::tr(texts::kAutoResetTime), m_autoResetTime, texts::tr(texts::kTimeLapseAfterEncode), m_timeLapse);
+    pair(texts::tr(texts::kPttIdPauseTime), m_pttIdPause, QString(), m_sideTone);
     // A code field with its Play button beside it, reached with Tab right after the field.
-    const auto code = [&](const char* text, QLineEdit* edit, SourceKind kind, const char* playName, int column,
+    const auto code = [&](const QString& text, QLineEdit* edit, SourceKind kind, const char* playName, int column,
                           int span) {
         QPushButton* play = m_audition->addPlayButton(
-            edit, [kind] { return audition::Source{kind}; }, playName, QString::fromLatin1(text), this);
+            edit, [kind] { return audition::Source{kind}; }, playName, text, this);
         auto* cell = new QHBoxLayout;
         cell->addWidget(edit, 1);
         cell->addWidget(play);
@@ -120,12 +120,12 @@ void CDtmfView::buildControls() {
         fields->addLayout(cell, row, column + 1, 1, span);
         setTabOrder(edit, play);
     };
-    code(texts::kRemoteKill, m_remoteKill, SourceKind::DtmfRemoteKill, "remoteKillPlay", 0, 1);
-    code(texts::kRemoteStun, m_remoteStun, SourceKind::DtmfRemoteStun, "remoteStunPlay", 2, 1);
+    code(texts::tr(texts::kRemoteKill), m_remoteKill, SourceKind::DtmfRemoteKill, "remoteKillPlay", 0, 1);
+    code(texts::tr(texts::kRemoteStun), m_remoteStun, SourceKind::DtmfRemoteStun, "remoteStunPlay", 2, 1);
     ++row;
-    code(texts::kPttIdStart, m_pttIdStart, SourceKind::DtmfPttIdStart, "pttIdStartPlay", 0, 3);
+    code(texts::tr(texts::kPttIdStart), m_pttIdStart, SourceKind::DtmfPttIdStart, "pttIdStartPlay", 0, 3);
     ++row;
-    code(texts::kPttIdEnd, m_pttIdEnd, SourceKind::DtmfPttIdEnd, "pttIdEndPlay", 0, 3);
+    code(texts::tr(texts::kPttIdEnd), m_pttIdEnd, SourceKind::DtmfPttIdEnd, "pttIdEndPlay", 0, 3);
     ++row;
     fields->setRowStretch(row, 1);
     fields->setColumnMinimumWidth(1, kFieldWidth);
@@ -138,7 +138,7 @@ void CDtmfView::buildControls() {
     m_grid->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     auto* list = new QVBoxLayout;
     list->addWidget(m_grid);
-    list->addWidget(forms::label(texts::kSymbolHint, this));
+    list->addWidget(forms::label(texts::tr(texts::kSymbolHint), this));
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(m_specialCall);
     buttons->addWidget(listPlay);
@@ -172,8 +172,8 @@ void CDtmfView::fillLists() {
 void CDtmfView::setUpGrid() {
     m_grid->setRowCount(kGridRows);
     m_grid->setColumnCount(2);
-    m_grid->setText(0, kLabelColumn, QString::fromLatin1(texts::kNo));
-    m_grid->setText(0, kCodeColumn, QString::fromLatin1(texts::kEncode));
+    m_grid->setText(0, kLabelColumn, texts::tr(texts::kNo));
+    m_grid->setText(0, kCodeColumn, texts::tr(texts::kEncode));
     m_grid->setColumnWidthTwips(kLabelColumn, kLabelTwips);
     m_grid->setColumnWidthTwips(kCodeColumn, kCodeTwips);
     m_grid->setColumnAlignment(kLabelColumn, Qt::AlignCenter);

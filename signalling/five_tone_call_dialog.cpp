@@ -30,8 +30,8 @@ QString lettersAndDigits() {
     return chars;
 }
 
-QPushButton* button(const char* text, const char* objectName, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+QPushButton* button(const QString& text, const char* objectName, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(objectName));
     b->setAutoDefault(false);
     return b;
@@ -44,25 +44,25 @@ CFiveToneSpecialCallDialog::CFiveToneSpecialCallDialog(Variant variant, std::uin
     : QDialog(parent) {
     const bool list = variant == Variant::EncodeList;
     setObjectName(QStringLiteral("fiveToneSpecialCallDialog"));
-    setWindowTitle(QString::fromLatin1(ft::texts::kDialogTitle));
+    setWindowTitle(ft::texts::tr(ft::texts::kDialogTitle));
 
     m_kind = forms::comboBox("callKind", this);
     m_otherSideId = forms::filteredEdit("otherSideId", kOtherSideIdLength, QString::fromLatin1(forms::kDigits), false, this);
     m_interval = forms::comboBox("intervalCharacter", this);
     m_message = forms::filteredEdit("message", list ? kListMessageLength : kPttIdMessageLength, lettersAndDigits(),
                                    false, this);
-    m_otherSideIdLabel = forms::labelFor(ft::texts::kOtherSideId, m_otherSideId);
-    m_intervalLabel = forms::labelFor(ft::texts::kIntervalCharacter, m_interval);
-    m_messageLabel = forms::labelFor(ft::texts::kMessage, m_message);
+    m_otherSideIdLabel = forms::labelFor(ft::texts::tr(ft::texts::kOtherSideId), m_otherSideId);
+    m_intervalLabel = forms::labelFor(ft::texts::tr(ft::texts::kIntervalCharacter), m_interval);
+    m_messageLabel = forms::labelFor(ft::texts::tr(ft::texts::kMessage), m_message);
 
     auto* fields = new QFormLayout;
     if (list) {
         m_entry = forms::comboBox("entryNumber", this);
         forms::combo::fill(m_entry, ft::numberList(0, ft::kEncodeEntries - 1, 1));
         forms::combo::selectIndex(m_entry, entry);
-        fields->addRow(forms::labelFor(ft::texts::kEntryNumber, m_entry), m_entry);
+        fields->addRow(forms::labelFor(ft::texts::tr(ft::texts::kEntryNumber), m_entry), m_entry);
     }
-    const char* kindLabel = list ? ft::texts::kChooseCallFormat : ft::texts::kChooseCallType;
+    const QString kindLabel = list ? ft::texts::tr(ft::texts::kChooseCallFormat) : ft::texts::tr(ft::texts::kChooseCallType);
     fields->addRow(forms::labelFor(kindLabel, m_kind), m_kind);
     fields->addRow(m_otherSideIdLabel, m_otherSideId);
     fields->addRow(m_intervalLabel, m_interval);
@@ -78,8 +78,8 @@ CFiveToneSpecialCallDialog::CFiveToneSpecialCallDialog(Variant variant, std::uin
         connect(m_otherSideId, &QLineEdit::editingFinished, this,
                 [this] { m_otherSideId->setText(ft::padOtherSideId(m_otherSideId->text())); });
 
-    QPushButton* ok = button(ft::texts::kOk, "ok", this);
-    QPushButton* cancel = button(ft::texts::kCancel, "cancel", this);
+    QPushButton* ok = button(ft::texts::tr(ft::texts::kOk), "ok", this);
+    QPushButton* cancel = button(ft::texts::tr(ft::texts::kCancel), "cancel", this);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_kind, &QComboBox::currentIndexChanged, this, [this] { showFieldsForKind(); });

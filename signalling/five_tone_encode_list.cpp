@@ -42,7 +42,7 @@ void FiveToneEncodeList::setUpGrid() {
     m_grid.setFixedColumnCount(2);
     m_grid.setRowHeightTwips(0, kHeaderRowTwips);
     for (int column = 0; column < kColumns; ++column) {
-        m_grid.setText(0, column, QString::fromLatin1(ft::texts::kListHeaders[column]));
+        m_grid.setText(0, column, ft::texts::tr(ft::texts::kListHeaders[column]));
         m_grid.setColumnWidthTwips(column, ft::texts::kListWidthsTwips[column]);
         m_grid.setColumnAlignment(column, Qt::AlignCenter);
     }
@@ -166,7 +166,7 @@ void FiveToneEncodeList::commitCell(int row, int column, const QString& text) {
 
 void FiveToneEncodeList::doubleClicked(int row) {
     if (row < 1 || m_grid.text(row, kColKind).isEmpty()) return;
-    if (!m_prompts.askOkCancel(QString::fromLatin1(ft::texts::kResetCallId), QString::fromLatin1(ft::texts::kPromptCaption)))
+    if (!m_prompts.askOkCancel(ft::texts::tr(ft::texts::kResetCallId), ft::texts::tr(ft::texts::kPromptCaption)))
         return;
     m_grid.setText(row, kColKind, QString());
     m_grid.setText(row, kColId, QString());

@@ -52,8 +52,8 @@ std::uint8_t storeIndex(const QComboBox* box) {
     return forms::combo::storedIndex(box);
 }
 
-QPushButton* button(const char* text, const char* objectName, QWidget* parent) {
-    auto* b = new QPushButton(QString::fromLatin1(text), parent);
+QPushButton* button(const QString& text, const char* objectName, QWidget* parent) {
+    auto* b = new QPushButton(text, parent);
     b->setObjectName(QString::fromLatin1(objectName));
     b->setAutoDefault(false);
     return b;
@@ -72,18 +72,18 @@ CT5View::CT5View(forms::EditorEnv env, QWidget* parent)
       }) {
     setObjectName(QStringLiteral("fiveToneView"));
     QWidget* general = buildGeneral();
-    QGroupBox* bot = buildPttIdCode(m_bot, ft::texts::kBotGroup, "bot");
-    QGroupBox* eot = buildPttIdCode(m_eot, ft::texts::kEotGroup, "eot");
+    QGroupBox* bot = buildPttIdCode(m_bot, ft::texts::tr(ft::texts::kBotGroup), "bot");
+    QGroupBox* eot = buildPttIdCode(m_eot, ft::texts::tr(ft::texts::kEotGroup), "eot");
     QGroupBox* information = buildInformation();
     m_toneTable = new QPlainTextEdit(this);
     m_toneTable->setObjectName(QStringLiteral("toneTable"));
     m_toneTable->setReadOnly(true);
-    m_toneTable->setAccessibleName(QString::fromLatin1(ft::texts::kToneTableName));
+    m_toneTable->setAccessibleName(ft::texts::tr(ft::texts::kToneTableName));
     m_toneTable->setMinimumHeight(m_toneTable->fontMetrics().lineSpacing() * kToneTableLines / 2);
     m_toneTable->setFixedWidth(m_toneTable->fontMetrics().horizontalAdvance(QStringLiteral("0")) * kToneTableColumns);
     m_grid = new grid::GridView(this);
-    m_grid->setAccessibleName(QString::fromLatin1(ft::texts::kEncodeListName));
-    m_listSpecialCall = button(ft::texts::kSpecialCall, "listSpecialCall", this);
+    m_grid->setAccessibleName(ft::texts::tr(ft::texts::kEncodeListName));
+    m_listSpecialCall = button(ft::texts::tr(ft::texts::kSpecialCall), "listSpecialCall", this);
     m_list = std::make_unique<FiveToneEncodeList>(*m_grid, env.prompts, [this](int s) { showToneTable(s); });
 
     auto* top = new QHBoxLayout;
@@ -128,26 +128,26 @@ QWidget* CT5View::buildGeneral() {
     m_stopCode = forms::comboBox("stopCode", box);
     m_stopTime = forms::comboBox("stopTime", box);
     m_decodeTime = forms::comboBox("decodeTime", box);
-    m_sideTone = forms::check(ft::texts::kSideTone, "sideTone", box);
+    m_sideTone = forms::check(ft::texts::tr(ft::texts::kSideTone), "sideTone", box);
     m_msLists = {{m_decodeToneLength, ft::kDecodeToneLength}, {m_pretime, ft::kPretime},
                  {m_timeLapse, ft::kTimeLapseAfterEncode},  {m_firstDelay, ft::kFirstDelay},
                  {m_stopTime, ft::kStopTime},               {m_decodeTime, ft::kDecodeTime}};
 
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
-    const std::pair<const char*, QWidget*> fields[] = {
-        {ft::texts::kSelfId, m_selfId},
-        {ft::texts::kDecodeStandard, m_decodeStandard},
-        {ft::texts::kDecodingResponse, m_decodingResponse},
-        {ft::texts::kDecodeToneLength, m_decodeToneLength},
-        {ft::texts::kPretime, m_pretime},
-        {ft::texts::kAutoResetTime, m_autoResetTime},
-        {ft::texts::kTimeLapseAfterEncode, m_timeLapse},
-        {ft::texts::kPttIdPause, m_pttIdPause},
-        {ft::texts::kFirstDelay, m_firstDelay},
-        {ft::texts::kStopCode, m_stopCode},
-        {ft::texts::kStopTime, m_stopTime},
-        {ft::texts::kDecodeTime, m_decodeTime},
+    const std::pair<QString, QWidget*> fields[] = {
+        {ft::texts::tr(ft::texts::kSelfId), m_selfId},
+        {ft::texts::tr(ft::texts::kDecodeStandard), m_decodeStandard},
+        {ft::texts::tr(ft::texts::kDecodingResponse), m_decodingResponse},
+        {ft::texts::tr(ft::texts::kDecodeToneLength), m_decodeToneLength},
+        {ft::texts::tr(ft::texts::kPretime), m_pretime},
+        {ft::texts::tr(ft::texts::kAutoResetTime), m_autoResetTime},
+        {ft::texts::tr(ft::texts::kTimeLapseAfterEncode), m_timeLapse},
+        {ft::texts::tr(ft::texts::kPttIdPause), m_pttIdPause},
+        {ft::texts::tr(ft::texts::kFirstDelay), m_firstDelay},
+        {ft::texts::tr(ft::texts::kStopCode), m_stopCode},
+        {ft::texts::tr(ft::texts::kStopTime), m_stopTime},
+        {ft::texts::tr(ft::texts::kDecodeTime), m_decodeTime},
     };
     constexpr int kRows = 6;
     int i = 0;
@@ -161,18 +161,18 @@ QWidget* CT5View::buildGeneral() {
     return box;
 }
 
-QGroupBox* CT5View::buildPttIdCode(PttIdCode& code, const char* title, const char* prefix) {
-    auto* group = new QGroupBox(QString::fromLatin1(title), this);
+QGroupBox* CT5View::buildPttIdCode(PttIdCode& code, const QString& title, const char* prefix) {
+    auto* group = new QGroupBox(title, this);
     const auto name = [prefix](const char* field) { return QByteArray(prefix) + field; };
     code.encodeId = forms::filteredEdit(name("EncodeId").constData(), ft::kPttIdCodeDigits,
                                        QString::fromLatin1(forms::kHexDigits), true, group);
     code.standard = forms::comboBox(name("Standard").constData(), group);
     code.toneLength = forms::comboBox(name("ToneLength").constData(), group);
-    code.specialCall = button(ft::texts::kSpecialCall, name("SpecialCall").constData(), group);
+    code.specialCall = button(ft::texts::tr(ft::texts::kSpecialCall), name("SpecialCall").constData(), group);
     auto* fields = new QFormLayout(group);
-    fields->addRow(forms::labelFor(ft::texts::kEncodeId, code.encodeId), code.encodeId);
-    fields->addRow(forms::labelFor(ft::texts::kStandard, code.standard), code.standard);
-    fields->addRow(forms::labelFor(ft::texts::kToneLength, code.toneLength), code.toneLength);
+    fields->addRow(forms::labelFor(ft::texts::tr(ft::texts::kEncodeId), code.encodeId), code.encodeId);
+    fields->addRow(forms::labelFor(ft::texts::tr(ft::texts::kStandard), code.standard), code.standard);
+    fields->addRow(forms::labelFor(ft::texts::tr(ft::texts::kToneLength), code.toneLength), code.toneLength);
     code.buttons = new QHBoxLayout;
     code.buttons->addWidget(code.specialCall);
     fields->addRow(QString(), code.buttons);
@@ -180,18 +180,18 @@ QGroupBox* CT5View::buildPttIdCode(PttIdCode& code, const char* title, const cha
 }
 
 QGroupBox* CT5View::buildInformation() {
-    auto* group = new QGroupBox(QString::fromLatin1(ft::texts::kInformationGroup), this);
+    auto* group = new QGroupBox(ft::texts::tr(ft::texts::kInformationGroup), this);
     m_infoNumber = forms::comboBox("informationNumber", group);
     m_functionOption = forms::comboBox("functionOption", group);
     m_infoResponse = forms::comboBox("informationResponse", group);
     m_infoId = forms::filteredEdit("informationId", ft::kInfoIdDigits, QString::fromLatin1(forms::kHexDigits), true, group);
     m_functionName = forms::filteredEdit("functionName", ft::kInfoFunctionNameLength, forms::printableAscii(), true, group);
     auto* fields = new QFormLayout(group);
-    fields->addRow(forms::labelFor(ft::texts::kInformationNumber, m_infoNumber), m_infoNumber);
-    fields->addRow(forms::labelFor(ft::texts::kFunctionOption, m_functionOption), m_functionOption);
-    fields->addRow(forms::labelFor(ft::texts::kDecodingResponse, m_infoResponse), m_infoResponse);
-    fields->addRow(forms::labelFor(ft::texts::kInformationId, m_infoId), m_infoId);
-    fields->addRow(forms::labelFor(ft::texts::kFunctionName, m_functionName), m_functionName);
+    fields->addRow(forms::labelFor(ft::texts::tr(ft::texts::kInformationNumber), m_infoNumber), m_infoNumber);
+    fields->addRow(forms::labelFor(ft::texts::tr(ft::texts::kFunctionOption), m_functionOption), m_functionOption);
+    fields->addRow(forms::labelFor(ft::texts::tr(ft::texts::kDecodingResponse), m_infoResponse), m_infoResponse);
+    fields->addRow(forms::labelFor(ft::texts::tr(ft::texts::kInformationId), m_infoId), m_infoId);
+    fields->addRow(forms::labelFor(ft::texts::tr(ft::texts::kFunctionName), m_functionName), m_functionName);
     return group;
 }
 
@@ -203,21 +203,21 @@ void CT5View::addAuditionButtons(QHBoxLayout* listButtons) {
     m_audition = std::make_unique<AuditionPanel>(env(), [this] { storeForAudition(); }, this);
     QPushButton* listPlay = m_audition->addPlayButton(
         m_grid, [this] { return Source{SourceKind::FiveToneEntry, m_list->currentEntry()}; }, "encodeListPlay",
-        QString::fromLatin1(ft::texts::kEncodeListName), this);
+        ft::texts::tr(ft::texts::kEncodeListName), this);
     listButtons->addWidget(listPlay);
     listButtons->addWidget(m_audition->saveButton());
     setTabOrder(m_listSpecialCall, listPlay);
     setTabOrder(listPlay, m_audition->saveButton());
     // Any field of a code's group chooses that code.
-    const auto codePlay = [this](PttIdCode& code, SourceKind kind, const char* name, const char* title) {
+    const auto codePlay = [this](PttIdCode& code, SourceKind kind, const char* name, const QString& title) {
         QPushButton* play = m_audition->addPlayButton(
-            code.specialCall->parentWidget(), [kind] { return Source{kind}; }, name, QString::fromLatin1(title),
+            code.specialCall->parentWidget(), [kind] { return Source{kind}; }, name, title,
             code.specialCall->parentWidget());
         code.buttons->addWidget(play);
         setTabOrder(code.specialCall, play);
     };
-    codePlay(m_bot, SourceKind::FiveTonePttIdStart, "botPlay", ft::texts::kBotGroup);
-    codePlay(m_eot, SourceKind::FiveTonePttIdEnd, "eotPlay", ft::texts::kEotGroup);
+    codePlay(m_bot, SourceKind::FiveTonePttIdStart, "botPlay", ft::texts::tr(ft::texts::kBotGroup));
+    codePlay(m_eot, SourceKind::FiveTonePttIdEnd, "eotPlay", ft::texts::tr(ft::texts::kEotGroup));
 }
 
 void CT5View::fillLists() {

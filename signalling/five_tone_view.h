@@ -70,7 +70,7 @@ private:
     };
 
     QWidget* buildGeneral();
-    QGroupBox* buildPttIdCode(PttIdCode& code, const char* title, const char* prefix);
+    QGroupBox* buildPttIdCode(PttIdCode& code, const QString& title, const char* prefix);
     QGroupBox* buildInformation();
     void fillLists();
     void connectControls();

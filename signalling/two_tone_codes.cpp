@@ -38,9 +38,9 @@ QString upperAsciiWithoutTrailingBlanks(QString text) {
 // A typed tone that became `tone`: nothing to say when it is what was typed.
 app::Correction toneNote(const char* field, QStringView typed, Tone tone) {
     const QString set = toneText(tone);
-    if (typed.trimmed().isEmpty()) return {QString::fromLatin1(texts::kToneEmpty).arg(QString::fromLatin1(field), set)};
+    if (typed.trimmed().isEmpty()) return {texts::tr(texts::kToneEmpty).arg(QString::fromLatin1(field), set)};
     if (image::parseScaledDecimal(typed, 1) == tone) return {};
-    return {QString::fromLatin1(texts::kToneOutsideRange)
+    return {texts::tr(texts::kToneOutsideRange)
                 .arg(QString::fromLatin1(field), typed.trimmed().toString(), set)};
 }
 

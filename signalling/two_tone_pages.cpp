@@ -48,25 +48,25 @@ CT2EncodePage::CT2EncodePage(forms::EditorHost& host, QWidget* parent)
       m_longToneDuration(listCombo("longToneDuration", durationEntries(), this)),
       m_gapTime(listCombo("gapTime", gapEntries(), this)),
       m_autoResetTime(listCombo("autoResetTime", autoResetEntries(), this)),
-      m_sideTone(forms::check(texts::kSideTone, "sideTone", this)) {
+      m_sideTone(forms::check(texts::tr(texts::kSideTone), "sideTone", this)) {
     setObjectName(QStringLiteral("encodePage"));
     m_grid->setObjectName(QStringLiteral("encodeList"));
-    m_grid->setAccessibleName(QString::fromLatin1(texts::kEncodeListName));
+    m_grid->setAccessibleName(texts::tr(texts::kEncodeListName));
     setUpGrid();
 
     auto* settings = new QFormLayout;
     settings->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    settings->addRow(forms::labelFor(texts::kTone1Duration, m_tone1Duration), m_tone1Duration);
-    settings->addRow(forms::labelFor(texts::kTone2Duration, m_tone2Duration), m_tone2Duration);
-    settings->addRow(forms::labelFor(texts::kLongToneDuration, m_longToneDuration), m_longToneDuration);
-    settings->addRow(forms::labelFor(texts::kGapTime, m_gapTime), m_gapTime);
-    settings->addRow(forms::labelFor(texts::kAutoResetTime, m_autoResetTime), m_autoResetTime);
+    settings->addRow(forms::labelFor(texts::tr(texts::kTone1Duration), m_tone1Duration), m_tone1Duration);
+    settings->addRow(forms::labelFor(texts::tr(texts::kTone2Duration), m_tone2Duration), m_tone2Duration);
+    settings->addRow(forms::labelFor(texts::tr(texts::kLongToneDuration), m_longToneDuration), m_longToneDuration);
+    settings->addRow(forms::labelFor(texts::tr(texts::kGapTime), m_gapTime), m_gapTime);
+    settings->addRow(forms::labelFor(texts::tr(texts::kAutoResetTime), m_autoResetTime), m_autoResetTime);
     settings->addRow(m_sideTone);
     auto* right = new QVBoxLayout;
     right->addLayout(settings);
     right->addStretch(1);
 
-    QLabel* hint = forms::label(texts::kRangeHint, this);
+    QLabel* hint = forms::label(texts::tr(texts::kRangeHint), this);
     hint->setObjectName(QStringLiteral("rangeHint"));
     m_listColumn = new QVBoxLayout;
     m_listColumn->addWidget(hint);
@@ -186,14 +186,14 @@ CT2DecodePage::CT2DecodePage(forms::EditorHost& host, QWidget* parent)
 
     auto* fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
-    fields->addRow(forms::labelFor(texts::kCallFormat, m_callFormat), m_callFormat);
-    fields->addRow(forms::labelFor(texts::kDecodeResponse, m_decodeResponse), m_decodeResponse);
+    fields->addRow(forms::labelFor(texts::tr(texts::kCallFormat), m_callFormat), m_callFormat);
+    fields->addRow(forms::labelFor(texts::tr(texts::kDecodeResponse), m_decodeResponse), m_decodeResponse);
     static constexpr std::array<const char*, kDecodeToneCount> kNames{"toneA", "toneB", "toneC", "toneD"};
     for (int tone = 0; tone < kDecodeToneCount; ++tone) {
         QLineEdit* edit = forms::filteredEdit(kNames[std::size_t(tone)], kToneLength,
                                              QString::fromLatin1(kToneCharacters), false, this);
         m_tones[std::size_t(tone)] = edit;
-        fields->addRow(forms::labelFor(texts::kToneLabels[std::size_t(tone)], edit), edit);
+        fields->addRow(forms::labelFor(texts::tr(texts::kToneLabels[std::size_t(tone)]), edit), edit);
         connect(edit, &QLineEdit::editingFinished, this, [this, tone] { leaveTone(tone); });
     }
     // The user's choice of format changes which tones it takes; a load sets the format

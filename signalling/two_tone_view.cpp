@@ -25,9 +25,9 @@ CT2View::CT2View(forms::EditorEnv env, QWidget* parent)
       m_decode(new CT2DecodePage(env.host)) {
     setObjectName(QStringLiteral("twoToneView"));
     m_tabs->setObjectName(QStringLiteral("tabs"));
-    m_tabs->setAccessibleName(QString::fromLatin1(twotone::texts::kEditorNames.windowTitle));
-    m_tabs->insertTab(kEncodeTab, m_encode, QString::fromLatin1(twotone::texts::kEncodeTab));
-    m_tabs->insertTab(kDecodeTab, m_decode, QString::fromLatin1(twotone::texts::kDecodeTab));
+    m_tabs->setAccessibleName(app::shownName(twotone::texts::kEditorNames.windowTitle));
+    m_tabs->insertTab(kEncodeTab, m_encode, twotone::texts::tr(twotone::texts::kEncodeTab));
+    m_tabs->insertTab(kDecodeTab, m_decode, twotone::texts::tr(twotone::texts::kDecodeTab));
     m_tabs->setCurrentIndex(kEncodeTab);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(m_tabs);
@@ -37,7 +37,7 @@ CT2View::CT2View(forms::EditorEnv env, QWidget* parent)
     const auto currentEntry = [list] { return std::max(list->currentRow(), 1) - 1; };
     QPushButton* play = m_audition->addPlayButton(
         list, [currentEntry] { return audition::Source{audition::SourceKind::TwoToneEntry, currentEntry()}; },
-        "encodeListPlay", QString::fromLatin1(twotone::texts::kEncodeListName), m_encode);
+        "encodeListPlay", twotone::texts::tr(twotone::texts::kEncodeListName), m_encode);
     m_encode->placeUnderList({play, m_audition->saveButton()});
 
     m_encode->load(img());

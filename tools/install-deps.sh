@@ -10,6 +10,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libqt6serialport6
   qt6-multimedia-dev libqt6multimedia6  # the signalling editors' Play button
   libgl-dev libgtest-dev googletest
+  # The translations: lupdate and lrelease, their CMake functions, and Qt's own German texts
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   xvfb xauth
   poppler-utils  # pdftotext, pdftoppm: the printout tests read the PDF back
   python3-jsonschema  # a test validates report --json against the schema in docs/

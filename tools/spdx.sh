@@ -18,8 +18,9 @@ readonly id='SPDX-License-Identifier: GPL-3.0-or-later'
 # not known here.
 licence_line() {
   case "$1" in
-    # The licence itself, formats without comments, golden outputs and raw inputs.
-    LICENSE | debian/changelog | debian/copyright | debian/source/format | *.json | *.png | \
+    # The licence itself, formats without comments, golden outputs and raw inputs; the
+    # translations, which lupdate rewrites whole.
+    LICENSE | debian/changelog | debian/copyright | debian/source/format | *.json | *.png | translations/*.ts | \
     tests/fuzz/corpus/* | tests/config/small_report.txt) echo "" ;;
     *.cpp | *.h | *.h.in) echo "// $id" ;;
     *.sh | *.py | *.cmake | CMakeLists.txt | */CMakeLists.txt | .ci/run | .gitignore | *.supp | \

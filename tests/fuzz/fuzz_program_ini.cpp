@@ -1,14 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // "Program.ini" of any bytes, read and written as the program does at start-up and exit:
-// the three keys of "Setup" read, then one key written with a value of any text.
+// the keys of "Setup" read, then one key written with a value of any text.
 //
 // Properties:
+//   - the language it names gives English or a translation the program carries, and English
+//     with a note whenever it names one the program does not have;
 //   - a write changes only its own key's line: the bytes that differ before and after lie
 //     within one line of the old file, so every other line stays byte for byte;
 //   - after a write that succeeded the key reads back as it would from a file holding only
 //     that section and key;
 //   - a write that failed left the file as it was.
 
+#include "app/language.h"
 #include "app/settings_file.h"
 #include "fuzz_support.h"
 
@@ -57,6 +60,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzing::writeFile(path, before);
     const app::SettingsFile ini(path);
     for (const char* name : {"COM", "Model", "Version"}) ini.read(QStringLiteral("Setup"), QString::fromLatin1(name), {});
+    const QStringList carried{QStringLiteral("de")};
+    const QString setting = ini.read(QStringLiteral("Setup"), app::kLanguageKey, app::kSystemLanguage);
+    const app::LanguageChoice language = app::chooseLanguage(setting, QStringLiteral("de_DE"), carried);
+    require(language.code == app::kEnglish || carried.contains(language.code), "the language is English or one carried",
+            language.asked);
+    require(!language.unknown || language.code == app::kEnglish, "an unknown language gives English", language.asked);
 
     const bool written = ini.write(section, key, value);
     const QByteArray after = fuzzing::readFile(path);

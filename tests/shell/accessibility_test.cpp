@@ -5,6 +5,7 @@
 // every editor (with the program's own prompts, help and dialogs), so a new editor, command
 // or dialog is checked without changing this test. Dialogs that only open with arguments a
 // command cannot give here (a file to import, a radio to compare) are listed below.
+// The same walk, with the German translation loaded, finds the texts still shown in English.
 
 #include "shell_fixture.h"
 
@@ -25,15 +26,24 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using namespace shelltest;
 
@@ -97,21 +107,17 @@ QStringList buttonsWithoutOwnMnemonic(const QWidget* dialog) {
 // Our own classes live in namespaces; Qt's (message boxes, file dialogs) do not.
 bool isOurs(const QWidget* window) { return QByteArray(window->metaObject()->className()).contains("::"); }
 
-// Watches every window that shows: checks ours, then closes it (a dialog as if cancelled), so
-// that any command can run to its end.
+// Watches every window that shows: hands ours to `inspect`, then closes it (a dialog as if
+// cancelled), so that any command can run to its end.
 class WindowInspector : public QObject {
 public:
-    explicit WindowInspector(const QWidget* mainWindow) : m_main(mainWindow) { qApp->installEventFilter(this); }
+    using Inspect = std::function<void(const QWidget* root, const QString& where, bool dialog)>;
+    WindowInspector(const QWidget* mainWindow, Inspect inspect) : m_main(mainWindow), m_inspect(std::move(inspect)) {
+        qApp->installEventFilter(this);
+    }
     ~WindowInspector() override { qApp->removeEventFilter(this); }
 
-    QStringList seen;    // class names of our windows, as they showed
-    QStringList faults;  // "<window>: <control> ..."
-
-    void inspect(const QWidget* root, const QString& where, bool dialog) {
-        for (const QString& control : unnamedControls(root)) faults.append(where + ": " + control + " has no name");
-        for (const QString& fault : dialog ? buttonsWithoutOwnMnemonic(root) : QStringList())
-            faults.append(where + ": " + fault);
-    }
+    QStringList seen;  // class names of our windows, as they showed
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
@@ -122,7 +128,7 @@ protected:
         if (isOurs(window)) {
             seen.append(QLatin1String(window->metaObject()->className()));
             const QString name = QString(window->metaObject()->className()) + " \"" + window->windowTitle() + '"';
-            inspect(window, name, qobject_cast<QDialog*>(window) != nullptr);
+            m_inspect(window, name, qobject_cast<QDialog*>(window) != nullptr);
         }
         if (auto* dialog = qobject_cast<QDialog*>(window))
             QTimer::singleShot(0, dialog, &QDialog::reject);
@@ -133,11 +139,12 @@ protected:
 
 private:
     const QWidget* m_main;
+    Inspect m_inspect;
 };
 
-} // namespace
-
-TEST(AccessibilityTest, EveryEditorAndEveryWindowOfTheProgramNamesItsControlsAndItsButtonsHaveMnemonics) {
+// Opens the main window, every editor and every window the commands and the editors' buttons
+// open, and hands each to `inspect`; the class names of the windows that showed.
+QStringList inspectEveryWindow(const WindowInspector::Inspect& inspect) {
     AppDir dir;
     dir.writeDefaultDat(defaultdat::defaultImage());
     app::AppState state;
@@ -150,10 +157,10 @@ TEST(AccessibilityTest, EveryEditorAndEveryWindowOfTheProgramNamesItsControlsAnd
     help.setWindowParent(&frame);
     frame.setPrinterChooser([](QPrinter&) { return false; });
     frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
 
-    WindowInspector inspector(&frame);
-    inspector.inspect(&frame, QStringLiteral("main window"), false);
+    WindowInspector inspector(&frame, inspect);
+    inspect(&frame, QStringLiteral("main window"), false);
     // Exit would end the program and the backup folder opens another program.
     const QStringList notRun = {"actionExit", "actionOpenBackupFolder"};
     for (QAction* action : frame.findChildren<QAction*>(Qt::FindDirectChildrenOnly))
@@ -163,8 +170,11 @@ TEST(AccessibilityTest, EveryEditorAndEveryWindowOfTheProgramNamesItsControlsAnd
     for (const config::Editor& info : config::kEditors) {
         frame.openEditor(info.kind);
         const shell::CMyChildFrame* editor = frame.workspace().frame(info.kind);
-        ASSERT_TRUE(editor) << info.windowTitle;
-        inspector.inspect(editor, QLatin1String(info.windowTitle), false);
+        if (!editor) {
+            ADD_FAILURE() << info.windowTitle << " did not open";
+            continue;
+        }
+        inspect(editor, QLatin1String(info.windowTitle), false);
         for (QPushButton* button : editor->findChildren<QPushButton*>())
             if (button->isVisible() && button->isEnabled() && button->objectName() != QStringLiteral("closeButton"))
                 button->click();
@@ -178,13 +188,112 @@ TEST(AccessibilityTest, EveryEditorAndEveryWindowOfTheProgramNamesItsControlsAnd
     refused.problems.append({QStringLiteral("dtmf.selfId"), QStringLiteral("\"12A\""), QStringLiteral("only digits 0-9")});
     shell::JsonImportDialog(QStringLiteral("site.json"), refused, &frame).exec();
     shell::JsonImportDialog(QStringLiteral("site.json"), config::ApplyResult{{}, true}, &frame).exec();
+    return inspector.seen;
+}
 
-    EXPECT_TRUE(inspector.faults.isEmpty()) << inspector.faults.join(u'\n').toStdString();
+} // namespace
+
+TEST(AccessibilityTest, EveryEditorAndEveryWindowOfTheProgramNamesItsControlsAndItsButtonsHaveMnemonics) {
+    QStringList faults;  // "<window>: <control> ..."
+    const QStringList seen = inspectEveryWindow([&faults](const QWidget* root, const QString& where, bool dialog) {
+        for (const QString& control : unnamedControls(root)) faults.append(where + ": " + control + " has no name");
+        for (const QString& fault : dialog ? buttonsWithoutOwnMnemonic(root) : QStringList())
+            faults.append(where + ": " + fault);
+    });
+
+    EXPECT_TRUE(faults.isEmpty()) << faults.join(u'\n').toStdString();
     // A window counts only if it opened: these must have been among those that did.
     for (const char* expected :
          {"shell::ModelDialog", "shell::PortDialog", "shell::PasswordDialog", "shell::TransferDialog",
           "shell::AboutDialog", "shell::CheckDialog", "shell::FleetDialog", "shell::HelpWindow",
           "channels::CChannelEditDialog", "signalling::CDtmfSpecialCallDialog", "signalling::CFiveToneSpecialCallDialog",
           "shell::JsonImportDialog"})
-        EXPECT_TRUE(inspector.seen.contains(QLatin1String(expected))) << expected << " did not open";
+        EXPECT_TRUE(seen.contains(QLatin1String(expected))) << expected << " did not open";
+}
+
+namespace {
+
+// What a German user reads may be English only where it is no text of the program's: values
+// the radio stores and files carry (option texts, codes), units, names, the model's name, and
+// the names this test gives the dialogs it opens itself.
+const QStringList kEnglishByDesign = {
+    "QMR", "VHF", "UHF", "FUNC", "MHz", "kHz", "KHz", "Hz", "ms", "DTMF", "CTCSS", "DCS", "ANI", "ENI", "VFO", "PTT", "PTTID", "ID",
+    "BOT", "EOT", "SQL", "TBST", "RX", "TX", "CH", "CSV", "JSON", "PDF", "WAV", "GNU", "General", "Public",
+    "License", "dialout", "Debian", "Linux", "Kill", "Stun", "Offset", "Location", "Frequency", "Mode", "Tone",
+    "Skip", "CrossMode", "DtcsPolarity", "TStep", "Power", "Duplex", "High", "Middle", "Low", "channels", "csv",
+    "site", "json", "Radio", "stunned", "dtmf", "selfId", "only", "digits", "Channel", "Version", "Copyright",
+    "CAP", "NUM", "SCRL", "COM", "SIMULATOR", "dev", "tty", "ttyS", "ttyUSB", "Dat", "dat", "Default",
+};
+
+// The words of a shown text; file names, paths and keys ("site.json", "fiveTone.selfId") are
+// data, not words.
+QStringList wordsOf(const QString& text) {
+    static const QRegularExpression data(QStringLiteral("\\S*\\w[./]\\w\\S*"));
+    static const QRegularExpression word(QStringLiteral("[A-Za-zÄÖÜäöüß]{3,}"));
+    QStringList words;
+    const QString shown = QString(text).remove(data);
+    for (auto match = word.globalMatch(shown); match.hasNext();) words.append(match.next().captured());
+    return words;
+}
+
+// Every word of the German translations: a shown word outside them (and the exceptions) is
+// English that never went through the translation.
+QSet<QString> germanWords(const QString& tsPath) {
+    QFile file(tsPath);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << tsPath.toStdString();
+    QSet<QString> words;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement &&
+            (xml.name() == u"translation" || xml.name() == u"numerusform"))
+            for (const QString& w : wordsOf(xml.readElementText(QXmlStreamReader::IncludeChildElements))) words.insert(w);
+    return words;
+}
+
+bool isStandardButton(QPushButton* button) {
+    const auto* box = qobject_cast<const QDialogButtonBox*>(button->parentWidget());
+    return box && box->standardButton(button) != QDialogButtonBox::NoButton;
+}
+
+// The fixed texts a window shows: titles, labels, buttons, group boxes, tabs, list headers and
+// the main window's menus. Qt's own texts (standard buttons, a window's system menu) come from
+// Qt's translation.
+QStringList shownTexts(const QWidget* root) {
+    QStringList texts{root->windowTitle()};
+    for (QWidget* w : root->findChildren<QWidget*>()) {
+        if (w->window() != root->window() && !qobject_cast<const QMdiSubWindow*>(root)) continue;
+        if (const auto* label = qobject_cast<const QLabel*>(w)) texts.append(label->text());
+        if (auto* button = qobject_cast<QPushButton*>(w); button && isStandardButton(button)) continue;
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w)) texts.append(button->text());
+        if (const auto* group = qobject_cast<const QGroupBox*>(w)) texts.append(group->title());
+        if (const auto* tabs = qobject_cast<const QTabBar*>(w))
+            for (int i = 0; i < tabs->count(); ++i) texts.append(tabs->tabText(i));
+        if (const auto* header = qobject_cast<const QHeaderView*>(w); header && header->model())
+            for (int i = 0; i < header->count(); ++i)
+                texts.append(header->model()->headerData(i, header->orientation()).toString());
+        if (const auto* menu = qobject_cast<const QMenu*>(w); menu && menu->objectName().startsWith(u"menu"))
+            for (const QAction* action : menu->actions()) texts.append(action->text());
+    }
+    return texts;
+}
+
+} // namespace
+
+TEST(GermanTest, EveryEditorAndEveryWindowOfTheProgramSpeaksGerman) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/qmr417_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    const QSet<QString> known = germanWords(QStringLiteral(QMR_SOURCE_DIR "/translations/qmr417_de.ts"));
+    QStringList english;  // "<window>: <text>"
+    inspectEveryWindow([&](const QWidget* root, const QString& where, bool) {
+        for (const QString& text : shownTexts(root))
+            for (const QString& word : wordsOf(text))
+                if (!known.contains(word) && !kEnglishByDesign.contains(word)) {
+                    english.append(where + ": \"" + text + "\" (" + word + ')');
+                    break;
+                }
+    });
+    QCoreApplication::removeTranslator(&german);
+    english.removeDuplicates();
+    EXPECT_TRUE(english.isEmpty()) << english.size() << " English texts:\n" << english.join(u'\n').toStdString();
 }

@@ -4,6 +4,8 @@
 
 #include "shell_fixture.h"
 
+#include "app/language.h"
+
 #include "channels/channel_record.h"
 #include "channels/value_tables.h"
 #include "default_image.h"
@@ -182,7 +184,7 @@ TEST_F(MainFrameTest, MenusCarryTheirItemsInOrder) {
     EXPECT_EQ(items("menuSetting"), QStringList({"Port"}));
     EXPECT_EQ(items("menuProgram"), QStringList({"Read From Radio", "Write To Radio", "Password", "|",
                                                  "Compare With Radio...", "Check Configuration", "Fleet Write..."}));
-    EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View"}));
+    EXPECT_EQ(items("menuView"), QStringList({"&Toolbar(&T)", "&Status Bar(&S)", "Tree View", "&Language"}));
     EXPECT_EQ(items("menuWindow"),
               QStringList({"Cascade(&C)", "Tile(&T)", "Arrange(&A)", "|", "&Next Window", "Pre&vious Window"}));
     EXPECT_TRUE(items("menuHelp").contains("About..."));
@@ -219,6 +221,21 @@ TEST_F(MainFrameTest, ViewItemsToggleTheBarsAndTickWhileVisible) {
     EXPECT_FALSE(find<QToolBar>("toolBar")->isVisible());
     EXPECT_FALSE(find<QDockWidget>("treeBar")->isVisible());
     EXPECT_FALSE(frame->findChild<QStatusBar*>("statusBar")->isVisible());
+}
+
+TEST_F(MainFrameTest, LanguageChoiceIsTickedAndKeptInProgramIniForTheNextStart) {
+    start();
+    EXPECT_TRUE(find<QAction>("actionLanguage_System")->isChecked());
+    EXPECT_EQ(find<QAction>("actionLanguage_de")->text(), QString("Deutsch"));  // named in its own words
+    for (const char* setting : {"de", "en", "System"}) {
+        QAction* choice = find<QAction>(qPrintable(QStringLiteral("actionLanguage_") + setting));
+        choice->trigger();
+        EXPECT_TRUE(choice->isChecked()) << setting;
+        EXPECT_EQ(app::languageSetting(state.config), QString(setting));
+        // The windows stay as they are until the next start, and the status bar says so.
+        EXPECT_EQ(frame->statusBar()->currentMessage(), "The program shows " + choice->text() + " from its next start.");
+    }
+    EXPECT_EQ(frame->menuBar()->actions().constFirst()->text(), QString("&File"));
 }
 
 TEST_F(MainFrameTest, TreeListsTheModelAndNineEditors) {
