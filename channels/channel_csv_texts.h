@@ -50,6 +50,13 @@ inline const QString kSkipPriority = QStringLiteral("Skip \"%1\" (priority in ot
 inline const QString kTxOffOutOfBand =
     QStringLiteral("TX frequency %1 MHz of a channel whose TX is off lies outside the transmit band: kept as %2 MHz");
 
-inline const QString kLine = QStringLiteral("line %1: %2");
+inline const QString kRefusedLine = QStringLiteral("line %1: refused: %2");
+inline const QString kWarningLine = QStringLiteral("line %1: warning: %2");
+inline const QString kMoreRows = QStringLiteral(" (and %1 more %2)");
+inline const QString kRow = QStringLiteral("row");
+inline const QString kRows = QStringLiteral("rows");
+inline const QString kUnclosedQuote =
+    QStringLiteral("line %1: a quote opened here does not close, so the rest of the file would be one field");
+inline const QString kNameCapitals = QStringLiteral("Name \"%1\" is taken in capitals: \"%2\"");
 
 } // namespace channels::csv::texts

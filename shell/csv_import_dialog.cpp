@@ -81,7 +81,7 @@ void CsvImportDialog::replan() {
         m_summary->setText(text::kSummary.arg(m_fileName,
                                               counted(m_plan.channels.size(), text::kChannel, text::kChannels),
                                               counted(m_plan.refused.size(), text::kRow, text::kRows),
-                                              counted(m_plan.warnings.size(), text::kWarning, text::kWarnings)));
+                                              counted(m_plan.warningCount(), text::kWarning, text::kWarnings)));
         const QStringList lines = channels::csv::reportLines(m_plan);
         m_report->setPlainText(lines.isEmpty() ? text::kNothingToReport : lines.join(u'\n'));
     }

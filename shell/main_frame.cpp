@@ -189,6 +189,7 @@ void CMainFrame::newFile() {
     if (settled == Settled::NoChanges && !m_prompts.askYesNo(texts::kNewQuestion, texts::kNewCaption)) return;
     app::loadDefaultFile(m_state);  // a missing "Default.dat" keeps the data as it is
     app::forgetCurrentFile(m_state);
+    m_loadCorrections.clear();
     refreshBandIndicator();
     m_workspace->reloadAll();
     markClean();
@@ -209,6 +210,7 @@ void CMainFrame::openPath(const QString& path) {
         return;
     }
     refreshBandIndicator();
+    tellLoadCorrections(QFileInfo(path).fileName());
     m_workspace->reloadAll();
     markClean();
     resetHistory();
@@ -256,6 +258,7 @@ bool CMainFrame::writeTo(const QString& path) {
         return false;
     }
     markClean();
+    m_loadCorrections.clear();  // the file now holds what the editors stored
     m_recent.add(path);
     rebuildRecentMenu();
     return true;
@@ -316,6 +319,7 @@ void CMainFrame::readFromRadio() {
     // Another radio's data is no longer the file opened before: Save must ask for a name.
     app::forgetCurrentFile(m_state);
     refreshBandIndicator();
+    tellLoadCorrections(texts::kTheRadio);
     m_workspace->reloadAll(texts::kReadFromRadio);
     markClean();
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);

@@ -104,6 +104,13 @@ inline const QString kImportJsonTitle = QStringLiteral("Import Configuration (JS
 inline const QString kJsonCannotRead = QStringLiteral("Cannot read %1: %2");
 inline const QString kJsonCannotSave = QStringLiteral("Cannot save %1: %2");
 
+// After Open and Read From Radio: what the editors will change when they store.
+inline const QString kLoadCorrections =
+    QStringLiteral("The editors will change what %1 holds when they store it (Save writes it so):\n\n%2\n\n"
+                   "Check Configuration lists these again.");
+inline const QString kTheRadio = QStringLiteral("the radio");
+inline const QString kMoreCorrections = QStringLiteral("... and %1 more");
+
 // Undo steps that are no menu command of their own: what the user typed or chose in an
 // editor, and a CSV import.
 inline const QString kEditStep = QStringLiteral("Edit");
