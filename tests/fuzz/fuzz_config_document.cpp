@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a configuration document (what `apply` and "Import Configuration (JSON)..."
-// read), applied onto a random base: random bytes, biased to what the editors test for, with
+// read), applied onto a random base as the editors store it: random bytes, biased to what the editors test for, with
 // band limits of a band the radio is built for. The input's last four bytes choose the base.
 //
 // Properties:
@@ -81,16 +81,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     require(own.applied, "a file's own report applies onto it", problemLines(own));
     requireOwnReportSettles(stored, storedLimits, "a file's own report applied a second time changes no byte");
 
-    RadioImage img = base;
-    image::BandLimits limits = baseLimits;
+    // The document goes onto the base as the editors stored it: a document that leaves a
+    // section out leaves that section's bytes as they were, stored or not.
+    RadioImage img = stored;
+    image::BandLimits limits = storedLimits;
     config::ApplyOptions options{kModel};
     options.allowBandChange = (seed & 1u) != 0;
     const QByteArrayView json(reinterpret_cast<const char*>(document.data()), qsizetype(document.size()));
     const config::ApplyResult result = config::applyConfiguration(json, img, limits, options);
     if (!result.applied) {
         require(result.errors() > 0, "a document that is not taken names an error", problemLines(result));
-        requireSameImage(base, img, "a document refused changes no byte");
-        require(limits == baseLimits, "a document refused changes no band limit");
+        requireSameImage(stored, img, "a document refused changes no byte");
+        require(limits == storedLimits, "a document refused changes no band limit");
         return 0;
     }
     requireOwnReportSettles(img, limits, "a document taken leaves a configuration whose own report changes no byte");
