@@ -73,13 +73,16 @@ const app::json::Value* DocumentObject::member(const QString& key) {
     return found;
 }
 
-std::optional<QString> DocumentObject::text(const QString& key) {
+std::optional<QString> DocumentObject::text(const QString& key, const QStringList& options) {
     const app::json::Value* value = member(key);
     if (!value) return std::nullopt;
     if (value->isString()) return value->text;
-    const QString hint = value->kind == app::json::Value::Kind::Number || value->kind == app::json::Value::Kind::Boolean
-                             ? QStringLiteral(" (write %1)").arg(app::json::quoted(value->text))
-                             : QString();
+    using Kind = app::json::Value::Kind;
+    const bool yesNo = value->kind == Kind::Boolean && options == checkOptions();
+    QString hint;
+    if (yesNo) hint = QStringLiteral(" (write \"%1\" or \"%2\")").arg(kYes, kNo);
+    else if (value->kind == Kind::Number || value->kind == Kind::Boolean)
+        hint = QStringLiteral(" (write %1)").arg(app::json::quoted(value->text));
     m_problems.error(pathOf(key), app::json::quoted(*value),
                      QStringLiteral("%1, not a text%2").arg(kindName(value->kind), hint));
     return std::nullopt;
@@ -174,7 +177,7 @@ namespace {
 std::pair<QString, bool> enterField(const FormField& field, DocumentObject& document, const image::RadioImage& img,
                                     Problems& problems) {
     const QString shown = field.read(img);
-    const std::optional<QString> given = document.text(field.key);
+    const std::optional<QString> given = document.text(field.key, field.options);
     if (!given || *given == shown) return {shown, false};
     const Verdict verdict = field.enter(img, *given);
     if (!noteVerdict(verdict, document.pathOf(field.key), *given, problems)) return {shown, false};
@@ -224,8 +227,12 @@ Verdict enterEntry(const QStringList& entries, const QString& text) {
 }
 
 Verdict enterIndexEntry(const QStringList& entries, const QString& text) {
-    if (text.isEmpty()) return warned(text, QStringLiteral("no entry chosen: a byte past the list, kept as a file holds it"));
+    if (text.isEmpty()) return onlyFileHolds(QStringLiteral("no entry chosen (a byte past the list)"));
     return enterEntry(entries, text);
+}
+
+Verdict onlyFileHolds(const QString& what) {
+    return refused(QStringLiteral("%1: only a file holds it, and the editor takes it nowhere else").arg(what));
 }
 
 void storeIndexEntry(image::RadioImage& img, image::Addr at, const QStringList& entries, const QString& text) {
@@ -289,20 +296,18 @@ Verdict enterCheck(const QString& text) { return enterEntry({kYes, kNo}, text); 
 
 bool isYes(const QString& text) { return text == kYes; }
 
+// What a user can type is taken, as the editor corrects it (a-z become capitals, with a
+// warning); anything else is refused, also what the field's bytes could show.
 Verdict enterText(const QString& text, const TextRule& rule) {
     if (text.size() > rule.most) return refused(QStringLiteral("at most %1 characters").arg(rule.most));
     const auto typable = [&](const QString& t) {
         return rule.typable.isEmpty() || std::all_of(t.begin(), t.end(), [&](QChar c) { return rule.typable.contains(c); });
     };
-    const bool showable = std::all_of(text.begin(), text.end(), rule.showable);
     const QString typed = rule.upperCase ? upperAscii(text) : text;
-    if (typed == text && typable(text) && showable) return taken(text);
-    if (showable && typable(typed))
-        return warned(text, QStringLiteral("small letters kept as written; typed, they become capitals"));
-    if (showable) return warned(text, rule.onlyWhat);
-    if (typable(typed) && std::all_of(typed.begin(), typed.end(), rule.showable))
-        return warned(typed, QStringLiteral("typed, it becomes %1").arg(app::json::quoted(typed)));
-    return refused(rule.onlyWhat);
+    const bool showable = std::all_of(typed.begin(), typed.end(), rule.showable);
+    if (!typable(typed) || !showable) return refused(rule.onlyWhat);
+    if (typed == text) return taken(text);
+    return warned(typed, QStringLiteral("typed, it becomes %1").arg(app::json::quoted(typed)));
 }
 
 bool latin1Shown(QChar c) { return c.unicode() > 0x00 && c.unicode() < 0xFF; }

@@ -53,6 +53,7 @@ struct ApplyContext {
     Problems& problems;
     QString modelName;
     bool hasChannelSection = false;  // the document lists the channels itself
+    bool allowBandChange = false;    // channels outside a new band may move to its limits
 };
 
 // One JSON object of the document, read by the section it belongs to.
@@ -63,11 +64,13 @@ public:
     DocumentObject(const app::json::Value& value, QString path, Problems& problems, QStringList known = {});
 
     const QString& path() const { return m_path; }
-    QString pathOf(const QString& key) const { return m_path + u'.' + key; }
+    // A key of the document itself is named alone ("dtmf"), a key inside a section after it.
+    QString pathOf(const QString& key) const { return m_path.isEmpty() ? key : m_path + u'.' + key; }
     bool has(const QString& key) const;
 
-    // The text at `key`; nothing when the key is absent, or not a text (reported).
-    std::optional<QString> text(const QString& key);
+    // The text at `key`; nothing when the key is absent, or not a text (reported, with the
+    // text to write: "Yes" or "No" for a true or false given where `options` are those).
+    std::optional<QString> text(const QString& key, const QStringList& options = {});
     // The array at `key`; nothing when absent, or not an array (reported).
     const app::json::Value* list(const QString& key);
     // Reports every key that nobody asked for: a typo must not do nothing in silence.
@@ -161,6 +164,9 @@ Verdict enterIndexEntry(const QStringList& entries, const QString& text);
 void storeIndexEntry(image::RadioImage& img, image::Addr at, const QStringList& entries, const QString& text);
 // "Yes" or "No".
 Verdict enterCheck(const QString& text);
+// A value only a file holds (a byte past a list, a character nobody can type): shown in a
+// report, it applies back onto that file, but the editor would refuse it anywhere else.
+Verdict onlyFileHolds(const QString& what);
 bool isYes(const QString& text);
 
 // Fields built on those conventions. An index list stores the selected position and keeps a

@@ -18,7 +18,7 @@ inline const QString kOutsideReceiveBand = QStringLiteral("%1 lies outside the r
 inline const QString kOutsideTransmitBand = QStringLiteral("%1 lies outside the transmit band %2 MHz");
 inline const QString kBandRange = QStringLiteral("%1-%2");
 inline const QString kSameAsChannel =
-    QStringLiteral("the same RX frequency and tones as CH %1 (%2, decode %3, encode %4)");
+    QStringLiteral("the same on the air as CH %1 (%2, decode %3, encode %4)");
 
 // Entries of the signalling lists: "DTMF M5", "2Tone entry 7", "5Tone entry 12".
 inline const QString kDtmfEntry = QStringLiteral("DTMF %1");

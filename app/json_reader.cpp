@@ -133,13 +133,25 @@ private:
         }
     }
 
+    // Exactly four hexadecimal digits: toUShort() would also take blanks, signs and "0x".
     bool readHex4(char16_t& unit) {
-        if (m_at + 4 > m_text.size()) return fail(QStringLiteral("a \\u escape needs four hexadecimal digits"));
-        bool ok = false;
-        unit = char16_t(QStringView(m_text).mid(m_at, 4).toUShort(&ok, 16));
-        if (!ok) return fail(QStringLiteral("a \\u escape needs four hexadecimal digits"));
-        m_at += 4;
+        unsigned value = 0;
+        for (int i = 0; i < 4; ++i) {
+            const int digit = atEnd() ? -1 : hexValue(peek());
+            if (digit < 0) return fail(QStringLiteral("a \\u escape needs four hexadecimal digits"));
+            value = value * 16 + unsigned(digit);
+            ++m_at;
+        }
+        unit = char16_t(value);
         return true;
+    }
+
+    static int hexValue(QChar c) {
+        const char16_t u = c.unicode();
+        if (u >= u'0' && u <= u'9') return u - u'0';
+        if (u >= u'a' && u <= u'f') return u - u'a' + 10;
+        if (u >= u'A' && u <= u'F') return u - u'A' + 10;
+        return -1;
     }
 
     bool readString(QString& out) {
@@ -206,17 +218,35 @@ private:
 
 } // namespace
 
-ReadResult read(QByteArrayView utf8) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(utf8);
-    if (decoder.hasError()) return {std::nullopt, QStringLiteral("the text is not UTF-8")};
+namespace {
+
+// UTF-16 announces itself with its byte-order mark; everything else must be UTF-8.
+std::optional<QStringDecoder::Encoding> utf16ByMark(QByteArrayView bytes) {
+    if (bytes.startsWith(QByteArrayView("\xFF\xFE"))) return QStringDecoder::Utf16LE;
+    if (bytes.startsWith(QByteArrayView("\xFE\xFF"))) return QStringDecoder::Utf16BE;
+    return std::nullopt;
+}
+
+} // namespace
+
+ReadResult read(QByteArrayView bytes) {
+    if (bytes.size() > kMostDocumentBytes)
+        return {std::nullopt, QStringLiteral("%1 bytes: larger than any configuration document (at most %2 MB)")
+                                  .arg(bytes.size())
+                                  .arg(kMostDocumentBytes / (1024 * 1024))};
+    const std::optional<QStringDecoder::Encoding> utf16 = utf16ByMark(bytes);
+    QStringDecoder decoder(utf16.value_or(QStringDecoder::Utf8), QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return {std::nullopt, utf16 ? QStringLiteral("the text is not UTF-16, though it begins with its byte-order mark")
+                                    : QStringLiteral("the text is not UTF-8 (nor UTF-16 with a byte-order mark)")};
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     return Reader(text).document();
 }
 
 QString quoted(const QString& text) {
     QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
+    for (const QChar c : text.left(kMostQuotedCharacters)) {
         switch (c.unicode()) {
         case u'"': out += QStringLiteral("\\\""); break;
         case u'\\': out += QStringLiteral("\\\\"); break;
@@ -228,6 +258,7 @@ QString quoted(const QString& text) {
             else out += c;
         }
     }
+    if (text.size() > kMostQuotedCharacters) out += QStringLiteral("...");
     return out + u'"';
 }
 
@@ -236,7 +267,8 @@ QString quoted(const Value& value) {
     case Value::Kind::String: return quoted(value.text);
     case Value::Kind::Array: return QStringLiteral("[...]");
     case Value::Kind::Object: return QStringLiteral("{...}");
-    default: return value.text;
+    default: return value.text.size() > kMostQuotedCharacters ? value.text.left(kMostQuotedCharacters) + QStringLiteral("...")
+                                                               : value.text;
     }
 }
 

@@ -40,14 +40,22 @@ struct ReadResult {
     QString error;  // "line 3, column 7: expected ':'" when the text is no JSON document
 };
 
-// Reads a whole document: UTF-8 (a byte-order mark is skipped), one value, nothing after it
-// but blanks. Nesting deeper than 64 levels is refused rather than read on the stack.
-ReadResult read(QByteArrayView utf8);
+// A whole configuration's report is well below 1 MB: a document above this size is refused
+// before it is read, so a wrong file costs neither minutes nor gigabytes.
+inline constexpr qsizetype kMostDocumentBytes = 8 * 1024 * 1024;
+
+// Reads a whole document: UTF-8 (a byte-order mark is skipped), or UTF-16 with its byte-order
+// mark; one value, nothing after it but blanks. Nesting deeper than 64 levels is refused
+// rather than read on the stack, and so is a document above kMostDocumentBytes.
+ReadResult read(QByteArrayView bytes);
+
+// Messages echo a value cut to this many characters, so a huge value cannot flood them.
+inline constexpr qsizetype kMostQuotedCharacters = 60;
 
 // A value as a message quotes it: a string in JSON quotes, other scalars as written, an
-// array or object as "[...]" or "{...}".
+// array or object as "[...]" or "{...}"; cut to kMostQuotedCharacters with "...".
 QString quoted(const Value& value);
-// A text in JSON quotes, escaped as JSON escapes it.
+// A text in JSON quotes, escaped as JSON escapes it, cut as above.
 QString quoted(const QString& text);
 
 } // namespace app::json

@@ -59,6 +59,19 @@ void checkBand(const image::RadioImage& img, const image::BandLimits& limits, in
                                                               bandText(limits.txLow, limits.txHigh)));
 }
 
+// Everything of a channel that is used on the air: two channels alike in all of it are one
+// channel twice. A talk-around or low-power copy of a repeater channel is a channel of its own.
+QString onAirKey(const ChannelRecordView& record) {
+    const QString tx = record.txOff() ? QStringLiteral("off") : image::formatFrequency(record.txFrequency());
+    return QStringList{image::formatFrequency(record.rx()), tx, record.toneText(ToneSide::Decode),
+                       record.toneText(ToneSide::Encode), QString::number(record.power()),
+                       QString::number(record.talkAround()), QString::number(record.reverse()),
+                       QString::number(record.signallingType()), QString::number(record.dtmfCode()),
+                       QString::number(record.signallingCode()), QString::number(record.fiveToneCode()),
+                       QString::number(record.dtmfPttId()), QString::number(record.fiveTonePttId())}
+        .join(u'|');
+}
+
 // The radio stops on both while scanning and opens its squelch on both for the same signal.
 // "VFO" is the working frequency, not a stored channel, and is left out.
 void checkAlike(const image::RadioImage& img, const QList<int>& used, Findings& out) {
@@ -69,7 +82,7 @@ void checkAlike(const image::RadioImage& img, const QList<int>& used, Findings& 
         const QString rx = image::formatFrequency(record.rx());
         const QString decode = record.toneText(ToneSide::Decode);
         const QString encode = record.toneText(ToneSide::Encode);
-        const QString key = rx + u'|' + decode + u'|' + encode;
+        const QString key = onAirKey(record);
         const auto earlier = first.constFind(key);
         if (earlier == first.constEnd()) {
             first.insert(key, slot);

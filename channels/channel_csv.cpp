@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
-#include <set>
+#include <span>
 
 namespace channels::csv {
 
@@ -107,17 +107,24 @@ QString codeByteText(const ChannelRecordView& record) {
     return dtmfLabel ? dtmfCodeLabel(code) : QString::number(code);
 }
 
+// An option as its list names it; a byte past the list (which only a file holds) as its
+// number, so the import gives it back.
+QString optionText(std::span<const std::string_view> list, int value) {
+    const QString text = entryText(list, value);
+    return text.isEmpty() ? QString::number(value) : text;
+}
+
 // What the common layout does not carry, in our own columns.
 void writeOwnColumns(QStringList& row, const ChannelRecordView& record) {
-    row[kSignalling] = entryText(kSignallingTypeList, record.signallingType());
+    row[kSignalling] = optionText(kSignallingTypeList, record.signallingType());
     row[kDtmfCode] = dtmfCodeLabel(record.dtmfCode());
     row[kSignallingCode] = codeByteText(record);
     row[kFiveToneCode] = QString::number(record.fiveToneCode());
-    row[kBusyLock] = entryText(kBusyLockList, record.busyLock());
-    row[kScrambler] = entryText(kScramblerList, record.scrambler());
-    row[kDtmfPttId] = entryText(kPttIdList, record.dtmfPttId());
-    row[kFiveTonePttId] = entryText(kPttIdList, record.fiveTonePttId());
-    row[kSquelchMode] = entryText(kSquelchModeList, record.squelchMode());
+    row[kBusyLock] = optionText(kBusyLockList, record.busyLock());
+    row[kScrambler] = optionText(kScramblerList, record.scrambler());
+    row[kDtmfPttId] = optionText(kPttIdList, record.dtmfPttId());
+    row[kFiveTonePttId] = optionText(kPttIdList, record.fiveTonePttId());
+    row[kSquelchMode] = optionText(kSquelchModeList, record.squelchMode());
     row[kCompander] = onOffText(record.compander());
     row[kTalkAround] = onOffText(record.talkAround());
     row[kReverse] = onOffText(record.reverse());
@@ -228,9 +235,9 @@ Table readTable(QStringView text) {
 }
 
 // Every row after the header, read and checked; the chooser places each. A warning that
-// every row of a kind would repeat is shown for the first such row only.
+// every row of a kind would repeat is shown for the first such row only, and counts the rest.
 void planRows(ImportPlan& plan, const Table& table, const RowContext& context, SlotChooser& chooser) {
-    std::set<QString> shownOnce;
+    std::map<QString, std::size_t> shownOnce;  // the text and where the plan tells it
     for (std::size_t i = 1; i < table.records.size(); ++i) {
         const RowReader row(table.columns, table.records[i], table.separator);
         ImportedChannel channel;
@@ -246,8 +253,15 @@ void planRows(ImportPlan& plan, const Table& table, const RowContext& context, S
         chooser.confirm();
         plan.channels.push_back(channel);
         for (const QString& text : warnings.each) plan.warnings.push_back({channel.line, text});
-        for (const QString& text : warnings.once)
-            if (shownOnce.insert(text).second) plan.warnings.push_back({channel.line, text});
+        for (const QString& text : warnings.once) {
+            const auto told = shownOnce.find(text);
+            if (told == shownOnce.end()) {
+                shownOnce.emplace(text, plan.warnings.size());
+                plan.warnings.push_back({channel.line, text});
+            } else {
+                ++plan.warnings[told->second].moreRows;
+            }
+        }
     }
 }
 
@@ -256,6 +270,11 @@ std::optional<Table> startPlan(QStringView text, ImportPlan& plan) {
     Table table = readTable(text);
     if (table.records.empty()) {
         plan.error = parseRecords(text).empty() ? texts::tr(texts::kNoHeader) : texts::tr(texts::kNoFrequencyColumn);
+        return std::nullopt;
+    }
+    if (const int opened = table.records.back().unclosedQuoteLine; opened > 0) {
+        plan.error = texts::tr(texts::kUnclosedQuote).arg(opened);
+        plan.rowsUnreadable = true;
         return std::nullopt;
     }
     return table;
@@ -350,10 +369,36 @@ void applyImport(image::RadioImage& img, const image::BandLimits& limits, const 
     image::runConsistencyPass(img, limits);
 }
 
+std::size_t ImportPlan::warningCount() const {
+    std::size_t count = 0;
+    for (const RowNote& note : warnings) count += 1 + std::size_t(note.moreRows);
+    return count;
+}
+
+namespace {
+
+// A line break in a name read from the file would break the report's line.
+QString oneLine(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\\n"));
+    text.replace(u'\n', QStringLiteral("\\n"));
+    text.replace(u'\r', QStringLiteral("\\r"));
+    return text;
+}
+
+} // namespace
+
 QStringList reportLines(const ImportPlan& plan) {
     QStringList lines;
-    for (const RowNote& note : plan.refused) lines.append(texts::tr(texts::kLine).arg(note.line).arg(note.text));
-    for (const RowNote& note : plan.warnings) lines.append(texts::tr(texts::kLine).arg(note.line).arg(note.text));
+    for (const RowNote& note : plan.refused)
+        lines.append(texts::tr(texts::kRefusedLine).arg(note.line).arg(oneLine(note.text)));
+    for (const RowNote& note : plan.warnings) {
+        QString text = oneLine(note.text);
+        if (note.moreRows > 0)
+            text += texts::tr(texts::kMoreRows)
+                        .arg(note.moreRows)
+                        .arg(texts::tr(note.moreRows == 1 ? texts::kRow : texts::kRows));
+        lines.append(texts::tr(texts::kWarningLine).arg(note.line).arg(text));
+    }
     return lines;
 }
 

@@ -84,6 +84,7 @@ struct ImportedChannel {
 struct RowNote {
     int line = 0;
     QString text;
+    int moreRows = 0;  // a warning shown once: the later rows it applies to as well
 };
 
 enum class Placement {
@@ -93,11 +94,16 @@ enum class Placement {
 
 struct ImportPlan {
     QString error;  // the text as a whole cannot be used (no header, no Frequency column)
+    // The error is in the rows themselves (a quote that never ends): a file of rows that
+    // cannot all be read, which counts as rows left out.
+    bool rowsUnreadable = false;
     std::vector<ImportedChannel> channels;
     std::vector<RowNote> refused;   // rows not imported, with the reason
     std::vector<RowNote> warnings;  // rows imported with a change the user should know of
     bool ok() const { return error.isEmpty(); }
     std::size_t rows() const { return channels.size() + refused.size(); }
+    // Every row a warning applies to counts, also where one line tells it for several.
+    std::size_t warningCount() const;
 };
 
 // Reads CSV text and decides what an import would do, changing nothing. The header line
@@ -113,7 +119,8 @@ ImportPlan planPaste(QStringView text, const image::RadioImage& img, const image
 // Writes the planned channels (each slot cleared first), then runs the channel validity
 // pass and the consistency pass, as a store of the channel list does.
 void applyImport(image::RadioImage& img, const image::BandLimits& limits, const ImportPlan& plan);
-// "line 7: <reason>" lines, refused rows first, then warnings.
+// "line 5: refused: <reason>" and "line 7: warning: <what>" lines, refused rows first, then
+// warnings; every text on one line.
 QStringList reportLines(const ImportPlan& plan);
 // "1 channel", "3 channels": a count and the noun it counts, singular for exactly one.
 QString counted(std::size_t count, const QString& one, const QString& many);
@@ -131,6 +138,9 @@ struct Record {
     int line = 0;  // line on which the record starts, from 1
     QStringList fields;
     std::vector<bool> quoted;  // per field: it was written in quotes (its blanks are meant)
+    // The text ended inside quotes opened on this line (0: it did not): the rest of the file
+    // went into one field, so no row after that line can be trusted.
+    int unclosedQuoteLine = 0;
 };
 std::vector<Record> parseRecords(QStringView text, QChar separator = u',');
 // A field as written: quoted when it holds a comma, a quote or a line break, or starts or

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <limits>
 #include <span>
 
 namespace channels::csv {
@@ -58,8 +59,13 @@ std::int64_t decimal(const QString& text, int decimals, Column column) {
 // and the band checks never overflow.
 std::int64_t frequency(const QString& text, Column column) { return decimal(text, 5, column); }
 
+// What the channel list keeps as it is: a value its clamp into the band leaves alone. Limits
+// a file holds inverted (low above high) keep only the low limit, which is what the list
+// stores for every channel then, so the program's own export reads back.
 bool inBand(std::int64_t value, image::Freq10Hz low, image::Freq10Hz high) {
-    return low.value <= value && value <= high.value;
+    if (value < 0 || value > std::numeric_limits<std::int32_t>::max()) return false;
+    const image::Freq10Hz frequency(static_cast<std::int32_t>(value));
+    return image::BandLimits::clampInto(frequency, low, high) == frequency;
 }
 
 // MHz with six decimals, sign included, for messages.
@@ -146,7 +152,9 @@ void readName(const RowReader& row, ImportedChannel& channel, RowWarnings& warni
             if (const QChar ascii = nearestAscii(c); !ascii.isNull()) name.append(ascii);
         }
     }
+    // The channel list takes a-z typed as capitals; a name is never changed without a word.
     if (replaced) warnings.each.push_back(texts::tr(texts::kNameLetters).arg(written, name));
+    else if (name != written) warnings.each.push_back(texts::tr(texts::kNameCapitals).arg(written, name));
     if (name.size() > record::kNameLength) {
         warnings.each.push_back(texts::tr(texts::kNameCut).arg(name, name.left(record::kNameLength)));
         name.truncate(record::kNameLength);
@@ -298,10 +306,14 @@ void readTones(const RowReader& row, ImportedChannel& channel) {
 
 // ---- our own columns ------------------------------------------------------------------------
 
-int listEntry(const RowReader& row, Column column, std::span<const std::string_view> list, int absent) {
+// An entry of the list by its text, or the byte a file holds past the list by its number (as
+// the export writes it), up to `most`, what the field can hold.
+int listEntry(const RowReader& row, Column column, std::span<const std::string_view> list, int absent, int most = 0xFF) {
     const QString text = row.field(column);
     if (text.isEmpty()) return absent;
     const int index = entryIndex(list, text);
+    const bool number = text.size() <= 3 && isPlainDecimal(text) && !text.contains(u'.');
+    if (index < 0 && number && text.toInt() >= int(list.size()) && text.toInt() <= most) return text.toInt();
     if (index < 0) {
         QStringList entries;
         for (std::string_view entry : list) entries.append(latin(entry));
@@ -347,8 +359,9 @@ void readOwnColumns(const RowReader& row, ImportedChannel& channel) {
     channel.fiveToneCode = codeByte(row, kFiveToneCode, 0);
     channel.busyLock = listEntry(row, kBusyLock, kBusyLockList, 0);
     channel.scrambler = listEntry(row, kScrambler, kScramblerList, 0);
-    channel.dtmfPttId = listEntry(row, kDtmfPttId, kPttIdList, 0);
-    channel.fiveTonePttId = listEntry(row, kFiveTonePttId, kPttIdList, 0);
+    constexpr int kMostPttId = 3;  // two bits
+    channel.dtmfPttId = listEntry(row, kDtmfPttId, kPttIdList, 0, kMostPttId);
+    channel.fiveTonePttId = listEntry(row, kFiveTonePttId, kPttIdList, 0, kMostPttId);
     channel.squelchMode = listEntry(row, kSquelchMode, kSquelchModeList, 0);
     channel.compander = onOff(row, kCompander, false);
     channel.talkAround = onOff(row, kTalkAround, false);

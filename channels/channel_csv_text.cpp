@@ -29,6 +29,7 @@ std::vector<Record> parseRecords(QStringView text, QChar separator) {
     bool fieldQuoted = false;   // the field began with a quote
     bool fieldStarted = false;
     int line = 1;
+    int quoteOpenedOn = 0;
     current.line = 1;
     auto endField = [&] {
         current.fields.append(field);
@@ -58,6 +59,7 @@ std::vector<Record> parseRecords(QStringView text, QChar separator) {
             }
         } else if (c == u'"' && !fieldStarted) {
             quoted = true;
+            quoteOpenedOn = line;
             fieldQuoted = true;
             fieldStarted = true;
         } else if (c == separator) {
@@ -71,6 +73,7 @@ std::vector<Record> parseRecords(QStringView text, QChar separator) {
             fieldStarted = true;
         }
     }
+    if (quoted) current.unclosedQuoteLine = quoteOpenedOn;
     if (fieldStarted || !field.isEmpty() || !current.fields.isEmpty()) endRecord();
     return records;
 }

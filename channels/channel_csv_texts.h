@@ -57,6 +57,13 @@ inline constexpr const char* kSkipPriority = QT_TRANSLATE_NOOP("channels::csv::t
 inline constexpr const char* kTxOffOutOfBand =
     QT_TRANSLATE_NOOP("channels::csv::texts", "TX frequency %1 MHz of a channel whose TX is off lies outside the transmit band: kept as %2 MHz");
 
-inline constexpr const char* kLine = QT_TRANSLATE_NOOP("channels::csv::texts", "line %1: %2");
+inline constexpr const char* kRefusedLine = QT_TRANSLATE_NOOP("channels::csv::texts", "line %1: refused: %2");
+inline constexpr const char* kWarningLine = QT_TRANSLATE_NOOP("channels::csv::texts", "line %1: warning: %2");
+inline constexpr const char* kMoreRows = QT_TRANSLATE_NOOP("channels::csv::texts", " (and %1 more %2)");
+inline constexpr const char* kRow = QT_TRANSLATE_NOOP("channels::csv::texts", "row");
+inline constexpr const char* kRows = QT_TRANSLATE_NOOP("channels::csv::texts", "rows");
+inline constexpr const char* kUnclosedQuote =
+    QT_TRANSLATE_NOOP("channels::csv::texts", "line %1: a quote opened here does not close, so the rest of the file would be one field");
+inline constexpr const char* kNameCapitals = QT_TRANSLATE_NOOP("channels::csv::texts", "Name \"%1\" is taken in capitals: \"%2\"");
 
 } // namespace channels::csv::texts

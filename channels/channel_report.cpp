@@ -141,7 +141,7 @@ Verdict enterName(const QString& text) {
 // which only a file holds.
 Verdict enterTone(const QString& text) {
     if (toneCellList().contains(text)) return taken(text);
-    if (text.isEmpty()) return warned(text, QStringLiteral("a CTCSS tone past the table, kept as a file holds it"));
+    if (text.isEmpty()) return onlyFileHolds(QStringLiteral("a CTCSS tone past the table"));
     return refused(QStringLiteral("not a tone: Off, a CTCSS tone (62.5 ... 254.1) or a DCS code (D023N, D754I ...)"));
 }
 
@@ -305,9 +305,13 @@ public:
     }
 
 private:
-    static QString key(int column) { return channelColumns().value(column).key; }
+    static const QList<Column>& columns() {
+        static const QList<Column> all = channelColumns();
+        return all;
+    }
+    static QString key(int column) { return columns().value(column).key; }
 
-    std::optional<QString> given(int column) { return m_row.text(key(column)); }
+    std::optional<QString> given(int column) { return m_row.text(key(column), columns().value(column).options); }
 
     // The document's text when it differs from the shown one.
     std::optional<QString> changed(int column, const QString& shown) {

@@ -177,15 +177,19 @@ void commitOptionCell(ChannelRowCells& row, int column, QStringView text) {
     else row[column] = isToneColumn(column) ? normaliseToneText(text) : text.toString();
 }
 
-int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits) {
-    int count = 0;
+QList<int> slotsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits) {
+    QList<int> outside;
     for (int slot = kFirstSlot; slot <= kLastSlot; ++slot) {
         if (slot != kSlotVFO && usageBit(img, slot)) continue;
         const ChannelRecordView record(img, slot);
         if (record.isEmpty()) continue;
-        if (!limits.rxInBand(record.rx()) || !limits.txInBand(record.txFrequency())) ++count;
+        if (!limits.rxInBand(record.rx()) || !limits.txInBand(record.txFrequency())) outside.append(slot);
     }
-    return count;
+    return outside;
+}
+
+int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits) {
+    return int(slotsOutsideBand(img, limits).size());
 }
 
 bool isFrequencyCharacter(QChar c) {

@@ -123,6 +123,8 @@ void commitOptionCell(ChannelRowCells& row, int column, QStringView text);
 // whose TX lies outside the transmit band. The list shows such a channel at the band's
 // nearest limit and the next store writes it there.
 int channelsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits);
+// Those channels' slots, in slot order.
+QList<int> slotsOutsideBand(const image::RadioImage& img, const image::BandLimits& limits);
 
 // Keys: only the frequency characters may be typed into a frequency edit.
 bool isFrequencyCharacter(QChar c);

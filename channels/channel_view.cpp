@@ -354,7 +354,7 @@ void CProgramView::paste(int firstSlot) {
         env().prompts.message(texts::tr(texts::kPasteReport)
                                   .arg(plan.channels.size())
                                   .arg(plan.refused.size())
-                                  .arg(plan.warnings.size())
+                                  .arg(plan.warningCount())
                                   .arg(csv::reportLines(plan).join(u'\n')));
 }
 

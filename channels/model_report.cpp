@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The first section of the configuration report and of a configuration document: the model
 // name and the band limits as the model dialog shows them (whole MHz, low-high). A band the
-// document changes is taken as the model dialog takes it, and the channels outside it move
-// to its nearest limit as the channel list moves them, unless the document lists the
-// channels itself.
+// document changes is taken as the model dialog takes it. Channels outside it move to its
+// nearest limit as the channel list moves them only when the band change is allowed (the
+// model dialog asks first), unless the document lists the channels itself.
 
 #include "app/apply_fields.h"
 #include "channels/channel_sections.h"
@@ -58,6 +58,18 @@ void moveChannelsInto(image::RadioImage& im, const image::BandLimits& limits) {
     channels::channelValidityPass(im, limits);
 }
 
+constexpr int kNamedChannels = 8;
+
+// "CH 3, CH 17, ...": the channels in use that the band does not cover.
+QStringList channelsOutside(const image::RadioImage& im, const image::BandLimits& chosen) {
+    QStringList named;
+    for (const int slot : channels::slotsOutsideBand(im, chosen)) {
+        if (named.size() == kNamedChannels) return named << QStringLiteral("...");
+        named.append(QStringLiteral("CH ") + channels::channelLabel(slot));
+    }
+    return named;
+}
+
 } // namespace
 
 Section modelSection(const ReportSource& source) {
@@ -92,13 +104,23 @@ void applyModelSection(DocumentObject& section, ApplyContext& context) {
         return;
     }
     const image::BandLimits chosen = image::bandLimitsFromMHz(rx->low, rx->high, tx->low, tx->high);
-    const int outside = channels::channelsOutsideBand(context.image, chosen);
-    if (!context.hasChannelSection && outside > 0) {
-        moveChannelsInto(context.image, chosen);
+    const QStringList outside = channelsOutside(context.image, chosen);
+    if (!context.hasChannelSection && !outside.isEmpty()) {
         const QString key = rxChanged ? kRxKey : kTxKey;
+        const int count = channels::channelsOutsideBand(context.image, chosen);
+        const QString channelCount = count == 1 ? QStringLiteral("1 channel lies") : QStringLiteral("%1 channels lie").arg(count);
+        const QString counted = QStringLiteral("%1 (%2)").arg(channelCount, outside.join(QStringLiteral(", ")));
+        // The model dialog asks before it moves them; a document must say so itself.
+        if (!context.allowBandChange) {
+            problems.error(section.pathOf(key), app::json::quoted(*section.text(key)),
+                           QStringLiteral("%1 outside the new band, which would move each to the band's nearest limit; "
+                                          "allow the band change to do so (--allow-band-change)")
+                               .arg(counted));
+            return;
+        }
+        moveChannelsInto(context.image, chosen);
         problems.warning(section.pathOf(key), app::json::quoted(*section.text(key)),
-                         QStringLiteral("%1 outside the new band; each moves to the band's nearest limit")
-                             .arg(outside == 1 ? QStringLiteral("1 channel lies") : QStringLiteral("%1 channels lie").arg(outside)));
+                         QStringLiteral("%1 outside the new band; each moves to the band's nearest limit").arg(counted));
     }
     context.limits = chosen;
 }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// qmr417-cli apply CONFIG.json BASE.dat --out NEW.dat [--strict]: a configuration document
+// qmr417-cli apply CONFIG.json BASE.dat --out NEW.dat [--strict] [--allow-band-change]: a configuration document
 // in the layout report --json writes, applied onto a parameter file as the editors would
 // take it. Every problem is one line on stderr (`path: value: reason`); with an error nothing
 // is written and the exit code is 10.
@@ -22,9 +22,11 @@ namespace cli {
 namespace {
 
 namespace text {
-const QString kUsage = QStringLiteral("apply CONFIG.json BASE.dat --out NEW.dat [--strict]");
+const QString kUsage = QStringLiteral("apply CONFIG.json BASE.dat --out NEW.dat [--strict] [--allow-band-change]");
 const QString kOutHelp = QStringLiteral("Parameter file to write (checked before anything else).");
 const QString kStrictHelp = QStringLiteral("Count warnings as errors.");
+const QString kBandChangeHelp =
+    QStringLiteral("Let a band change move the channels outside the new band to its limits (refused otherwise).");
 const QString kBaseDefault = QStringLiteral("-");
 const QString kCannotRead = QStringLiteral("cannot read %1: %2");
 const QString kCannotSave = QStringLiteral("cannot save %1: %2");
@@ -51,7 +53,8 @@ int applyCommand(const QStringList& arguments) {
     parser.addPositionalArgument(QStringLiteral("BASE.dat"), QStringLiteral("Parameter file it applies onto; - for Default.dat."));
     const QCommandLineOption outOption(QStringLiteral("out"), text::kOutHelp, QStringLiteral("file"));
     const QCommandLineOption strictOption(QStringLiteral("strict"), text::kStrictHelp);
-    parser.addOptions({outOption, strictOption});
+    const QCommandLineOption bandChangeOption(QStringLiteral("allow-band-change"), text::kBandChangeHelp);
+    parser.addOptions({outOption, strictOption, bandChangeOption});
     parser.addHelpOption();
     if (const std::optional<int> done = parseCommandLine(parser, arguments, text::kUsage, 2)) return *done;
     const QString out = parser.value(outOption);
@@ -61,7 +64,8 @@ int applyCommand(const QStringList& arguments) {
     const QString documentPath = parser.positionalArguments().at(0);
     QFile document(documentPath);
     if (!document.open(QIODevice::ReadOnly)) return fail(kExitFile, text::kCannotRead.arg(documentPath, document.errorString()));
-    const QByteArray json = document.readAll();
+    // One byte past the most a document may hold is enough to refuse it, unread.
+    const QByteArray json = document.read(app::json::kMostDocumentBytes + 1);
 
     const QString base = basePath(parser.positionalArguments().at(1));
     image::FilePrefixBlock prefix{};
@@ -70,8 +74,8 @@ int applyCommand(const QStringList& arguments) {
         return fail(kExitFile, readFailureText(base, read));
     image::BandLimits limits = image::decodeBandLimits(img);
 
-    const config::ApplyResult result =
-        config::applyConfiguration(json, img, limits, {programModelName(), parser.isSet(strictOption)});
+    const config::ApplyResult result = config::applyConfiguration(
+        json, img, limits, {programModelName(), parser.isSet(strictOption), parser.isSet(bandChangeOption)});
     for (const app::report::Problem& problem : result.problems) {
         // A document that is no JSON at all says where, in the file.
         const QString line = app::report::problemLine(problem);

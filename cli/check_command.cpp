@@ -5,6 +5,7 @@
 // the write refuses them: the check is there to vet what goes into radios.
 
 #include "config/config_check.h"
+#include "config/store_corrections.h"
 #include "cli/cli_texts.h"
 #include "cli/cli_transfer.h"
 #include "cli/commands.h"
@@ -55,11 +56,15 @@ int checkCommand(const QStringList& arguments) {
             continue;
         }
         seen.insert(canonical);
-        for (const app::check::Finding& finding : config::checkConfiguration({*img, image::decodeBandLimits(*img)})) {
+        // As the program checks a file it opened: what its editors will change when they
+        // store, then what does not fit together in what they leave.
+        const config::StoredConfiguration stored =
+            config::storeAllOnCopy(*img, image::decodeBandLimits(*img), programModelName());
+        for (const app::check::Finding& finding : stored.corrections + config::checkConfiguration({stored.image, stored.limits})) {
             printFinding(path, finding);
             ++findings;
         }
-        radios.push_back({path, *img});
+        radios.push_back({path, stored.image});
     }
     if (radios.size() > 1) {
         for (const app::check::FleetFinding& finding : config::checkFleet(radios)) {

@@ -16,15 +16,17 @@ inline const QString kDescription = QStringLiteral(
     "                                 write a parameter file into the radio (and read it back;\n"
     "                                 keep what it held before, so the write can be undone)\n"
     "  report FILE.dat [--json]       print the configuration in a parameter file\n"
-    "  diff A.dat B.dat               print the fields that differ between two files\n"
+    "  diff A.dat B.dat               print the fields (and other bytes) that differ between\n"
+    "                                 two files\n"
     "                                 (exit 0 equal, 1 they differ, 2 a file or usage error)\n"
     "  diff --port NAME FILE.dat      the same between a file and the radio (read into memory)\n"
-    "  check FILE.dat [FILE.dat...]   print what does not fit together in a configuration,\n"
-    "                                 and between several radios (exit 0 none, 1 findings, 2 file)\n"
+    "  check FILE.dat [FILE.dat...]   print what the editors will change in a configuration and\n"
+    "                                 what does not fit together, in it and between several\n"
+    "                                 radios (exit 0 none, 1 findings, 2 file)\n"
     "  export-csv FILE.dat OUT.csv    write the channel list as CSV\n"
     "  import-csv FILE.dat IN.csv [--out NEW.dat] [--append]\n"
     "                                 read channels from CSV into a parameter file\n"
-    "  apply CONFIG.json BASE.dat --out NEW.dat [--strict]\n"
+    "  apply CONFIG.json BASE.dat --out NEW.dat [--strict] [--allow-band-change]\n"
     "                                 write BASE.dat (- for Default.dat) with the values of a\n"
     "                                 configuration document in the layout of report --json\n"
     "  fleet --in MASTER.dat --roster ROSTER.csv --port NAME [--verify] [--read-first]\n"
@@ -50,6 +52,8 @@ inline const QString kWriteUsage = QStringLiteral("write --port NAME --in FILE [
 inline const QString kReportUsage = QStringLiteral("report FILE.dat [--json]");
 inline const QString kDiffUsage = QStringLiteral("diff A.dat B.dat | --port NAME FILE.dat [options]");
 inline const QString kCheckUsage = QStringLiteral("check FILE.dat [FILE.dat...]");
+inline const QString kOtherByteDiffers = QStringLiteral("1 other byte differs: %1");
+inline const QString kOtherBytesDiffer = QStringLiteral("%1 other bytes differ: %2");
 inline const QString kDiffPortTakesOneFile = QStringLiteral("diff --port compares the radio with one file");
 inline const QString kUnknownCommand = QStringLiteral("unknown command \"%1\"; try --help");
 inline const QString kUnexpectedArgument = QStringLiteral("unexpected argument \"%1\"; try --help");

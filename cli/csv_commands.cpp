@@ -97,7 +97,8 @@ int importCsvCommand(const QStringList& arguments) {
     const auto placement = parser.isSet(appendOption) ? channels::csv::Placement::NextEmpty
                                                       : channels::csv::Placement::AtLocation;
     const channels::csv::ImportPlan plan = channels::csv::planImport(csv, loaded->image, limits, placement);
-    if (!plan.ok()) return fail(kExitFile, text::kCannotUse.arg(files[1], plan.error));
+    // Rows that cannot all be read are rows left out: nothing is written.
+    if (!plan.ok()) return fail(plan.rowsUnreadable ? kExitRowsSkipped : kExitFile, text::kCannotUse.arg(files[1], plan.error));
     for (const QString& line : channels::csv::reportLines(plan)) printLine(files[1] + QStringLiteral(": ") + line);
 
     channels::csv::applyImport(loaded->image, limits, plan);
@@ -108,7 +109,7 @@ int importCsvCommand(const QStringList& arguments) {
     printLine(text::kCounts.arg(counted(plan.rows(), text::kRow, text::kRows))
                   .arg(plan.channels.size())
                   .arg(plan.refused.size())
-                  .arg(counted(plan.warnings.size(), text::kWarning, text::kWarnings)));
+                  .arg(counted(plan.warningCount(), text::kWarning, text::kWarnings)));
     return plan.refused.empty() ? kExitOk : kExitRowsSkipped;
 }
 

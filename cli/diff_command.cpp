@@ -10,6 +10,8 @@
 #include "cli/commands.h"
 #include "cli/configuration_reports.h"
 #include "cli/exit_codes.h"
+#include "image/consistency_pass.h"
+#include "image/memory_map.h"
 
 #include <QCommandLineParser>
 
@@ -22,10 +24,31 @@ namespace {
 // Differing configurations end with 1, as diff(1) does; a file that cannot be read ends with 2.
 constexpr int kExitDiffers = 1;
 
-int printDifferences(const app::report::ConfigReport& before, const app::report::ConfigReport& after) {
-    const QList<config::Difference> differences = config::compare(before, after);
+constexpr int kNamedAddresses = 8;
+
+// Bytes no field shows (a reserved byte, one a dialog writes) still make two radios differ:
+// when no field differs, the bytes that do are counted and the first named.
+QString otherBytesLine(const image::RadioImage& before, const image::RadioImage& after, image::Addr from) {
+    QStringList addresses;
+    int count = 0;
+    for (int at = from; at <= image::map::kImageEnd; ++at) {
+        if (before.u8(image::Addr(at)) == after.u8(image::Addr(at))) continue;
+        if (++count <= kNamedAddresses) addresses.append(QStringLiteral("0x%1").arg(QString::number(at, 16).toUpper().rightJustified(4, u'0')));
+    }
+    if (count == 0) return {};
+    if (count > kNamedAddresses) addresses.append(QStringLiteral("..."));
+    return (count == 1 ? text::kOtherByteDiffers : text::kOtherBytesDiffer.arg(count)).arg(addresses.join(QStringLiteral(", ")));
+}
+
+// `from`: the first address both images hold (a radio's answer covers only what a write sends).
+int printDifferences(const image::RadioImage& before, const image::RadioImage& after, image::Addr from) {
+    const QList<config::Difference> differences = config::compare(reportOfImage(before), reportOfImage(after));
     writeOut(config::differenceText(differences).toUtf8());
-    return differences.isEmpty() ? kExitOk : kExitDiffers;
+    if (!differences.isEmpty()) return kExitDiffers;
+    const QString other = otherBytesLine(before, after, from);
+    if (other.isEmpty()) return kExitOk;
+    writeOut((other + u'\n').toUtf8());
+    return kExitDiffers;
 }
 
 } // namespace
@@ -47,21 +70,23 @@ int diffCommand(const QStringList& arguments, app::AppState& state, const std::a
     if (files.size() == 2 && withRadio) return fail(kExitFile, text::kDiffPortTakesOneFile);
 
     if (files.size() == 2) {
-        const auto before = reportOfFile(files[0]);
+        const auto before = readConfiguration(files[0]);
         if (!before) return kExitFile;
-        const auto after = reportOfFile(files[1]);
+        const auto after = readConfiguration(files[1]);
         if (!after) return kExitFile;
-        return printDifferences(*before, *after);
+        return printDifferences(*before, *after, 0);
     }
 
     QString error;
     const std::optional<TransferRequest> request = transferOptions.read(parser, QStringLiteral("diff"), error);
     if (!request) return fail(kExitFile, withRadio ? error : text::kUsage.arg(text::kProgramName, text::kDiffUsage));
     // The file first: a long read is not wasted on a file that cannot be compared.
-    const auto file = reportOfFile(files[0]);
+    std::optional<image::RadioImage> file = readConfiguration(files[0]);
     if (!file) return kExitFile;
     if (const int read = readRadio(state, *request, interrupted); read != kExitOk) return read;
-    return printDifferences(*file, reportOfImage(state.image));
+    // A write sends the file after the consistency pass: that is what the radio should hold.
+    image::runConsistencyPass(*file, image::decodeBandLimits(*file));
+    return printDifferences(*file, state.image, image::map::kWriteStart);
 }
 
 } // namespace cli

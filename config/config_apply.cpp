@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/config_apply.h"
 
+#include "config/config_report.h"
 #include "config/editor_table.h"
 #include "image/consistency_pass.h"
 
 #include <algorithm>
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -61,6 +63,49 @@ bool applySections(const app::json::Value& root, ApplyContext& context) {
     return any;
 }
 
+// The settings that name a channel by its number: a channel list that leaves their channel
+// out makes each fall back as its editor falls back (the MR channel to the first in use).
+struct ChannelReference {
+    const char* section;
+    const char* key;
+};
+constexpr std::array<ChannelReference, 4> kChannelReferences{{{"functionSetup", "mrChannel"},
+                                                                {"scanInformation", "priorityChannel1"},
+                                                                {"scanInformation", "priorityChannel2"},
+                                                                {"emergencyInformation", "emergencyChannel"}}};
+
+QString entryValue(const ConfigReport& report, const char* section, const char* key) {
+    for (const Section& s : report.sections)
+        if (s.key == QLatin1String(section))
+            for (const Entry& entry : s.entries)
+                if (entry.key == QLatin1String(key)) return entry.value;
+    return {};
+}
+
+bool documentGives(const app::json::Value& document, const char* section, const char* key) {
+    for (const auto& member : document.members)
+        if (member.key == QLatin1String(section))
+            for (const auto& field : member.value.members)
+                if (field.key == QLatin1String(key)) return true;
+    return false;
+}
+
+// A setting the document leaves alone that still changed: the channel it named is gone.
+void warnDroppedReferences(const app::json::Value& document, const ConfigReport& before, const ConfigReport& after,
+                           Problems& problems) {
+    for (const ChannelReference& reference : kChannelReferences) {
+        if (documentGives(document, reference.section, reference.key)) continue;
+        const QString was = entryValue(before, reference.section, reference.key);
+        const QString now = entryValue(after, reference.section, reference.key);
+        // A setting that named no channel in use named nothing the list could leave out.
+        if (was == now || was.isEmpty()) continue;
+        problems.warning(QStringLiteral("%1.%2").arg(QLatin1String(reference.section), QLatin1String(reference.key)),
+                         app::json::quoted(was),
+                         QStringLiteral("the channel list leaves out channel %1, which this setting names; becomes %2")
+                             .arg(was, now.isEmpty() ? QStringLiteral("nothing") : now));
+    }
+}
+
 } // namespace
 
 int ApplyResult::errors() const {
@@ -92,8 +137,12 @@ ApplyResult applyDocument(const app::json::Value& document, image::RadioImage& i
     image::BandLimits workingLimits = limits;
     Problems problems;
     ApplyContext context{working, workingLimits, problems, options.modelName};
+    context.allowBandChange = options.allowBandChange;
     // What a store of the editors runs afterwards; nothing at all for a document without sections.
     if (applySections(document, context)) image::runConsistencyPass(working, workingLimits);
+    if (context.hasChannelSection && problems.errors() == 0)
+        warnDroppedReferences(document, buildReport({image, limits, options.modelName}),
+                              buildReport({working, workingLimits, options.modelName}), problems);
 
     result.problems = problems.all();
     if (options.strict)

@@ -28,6 +28,9 @@ using app::report::Problem;
 struct ApplyOptions {
     QString modelName;    // the program's model name, which a parameter file does not hold
     bool strict = false;  // warnings count as errors
+    // A band change that leaves channels outside the new band moves them to its limits (the
+    // program asks first); without this the document is refused.
+    bool allowBandChange = false;
 };
 
 struct ApplyResult {

@@ -43,11 +43,23 @@ void setScanSkip(RadioImage& img, int slot, bool skip) {
     img.setMapBit(map::kScanSkipMap, slot - 1, skip);
 }
 
+namespace {
+
+// An erased (0xFFFFFFFF) or zeroed RX field marks an empty record.
+bool emptyRecord(const RadioImage& img, int slot) {
+    const std::uint32_t rxWord = img.u32le(recordAddress(slot));
+    return rxWord == 0xFFFFFFFFu || rxWord == 0;
+}
+
+} // namespace
+
 void channelValidityPass(RadioImage& img, const BandLimits& limits) {
     img.fill(map::kChannelUsageMap, map::kSlotMapBytes, 0xFF);
     for (int slot = kFirstSlot; slot <= kSlotPB; ++slot) {
-        // 0xFF bytes decode as 165 each, so an empty field lands far above any band.
-        if (limits.rxInBand(img.bcdFreq(recordAddress(slot)))) setUsageBit(img, slot, false);
+        // 0xFF bytes decode as 165 each and zeros as 0, which limits a file holds (a band from
+        // 0 MHz, or up to the largest field) can still cover: an empty record is never in use,
+        // or a setting could name a channel that the list shows empty.
+        if (!emptyRecord(img, slot) && limits.rxInBand(img.bcdFreq(recordAddress(slot)))) setUsageBit(img, slot, false);
         else setScanSkip(img, slot, true);
     }
 }

@@ -59,6 +59,10 @@ constexpr Addr kEmergencyChannel = 0x03A8;
 constexpr Addr kPriorityChannel1 = 0x03BB;
 constexpr Addr kPriorityChannel2 = 0x03BD;
 
+// The system the emergency sends its ID with (0 none, 1 DTMF, 2 5Tone): whether a radio uses
+// DTMF or 5Tone at all is asked beyond the Emergency Information editor
+constexpr Addr kEniType = 0x03A1;
+
 // 0x0B00-0x0CFF 2Tone encode list: 32 entries of 16 bytes
 constexpr Addr kTwoToneList = 0x0B00;
 constexpr int kTwoToneEntries = 32;

@@ -26,7 +26,7 @@
 namespace settings::emergency {
 
 constexpr image::Addr kAlarmType = 0x03A0;
-constexpr image::Addr kEniType = 0x03A1;
+constexpr image::Addr kEniType = image::map::kEniType;
 constexpr image::Addr kEmergencyId = 0x03A2;
 constexpr image::Addr kAlarmTime = 0x03A3;
 constexpr image::Addr kTxDuration = 0x03A4;

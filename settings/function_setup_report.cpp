@@ -50,7 +50,7 @@ Verdict enterDisplayMode(const QString& text) {
     if (displayModeChoices().contains(text)) return taken(text);
     // What only a file holds: a mode byte past the list, or the channel mode with its lock past the list.
     if (text.isEmpty() || text == displayModes().value(fs::kDisplayModeChannel))
-        return warned(text, QStringLiteral("no entry chosen: a byte past the list, kept as a file holds it"));
+        return onlyFileHolds(QStringLiteral("no entry chosen (a byte past the list)"));
     return refused(QStringLiteral("not one of: %1").arg(listBrief(displayModeChoices())));
 }
 

@@ -84,7 +84,7 @@ void CsvImportDialog::replan() {
         m_summary->setText(text::tr(text::kSummary).arg(m_fileName,
                                               counted(m_plan.channels.size(), text::tr(text::kChannel), text::tr(text::kChannels)),
                                               counted(m_plan.refused.size(), text::tr(text::kRow), text::tr(text::kRows)),
-                                              counted(m_plan.warnings.size(), text::tr(text::kWarning), text::tr(text::kWarnings))));
+                                              counted(m_plan.warningCount(), text::tr(text::kWarning), text::tr(text::kWarnings))));
         const QStringList lines = channels::csv::reportLines(m_plan);
         m_report->setPlainText(lines.isEmpty() ? text::tr(text::kNothingToReport) : lines.join(u'\n'));
     }

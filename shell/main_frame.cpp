@@ -190,6 +190,7 @@ void CMainFrame::newFile() {
     if (settled == Settled::NoChanges && !m_prompts.askYesNo(texts::tr(texts::kNewQuestion), texts::tr(texts::kNewCaption))) return;
     app::loadDefaultFile(m_state);  // a missing "Default.dat" keeps the data as it is
     app::forgetCurrentFile(m_state);
+    m_loadCorrections.clear();
     refreshBandIndicator();
     m_workspace->reloadAll();
     markClean();
@@ -210,6 +211,7 @@ void CMainFrame::openPath(const QString& path) {
         return;
     }
     refreshBandIndicator();
+    tellLoadCorrections(QFileInfo(path).fileName());
     m_workspace->reloadAll();
     markClean();
     resetHistory();
@@ -257,6 +259,7 @@ bool CMainFrame::writeTo(const QString& path) {
         return false;
     }
     markClean();
+    m_loadCorrections.clear();  // the file now holds what the editors stored
     m_recent.add(path);
     rebuildRecentMenu();
     return true;
@@ -317,6 +320,7 @@ void CMainFrame::readFromRadio() {
     // Another radio's data is no longer the file opened before: Save must ask for a name.
     app::forgetCurrentFile(m_state);
     refreshBandIndicator();
+    tellLoadCorrections(texts::tr(texts::kTheRadio));
     m_workspace->reloadAll(texts::tr(texts::kReadFromRadio));
     markClean();
     if (!m_workspace->hasOpenEditor()) openEditor(EditorKind::Channel);

@@ -172,6 +172,9 @@ private:
     // Compare and check (main_frame_checks.cpp).
     void addCheckCommands(QMenu& program);
     QString saveRadioConfiguration(const app::AppState& radio);
+    // After Open and Read: what the editors' stores will change in what was loaded, told in
+    // one message and kept for Check Configuration until a save writes it.
+    void tellLoadCorrections(const QString& loadedName);
 
     void refreshBandIndicator();
     void updateTitle();
@@ -218,6 +221,7 @@ private:
     app::ChangeTracker m_changes;
     app::UndoHistory m_undo;
     bool m_modified = false;  // shown as the title's marker
+    QList<app::check::Finding> m_loadCorrections;  // what the stores change in what was loaded
     app::RecentFiles m_recent;
     QMenu* m_fileMenu = nullptr;
     QAction* m_recentEnd = nullptr;  // the separator before "Exit": recent files stand above it

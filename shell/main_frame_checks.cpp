@@ -1,16 +1,20 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The Program menu's commands for dealers: compare the radio with the open configuration
-// (the radio is read beside it, never into it) and check the configuration.
+// (the radio is read beside it, never into it) and check the configuration, with what the
+// editors will change in what was opened or read.
 
 #include "shell/main_frame.h"
 
 #include "config/config_check.h"
 #include "config/config_report.h"
+#include "config/store_corrections.h"
 #include "shell/check_dialog.h"
 #include "shell/compare_dialog.h"
 #include "shell/fleet_dialog.h"
 #include "shell/radio_reading.h"
 #include "shell/shell_texts.h"
+
+#include <algorithm>
 
 #include <QAction>
 #include <QDir>
@@ -70,7 +74,7 @@ void CMainFrame::checkConfiguration() {
     }
     const auto check = [this] {
         m_workspace->storeAll();
-        return config::checkConfiguration({m_state.image, m_state.bandLimits});
+        return m_loadCorrections + config::checkConfiguration({m_state.image, m_state.bandLimits});
     };
     const auto openSection = [this](const QString& section, const QString& field) {
         const auto kind = editorForTreeText(section);
@@ -81,6 +85,19 @@ void CMainFrame::checkConfiguration() {
     auto* dialog = new CheckDialog(check, openSection, this);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->show();
+}
+
+void CMainFrame::tellLoadCorrections(const QString& loadedName) {
+    m_loadCorrections = config::storeAllOnCopy(m_state.image, m_state.bandLimits, m_state.config.modelName).corrections;
+    if (m_loadCorrections.isEmpty()) return;
+    // A file far from its band could list hundreds: the message shows the first, the check all.
+    constexpr qsizetype kShownCorrections = 20;
+    QStringList lines;
+    for (const app::check::Finding& correction : m_loadCorrections.first(std::min(kShownCorrections, m_loadCorrections.size())))
+        lines.append(app::check::findingText(correction));
+    if (m_loadCorrections.size() > kShownCorrections)
+        lines.append(texts::tr(texts::kMoreCorrections).arg(m_loadCorrections.size() - kShownCorrections));
+    m_prompts.report(texts::tr(texts::kLoadCorrections).arg(loadedName, lines.join(u'\n')), app::Severity::Warning);
 }
 
 } // namespace shell

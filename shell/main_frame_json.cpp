@@ -46,7 +46,11 @@ void CMainFrame::importConfigurationJson() {
     }
     image::RadioImage img = m_state.image;
     image::BandLimits limits = m_state.bandLimits;
-    const config::ApplyResult result = config::applyConfiguration(file.readAll(), img, limits, {m_state.config.modelName});
+    // The import dialog shows a band change's moved channels and asks before anything changes.
+    config::ApplyOptions options{m_state.config.modelName};
+    options.allowBandChange = true;
+    const config::ApplyResult result =
+        config::applyConfiguration(file.read(app::json::kMostDocumentBytes + 1), img, limits, options);
     if (!m_confirmJsonImport(QFileInfo(path).fileName(), result) || !result.applied) return;
     m_state.image = img;
     m_state.bandLimits = limits;

@@ -127,6 +127,13 @@ inline constexpr const char* kImportJsonTitle = QT_TRANSLATE_NOOP("shell::texts"
 inline constexpr const char* kJsonCannotRead = QT_TRANSLATE_NOOP("shell::texts", "Cannot read %1: %2");
 inline constexpr const char* kJsonCannotSave = QT_TRANSLATE_NOOP("shell::texts", "Cannot save %1: %2");
 
+// After Open and Read From Radio: what the editors will change when they store.
+inline constexpr const char* kLoadCorrections =
+    QT_TRANSLATE_NOOP("shell::texts", "The editors will change what %1 holds when they store it (Save writes it so):\n\n%2\n\n"
+                                      "Check Configuration lists these again.");
+inline constexpr const char* kTheRadio = QT_TRANSLATE_NOOP("shell::texts", "the radio");
+inline constexpr const char* kMoreCorrections = QT_TRANSLATE_NOOP("shell::texts", "... and %1 more");
+
 // Undo steps that are no menu command of their own: what the user typed or chose in an
 // editor, and a CSV import.
 inline constexpr const char* kEditStep = QT_TRANSLATE_NOOP("shell::texts", "Edit");

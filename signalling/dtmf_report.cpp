@@ -49,9 +49,7 @@ Verdict enterSelfId(const QString& shown, const QString& text) {
         return warned(completed, QStringLiteral("becomes %1").arg(completed));
     }
     if (digits) return taken(text);
-    // Every byte shows as a character of its own, so a file may hold any of them.
-    if (std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= 0xFF; }))
-        return warned(text, QStringLiteral("only digits 0-9"));
+    // Every byte shows as a character of its own, so a file may hold any of them; nobody types them.
     return refused(QStringLiteral("only digits 0-9"));
 }
 

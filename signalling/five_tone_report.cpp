@@ -50,11 +50,11 @@ FormField numberField(const char* label, const char* key, QStringList entries, A
 Verdict enterSelfId(const QString& entry) {
     if (entry.size() > ft::kSelfIdDigits) return refused(QStringLiteral("at most %1 digits").arg(ft::kSelfIdDigits));
     const QString digits = QString::fromLatin1(app::chars::kDigits);
-    if (!std::all_of(entry.begin(), entry.end(), isHexDigit)) return refused(QStringLiteral("only digits 0-9"));
+    // The bytes show hexadecimal digits; a user types only 0-9.
+    if (!std::all_of(entry.begin(), entry.end(), [&](QChar c) { return digits.contains(c); }))
+        return refused(QStringLiteral("only digits 0-9"));
     const QString completed = ft::completeSelfId(entry);
     if (completed != entry) return warned(completed, QStringLiteral("becomes %1").arg(completed));
-    if (!std::all_of(entry.begin(), entry.end(), [&](QChar c) { return digits.contains(c); }))
-        return warned(entry, QStringLiteral("only digits 0-9"));
     return taken(entry);
 }
 
@@ -82,14 +82,12 @@ FormFields generalFields() {
 }
 
 // A code left as loaded keeps its digits (and its length as far as the field reaches); typed
-// digits follow the repeat rule, but a file may hold any.
+// digits follow the repeat rule, as here.
 Verdict enterPttIdCode(const QString& entry) {
     const Verdict verdict = enterText(entry, hexRule(ft::kPttIdCodeDigits));
     if (verdict.kind == Verdict::Kind::Refused) return verdict;
     const QString ruled = ft::applyRepeatRule(verdict.text);
-    if (verdict.kind == Verdict::Kind::Warned) return warned(ruled, QStringLiteral("becomes %1").arg(ruled));
-    if (ruled != entry)
-        return warned(entry, QStringLiteral("two equal tones in a row: typed, the repeat rule makes it %1").arg(ruled));
+    if (ruled != entry) return warned(ruled, QStringLiteral("becomes %1").arg(ruled));
     return verdict;
 }
 
@@ -290,7 +288,7 @@ Verdict enterToneLength(const QString& entry) {
     bool ok = false;
     const int ms = entry.toInt(&ok);
     if (ok && QString::number(ms) == entry && ms >= 0 && ms % 10 == 0 && ms / 10 <= 0xFF)
-        return warned(entry, QStringLiteral("not one of: %1").arg(listBrief(ft::toneLengthEntries())));
+        return onlyFileHolds(QStringLiteral("not one of: %1").arg(listBrief(ft::toneLengthEntries())));
     return refused(QStringLiteral("not one of: %1").arg(listBrief(ft::toneLengthEntries())));
 }
 
@@ -308,7 +306,6 @@ Verdict enterEntryName(const QString& entry) {
 
 struct PlannedEntry {
     ft::EncodeEntryCells cells;
-    bool asWritten = false;  // a plain code kept as written, not as the repeat rule would store it
 };
 
 // One listed entry. A new one starts as the list starts a typed ID: the first standard and
@@ -316,7 +313,7 @@ struct PlannedEntry {
 // recognises a special call from its digits (with the self ID), and the digits are stored
 // after the repeat rule.
 std::optional<PlannedEntry> enteredEncodeEntry(DocumentObject& row, const ft::EncodeEntryCells& shown,
-                                               const QString& selfId, std::uint8_t interval, Problems& problems) {
+                                               const QString& selfId, std::uint8_t& interval, Problems& problems) {
     ft::EncodeEntryCells cells = shown;
     if (!shown.inUse()) cells = {QString(), QString(), ft::standardNames().value(0), QString::number(ft::defaultToneLengthMs(0)), QString()};
     const int before = problems.errors();
@@ -344,15 +341,21 @@ std::optional<PlannedEntry> enteredEncodeEntry(DocumentObject& row, const ft::En
         problems.error(idPath, app::json::quoted(cells.id), QStringLiteral("more than %1 digits").arg(ft::kEntryCodeDigits));
         return std::nullopt;
     }
-    PlannedEntry planned{cells, false};
+    PlannedEntry planned{cells};
+    // An entry the document leaves as the list shows it keeps its digits; one it changes is
+    // stored as the list stores it, after the repeat rule.
+    if (cells == shown) return planned;
     if (cells.kind.isEmpty() && ft::applyRepeatRule(cells.id) != cells.id) {
-        planned.asWritten = true;
-        if (cells.id != shown.id)
-            problems.warning(idPath, app::json::quoted(cells.id),
-                             QStringLiteral("two equal tones in a row: stored, the repeat rule makes it %1")
-                                 .arg(ft::applyRepeatRule(cells.id)));
+        const QString ruled = ft::applyRepeatRule(cells.id);
+        problems.warning(idPath, app::json::quoted(cells.id), QStringLiteral("becomes %1").arg(ruled));
+        cells.id = ruled;
+        planned.cells = cells;
     }
-    const QString stored = planned.asWritten ? cells.id : ft::applyRepeatRule(composed);
+    // An ANI call's ID ends with the interval character, which the special call dialog writes
+    // for the whole list: the list reads every ANI entry with it.
+    if (ft::callKindFromText(cells.kind) == ft::CallKind::Ani && cells.id.size() == ft::kSelfIdDigits + 1)
+        interval = ft::intervalByte(cells.id.right(1));
+    const QString stored = ft::applyRepeatRule(composed);
     const auto [kind, id] = ft::recogniseCall(stored, selfId, interval);
     if (kind != cells.kind || id != cells.id) {
         const QString readBack = kind.isEmpty() ? QStringLiteral("the plain code %1").arg(id) : kind + u' ' + id;
@@ -366,11 +369,6 @@ void storePlannedEntry(image::RadioImage& im, int entry, const PlannedEntry& pla
                        const QString& selfId, const QString& shownSelfId) {
     if (!ft::storeListedEntry(im, entry, planned.cells, shown, selfId, shownSelfId)) return;
     const Addr record = ft::encodeEntryAddress(entry);
-    if (planned.asWritten) {
-        QString digits = planned.cells.id;
-        if (digits.size() % 2 != 0) digits += u'E';
-        ft::writePackedDigits(im, Addr(record + ft::kCodeDigits), ft::kEntryCodeDigits / 2, digits);
-    }
     // A standard past the table (no selection) is what only a file holds.
     if (planned.cells.inUse() && planned.cells.standard.isEmpty() && im.u8(Addr(record + ft::kCodeStandard)) < ft::kStandardCount)
         im.setU8(Addr(record + ft::kCodeStandard), 0xFF);
@@ -412,18 +410,20 @@ void applyFiveToneSection(DocumentObject& section, ApplyContext& context) {
     }
 
     const QString selfId = ft::readSelfId(im);
+    std::uint8_t listInterval = interval;
     std::vector<PlannedEntry> planned;
-    for (const ft::EncodeEntryCells& cells : shown) planned.push_back({cells, false});
+    for (const ft::EncodeEntryCells& cells : shown) planned.push_back({cells});
     if (const app::json::Value* list = section.list(QStringLiteral("encodeList"))) {
         planned.assign(shown.size(), PlannedEntry{});
         const auto entryOf = [](const QString& x) { return numbered(x, 0, ft::kEncodeEntries - 1); };
         for (ListedRow& row : readListRows(*list, section.pathOf(QStringLiteral("encodeList")), keysOf(encodeColumns()),
                                            entryOf, QStringLiteral("0-99"), problems)) {
-            if (auto entry = enteredEncodeEntry(row.object, shown[std::size_t(row.entry)], selfId, interval, problems))
+            if (auto entry = enteredEncodeEntry(row.object, shown[std::size_t(row.entry)], selfId, listInterval, problems))
                 planned[std::size_t(row.entry)] = *entry;
             row.object.reportUnknownKeys();
         }
     }
+    im.setU8(ft::kIntervalCharacter, listInterval);
     for (int entry = 0; entry < ft::kEncodeEntries; ++entry)
         storePlannedEntry(im, entry, planned[std::size_t(entry)], shown[std::size_t(entry)], selfId, shownSelfId);
     ft::storeEncodeOccupancy(im);

@@ -11,6 +11,7 @@
 #include "channels/channel_record.h"
 #include "channels/channel_texts.h"
 #include "channels/value_tables.h"
+#include "image/memory_map.h"
 #include "signalling/dtmf_codes.h"
 #include "signalling/dtmf_texts.h"
 #include "signalling/five_tone_codes.h"
@@ -152,6 +153,28 @@ void checkFiveToneSelfId(const image::RadioImage& img, Findings& out) {
     }
 }
 
+// A self ID matters to other radios only when this radio sends it: a channel with that
+// system's optional signalling or PTT ID, or an emergency that sends its ID with it.
+struct SystemsInUse {
+    bool dtmf = false;
+    bool fiveTone = false;
+};
+
+constexpr std::uint8_t kEniDtmf = 1;
+constexpr std::uint8_t kEniFiveTone = 2;
+
+SystemsInUse systemsInUse(const image::RadioImage& img) {
+    SystemsInUse used;
+    for (const int slot : channels::checkedSlots(img)) {
+        const ChannelRecordView record(img, slot);
+        used.dtmf = used.dtmf || record.signallingType() == channels::kSignallingDtmf || record.dtmfPttId() != 0;
+        used.fiveTone = used.fiveTone || record.signallingType() == channels::kSignallingFiveTone || record.fiveTonePttId() != 0;
+    }
+    used.dtmf = used.dtmf || img.u8(image::map::kEniType) == kEniDtmf;
+    used.fiveTone = used.fiveTone || img.u8(image::map::kEniType) == kEniFiveTone;
+    return used;
+}
+
 } // namespace
 
 void checkSignalling(const CheckSource& source, Findings& out) {
@@ -179,8 +202,10 @@ void checkFleetSelfIds(std::span<const FleetRadio> radios, FleetFindings& out) {
     };
     for (qsizetype r = 0; r < qsizetype(radios.size()); ++r) {
         const image::RadioImage& img = radios[std::size_t(r)].image;
-        claim(dtmfOwners, r, dtmf::selfIdText(img), signalling::dtmf::texts::kEditorNames, dtmf::texts::kSelfId);
-        claim(fiveToneOwners, r, ft::readSelfId(img), signalling::five_tone::texts::kEditorNames, ft::texts::kSelfId);
+        const SystemsInUse used = systemsInUse(img);
+        if (used.dtmf) claim(dtmfOwners, r, dtmf::selfIdText(img), signalling::dtmf::texts::kEditorNames, dtmf::texts::kSelfId);
+        if (used.fiveTone)
+            claim(fiveToneOwners, r, ft::readSelfId(img), signalling::five_tone::texts::kEditorNames, ft::texts::kSelfId);
     }
 }
 

@@ -6,8 +6,8 @@
 #   tools/fuzz.sh transfer 600                  # ten minutes on the transfer engine
 #   tools/fuzz.sh parameter_file 0 CRASH-FILE   # replay one input (SECONDS 0: no fuzzing)
 #
-# TARGET is parameter_file, text_input, program_ini or transfer. A run starts from the seed
-# corpus in tests/fuzz/corpus/TARGET and keeps what it finds in build-sanitize/corpus/TARGET,
+# TARGET is parameter_file, text_input, program_ini, transfer or config_document. A run starts
+# from the seed corpus in tests/fuzz/corpus/TARGET and keeps what it finds in build-sanitize/corpus/TARGET,
 # so the next run goes on from there. An input that breaks a property is saved as
 # build-sanitize/artifacts/TARGET-crash-...; the run stops and this script fails.
 set -euo pipefail

@@ -51,7 +51,7 @@ sanitize_pass() {
 
 fuzz_pass() {
   local seconds="${1:-20}"
-  for target in parameter_file text_input program_ini transfer; do
+  for target in parameter_file text_input program_ini transfer config_document; do
     QMR_WERROR=ON tools/fuzz.sh "$target" "$seconds"
   done
 }

@@ -179,8 +179,32 @@
         <translation>Sendefrequenz %1 MHz eines Kanals mit gesperrtem Senden liegt außerhalb des Sendebands: als %2 MHz behalten</translation>
     </message>
     <message>
-        <source>line %1: %2</source>
-        <translation>Zeile %1: %2</translation>
+        <source>line %1: refused: %2</source>
+        <translation>Zeile %1: abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>line %1: warning: %2</source>
+        <translation>Zeile %1: Warnung: %2</translation>
+    </message>
+    <message>
+        <source> (and %1 more %2)</source>
+        <translation> (und %1 weitere %2)</translation>
+    </message>
+    <message>
+        <source>row</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>rows</source>
+        <translation>Zeilen</translation>
+    </message>
+    <message>
+        <source>line %1: a quote opened here does not close, so the rest of the file would be one field</source>
+        <translation>Zeile %1: ein hier geöffnetes Anführungszeichen wird nicht geschlossen, so wäre der Rest der Datei ein einziges Feld</translation>
+    </message>
+    <message>
+        <source>Name &quot;%1&quot; is taken in capitals: &quot;%2&quot;</source>
+        <translation>Name &quot;%1&quot; wird in Großbuchstaben übernommen: &quot;%2&quot;</translation>
     </message>
 </context>
 <context>
@@ -765,6 +789,10 @@
     <message>
         <source>The radio&apos;s configuration was saved as %1.</source>
         <translation>Die Konfiguration des Funkgeräts wurde als %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source>(empty)</source>
+        <translation>(leer)</translation>
     </message>
 </context>
 <context>
@@ -1545,6 +1573,46 @@ Wählen Sie einen Namen, der auf „.%2“ endet.</translation>
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;%1 %2</source>
+        <translation>&amp;%1 %2</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>&amp;Speichern</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>The editors will change what %1 holds when they store it (Save writes it so):
+
+%2
+
+Check Configuration lists these again.</source>
+        <translation>Die Editoren ändern beim Speichern, was %1 enthält (Speichern schreibt es so):
+
+%2
+
+Konfiguration prüfen listet diese Punkte erneut auf.</translation>
+    </message>
+    <message>
+        <source>the radio</source>
+        <translation>das Funkgerät</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>Import Configuration</source>
+        <translation>Konfiguration importieren</translation>
     </message>
 </context>
 <context>

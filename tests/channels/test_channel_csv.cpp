@@ -16,6 +16,8 @@
 
 #include <random>
 
+inline void PrintTo(const QString& text, std::ostream* os) { *os << '"' << text.toStdString() << '"'; }
+
 namespace channels::csv {
 namespace {
 
@@ -143,7 +145,7 @@ TEST(ChannelCsv, AFileWithoutRxDtcsCodeTakesTheReceiveCodeFromDtcsCode) {
 TEST(ChannelCsv, RowsThatCannotBeTakenWholeAreReportedByLine) {
     const QString csv = QStringLiteral(
         "\xFEFF"  "Frequency,Location,Name,Duplex,Offset,Tone,rToneFreq,Mode\r\n"
-        "146.0,0,plain,,,,,FM\r\n"                 // 2: taken, name upper-cased
+        "146.0,0,plain,,,,,FM\r\n"                 // 2: taken, name upper-cased with a word
         "446.0,1,UHF,,,,,FM\r\n"                   // 3: outside the band
         "146.0,2,,,,Tone,88.6,FM\r\n"              // 4: no such CTCSS tone
         "146.0,3,LONGNAME1,,,,,FM\r\n"             // 5: taken, name cut
@@ -161,16 +163,17 @@ TEST(ChannelCsv, RowsThatCannotBeTakenWholeAreReportedByLine) {
     std::vector<int> refused;
     for (const RowNote& note : plan.refused) refused.push_back(note.line);
     EXPECT_EQ(refused, (std::vector<int>{3, 4, 6, 7, 8, 10, 11, 12, 13}));
-    ASSERT_EQ(plan.warnings.size(), 1u);
-    EXPECT_EQ(plan.warnings[0].line, 5);
-    EXPECT_EQ(plan.warnings[0].text, QStringLiteral("Name \"LONGNAME1\" cut to \"LONGNAM\" (7 characters)"));
+    ASSERT_EQ(plan.warnings.size(), 2u);
+    EXPECT_EQ(plan.warnings[0].text, QStringLiteral("Name \"plain\" is taken in capitals: \"PLAIN\""));
+    EXPECT_EQ(plan.warnings[1].line, 5);
+    EXPECT_EQ(plan.warnings[1].text, QStringLiteral("Name \"LONGNAME1\" cut to \"LONGNAM\" (7 characters)"));
 
     ASSERT_EQ(plan.channels.size(), 3u);
     EXPECT_EQ(plan.channels[0].name, QStringLiteral("PLAIN"));
     EXPECT_EQ(plan.channels[1].name, QStringLiteral("LONGNAM"));
     EXPECT_EQ(plan.channels[2].name, QStringLiteral("A,\"B"));
     EXPECT_EQ(plan.channels[2].slot, 7);
-    EXPECT_TRUE(reportLines(plan).contains(QStringLiteral("line 8: Location \"250\" is not a channel from 0 to 199")));
+    EXPECT_TRUE(reportLines(plan).contains(QStringLiteral("line 8: refused: Location \"250\" is not a channel from 0 to 199")));
 }
 
 TEST(ChannelCsv, AppendFillsEmptyChannelsAndTheImportRunsThePasses) {
@@ -261,7 +264,8 @@ TEST(ChannelCsv, OtherToolsHabitsAreReadWithAWarningNotRefused) {
         if (!plan.ok()) report = {plan.error};
         EXPECT_EQ(plan.channels.empty() ? QStringLiteral("refused") : described(plan.channels[0]), QString::fromUtf8(c.stored));
         const QString expected = QString::fromUtf8(c.report);
-        EXPECT_EQ(report, expected.isEmpty() ? QStringList() : QStringList{(plan.ok() ? "line 2: " : "") + expected});
+        const QString prefix = !plan.ok() ? "" : plan.channels.empty() ? "line 2: refused: " : "line 2: warning: ";
+        EXPECT_EQ(report, expected.isEmpty() ? QStringList() : QStringList{prefix + expected});
     }
 }
 
@@ -275,9 +279,10 @@ TEST(ChannelCsv, AWarningEveryRowWouldRepeatIsShownOnceAndALatin1FileReadsAsWrit
     ASSERT_TRUE(readFile(file.fileName(), text).isEmpty());
     const ImportPlan plan = planImport(text, clearedImage(), BandLimits{}, Placement::AtLocation);
     EXPECT_EQ(reportLines(plan), QStringList({
-        QStringLiteral("line 2: Name \"Café\" holds letters the radio cannot show: taken as \"CAFE\""),
-        QStringLiteral("line 2: Power 5.0W is taken as Low (nominal 5 W)"),
-        QStringLiteral("line 4: Power 50W is taken as High (nominal 60 W)")}));
+        QStringLiteral("line 2: warning: Name \"Café\" holds letters the radio cannot show: taken as \"CAFE\""),
+        QStringLiteral("line 2: warning: Power 5.0W is taken as Low (nominal 5 W) (and 1 more row)"),
+        QStringLiteral("line 4: warning: Power 50W is taken as High (nominal 60 W)")}));
+    EXPECT_EQ(plan.warningCount(), 4u) << "a warning told once counts for every row it applies to";
 }
 
 // What a store of the channel list leaves: every row loaded and stored back, then the
@@ -376,6 +381,53 @@ TEST(ChannelCsv, ExportClearImportGivesWhatAStoreOfTheChannelListLeaves) {
                 expected.setU8(image::Addr(recordAddress(special) + i), exported.u8(image::Addr(recordAddress(special) + i)));
         ASSERT_EQ(imported, expected) << "round " << round << "\n"
                                       << testing_support::joinLines(testing_support::imageDiff(expected, imported));
+    }
+}
+
+// Files the import must refuse whole, or whose rows it must refuse or warn of, each with the
+// line it names. A quote that never closes would take the rest of the file as one name.
+TEST(ChannelCsv, BadFilesAreRefusedOrReportedWithTheirLine) {
+    const struct {
+        const char* csv;
+        const char* lines;  // the plan's error, or its report lines
+    } cases[] = {
+        {"Location,Frequency,Name\n0,146.0,A\n1,146.0,\"B\n2,146.0,C\n3,146.0,D\n",
+         "line 3: a quote opened here does not close, so the rest of the file would be one field"},
+        {"Location,Frequency,Name\n0,146.0,\"TWO\nLINES\"\n", "line 2: warning: Name \"TWO\\nLINES\" holds letters the radio "
+                                                              "cannot show: taken as \"TWOLINES\"\n"
+                                                              "line 2: warning: Name \"TWOLINES\" cut to \"TWOLINE\" (7 characters)"},
+        {"Location,Frequency,TStep\n0,146.0,27.5\n1,146.0,27.5\n", "line 2: warning: TStep 27.5 is not a step the radio "
+                                                                   "has: taken as 25, the nearest (and 1 more row)"},
+        {"Location,Frequency,QMR417 Busy Lock-out,QMR417 Squelch Mode\n0,146.0,7,9\n1,146.0,Busy,x\n",
+         "line 3: refused: QMR417 Squelch Mode \"x\" is not one of: Carrier, CTCSS/DCS, Optional Signaling, "
+         "CTCSS/DCS And Option Signal, CTCSS/DCS Or Option Signal"},
+    };
+    for (const auto& c : cases) {
+        const ImportPlan plan = planImport(QString::fromUtf8(c.csv), clearedImage(), BandLimits{}, Placement::AtLocation);
+        EXPECT_EQ((plan.ok() ? reportLines(plan).join(u'\n') : plan.error).toStdString(), c.lines) << c.csv;
+    }
+}
+
+// What the program exports it imports: option bytes past their lists, a DTMF channel's code
+// kept twice as the Channel Edit dialog keeps it, limits held inverted.
+TEST(ChannelCsv, WhatTheProgramExportsItImportsByteForByte) {
+    RadioImage img = clearedImage();
+    ImportedChannel odd = channel(3, 14652000, 14652000);
+    odd.busyLock = 7;
+    odd.squelchMode = 9;
+    odd.signalling = 1;
+    odd.dtmfCode = odd.signallingCode = 4;
+    put(img, odd);
+    RadioImage inverted = img;
+    image::BandLimits upsideDown{Freq10Hz(13600000), Freq10Hz(17400000), Freq10Hz(14800000), Freq10Hz(14400000)};
+    for (const auto& [config, limits] : {std::pair{&img, BandLimits{}}, std::pair{&inverted, upsideDown}}) {
+        storeChannelList(*config, limits);
+        RadioImage imported = *config;
+        channelClear(imported, 3);
+        const ImportPlan plan = planImport(exportChannels(*config), imported, limits, Placement::AtLocation);
+        EXPECT_EQ(reportLines(plan).join(u'\n'), "");
+        applyImport(imported, limits, plan);
+        EXPECT_EQ(testing_support::joinLines(testing_support::imageDiff(*config, imported)), "");
     }
 }
 

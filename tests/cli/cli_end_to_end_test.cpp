@@ -259,7 +259,7 @@ TEST_F(CliEndToEnd, CsvImportEndsItsSummaryWithACountLine) {
 
     const CliRun run = runCli({"import-csv", path("radio.dat"), path("list.csv")});
     EXPECT_EQ(run.exitCode, 9) << run.errorText.toStdString();
-    EXPECT_TRUE(run.errorText.contains(QStringLiteral("list.csv: line 3: Frequency 446.0 MHz lies outside")));
+    EXPECT_TRUE(run.errorText.contains(QStringLiteral("list.csv: line 3: refused: Frequency 446.0 MHz lies outside")));
     EXPECT_TRUE(run.errorText.endsWith(QStringLiteral("imported 1 channel into %1\n2 rows: 1 imported, 1 refused, 1 warning\n")
                                            .arg(path("radio.dat"))))
         << run.errorText.toStdString();

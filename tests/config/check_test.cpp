@@ -5,6 +5,8 @@
 
 #include "tests/support/cli_process.h"
 #include "config/config_check.h"
+#include "config/store_corrections.h"
+#include "image/consistency_pass.h"
 #include "image/parameter_file.h"
 #include "report_fixture.h"
 #include "settings/emergency_fields.h"
@@ -30,15 +32,18 @@ QString findingTexts(const image::RadioImage& img) {
     return lines.join(u'\n');
 }
 
-// "Default.dat" with six faults, each in a field of its own.
+// "Default.dat" with six faults, each in a field of its own, and two channels that only look
+// alike: a talk-around and a low-power copy of CH 0 are channels of their own.
 image::RadioImage sixFaults() {
     image::RadioImage img = defaultdat::defaultImage();
-    ChannelRecord simplex = putChannel(img, 1, 14652000, 14652000);  // CH 0
-    simplex.setSignallingType(2);                                    // 2Tone entry 5: no such entry in use
-    simplex.setSignallingCode(5);
+    putChannel(img, 1, 14652000, 14652000);                  // CH 0
     putChannel(img, 2, 14600000, 14600000).setDtmfPttId(1);  // CH 1: "Begin", and the BOT code is empty
-    putChannel(img, 3, 14500000, 45000000);                  // CH 2: TX outside the band
+    ChannelRecord outside = putChannel(img, 3, 14500000, 45000000);  // CH 2: TX outside the band
+    outside.setSignallingType(2);                                    // 2Tone entry 5: no such entry in use
+    outside.setSignallingCode(5);
     putChannel(img, 4, 14652000, 14652000);                  // CH 3: the same as CH 0
+    putChannel(img, 5, 14652000, 14652000).setTalkAround(true);
+    putChannel(img, 6, 14652000, 14652000).setPower(2);
     signalling::dtmf::packCode(img, signalling::dtmf::encodeEntry(1), u"101");  // M2 calls the self ID 101
     img.setU8(settings::scan::kPriorityMode, 1);  // watches priority channel 1 ...
     img.setU8(settings::scan::kPriorityChannel1, 7);  // ... which is empty
@@ -49,9 +54,9 @@ TEST(ConfigCheckTest, SixPlantedFaultsGiveExactlySixFindings) {
     EXPECT_EQ(findingTexts(defaultdat::defaultImage()), "");
     EXPECT_EQ(findingTexts(sixFaults()),
               "Channel / CH 2 TX Frequency: 450.00000 lies outside the transmit band 136-174 MHz\n"
-              "Channel / CH 3 RX Frequency: the same RX frequency and tones as CH 0 (146.52000, decode Off, encode Off)\n"
-              "Channel / CH 0 Optional Signaling: names 2Tone entry 5, which is not in use\n"
+              "Channel / CH 3 RX Frequency: the same on the air as CH 0 (146.52000, decode Off, encode Off)\n"
               "Channel / CH 1 DTMF PTTID: \"Begin\" sends DTMF PTT ID Starting (BOT), which is empty\n"
+              "Channel / CH 2 Optional Signaling: names 2Tone entry 5, which is not in use\n"
               "DTMF / DTMF Self ID: 101 is called by this radio's own encode entry M2 (101)\n"
               "Scan Information / Priority Channel 1: channel 7 is empty");
 }
@@ -97,25 +102,33 @@ TEST(ConfigCheckTest, SettingsNamingAnEmptyChannelOrEntryCountOnlyInEffect) {
     }
 }
 
-// Three radios: the second shares the first's DTMF self ID and calls "DEPOT" another
-// frequency; the third uses "DEPOT" as the first does, and its own IDs.
+// Three radios that send DTMF (a channel's PTT ID): the second shares the first's DTMF self ID
+// and calls "DEPOT" another frequency; the third uses "DEPOT" with the first's RX but another
+// TX, and its own IDs. All three share the 5Tone self ID of "Default.dat", which none sends.
 std::vector<app::check::FleetRadio> fleet() {
     std::vector<app::check::FleetRadio> radios;
     for (const char* name : {"a.dat", "b.dat", "c.dat"}) radios.push_back({QString::fromLatin1(name), defaultdat::defaultImage()});
     putChannel(radios[0].image, 1, 14652000, 14652000).setName(u"DEPOT");
     putChannel(radios[1].image, 5, 14655000, 14655000).setName(u"DEPOT");
-    putChannel(radios[2].image, 9, 14652000, 14652000).setName(u"DEPOT");
-    for (int r = 1; r < 3; ++r) signalling::five_tone::writeSelfId(radios[std::size_t(r)].image, QString::number(12345 + r));
+    putChannel(radios[2].image, 9, 14652000, 14622000).setName(u"DEPOT");
+    for (app::check::FleetRadio& radio : radios) {
+        putChannel(radio.image, 20, 14600000, 14600000).setDtmfPttId(1);
+        signalling::dtmf::packCode(radio.image, signalling::dtmf::kPttIdStart, u"123");
+    }
     signalling::dtmf::storeSelfId(radios[2].image, u"103");
+    for (app::check::FleetRadio& radio : radios)  // as the program saves them
+        image::runConsistencyPass(radio.image, image::decodeBandLimits(radio.image));
     return radios;
 }
 
-TEST(ConfigCheckTest, AFleetSharesNoSelfIdAndNoChannelNameWithOtherFrequencies) {
+TEST(ConfigCheckTest, AFleetSharesNoSelfIdItSendsAndNoChannelNameWithOtherFrequencies) {
     QStringList lines;
     for (const app::check::FleetFinding& f : config::checkFleet(fleet())) lines.append(app::check::findingLine(f.radio, f.finding));
     EXPECT_EQ(lines.join(u'\n'), "b.dat: DTMF / DTMF Self ID: 101 is also the self ID of a.dat\n"
                                   "b.dat: Channel / CH 4 CH Name: \"DEPOT\" differs from CH 0 in a.dat: RX Frequency "
-                                  "146.55000 here, 146.52000 there; TX Frequency 146.55000 here, 146.52000 there");
+                                  "146.55000 here, 146.52000 there; TX Frequency 146.55000 here, 146.52000 there\n"
+                                  "c.dat: Channel / CH 8 CH Name: \"DEPOT\" differs from CH 0 in a.dat: TX Frequency "
+                                  "146.22000 here, 146.52000 there");
 }
 
 using clitest::CliRun;
@@ -133,10 +146,15 @@ TEST(ConfigCheckTest, CheckCommandPrintsOneLinePerFindingWithItsFile) {
     EXPECT_EQ(six.exitCode, 1) << six.errorText.toStdString();
     const QStringList lines = six.outputText.split(u'\n', Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), 6) << six.outputText.toStdString();
-    EXPECT_EQ(lines[4], faulty + ": DTMF / DTMF Self ID: 101 is called by this radio's own encode entry M2 (101)");
+    // What the editors will change comes first, as the program tells it when it opens the file.
+    EXPECT_EQ(lines[0], faulty + ": Channel / CH 2 TX Frequency: 450.00000 lies outside 136-174 MHz: becomes 174.00000");
+    EXPECT_EQ(lines[5], faulty + ": DTMF / DTMF Self ID: 101 is called by this radio's own encode entry M2 (101)");
 
     const std::vector<app::check::FleetRadio> radios = fleet();
-    const QString a = save("a.dat", radios[0].image), b = save("b.dat", radios[1].image);
+    const auto saved = [](const image::RadioImage& img) {  // as the program saves a file: every editor stored
+        return config::storeAllOnCopy(img, image::decodeBandLimits(img), QStringLiteral("QMR-417")).image;
+    };
+    const QString a = save("a.dat", saved(radios[0].image)), b = save("b.dat", saved(radios[1].image));
     const CliRun clean = runCli({QStringLiteral("check"), a});
     EXPECT_EQ(clean.exitCode, 0);
     EXPECT_TRUE(clean.outputText.isEmpty());
@@ -157,6 +175,20 @@ TEST(ConfigCheckTest, CheckCommandPrintsOneLinePerFindingWithItsFile) {
         EXPECT_EQ(failed.exitCode, 2) << arguments.join(u' ').toStdString();
         EXPECT_EQ(failed.errorText.count(u'\n'), 1) << failed.errorText.toStdString();
     }
+}
+
+// "Is this radio what I wrote?" is never answered wrongly: bytes no field shows still differ.
+TEST(ConfigCheckTest, DiffCallsFilesThatDifferOnlyInBytesNoFieldShowsDifferent) {
+    const QTemporaryDir dir;
+    image::RadioImage hidden = defaultdat::defaultImage();
+    hidden.setU8(0x3F00, std::uint8_t(hidden.u8(0x3F00) ^ 0x5A));
+    const QString a = dir.filePath(QStringLiteral("a.dat")), b = dir.filePath(QStringLiteral("b.dat"));
+    ASSERT_TRUE(image::writeParameterFile(a, image::FilePrefixBlock{}, defaultdat::defaultImage()).ok);
+    ASSERT_TRUE(image::writeParameterFile(b, image::FilePrefixBlock{}, hidden).ok);
+    const CliRun diff = runCli({QStringLiteral("diff"), a, b});
+    EXPECT_EQ(diff.exitCode, 1);
+    EXPECT_EQ(diff.outputText, QStringLiteral("1 other byte differs: 0x3F00\n"));
+    EXPECT_EQ(runCli({QStringLiteral("diff"), a, a}).exitCode, 0);
 }
 
 } // namespace

@@ -53,7 +53,17 @@ struct BadDocument {
 
 // One line each: the document and the one line it is refused with.
 const BadDocument kBadDocuments[] = {
-    {R"({"dtmf": {"selfId": "12A"}})", R"(dtmf.selfId: "12A": only digits 0-9)", true},
+    {R"({"dtmf": {"selfId": "12A"}})", R"(dtmf.selfId: "12A": only digits 0-9)"},
+    {R"({"functionSetup": {"voicePrompt": ""}})",
+     R"(functionSetup.voicePrompt: "": no entry chosen (a byte past the list): only a file holds it, and the editor takes it nowhere else)"},
+    {R"({"dtmf": {"sideTone": true}})", R"(dtmf.sideTone: true: true or false, not a text (write "Yes" or "No"))"},
+    {R"({"dtmf": {}, "dtmf": {}})", R"(dtmf: {...}: given twice)"},
+    {R"({"dtmf": {"selfId": "\u 031"}})", R"(line 1, column 24: a \u escape needs four hexadecimal digits)"},
+    {R"({"dtmf": {"selfId": "\u0x32"}})", R"(line 1, column 25: a \u escape needs four hexadecimal digits)"},
+    {R"({"dtmf": {"selfId": "\u+033"}})", R"(line 1, column 24: a \u escape needs four hexadecimal digits)"},
+    {"{\"dtmf\": {\"selfId\": \"\xff\"}}", "the text is not UTF-8 (nor UTF-16 with a byte-order mark)"},
+    {R"({"dtmf": {"selfId": "0123456789012345678901234567890123456789012345678901234567890123456789"}})",
+     R"(dtmf.selfId: "012345678901234567890123456789012345678901234567890123456789...": at most 3 digits)"},
     {R"({"dtmf": {"selfId": "1234"}})", R"(dtmf.selfId: "1234": at most 3 digits)"},
     {R"({"channel": {"channels": [{"channel": "3", "rxFrequency": "520.0"}]}})",
      R"(channel.channels[0].rxFrequency: "520.0": outside 136-174 MHz)"},
@@ -188,6 +198,52 @@ TEST(ConfigApply, EveryListedOptionIsTaken) {
     EXPECT_GT(tried, 300);
 }
 
+// What a document changes beyond its own values is said: a band change that moves channels
+// only when allowed, a setting whose channel the list leaves out; and a 5Tone ANI entry with
+// an interval character comes back onto "Default.dat" as it was written.
+TEST(ConfigApply, ChangesBeyondTheDocumentAreToldAndAnAniEntryReadsBack) {
+    const Applied six = applyOntoDefault(R"({"channel": {"channels": [
+        {"channel": "0", "rxFrequency": "145"}, {"channel": "1", "rxFrequency": "146"}, {"channel": "5", "rxFrequency": "147"}]},
+        "functionSetup": {"vfoMr": "MR", "mrChannel": "5"}})");
+    ASSERT_TRUE(six.result.applied) << lines(six.result).join(u'\n').toStdString();
+    const image::BandLimits sixLimits = image::decodeBandLimits(six.image);
+
+    const QByteArray bandChange(R"({"model": {"rxMHz": "400-480", "txMHz": "400-480"}})");
+    for (const bool allow : {false, true}) {
+        image::RadioImage img = six.image;
+        image::BandLimits limits = sixLimits;
+        config::ApplyOptions options{kModel};
+        options.allowBandChange = allow;
+        const config::ApplyResult result = config::applyConfiguration(bandChange, img, limits, options);
+        EXPECT_EQ(result.applied, allow);
+        EXPECT_EQ(lines(result), QStringList{allow ? QStringLiteral(R"(model.rxMHz: "400-480": warning: 3 channels lie (CH 0, CH 1, CH 5) outside the new band; each moves to the band's nearest limit)")
+                                                   : QStringLiteral(R"(model.rxMHz: "400-480": 3 channels lie (CH 0, CH 1, CH 5) outside the new band, which would move each to the band's nearest limit; allow the band change to do so (--allow-band-change))")});
+        EXPECT_EQ(img == six.image, !allow) << "refused, nothing changes";
+    }
+
+    image::RadioImage img = six.image;
+    image::BandLimits limits = sixLimits;
+    const config::ApplyResult dropped = config::applyConfiguration(
+        QByteArray(R"({"channel": {"channels": [{"channel": "1", "rxFrequency": "146"}]}})"), img, limits, {kModel});
+    EXPECT_TRUE(dropped.applied);
+    EXPECT_EQ(lines(dropped).join(u'\n'), QStringLiteral(
+        "functionSetup.mrChannel: \"5\": warning: the channel list leaves out channel 5, which this setting names; becomes 1\n"
+        "scanInformation.priorityChannel1: \"0\": warning: the channel list leaves out channel 0, which this setting names; becomes 1\n"
+        "scanInformation.priorityChannel2: \"0\": warning: the channel list leaves out channel 0, which this setting names; becomes 1\n"
+        "emergencyInformation.emergencyChannel: \"0\": warning: the channel list leaves out channel 0, which this setting names; becomes 1"));
+
+    const Applied ani = applyOntoDefault(R"({"fiveTone": {"selfId": "60104",
+        "encodeList": [{"number": "3", "specialCall": "ANI", "encodeId": "93786E"}, {"number": "4", "encodeId": "1223"}]}})");
+    ASSERT_TRUE(ani.result.applied) << lines(ani.result).join(u'\n').toStdString();
+    EXPECT_EQ(lines(ani.result), QStringList{QStringLiteral(R"(fiveTone.encodeList[1].encodeId: "1223": warning: becomes 12E3)")});
+    const QByteArray json = config::toJson(config::buildReport({ani.image, image::decodeBandLimits(ani.image), kModel}));
+    EXPECT_TRUE(QString::fromUtf8(json).simplified().contains(QStringLiteral(R"("specialCall": "ANI", "encodeId": "93786E")")))
+        << json.toStdString();
+    const Applied again = applyOntoDefault(json.constData());
+    ASSERT_TRUE(again.result.applied) << lines(again.result).join(u'\n').toStdString();
+    EXPECT_EQ(config::toJson(config::buildReport({again.image, image::decodeBandLimits(again.image), kModel})), json);
+}
+
 using clitest::CliRun;
 using clitest::runCli;
 
@@ -274,6 +330,13 @@ TEST(ConfigApply, DamagedDocumentsAreRefusedWholeOrTakenConsistently) {
 
     const QByteArray deep = QByteArray(100000, '[') + QByteArray(100000, ']');
     EXPECT_EQ(lines(applyOntoDefault(deep.constData()).result), QStringList{QStringLiteral("line 1, column 65: nested too deeply")});
+    QByteArray objects;
+    for (int i = 0; i < 100000; ++i) objects += R"({"a":)";
+    EXPECT_EQ(lines(applyOntoDefault(objects.constData()).result), QStringList{QStringLiteral("line 1, column 321: nested too deeply")});
+    // Refused before it is read: no configuration comes near 8 MB.
+    const QByteArray huge = R"({"dtmf": {"selfId": ")" + QByteArray(9 * 1024 * 1024, '1') + R"("}})";
+    EXPECT_EQ(lines(applyOntoDefault(huge.constData()).result),
+              QStringList{QStringLiteral("9437208 bytes: larger than any configuration document (at most 8 MB)")});
 }
 
 } // namespace

@@ -223,6 +223,9 @@ const QStringList kEnglishByDesign = {
     "Skip", "CrossMode", "DtcsPolarity", "TStep", "Power", "Duplex", "High", "Middle", "Low", "channels", "csv",
     "site", "json", "Radio", "stunned", "dtmf", "selfId", "only", "digits", "Channel", "Version", "Copyright",
     "CAP", "NUM", "SCRL", "COM", "SIMULATOR", "dev", "tty", "ttyS", "ttyUSB", "Dat", "dat", "Default",
+    // The fleet roster's columns are the configuration report's field names ("DTMF / DTMF
+    // Self ID"), which stay English as the report and its documents do.
+    "Self",
 };
 
 // The words of a shown text; file names, paths and keys ("site.json", "fiveTone.selfId") are

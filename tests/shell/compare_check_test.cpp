@@ -5,6 +5,8 @@
 #include "shell_fixture.h"
 
 #include "app/backups.h"
+#include "channels/channel_record.h"
+#include "channels/channel_row_ops.h"
 #include "default_image.h"
 #include "image/parameter_file.h"
 #include "settings/function_setup.h"
@@ -12,6 +14,7 @@
 #include "shell/check_dialog.h"
 #include "shell/child_frame.h"
 #include "shell/compare_dialog.h"
+#include "shell/editor_kinds.h"
 #include "shell/main_frame.h"
 #include "shell/transfer_dialog.h"
 #include "signalling/dtmf_codes.h"
@@ -150,4 +153,34 @@ TEST_F(CompareCheckTest, CheckConfigurationListsFindingsAndOpensTheirEditor) {
     EXPECT_EQ(dialog->findChild<QLabel*>("summary")->text(), shell::CheckDialog::kNone);
     frame->findChild<QAction*>("actionCheckConfiguration")->trigger();
     EXPECT_EQ(frame->findChildren<shell::CheckDialog*>().size(), 1);  // one window
+}
+
+// A file whose channel 2 transmits on 450 MHz in a 136-174 band: opening it says what the
+// Channel editor will store instead, and Check Configuration says the same until a save.
+TEST_F(CompareCheckTest, OpeningAFileTellsWhatTheEditorsWillChangeAndTheCheckSaysItToo) {
+    dir.writeDefaultDat(defaultdat::defaultImage());
+    state.config = app::startupConfig(dir.exePath());
+    frame = std::make_unique<shell::CMainFrame>(state, prompts, help, shell::programEditors(), link.services());
+    frame->show();
+    image::RadioImage transmits450 = defaultdat::defaultImage();
+    channels::channelClear(transmits450, 3);
+    channels::ChannelRecord(transmits450, 3).writeRxTx(image::Freq10Hz(14500000), image::Freq10Hz(45000000));
+    channels::setUsageBit(transmits450, 3, false);
+    for (const image::Addr reference : channels::rows::kChannelReferences) transmits450.setU8(reference, 2);  // name CH 2
+    const QString path = dir.file(QStringLiteral("tx450.dat"));
+    ASSERT_TRUE(image::writeParameterFile(path, image::FilePrefixBlock{}, transmits450).ok);
+
+    prompts.openNames = {path};
+    frame->findChild<QAction*>("actionOpen")->trigger();
+    const QString line = QStringLiteral("Channel / CH 2 TX Frequency: 450.00000 lies outside 136-174 MHz: becomes 174.00000");
+    ASSERT_EQ(prompts.messages.size(), 1);
+    EXPECT_TRUE(prompts.messages[0].contains(QStringLiteral("tx450.dat holds")));
+    EXPECT_TRUE(prompts.messages[0].contains(u'\n' + line + u'\n')) << prompts.messages[0].toStdString();
+
+    frame->findChild<QAction*>("actionCheckConfiguration")->trigger();
+    auto* list = frame->findChild<shell::CheckDialog*>("checkDialog")->findChild<QTreeWidget*>("findings");
+    EXPECT_EQ(rowTexts(list), QStringList({"Channel | CH 2 TX Frequency | 450.00000 lies outside 136-174 MHz: becomes 174.00000"}));
+    frame->findChild<QAction*>("actionSave")->trigger();
+    frame->findChild<shell::CheckDialog*>("checkDialog")->findChild<QPushButton*>("checkAgainButton")->click();
+    EXPECT_EQ(list->topLevelItemCount(), 0) << "the file now holds what the editors stored";
 }

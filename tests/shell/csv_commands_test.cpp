@@ -71,7 +71,7 @@ TEST_F(CsvCommandsTest, ImportShowsTheReportThenWritesTheChosenPlacementAndReloa
     });
     trigger("actionImportCsv");
 
-    EXPECT_EQ(shownSummary, QStringLiteral("list.csv: 1 channel to import, 1 row left out, 0 warnings."));
+    EXPECT_EQ(shownSummary, QStringLiteral("list.csv: 1 channel to import, 1 row left out, 1 warning."));
     const channels::ChannelRecordView first(state.image, 1);
     EXPECT_EQ(first.rx(), image::Freq10Hz(14652000)) << "the next empty channel, not Location 4";
     EXPECT_EQ(first.name(), QStringLiteral("HOME"));

@@ -196,7 +196,7 @@ TEST_F(EditCommandsTest, CopyGivesCsvPasteTakesASpreadsheetsRowsAndReportsTheBad
     EXPECT_FALSE(channels::rows::inUse(state.image, 11 + kFirstSlot)) << "the refused row leaves its channel";
     EXPECT_EQ(name(12), "RPT");
     ASSERT_FALSE(prompts.messages.isEmpty());
-    EXPECT_TRUE(prompts.messages.last().contains(QStringLiteral("line 3: Frequency 446.52 MHz")));
+    EXPECT_TRUE(prompts.messages.last().contains(QStringLiteral("line 3: refused: Frequency 446.52 MHz")));
 
     trigger("actionUndo");
     EXPECT_EQ(state.image, before) << diff(before, state.image);

@@ -340,8 +340,9 @@ TEST_F(NewCommandTest, MissingDefaultFileKeepsDataButForgetsTheFile) {
     image::runConsistencyPass(before, state.bandLimits);
     dir.removeDefaultDat();
     prompts.yesNo = {true};
+    prompts.messages.clear();  // what opening the random file told
     trigger("actionNew");
-    EXPECT_TRUE(prompts.messages.isEmpty());
+    EXPECT_TRUE(prompts.messages.isEmpty()) << prompts.messages.join(u'|').toStdString();
     EXPECT_EQ(state.image, before);
     EXPECT_EQ(state.config.currentFileName, "");
     EXPECT_EQ(title(), "QMR-417");
