@@ -8,6 +8,7 @@
 // The same walk, with the German translation loaded, finds the texts still shown in English.
 
 #include "shell_fixture.h"
+#include "window_inspector.h"
 
 #include "default_image.h"
 #include "shell/child_frame.h"
@@ -103,44 +104,6 @@ QStringList buttonsWithoutOwnMnemonic(const QWidget* dialog) {
     }
     return faults;
 }
-
-// Our own classes live in namespaces; Qt's (message boxes, file dialogs) do not.
-bool isOurs(const QWidget* window) { return QByteArray(window->metaObject()->className()).contains("::"); }
-
-// Watches every window that shows: hands ours to `inspect`, then closes it (a dialog as if
-// cancelled), so that any command can run to its end.
-class WindowInspector : public QObject {
-public:
-    using Inspect = std::function<void(const QWidget* root, const QString& where, bool dialog)>;
-    WindowInspector(const QWidget* mainWindow, Inspect inspect) : m_main(mainWindow), m_inspect(std::move(inspect)) {
-        qApp->installEventFilter(this);
-    }
-    ~WindowInspector() override { qApp->removeEventFilter(this); }
-
-    QStringList seen;  // class names of our windows, as they showed
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
-        auto* window = static_cast<QWidget*>(watched);
-        const Qt::WindowType type = window->windowType();
-        if (!window->isWindow() || window == m_main || type == Qt::Popup || type == Qt::ToolTip) return false;
-        if (isOurs(window)) {
-            seen.append(QLatin1String(window->metaObject()->className()));
-            const QString name = QString(window->metaObject()->className()) + " \"" + window->windowTitle() + '"';
-            m_inspect(window, name, qobject_cast<QDialog*>(window) != nullptr);
-        }
-        if (auto* dialog = qobject_cast<QDialog*>(window))
-            QTimer::singleShot(0, dialog, &QDialog::reject);
-        else
-            QTimer::singleShot(0, window, &QWidget::close);
-        return false;
-    }
-
-private:
-    const QWidget* m_main;
-    Inspect m_inspect;
-};
 
 // Opens the main window, every editor and every window the commands and the editors' buttons
 // open, and hands each to `inspect`; the class names of the windows that showed.

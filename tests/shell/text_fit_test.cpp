@@ -6,6 +6,7 @@
 // the rectangle it is drawn in.
 
 #include "shell_fixture.h"
+#include "window_inspector.h"
 
 #include "report_fixture.h"
 #include "grid/grid_view.h"
@@ -30,7 +31,6 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -159,38 +159,11 @@ QStringList cutTexts(const QWidget& root) {
     return faults;
 }
 
-// Measures every window of ours as it shows, then closes it (a dialog as if cancelled).
-class WindowMeasurer : public QObject {
-public:
-    explicit WindowMeasurer(const QWidget* mainWindow) : m_main(mainWindow) { qApp->installEventFilter(this); }
-    ~WindowMeasurer() override { qApp->removeEventFilter(this); }
-
-    QStringList faults;
-
-    void measure(QWidget& window, const QString& where) {
-        if (window.layout()) window.layout()->activate();
-        for (const QString& fault : cutTexts(window)) faults.append(where + ": " + fault);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::Show || !watched->isWidgetType()) return false;
-        auto* window = static_cast<QWidget*>(watched);
-        const Qt::WindowType type = window->windowType();
-        if (!window->isWindow() || window == m_main || type == Qt::Popup || type == Qt::ToolTip) return false;
-        // Our own windows; Qt's (message boxes, file and print dialogs) lay themselves out.
-        if (QByteArray(window->metaObject()->className()).contains("::"))
-            measure(*window, QLatin1String(window->metaObject()->className()));
-        if (auto* dialog = qobject_cast<QDialog*>(window))
-            QTimer::singleShot(0, dialog, &QDialog::reject);
-        else
-            QTimer::singleShot(0, window, &QWidget::close);
-        return false;
-    }
-
-private:
-    const QWidget* m_main;
-};
+// Every text of `window` that does not fit, each as "<where>: <fault>".
+void measure(const QWidget& window, const QString& where, QStringList& faults) {
+    if (window.layout()) window.layout()->activate();
+    for (const QString& fault : cutTexts(window)) faults.append(where + ": " + fault);
+}
 
 QStringList cutTextsAt(int points) {
     QFont font = QApplication::font();
@@ -211,14 +184,18 @@ QStringList cutTextsAt(int points) {
     frame.show();
     EXPECT_TRUE(QTest::qWaitForWindowExposed(&frame));
 
-    WindowMeasurer measurer(&frame);
-    measurer.measure(frame, QStringLiteral("main window"));
+    QStringList faults;
+    // Every window a command or button opens is measured as it shows, then closed.
+    const WindowInspector measurer(&frame, [&faults](const QWidget* window, const QString& where, bool) {
+        measure(*window, where, faults);
+    });
+    measure(frame, QStringLiteral("main window"), faults);
     for (const config::Editor& info : config::kEditors) {
         frame.openEditor(info.kind);
         shell::CMyChildFrame* editor = frame.workspace().frame(info.kind);
         if (!editor) continue;
         QApplication::processEvents();
-        measurer.measure(*editor, QLatin1String(info.windowTitle));
+        measure(*editor, QLatin1String(info.windowTitle), faults);
         for (QPushButton* button : editor->findChildren<QPushButton*>())
             if (button->isVisible() && button->isEnabled() && button->objectName() != QStringLiteral("closeButton"))
                 button->click();
@@ -229,7 +206,7 @@ QStringList cutTextsAt(int points) {
             !action->objectName().startsWith(QStringLiteral("actionRecent")))
             action->trigger();
     QApplication::setFont(QFont());
-    return measurer.faults;
+    return faults;
 }
 
 TEST(TextFitTest, NoTextIsCutAtAnyDesktopFontSize) {
