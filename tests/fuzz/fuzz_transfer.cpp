@@ -208,8 +208,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     require(!state.transfer.running, "the running flag is down when a transfer ends");
     if (direction == Direction::Read) {
-        if (outcome.success() && !unchecked) completedReadHoldsTheAnswers(radio, before, state.image);
-        else fuzzing::requireSameImage(before, state.image, "a read that does not succeed changes nothing");
+        // A session that took the answers by their length only (the radio's first answer did
+        // not name its block) has no block names to hold a completed read against.
+        if (!outcome.success()) fuzzing::requireSameImage(before, state.image, "a read that does not succeed changes nothing");
+        else if (!unchecked) completedReadHoldsTheAnswers(radio, before, state.image);
     } else {
         image::RadioImage expected = before;
         expected.setU8(map::kRadioState, state.image.u8(map::kRadioState));
