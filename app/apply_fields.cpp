@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/apply_fields.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace app::report {
@@ -9,7 +10,7 @@ QString problemLine(const Problem& problem) {
     QString line = problem.path;
     if (!problem.value.isEmpty()) line += (line.isEmpty() ? QString() : QStringLiteral(": ")) + problem.value;
     if (!line.isEmpty()) line += QStringLiteral(": ");
-    if (problem.warning) line += QStringLiteral("warning: ");
+    if (problem.warning) line += QCoreApplication::translate("app::apply", "warning: ");
     return line + problem.reason;
 }
 
@@ -36,11 +37,11 @@ const QString kNo = QStringLiteral("No");
 QString kindName(app::json::Value::Kind kind) {
     using Kind = app::json::Value::Kind;
     switch (kind) {
-    case Kind::Object: return QStringLiteral("an object");
-    case Kind::Array: return QStringLiteral("a list");
-    case Kind::String: return QStringLiteral("a text");
-    case Kind::Number: return QStringLiteral("a number");
-    case Kind::Boolean: return QStringLiteral("true or false");
+    case Kind::Object: return QCoreApplication::translate("app::apply", "an object");
+    case Kind::Array: return QCoreApplication::translate("app::apply", "a list");
+    case Kind::String: return QCoreApplication::translate("app::apply", "a text");
+    case Kind::Number: return QCoreApplication::translate("app::apply", "a number");
+    case Kind::Boolean: return QCoreApplication::translate("app::apply", "true or false");
     case Kind::Null: return QStringLiteral("null");
     }
     return {};
@@ -54,7 +55,7 @@ DocumentObject::DocumentObject(const app::json::Value& value, QString path, Prob
     : m_value(value), m_path(std::move(path)), m_problems(problems), m_known(std::move(known)) {
     QSet<QString> seen;
     for (const auto& [key, member] : m_value.members) {
-        if (seen.contains(key)) m_problems.error(pathOf(key), app::json::quoted(member), QStringLiteral("given twice"));
+        if (seen.contains(key)) m_problems.error(pathOf(key), app::json::quoted(member), QCoreApplication::translate("app::apply", "given twice"));
         seen.insert(key);
     }
 }
@@ -80,18 +81,18 @@ std::optional<QString> DocumentObject::text(const QString& key, const QStringLis
     using Kind = app::json::Value::Kind;
     const bool yesNo = value->kind == Kind::Boolean && options == checkOptions();
     QString hint;
-    if (yesNo) hint = QStringLiteral(" (write \"%1\" or \"%2\")").arg(kYes, kNo);
+    if (yesNo) hint = QCoreApplication::translate("app::apply", " (write \"%1\" or \"%2\")").arg(kYes, kNo);
     else if (value->kind == Kind::Number || value->kind == Kind::Boolean)
-        hint = QStringLiteral(" (write %1)").arg(app::json::quoted(value->text));
+        hint = QCoreApplication::translate("app::apply", " (write %1)").arg(app::json::quoted(value->text));
     m_problems.error(pathOf(key), app::json::quoted(*value),
-                     QStringLiteral("%1, not a text%2").arg(kindName(value->kind), hint));
+                     QCoreApplication::translate("app::apply", "%1, not a text%2").arg(kindName(value->kind), hint));
     return std::nullopt;
 }
 
 const app::json::Value* DocumentObject::list(const QString& key) {
     const app::json::Value* value = member(key);
     if (!value || value->isArray()) return value;
-    m_problems.error(pathOf(key), app::json::quoted(*value), QStringLiteral("%1, not a list").arg(kindName(value->kind)));
+    m_problems.error(pathOf(key), app::json::quoted(*value), QCoreApplication::translate("app::apply", "%1, not a list").arg(kindName(value->kind)));
     return nullptr;
 }
 
@@ -101,7 +102,7 @@ void DocumentObject::reportUnknownKeys() {
         const QString& key = member.key;
         if (m_asked.contains(key) || m_known.contains(key) || told.contains(key)) continue;
         told.insert(key);
-        m_problems.error(pathOf(key), QString(), QStringLiteral("unknown key"));
+        m_problems.error(pathOf(key), QString(), QCoreApplication::translate("app::apply", "unknown key"));
     }
 }
 
@@ -121,25 +122,25 @@ std::vector<ListedRow> readListRows(const app::json::Value& list, const QString&
         const app::json::Value& item = list.items[std::size_t(i)];
         const QString rowPath = QStringLiteral("%1[%2]").arg(path).arg(i);
         if (!item.isObject()) {
-            problems.error(rowPath, app::json::quoted(item), QStringLiteral("%1, not an object").arg(kindName(item.kind)));
+            problems.error(rowPath, app::json::quoted(item), QCoreApplication::translate("app::apply", "%1, not an object").arg(kindName(item.kind)));
             continue;
         }
         DocumentObject row(item, rowPath, problems, columns);
         const std::optional<QString> id = row.text(idKey);
         if (!id) {
-            if (!row.has(idKey)) problems.error(row.pathOf(idKey), QString(), QStringLiteral("missing: every entry names its %1").arg(idKey));
+            if (!row.has(idKey)) problems.error(row.pathOf(idKey), QString(), QCoreApplication::translate("app::apply", "missing: every entry names its %1").arg(idKey));
             row.reportUnknownKeys();
             continue;
         }
         const std::optional<int> entry = entryOf(*id);
         if (!entry) {
-            problems.error(row.pathOf(idKey), app::json::quoted(*id), QStringLiteral("no such entry (%1)").arg(whatExists));
+            problems.error(row.pathOf(idKey), app::json::quoted(*id), QCoreApplication::translate("app::apply", "no such entry (%1)").arg(whatExists));
             row.reportUnknownKeys();
             continue;
         }
         if (listedAt.contains(*entry)) {
             problems.error(row.pathOf(idKey), app::json::quoted(*id),
-                           QStringLiteral("listed twice (also %1[%2])").arg(path).arg(listedAt.value(*entry)));
+                           QCoreApplication::translate("app::apply", "listed twice (also %1[%2])").arg(path).arg(listedAt.value(*entry)));
             row.reportUnknownKeys();
             continue;
         }
@@ -222,17 +223,17 @@ QString listBrief(const QStringList& entries) {
 
 Verdict enterEntry(const QStringList& entries, const QString& text) {
     if (entries.contains(text)) return taken(text);
-    if (entries.isEmpty()) return refused(QStringLiteral("the list offers nothing here"));
-    return refused(QStringLiteral("not one of: %1").arg(listBrief(entries)));
+    if (entries.isEmpty()) return refused(QCoreApplication::translate("app::apply", "the list offers nothing here"));
+    return refused(QCoreApplication::translate("app::apply", "not one of: %1").arg(listBrief(entries)));
 }
 
 Verdict enterIndexEntry(const QStringList& entries, const QString& text) {
-    if (text.isEmpty()) return onlyFileHolds(QStringLiteral("no entry chosen (a byte past the list)"));
+    if (text.isEmpty()) return onlyFileHolds(QCoreApplication::translate("app::apply", "no entry chosen (a byte past the list)"));
     return enterEntry(entries, text);
 }
 
 Verdict onlyFileHolds(const QString& what) {
-    return refused(QStringLiteral("%1: only a file holds it, and the editor takes it nowhere else").arg(what));
+    return refused(QCoreApplication::translate("app::apply", "%1: only a file holds it, and the editor takes it nowhere else").arg(what));
 }
 
 void storeIndexEntry(image::RadioImage& img, image::Addr at, const QStringList& entries, const QString& text) {
@@ -299,7 +300,7 @@ bool isYes(const QString& text) { return text == kYes; }
 // What a user can type is taken, as the editor corrects it (a-z become capitals, with a
 // warning); anything else is refused, also what the field's bytes could show.
 Verdict enterText(const QString& text, const TextRule& rule) {
-    if (text.size() > rule.most) return refused(QStringLiteral("at most %1 characters").arg(rule.most));
+    if (text.size() > rule.most) return refused(QCoreApplication::translate("app::apply", "at most %1 characters").arg(rule.most));
     const auto typable = [&](const QString& t) {
         return rule.typable.isEmpty() || std::all_of(t.begin(), t.end(), [&](QChar c) { return rule.typable.contains(c); });
     };
@@ -307,7 +308,7 @@ Verdict enterText(const QString& text, const TextRule& rule) {
     const bool showable = std::all_of(typed.begin(), typed.end(), rule.showable);
     if (!typable(typed) || !showable) return refused(rule.onlyWhat);
     if (typed == text) return taken(text);
-    return warned(typed, QStringLiteral("typed, it becomes %1").arg(app::json::quoted(typed)));
+    return warned(typed, QCoreApplication::translate("app::apply", "typed, it becomes %1").arg(app::json::quoted(typed)));
 }
 
 bool latin1Shown(QChar c) { return c.unicode() > 0x00 && c.unicode() < 0xFF; }

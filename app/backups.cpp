@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/backups.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -44,7 +45,7 @@ BackupResult saveBackup(const AppConfig& config, const image::FilePrefixBlock& p
     BackupResult result;
     const QDir folder(backupFolder(config));
     if (!folder.exists() && !QDir().mkpath(folder.path())) {
-        result.errorText = QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder.path()));
+        result.errorText = QCoreApplication::translate("app::backups", "cannot create the folder %1").arg(QDir::toNativeSeparators(folder.path()));
         return result;
     }
     result.path = reserveName(folder, when, kind);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/json_reader.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 namespace app::json {
@@ -24,7 +25,7 @@ public:
         }
         skipBlanks();
         if (m_at < m_text.size()) {
-            fail(QStringLiteral("text after the document"));
+            fail(QCoreApplication::translate("app::json", "text after the document"));
             result.error = m_error;
             return result;
         }
@@ -42,7 +43,7 @@ private:
                     ++line;
                     lineStart = i + 1;
                 }
-            m_error = QStringLiteral("line %1, column %2: %3").arg(line).arg(m_at - lineStart + 1).arg(what);
+            m_error = QCoreApplication::translate("app::json", "line %1, column %2: %3").arg(line).arg(m_at - lineStart + 1).arg(what);
         }
         return false;
     }
@@ -56,14 +57,14 @@ private:
 
     bool expect(QChar c) {
         skipBlanks();
-        if (peek() != c) return fail(QStringLiteral("expected '%1'").arg(c));
+        if (peek() != c) return fail(QCoreApplication::translate("app::json", "expected '%1'").arg(c));
         ++m_at;
         return true;
     }
 
     bool readValue(Value& value, int depth) {
         skipBlanks();
-        if (atEnd()) return fail(QStringLiteral("the document ends where a value should be"));
+        if (atEnd()) return fail(QCoreApplication::translate("app::json", "the document ends where a value should be"));
         const QChar c = peek();
         if (c == u'{') return readObject(value, depth + 1);
         if (c == u'[') return readArray(value, depth + 1);
@@ -82,11 +83,11 @@ private:
                 return true;
             }
         }
-        return fail(QStringLiteral("not a JSON value"));
+        return fail(QCoreApplication::translate("app::json", "not a JSON value"));
     }
 
     bool readObject(Value& value, int depth) {
-        if (depth > kMostDepth) return fail(QStringLiteral("nested too deeply"));
+        if (depth > kMostDepth) return fail(QCoreApplication::translate("app::json", "nested too deeply"));
         value.kind = Value::Kind::Object;
         ++m_at;  // '{'
         skipBlanks();
@@ -96,7 +97,7 @@ private:
         }
         for (;;) {
             skipBlanks();
-            if (peek() != u'"') return fail(QStringLiteral("expected a key in quotes"));
+            if (peek() != u'"') return fail(QCoreApplication::translate("app::json", "expected a key in quotes"));
             QString key;
             if (!readString(key) || !expect(u':')) return false;
             Value member;
@@ -112,7 +113,7 @@ private:
     }
 
     bool readArray(Value& value, int depth) {
-        if (depth > kMostDepth) return fail(QStringLiteral("nested too deeply"));
+        if (depth > kMostDepth) return fail(QCoreApplication::translate("app::json", "nested too deeply"));
         value.kind = Value::Kind::Array;
         ++m_at;  // '['
         skipBlanks();
@@ -138,7 +139,7 @@ private:
         unsigned value = 0;
         for (int i = 0; i < 4; ++i) {
             const int digit = atEnd() ? -1 : hexValue(peek());
-            if (digit < 0) return fail(QStringLiteral("a \\u escape needs four hexadecimal digits"));
+            if (digit < 0) return fail(QCoreApplication::translate("app::json", "a \\u escape needs four hexadecimal digits"));
             value = value * 16 + unsigned(digit);
             ++m_at;
         }
@@ -157,15 +158,15 @@ private:
     bool readString(QString& out) {
         ++m_at;  // '"'
         for (;;) {
-            if (atEnd()) return fail(QStringLiteral("a text in quotes does not end"));
+            if (atEnd()) return fail(QCoreApplication::translate("app::json", "a text in quotes does not end"));
             const QChar c = m_text[m_at++];
             if (c == u'"') return true;
-            if (c.unicode() < 0x20) return fail(QStringLiteral("a control character inside quotes"));
+            if (c.unicode() < 0x20) return fail(QCoreApplication::translate("app::json", "a control character inside quotes"));
             if (c != u'\\') {
                 out.append(c);
                 continue;
             }
-            if (atEnd()) return fail(QStringLiteral("a text in quotes does not end"));
+            if (atEnd()) return fail(QCoreApplication::translate("app::json", "a text in quotes does not end"));
             const QChar escape = m_text[m_at++];
             switch (escape.unicode()) {
             case u'"': out.append(u'"'); break;
@@ -182,7 +183,7 @@ private:
                 out.append(QChar(unit));
                 break;
             }
-            default: --m_at; return fail(QStringLiteral("an unknown escape"));
+            default: --m_at; return fail(QCoreApplication::translate("app::json", "an unknown escape"));
             }
         }
     }
@@ -196,15 +197,15 @@ private:
         };
         if (peek() == u'-') ++m_at;
         if (peek() == u'0') ++m_at;
-        else if (!digits()) return fail(QStringLiteral("not a number"));
+        else if (!digits()) return fail(QCoreApplication::translate("app::json", "not a number"));
         if (peek() == u'.') {
             ++m_at;
-            if (!digits()) return fail(QStringLiteral("not a number"));
+            if (!digits()) return fail(QCoreApplication::translate("app::json", "not a number"));
         }
         if (peek() == u'e' || peek() == u'E') {
             ++m_at;
             if (peek() == u'+' || peek() == u'-') ++m_at;
-            if (!digits()) return fail(QStringLiteral("not a number"));
+            if (!digits()) return fail(QCoreApplication::translate("app::json", "not a number"));
         }
         value.kind = Value::Kind::Number;
         value.text = m_text.mid(start, m_at - start);
@@ -231,15 +232,15 @@ std::optional<QStringDecoder::Encoding> utf16ByMark(QByteArrayView bytes) {
 
 ReadResult read(QByteArrayView bytes) {
     if (bytes.size() > kMostDocumentBytes)
-        return {std::nullopt, QStringLiteral("%1 bytes: larger than any configuration document (at most %2 MB)")
+        return {std::nullopt, QCoreApplication::translate("app::json", "%1 bytes: larger than any configuration document (at most %2 MB)")
                                   .arg(bytes.size())
                                   .arg(kMostDocumentBytes / (1024 * 1024))};
     const std::optional<QStringDecoder::Encoding> utf16 = utf16ByMark(bytes);
     QStringDecoder decoder(utf16.value_or(QStringDecoder::Utf8), QStringDecoder::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
-        return {std::nullopt, utf16 ? QStringLiteral("the text is not UTF-16, though it begins with its byte-order mark")
-                                    : QStringLiteral("the text is not UTF-8 (nor UTF-16 with a byte-order mark)")};
+        return {std::nullopt, utf16 ? QCoreApplication::translate("app::json", "the text is not UTF-16, though it begins with its byte-order mark")
+                                    : QCoreApplication::translate("app::json", "the text is not UTF-8 (nor UTF-16 with a byte-order mark)")};
     if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
     return Reader(text).document();
 }

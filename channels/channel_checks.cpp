@@ -26,9 +26,8 @@ QList<int> checkedSlots(const image::RadioImage& img) {
 }
 
 QString channelField(int slot, const char* label) {
-    const std::string_view column = kChannelColumnInfo[kColLabel].header;
-    return app::check::texts::kChannelField.arg(QLatin1String(column.data(), qsizetype(column.size())), channelLabel(slot),
-                                           QString::fromLatin1(label));
+    return app::check::texts::kChannelField.arg(texts::tr(kChannelColumnInfo[kColLabel].header.data()), channelLabel(slot),
+                                                texts::tr(label));  // literals: terminated
 }
 
 } // namespace channels
@@ -109,7 +108,7 @@ NamedChannel namedChannel(const image::RadioImage& img, int slot) {
 QString nameDifferences(const NamedChannel& here, const NamedChannel& there) {
     QStringList parts;
     const auto compare = [&](const char* label, const QString& a, const QString& b) {
-        if (a != b) parts.append(app::check::texts::kNameDifference.arg(QString::fromLatin1(label), a, b));
+        if (a != b) parts.append(app::check::texts::kNameDifference.arg(texts::tr(label), a, b));
     };
     compare(ct::kRxFrequency, here.rx, there.rx);
     compare(ct::kTxFrequency, here.tx, there.tx);

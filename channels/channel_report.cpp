@@ -120,29 +120,29 @@ QString bandText(Freq10Hz low, Freq10Hz high) {
 // the list makes silently is a warning.
 Verdict enterFrequency(const QString& text, Freq10Hz low, Freq10Hz high, const QString& band) {
     if (text.isEmpty() || !channels::isPlainDecimal(text) || text == QStringLiteral("."))
-        return refused(QStringLiteral("not a frequency in MHz"));
+        return refused(QCoreApplication::translate("channels::report", "not a frequency in MHz"));
     const Freq10Hz typed = image::parseFrequencyText(text);
-    if (typed.value == 0) return refused(QStringLiteral("not a frequency in MHz"));
-    if (typed < low || high < typed) return refused(QStringLiteral("outside %1%2 MHz").arg(band, bandText(low, high)));
+    if (typed.value == 0) return refused(QCoreApplication::translate("channels::report", "not a frequency in MHz"));
+    if (typed < low || high < typed) return refused(QCoreApplication::translate("channels::report", "outside %1%2 MHz").arg(band, bandText(low, high)));
     const Freq10Hz rounded = image::entryRounding(typed);
     const QString shown = image::formatFrequency(rounded);
-    if (rounded != typed) return warned(shown, QStringLiteral("off the raster, becomes %1").arg(shown));
+    if (rounded != typed) return warned(shown, QCoreApplication::translate("channels::report", "off the raster, becomes %1").arg(shown));
     if (image::parseScaledDecimal(text, 9) != std::int64_t(typed.value) * 10000)
-        return warned(shown, QStringLiteral("finer than 10 Hz, becomes %1").arg(shown));
+        return warned(shown, QCoreApplication::translate("channels::report", "finer than 10 Hz, becomes %1").arg(shown));
     return taken(shown);
 }
 
 Verdict enterName(const QString& text) {
     return enterText(text, {kChannelNameLength, QString(), true,
-                            QStringLiteral("only characters a channel name holds (Latin-1)"), latin1Shown});
+                            QCoreApplication::translate("channels::report", "only characters a channel name holds (Latin-1)"), latin1Shown});
 }
 
 // A tone cell offers the list of every tone text; "" is a CTCSS position past the table,
 // which only a file holds.
 Verdict enterTone(const QString& text) {
     if (toneCellList().contains(text)) return taken(text);
-    if (text.isEmpty()) return onlyFileHolds(QStringLiteral("a CTCSS tone past the table"));
-    return refused(QStringLiteral("not a tone: Off, a CTCSS tone (62.5 ... 254.1) or a DCS code (D023N, D754I ...)"));
+    if (text.isEmpty()) return onlyFileHolds(QCoreApplication::translate("channels::report", "a CTCSS tone past the table"));
+    return refused(QCoreApplication::translate("channels::report", "not a tone: Off, a CTCSS tone (62.5 ... 254.1) or a DCS code (D023N, D754I ...)"));
 }
 
 // "DTMF M5" -> "DTMF" and "M5".
@@ -164,7 +164,7 @@ public:
         const std::optional<QString> rx = given(kColRx);
         if (isNew && !rx) {
             if (!m_row.has(key(kColRx)))
-                m_problems.error(m_row.pathOf(key(kColRx)), QString(), QStringLiteral("missing: a new channel needs its RX frequency"));
+                m_problems.error(m_row.pathOf(key(kColRx)), QString(), QCoreApplication::translate("channels::report", "missing: a new channel needs its RX frequency"));
             return;
         }
         if (rx && *rx != cells[kColRx]) {
@@ -174,12 +174,12 @@ public:
         }
         if (cells[kColRx].isEmpty()) {
             m_problems.error(m_row.pathOf(key(kColRx)), app::json::quoted(rx.value_or(QString())),
-                             QStringLiteral("a listed channel needs its RX frequency; leave the channel out to empty it"));
+                             QCoreApplication::translate("channels::report", "a listed channel needs its RX frequency; leave the channel out to empty it"));
             return;
         }
         if (const auto tx = changed(kColTx, cells[kColTx]))
             if (const auto text = checked(kColTx, *tx, enterFrequency(*tx, m_limits.txLow, m_limits.txHigh,
-                                                                       QStringLiteral("the transmit band "))))
+                                                                       QCoreApplication::translate("channels::report", "the transmit band "))))
                 commitTxCell(cells, m_limits, *text);
         if (const auto name = changed(kColName, cells[kColName]))
             if (const auto text = checked(kColName, *name, enterName(*name))) commitOptionCell(cells, kColName, *text);
@@ -234,7 +234,7 @@ public:
         bool number = false;
         const int entry = m_code.toInt(&number);
         if (!number || entry < 0 || entry >= entries || QString::number(entry) != m_code) return verdict;
-        return warned(codes.first(), QStringLiteral("entry %1 is not in use; becomes %2").arg(m_code, codes.first()));
+        return warned(codes.first(), QCoreApplication::translate("channels::report", "entry %1 is not in use; becomes %2").arg(m_code, codes.first()));
     }
 
     // The options only the dialog shows; the dialog stores the whole channel when one changed.
@@ -393,7 +393,7 @@ void applyChannelSection(DocumentObject& section, ApplyContext& context) {
             if (listed[std::size_t(slot)] || rowCells[kColRx].isEmpty()) continue;
             if (slot == kSlotVFO)
                 context.problems.warning(path, QString(),
-                                         QStringLiteral("VFO is not listed and is emptied, which only a file can hold"));
+                                         QCoreApplication::translate("channels::report", "VFO is not listed and is emptied, which only a file can hold"));
             for (int column = kColRx; column < kChannelColumns; ++column) rowCells[column].clear();
         }
     }

@@ -97,8 +97,7 @@ void CProgramView::showField(const QString& field) {
         const QString header = field.mid(row.size());
         int column = kColRx;
         for (int c = kColRx; c < kChannelColumns; ++c) {
-            const std::string_view name = kChannelColumnInfo[std::size_t(c)].header;
-            if (header == QLatin1String(name.data(), qsizetype(name.size()))) column = c;
+            if (header == texts::tr(kChannelColumnInfo[std::size_t(c)].header.data())) column = c;
         }
         m_grid->setCurrentCell(slot, column);
         m_grid->scrollTo(m_grid->currentIndex(), QAbstractItemView::PositionAtCenter);
@@ -421,8 +420,8 @@ void CProgramView::showContextMenu(const QPoint& globalPos) {
     menu.addSeparator();
     for (const forms::EditCommandInfo& info : forms::kEditCommands) {
         if (info.separatorBefore) menu.addSeparator();
-        QString label = QString::fromLatin1(info.text.data(), qsizetype(info.text.size()));
-        if (!info.keys.empty()) label += u'\t' + QString::fromLatin1(info.keys.data(), qsizetype(info.keys.size()));
+        QString label = forms::commandText(info);
+        if (!info.keys.empty()) label += u'\t' + forms::commandKeys(info);
         QAction* action = menu.addAction(label);
         action->setObjectName(QLatin1String(info.objectName));
         action->setEnabled(canRun(info.command));

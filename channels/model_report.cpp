@@ -10,6 +10,7 @@
 #include "channels/channel_record.h"
 #include "channels/channel_rows.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace channels {
@@ -47,7 +48,7 @@ std::optional<Range> enteredRange(DocumentObject& section, const QString& key, c
     if (!given || *given == shown) return current;
     changed = true;
     const std::optional<Range> range = parseRange(*given);
-    if (!range) problems.error(section.pathOf(key), app::json::quoted(*given), QStringLiteral("not a range of whole MHz such as 136-174"));
+    if (!range) problems.error(section.pathOf(key), app::json::quoted(*given), QCoreApplication::translate("channels::report", "not a range of whole MHz such as 136-174"));
     return range;
 }
 
@@ -86,7 +87,7 @@ void applyModelSection(DocumentObject& section, ApplyContext& context) {
     Problems& problems = context.problems;
     if (const std::optional<QString> model = section.text(kModelKey); model && *model != context.modelName)
         problems.warning(section.pathOf(kModelKey), app::json::quoted(*model),
-                         QStringLiteral("a parameter file does not hold the model name; this program's is %1")
+                         QCoreApplication::translate("channels::report", "a parameter file does not hold the model name; this program's is %1")
                              .arg(context.modelName));
     const image::BandLimits& limits = context.limits;
     bool rxChanged = false;
@@ -99,7 +100,7 @@ void applyModelSection(DocumentObject& section, ApplyContext& context) {
     if (!image::modelEntryValid(rx->low, rx->high, tx->low, tx->high)) {
         const QString key = rxChanged ? kRxKey : kTxKey;
         problems.error(section.pathOf(key), app::json::quoted(*section.text(key)),
-                       QStringLiteral("RX %1-%2 and TX %3-%4 MHz lie within no band of this radio (see the Model dialog)")
+                       QCoreApplication::translate("channels::report", "RX %1-%2 and TX %3-%4 MHz lie within no band of this radio (see the Model dialog)")
                            .arg(rx->low).arg(rx->high).arg(tx->low).arg(tx->high));
         return;
     }
@@ -108,19 +109,19 @@ void applyModelSection(DocumentObject& section, ApplyContext& context) {
     if (!context.hasChannelSection && !outside.isEmpty()) {
         const QString key = rxChanged ? kRxKey : kTxKey;
         const int count = channels::channelsOutsideBand(context.image, chosen);
-        const QString channelCount = count == 1 ? QStringLiteral("1 channel lies") : QStringLiteral("%1 channels lie").arg(count);
+        const QString channelCount = count == 1 ? QCoreApplication::translate("channels::report", "1 channel lies") : QCoreApplication::translate("channels::report", "%1 channels lie").arg(count);
         const QString counted = QStringLiteral("%1 (%2)").arg(channelCount, outside.join(QStringLiteral(", ")));
         // The model dialog asks before it moves them; a document must say so itself.
         if (!context.allowBandChange) {
             problems.error(section.pathOf(key), app::json::quoted(*section.text(key)),
-                           QStringLiteral("%1 outside the new band, which would move each to the band's nearest limit; "
+                           QCoreApplication::translate("channels::report", "%1 outside the new band, which would move each to the band's nearest limit; "
                                           "allow the band change to do so (--allow-band-change)")
                                .arg(counted));
             return;
         }
         moveChannelsInto(context.image, chosen);
         problems.warning(section.pathOf(key), app::json::quoted(*section.text(key)),
-                         QStringLiteral("%1 outside the new band; each moves to the band's nearest limit").arg(counted));
+                         QCoreApplication::translate("channels::report", "%1 outside the new band; each moves to the band's nearest limit").arg(counted));
     }
     context.limits = chosen;
 }

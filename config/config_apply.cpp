@@ -5,6 +5,7 @@
 #include "config/editor_table.h"
 #include "image/consistency_pass.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -43,7 +44,7 @@ bool applySections(const app::json::Value& root, ApplyContext& context) {
     context.hasChannelSection = document.has(QStringLiteral("channel"));
     const std::vector<SectionRule> rules = applyOrder();
     for (const auto& member : root.members)
-        if (!knownSection(rules, member.key)) context.problems.error(member.key, QString(), QStringLiteral("unknown section"));
+        if (!knownSection(rules, member.key)) context.problems.error(member.key, QString(), QCoreApplication::translate("config::apply", "unknown section"));
     bool any = false;
     for (const SectionRule& rule : rules) {
         const QString& key = rule.key;
@@ -52,7 +53,7 @@ bool applySections(const app::json::Value& root, ApplyContext& context) {
             if (member.key == key) section = &member.value;
         if (!section) continue;
         if (!section->isObject()) {
-            context.problems.error(key, app::json::quoted(*section), QStringLiteral("not an object"));
+            context.problems.error(key, app::json::quoted(*section), QCoreApplication::translate("config::apply", "not an object"));
             continue;
         }
         DocumentObject object(*section, key, context.problems);
@@ -101,7 +102,7 @@ void warnDroppedReferences(const app::json::Value& document, const ConfigReport&
         if (was == now || was.isEmpty()) continue;
         problems.warning(QStringLiteral("%1.%2").arg(QLatin1String(reference.section), QLatin1String(reference.key)),
                          app::json::quoted(was),
-                         QStringLiteral("the channel list leaves out channel %1, which this setting names; becomes %2")
+                         QCoreApplication::translate("config::apply", "the channel list leaves out channel %1, which this setting names; becomes %2")
                              .arg(was, now.isEmpty() ? QStringLiteral("nothing") : now));
     }
 }
@@ -130,7 +131,7 @@ ApplyResult applyDocument(const app::json::Value& document, image::RadioImage& i
     ApplyResult result;
     if (!document.isObject()) {
         result.problems.append({QString(), app::json::quoted(document),
-                                QStringLiteral("not a configuration: the document must be one JSON object"), false});
+                                QCoreApplication::translate("config::apply", "not a configuration: the document must be one JSON object"), false});
         return result;
     }
     image::RadioImage working = image;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/print_document.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -590,7 +591,7 @@ QString printDocumentName(const app::AppConfig& config) {
     return dot < 0 ? QString() : name.left(dot);
 }
 
-QString printFooterText(int page, int pages) { return QStringLiteral("-- Page %1 of %2 --").arg(page).arg(pages); }
+QString printFooterText(int page, int pages) { return QCoreApplication::translate("config::print", "-- Page %1 of %2 --").arg(page).arg(pages); }
 
 int printDocument(QPagedPaintDevice& device, const Printout& printout, const std::function<void()>& abort) {
     QPainter painter;

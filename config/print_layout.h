@@ -7,6 +7,7 @@
 // with the font it prints in.
 
 #include "app/report_model.h"
+#include "app/translated_text.h"
 
 #include <QList>
 #include <QString>
@@ -55,11 +56,14 @@ struct PrintSource {
     QString printed;   // date and time of printing as shown
 };
 
-inline const QString kPrintHeading = QStringLiteral("%1 configuration");
-inline const QString kPrintHeadingWithoutModel = QStringLiteral("Configuration");
-inline const QString kPrintFileLabel = QStringLiteral("File");
-inline const QString kPrintDateLabel = QStringLiteral("Printed");
-inline const QString kPrintNoFile = QStringLiteral("(not saved)");
+// The printout's own words read in the user's language in the windows (see app/translated_text.h).
+inline constexpr char kPrintContext[] = "config::print";
+using PrintText = app::TranslatedText<kPrintContext>;
+inline constexpr PrintText kPrintHeading{QT_TRANSLATE_NOOP("config::print", "%1 configuration")};
+inline constexpr PrintText kPrintHeadingWithoutModel{QT_TRANSLATE_NOOP("config::print", "Configuration")};
+inline constexpr PrintText kPrintFileLabel{QT_TRANSLATE_NOOP("config::print", "File")};
+inline constexpr PrintText kPrintDateLabel{QT_TRANSLATE_NOOP("config::print", "Printed")};
+inline constexpr PrintText kPrintNoFile{QT_TRANSLATE_NOOP("config::print", "(not saved)")};
 // The date printed: unambiguous wherever the printout is read.
 inline const QString kPrintDateFormat = QStringLiteral("yyyy-MM-dd HH:mm");
 

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "config/roster.h"
 
+#include "app/translated_text.h"
+
 #include "config/config_apply.h"
 #include "config/editor_table.h"
 #include "channels/channel_csv.h"
 #include "link/port_names.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -18,19 +21,22 @@ namespace config::fleet {
 namespace {
 
 namespace text {
-const QString kNoRadioColumn = QStringLiteral("%1: no \"Radio\" column in the header line");
-const QString kDuplicateColumn = QStringLiteral("%1: column \"%2\" appears twice");
-const QString kBadColumn = QStringLiteral("%1: column \"%2\" names no value (section.key, as report --json writes them)");
-const QString kNoRows = QStringLiteral("%1: no radios below the header line");
-const QString kRowPrefix = QStringLiteral("%1 row %2 (Radio %3): %4");
-const QString kRowPrefixNoRadio = QStringLiteral("%1 row %2: %3");
-const QString kNoRadio = QStringLiteral("no Radio label");
-const QString kRadioTwice = QStringLiteral("Radio \"%1\" is also on row %2");
-const QString kNoPort = QStringLiteral("no Port, and no port given for the run");
-const QString kTooManyCells = QStringLiteral("%1 cells, the header has %2 columns");
-const QString kSharedId = QStringLiteral("%1: \"%2\": also the self ID of row %3 (Radio %4)");
-const QString kOtherLog = QStringLiteral("%1 holds a log with other columns; name another log file");
-const QString kCannotWrite = QStringLiteral("cannot write %1: %2");
+// Read in the user's language in the windows (see app/translated_text.h).
+constexpr char kContext[] = "config::roster";
+using Text = app::TranslatedText<kContext>;
+constexpr Text kNoRadioColumn{QT_TRANSLATE_NOOP("config::roster", "%1: no \"Radio\" column in the header line")};
+constexpr Text kDuplicateColumn{QT_TRANSLATE_NOOP("config::roster", "%1: column \"%2\" appears twice")};
+constexpr Text kBadColumn{QT_TRANSLATE_NOOP("config::roster", "%1: column \"%2\" names no value (section.key, as report --json writes them)")};
+constexpr Text kNoRows{QT_TRANSLATE_NOOP("config::roster", "%1: no radios below the header line")};
+constexpr Text kRowPrefix{QT_TRANSLATE_NOOP("config::roster", "%1 row %2 (Radio %3): %4")};
+constexpr Text kRowPrefixNoRadio{QT_TRANSLATE_NOOP("config::roster", "%1 row %2: %3")};
+constexpr Text kNoRadio{QT_TRANSLATE_NOOP("config::roster", "no Radio label")};
+constexpr Text kRadioTwice{QT_TRANSLATE_NOOP("config::roster", "Radio \"%1\" is also on row %2")};
+constexpr Text kNoPort{QT_TRANSLATE_NOOP("config::roster", "no Port, and no port given for the run")};
+constexpr Text kTooManyCells{QT_TRANSLATE_NOOP("config::roster", "%1 cells, the header has %2 columns")};
+constexpr Text kSharedId{QT_TRANSLATE_NOOP("config::roster", "%1: \"%2\": also the self ID of row %3 (Radio %4)")};
+constexpr Text kOtherLog{QT_TRANSLATE_NOOP("config::roster", "%1 holds a log with other columns; name another log file")};
+constexpr Text kCannotWrite{QT_TRANSLATE_NOOP("config::roster", "cannot write %1: %2")};
 const QString kTimeFormat = QStringLiteral("yyyy-MM-dd HH:mm:ss");
 } // namespace text
 

@@ -28,14 +28,19 @@ namespace {
 
 namespace ct = channels::texts;
 
-const QString kBecomes = QStringLiteral("%1 becomes %2");
-const QString kOutsideBecomes = QStringLiteral("%1 lies outside %2 MHz: becomes %3");
-const QString kEmptied = QStringLiteral("empty");
-const QString kReferenceBecomes = QStringLiteral("the file names channel %1, which the list does not offer: becomes %2");
-const QString kNoChannel = QStringLiteral("none");
-const QString kOtherBytesSection = QStringLiteral("Radio image");
-const QString kOtherBytesField = QStringLiteral("bytes no field shows");
-const QString kOtherBytes = QStringLiteral("%1 %2: %3");
+inline constexpr char kContext[] = "config::corrections";
+using Text = app::TranslatedText<kContext>;
+constexpr Text kBecomes{QT_TRANSLATE_NOOP("config::corrections", "%1 becomes %2")};
+constexpr Text kOutsideBecomes{QT_TRANSLATE_NOOP("config::corrections", "%1 lies outside %2 MHz: becomes %3")};
+constexpr Text kEmptied{QT_TRANSLATE_NOOP("config::corrections", "empty")};
+constexpr Text kReferenceBecomes{
+    QT_TRANSLATE_NOOP("config::corrections", "the file names channel %1, which the list does not offer: becomes %2")};
+constexpr Text kNoChannel{QT_TRANSLATE_NOOP("config::corrections", "none")};
+// Not an editor: the findings' section is shown as editors' names are.
+constexpr const char* kOtherBytesSection = QT_TRANSLATE_NOOP("app::EditorNames", "Radio image");
+constexpr Text kOtherBytesField{QT_TRANSLATE_NOOP("config::corrections", "bytes no field shows")};
+constexpr Text kOtherByte{QT_TRANSLATE_NOOP("config::corrections", "%1 changes: %2")};
+constexpr Text kOtherBytes{QT_TRANSLATE_NOOP("config::corrections", "%1 change: %2")};
 constexpr int kNamedAddresses = 8;
 constexpr int kBytesTried = 32;  // each is a report built again: enough for any real file
 
@@ -98,18 +103,21 @@ void reportCorrections(const app::report::ConfigReport& before, const app::repor
 struct ReferenceField {
     image::Addr at;
     const app::EditorNames& editor;
-    QString label;
+    const char* context;  // of the label's translation
+    const char* label;    // English, as the report names the field
+    QString shownLabel() const { return QCoreApplication::translate(context, label); }
 };
 
 const std::array<ReferenceField, 4>& referenceFields() {
     static const std::array<ReferenceField, 4> fields{{
-        {image::map::kMrChannel, settings::function_setup::texts::kEditorNames,
-         QLatin1String(settings::function_setup::texts::kMrChannel)},
-        {image::map::kPriorityChannel1, settings::scan::kEditorNames, QLatin1String(settings::scan::texts::kPriorityChannel1)},
-        {image::map::kPriorityChannel2, settings::scan::kEditorNames, QLatin1String(settings::scan::texts::kPriorityChannel2)},
-        {image::map::kEmergencyChannel, settings::emergency::kEditorNames,
-         QString::fromLatin1(settings::emergency::kEmergencyChannelLabel.data(),
-                             qsizetype(settings::emergency::kEmergencyChannelLabel.size()))},
+        {image::map::kMrChannel, settings::function_setup::texts::kEditorNames, "settings::function_setup::texts",
+         settings::function_setup::texts::kMrChannel},
+        {image::map::kPriorityChannel1, settings::scan::kEditorNames, "settings::scan::texts",
+         settings::scan::texts::kPriorityChannel1},
+        {image::map::kPriorityChannel2, settings::scan::kEditorNames, "settings::scan::texts",
+         settings::scan::texts::kPriorityChannel2},
+        {image::map::kEmergencyChannel, settings::emergency::kEditorNames, "settings::emergency",
+         settings::emergency::kEmergencyChannelLabel.data()},  // a literal: terminated
     }};
     return fields;
 }
@@ -124,8 +132,12 @@ void referenceCorrections(const image::RadioImage& loaded, const StoredConfigura
         const std::uint8_t after = stored.image.u8(field.at);
         if (before == after) continue;
         const QString message = kReferenceBecomes.arg(channelNumberText(before), channelNumberText(after));
-        if (std::none_of(out.begin(), out.end(), [&](const Finding& f) { return f.field == field.label && f.section == app::check::sectionTitle(field.editor); }))
-            out.append(app::check::finding(field.editor, field.label, message));
+        const QString shown = field.shownLabel();
+        const auto told = [&](const Finding& f) {
+            return (f.field == QLatin1String(field.label) || f.field == shown) &&
+                   f.section == app::check::sectionTitle(field.editor);
+        };
+        if (std::none_of(out.begin(), out.end(), told)) out.append(app::check::finding(field.editor, shown, message));
     }
 }
 
@@ -161,8 +173,8 @@ void otherBytes(const image::RadioImage& loaded, const StoredConfiguration& stor
     }
     if (count == 0) return;
     if (count > kNamedAddresses) addresses.append(QStringLiteral("..."));
-    const QString verb = count == 1 ? QStringLiteral("changes") : QStringLiteral("change");
-    out.append({kOtherBytesSection, kOtherBytesField, kOtherBytes.arg(count).arg(verb, addresses.join(QStringLiteral(", ")))});
+    const Text& changed = count == 1 ? kOtherByte : kOtherBytes;
+    out.append({QLatin1String(kOtherBytesSection), kOtherBytesField, changed.arg(QString::number(count), addresses.join(QStringLiteral(", ")))});
 }
 
 std::size_t treeOrder(const QString& section) {

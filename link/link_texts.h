@@ -4,11 +4,18 @@
 // (spellings included), plus the code that revives a killed or stunned radio. They stay
 // English here, for the command line and the logs; the windows show them through shown().
 
+#include "app/translated_text.h"
+
 #include <QCoreApplication>
 #include <QString>
 #include <QStringList>
 
 namespace radiolink::text {
+
+// The texts made here and in write_runner.h and write_verify.h read in the user's language
+// in the windows (see app/translated_text.h).
+inline constexpr char kContext[] = "radiolink::text";
+using Text = app::TranslatedText<kContext>;
 
 // A message of the link in the user's language: each of its lines that is one of the texts
 // below is translated, the others (port names, the system's reasons) stay as they are.
@@ -42,16 +49,14 @@ inline const QString kWriteTitle = QString::fromUtf8(QT_TRANSLATE_NOOP("radiolin
 inline const QString kInitialPercent = QStringLiteral("0%");
 
 // Asked before a write would carry a killed or stunned state into a normal radio.
-inline const QString kImageStateKilled = QStringLiteral("killed");
-inline const QString kImageStateStunned = QStringLiteral("stunned");
-inline const QString kImageStateQuestion = QStringLiteral(
-    "This data marks the radio as %1 (state byte 0x0227 = %2), but the radio reports itself normal.\n"
-    "Writing it will disable this radio.\n\nWrite the %1 state into the radio?");
+inline constexpr Text kImageStateKilled{QT_TRANSLATE_NOOP("radiolink::text", "killed")};
+inline constexpr Text kImageStateStunned{QT_TRANSLATE_NOOP("radiolink::text", "stunned")};
+inline constexpr Text kImageStateQuestion{QT_TRANSLATE_NOOP("radiolink::text", "This data marks the radio as %1 (state byte 0x0227 = %2), but the radio reports itself normal.\n"
+    "Writing it will disable this radio.\n\nWrite the %1 state into the radio?")};
 
 // The transfer log's line when the radio's answers cannot be checked (see the engine).
-inline const QString kAnswersUnchecked = QStringLiteral(
-    "the radio's answer to the password probe does not repeat the request's address (bytes 1-3: %1): "
-    "its answers are taken by their length only, without checking which block they belong to");
+inline constexpr Text kAnswersUnchecked{QT_TRANSLATE_NOOP("radiolink::text", "the radio's answer to the password probe does not repeat the request's address (bytes 1-3: %1): "
+    "its answers are taken by their length only, without checking which block they belong to")};
 
 // Accepted without regard to letter case.
 inline const QString kReviveCode = QStringLiteral("KTR580");

@@ -140,7 +140,7 @@ void WriteRunner::verify(WriteResult& result) {
         result.failure = text::kVerifyNotDoneLine.arg(reasonOf(readBack, Direction::Read));
     } else if (!result.verify->differences.isEmpty()) {
         result.code = kCodeVerify;
-        result.failure = text::kVerifyFailedLine.arg(result.verify->differences.size());
+        result.failure = text::kVerifyFailedLine.counted(result.verify->differences.size());
     }
 }
 

@@ -46,33 +46,27 @@ enum WriteCode : int {
 enum class WriteStage { ReadingFirst, Writing, Verifying };
 
 namespace text {
-inline const QString kPortFailed = QStringLiteral("cannot open port %1 (%2)");
-inline const QString kPortFailedBecause = QStringLiteral("cannot open port %1 (%2: %3)");
-inline const QString kNoAnswer = QStringLiteral("no answer from the radio on %1; check the cable and the radio");
-inline const QString kPasswordMissing = QStringLiteral("Password error: the radio has a program password");
-inline const QString kPasswordWrong = QStringLiteral("Password error: the password given is wrong");
-inline const QString kRadioLocked = QStringLiteral("the radio reports \"%1\"");
-inline const QString kReviveWrong = QStringLiteral("the radio reports \"%1\" and the revive code is wrong");
-inline const QString kStateKept = QStringLiteral(
-    "the file marks the radio as %1 (state byte 0x0227 = %2) and the radio reports itself normal; nothing was "
-    "written");
-inline const QString kInterrupted = QStringLiteral("interrupted after %1 of %2 blocks");
-inline const QString kBusy = QStringLiteral("another transfer is running");
-inline const QString kPartialWrite = QStringLiteral("%1; the radio holds a partial write (blocks up to 0x%2 are new)");
-inline const QString kRestoreHint = QStringLiteral(
-    "; what it held before is kept in %1 (to put it back: qmr417-cli write --as-is --in %1)");
-inline const QString kReadFirstFailed = QStringLiteral("the radio could not be read first, so nothing was written: %1");
-inline const QString kBeforeBackupFailed = QStringLiteral(
-    "the radio's earlier contents could not be kept, so nothing was written: %1");
-inline const QString kVerifyFailedLine = QStringLiteral(
-    "verify failed: %1 byte(s) in the radio differ from what was written; write it again");
-inline const QString kVerifyNotDoneLine = QStringLiteral(
-    "the write completed, but the radio could not be read back to verify it: %1");
-inline const QString kBackupSaved = QStringLiteral("backup kept in %1");
-inline const QString kWrittenMessage = QStringLiteral("written");
-inline const QString kVerifiedMessage = QStringLiteral("written and verified");
-inline const QString kBackupFailedNote = QStringLiteral(
-    "warning: the transfer went through, but its backup could not be saved: %1");
+inline constexpr Text kPortFailed{QT_TRANSLATE_NOOP("radiolink::text", "cannot open port %1 (%2)")};
+inline constexpr Text kPortFailedBecause{QT_TRANSLATE_NOOP("radiolink::text", "cannot open port %1 (%2: %3)")};
+inline constexpr Text kNoAnswer{QT_TRANSLATE_NOOP("radiolink::text", "no answer from the radio on %1; check the cable and the radio")};
+inline constexpr Text kPasswordMissing{QT_TRANSLATE_NOOP("radiolink::text", "Password error: the radio has a program password")};
+inline constexpr Text kPasswordWrong{QT_TRANSLATE_NOOP("radiolink::text", "Password error: the password given is wrong")};
+inline constexpr Text kRadioLocked{QT_TRANSLATE_NOOP("radiolink::text", "the radio reports \"%1\"")};
+inline constexpr Text kReviveWrong{QT_TRANSLATE_NOOP("radiolink::text", "the radio reports \"%1\" and the revive code is wrong")};
+inline constexpr Text kStateKept{QT_TRANSLATE_NOOP("radiolink::text", "the file marks the radio as %1 (state byte 0x0227 = %2) and the radio reports itself normal; nothing was "
+    "written")};
+inline constexpr Text kInterrupted{QT_TRANSLATE_NOOP("radiolink::text", "interrupted after %1 of %2 blocks")};
+inline constexpr Text kBusy{QT_TRANSLATE_NOOP("radiolink::text", "another transfer is running")};
+inline constexpr Text kPartialWrite{QT_TRANSLATE_NOOP("radiolink::text", "%1; the radio holds a partial write (blocks up to 0x%2 are new)")};
+inline constexpr Text kRestoreHint{QT_TRANSLATE_NOOP("radiolink::text", "; what it held before is kept in %1 (to put it back: qmr417-cli write --as-is --in %1)")};
+inline constexpr Text kReadFirstFailed{QT_TRANSLATE_NOOP("radiolink::text", "the radio could not be read first, so nothing was written: %1")};
+inline constexpr Text kBeforeBackupFailed{QT_TRANSLATE_NOOP("radiolink::text", "the radio's earlier contents could not be kept, so nothing was written: %1")};
+inline constexpr Text kVerifyFailedLine{QT_TRANSLATE_N_NOOP("radiolink::text", "verify failed: %n byte(s) in the radio differ from what was written; write it again")};
+inline constexpr Text kVerifyNotDoneLine{QT_TRANSLATE_NOOP("radiolink::text", "the write completed, but the radio could not be read back to verify it: %1")};
+inline constexpr Text kBackupSaved{QT_TRANSLATE_NOOP("radiolink::text", "backup kept in %1")};
+inline constexpr Text kWrittenMessage{QT_TRANSLATE_NOOP("radiolink::text", "written")};
+inline constexpr Text kVerifiedMessage{QT_TRANSLATE_NOOP("radiolink::text", "written and verified")};
+inline constexpr Text kBackupFailedNote{QT_TRANSLATE_NOOP("radiolink::text", "warning: the transfer went through, but its backup could not be saved: %1")};
 } // namespace text
 
 struct WriteOptions {

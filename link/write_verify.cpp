@@ -38,7 +38,7 @@ QString fieldSummary(const QStringList& fields) {
 QString verifyMessage(const VerifyResult& result) {
     if (!result.readBack.success()) return text::kVerifyNotDone;
     if (result.differences.isEmpty()) return text::kVerifyPassed;
-    return text::kVerifyFailed.arg(result.differences.size())
+    return text::kVerifyFailed.counted(result.differences.size())
         .arg(fieldSummary(result.fields), addressList(result.differences, kAddressesShown));
 }
 

@@ -6,6 +6,7 @@
 // cell); only reading it back shows that.
 
 #include "image/radio_image.h"
+#include "link/link_texts.h"
 #include "link/transfer_engine.h"
 
 #include <QList>
@@ -17,18 +18,16 @@
 namespace radiolink {
 
 namespace text {
-inline const QString kVerifyPassed = QStringLiteral("Verify completed: the radio holds what was written.");
-inline const QString kVerifyFailed = QStringLiteral(
-    "Verify failed: %1 byte(s) in the radio differ from what was written.\n\n%2\n\nAddresses: %3\n\n"
-    "Write the data again.");
-inline const QString kVerifyNotDone = QStringLiteral(
-    "The write completed, but the radio could not be read back, so it was not verified.");
+inline constexpr Text kVerifyPassed{QT_TRANSLATE_NOOP("radiolink::text", "Verify completed: the radio holds what was written.")};
+inline constexpr Text kVerifyFailed{QT_TRANSLATE_N_NOOP("radiolink::text", "Verify failed: %n byte(s) in the radio differ from what was written.\n\n%1\n\nAddresses: %2\n\n"
+    "Write the data again.")};
+inline constexpr Text kVerifyNotDone{QT_TRANSLATE_NOOP("radiolink::text", "The write completed, but the radio could not be read back, so it was not verified.")};
 // One field that differs, in the editors' words: "Channel / CH 12 RX Frequency: file 145.50000, radio 136.00000".
-inline const QString kVerifyFieldLine = QStringLiteral("%1 / %2: file %3, radio %4");
+inline constexpr Text kVerifyFieldLine{QT_TRANSLATE_NOOP("radiolink::text", "%1 / %2: file %3, radio %4")};
 inline const QString kVerifyEmptyValue = QStringLiteral("(empty)");
-inline const QString kVerifyMoreFields = QStringLiteral("... and %1 more");
+inline constexpr Text kVerifyMoreFields{QT_TRANSLATE_NOOP("radiolink::text", "... and %1 more")};
 // Bytes that differ where no editor shows anything (unused records, reserved bytes).
-inline const QString kVerifyNoFieldDiffers = QStringLiteral("No field the editors show is affected.");
+inline constexpr Text kVerifyNoFieldDiffers{QT_TRANSLATE_NOOP("radiolink::text", "No field the editors show is affected.")};
 } // namespace text
 
 // The fields that differ between the image sent and the radio read back, one

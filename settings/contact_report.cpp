@@ -50,9 +50,9 @@ std::optional<QString> entered(DocumentObject& row, const char* key, const QStri
 std::vector<Contact> enteredContacts(const app::json::Value& list, const QString& path, const std::vector<Contact>& shown,
                                      Problems& problems) {
     const TextRule callIdRule{contact::kCallIdLength, latin(contact::kCallIdCharacters), false,
-                              QStringLiteral("only digits 0-9"), latin1Shown};
+                              QCoreApplication::translate("settings::report", "only digits 0-9"), latin1Shown};
     const TextRule nameRule{contact::kNameLength, latin(contact::kNameCharacters), true,
-                            QStringLiteral("only A-Z and 0-9"), latin1Shown};
+                            QCoreApplication::translate("settings::report", "only A-Z and 0-9"), latin1Shown};
     std::vector<Contact> contacts(shown.size());
     for (ListedRow& row : readListRows(list, path, keysOf(contactColumns()), contactNumbered, QStringLiteral("0-127"),
                                        problems)) {
@@ -63,7 +63,7 @@ std::vector<Contact> enteredContacts(const app::json::Value& list, const QString
         if (const auto name = entered(row.object, "name", now.name, nameRule, problems)) now.name = *name;
         if (now.callId.isEmpty() && now.name.isEmpty() && problems.errors() == errors)
             problems.error(row.object.path(), QString(),
-                           QStringLiteral("a contact in use needs a call ID or a name; leave it out to empty it"));
+                           QCoreApplication::translate("settings::report", "a contact in use needs a call ID or a name; leave it out to empty it"));
         row.object.reportUnknownKeys();
     }
     return contacts;

@@ -50,8 +50,8 @@ Verdict enterDisplayMode(const QString& text) {
     if (displayModeChoices().contains(text)) return taken(text);
     // What only a file holds: a mode byte past the list, or the channel mode with its lock past the list.
     if (text.isEmpty() || text == displayModes().value(fs::kDisplayModeChannel))
-        return onlyFileHolds(QStringLiteral("no entry chosen (a byte past the list)"));
-    return refused(QStringLiteral("not one of: %1").arg(listBrief(displayModeChoices())));
+        return onlyFileHolds(QCoreApplication::translate("settings::report", "no entry chosen (a byte past the list)"));
+    return refused(QCoreApplication::translate("settings::report", "not one of: %1").arg(listBrief(displayModeChoices())));
 }
 
 // The editor stores the mode it shows (no selection keeps the byte) and then the lock, which
@@ -82,9 +82,9 @@ QString scrambleText(const image::RadioImage& im) {
 Verdict enterScramble(const QString& text) {
     const bool digits = !text.isEmpty() && text.size() <= fs::kScrambleDigits &&
                         std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
-    if (!digits) return refused(QStringLiteral("not a frequency in whole Hz"));
+    if (!digits) return refused(QCoreApplication::translate("settings::report", "not a frequency in whole Hz"));
     if (fs::correctedScrambleHz(text) != text.toInt())
-        return refused(QStringLiteral("outside %1-%2 Hz").arg(fs::kScrambleMinHz).arg(fs::kScrambleMaxHz));
+        return refused(QCoreApplication::translate("settings::report", "outside %1-%2 Hz").arg(fs::kScrambleMinHz).arg(fs::kScrambleMaxHz));
     return taken(QString::number(text.toInt()));
 }
 
@@ -106,7 +106,7 @@ FormFields fields() {
     return {
         textField(t::kStartingDisplay, "startingDisplay", fs::startingDisplay,
                   {fs::kStartingDisplayLength, app::chars::printableAscii(), false,
-                   QStringLiteral("only printable ASCII characters"), latin1Shown},
+                   QCoreApplication::translate("settings::report", "only printable ASCII characters"), latin1Shown},
                   fs::setStartingDisplay),
         {QString::fromLatin1(t::kDisplayMode), QStringLiteral("displayMode"), displayModeText,
          [](const image::RadioImage&, const QString& text) { return enterDisplayMode(text); }, storeDisplayMode},
@@ -140,7 +140,7 @@ FormFields fields() {
         [&] {
             FormField password = textField(t::kPassword, "startingPassword", fs::password,
                                            {fs::kPasswordLength, QString::fromLatin1(app::chars::kDigits), false,
-                                            QStringLiteral("only digits 0-9"), latin1Shown},
+                                            QCoreApplication::translate("settings::report", "only digits 0-9"), latin1Shown},
                                            fs::setPassword);
             password.inReport = usePassword;
             return password;

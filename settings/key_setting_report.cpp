@@ -38,13 +38,13 @@ QStringList choosableFunctions() { return listOf(std::span(keys::kFunctionTexts)
 // take "MONI" while the squelch key is momentary (the editor puts "Off" back).
 Verdict enterFunction(const image::RadioImage& im, const keys::KeySlot& slot, const QString& text) {
     const QString own = keys::functionText(slot, slot.defaultCode);
-    if (text.isEmpty()) return warned(own, QStringLiteral("no function chosen: the key's own function %1 is stored").arg(own));
+    if (text.isEmpty()) return warned(own, QCoreApplication::translate("settings::report", "no function chosen: the key's own function %1 is stored").arg(own));
     const Verdict verdict = enterEntry(choosableFunctions(), text);
     if (verdict.kind == Verdict::Kind::Refused) return verdict;
     const std::uint8_t code = keys::functionCode(slot, text);
     if (keys::allowedCode(im, slot, code) != code)
         return warned(keys::functionText(slot, keys::kOff),
-                      QStringLiteral("a short press cannot take MONI while the SQL key function is momentary; becomes Off"));
+                      QCoreApplication::translate("settings::report", "a short press cannot take MONI while the SQL key function is momentary; becomes Off"));
     return verdict;
 }
 

@@ -46,7 +46,7 @@ std::optional<std::uint8_t> partlyValue(const QString& text) {
 }
 
 Verdict enterEnterTone(const QString& text) {
-    if (partlyValue(text)) return onlyFileHolds(QStringLiteral("a byte other than 0 and 1"));
+    if (partlyValue(text)) return onlyFileHolds(QCoreApplication::translate("settings::report", "a byte other than 0 and 1"));
     return enterCheck(text);
 }
 

@@ -50,7 +50,7 @@ std::optional<QString> namedChannelProblem(const image::RadioImage& img, int num
 void checkMrChannel(const image::RadioImage& img, Findings& out) {
     if (img.u8(fs::kVfoMr) != kMrMode) return;
     if (const auto problem = namedChannelProblem(img, img.u8(fs::kMrChannel), kLastMrNumber))
-        out.append(finding(settings::function_setup::texts::kEditorNames, QString::fromLatin1(fs::texts::kMrChannel), *problem));
+        out.append(finding(settings::function_setup::texts::kEditorNames, fs::texts::tr(fs::texts::kMrChannel), *problem));
 }
 
 // The priority channel a revert code returns to: 1, 2, or 0 for none. "Priority Channel1" (2)
@@ -75,7 +75,7 @@ void checkScan(const image::RadioImage& img, Findings& out) {
     for (std::size_t i = 0; i < addresses.size(); ++i) {
         if (!inEffect[i]) continue;
         if (const auto problem = namedChannelProblem(img, img.u8(addresses[i]), kLastChannelNumber)) {
-            out.append(finding(settings::scan::kEditorNames, QString::fromLatin1(labels[i]), *problem));
+            out.append(finding(settings::scan::kEditorNames, scan::texts::tr(labels[i]), *problem));
             told[i] = true;
         }
     }
@@ -86,7 +86,7 @@ void checkScan(const image::RadioImage& img, Findings& out) {
     const int number = img.u8(addresses[std::size_t(priority - 1)]);
     if (number <= kLastChannelNumber && !channelEmpty(img, number)) return;
     const QString label = channels::channelLabel(number + channels::kFirstSlot);
-    out.append(finding(settings::scan::kEditorNames, QString::fromLatin1(scan::texts::kRevertChannel),
+    out.append(finding(settings::scan::kEditorNames, scan::texts::tr(scan::texts::kRevertChannel),
                        app::check::texts::kRevertEmpty.arg(scan::revertText(std::uint8_t(revertCode)),
                                                label.isEmpty() ? QString::number(number) : label)));
 }
@@ -111,7 +111,7 @@ void checkEmergency(const image::RadioImage& img, Findings& out) {
     const int alarmType = img.u8(em::kAlarmType);
     if (alarmType == em::kAlarmOnly || alarmType >= int(em::kAlarmTypeList.size())) return;
     const auto add = [&](std::string_view label, const std::optional<QString>& problem) {
-        if (problem) out.append(finding(settings::emergency::kEditorNames, text(label), *problem));
+        if (problem) out.append(finding(settings::emergency::kEditorNames, em::tr(label), *problem));
     };
     add(em::kEmergencyIdLabel, emergencyIdProblem(img, img.u8(em::kEniType), img.u8(em::kEmergencyId)));
     if (img.u8(em::kSendChannel) == em::kAssignedChannel)

@@ -22,14 +22,13 @@ namespace shell {
 
 using forms::EditCommandInfo;
 using forms::kEditCommands;
+using forms::editText;
 using forms::kRedoStepText;
 using forms::kRedoText;
 using forms::kUndoStepText;
 using forms::kUndoText;
 
 namespace {
-
-QString latin(std::string_view text) { return QString::fromLatin1(text.data(), qsizetype(text.size())); }
 
 // The keys of each command; a text field keeps these keys for itself while it has the focus.
 QList<QKeySequence> keysOf(EditCommand command) {
@@ -47,15 +46,15 @@ QList<QKeySequence> keysOf(EditCommand command) {
 
 void CMainFrame::createEditActions() {
     Actions& a = m_actions;
-    a.undo = addAction(kUndoText, "actionUndo", &CMainFrame::undo);
+    a.undo = addAction(editText(kUndoText), "actionUndo", &CMainFrame::undo);
     a.undo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z), QKeySequence(Qt::ALT | Qt::Key_Backspace)});
-    a.redo = addAction(kRedoText, "actionRedo", &CMainFrame::redo);
+    a.redo = addAction(editText(kRedoText), "actionRedo", &CMainFrame::redo);
     a.redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     for (std::size_t i = 0; i < kEditCommands.size(); ++i) {
         const EditCommandInfo& info = kEditCommands[i];
         const QList<QKeySequence> keys = keysOf(info.command);
-        QString text = latin(info.text);
-        if (keys.isEmpty() && !info.keys.empty()) text += u'\t' + latin(info.keys);
+        QString text = forms::commandText(info);
+        if (keys.isEmpty() && !info.keys.empty()) text += u'\t' + forms::commandKeys(info);
         QAction* action = addAction(text, info.objectName, nullptr);
         action->setShortcuts(keys);
         connect(action, &QAction::triggered, this, [this, command = info.command] { runEditCommand(command); });
@@ -88,8 +87,8 @@ void CMainFrame::updateEditActions() {
     m_actions.redo->setEnabled(m_undo.canRedo());
     const QString undoName = m_undo.undoName();
     const QString redoName = m_undo.redoName();
-    m_actions.undo->setText(undoName.isEmpty() ? kUndoText : kUndoStepText.arg(undoName));
-    m_actions.redo->setText(redoName.isEmpty() ? kRedoText : kRedoStepText.arg(redoName));
+    m_actions.undo->setText(undoName.isEmpty() ? editText(kUndoText) : editText(kUndoStepText).arg(undoName));
+    m_actions.redo->setText(redoName.isEmpty() ? editText(kRedoText) : editText(kRedoStepText).arg(redoName));
     for (std::size_t i = 0; i < kEditCommands.size(); ++i)
         m_actions.commands[i]->setEnabled(view && view->canRun(kEditCommands[i].command));
 }
@@ -109,7 +108,7 @@ void CMainFrame::prepareEditMenu() {
         m_workspace->storeAll();
         return;
     }
-    m_actions.undo->setText(kUndoText);
+    m_actions.undo->setText(editText(kUndoText));
 }
 
 app::ConfigSnapshot CMainFrame::snapshot() const { return {m_state.image, m_state.bandLimits}; }

@@ -26,7 +26,7 @@ bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 // A code field shows only DTMF symbols; a-d typed become capitals.
 TextRule codeRule(int symbols) {
     const QString symbolSet = QString::fromLatin1(app::chars::kDtmfSymbols);
-    return {symbols, symbolSet, true, QStringLiteral("only 0-9, A-D, * and #"),
+    return {symbols, symbolSet, true, QCoreApplication::translate("signalling::report", "only 0-9, A-D, * and #"),
             [symbolSet](QChar c) { return symbolSet.contains(c); }};
 }
 
@@ -40,17 +40,17 @@ FormField codeField(const char* label, const char* key, dtmf::CodeField code) {
 
 // Three characters, each a byte plus "0"; leaving the field completes one or two digits.
 Verdict enterSelfId(const QString& shown, const QString& text) {
-    if (text.isEmpty()) return refused(QStringLiteral("empty: the self ID has %1 digits").arg(dtmf::kSelfIdDigits));
-    if (text.size() > dtmf::kSelfIdDigits) return refused(QStringLiteral("at most %1 digits").arg(dtmf::kSelfIdDigits));
+    if (text.isEmpty()) return refused(QCoreApplication::translate("signalling::report", "empty: the self ID has %1 digits").arg(dtmf::kSelfIdDigits));
+    if (text.size() > dtmf::kSelfIdDigits) return refused(QCoreApplication::translate("signalling::report", "at most %1 digits").arg(dtmf::kSelfIdDigits));
     const bool digits = std::all_of(text.begin(), text.end(), isDigit);
     if (text.size() < dtmf::kSelfIdDigits) {
-        if (!digits) return refused(QStringLiteral("only digits 0-9"));
+        if (!digits) return refused(QCoreApplication::translate("signalling::report", "only digits 0-9"));
         const QString completed = dtmf::completedSelfId(text, shown);
-        return warned(completed, QStringLiteral("becomes %1").arg(completed));
+        return warned(completed, QCoreApplication::translate("signalling::report", "becomes %1").arg(completed));
     }
     if (digits) return taken(text);
     // Every byte shows as a character of its own, so a file may hold any of them; nobody types them.
-    return refused(QStringLiteral("only digits 0-9"));
+    return refused(QCoreApplication::translate("signalling::report", "only digits 0-9"));
 }
 
 FormField prefix(const char* label, const char* key, QStringList entries, QString (*format)(std::uint8_t),
@@ -134,7 +134,7 @@ QStringList enteredEncodeList(const app::json::Value& list, const QString& path,
         }
         if (code.isEmpty() && !refusedCode)
             problems.error(row.object.pathOf(QStringLiteral("code")), given ? app::json::quoted(*given) : QString(),
-                           QStringLiteral("an entry in use needs its code; leave the entry out to empty it"));
+                           QCoreApplication::translate("signalling::report", "an entry in use needs its code; leave the entry out to empty it"));
         codes[row.entry] = code;
         row.object.reportUnknownKeys();
     }
@@ -154,7 +154,7 @@ QStringList resuffixedCodes(QStringList codes, const QString& oldSuffix, const Q
     }
     if (!rewritten.isEmpty())
         problems.warning(path, value,
-                         QStringLiteral("encode entries %1 now end in %2 instead of %3, as the editor rewrites them")
+                         QCoreApplication::translate("signalling::report", "encode entries %1 now end in %2 instead of %3, as the editor rewrites them")
                              .arg(rewritten.join(QStringLiteral(", ")), newSuffix, oldSuffix));
     return codes;
 }

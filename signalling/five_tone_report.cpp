@@ -38,7 +38,7 @@ bool isPrintableLatin1(QChar c) {
 
 TextRule hexRule(int digits) {
     return {digits, QString::fromLatin1(app::chars::kHexDigits), true,
-            QStringLiteral("only hexadecimal digits 0-9 and A-F"), isHexDigit};
+            QCoreApplication::translate("signalling::report", "only hexadecimal digits 0-9 and A-F"), isHexDigit};
 }
 
 FormField numberField(const char* label, const char* key, QStringList entries, Addr at) {
@@ -48,13 +48,13 @@ FormField numberField(const char* label, const char* key, QStringList entries, A
 // Five digits, completed on the left with "0" when the field is left; the bytes show
 // hexadecimal digits, so a file may hold A-F where a user types only 0-9.
 Verdict enterSelfId(const QString& entry) {
-    if (entry.size() > ft::kSelfIdDigits) return refused(QStringLiteral("at most %1 digits").arg(ft::kSelfIdDigits));
+    if (entry.size() > ft::kSelfIdDigits) return refused(QCoreApplication::translate("signalling::report", "at most %1 digits").arg(ft::kSelfIdDigits));
     const QString digits = QString::fromLatin1(app::chars::kDigits);
     // The bytes show hexadecimal digits; a user types only 0-9.
     if (!std::all_of(entry.begin(), entry.end(), [&](QChar c) { return digits.contains(c); }))
-        return refused(QStringLiteral("only digits 0-9"));
+        return refused(QCoreApplication::translate("signalling::report", "only digits 0-9"));
     const QString completed = ft::completeSelfId(entry);
-    if (completed != entry) return warned(completed, QStringLiteral("becomes %1").arg(completed));
+    if (completed != entry) return warned(completed, QCoreApplication::translate("signalling::report", "becomes %1").arg(completed));
     return taken(entry);
 }
 
@@ -87,7 +87,7 @@ Verdict enterPttIdCode(const QString& entry) {
     const Verdict verdict = enterText(entry, hexRule(ft::kPttIdCodeDigits));
     if (verdict.kind == Verdict::Kind::Refused) return verdict;
     const QString ruled = ft::applyRepeatRule(verdict.text);
-    if (ruled != entry) return warned(ruled, QStringLiteral("becomes %1").arg(ruled));
+    if (ruled != entry) return warned(ruled, QCoreApplication::translate("signalling::report", "becomes %1").arg(ruled));
     return verdict;
 }
 
@@ -221,7 +221,7 @@ Information enteredInformation(DocumentObject& row, const Information& shown, Pr
                                     [](const QString& x) { return enterText(x, hexRule(ft::kInfoIdDigits)); }, problems))
         info.id = *id;
     const TextRule nameRule{ft::kInfoFunctionNameLength, app::chars::printableAscii(), true,
-                            QStringLiteral("only printable ASCII characters"), isPrintableLatin1};
+                            QCoreApplication::translate("signalling::report", "only printable ASCII characters"), isPrintableLatin1};
     if (const auto name = enteredCell(row, "functionName", info.name,
                                       [&](const QString& x) { return enterText(x, nameRule); }, problems))
         info.name = *name;
@@ -277,7 +277,7 @@ Table encodeTable(const image::RadioImage& im) {
 
 Verdict enterCallKind(const QString& kind) {
     if (kind.isEmpty() || ft::callKindFromText(kind) != ft::CallKind::None) return taken(kind);
-    return refused(QStringLiteral("not one of: \"\" (a plain code), %1").arg(listBrief(listOf(ft::kCallKindList))));
+    return refused(QCoreApplication::translate("signalling::report", "not one of: \"\" (a plain code), %1").arg(listBrief(listOf(ft::kCallKindList))));
 }
 
 Verdict enterStandard(const QString& standard) { return enterIndexEntry(ft::standardNames(), standard); }
@@ -288,8 +288,8 @@ Verdict enterToneLength(const QString& entry) {
     bool ok = false;
     const int ms = entry.toInt(&ok);
     if (ok && QString::number(ms) == entry && ms >= 0 && ms % 10 == 0 && ms / 10 <= 0xFF)
-        return onlyFileHolds(QStringLiteral("not one of: %1").arg(listBrief(ft::toneLengthEntries())));
-    return refused(QStringLiteral("not one of: %1").arg(listBrief(ft::toneLengthEntries())));
+        return onlyFileHolds(QCoreApplication::translate("signalling::report", "not one of: %1").arg(listBrief(ft::toneLengthEntries())));
+    return refused(QCoreApplication::translate("signalling::report", "not one of: %1").arg(listBrief(ft::toneLengthEntries())));
 }
 
 // An entry's name shows a-z in capitals and without trailing blanks, as the list takes it.
@@ -297,11 +297,11 @@ Verdict enterEntryName(const QString& entry) {
     QString name = entry;
     while (name.endsWith(u' ')) name.chop(1);
     const TextRule rule{ft::kEntryNameLength, app::chars::printableAscii(), true,
-                        QStringLiteral("only printable ASCII characters"),
+                        QCoreApplication::translate("signalling::report", "only printable ASCII characters"),
                         [](QChar c) { return latin1Shown(c) && !(c >= u'a' && c <= u'z'); }};
     const Verdict verdict = enterText(name, rule);
     if (verdict.kind == Verdict::Kind::Refused || name == entry) return verdict;
-    return warned(verdict.text, QStringLiteral("becomes %1").arg(app::json::quoted(verdict.text)));
+    return warned(verdict.text, QCoreApplication::translate("signalling::report", "becomes %1").arg(app::json::quoted(verdict.text)));
 }
 
 struct PlannedEntry {
@@ -333,12 +333,12 @@ std::optional<PlannedEntry> enteredEncodeEntry(DocumentObject& row, const ft::En
 
     const QString idPath = row.pathOf(QStringLiteral("encodeId"));
     if (!cells.inUse()) {
-        problems.error(idPath, app::json::quoted(cells.id), QStringLiteral("an entry in use needs its encode ID; leave the entry out to empty it"));
+        problems.error(idPath, app::json::quoted(cells.id), QCoreApplication::translate("signalling::report", "an entry in use needs its encode ID; leave the entry out to empty it"));
         return std::nullopt;
     }
     const QString composed = ft::composeEntryCode(cells.kind, cells.id, selfId);
     if (composed.size() > ft::kEntryCodeDigits) {
-        problems.error(idPath, app::json::quoted(cells.id), QStringLiteral("more than %1 digits").arg(ft::kEntryCodeDigits));
+        problems.error(idPath, app::json::quoted(cells.id), QCoreApplication::translate("signalling::report", "more than %1 digits").arg(ft::kEntryCodeDigits));
         return std::nullopt;
     }
     PlannedEntry planned{cells};
@@ -347,7 +347,7 @@ std::optional<PlannedEntry> enteredEncodeEntry(DocumentObject& row, const ft::En
     if (cells == shown) return planned;
     if (cells.kind.isEmpty() && ft::applyRepeatRule(cells.id) != cells.id) {
         const QString ruled = ft::applyRepeatRule(cells.id);
-        problems.warning(idPath, app::json::quoted(cells.id), QStringLiteral("becomes %1").arg(ruled));
+        problems.warning(idPath, app::json::quoted(cells.id), QCoreApplication::translate("signalling::report", "becomes %1").arg(ruled));
         cells.id = ruled;
         planned.cells = cells;
     }
@@ -358,8 +358,8 @@ std::optional<PlannedEntry> enteredEncodeEntry(DocumentObject& row, const ft::En
     const QString stored = ft::applyRepeatRule(composed);
     const auto [kind, id] = ft::recogniseCall(stored, selfId, interval);
     if (kind != cells.kind || id != cells.id) {
-        const QString readBack = kind.isEmpty() ? QStringLiteral("the plain code %1").arg(id) : kind + u' ' + id;
-        problems.error(idPath, app::json::quoted(cells.id), QStringLiteral("reads back as %1").arg(readBack.trimmed()));
+        const QString readBack = kind.isEmpty() ? QCoreApplication::translate("signalling::report", "the plain code %1").arg(id) : kind + u' ' + id;
+        problems.error(idPath, app::json::quoted(cells.id), QCoreApplication::translate("signalling::report", "reads back as %1").arg(readBack.trimmed()));
         return std::nullopt;
     }
     return planned;

@@ -83,19 +83,20 @@ std::optional<QString> pttIdProblem(int pttId, const PttIdCodes& codes) {
     return std::nullopt;
 }
 
-QString codeName(const app::EditorNames& editor, const char* label) {
-    return app::check::texts::kPttIdCode.arg(sectionTitle(editor), QString::fromLatin1(label));
+// `label` already in the user's language.
+QString codeName(const app::EditorNames& editor, const QString& label) {
+    return app::check::texts::kPttIdCode.arg(app::shownName(editor.treeText), label);
 }
 
 PttIdCodes dtmfPttIdCodes(const image::RadioImage& img) {
-    return {codeName(signalling::dtmf::texts::kEditorNames, dtmf::texts::kPttIdStart),
-            codeName(signalling::dtmf::texts::kEditorNames, dtmf::texts::kPttIdEnd), dtmf::unpackCode(img, dtmf::kPttIdStart).isEmpty(),
+    return {codeName(signalling::dtmf::texts::kEditorNames, dtmf::texts::tr(dtmf::texts::kPttIdStart)),
+            codeName(signalling::dtmf::texts::kEditorNames, dtmf::texts::tr(dtmf::texts::kPttIdEnd)), dtmf::unpackCode(img, dtmf::kPttIdStart).isEmpty(),
             dtmf::unpackCode(img, dtmf::kPttIdEnd).isEmpty()};
 }
 
 PttIdCodes fiveTonePttIdCodes(const image::RadioImage& img) {
-    return {codeName(signalling::five_tone::texts::kEditorNames, ft::texts::kBotGroup),
-            codeName(signalling::five_tone::texts::kEditorNames, ft::texts::kEotGroup), ft::readPttIdCode(img, ft::kBotRecord).isEmpty(),
+    return {codeName(signalling::five_tone::texts::kEditorNames, ft::texts::tr(ft::texts::kBotGroup)),
+            codeName(signalling::five_tone::texts::kEditorNames, ft::texts::tr(ft::texts::kEotGroup)), ft::readPttIdCode(img, ft::kBotRecord).isEmpty(),
             ft::readPttIdCode(img, ft::kEotRecord).isEmpty()};
 }
 
@@ -124,7 +125,7 @@ void checkDtmfSelfId(const image::RadioImage& img, Findings& out) {
         if (!dtmf::encodeEntryInUse(img, index)) continue;
         const QString code = dtmf::unpackCode(img, dtmf::encodeEntry(index));
         if (calledDtmfId(code) == selfId)
-            out.append(finding(signalling::dtmf::texts::kEditorNames, QString::fromLatin1(dtmf::texts::kSelfId),
+            out.append(finding(signalling::dtmf::texts::kEditorNames, dtmf::texts::tr(dtmf::texts::kSelfId),
                                app::check::texts::kOwnIdCalled.arg(selfId, channels::dtmfCodeLabel(index), code)));
     }
 }
@@ -148,7 +149,7 @@ void checkFiveToneSelfId(const image::RadioImage& img, Findings& out) {
         const ft::EncodeEntryCells cells = ft::loadEncodeEntry(img, entry, selfId, interval);
         if (!cells.inUse() || calledFiveToneId(cells) != selfId) continue;
         const QString shown = cells.kind.isEmpty() ? cells.id : (cells.kind + u' ' + cells.id).trimmed();
-        out.append(finding(signalling::five_tone::texts::kEditorNames, QString::fromLatin1(ft::texts::kSelfId),
+        out.append(finding(signalling::five_tone::texts::kEditorNames, ft::texts::tr(ft::texts::kSelfId),
                            app::check::texts::kOwnIdCalled.arg(selfId, QString::number(entry), shown)));
     }
 }
@@ -190,22 +191,24 @@ void checkFleetSelfIds(std::span<const FleetRadio> radios, FleetFindings& out) {
     // Per system, the first radio that holds each ID.
     QHash<QString, qsizetype> dtmfOwners, fiveToneOwners;
     const auto claim = [&](QHash<QString, qsizetype>& owners, qsizetype radio, const QString& id, const app::EditorNames& editor,
-                           const char* label) {
+                           const QString& label) {
         const auto owner = owners.constFind(id);
         if (owner == owners.constEnd()) {
             owners.insert(id, radio);
             return;
         }
         out.append({radios[std::size_t(radio)].name,
-                    finding(editor, QString::fromLatin1(label),
+                    finding(editor, label,
                             app::check::texts::kSelfIdShared.arg(id, radios[std::size_t(*owner)].name))});
     };
     for (qsizetype r = 0; r < qsizetype(radios.size()); ++r) {
         const image::RadioImage& img = radios[std::size_t(r)].image;
         const SystemsInUse used = systemsInUse(img);
-        if (used.dtmf) claim(dtmfOwners, r, dtmf::selfIdText(img), signalling::dtmf::texts::kEditorNames, dtmf::texts::kSelfId);
+        if (used.dtmf) claim(dtmfOwners, r, dtmf::selfIdText(img), signalling::dtmf::texts::kEditorNames,
+                                     dtmf::texts::tr(dtmf::texts::kSelfId));
         if (used.fiveTone)
-            claim(fiveToneOwners, r, ft::readSelfId(img), signalling::five_tone::texts::kEditorNames, ft::texts::kSelfId);
+            claim(fiveToneOwners, r, ft::readSelfId(img), signalling::five_tone::texts::kEditorNames,
+                  ft::texts::tr(ft::texts::kSelfId));
     }
 }
 

@@ -43,15 +43,15 @@ FormFields encodePage() {
 }
 
 QString toneRange() {
-    return QStringLiteral("outside %1-%2 Hz").arg(tt::toneText(tt::kToneMin), tt::toneText(tt::kToneMax));
+    return QCoreApplication::translate("signalling::report", "outside %1-%2 Hz").arg(tt::toneText(tt::kToneMin), tt::toneText(tt::kToneMax));
 }
 
 // A tone in Hz with at most one decimal that counts; the edit keeps tenths and drops the rest.
 Verdict enterTone(const QString& text, const QString& normalised) {
-    if (text.isEmpty() || !channels::isPlainDecimal(text)) return refused(QStringLiteral("not a frequency in Hz"));
+    if (text.isEmpty() || !channels::isPlainDecimal(text)) return refused(QCoreApplication::translate("signalling::report", "not a frequency in Hz"));
     if (!tt::inToneRange(image::parseScaledDecimal(text, 1))) return refused(toneRange());
     if (image::parseScaledDecimal(text, 6) != image::parseScaledDecimal(normalised, 6))
-        return warned(normalised, QStringLiteral("becomes %1").arg(normalised));
+        return warned(normalised, QCoreApplication::translate("signalling::report", "becomes %1").arg(normalised));
     return taken(normalised);
 }
 
@@ -97,18 +97,18 @@ Verdict enterListName(const QString& text) {
     QString name = text;
     while (name.endsWith(u' ')) name.chop(1);
     const TextRule rule{tt::entry::kNameLength, app::chars::printableAscii(), true,
-                        QStringLiteral("only printable ASCII characters"),
+                        QCoreApplication::translate("signalling::report", "only printable ASCII characters"),
                         [](QChar c) { return latin1Shown(c) && !(c >= u'a' && c <= u'z'); }};
     const Verdict verdict = enterText(name, rule);
     if (verdict.kind == Verdict::Kind::Refused || name == text) return verdict;
-    return warned(verdict.text, QStringLiteral("becomes %1").arg(app::json::quoted(verdict.text)));
+    return warned(verdict.text, QCoreApplication::translate("signalling::report", "becomes %1").arg(app::json::quoted(verdict.text)));
 }
 
 Verdict enterListTone(const QString& text, bool secondTone) {
     if (secondTone && text.isEmpty()) return taken(text);
     if (text.isEmpty() || !channels::isPlainDecimal(text) || tt::listTone(text) == 0)
-        return refused(secondTone ? QStringLiteral("not a frequency in Hz (empty for none)")
-                                  : QStringLiteral("not a frequency in Hz"));
+        return refused(secondTone ? QCoreApplication::translate("signalling::report", "not a frequency in Hz (empty for none)")
+                                  : QCoreApplication::translate("signalling::report", "not a frequency in Hz"));
     if (!tt::inToneRange(image::parseScaledDecimal(text, 1))) return refused(toneRange());
     return enterTone(text, tt::listToneText(text));
 }
@@ -135,7 +135,7 @@ tt::EncodeRow enteredRow(DocumentObject& row, const tt::EncodeRow& shown, Proble
     if (const auto tone1 = take("tone1Hz", shown.tone1, [](const QString& x) { return enterListTone(x, false); }))
         entered = tt::commitToneCell(entered, 1, *tone1).row;
     else if (shown.tone1.isEmpty() && !row.has(QStringLiteral("tone1Hz")))
-        problems.error(row.pathOf(QStringLiteral("tone1Hz")), QString(), QStringLiteral("missing: a new entry needs its first tone"));
+        problems.error(row.pathOf(QStringLiteral("tone1Hz")), QString(), QCoreApplication::translate("signalling::report", "missing: a new entry needs its first tone"));
     if (const auto tone2 = take("tone2Hz", entered.tone2, [](const QString& x) { return enterListTone(x, true); }))
         entered.tone2 = *tone2;
     if (const auto name = take("name", entered.name, enterListName)) entered.name = *name;

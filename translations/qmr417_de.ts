@@ -47,6 +47,234 @@
         <source>2Tone</source>
         <translation>Zweiton</translation>
     </message>
+    <message>
+        <source>Radio image</source>
+        <translation>Funkgerätespeicher</translation>
+    </message>
+</context>
+<context>
+    <name>app::apply</name>
+    <message>
+        <source>warning: </source>
+        <translation>Warnung: </translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>a text</source>
+        <translation>ein Text</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>given twice</source>
+        <translation>doppelt angegeben</translation>
+    </message>
+    <message>
+        <source> (write &quot;%1&quot; or &quot;%2&quot;)</source>
+        <translation> (schreiben Sie „%1“ oder „%2“)</translation>
+    </message>
+    <message>
+        <source> (write %1)</source>
+        <translation> (schreiben Sie %1)</translation>
+    </message>
+    <message>
+        <source>%1, not a text%2</source>
+        <translation>%1, kein Text%2</translation>
+    </message>
+    <message>
+        <source>%1, not a list</source>
+        <translation>%1, keine Liste</translation>
+    </message>
+    <message>
+        <source>unknown key</source>
+        <translation>unbekannter Schlüssel</translation>
+    </message>
+    <message>
+        <source>%1, not an object</source>
+        <translation>%1, kein Objekt</translation>
+    </message>
+    <message>
+        <source>missing: every entry names its %1</source>
+        <translation>fehlt: jeder Eintrag nennt sein Feld %1</translation>
+    </message>
+    <message>
+        <source>no such entry (%1)</source>
+        <translation>kein solcher Eintrag (%1)</translation>
+    </message>
+    <message>
+        <source>listed twice (also %1[%2])</source>
+        <translation>doppelt aufgeführt (auch %1[%2])</translation>
+    </message>
+    <message>
+        <source>the list offers nothing here</source>
+        <translation>die Liste bietet hier nichts an</translation>
+    </message>
+    <message>
+        <source>not one of: %1</source>
+        <translation>keiner dieser Werte: %1</translation>
+    </message>
+    <message>
+        <source>no entry chosen (a byte past the list)</source>
+        <translation>kein Eintrag gewählt (ein Byte hinter der Liste)</translation>
+    </message>
+    <message>
+        <source>%1: only a file holds it, and the editor takes it nowhere else</source>
+        <translation>%1: nur eine Datei kann das enthalten, und der Editor stellt es nicht anders ein</translation>
+    </message>
+    <message>
+        <source>at most %1 characters</source>
+        <translation>höchstens %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>typed, it becomes %1</source>
+        <translation>eingegeben wird daraus %1</translation>
+    </message>
+</context>
+<context>
+    <name>app::backups</name>
+    <message>
+        <source>cannot create the folder %1</source>
+        <translation>der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
+</context>
+<context>
+    <name>app::check</name>
+    <message>
+        <source>%1 lies outside the receive band %2 MHz</source>
+        <translation>%1 liegt außerhalb des Empfangsbands %2 MHz</translation>
+    </message>
+    <message>
+        <source>%1 lies outside the transmit band %2 MHz</source>
+        <translation>%1 liegt außerhalb des Sendebands %2 MHz</translation>
+    </message>
+    <message>
+        <source>the same on the air as CH %1 (%2, decode %3, encode %4)</source>
+        <translation>auf der Frequenz gleich wie Kanal %1 (%2, Decodierung %3, Codierung %4)</translation>
+    </message>
+    <message>
+        <source>%1 entry %2</source>
+        <translation>%1-Eintrag %2</translation>
+    </message>
+    <message>
+        <source>names %1, which is not in use</source>
+        <translation>nennt %1, der nicht belegt ist</translation>
+    </message>
+    <message>
+        <source>names %1, which does not exist</source>
+        <translation>nennt %1, den es nicht gibt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; sends %2, which is empty</source>
+        <translation>„%1“ sendet %2, das leer ist</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; sends %2 and %3, which are empty</source>
+        <translation>„%1“ sendet %2 und %3, die leer sind</translation>
+    </message>
+    <message>
+        <source>%1 is called by this radio&apos;s own encode entry %2 (%3)</source>
+        <translation>%1 wird vom eigenen Codiereintrag %2 dieses Funkgeräts gerufen (%3)</translation>
+    </message>
+    <message>
+        <source>channel %1 is empty</source>
+        <translation>Kanal %1 ist leer</translation>
+    </message>
+    <message>
+        <source>%1 names no channel</source>
+        <translation>%1 nennt keinen Kanal</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; returns to channel %2, which is empty</source>
+        <translation>„%1“ kehrt zu Kanal %2 zurück, der leer ist</translation>
+    </message>
+    <message>
+        <source>%1 is also the self ID of %2</source>
+        <translation>%1 ist auch die Eigenkennung von %2</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; differs from CH %2 in %3: %4</source>
+        <translation>„%1“ unterscheidet sich von Kanal %2 in %3: %4</translation>
+    </message>
+    <message>
+        <source>%1 %2 here, %3 there</source>
+        <translation>%1 hier %2, dort %3</translation>
+    </message>
+</context>
+<context>
+    <name>app::json</name>
+    <message>
+        <source>text after the document</source>
+        <translation>Text nach dem Dokument</translation>
+    </message>
+    <message>
+        <source>line %1, column %2: %3</source>
+        <translation>Zeile %1, Spalte %2: %3</translation>
+    </message>
+    <message>
+        <source>expected &apos;%1&apos;</source>
+        <translation>„%1“ erwartet</translation>
+    </message>
+    <message>
+        <source>the document ends where a value should be</source>
+        <translation>das Dokument endet, wo ein Wert stehen müsste</translation>
+    </message>
+    <message>
+        <source>not a JSON value</source>
+        <translation>kein JSON-Wert</translation>
+    </message>
+    <message>
+        <source>nested too deeply</source>
+        <translation>zu tief verschachtelt</translation>
+    </message>
+    <message>
+        <source>expected a key in quotes</source>
+        <translation>Schlüssel in Anführungszeichen erwartet</translation>
+    </message>
+    <message>
+        <source>a \u escape needs four hexadecimal digits</source>
+        <translation>eine \u-Escape-Sequenz braucht vier Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>a text in quotes does not end</source>
+        <translation>ein Text in Anführungszeichen endet nicht</translation>
+    </message>
+    <message>
+        <source>a control character inside quotes</source>
+        <translation>ein Steuerzeichen innerhalb der Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>an unknown escape</source>
+        <translation>eine unbekannte Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>not a number</source>
+        <translation>keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 bytes: larger than any configuration document (at most %2 MB)</source>
+        <translation>%1 Byte: größer als jedes Konfigurationsdokument (höchstens %2 MB)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-16, though it begins with its byte-order mark</source>
+        <translation>der Text ist kein UTF-16, obwohl er mit dessen Byte-Order-Mark beginnt</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 (nor UTF-16 with a byte-order mark)</source>
+        <translation>der Text ist kein UTF-8 (und kein UTF-16 mit Byte-Order-Mark)</translation>
+    </message>
 </context>
 <context>
     <name>channels::csv::texts</name>
@@ -205,6 +433,85 @@
     <message>
         <source>Name &quot;%1&quot; is taken in capitals: &quot;%2&quot;</source>
         <translation>Name &quot;%1&quot; wird in Großbuchstaben übernommen: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>channels::report</name>
+    <message>
+        <source>not a frequency in MHz</source>
+        <translation>keine Frequenz in MHz</translation>
+    </message>
+    <message>
+        <source>outside %1%2 MHz</source>
+        <translation>außerhalb %1%2 MHz</translation>
+    </message>
+    <message>
+        <source>off the raster, becomes %1</source>
+        <translation>nicht im Raster, wird zu %1</translation>
+    </message>
+    <message>
+        <source>finer than 10 Hz, becomes %1</source>
+        <translation>feiner als 10 Hz, wird zu %1</translation>
+    </message>
+    <message>
+        <source>only characters a channel name holds (Latin-1)</source>
+        <translation>nur Zeichen, die ein Kanalname fassen kann (Latin-1)</translation>
+    </message>
+    <message>
+        <source>a CTCSS tone past the table</source>
+        <translation>ein CTCSS-Ton hinter der Tabelle</translation>
+    </message>
+    <message>
+        <source>not a tone: Off, a CTCSS tone (62.5 ... 254.1) or a DCS code (D023N, D754I ...)</source>
+        <translation>kein Ton: Off, ein CTCSS-Ton (62.5 ... 254.1) oder ein DCS-Code (D023N, D754I ...)</translation>
+    </message>
+    <message>
+        <source>missing: a new channel needs its RX frequency</source>
+        <translation>fehlt: ein neuer Kanal braucht seine RX-Frequenz</translation>
+    </message>
+    <message>
+        <source>a listed channel needs its RX frequency; leave the channel out to empty it</source>
+        <translation>ein aufgeführter Kanal braucht seine RX-Frequenz; lassen Sie den Kanal weg, um ihn zu leeren</translation>
+    </message>
+    <message>
+        <source>the transmit band </source>
+        <translation>des Sendebands </translation>
+    </message>
+    <message>
+        <source>entry %1 is not in use; becomes %2</source>
+        <translation>Eintrag %1 ist nicht belegt; wird zu %2</translation>
+    </message>
+    <message>
+        <source>VFO is not listed and is emptied, which only a file can hold</source>
+        <translation>VFO ist nicht aufgeführt und wird geleert, was nur eine Datei enthalten kann</translation>
+    </message>
+    <message>
+        <source>not a range of whole MHz such as 136-174</source>
+        <translation>kein Bereich ganzer MHz wie 136-174</translation>
+    </message>
+    <message>
+        <source>a parameter file does not hold the model name; this program&apos;s is %1</source>
+        <translation>eine Parameterdatei enthält den Modellnamen nicht; der dieses Programms ist %1</translation>
+    </message>
+    <message>
+        <source>RX %1-%2 and TX %3-%4 MHz lie within no band of this radio (see the Model dialog)</source>
+        <translation>RX %1-%2 und TX %3-%4 MHz liegen in keinem Band dieses Funkgeräts (siehe den Dialog Modell)</translation>
+    </message>
+    <message>
+        <source>1 channel lies</source>
+        <translation>1 Kanal liegt</translation>
+    </message>
+    <message>
+        <source>%1 channels lie</source>
+        <translation>%1 Kanäle liegen</translation>
+    </message>
+    <message>
+        <source>%1 outside the new band, which would move each to the band&apos;s nearest limit; allow the band change to do so (--allow-band-change)</source>
+        <translation>%1 außerhalb des neuen Bands, was jeden an die nächste Bandgrenze verschieben würde; erlauben Sie dazu den Bandwechsel (--allow-band-change)</translation>
+    </message>
+    <message>
+        <source>%1 outside the new band; each moves to the band&apos;s nearest limit</source>
+        <translation>%1 außerhalb des neuen Bands; jeder wird an die nächste Bandgrenze verschoben</translation>
     </message>
 </context>
 <context>
@@ -375,6 +682,197 @@
     </message>
 </context>
 <context>
+    <name>config::apply</name>
+    <message>
+        <source>unknown section</source>
+        <translation>unbekannter Abschnitt</translation>
+    </message>
+    <message>
+        <source>not an object</source>
+        <translation>kein Objekt</translation>
+    </message>
+    <message>
+        <source>the channel list leaves out channel %1, which this setting names; becomes %2</source>
+        <translation>die Kanalliste lässt Kanal %1 aus, den diese Einstellung nennt; wird zu %2</translation>
+    </message>
+    <message>
+        <source>not a configuration: the document must be one JSON object</source>
+        <translation>keine Konfiguration: das Dokument muss ein einziges JSON-Objekt sein</translation>
+    </message>
+</context>
+<context>
+    <name>config::corrections</name>
+    <message>
+        <source>%1 becomes %2</source>
+        <translation>%1 wird zu %2</translation>
+    </message>
+    <message>
+        <source>%1 lies outside %2 MHz: becomes %3</source>
+        <translation>%1 liegt außerhalb %2 MHz: wird zu %3</translation>
+    </message>
+    <message>
+        <source>empty</source>
+        <translation>leer</translation>
+    </message>
+    <message>
+        <source>the file names channel %1, which the list does not offer: becomes %2</source>
+        <translation>die Datei nennt Kanal %1, den die Liste nicht anbietet: wird zu %2</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keiner</translation>
+    </message>
+    <message>
+        <source>bytes no field shows</source>
+        <translation>Bytes, die kein Feld zeigt</translation>
+    </message>
+    <message>
+        <source>%1 changes: %2</source>
+        <translation>%1 ändert sich: %2</translation>
+    </message>
+    <message>
+        <source>%1 change: %2</source>
+        <translation>%1 ändern sich: %2</translation>
+    </message>
+</context>
+<context>
+    <name>config::print</name>
+    <message>
+        <source>-- Page %1 of %2 --</source>
+        <translation>-- Seite %1 von %2 --</translation>
+    </message>
+    <message>
+        <source>%1 configuration</source>
+        <translation>Konfiguration %1</translation>
+    </message>
+    <message>
+        <source>Configuration</source>
+        <translation>Konfiguration</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Printed</source>
+        <translation>Gedruckt</translation>
+    </message>
+    <message>
+        <source>(not saved)</source>
+        <translation>(nicht gespeichert)</translation>
+    </message>
+</context>
+<context>
+    <name>config::roster</name>
+    <message>
+        <source>%1: no &quot;Radio&quot; column in the header line</source>
+        <translation>%1: keine Spalte „Radio“ in der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; appears twice</source>
+        <translation>%1: Spalte „%2“ kommt zweimal vor</translation>
+    </message>
+    <message>
+        <source>%1: column &quot;%2&quot; names no value (section.key, as report --json writes them)</source>
+        <translation>%1: Spalte „%2“ nennt keinen Wert (abschnitt.schlüssel, wie report --json sie schreibt)</translation>
+    </message>
+    <message>
+        <source>%1: no radios below the header line</source>
+        <translation>%1: keine Funkgeräte unter der Kopfzeile</translation>
+    </message>
+    <message>
+        <source>%1 row %2 (Radio %3): %4</source>
+        <translation>%1 Zeile %2 (Radio %3): %4</translation>
+    </message>
+    <message>
+        <source>%1 row %2: %3</source>
+        <translation>%1 Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>no Radio label</source>
+        <translation>keine Bezeichnung in Radio</translation>
+    </message>
+    <message>
+        <source>Radio &quot;%1&quot; is also on row %2</source>
+        <translation>Radio „%1“ steht auch in Zeile %2</translation>
+    </message>
+    <message>
+        <source>no Port, and no port given for the run</source>
+        <translation>kein Port, und für den Lauf ist kein Port angegeben</translation>
+    </message>
+    <message>
+        <source>%1 cells, the header has %2 columns</source>
+        <translation>%1 Zellen, die Kopfzeile hat %2 Spalten</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot;: also the self ID of row %3 (Radio %4)</source>
+        <translation>%1: „%2“: auch die Eigenkennung von Zeile %3 (Radio %4)</translation>
+    </message>
+    <message>
+        <source>%1 holds a log with other columns; name another log file</source>
+        <translation>%1 enthält ein Protokoll mit anderen Spalten; nennen Sie eine andere Protokolldatei</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>forms::EditCommand</name>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>&amp;Ausschneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>&amp;Kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>Ei&amp;nfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Insert Row</source>
+        <translation>Zeile ein&amp;fügen</translation>
+    </message>
+    <message>
+        <source>Delete &amp;Row</source>
+        <translation>&amp;Zeile löschen</translation>
+    </message>
+    <message>
+        <source>Move &amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by RX Frequency</source>
+        <translation>Nach RX-Frequenz &amp;sortieren</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>&amp;Rückgängig</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Undo %1</source>
+        <translation>&amp;Rückgängig: %1</translation>
+    </message>
+    <message>
+        <source>&amp;Redo %1</source>
+        <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+</context>
+<context>
     <name>radiolink::text</name>
     <message>
         <source>Coun`t open the port</source>
@@ -427,6 +925,156 @@
     <message>
         <source>Write data to radio</source>
         <translation>Daten in das Funkgerät schreiben</translation>
+    </message>
+    <message>
+        <source>killed</source>
+        <translation>gesperrt (Kill)</translation>
+    </message>
+    <message>
+        <source>stunned</source>
+        <translation>betäubt (Stun)</translation>
+    </message>
+    <message>
+        <source>This data marks the radio as %1 (state byte 0x0227 = %2), but the radio reports itself normal.
+Writing it will disable this radio.
+
+Write the %1 state into the radio?</source>
+        <translation>Diese Daten kennzeichnen das Funkgerät als %1 (Zustandsbyte 0x0227 = %2), aber das Funkgerät meldet sich als normal.
+Das Schreiben legt dieses Funkgerät still.
+
+Den Zustand %1 in das Funkgerät schreiben?</translation>
+    </message>
+    <message>
+        <source>the radio&apos;s answer to the password probe does not repeat the request&apos;s address (bytes 1-3: %1): its answers are taken by their length only, without checking which block they belong to</source>
+        <translation>die Antwort des Funkgeräts auf die Passwortabfrage wiederholt die Adresse der Anfrage nicht (Bytes 1-3: %1): seine Antworten werden nur nach ihrer Länge genommen, ohne zu prüfen, zu welchem Block sie gehören</translation>
+    </message>
+    <message>
+        <source>cannot open port %1 (%2)</source>
+        <translation>Port %1 kann nicht geöffnet werden (%2)</translation>
+    </message>
+    <message>
+        <source>cannot open port %1 (%2: %3)</source>
+        <translation>Port %1 kann nicht geöffnet werden (%2: %3)</translation>
+    </message>
+    <message>
+        <source>no answer from the radio on %1; check the cable and the radio</source>
+        <translation>keine Antwort vom Funkgerät an %1; prüfen Sie Kabel und Funkgerät</translation>
+    </message>
+    <message>
+        <source>Password error: the radio has a program password</source>
+        <translation>Passwortfehler: das Funkgerät hat ein Programmierpasswort</translation>
+    </message>
+    <message>
+        <source>Password error: the password given is wrong</source>
+        <translation>Passwortfehler: das angegebene Passwort ist falsch</translation>
+    </message>
+    <message>
+        <source>the radio reports &quot;%1&quot;</source>
+        <translation>das Funkgerät meldet „%1“</translation>
+    </message>
+    <message>
+        <source>the radio reports &quot;%1&quot; and the revive code is wrong</source>
+        <translation>das Funkgerät meldet „%1“, und der Wiederbelebungscode ist falsch</translation>
+    </message>
+    <message>
+        <source>the file marks the radio as %1 (state byte 0x0227 = %2) and the radio reports itself normal; nothing was written</source>
+        <translation>die Datei kennzeichnet das Funkgerät als %1 (Zustandsbyte 0x0227 = %2), und das Funkgerät meldet sich als normal; es wurde nichts geschrieben</translation>
+    </message>
+    <message>
+        <source>interrupted after %1 of %2 blocks</source>
+        <translation>abgebrochen nach %1 von %2 Blöcken</translation>
+    </message>
+    <message>
+        <source>another transfer is running</source>
+        <translation>eine andere Übertragung läuft</translation>
+    </message>
+    <message>
+        <source>%1; the radio holds a partial write (blocks up to 0x%2 are new)</source>
+        <translation>%1; das Funkgerät ist nur teilweise beschrieben (Blöcke bis 0x%2 sind neu)</translation>
+    </message>
+    <message>
+        <source>; what it held before is kept in %1 (to put it back: qmr417-cli write --as-is --in %1)</source>
+        <translation>; sein vorheriger Inhalt ist in %1 gesichert (zum Zurückschreiben: qmr417-cli write --as-is --in %1)</translation>
+    </message>
+    <message>
+        <source>the radio could not be read first, so nothing was written: %1</source>
+        <translation>das Funkgerät konnte nicht vorher gelesen werden, daher wurde nichts geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>the radio&apos;s earlier contents could not be kept, so nothing was written: %1</source>
+        <translation>der bisherige Inhalt des Funkgeräts konnte nicht gesichert werden, daher wurde nichts geschrieben: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>verify failed: %n byte(s) in the radio differ from what was written; write it again</source>
+        <translation>
+            <numerusform>Prüfung fehlgeschlagen: %n Byte im Funkgerät weicht vom Geschriebenen ab; schreiben Sie erneut</numerusform>
+            <numerusform>Prüfung fehlgeschlagen: %n Bytes im Funkgerät weichen vom Geschriebenen ab; schreiben Sie erneut</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the write completed, but the radio could not be read back to verify it: %1</source>
+        <translation>das Schreiben ist abgeschlossen, aber das Funkgerät konnte zur Prüfung nicht zurückgelesen werden: %1</translation>
+    </message>
+    <message>
+        <source>backup kept in %1</source>
+        <translation>Sicherung in %1 abgelegt</translation>
+    </message>
+    <message>
+        <source>written</source>
+        <translation>geschrieben</translation>
+    </message>
+    <message>
+        <source>written and verified</source>
+        <translation>geschrieben und geprüft</translation>
+    </message>
+    <message>
+        <source>warning: the transfer went through, but its backup could not be saved: %1</source>
+        <translation>Warnung: die Übertragung ist durchgelaufen, aber ihre Sicherung konnte nicht gespeichert werden: %1</translation>
+    </message>
+    <message>
+        <source>Verify completed: the radio holds what was written.</source>
+        <translation>Prüfung abgeschlossen: das Funkgerät enthält, was geschrieben wurde.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Verify failed: %n byte(s) in the radio differ from what was written.
+
+%1
+
+Addresses: %2
+
+Write the data again.</source>
+        <translation>
+            <numerusform>Prüfung fehlgeschlagen: %n Byte im Funkgerät weicht vom Geschriebenen ab.
+
+%1
+
+Adressen: %2
+
+Schreiben Sie die Daten erneut.</numerusform>
+            <numerusform>Prüfung fehlgeschlagen: %n Bytes im Funkgerät weichen vom Geschriebenen ab.
+
+%1
+
+Adressen: %2
+
+Schreiben Sie die Daten erneut.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The write completed, but the radio could not be read back, so it was not verified.</source>
+        <translation>Das Schreiben ist abgeschlossen, aber das Funkgerät konnte nicht zurückgelesen werden; es wurde daher nicht geprüft.</translation>
+    </message>
+    <message>
+        <source>%1 / %2: file %3, radio %4</source>
+        <translation>%1 / %2: Datei %3, Funkgerät %4</translation>
+    </message>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... und %1 weitere</translation>
+    </message>
+    <message>
+        <source>No field the editors show is affected.</source>
+        <translation>Kein Feld, das die Editoren zeigen, ist betroffen.</translation>
     </message>
 </context>
 <context>
@@ -639,6 +1287,53 @@
     <message>
         <source>P5 Long</source>
         <translation>P5 lang</translation>
+    </message>
+</context>
+<context>
+    <name>settings::report</name>
+    <message>
+        <source>only digits 0-9</source>
+        <translation>nur Ziffern 0-9</translation>
+    </message>
+    <message>
+        <source>only A-Z and 0-9</source>
+        <translation>nur A-Z und 0-9</translation>
+    </message>
+    <message>
+        <source>a contact in use needs a call ID or a name; leave it out to empty it</source>
+        <translation>ein belegter Kontakt braucht eine Ruf-ID oder einen Namen; lassen Sie ihn weg, um ihn zu leeren</translation>
+    </message>
+    <message>
+        <source>no entry chosen (a byte past the list)</source>
+        <translation>kein Eintrag gewählt (ein Byte hinter der Liste)</translation>
+    </message>
+    <message>
+        <source>not one of: %1</source>
+        <translation>keiner dieser Werte: %1</translation>
+    </message>
+    <message>
+        <source>not a frequency in whole Hz</source>
+        <translation>keine Frequenz in ganzen Hz</translation>
+    </message>
+    <message>
+        <source>outside %1-%2 Hz</source>
+        <translation>außerhalb %1-%2 Hz</translation>
+    </message>
+    <message>
+        <source>only printable ASCII characters</source>
+        <translation>nur druckbare ASCII-Zeichen</translation>
+    </message>
+    <message>
+        <source>no function chosen: the key&apos;s own function %1 is stored</source>
+        <translation>keine Funktion gewählt: die eigene Funktion %1 der Taste wird gespeichert</translation>
+    </message>
+    <message>
+        <source>a short press cannot take MONI while the SQL key function is momentary; becomes Off</source>
+        <translation>ein kurzer Druck kann MONI nicht übernehmen, solange die Tastenfunktion SQL nur kurzzeitig wirkt; wird zu Off</translation>
+    </message>
+    <message>
+        <source>a byte other than 0 and 1</source>
+        <translation>ein Byte außer 0 und 1</translation>
     </message>
 </context>
 <context>
@@ -2006,6 +2701,85 @@ Wählen Sie einen Namen, der auf „.wav“ endet.</translation>
     <message>
         <source>Name</source>
         <translation>Name</translation>
+    </message>
+</context>
+<context>
+    <name>signalling::report</name>
+    <message>
+        <source>only 0-9, A-D, * and #</source>
+        <translation>nur 0-9, A-D, * und #</translation>
+    </message>
+    <message>
+        <source>empty: the self ID has %1 digits</source>
+        <translation>leer: die Eigenkennung hat %1 Ziffern</translation>
+    </message>
+    <message>
+        <source>at most %1 digits</source>
+        <translation>höchstens %1 Ziffern</translation>
+    </message>
+    <message>
+        <source>only digits 0-9</source>
+        <translation>nur Ziffern 0-9</translation>
+    </message>
+    <message>
+        <source>becomes %1</source>
+        <translation>wird zu %1</translation>
+    </message>
+    <message>
+        <source>an entry in use needs its code; leave the entry out to empty it</source>
+        <translation>ein belegter Eintrag braucht seinen Code; lassen Sie den Eintrag weg, um ihn zu leeren</translation>
+    </message>
+    <message>
+        <source>encode entries %1 now end in %2 instead of %3, as the editor rewrites them</source>
+        <translation>die Codiereinträge %1 enden jetzt auf %2 statt auf %3, wie der Editor sie umschreibt</translation>
+    </message>
+    <message>
+        <source>only hexadecimal digits 0-9 and A-F</source>
+        <translation>nur Hexadezimalziffern 0-9 und A-F</translation>
+    </message>
+    <message>
+        <source>only printable ASCII characters</source>
+        <translation>nur druckbare ASCII-Zeichen</translation>
+    </message>
+    <message>
+        <source>not one of: &quot;&quot; (a plain code), %1</source>
+        <translation>keiner dieser Werte: "" (ein einfacher Code), %1</translation>
+    </message>
+    <message>
+        <source>not one of: %1</source>
+        <translation>keiner dieser Werte: %1</translation>
+    </message>
+    <message>
+        <source>an entry in use needs its encode ID; leave the entry out to empty it</source>
+        <translation>ein belegter Eintrag braucht seine Codier-ID; lassen Sie den Eintrag weg, um ihn zu leeren</translation>
+    </message>
+    <message>
+        <source>more than %1 digits</source>
+        <translation>mehr als %1 Ziffern</translation>
+    </message>
+    <message>
+        <source>the plain code %1</source>
+        <translation>der einfache Code %1</translation>
+    </message>
+    <message>
+        <source>reads back as %1</source>
+        <translation>wird zurückgelesen als %1</translation>
+    </message>
+    <message>
+        <source>outside %1-%2 Hz</source>
+        <translation>außerhalb %1-%2 Hz</translation>
+    </message>
+    <message>
+        <source>not a frequency in Hz</source>
+        <translation>keine Frequenz in Hz</translation>
+    </message>
+    <message>
+        <source>not a frequency in Hz (empty for none)</source>
+        <translation>keine Frequenz in Hz (leer für keine)</translation>
+    </message>
+    <message>
+        <source>missing: a new entry needs its first tone</source>
+        <translation>fehlt: ein neuer Eintrag braucht seinen ersten Ton</translation>
     </message>
 </context>
 <context>

@@ -189,6 +189,10 @@ const QStringList kEnglishByDesign = {
     // The fleet roster's columns are the configuration report's field names ("DTMF / DTMF
     // Self ID"), which stay English as the report and its documents do.
     "Self",
+    // The languages of View > Language, each named in its own language.
+    "English", "Deutsch",
+    // Key names beside a menu command come from Qt's own translation, which this test leaves out.
+    "Del",
 };
 
 // The words of a shown text; file names, paths and keys ("site.json", "fiveTone.selfId") are
@@ -227,6 +231,9 @@ bool isStandardButton(QPushButton* button) {
 QStringList shownTexts(const QWidget* root) {
     QStringList texts{root->windowTitle()};
     for (QWidget* w : root->findChildren<QWidget*>()) {
+        // A menu is a window of its own, and shows its texts only when open.
+        if (const auto* menu = qobject_cast<const QMenu*>(w); menu && menu->objectName().startsWith(u"menu"))
+            for (const QAction* action : menu->actions()) texts.append(action->text());
         if (w->window() != root->window() && !qobject_cast<const QMdiSubWindow*>(root)) continue;
         if (const auto* label = qobject_cast<const QLabel*>(w)) texts.append(label->text());
         if (auto* button = qobject_cast<QPushButton*>(w); button && isStandardButton(button)) continue;
@@ -237,8 +244,6 @@ QStringList shownTexts(const QWidget* root) {
         if (const auto* header = qobject_cast<const QHeaderView*>(w); header && header->model())
             for (int i = 0; i < header->count(); ++i)
                 texts.append(header->model()->headerData(i, header->orientation()).toString());
-        if (const auto* menu = qobject_cast<const QMenu*>(w); menu && menu->objectName().startsWith(u"menu"))
-            for (const QAction* action : menu->actions()) texts.append(action->text());
     }
     return texts;
 }
