@@ -26,8 +26,9 @@ QList<int> checkedSlots(const image::RadioImage& img) {
 }
 
 QString channelField(int slot, const char* label) {
+    const QString field = *label ? texts::tr(label) : QString();  // "" names the row alone
     return app::check::texts::kChannelField.arg(texts::tr(kChannelColumnInfo[kColLabel].header.data()), channelLabel(slot),
-                                                texts::tr(label));  // literals: terminated
+                                                field);  // literals: terminated
 }
 
 } // namespace channels

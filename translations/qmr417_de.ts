@@ -162,7 +162,7 @@
     </message>
     <message>
         <source>the same on the air as CH %1 (%2, decode %3, encode %4)</source>
-        <translation>auf der Frequenz gleich wie Kanal %1 (%2, Decodierung %3, Codierung %4)</translation>
+        <translation>im Funkbetrieb gleich wie Kanal %1 (%2, Decodierung %3, Codierung %4)</translation>
     </message>
     <message>
         <source>%1 entry %2</source>

@@ -9,6 +9,10 @@
 #include "default_image.h"
 #include "grid/grid_view.h"
 #include "link/port_names.h"
+#include "channels/channel_record.h"
+#include "channels/value_tables.h"
+#include "settings/emergency_fields.h"
+#include "settings/function_setup.h"
 #include "shell/child_frame.h"
 #include "shell/compare_dialog.h"
 #include "shell/dialog_prompts.h"
@@ -22,6 +26,8 @@
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
+#include <QLabel>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -43,6 +49,10 @@ protected:
     void SetUp() override {
         dir.writeDefaultDat(defaultdat::defaultImage());
         state.config = app::startupConfig(dir.exePath());
+        openFrame();
+    }
+
+    void openFrame() {
         frame = std::make_unique<shell::CMainFrame>(state, prompts, help, shell::programEditors(), link.services());
         frame->setJsonImportConfirmer([](const QString&, const config::ApplyResult&) { return true; });
         frame->show();
@@ -101,6 +111,50 @@ TEST_F(DailyUseTest, AChannelFindingOpensItsRowAndColumn) {
     view->showField(QStringLiteral("CH VFO Squelch Mode"));  // a field the list does not show
     EXPECT_EQ(grid->text(grid->currentRow(), 0), QStringLiteral("VFO"));
     EXPECT_EQ(grid->text(0, grid->currentColumn()), QStringLiteral("RX Frequency"));
+}
+
+// Under German a finding names its field as the German editor labels it, in German words;
+// a double-click on each still lands on that field.
+TEST_F(DailyUseTest, UnderGermanEveryFindingSpeaksGermanAndOpensItsField) {
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(":/i18n/qmr417_de.qm")));
+    QCoreApplication::installTranslator(&german);
+    openFrame();  // in German from the start, as the program starts
+    namespace fs = settings::function_setup;
+    namespace em = settings::emergency;
+    state.image.setU8(fs::kVfoMr, 1);  // MR, on a channel nobody uses
+    state.image.setU8(fs::kMrChannel, 198);
+    state.image.setU8(em::kAlarmType, 1);
+    state.image.setU8(em::kSendChannel, em::kAssignedChannel);
+    state.image.setU8(em::kEmergencyChannel, 197);
+    for (const int slot : {channels::kFirstSlot + 4, channels::kFirstSlot + 5}) {  // CH 4 and 5: one channel twice
+        channels::ChannelRecord(state.image, slot).writeRxTx(image::Freq10Hz::fromMHz(150), image::Freq10Hz::fromMHz(150));
+        image::setUsageBit(state.image, slot, false);
+    }
+    frame->workspace().reloadAll();
+    frame->findChild<QAction*>(QStringLiteral("actionCheckConfiguration"))->trigger();
+    auto* list = frame->findChild<QTreeWidget*>(QStringLiteral("findings"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_GE(list->topLevelItemCount(), 2);  // a channel's and the emergency channel's
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        const QString shown = item->text(0) + " / " + item->text(1) + ": " + item->text(2);
+        EXPECT_FALSE(shown.contains(QStringLiteral(" lies ")) || shown.contains(QStringLiteral(" names ")) ||
+                     shown.contains(QStringLiteral(" is empty")))
+            << shown.toStdString();
+        QWidget* before = QApplication::focusWidget();
+        emit list->itemActivated(item, 0);
+        QWidget* focus = QApplication::focusWidget();
+        EXPECT_NE(focus, nullptr) << shown.toStdString();
+        if (auto* grid = qobject_cast<grid::GridView*>(focus)) {
+            EXPECT_TRUE(item->text(1).endsWith(grid->text(0, grid->currentColumn()))) << shown.toStdString();
+        } else {
+            EXPECT_NE(focus, before) << shown.toStdString();
+            const auto* label = focus ? focus->parentWidget()->findChild<QLabel*>() : nullptr;
+            EXPECT_NE(label, nullptr) << shown.toStdString();
+        }
+    }
+    QCoreApplication::removeTranslator(&german);
 }
 
 TEST_F(DailyUseTest, SaveQuestionTakesAltKeysAndTheSmallTextsSayWhatTheyMean) {
