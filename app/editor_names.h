@@ -18,6 +18,9 @@ struct EditorNames {
     const char* sectionKey;  // its section in the report's JSON and in a configuration document
     int helpContext;         // F1 in the editor
     const char* helpPage;    // the built-in help page for that context
+    // Where the editor's labels are translated; the report's labels are the editor's, so the
+    // windows show a report's labels in the user's language with it.
+    const char* textsContext = nullptr;
 };
 
 // A menu item, tree item or window title in the user's language. The English names stay

@@ -8,6 +8,7 @@
 #include "image/band_limits.h"
 #include "image/radio_image.h"
 #include "app/editor_names.h"
+#include "app/translated_text.h"
 
 #include <QByteArray>
 #include <QList>
@@ -70,7 +71,8 @@ struct Section {
 };
 
 // What a list without a row in use shows.
-inline const QString kNoneInUse = QStringLiteral("(none in use)");
+inline constexpr char kReportContext[] = "app::report";
+inline constexpr app::TranslatedText<kReportContext> kNoneInUse{QT_TRANSLATE_NOOP("app::report", "(none in use)")};
 
 struct ConfigReport {
     QList<Section> sections;

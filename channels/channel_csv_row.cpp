@@ -7,6 +7,8 @@
 #include "channels/value_tables.h"
 #include "image/frequency.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
@@ -92,7 +94,7 @@ image::Freq10Hz keptTx(const RowReader& row, const image::BandLimits& limits, im
     const QString text = row.number(kTxOffFrequency);
     const std::int64_t typed = text.isEmpty() ? 0 : frequency(text, kTxOffFrequency);
     if (typed == 0) return limits.clampTx(rx);
-    if (inBand(typed, limits.txLow, limits.txHigh)) return rounded(typed, QStringLiteral("TX frequency"), warnings);
+    if (inBand(typed, limits.txLow, limits.txHigh)) return rounded(typed, QCoreApplication::translate("channels::csv::texts", "TX frequency"), warnings);
     const image::Freq10Hz kept = typed < limits.txLow.value ? limits.txLow : limits.txHigh;
     warnings.each.push_back(texts::tr(texts::kTxOffOutOfBand).arg(mhzText(typed), mhzText(kept.value)));
     return kept;
@@ -118,7 +120,7 @@ void readFrequencies(const RowReader& row, const image::BandLimits& limits, Impo
 
     channel.rx = rounded(rx, QStringLiteral("Frequency"), warnings);
     channel.tx = channel.txOff ? keptTx(row, limits, channel.rx, warnings)
-                               : rounded(tx, QStringLiteral("TX frequency"), warnings);
+                               : rounded(tx, QCoreApplication::translate("channels::csv::texts", "TX frequency"), warnings);
 }
 
 // ---- name ---------------------------------------------------------------------------------

@@ -13,6 +13,7 @@
 namespace channels {
 
 app::report::Section modelSection(const app::report::ReportSource& source);    // model_report.cpp
+inline constexpr const char* kModelTextsContext = "channels::model";  // where its labels are translated
 app::report::Section channelSection(const app::report::ReportSource& source);  // channel_report.cpp
 
 void applyModelSection(app::report::DocumentObject& section, app::report::ApplyContext& context);

@@ -20,7 +20,7 @@ inline constexpr int kChannelHelpContext = 0x8017;
 inline constexpr app::EditorNames kEditorNames{
     QT_TRANSLATE_NOOP("app::EditorNames", "Channel"), QT_TRANSLATE_NOOP("app::EditorNames", "Channel"),
     QT_TRANSLATE_NOOP("app::EditorNames", "Channel"), "channel", "channel",
-                                               kChannelHelpContext, "channel-list.html"};
+                                               kChannelHelpContext, "channel-list.html", "channels::texts"};
 
 // Shared by the list and the dialog: slot 203 may never lose its RX frequency.
 inline constexpr const char* kVfoCannotBeNull = QT_TRANSLATE_NOOP("channels::texts", "VFO can`t be null!");

@@ -21,6 +21,11 @@ namespace {
 
 constexpr int k10HzPerMHz = 100000;
 const QString kModelKey = QStringLiteral("model");
+// The section's title is shown as the editors' names are; its labels in kModelTextsContext.
+constexpr const char* kModelSectionTitle = QT_TRANSLATE_NOOP("app::EditorNames", "Model");
+constexpr const char* kModelLabel = QT_TRANSLATE_NOOP("channels::model", "Model");
+constexpr const char* kRxLabel = QT_TRANSLATE_NOOP("channels::model", "RX(MHz)");
+constexpr const char* kTxLabel = QT_TRANSLATE_NOOP("channels::model", "TX(MHz)");
 const QString kRxKey = QStringLiteral("rxMHz");
 const QString kTxKey = QStringLiteral("txMHz");
 
@@ -75,11 +80,11 @@ QStringList channelsOutside(const image::RadioImage& im, const image::BandLimits
 
 Section modelSection(const ReportSource& source) {
     const image::BandLimits& limits = source.limits;
-    return Section{QStringLiteral("Model"),
+    return Section{QLatin1String(kModelSectionTitle),
                    kModelKey,
-                   {{QStringLiteral("Model"), kModelKey, source.modelName},
-                    {QStringLiteral("RX(MHz)"), kRxKey, rangeText(limits.rxLow, limits.rxHigh)},
-                    {QStringLiteral("TX(MHz)"), kTxKey, rangeText(limits.txLow, limits.txHigh)}},
+                   {{QLatin1String(kModelLabel), kModelKey, source.modelName},
+                    {QLatin1String(kRxLabel), kRxKey, rangeText(limits.rxLow, limits.rxHigh)},
+                    {QLatin1String(kTxLabel), kTxKey, rangeText(limits.txLow, limits.txHigh)}},
                    {}};
 }
 

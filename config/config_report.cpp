@@ -3,6 +3,7 @@
 
 #include "config/editor_table.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -15,8 +16,9 @@ using namespace app::report;
 
 namespace {
 
-const QString kNotInUse = QStringLiteral("(not in use)");
-const QString kUsualNote = QStringLiteral("Unless listed");
+// Read in the user's language in the windows (see app/translated_text.h).
+constexpr app::TranslatedText<app::report::kReportContext> kNotInUse{QT_TRANSLATE_NOOP("app::report", "(not in use)")};
+constexpr app::TranslatedText<app::report::kReportContext> kUsualNote{QT_TRANSLATE_NOOP("app::report", "Unless listed")};
 
 QString rowHead(const Table& table, const QStringList& row) {
     return table.columns.value(0).header + u' ' + row.value(0);
@@ -133,6 +135,35 @@ QString plainText(const ConfigReport& report) {
         }
     }
     return text;
+}
+
+namespace {
+
+// The context the labels of section `key` are translated in: its editor's, or the model's.
+const char* textsContextOf(const QString& key) {
+    for (const Editor& editor : kEditors)
+        if (key == QLatin1String(editor.sectionKey)) return editor.textsContext;
+    return channels::kModelTextsContext;
+}
+
+QString shownText(const char* context, const QString& text) {
+    if (text.isEmpty()) return text;
+    return QCoreApplication::translate(context, text.toUtf8().constData());
+}
+
+} // namespace
+
+ConfigReport shownReport(ConfigReport report) {
+    for (Section& section : report.sections) {
+        const char* context = textsContextOf(section.key);
+        section.title = app::shownName(section.title.toUtf8().constData());
+        for (Entry& entry : section.entries) entry.label = shownText(context, entry.label);
+        for (Table& table : section.tables) {
+            table.title = shownText(context, table.title);
+            for (Column& column : table.columns) column.header = shownText(context, column.header);
+        }
+    }
+    return report;
 }
 
 QByteArray toJson(const ConfigReport& report) {

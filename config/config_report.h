@@ -20,6 +20,11 @@ ConfigReport buildReport(const ReportSource& source);
 
 // The command-line text: section titles, "label: value" lines, list rows one per line.
 QString plainText(const ConfigReport& report);
+// The report as the windows show it: section titles, labels, list titles and column headers in
+// the user's language (the editors' own translations), values as they are. Reports compare by
+// their keys, so two shown reports compare as the reports do. Without a translation installed
+// (the command line) it is the report itself.
+ConfigReport shownReport(ConfigReport report);
 
 // JSON: one object whose members are the sections in tree order; each section holds its
 // fields (key: value) and then its lists (key: array of row objects), in the editor's order.

@@ -84,24 +84,49 @@ void breakWord(const QFontMetricsF& fm, const QString& word, qreal width, QStrin
 // of widths, a hair off the width itself.
 constexpr qreal kFitTolerance = 0.5;  // of a device dot
 
-// `text` in lines no wider than `width`, broken at blanks where it can be.
-QStringList wrapped(const QFontMetricsF& fm, const QString& text, qreal room) {
+// Where a text may wrap: at blanks, and in the program's own labels and headers also after a
+// hyphen or slash between letters ("RX-" "Frequenz", "CTCSS/" "DCS"), which long compound
+// words need. Values (names, codes, numbers) wrap at blanks only.
+struct Piece {
+    QString text;
+    bool afterBlank;
+};
+
+QList<Piece> pieces(const QString& text, bool atHyphens) {
+    QList<Piece> out;
+    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
+        qsizetype start = 0;
+        for (qsizetype i = 1; atHyphens && i + 1 < word.size(); ++i) {
+            const bool joint = word[i] == u'-' || word[i] == u'/';
+            if (joint && word[i - 1].isLetter() && word[i + 1].isLetter()) {
+                out.append({word.mid(start, i + 1 - start), start == 0});
+                start = i + 1;
+            }
+        }
+        out.append({word.mid(start), start == 0});
+    }
+    return out;
+}
+
+// `text` in lines no wider than `width`, broken where it may wrap.
+QStringList wrapped(const QFontMetricsF& fm, const QString& text, qreal room, bool atHyphens = false) {
     const qreal width = room + kFitTolerance;
     if (fm.horizontalAdvance(text) <= width) return {text};
     QStringList lines;
     QString line;
-    for (const QString& word : text.split(u' ', Qt::SkipEmptyParts)) {
-        const QString joined = line.isEmpty() ? word : line + u' ' + word;
+    for (const Piece& piece : pieces(text, atHyphens)) {
+        const QString joint = piece.afterBlank ? QStringLiteral(" ") : QString();
+        const QString joined = line.isEmpty() ? piece.text : line + joint + piece.text;
         if (fm.horizontalAdvance(joined) <= width) {
             line = joined;
             continue;
         }
         if (!line.isEmpty()) lines.append(line);
         line.clear();
-        if (fm.horizontalAdvance(word) <= width) {
-            line = word;
+        if (fm.horizontalAdvance(piece.text) <= width) {
+            line = piece.text;
         } else {
-            breakWord(fm, word, width, lines);
+            breakWord(fm, piece.text, width, lines);
             line = lines.takeLast();
         }
     }
@@ -121,8 +146,10 @@ qreal widest(const Face& face, const QStringList& texts) {
     return width;
 }
 
-qreal longestWord(const Face& face, const QString& text) {
-    return widest(face, text.split(u' ', Qt::SkipEmptyParts));
+qreal longestWord(const Face& face, const QString& text, bool atHyphens = false) {
+    QStringList texts;
+    for (const Piece& piece : pieces(text, atHyphens)) texts.append(piece.text);
+    return widest(face, texts);
 }
 
 // One piece of the body: the pages break between blocks only.
@@ -296,7 +323,7 @@ PairColumn Layout::pairColumn(const QList<PrintPair>& pairs, qreal x, qreal widt
     const Face& face = m_faces.body;
     PairColumn column{x, labelWidth, std::max(width - labelWidth - mm(kLabelGapMm), mm(10)), {}, {}, {}};
     for (const PrintPair& pair : pairs) {
-        column.labels.append(wrapped(face.metrics, pair.label, column.labelWidth));
+        column.labels.append(wrapped(face.metrics, pair.label, column.labelWidth, true));
         column.values.append(wrapped(face.metrics, pair.value, column.valueWidth));
         const qsizetype lines = std::max(column.labels.last().size(), column.values.last().size());
         column.heights.append(qreal(lines) * face.line() + 2 * mm(kRowPadMm));
@@ -348,7 +375,7 @@ QList<qreal> Layout::columnWidths(const PrintTable& table) const {
     QList<qreal> widths;
     QList<qreal> least;
     for (qsizetype c = 0; c < table.headers.size(); ++c) {
-        qreal width = longestWord(m_faces.tableBold, table.headers[c]);
+        qreal width = longestWord(m_faces.tableBold, table.headers[c], true);
         qreal word = width;
         for (const QStringList& row : table.rows) {
             width = std::max(width, m_faces.table.metrics.horizontalAdvance(row.value(c)));
@@ -396,7 +423,7 @@ void Layout::table(const PrintTable& t) {
     QList<QStringList> headers;
     qsizetype headerLines = 1;
     for (qsizetype c = 0; c < t.headers.size(); ++c) {
-        headers.append(wrapped(head.metrics, t.headers[c], widths[c] - 2 * geometry.pad));
+        headers.append(wrapped(head.metrics, t.headers[c], widths[c] - 2 * geometry.pad, true));
         headerLines = std::max(headerLines, headers.last().size());
     }
     const qreal headerHeight = qreal(headerLines) * head.line() + 2 * geometry.rowPad;

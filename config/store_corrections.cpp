@@ -94,8 +94,14 @@ void channelCorrections(const image::RadioImage& loaded, const StoredConfigurati
 // elsewhere, a field whose list changed), in the report's words.
 void reportCorrections(const app::report::ConfigReport& before, const app::report::ConfigReport& after,
                        QList<Finding>& out) {
-    for (const Difference& difference : compare(before, after))
-        out.append({difference.section, difference.label, kBecomes.arg(difference.before, difference.after)});
+    const QList<Difference> differences = compare(before, after);
+    // The same differences in the same order, named in the user's words; the section stays the
+    // editor's English name, which the windows find its editor by.
+    const QList<Difference> shown = compare(shownReport(before), shownReport(after));
+    for (qsizetype i = 0; i < differences.size(); ++i) {
+        const Difference& difference = differences[i];
+        out.append({difference.section, shown.value(i).label, kBecomes.arg(difference.before, difference.after)});
+    }
 }
 
 // The settings that name a channel: the consistency pass points them at a channel in use,

@@ -11,9 +11,10 @@ namespace {
 
 QString shownValue(const QString& value) { return value.isEmpty() ? radiolink::text::kVerifyEmptyValue : value; }
 
-// The report as the editors would show these bytes; the model name is not in the image.
+// The report as the editors would show these bytes, in the user's words; the model name is
+// not in the image.
 app::report::ConfigReport reportOf(const image::RadioImage& img) {
-    return buildReport({img, image::decodeBandLimits(img), QString()});
+    return shownReport(buildReport({img, image::decodeBandLimits(img), QString()}));
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "image/parameter_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -22,7 +23,7 @@ bool writeAll(QSaveFile& file, std::span<const std::uint8_t> bytes) {
 } // namespace
 
 QString notAParameterFileText(const QString& name, qint64 size) {
-    return QStringLiteral("%1 is not a QMR-417 parameter file: %2 bytes, a parameter file has %3.")
+    return QCoreApplication::translate("image::file", "%1 is not a QMR-417 parameter file: %2 bytes, a parameter file has %3.")
         .arg(QDir::toNativeSeparators(name))
         .arg(size)
         .arg(kParameterFileSize);

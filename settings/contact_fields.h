@@ -32,6 +32,6 @@ inline constexpr app::EditorNames kEditorNames{
     QT_TRANSLATE_NOOP("app::EditorNames", "Communication Note"), QT_TRANSLATE_NOOP("app::EditorNames", "Communication Note"),
     QT_TRANSLATE_NOOP("app::EditorNames", "Communication Note"),
                                                "communicationNote", "communicationNote", kHelpContext,
-                                               "communication-note.html"};
+                                               "communication-note.html", "settings::contact::texts"};
 
 } // namespace settings::contact

@@ -76,6 +76,6 @@ inline constexpr app::EditorNames kEditorNames{
     QT_TRANSLATE_NOOP("app::EditorNames", "Emergency Infomation"), QT_TRANSLATE_NOOP("app::EditorNames", "Emergency Information"),
     QT_TRANSLATE_NOOP("app::EditorNames", "Emergency Information"),
                                                "emergencyInformation", "emergencyInformation", kHelpContext,
-                                               "emergency-information.html"};
+                                               "emergency-information.html", "settings::emergency"};
 
 } // namespace settings::emergency

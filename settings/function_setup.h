@@ -127,7 +127,7 @@ inline constexpr int kHelpContext = 151;
 inline constexpr app::EditorNames kEditorNames{
     QT_TRANSLATE_NOOP("app::EditorNames", "Function Setup"), QT_TRANSLATE_NOOP("app::EditorNames", "Function Setup"),
     QT_TRANSLATE_NOOP("app::EditorNames", "Function Setup"), "functionSetup",
-                                               "functionSetup", kHelpContext, "function-setup.html"};
+                                               "functionSetup", kHelpContext, "function-setup.html", "settings::function_setup::texts"};
 inline constexpr const char* kStartingDisplay = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Starting Display");
 inline constexpr const char* kDisplayMode = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Display Mode");
 inline constexpr const char* kDisplayLockName = QT_TRANSLATE_NOOP("settings::function_setup::texts", "Display Mode Lock");  // a screen reader's name; no label shows it

@@ -86,7 +86,7 @@ inline constexpr int kHelpContext = 146;
 inline constexpr app::EditorNames kEditorNames{
     QT_TRANSLATE_NOOP("app::EditorNames", "Key Setting"), QT_TRANSLATE_NOOP("app::EditorNames", "Key Setting"),
     QT_TRANSLATE_NOOP("app::EditorNames", "Key Setting"), "keySetting", "keySetting",
-                                               kHelpContext, "key-setting.html"};
+                                               kHelpContext, "key-setting.html", "settings::key_setting"};
 } // namespace texts
 
 } // namespace settings::keys

@@ -38,6 +38,6 @@ inline constexpr app::EditorNames kEditorNames{
     QT_TRANSLATE_NOOP("app::EditorNames", "Scan Information"), QT_TRANSLATE_NOOP("app::EditorNames", "Scan Information"),
     QT_TRANSLATE_NOOP("app::EditorNames", "Scan Information"),
                                                "scanInformation", "scanInformation", kHelpContext,
-                                               "scan-information.html"};
+                                               "scan-information.html", "settings::scan::texts"};
 
 } // namespace settings::scan

@@ -42,8 +42,8 @@ void CMainFrame::compareWithRadio() {
     m_state.transferPassword = radio.transferPassword;  // the radio's password is asked once
     const QString model = m_state.config.modelName;
     const QList<config::Difference> differences =
-        config::compare(config::buildReport({m_state.image, m_state.bandLimits, model}),
-                        config::buildReport({radio.image, radio.bandLimits, model}));
+        config::compare(config::shownReport(config::buildReport({m_state.image, m_state.bandLimits, model})),
+                        config::shownReport(config::buildReport({radio.image, radio.bandLimits, model})));
     CompareDialog dialog(differences, [this, &radio] { return saveRadioConfiguration(radio); }, this);
     dialog.exec();
 }

@@ -21,7 +21,7 @@ config::Printout CMainFrame::printout() {
     const app::report::ReportSource source{m_state.image, m_state.bandLimits, m_state.config.modelName};
     const config::PrintSource title{config::printDocumentName(m_state.config), m_state.config.currentFileName,
                                     QDateTime::currentDateTime().toString(config::kPrintDateFormat)};
-    return config::printout(config::buildReport(source), title);
+    return config::printout(config::shownReport(config::buildReport(source)), title);
 }
 
 void CMainFrame::printPreview() {

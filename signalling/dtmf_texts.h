@@ -18,7 +18,7 @@ inline QString tr(const char* text, int count = -1) {
 inline constexpr int kHelpContext = 152;
 inline constexpr app::EditorNames kEditorNames{
     QT_TRANSLATE_NOOP("app::EditorNames", "Dtmf"), QT_TRANSLATE_NOOP("app::EditorNames", "DTMF"),
-    QT_TRANSLATE_NOOP("app::EditorNames", "Dtmf"), "dtmf", "dtmf", kHelpContext, "dtmf.html"};
+    QT_TRANSLATE_NOOP("app::EditorNames", "Dtmf"), "dtmf", "dtmf", kHelpContext, "dtmf.html", "signalling::dtmf::texts"};
 
 inline constexpr const char* kAni = QT_TRANSLATE_NOOP("signalling::dtmf::texts", "DTMF ANI");
 inline constexpr const char* kTransmittingTime = QT_TRANSLATE_NOOP("signalling::dtmf::texts", "DTMF Transmitting Time(ms)");

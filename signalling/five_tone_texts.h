@@ -20,7 +20,7 @@ inline constexpr int kHelpContext = 193;
 inline constexpr app::EditorNames kEditorNames{
     QT_TRANSLATE_NOOP("app::EditorNames", "5Tone"), QT_TRANSLATE_NOOP("app::EditorNames", "5Tone"),
     QT_TRANSLATE_NOOP("app::EditorNames", "5Tone"), "fiveTone", "fiveTone", kHelpContext,
-                                               "five-tone.html"};
+                                               "five-tone.html", "signalling::five_tone::texts"};
 
 // General settings.
 inline constexpr const char* kSelfId = QT_TRANSLATE_NOOP("signalling::five_tone::texts", "Self ID");

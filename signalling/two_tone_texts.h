@@ -21,7 +21,7 @@ inline constexpr int kHelpContext = 157;
 inline constexpr app::EditorNames kEditorNames{
     QT_TRANSLATE_NOOP("app::EditorNames", "2Tone"), QT_TRANSLATE_NOOP("app::EditorNames", "2Tone"),
     QT_TRANSLATE_NOOP("app::EditorNames", "2Tone"), "twoTone", "twoTone", kHelpContext,
-                                               "two-tone.html"};
+                                               "two-tone.html", "signalling::twotone::texts"};
 
 inline constexpr const char* kEncodeTab = QT_TRANSLATE_NOOP("signalling::twotone::texts", "Encode");
 inline constexpr const char* kDecodeTab = QT_TRANSLATE_NOOP("signalling::twotone::texts", "Decode");

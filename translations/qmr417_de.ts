@@ -51,6 +51,10 @@
         <source>Radio image</source>
         <translation>Funkgerätespeicher</translation>
     </message>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
 </context>
 <context>
     <name>app::apply</name>
@@ -277,6 +281,21 @@
     </message>
 </context>
 <context>
+    <name>app::report</name>
+    <message>
+        <source>(none in use)</source>
+        <translation>(keine belegt)</translation>
+    </message>
+    <message>
+        <source>(not in use)</source>
+        <translation>(nicht belegt)</translation>
+    </message>
+    <message>
+        <source>Unless listed</source>
+        <translation>Sofern nicht aufgeführt</translation>
+    </message>
+</context>
+<context>
     <name>channels::csv::texts</name>
     <message>
         <source>the file holds no header line</source>
@@ -433,6 +452,25 @@
     <message>
         <source>Name &quot;%1&quot; is taken in capitals: &quot;%2&quot;</source>
         <translation>Name &quot;%1&quot; wird in Großbuchstaben übernommen: &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>TX frequency</source>
+        <translation>Sendefrequenz</translation>
+    </message>
+</context>
+<context>
+    <name>channels::model</name>
+    <message>
+        <source>Model</source>
+        <translation>Modell</translation>
+    </message>
+    <message>
+        <source>RX(MHz)</source>
+        <translation>RX (MHz)</translation>
+    </message>
+    <message>
+        <source>TX(MHz)</source>
+        <translation>TX (MHz)</translation>
     </message>
 </context>
 <context>
@@ -870,6 +908,13 @@
     <message>
         <source>&amp;Redo %1</source>
         <translation>&amp;Wiederherstellen: %1</translation>
+    </message>
+</context>
+<context>
+    <name>image::file</name>
+    <message>
+        <source>%1 is not a QMR-417 parameter file: %2 bytes, a parameter file has %3.</source>
+        <translation>%1 ist keine QMR-417-Parameterdatei: %2 Byte, eine Parameterdatei hat %3.</translation>
     </message>
 </context>
 <context>
@@ -2743,7 +2788,7 @@ Wählen Sie einen Namen, der auf „.wav“ endet.</translation>
     </message>
     <message>
         <source>not one of: &quot;&quot; (a plain code), %1</source>
-        <translation>keiner dieser Werte: "" (ein einfacher Code), %1</translation>
+        <translation>keiner dieser Werte: &quot;&quot; (ein einfacher Code), %1</translation>
     </message>
     <message>
         <source>not one of: %1</source>
