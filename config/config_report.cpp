@@ -146,9 +146,23 @@ const char* textsContextOf(const QString& key) {
     return channels::kModelTextsContext;
 }
 
+QString translated(const char* context, const QString& text) {
+    return QCoreApplication::translate(context, text.toUtf8().constData());
+}
+
 QString shownText(const char* context, const QString& text) {
     if (text.isEmpty()) return text;
-    return QCoreApplication::translate(context, text.toUtf8().constData());
+    const QString whole = translated(context, text);
+    if (whole != text) return whole;
+    // A label made of two, a group's title and its field's ("PTTID Starting (BOT) Encode ID").
+    for (qsizetype blank = text.indexOf(u' '); blank > 0; blank = text.indexOf(u' ', blank + 1)) {
+        const QString head = text.left(blank);
+        const QString tail = text.mid(blank + 1);
+        const QString shownHead = translated(context, head);
+        const QString shownTail = translated(context, tail);
+        if (shownHead != head && shownTail != tail) return shownHead + u' ' + shownTail;
+    }
+    return text;
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -167,6 +168,50 @@ TEST(ConfigReportTest, ValuesAndKeysAreTheEditorsAndTheReadmes) {
     const QJsonObject code = root.value("fiveTone").toObject().value("informationCodes").toArray()[0].toObject();
     EXPECT_EQ(code.value("functionOption").toString(), "Group Call");
     EXPECT_EQ(code.value("functionName").toString(), "GROUP");
+}
+
+// Under German the windows name the configuration in German, and nothing else changes: its
+// JSON (keys and values) and what a comparison finds stay as they are, and the command line,
+// which installs no translation, keeps the English names.
+TEST(ConfigReportTest, TheShownReportTranslatesNamesOnly) {
+    const app::report::ConfigReport english = reportOf(fullConfiguration());
+    const app::report::ConfigReport changed = reportOf(changedConfiguration());
+    EXPECT_EQ(config::plainText(config::shownReport(english)), config::plainText(english));  // no translation installed
+
+    int argc = 1;
+    char name[] = "test_report";
+    char* argv[] = {name, nullptr};
+    const QCoreApplication application(argc, argv);  // translations need one
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral(QMR_GERMAN_CATALOGUE)));
+    ASSERT_TRUE(QCoreApplication::installTranslator(&german));
+    const app::report::ConfigReport shown = config::shownReport(english);
+    const QList<config::Difference> before = config::compare(reportOf(smallConfiguration()), changed);
+    const QList<config::Difference> after =
+        config::compare(config::shownReport(reportOf(smallConfiguration())), config::shownReport(changed));
+    QCoreApplication::removeTranslator(&german);
+
+    EXPECT_EQ(config::toJson(shown), config::toJson(english));
+    ASSERT_EQ(after.size(), before.size());
+    for (qsizetype i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i].before, before[i].before);
+        EXPECT_EQ(after[i].after, before[i].after);
+    }
+    // Every section and nearly every field is named in German; values are the radio's options.
+    QStringList sameTitles, sameLabels;
+    qsizetype labels = 0;
+    for (qsizetype s = 0; s < english.sections.size(); ++s) {
+        if (shown.sections[s].title == english.sections[s].title) sameTitles.append(english.sections[s].title);
+        for (qsizetype e = 0; e < english.sections[s].entries.size(); ++e) {
+            ++labels;
+            EXPECT_EQ(shown.sections[s].entries[e].value, english.sections[s].entries[e].value);
+            if (shown.sections[s].entries[e].label == english.sections[s].entries[e].label)
+                sameLabels.append(english.sections[s].entries[e].label);
+        }
+    }
+    // Names German spells as English does ("DTMF", the keys "FUNC+P1"): a handful, not a section.
+    EXPECT_EQ(sameTitles, QStringList{QStringLiteral("DTMF")});
+    EXPECT_LT(sameLabels.size(), labels / 10) << sameLabels.join(u", ").toStdString();
 }
 
 TEST(ConfigReportTest, ComparisonNamesTheChangedChannelAndSetting) {
