@@ -89,9 +89,9 @@ void CChannelEditDialog::buildControls() {
     m_spacing = forms::comboBox("spacing", this);
     m_power = forms::comboBox("power", this);
     m_decode = {forms::comboBox("decodeType", this), forms::comboBox("decodeValue", this),
-                forms::check(texts::tr(texts::kDcsReverse), "decodeReverse", this)};
+                forms::check(texts::dcsReverseText(), "decodeReverse", this)};
     m_encode = {forms::comboBox("encodeType", this), forms::comboBox("encodeValue", this),
-                forms::check(texts::tr(texts::kDcsReverse), "encodeReverse", this)};
+                forms::check(texts::dcsReverseText(), "encodeReverse", this)};
     m_signalling = forms::comboBox("signallingType", this);
     m_code = forms::comboBox("signallingCode", this);
     m_squelch = forms::comboBox("squelchMode", this);

@@ -59,7 +59,14 @@ inline constexpr const char* kSpacing = QT_TRANSLATE_NOOP("channels::texts", "Ch
 inline constexpr const char* kPower = QT_TRANSLATE_NOOP("channels::texts", "TX Power");
 inline constexpr const char* kDecode = QT_TRANSLATE_NOOP("channels::texts", "CTCSS/DCS Decode");
 inline constexpr const char* kEncode = QT_TRANSLATE_NOOP("channels::texts", "CTCSS/DCS Encode");
-inline constexpr const char* kDcsReverse = QT_TRANSLATE_NOOP("channels::texts", "Reverse");
+// The DCS code sent or expected inverted: another "Reverse" than the channel's (kReverse),
+// told apart for the translators by its comment.
+struct CommentedText {
+    const char* source;
+    const char* comment;
+};
+inline constexpr CommentedText kDcsReverse = QT_TRANSLATE_NOOP3("channels::texts", "Reverse", "DCS code inverted");
+inline QString dcsReverseText() { return QCoreApplication::translate("channels::texts", kDcsReverse.source, kDcsReverse.comment); }
 inline constexpr const char* kSignalling = QT_TRANSLATE_NOOP("channels::texts", "Optional Signaling");
 inline constexpr const char* kSquelchMode = QT_TRANSLATE_NOOP("channels::texts", "Squelch Mode");
 inline constexpr const char* kDtmfPttId = QT_TRANSLATE_NOOP("channels::texts", "DTMF PTTID");

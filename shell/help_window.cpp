@@ -34,7 +34,12 @@ constexpr int kGap = 8;             // between the editor's fields and the help
 constexpr int kFrameTop = 32;
 constexpr int kFrameSide = 8;
 
-QUrl pageUrl(const QString& page) { return QUrl(QStringLiteral("qrc") + kPagesRoot + page); }
+// A page in `language` where the program carries it (":/help/de/dtmf.html"), else in English.
+QUrl pageUrl(const QString& page, const QString& language) {
+    const QString translated = language + u'/' + page;
+    const bool carried = !language.isEmpty() && QFile::exists(kPagesRoot + translated);
+    return QUrl(QStringLiteral("qrc") + kPagesRoot + (carried ? translated : page));
+}
 
 // The right edge (global) of what a widget shows: a table ends after its last column, a
 // label after its text; other fields use their width. Containers give their children's.
@@ -64,14 +69,14 @@ const QWidget* frontEditor(const QWidget* work) {
 
 } // namespace
 
-QUrl helpStartPageUrl() { return pageUrl(kHelpStartPage); }
+QUrl helpStartPageUrl(const QString& language) { return pageUrl(kHelpStartPage, language); }
 
-QUrl helpPageUrl(int context) {
+QUrl helpPageUrl(int context, const QString& language) {
     for (const config::Editor& editor : config::kEditors) {
         const QString page = QLatin1String(editor.helpPage);
-        if (editor.helpContext == context && QFile::exists(kPagesRoot + page)) return pageUrl(page);
+        if (editor.helpContext == context && QFile::exists(kPagesRoot + page)) return pageUrl(page, language);
     }
-    return helpStartPageUrl();
+    return helpStartPageUrl(language);
 }
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window), m_browser(new QTextBrowser) {
@@ -126,8 +131,8 @@ HelpWindow* BuiltInHelp::ensureWindow() {
     return m_window;
 }
 
-void BuiltInHelp::showContext(int context) { ensureWindow()->showPage(helpPageUrl(context)); }
+void BuiltInHelp::showContext(int context) { ensureWindow()->showPage(helpPageUrl(context, m_language)); }
 
-void BuiltInHelp::showDefaultTopic() { ensureWindow()->showPage(helpStartPageUrl()); }
+void BuiltInHelp::showDefaultTopic() { ensureWindow()->showPage(helpStartPageUrl(m_language)); }
 
 } // namespace shell

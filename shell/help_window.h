@@ -24,9 +24,10 @@ inline constexpr int kChannelListHelp = channels::texts::kChannelHelpContext;
 inline const QString kHelpStartPage = QStringLiteral("index.html");
 inline constexpr const char* kHelpWindowTitle = QT_TRANSLATE_NOOP("shell::HelpWindow", "Help");
 
-// The page shown for a context: its own page when the program carries it, else the start page.
-QUrl helpPageUrl(int context);
-QUrl helpStartPageUrl();
+// The page shown for a context: its own page when the program carries it, else the start page;
+// in `language` ("de") when the program carries the page in it, else in English.
+QUrl helpPageUrl(int context, const QString& language = {});
+QUrl helpStartPageUrl(const QString& language = {});
 
 class HelpWindow : public QWidget {
     Q_OBJECT
@@ -48,6 +49,8 @@ public:
     explicit BuiltInHelp(QWidget* windowParent = nullptr) : m_parent(windowParent) {}
     // The help window closes with this window (set before the first request).
     void setWindowParent(QWidget* parent) { m_parent = parent; }
+    // The language of the program's windows ("de"): the pages in it where the program has them.
+    void setLanguage(const QString& language) { m_language = language; }
 
     void showContext(int context) override;
     void showDefaultTopic() override;
@@ -57,6 +60,7 @@ private:
     HelpWindow* ensureWindow();
 
     QWidget* m_parent;
+    QString m_language;
     QPointer<HelpWindow> m_window;
 };
 

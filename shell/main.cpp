@@ -104,6 +104,7 @@ int main(int argc, char* argv[]) {
     radiolink::PortProvider ports;
     shell::DialogPrompts prompts(state.config);
     shell::BuiltInHelp help;
+    help.setLanguage(language.choice().code);
 
     shell::CMainFrame frame(state, prompts, help, shell::programEditors(), shell::programLink(ports));
     prompts.setParent(&frame);

@@ -718,6 +718,11 @@
         <source>Channel Spacing</source>
         <translation>Kanalraster</translation>
     </message>
+    <message>
+        <source>Reverse</source>
+        <comment>DCS code inverted</comment>
+        <translation>Invertiert</translation>
+    </message>
 </context>
 <context>
     <name>config::apply</name>
@@ -1421,7 +1426,7 @@ Schreiben Sie die Daten erneut.</numerusform>
     </message>
     <message>
         <source>Scan Enter Tone</source>
-        <translation>Ton beim Suchlaufstopp</translation>
+        <translation>Ton beim Suchlaufstart</translation>
     </message>
 </context>
 <context>
@@ -2693,7 +2698,7 @@ Wählen Sie einen Namen, der auf „.wav“ endet.</translation>
     </message>
     <message>
         <source>Reset Call ID</source>
-        <translation>Ruf-ID zum Zurücksetzen</translation>
+        <translation>Ruf-ID zurücksetzen</translation>
     </message>
     <message>
         <source>Prompt</source>

@@ -14,10 +14,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTextBrowser>
 #include <QThread>
@@ -182,6 +185,26 @@ TEST(HelpTest, ContextsWithoutTheirOwnPageShowTheStartPage) {
     help.showDefaultTopic();
     EXPECT_EQ(help.window()->currentPage(), shell::helpStartPageUrl());
     delete help.window();
+}
+
+// A German user gets every page in German, its links lead to German pages, and a language the
+// program does not carry shows the English pages.
+TEST(HelpTest, EveryPageIsThereInGermanWithItsLinks) {
+    const QStringList pages = QDir(QStringLiteral(":/help")).entryList({QStringLiteral("*.html")}, QDir::Files);
+    ASSERT_GE(pages.size(), 12);
+    static const QRegularExpression link(QStringLiteral("href=\"([^\"#:]+)"));
+    for (const QString& page : pages) {
+        QFile german(QStringLiteral(":/help/de/") + page);
+        ASSERT_TRUE(german.open(QIODevice::ReadOnly)) << page.toStdString();
+        const QString text = QString::fromUtf8(german.readAll());
+        for (auto match = link.globalMatch(text); match.hasNext();) {
+            const QString target = match.next().captured(1);
+            EXPECT_TRUE(QFile::exists(QStringLiteral(":/help/de/") + target)) << page.toStdString() << " -> " << target.toStdString();
+        }
+    }
+    EXPECT_EQ(shell::helpPageUrl(shell::kChannelListHelp, QStringLiteral("de")), QUrl("qrc:/help/de/channel-list.html"));
+    EXPECT_EQ(shell::helpStartPageUrl(QStringLiteral("de")), QUrl("qrc:/help/de/index.html"));
+    EXPECT_EQ(shell::helpPageUrl(shell::kChannelListHelp, QStringLiteral("fr")), QUrl("qrc:/help/channel-list.html"));
 }
 
 // Each editor names its own help context beside its code; the help window must carry a page
