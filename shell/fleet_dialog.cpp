@@ -28,13 +28,14 @@ namespace {
 
 namespace text {
 // In the user's language when shown; the log's file names stay as they are.
-QString tr(const char* text) { return QCoreApplication::translate("shell::FleetDialog", text); }
+QString tr(const char* text, int count = -1) { return QCoreApplication::translate("shell::FleetDialog", text, nullptr, count); }
 constexpr const char* kConnect = QT_TRANSLATE_NOOP("shell::FleetDialog", "Connect radio %1 and press Enter");
 constexpr const char* kConnectTo = QT_TRANSLATE_NOOP("shell::FleetDialog", "Connect radio %1 to %2 and press Enter");
 constexpr const char* kFailedRetry = QT_TRANSLATE_NOOP("shell::FleetDialog", "Radio %1 failed: %2\n\nRetry this radio?");
 constexpr const char* kGoOn = QT_TRANSLATE_NOOP("shell::FleetDialog", "Go on with the next radio? (No stops the fleet write.)");
 constexpr const char* kRadioQuestion = QT_TRANSLATE_NOOP("shell::FleetDialog", "Radio %1: %2");
-constexpr const char* kProblems = QT_TRANSLATE_NOOP("shell::FleetDialog", "The roster has %1 problem(s); no radio was written.\n\n%2");
+constexpr const char* kProblems = QT_TRANSLATE_N_NOOP("shell::FleetDialog", "The roster has %n problem(s); no radio was written.\n\n%1");
+constexpr const char* kNoRadios = QT_TRANSLATE_NOOP("shell::FleetDialog", "%1: no radios in the roster");
 constexpr const char* kMoreProblems = QT_TRANSLATE_NOOP("shell::FleetDialog", "... and %1 more");
 constexpr const char* kCsvFilter = QT_TRANSLATE_NOOP("shell::FleetDialog", "CSV Files (*.csv)");
 constexpr const char* kImportTitle = QT_TRANSLATE_NOOP("shell::FleetDialog", "Import Roster (CSV)");
@@ -298,11 +299,11 @@ bool FleetDialog::start() {
                                                   m_master.config.modelName);
     if (const QString problem = config::fleet::logProblem(m_logPath, m_roster); !problem.isEmpty())
         check.problems << problem;
-    if (m_roster.rows.isEmpty()) check.problems << config::fleet::kRadioColumn + QStringLiteral(": no radios in the roster");
+    if (m_roster.rows.isEmpty()) check.problems << text::tr(text::kNoRadios).arg(config::fleet::kRadioColumn);
     if (!check.ok()) {
         QStringList shown = check.problems.mid(0, kProblemsShown);
         if (check.problems.size() > kProblemsShown) shown << text::tr(text::kMoreProblems).arg(check.problems.size() - kProblemsShown);
-        m_prompts.report(text::tr(text::kProblems).arg(check.problems.size()).arg(shown.join(u'\n')), app::Severity::Warning);
+        m_prompts.report(text::tr(text::kProblems, int(check.problems.size())).arg(shown.join(u'\n')), app::Severity::Warning);
         return false;
     }
 

@@ -1722,14 +1722,6 @@ Dieses Funkgerät erneut versuchen?</translation>
         <translation>Funkgerät %1: %2</translation>
     </message>
     <message>
-        <source>The roster has %1 problem(s); no radio was written.
-
-%2</source>
-        <translation>Die Geräteliste hat %1 Problem(e); kein Funkgerät wurde geschrieben.
-
-%2</translation>
-    </message>
-    <message>
         <source>... and %1 more</source>
         <translation>... und %1 weitere</translation>
     </message>
@@ -1752,6 +1744,23 @@ Dieses Funkgerät erneut versuchen?</translation>
     <message>
         <source>The fleet log could not be written: %1</source>
         <translation>Das Flottenprotokoll konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>The roster has %n problem(s); no radio was written.
+
+%1</source>
+        <translation>
+            <numerusform>Die Geräteliste hat %n Problem; kein Funkgerät wurde geschrieben.
+
+%1</numerusform>
+            <numerusform>Die Geräteliste hat %n Probleme; kein Funkgerät wurde geschrieben.
+
+%1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1: no radios in the roster</source>
+        <translation>%1: keine Funkgeräte in der Geräteliste</translation>
     </message>
 </context>
 <context>
