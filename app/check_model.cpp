@@ -14,7 +14,7 @@ QString sectionTitle(const EditorNames& editor) { return QString::fromLatin1(edi
 // The section is the editor's English name (the key the windows find its editor by), shown
 // in the user's language.
 QString findingText(const Finding& f) {
-    return texts::kFindingText.arg(shownName(f.section.toLatin1().constData()), f.field, f.message);
+    return texts::kFindingText.arg(shownName(f.section), f.field, f.message);
 }
 
 QString findingLine(const QString& radio, const Finding& f) { return texts::kFindingLine.arg(radio, findingText(f)); }

@@ -26,5 +26,6 @@ struct EditorNames {
 // A menu item, tree item or window title in the user's language. The English names stay
 // wherever files and the command line use them (report sections, check findings).
 inline QString shownName(const char* name) { return QCoreApplication::translate("app::EditorNames", name); }
+inline QString shownName(const QString& name) { return shownName(name.toUtf8().constData()); }
 
 } // namespace app

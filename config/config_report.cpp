@@ -170,7 +170,7 @@ QString shownText(const char* context, const QString& text) {
 ConfigReport shownReport(ConfigReport report) {
     for (Section& section : report.sections) {
         const char* context = textsContextOf(section.key);
-        section.title = app::shownName(section.title.toUtf8().constData());
+        section.title = app::shownName(section.title);
         for (Entry& entry : section.entries) entry.label = shownText(context, entry.label);
         for (Table& table : section.tables) {
             table.title = shownText(context, table.title);

@@ -109,20 +109,16 @@ void reportCorrections(const app::report::ConfigReport& before, const app::repor
 struct ReferenceField {
     image::Addr at;
     const app::EditorNames& editor;
-    const char* context;  // of the label's translation
-    const char* label;    // English, as the report names the field
-    QString shownLabel() const { return QCoreApplication::translate(context, label); }
+    const char* label;  // English, as the report names the field
+    QString shownLabel() const { return QCoreApplication::translate(editor.textsContext, label); }
 };
 
 const std::array<ReferenceField, 4>& referenceFields() {
     static const std::array<ReferenceField, 4> fields{{
-        {image::map::kMrChannel, settings::function_setup::texts::kEditorNames, "settings::function_setup::texts",
-         settings::function_setup::texts::kMrChannel},
-        {image::map::kPriorityChannel1, settings::scan::kEditorNames, "settings::scan::texts",
-         settings::scan::texts::kPriorityChannel1},
-        {image::map::kPriorityChannel2, settings::scan::kEditorNames, "settings::scan::texts",
-         settings::scan::texts::kPriorityChannel2},
-        {image::map::kEmergencyChannel, settings::emergency::kEditorNames, "settings::emergency",
+        {image::map::kMrChannel, settings::function_setup::texts::kEditorNames, settings::function_setup::texts::kMrChannel},
+        {image::map::kPriorityChannel1, settings::scan::kEditorNames, settings::scan::texts::kPriorityChannel1},
+        {image::map::kPriorityChannel2, settings::scan::kEditorNames, settings::scan::texts::kPriorityChannel2},
+        {image::map::kEmergencyChannel, settings::emergency::kEditorNames,
          settings::emergency::kEmergencyChannelLabel.data()},  // a literal: terminated
     }};
     return fields;

@@ -63,7 +63,7 @@ void CheckDialog::refresh() {
     const QList<app::check::Finding> findings = m_check ? m_check() : QList<app::check::Finding>();
     m_list->clear();
     for (const app::check::Finding& f : findings)
-        new QTreeWidgetItem(m_list, {app::shownName(f.section.toLatin1().constData()), f.field, f.message});
+        new QTreeWidgetItem(m_list, {app::shownName(f.section), f.field, f.message});
     for (int column = 0; column < m_list->columnCount(); ++column) m_list->resizeColumnToContents(column);
     if (m_list->topLevelItemCount() > 0) m_list->setCurrentItem(m_list->topLevelItem(0));
     m_summary->setText(summaryText(findings.size()));

@@ -8,7 +8,7 @@
 // The same walk, with the German translation loaded, finds the texts still shown in English.
 
 #include "shell_fixture.h"
-#include "window_inspector.h"
+#include "window_walk.h"
 
 #include "default_image.h"
 #include "shell/child_frame.h"

@@ -6,7 +6,7 @@
 // the rectangle it is drawn in.
 
 #include "shell_fixture.h"
-#include "window_inspector.h"
+#include "window_walk.h"
 
 #include "report_fixture.h"
 #include "grid/grid_view.h"
